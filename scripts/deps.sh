@@ -1,0 +1,16 @@
+#!/usr/bin/env bash
+# Installs with apt-get whatever the build and the tests need and is missing.
+set -euo pipefail
+packages=(build-essential cmake pkg-config qt6-base-dev qt6-base-dev-tools qt6-image-formats-plugins
+  libgl1-mesa-dev libgtest-dev libgmock-dev libbenchmark-dev poppler-utils fonts-liberation xvfb xauth)
+missing=()
+for p in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+done
+if [ ${#missing[@]} -gt 0 ]; then
+  sudo=""
+  [ "$(id -u)" -ne 0 ] && sudo="sudo"
+  echo "Installing: ${missing[*]}"
+  $sudo apt-get update -qq
+  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq "${missing[@]}"
+fi
