@@ -1,0 +1,3 @@
+#include "astro/fRiseSet.h"
+
+namespace astro {} // namespace astro
