@@ -1,6 +1,13 @@
+#include "ui/Windows.h"
+#include "ui/main/fMain.h"
+
 #include <QApplication>
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    return 0;
+    CreateWindows();
+    Windows().Main->show();
+    const int rc = QApplication::exec();
+    DestroyWindows();
+    return rc;
 }

@@ -13,8 +13,8 @@ bool IsJulianCalendar(int day, int month, int year) {
 JulianDay DateToJulian(const DateTimeRec& date) {
     long double y = date.Year;
     long double m = date.Month;
-    const long double d = date.Day + date.Hour / 24.0L + date.Minute / 1440.0L +
-                          date.Second / 86400.0L;
+    const long double d =
+        date.Day + date.Hour / 24.0L + date.Minute / 1440.0L + date.Second / 86400.0L;
     if (m <= 2) {
         m += 12;
         y -= 1;
@@ -24,8 +24,8 @@ JulianDay DateToJulian(const DateTimeRec& date) {
         const long double a = std::trunc(y / 100);
         b = 2 - a + std::trunc(a / 4);
     }
-    const long double jd = std::trunc(365.25L * (y + 4716)) + std::trunc(30.6001L * (m + 1)) + d +
-                           b - 1524.5L;
+    const long double jd =
+        std::trunc(365.25L * (y + 4716)) + std::trunc(30.6001L * (m + 1)) + d + b - 1524.5L;
     return static_cast<double>(jd);
 }
 
@@ -60,7 +60,9 @@ DateTimeRec JulianToDate(JulianDay jd) {
     return out;
 }
 
-double JulianCenturies(JulianDay jd) { return (jd - 2451545.0) / 36525; }
+double JulianCenturies(JulianDay jd) {
+    return (jd - 2451545.0) / 36525;
+}
 
 JulianDay JulianDayOfYearStart(std::uint16_t year) {
     DateTimeRec d;
@@ -76,10 +78,16 @@ double ReduceDegrees(double x) {
     return x >= 0 ? r : r + 360;
 }
 
-double DegToRad(double deg) { return static_cast<double>(deg * Pi / 180); }
-double RadToDeg(double rad) { return static_cast<double>(rad * 180 / Pi); }
+double DegToRad(double deg) {
+    return static_cast<double>(deg * Pi / 180);
+}
+double RadToDeg(double rad) {
+    return static_cast<double>(rad * 180 / Pi);
+}
 
-std::string TwoDigits(int n) { return (n < 10 && n >= 0 ? "0" : "") + std::to_string(n); }
+std::string TwoDigits(int n) {
+    return (n < 10 && n >= 0 ? "0" : "") + std::to_string(n);
+}
 
 std::string CutToCapacity(const std::string& text, std::size_t capacity) {
     std::size_t chars = 0;
@@ -136,8 +144,9 @@ JulianDay EngineInstant(const DateTimeRec& local, int zoneOffsetMinutes, double 
 
 namespace {
 MonthNameList& longNames() {
-    static MonthNameList names = {"January", "February", "March",     "April",   "May",      "June",
-                                  "July",    "August",   "September", "October", "November", "December"};
+    static MonthNameList names = {"January",   "February", "March",    "April",
+                                  "May",       "June",     "July",     "August",
+                                  "September", "October",  "November", "December"};
     return names;
 }
 MonthNameList& shortNames() {
@@ -151,8 +160,12 @@ const std::string& emptyName() {
 }
 } // namespace
 
-const MonthNameList& LongMonthNames() { return longNames(); }
-const MonthNameList& ShortMonthNames() { return shortNames(); }
+const MonthNameList& LongMonthNames() {
+    return longNames();
+}
+const MonthNameList& ShortMonthNames() {
+    return shortNames();
+}
 
 void SetMonthNames(const MonthNameList& longList, const MonthNameList& shortList) {
     longNames() = longList;

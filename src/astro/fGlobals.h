@@ -83,7 +83,8 @@ std::uint8_t DaysInMonth(int month, int year);
 double DeltaTSeconds(std::uint16_t year);
 
 // Engine instant (UT) of a local date and time: DateToJulian(local) - zoneOffset/1440 + offset.
-JulianDay EngineInstant(const DateTimeRec& local, int zoneOffsetMinutes, double clockOffsetDays = 0);
+JulianDay EngineInstant(const DateTimeRec& local, int zoneOffsetMinutes,
+                        double clockOffsetDays = 0);
 
 // Text helpers shared by the engine's text routines.
 // Cut a UTF-8 text to at most `capacity` characters (code points).

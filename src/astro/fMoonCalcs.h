@@ -48,8 +48,8 @@ struct MoonAndSun {
 // or no convergence within its bound) leaves its Has... flag false and its date all zeros
 // (Day 0, Month 0, Year 0), which no real date has.
 struct FeatureSunTimes {
-    DateTimeRec Sunrise;    // sunrise that began (or will begin) the lunar day of the start
-    DateTimeRec Sunset;     // sunset that will end that lunar day
+    DateTimeRec Sunrise;     // sunrise that began (or will begin) the lunar day of the start
+    DateTimeRec Sunset;      // sunset that will end that lunar day
     bool HasSunrise = false; // Sunrise holds a found instant
     bool HasSunset = false;  // Sunset holds a found instant
 };

@@ -21,11 +21,11 @@ struct EquatorialRec {
 
 // The apparent Sun for one instant.
 struct SunRec {
-    double Longitude = 0;    // apparent geocentric ecliptic longitude, degrees (not reduced)
-    double Latitude = 0;     // geocentric ecliptic latitude, degrees, FK5 system
-    double Altitude = 0;     // geocentric altitude, degrees, no refraction
-    double Azimuth = 0;      // degrees 0..360, from north through east
-    double DistanceKm = 0;   // Earth-Sun distance, km
+    double Longitude = 0;     // apparent geocentric ecliptic longitude, degrees (not reduced)
+    double Latitude = 0;      // geocentric ecliptic latitude, degrees, FK5 system
+    double Altitude = 0;      // geocentric altitude, degrees, no refraction
+    double Azimuth = 0;       // degrees 0..360, from north through east
+    double DistanceKm = 0;    // Earth-Sun distance, km
     EquatorialRec Equatorial; // apparent right ascension and declination
 };
 
@@ -34,7 +34,8 @@ struct SunRec {
 SunRec SunPosition(JulianDay jd, const Observer& observer);
 
 // The same with the true obliquity (radians) and the nutation in longitude (arcseconds) of `jd`
-// already at hand, so that a caller that has them (the Moon's position) does not compute them twice.
+// already at hand, so that a caller that has them (the Moon's position) does not compute them
+// twice.
 SunRec SunPosition(JulianDay jd, const Observer& observer, double obliquityRad,
                    double deltaPsiArcsec);
 

@@ -96,11 +96,14 @@ TEST(TimeBase, CalendarHelpers) {
     EXPECT_NEAR(DeltaTSeconds(2002), 67.944, 1e-9);
     EXPECT_EQ(DateTimeText(date(2002, 12, 7, 9, 5, 3)), "09:05:03  07 December 2002");
     // 1 January 2003 00:30 local, GMT+1 with daylight saving: 31 December 2002 22:30 UT.
-    EXPECT_NEAR(EngineInstant(date(2003, 1, 1, 0, 30), 120), DateToJulian(date(2002, 12, 31, 22, 30)),
-                1e-9);
+    EXPECT_NEAR(EngineInstant(date(2003, 1, 1, 0, 30), 120),
+                DateToJulian(date(2002, 12, 31, 22, 30)), 1e-9);
 }
 
 TEST(TimeBase, CutCountsCharactersNotBytes) {
-    EXPECT_EQ(CutToCapacity("\u2013" "12\u00B0", 3), "\u201312");
+    EXPECT_EQ(CutToCapacity("\u2013"
+                            "12\u00B0",
+                            3),
+              "\u201312");
     EXPECT_EQ(CutToCapacity("abc", 5), "abc");
 }

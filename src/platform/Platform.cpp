@@ -1,0 +1,57 @@
+#include "platform/Platform.h"
+
+#include <QApplication>
+#include <QDesktopServices>
+#include <QDir>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QPrinter>
+#include <QPrinterInfo>
+#include <QStandardPaths>
+
+namespace platform {
+namespace {
+
+std::unique_ptr<QPrinter> defaultPrinter(QWidget* parent, const QString& suggestedPdfName) {
+    const QPrinterInfo info = QPrinterInfo::defaultPrinter();
+    if (!info.isNull()) return std::make_unique<QPrinter>(info, QPrinter::HighResolution);
+    // No printer on the system: the page goes to a PDF file the user names.
+    const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    const QString path = QFileDialog::getSaveFileName(
+        parent, QStringLiteral("Save printout as PDF"), QDir(folder).filePath(suggestedPdfName),
+        QStringLiteral("PDF files (*.pdf)"));
+    if (path.isEmpty()) return nullptr;
+    auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    printer->setOutputFormat(QPrinter::PdfFormat);
+    printer->setOutputFileName(path);
+    return printer;
+}
+
+ServiceTable qtServices() {
+    ServiceTable s;
+    s.now = [] { return QDateTime::currentDateTime(); };
+    s.message = [](QWidget* parent, const QString& title, const QString& text) {
+        QMessageBox::information(parent, title, text, QMessageBox::Ok);
+    };
+    s.beep = [] { QApplication::beep(); };
+    s.openUrl = [](const QUrl& url) { return QDesktopServices::openUrl(url); };
+    s.saveFileName = [](QWidget* parent, const QString& caption, const QString& suggested,
+                        const QString& filter) {
+        return QFileDialog::getSaveFileName(parent, caption, suggested, filter);
+    };
+    s.printer = defaultPrinter;
+    return s;
+}
+
+} // namespace
+
+ServiceTable& Services() {
+    static ServiceTable table = qtServices();
+    return table;
+}
+
+void ResetServices() {
+    Services() = qtServices();
+}
+
+} // namespace platform

@@ -1,0 +1,53 @@
+// The persisted settings of one user, held in one record that every window reads.
+#pragma once
+
+#include <QString>
+#include <cstdint>
+
+struct TObserverSettings {
+    QString Version;                // capacity 6, "V2.50"
+    QString LatDeg;                 // capacity 3, decimal digits
+    QString LatMin;                 // capacity 2
+    QString LatSec;                 // capacity 2
+    QString LatDir;                 // capacity 5, "North" or "South"
+    QString LongDeg;                // capacity 3
+    QString LongMin;                // capacity 2
+    QString LongSec;                // capacity 2
+    QString LongDir;                // capacity 5, "East" or "West"
+    QString Location;               // capacity 64, printed on the calendar
+    std::uint8_t DayOrder = 0;      // first weekday: 0 Sunday .. 6 Saturday
+    std::uint8_t DateLayoutIdx = 0; // 0 day first, 1 month first
+    QString DateFormat;             // capacity 12, e.g. "dd/mm/yyyy"
+    bool DaylightSavings = false;
+    double TimeZoneIndex = 24;      // 0..48, half hours east of GMT - 12:00 (24 is UT)
+    std::uint8_t PhaseDensity = 75; // 0..100
+    bool PrintDailyPhases = true;
+    bool PrintMajorPhases = true;
+    bool PrintLunarTimes = true;
+    bool PrintSunTimes = true;
+    QString PrinterType; // capacity 15: "Laser", "BW Inkjet" or "Colour Inkjet"
+};
+
+// The one global instance.
+extern TObserverSettings ObserverSettings;
+
+// Zone minutes, east positive: trunc(TimeZoneIndex - 24) * 30.
+int ZoneMinutes(const TObserverSettings& s);
+// 60 when daylight saving is on, else 0.
+int DaylightSavingMinutes(const TObserverSettings& s);
+
+// The store (QSettings: the native HKEY_CURRENT_USER\HKEY_CRESSELLE key on Windows, an INI
+// file per user elsewhere).
+namespace settingsstore {
+// Reads the store into `s`, creating it with the defaults on the first start and repairing
+// values that are missing or unusable.
+void Load(TObserverSettings& s);
+// Rewrites "Version" (every start, after the clock has been read).
+void WriteVersion();
+// Saves the values the configuration window owns. Writes nothing when the store does not exist.
+bool SaveConfiguration(const TObserverSettings& s);
+// Saves the five print options. Writes nothing when the store does not exist.
+bool SavePrintOptions(const TObserverSettings& s);
+// Where the store lives (for the README and tests).
+QString Location();
+} // namespace settingsstore

@@ -1,0 +1,19 @@
+#include "settings/fConfiguration.h"
+
+#include <QPainter>
+
+TConfiguration::TConfiguration(QWidget* parent) : TFrame(parent) {
+    setFixedSize(284, 400);
+    setWindowTitle(QStringLiteral("Configuration"));
+    addTitleLabel(QRect(20, 4, 284 - 60, 23));
+    addExitLabel(QRect(284 - 26, 8, 13, 15));
+}
+
+void TConfiguration::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.fillRect(rect(), Qt::black);
+    painter.setPen(QColor(0, 255, 255));
+    painter.drawRect(rect().adjusted(0, 0, -1, -1));
+    painter.drawText(QRect(0, 4, width(), 23), Qt::AlignCenter, windowTitle());
+    painter.drawText(QRect(width() - 26, 8, 13, 15), Qt::AlignCenter, QStringLiteral("x"));
+}

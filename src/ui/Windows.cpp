@@ -1,0 +1,72 @@
+#include "ui/Windows.h"
+
+#include "settings/fConfiguration.h"
+#include "settings/fPrintOptions.h"
+#include "ui/main/fAbout.h"
+#include "ui/main/fDateInfo.h"
+#include "ui/main/fMain.h"
+#include "ui/main/fMonthList.h"
+#include "ui/reports/fEaster.h"
+#include "ui/reports/fEclipse.h"
+#include "ui/reports/fEclipseReport.h"
+#include "ui/reports/fEquinox.h"
+#include "ui/reports/fFeatures.h"
+#include "ui/reports/fFeaturesDB.h"
+#include "ui/reports/fMonthlyPhases.h"
+#include "ui/reports/fObservingAid.h"
+#include "ui/reports/fReportMenu.h"
+#include "ui/reports/fTimesList.h"
+#include "ui/reports/fWebMenu.h"
+
+#include <array>
+
+namespace {
+std::array<QWidget*, 17> createdOrder{};
+int createdCount = 0;
+
+template <typename T> T* create(T*& slot) {
+    slot = new T();
+    createdOrder[static_cast<std::size_t>(createdCount++)] = slot;
+    return slot;
+}
+} // namespace
+
+AppWindows& Windows() {
+    static AppWindows windows;
+    return windows;
+}
+
+void CreateWindows() {
+    AppWindows& w = Windows();
+    createdCount = 0;
+    create(w.Main);
+    create(w.TimesList);
+    create(w.Configuration);
+    create(w.WebMenu);
+    create(w.MonthList);
+    create(w.Eclipse);
+    create(w.About);
+    create(w.PrintOptions);
+    create(w.DateInfo);
+    create(w.Equinox);
+    create(w.EclipseReport);
+    create(w.ReportMenu);
+    create(w.MonthlyPhases);
+    create(w.ObservingAid);
+    create(w.Easter);
+    create(w.Features);
+    create(w.FeaturesDB);
+}
+
+void DestroyWindows() {
+    for (int i = createdCount - 1; i >= 0; --i)
+        delete createdOrder[static_cast<std::size_t>(i)];
+    createdOrder.fill(nullptr);
+    createdCount = 0;
+    Windows() = AppWindows{};
+}
+
+QWidget* const* CreatedWindowsInOrder(int& count) {
+    count = createdCount;
+    return createdOrder.data();
+}

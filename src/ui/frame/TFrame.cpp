@@ -1,0 +1,132 @@
+#include "ui/frame/TFrame.h"
+
+#include <QApplication>
+#include <QEvent>
+#include <QPainter>
+#include <QScreen>
+#include <QShowEvent>
+
+TFrame::TFrame(QWidget* parent) : QWidget(parent, Qt::Window | Qt::FramelessWindowHint) {
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    QPalette pal = palette();
+    pal.setColor(QPalette::Window, Qt::black);
+    setPalette(pal);
+}
+
+void TFrame::setBackground(const QPixmap& picture, bool sizeToPicture) {
+    Image1 = picture;
+    if (sizeToPicture && !picture.isNull()) setFixedSize(picture.size());
+    update();
+}
+
+TClickLabel* TFrame::addTitleLabel(const QRect& geometry) {
+    lblTitle = new TClickLabel(this, geometry);
+    connect(lblTitle, &TClickLabel::mouseDown, this, &TFrame::lblTitleMouseDown);
+    connect(lblTitle, &TClickLabel::mouseMove, this, &TFrame::lblTitleMouseMove);
+    connect(lblTitle, &TClickLabel::mouseUp, this, &TFrame::lblTitleMouseUp);
+    return lblTitle;
+}
+
+TClickLabel* TFrame::addExitLabel(const QRect& geometry, const QString& hint) {
+    lblExit = new TClickLabel(this, geometry, hint);
+    lblExit->setCursor(Qt::PointingHandCursor);
+    connect(lblExit, &TClickLabel::clicked, this, &TFrame::lblExitClick);
+    return lblExit;
+}
+
+TClickLabel* TFrame::addMinimiseLabel(const QRect& geometry, MinimiseScope scope,
+                                      const QString& hint) {
+    minimiseScope_ = scope;
+    lblMinimise = new TClickLabel(this, geometry, hint);
+    lblMinimise->setCursor(Qt::PointingHandCursor);
+    connect(lblMinimise, &TClickLabel::clicked, this, &TFrame::lblMinimiseClick);
+    return lblMinimise;
+}
+
+void TFrame::lblExitClick() {
+    close();
+}
+
+void TFrame::lblMinimiseClick() {
+    if (minimiseScope_ == MinimiseScope::Application) {
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (w->isVisible()) w->showMinimized();
+    } else if (minimiseScope_ == MinimiseScope::Window) {
+        showMinimized();
+    }
+}
+
+// The window follows the pointer by its displacement from the grab point; the label moves
+// with the window, so its coordinates stay those of the grab.
+void TFrame::lblTitleMouseDown(Qt::MouseButton, QPoint pos) {
+    DragOrigin = pos;
+    dragging_ = true;
+}
+
+void TFrame::lblTitleMouseMove(Qt::MouseButtons, QPoint pos) {
+    if (!dragging_) return;
+    move(pos.x() + x() - DragOrigin.x(), pos.y() + y() - DragOrigin.y());
+}
+
+void TFrame::lblTitleMouseUp(Qt::MouseButton, QPoint) {
+    dragging_ = false;
+}
+
+QPoint TFrame::CentredOn(const QWidget& main, QSize size) {
+    return {main.x() + (main.width() - size.width()) / 2,
+            main.y() + (main.height() - size.height()) / 2};
+}
+
+QPoint TFrame::BelowButton(const QWidget& main, int buttonLeft) {
+    return {main.x() + buttonLeft, main.y() + 40};
+}
+
+QPoint TFrame::BesideCalendarHeading(const QWidget& main) {
+    return {main.x() + 580, main.y() + 50};
+}
+
+QPoint TFrame::Clamp(QPoint p, QSize size, QSize screen, ClampOrder order) {
+    auto clampLeft = [&] {
+        if (p.x() < 0) p.setX(0);
+    };
+    auto clampRight = [&] {
+        if (p.x() + size.width() > screen.width()) p.setX(screen.width() - size.width());
+    };
+    if (order == ClampOrder::LeftFirst) {
+        clampLeft();
+        clampRight();
+    } else if (order == ClampOrder::RightFirst) {
+        clampRight();
+        clampLeft();
+    }
+    if (order != ClampOrder::None) {
+        if (p.y() < 0) p.setY(0);
+        if (p.y() + size.height() > screen.height()) p.setY(screen.height() - size.height());
+    }
+    return p;
+}
+
+QSize TFrame::screenSize() const {
+    const QScreen* s = screen() ? screen() : QGuiApplication::primaryScreen();
+    return s ? s->geometry().size() : QSize(1024, 768);
+}
+
+void TFrame::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    if (Image1.isNull())
+        painter.fillRect(rect(), Qt::black);
+    else
+        painter.drawPixmap(0, 0, Image1);
+}
+
+void TFrame::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    if (!event->spontaneous()) FormShow();
+}
+
+void TFrame::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::ActivationChange && closesOnDeactivate_ && isVisible() &&
+        !isActiveWindow())
+        FormDeactivate();
+}

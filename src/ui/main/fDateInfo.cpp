@@ -1,0 +1,19 @@
+#include "ui/main/fDateInfo.h"
+
+#include <QPainter>
+
+TDateInfo::TDateInfo(QWidget* parent) : TFrame(parent) {
+    setFixedSize(250, 165);
+    setWindowTitle(QStringLiteral("Date Information"));
+    addTitleLabel(QRect(20, 4, 250 - 60, 23));
+    addExitLabel(QRect(250 - 26, 8, 13, 15));
+}
+
+void TDateInfo::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.fillRect(rect(), Qt::black);
+    painter.setPen(QColor(0, 255, 255));
+    painter.drawRect(rect().adjusted(0, 0, -1, -1));
+    painter.drawText(QRect(0, 4, width(), 23), Qt::AlignCenter, windowTitle());
+    painter.drawText(QRect(width() - 26, 8, 13, 15), Qt::AlignCenter, QStringLiteral("x"));
+}

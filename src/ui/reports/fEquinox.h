@@ -1,0 +1,13 @@
+// Framed window, not yet filled: its size, title and exit label.
+#pragma once
+
+#include "ui/frame/TFrame.h"
+
+class TEquinox : public TFrame {
+    Q_OBJECT
+  public:
+    explicit TEquinox(QWidget* parent = nullptr);
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+};

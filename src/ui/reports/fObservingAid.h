@@ -1,0 +1,13 @@
+// Framed window, not yet filled: its size, title and exit label.
+#pragma once
+
+#include "ui/frame/TFrame.h"
+
+class TObservingAid : public TFrame {
+    Q_OBJECT
+  public:
+    explicit TObservingAid(QWidget* parent = nullptr);
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+};

@@ -1,0 +1,13 @@
+// Framed window, not yet filled: its size, title and exit label.
+#pragma once
+
+#include "ui/frame/TFrame.h"
+
+class TReportMenu : public TFrame {
+    Q_OBJECT
+  public:
+    explicit TReportMenu(QWidget* parent = nullptr);
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+};
