@@ -28,4 +28,9 @@ class TMain : public TFrame {
     void RefreshLatAndLong();
     // Lays out the selected month again and recomputes the whole panel.
     void ShowSelectedMonth();
+
+signals:
+    // A year was typed or a month picked: open month windows (times list, monthly phases,
+    // observing aid) refresh themselves for the new SelectedDate.
+    void selectedMonthChanged();
 };
