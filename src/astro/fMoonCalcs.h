@@ -57,6 +57,9 @@ struct FeatureSunTimes {
 // Nutation of the instant (Meeus ch. 22, 63-term series of table 22.A).
 NutationRec Nutation(JulianDay jd);
 
+// Mean obliquity of the ecliptic in DEGREES (Meeus 22.3, Laskar's polynomial).
+double MeanObliquity(JulianDay jd);
+
 // True obliquity of the ecliptic in RADIANS (Meeus 22.3 with the nutation in obliquity); hands
 // back the nutation it used.
 double TrueObliquity(JulianDay jd, NutationRec& nutation);

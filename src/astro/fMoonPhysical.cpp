@@ -1,0 +1,263 @@
+#include "astro/fMoonPhysical.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace astro {
+
+namespace {
+
+// Inclination of the mean lunar equator to the ecliptic, degrees (Meeus ch. 53).
+constexpr double kInclinationDeg = 1.54242;
+// The Sun's mean rate in selenographic colongitude, degrees per day.
+constexpr double kColongitudeRateDegPerDay = 12.19075;
+// Degrees per radian as the heliocentric reduction of the Sun's place writes it.
+constexpr double kHeliocentricDegPerRad = 57.296;
+
+// Sunrise/sunset search over a feature: rounds per search, and how close to the horizon the
+// Sun's altitude must come, degrees.
+constexpr int kFeatureSearchRounds = 60;
+constexpr double kHorizonToleranceDeg = 0.25;
+constexpr double kMaxFeatureStepDays = 1;
+
+double SafeAsin(double x) {
+    return std::asin(std::clamp(x, -1.0, 1.0));
+}
+double SafeAcos(double x) {
+    return std::acos(std::clamp(x, -1.0, 1.0));
+}
+
+// Physical librations rho, sigma, tau in degrees (Meeus 53, the periodic terms).
+struct PhysicalLibration {
+    double rho = 0, sigma = 0, tau = 0;
+};
+
+PhysicalLibration PhysicalTerms(const MoonArguments& a, double omegaRad) {
+    const double d = a.D, m = a.M, mp = a.Mp, f = a.F, e = a.E;
+    const double k1 = DegToRad(119.75 + 131.849 * a.T);
+    const double k2 = DegToRad(72.56 + 20.186 * a.T);
+    PhysicalLibration p;
+    p.rho = -0.02752 * std::cos(mp) - 0.02245 * std::sin(f) + 0.00684 * std::cos(mp - 2 * f) -
+            0.00293 * std::cos(2 * f) - 0.00085 * std::cos(2 * f - 2 * d) -
+            0.00054 * std::cos(mp - 2 * d) - 0.00020 * std::sin(mp + f) -
+            0.00020 * std::cos(mp + 2 * f) - 0.00020 * std::cos(mp - f) +
+            0.00014 * std::cos(mp + 2 * f - 2 * d);
+    p.sigma = -0.02816 * std::sin(mp) + 0.02244 * std::cos(f) - 0.00682 * std::sin(mp - 2 * f) -
+              0.00279 * std::sin(2 * f) - 0.00083 * std::sin(2 * f - 2 * d) +
+              0.00069 * std::sin(mp - 2 * d) + 0.00040 * std::cos(mp + f) -
+              0.00025 * std::sin(2 * mp) - 0.00023 * std::sin(mp + 2 * f) +
+              0.00020 * std::cos(mp - f) + 0.00019 * std::sin(mp - f) +
+              0.00013 * std::sin(mp + 2 * f - 2 * d) - 0.00010 * std::cos(mp - 3 * f);
+    p.tau = 0.02520 * e * std::sin(m) + 0.00473 * std::sin(2 * mp - 2 * f) -
+            0.00467 * std::sin(mp) + 0.00396 * std::sin(k1) + 0.00276 * std::sin(2 * mp - 2 * d) +
+            0.00196 * std::sin(omegaRad) - 0.00183 * std::cos(mp - f) +
+            0.00115 * std::sin(mp - 2 * d) - 0.00096 * std::sin(mp - d) +
+            0.00046 * std::sin(2 * f - 2 * d) - 0.00039 * std::sin(mp - f) -
+            0.00032 * std::sin(mp - m - d) + 0.00027 * std::sin(2 * mp - m - 2 * d) +
+            0.00023 * std::sin(k2) - 0.00014 * std::sin(2 * d) +
+            0.00014 * std::cos(2 * mp - 2 * f) - 0.00012 * std::sin(mp - 2 * f) -
+            0.00012 * std::sin(2 * mp) + 0.00011 * std::sin(2 * mp - 2 * m - 2 * d);
+    return p;
+}
+
+// Optical librations A (radians) and b' (radians) of a body seen from the Moon's centre at
+// W = longitude - nutation - Omega and latitude beta (Meeus 53.1), with the physical parts
+// l'' and b'' (degrees).
+struct Libration {
+    double a = 0, bPrime = 0;            // radians
+    double lPhysical = 0, bPhysical = 0; // degrees
+};
+
+Libration LibrationFor(double wRad, double betaRad, const PhysicalLibration& p) {
+    const double i = DegToRad(kInclinationDeg);
+    Libration out;
+    out.a = std::atan2(std::sin(wRad) * std::cos(betaRad) * std::cos(i) -
+                           std::sin(betaRad) * std::sin(i),
+                       std::cos(wRad) * std::cos(betaRad));
+    out.bPrime = SafeAsin(-std::sin(wRad) * std::cos(betaRad) * std::sin(i) -
+                          std::sin(betaRad) * std::cos(i));
+    out.lPhysical =
+        -p.tau + (p.rho * std::cos(out.a) + p.sigma * std::sin(out.a)) * std::tan(out.bPrime);
+    out.bPhysical = p.sigma * std::cos(out.a) - p.rho * std::sin(out.a);
+    return out;
+}
+
+// Longitude of the Moon's mean ascending node, radians, not reduced (Meeus 47.7).
+double MeanNodeRad(const MoonArguments& a) {
+    return DegToRad(125.0445479 - 1934.1362891 * a.T + 0.0020754 * a.T2 + a.T3 / 467441 -
+                    a.T4 / 60616000);
+}
+
+void FillPhase(const SunRec& sun, MoonRec& moon) {
+    const double alpha = DegToRad(moon.Equatorial.RightAscension);
+    const double delta = DegToRad(moon.Equatorial.Declination);
+    const double alpha0 = DegToRad(sun.Equatorial.RightAscension);
+    const double delta0 = DegToRad(sun.Equatorial.Declination);
+    const double psi = SafeAcos(std::sin(delta0) * std::sin(delta) +
+                                std::cos(delta0) * std::cos(delta) * std::cos(alpha0 - alpha));
+    const double r = sun.DistanceKm;
+    moon.PhaseAngle = RadToDeg(std::atan2(r * std::sin(psi), moon.DistanceKm - r * std::cos(psi)));
+    moon.IlluminatedPercent = IlluminatedPercentFor(moon.PhaseAngle);
+    moon.BrightLimbAngle = ReduceDegrees(
+        RadToDeg(std::atan2(std::cos(delta0) * std::sin(alpha0 - alpha),
+                            std::sin(delta0) * std::cos(delta) -
+                                std::cos(delta0) * std::sin(delta) * std::cos(alpha0 - alpha))));
+}
+
+// Librations and the position angle of the axis as seen from the observer (Meeus ch. 53, with
+// the topocentric corrections).
+void FillLibrations(const PhysicalEphemerisInput& in, const PhysicalLibration& p, double omegaRad,
+                    MoonRec& moon) {
+    const double dPsi = DegToRad(in.DeltaPsi / 3600);
+    const double i = DegToRad(kInclinationDeg);
+    const Libration lib =
+        LibrationFor(moon.ApparentLongitude - dPsi - omegaRad, moon.EclipticLatitude, p);
+    const double l =
+        OpticalLibrationInLongitude(RadToDeg(lib.a), RadToDeg(in.Args.F)) + lib.lPhysical;
+    const double b = RadToDeg(lib.bPrime) + lib.bPhysical;
+
+    // Position angle of the axis, geocentric.
+    const double v = omegaRad + dPsi + DegToRad(p.sigma) / std::sin(i);
+    const double rho = DegToRad(p.rho);
+    const double x = std::sin(i + rho) * std::sin(v);
+    const double y = std::sin(i + rho) * std::cos(v) * std::cos(in.Obliquity) -
+                     std::cos(i + rho) * std::sin(in.Obliquity);
+    const double omega = std::atan2(x, y);
+    const double alpha = DegToRad(moon.Equatorial.RightAscension);
+    const double pAxis =
+        SafeAsin(std::sqrt(x * x + y * y) * std::cos(alpha - omega) / std::cos(DegToRad(b)));
+
+    // Topocentric corrections from the observer's place.
+    const double phi = in.Latitude;
+    const double h = DegToRad(in.HourAngle);
+    const double delta = DegToRad(moon.Equatorial.Declination);
+    const double q =
+        std::atan2(std::cos(phi) * std::sin(h),
+                   std::cos(delta) * std::sin(phi) - std::sin(delta) * std::cos(phi) * std::cos(h));
+    const double z =
+        SafeAcos(std::sin(delta) * std::sin(phi) + std::cos(delta) * std::cos(phi) * std::cos(h));
+    const double piPrime = moon.Parallax * (std::sin(z) + 0.0084 * std::sin(2 * z));
+    const double dl = -piPrime * std::sin(q - pAxis) / std::cos(DegToRad(b));
+    const double db = piPrime * std::cos(q - pAxis);
+    const double dp = dl * std::sin(DegToRad(b + db)) - piPrime * std::sin(q) * std::tan(delta);
+
+    moon.LibrationLatitude = b + db;
+    moon.LibrationLongitude = l + dl;
+    moon.AxisPositionAngle = RadToDeg(pAxis) + dp;
+}
+
+// The Sun's selenographic colongitude and latitude (Meeus ch. 53, heliocentric reduction).
+void FillSunSelenographic(const PhysicalEphemerisInput& in, const PhysicalLibration& p,
+                          double omegaRad, const SunRec& sun, MoonRec& moon) {
+    const double beta = moon.EclipticLatitude;
+    const double ratio = moon.DistanceKm / sun.DistanceKm;
+    const double lambdaH = DegToRad(sun.Longitude + 180 +
+                                    ratio * kHeliocentricDegPerRad * std::cos(beta) *
+                                        std::sin(DegToRad(sun.Longitude) - moon.EclipticLongitude));
+    const double betaH = ratio * beta;
+    const Libration lib = LibrationFor(lambdaH - DegToRad(in.DeltaPsi / 3600) - omegaRad, betaH, p);
+    const double l0 = ReduceDegrees(RadToDeg(lib.a) - RadToDeg(in.Args.F) + lib.lPhysical);
+    const double b0 = RadToDeg(lib.bPrime) + lib.bPhysical;
+    moon.Colongitude = ReduceDegrees(90 - l0);
+    moon.SunSelenographicLatitude = DegToRad(b0);
+}
+
+// One run of the feature search: the instant near `start` at which the Sun rises (or sets) over
+// the point, or false when the Sun does not cross its horizon within the bound.
+bool SearchFeatureHorizon(JulianDay start, double longitudeDeg, double latitudeDeg,
+                          const Observer& observer, bool sunrise, JulianDay& found) {
+    const double cosBeta = std::cos(DegToRad(latitudeDeg));
+    const double sinBeta = std::sin(DegToRad(latitudeDeg));
+    const double rate = kColongitudeRateDegPerDay * cosBeta;
+    // Smallest step off a horizon crossing of the wrong kind (a sunset when seeking a sunrise).
+    const double leaveStep = std::min(kHorizonToleranceDeg / rate, kMaxFeatureStepDays);
+    JulianDay d = start;
+    for (int round = 0; round < kFeatureSearchRounds; ++round) {
+        const MoonRec moon = MoonPosition(d, observer).Moon;
+        const double b0 = moon.SunSelenographicLatitude;
+        // With the Sun this far from the point's pole it stays up (or down) all lunar day.
+        if (std::cos(b0) * cosBeta <= std::fabs(std::sin(b0) * sinBeta)) {
+            d += 1;
+            continue;
+        }
+        const double h = SunAltitudeOverFeature(moon.Colongitude, b0, longitudeDeg, latitudeDeg);
+        const bool rising = std::cos(DegToRad(moon.Colongitude + longitudeDeg)) > 0;
+        const bool rightKind = rising == sunrise;
+        if (std::fabs(h) < kHorizonToleranceDeg && rightKind) {
+            found = d;
+            return true;
+        }
+        if (h < 0) {
+            d += 1; // Sun down: a day on, until it is up
+            continue;
+        }
+        double m = std::min(h / rate, kMaxFeatureStepDays);
+        if (!rightKind) m = std::max(m, leaveStep);
+        d = sunrise ? d - m : d + m;
+    }
+    return false;
+}
+
+DateTimeRec NoDate() {
+    DateTimeRec none;
+    none.Day = 0;
+    none.Month = 0;
+    none.Year = 0;
+    return none;
+}
+
+} // namespace
+
+std::int32_t IlluminatedPercentFor(double phaseAngleDeg) {
+    const double percent = (1 + std::cos(DegToRad(phaseAngleDeg))) * 100 / 2;
+    return static_cast<std::int32_t>(std::trunc(percent + 0.5));
+}
+
+double OpticalLibrationInLongitude(double aDeg, double fDeg) {
+    double l = ReduceDegrees(aDeg) - ReduceDegrees(fDeg);
+    if (l > 180) l -= 360;
+    if (l < -180) l += 360;
+    return l;
+}
+
+double SunAltitudeOverFeature(double colongitudeDeg, double sunLatitudeRad, double longitudeDeg,
+                              double latitudeDeg) {
+    const double beta = DegToRad(latitudeDeg);
+    return RadToDeg(SafeAsin(std::sin(sunLatitudeRad) * std::sin(beta) +
+                             std::cos(sunLatitudeRad) * std::cos(beta) *
+                                 std::sin(DegToRad(colongitudeDeg + longitudeDeg))));
+}
+
+void FillPhysicalEphemeris(const PhysicalEphemerisInput& in, const SunRec& sun, MoonRec& moon) {
+    FillPhase(sun, moon);
+    const double omega = MeanNodeRad(in.Args);
+    const PhysicalLibration p = PhysicalTerms(in.Args, omega);
+    FillLibrations(in, p, omega, moon);
+    FillSunSelenographic(in, p, omega, sun, moon);
+}
+
+FeatureSunTimes FeatureSunriseSunset(JulianDay start, double longitude, double latitude,
+                                     const Observer& observer) {
+    FeatureSunTimes out;
+    out.Sunrise = NoDate();
+    out.Sunset = NoDate();
+    // At a pole the Sun's altitude is its selenographic latitude all lunar day: no crossing.
+    const bool usable = std::isfinite(start) && std::isfinite(longitude) &&
+                        std::isfinite(latitude) && std::fabs(latitude) < 90 &&
+                        std::cos(DegToRad(latitude)) > 1e-9;
+    if (!usable) return out;
+
+    const double zoneDays = observer.ZoneOffsetMinutes / 1440.0;
+    JulianDay found = 0;
+    if (SearchFeatureHorizon(start, longitude, latitude, observer, true, found)) {
+        out.Sunrise = JulianToDate(found + zoneDays);
+        out.HasSunrise = true;
+    }
+    if (SearchFeatureHorizon(start, longitude, latitude, observer, false, found)) {
+        out.Sunset = JulianToDate(found + zoneDays);
+        out.HasSunset = true;
+    }
+    return out;
+}
+
+} // namespace astro
