@@ -10,7 +10,9 @@ namespace astro {
 namespace {
 
 // Degrees reduced into range, then radians.
-double ReducedRad(double deg) { return DegToRad(ReduceDegrees(deg)); }
+double ReducedRad(double deg) {
+    return DegToRad(ReduceDegrees(deg));
+}
 
 // Arguments of the phase series (Meeus 1st ed. 47.4 - 47.7), radians except E.
 struct PhaseArguments {
@@ -117,14 +119,13 @@ double PlanetaryTerms(double k, double t2) {
                                              0.000040, 0.000037, 0.000035, 0.000023};
     static constexpr double base[14] = {299.77, 251.88, 251.83, 349.42, 84.66,  141.74, 207.14,
                                         154.84, 34.52,  207.19, 291.34, 161.72, 239.56, 331.55};
-    static constexpr double rate[14] = {0.107408, 0.016321,  0.0,      36.412478, 18.206239,
-                                        53.303771, 2.453732, 7.306860, 27.261239, 0.121824,
+    static constexpr double rate[14] = {0.107408,  0.016321,  26.651886, 36.412478, 18.206239,
+                                        53.303771, 2.453732,  7.306860,  27.261239, 0.121824,
                                         1.844379,  24.198154, 25.513099, 3.592518};
     double sum = 0;
     for (int i = 0; i < 14; ++i) {
         double deg = base[i] + rate[i] * k;
         if (i == 0) deg -= 0.009173 * t2;
-        if (i == 2) deg = 251.83 + 26.651886 * k;
         sum += amplitude[i] * std::sin(DegToRad(deg));
     }
     return sum;
@@ -135,9 +136,9 @@ double PlanetaryTerms(double k, double t2) {
 void AssignPhaseText(std::string& out, const DateTimeRec& d) {
     char buf[160];
     const std::string& month = LongMonthName(d.Month);
-    const int n = std::snprintf(buf, sizeof buf, "%02d:%02d  %02d %.100s %d", d.Hour % 100,
-                                d.Minute % 100, static_cast<int>(d.Day), month.c_str(),
-                                static_cast<int>(d.Year));
+    const int n =
+        std::snprintf(buf, sizeof buf, "%02d:%02d  %02d %.100s %d", d.Hour % 100, d.Minute % 100,
+                      static_cast<int>(d.Day), month.c_str(), static_cast<int>(d.Year));
     text::AssignCut(out, buf, n > 0 ? static_cast<std::size_t>(n) : 0, 60);
 }
 
@@ -153,6 +154,31 @@ DateTimeRec FirstOfMonth(int month, int year) {
 double LunationEstimate(JulianDay j, std::uint16_t year) {
     const JulianDay j0 = JulianDayOfYearStart(year);
     return ((j - j0) / 365.25 + year - 2000) * 12.3685;
+}
+
+JulianDay MeanPhaseInstant(double k) {
+    PhasePowers unused{};
+    return MeanPhase(k, unused);
+}
+
+// Mean instant of apsis number k (Meeus 1st ed. 48.1).
+JulianDay MeanApsisInstant(double k) {
+    const double t = k / 1325.55;
+    const double t2 = t * t, t3 = t2 * t, t4 = t3 * t;
+    return 2451534.6698 + 27.55454988 * k - 0.0006886 * t2 - 0.000001098 * t3 + 0.0000000052 * t4;
+}
+
+// The year-based estimates of k count years of 365.25 days from 2000, which drifts by weeks
+// before the Gregorian reform and in the far future. Moves k in steps of `step` so that its mean
+// instant lies at or before `limit` and the next one after it; near 2000 the estimate already
+// satisfies this and k is kept (or one earlier step is added, which yields nothing before
+// `limit`). Corrections to the mean instants stay well inside the caller's margin.
+double StartNearInstant(double k, double step, JulianDay limit, JulianDay (*meanInstant)(double)) {
+    for (int i = 0; i < 64 && meanInstant(k) > limit; ++i)
+        k -= step;
+    for (int i = 0; i < 64 && meanInstant(k + step) <= limit; ++i)
+        k += step;
+    return k;
 }
 
 } // namespace
@@ -192,27 +218,32 @@ int MonthPhases(const DateTimeRec& date, const Observer& observer, MonthPhaseLis
     const int year = date.Year;
     const int month = date.Month;
     const JulianDay jStart = DateToJulian(FirstOfMonth(month, year));
-    const JulianDay jEnd =
-        month >= 12 ? DateToJulian(FirstOfMonth(1, year + 1)) : DateToJulian(FirstOfMonth(month + 1, year));
+    const JulianDay jEnd = month >= 12 ? DateToJulian(FirstOfMonth(1, year + 1))
+                                       : DateToJulian(FirstOfMonth(month + 1, year));
     const double b = LunationEstimate(jStart, date.Year);
     const double p = b < 0 ? 4 * b - 1 : 4 * b;
     double k = std::trunc(p) / 4;
+    k = StartNearInstant(k, 0.25, jStart - 2, MeanPhaseInstant);
     const double zoneDays = observer.ZoneOffsetMinutes / 1440.0;
 
-    // The estimate starts at most a quarter or two before the month; 16 quarter steps span
-    // more than any month and bound the walk.
+    // The start lies within a quarter or two before the month; 16 quarter steps span more
+    // than any month and bound the walk.
     int count = 0;
     for (int step = 0; step < 16; ++step, k += 0.25) {
         PhasePowers powers{};
         const JulianDay mean = MeanPhase(k, powers);
-        if (!(mean < jEnd + 0.5)) break;
+        // A phase lies within 0.9 day of its mean instant and local time within 14 hours of
+        // UT, so nothing at or after this mean instant can fall before the month's end.
+        if (!(mean < jEnd + 1.5)) break;
         const int kind = static_cast<int>(std::trunc(std::fabs(k) * 4)) % 4;
         const JulianDay t = mean + PhaseCorrection(powers, kind, k) + zoneDays;
         if (t < jStart || t >= jEnd || count >= MaxMonthPhases) continue;
         PhaseEvent& e = events[static_cast<std::size_t>(count)];
         int stored = kind;
-        if (k >= 0 && kind == 1) stored = 3;
-        else if (k >= 0 && kind == 3) stored = 1;
+        if (k >= 0 && kind == 1)
+            stored = 3;
+        else if (k >= 0 && kind == 3)
+            stored = 1;
         e.K = k;
         e.Kind = static_cast<PhaseKind>(stored);
         e.Julian = t;
@@ -230,12 +261,26 @@ LunationRec NewMoonsAround(const DateTimeRec& date) {
     if (x < 0) k -= 1;
     LunationRec out;
     const JulianDay n = PhaseInstant(k);
+    double kPrevious = k;
     if (n > j) {
         out.NextNewMoon = n;
-        out.PreviousNewMoon = PhaseInstant(k - 1);
+        kPrevious = k - 1;
+        out.PreviousNewMoon = PhaseInstant(kPrevious);
     } else {
         out.PreviousNewMoon = n;
         out.NextNewMoon = PhaseInstant(k + 1);
+    }
+    // Far from 2000 the year-based estimate can be a lunation or more off; walk until the two
+    // new moons really bracket the instant (age and lunation percentage depend on it).
+    for (int i = 0; i < 8 && out.PreviousNewMoon > j; ++i) {
+        kPrevious -= 1;
+        out.NextNewMoon = out.PreviousNewMoon;
+        out.PreviousNewMoon = PhaseInstant(kPrevious);
+    }
+    for (int i = 0; i < 8 && out.NextNewMoon <= j; ++i) {
+        kPrevious += 1;
+        out.PreviousNewMoon = out.NextNewMoon;
+        out.NextNewMoon = PhaseInstant(kPrevious + 1);
     }
     return out;
 }
@@ -243,10 +288,9 @@ LunationRec NewMoonsAround(const DateTimeRec& date) {
 ApsisRec ApsisInstant(double k) {
     const double t = k / 1325.55;
     const double t2 = t * t, t3 = t2 * t, t4 = t3 * t;
-    const double meanJde =
-        2451534.6698 + 27.55454988 * k - 0.0006886 * t2 - 0.000001098 * t3 + 0.0000000052 * t4;
-    const double D = ReducedRad(171.9179 + 335.9106046 * k - 0.010025 * t2 - 0.00001156 * t3 +
-                                0.000000055 * t4);
+    const double meanJde = MeanApsisInstant(k);
+    const double D =
+        ReducedRad(171.9179 + 335.9106046 * k - 0.010025 * t2 - 0.00001156 * t3 + 0.000000055 * t4);
     const double M = ReducedRad(347.3477 + 27.1577721 * k - 0.0008323 * t2 - 0.000001 * t3);
     const double F = ReducedRad(316.6109 + 364.5287911 * k - 0.0125131 * t2 - 0.0000148 * t3);
 
@@ -437,11 +481,11 @@ std::string ApsisDistanceText(double km) {
 
 ApsisTexts NextApsides(const DateTimeRec& date, const Observer& observer) {
     const JulianDay j = date.Julian;
-    // Start at the apsis number at or below the estimate (floor, not toward zero, so that an
-    // apsis just after the instant is not skipped before 2000).
-    double k = std::floor(2 * 13.2555 * ((j - JulianDayOfYearStart(date.Year)) / 365.25 +
-                                          date.Year - 2000)) /
+    double k = std::trunc(2 * 13.2555 *
+                          ((j - JulianDayOfYearStart(date.Year)) / 365.25 + date.Year - 2000)) /
                2;
+    // An apsis lies at most about two days from its mean instant.
+    k = StartNearInstant(k, 0.5, j - 3, MeanApsisInstant);
     const double zoneDays = observer.ZoneOffsetMinutes / 1440.0;
     ApsisTexts out;
     int produced = 0;
@@ -468,16 +512,15 @@ double MoonAgeDays(JulianDay instant, const LunationRec& lunation) {
 }
 
 double LunationPercent(JulianDay instant, const LunationRec& lunation) {
-    return MoonAgeDays(instant, lunation) / (lunation.NextNewMoon - lunation.PreviousNewMoon) *
-           100;
+    return MoonAgeDays(instant, lunation) / (lunation.NextNewMoon - lunation.PreviousNewMoon) * 100;
 }
 
 std::string_view FullMoonName(int month) {
     static constexpr std::string_view names[12] = {
-        "Full (Wolf) Moon",       "Full (Snow) Moon",     "Full (Worm) Moon",
-        "Full (Pink) Moon",       "Full (Flower) Moon",   "Full (Strawberry) Moon",
-        "Full (Buck) Moon",       "Full (Sturgeon) Moon", "Full (Harvest) Moon",
-        "Full (Hunter's) Moon",   "Full (Beaver) Moon",   "Full (Cold) Moon"};
+        "Full (Wolf) Moon",     "Full (Snow) Moon",     "Full (Worm) Moon",
+        "Full (Pink) Moon",     "Full (Flower) Moon",   "Full (Strawberry) Moon",
+        "Full (Buck) Moon",     "Full (Sturgeon) Moon", "Full (Harvest) Moon",
+        "Full (Hunter's) Moon", "Full (Beaver) Moon",   "Full (Cold) Moon"};
     if (month < 1 || month > 12) return "Full Moon";
     return names[month - 1];
 }
