@@ -5,6 +5,7 @@
 #include "astro/fVsop87Tables.h"
 
 #include <cmath>
+#include <cstdlib>
 
 namespace astro {
 
@@ -94,5 +95,215 @@ SunRec SunPosition(JulianDay jd, const Observer& observer) {
 // ---------------------------------------------------------------------------------------------
 // Rise, transit and set
 // ---------------------------------------------------------------------------------------------
+
+namespace {
+
+// Brings a day fraction into [0, 1]: below 0 add 1, above 1 subtract 1 (exactly 1 stays).
+// Bounded: fractions come from hour angles within a turn of the meridian.
+double NormaliseFraction(double m) {
+    for (int i = 0; i < 8 && m < 0; ++i)
+        m += 1;
+    for (int i = 0; i < 8 && m > 1; ++i)
+        m -= 1;
+    return m;
+}
+
+// Everything RefineEventTimes needs besides the fractions.
+struct RiseSetContext {
+    const TabulatedPositions& positions;
+    double theta0Deg;
+    double deltaTSeconds;
+    double h0Deg;
+    const Observer& observer;
+};
+
+// Refined fractions and whether the rise correction converged.
+struct Refined {
+    EventFractions m{};
+    bool converged = false;
+};
+
+Refined Refine(const EventFractions& start, const RiseSetContext& c) {
+    Refined r;
+    r.m = start;
+    r.converged =
+        RefineEventTimes(r.m, c.positions, c.theta0Deg, c.deltaTSeconds, c.h0Deg, c.observer);
+    return r;
+}
+
+// Transit, rise and set fractions about a transit fraction m0 (m1, m2 normalised, m0 not).
+EventFractions FractionsAboutTransit(double m0, double h0HourAngleDeg) {
+    return {m0, NormaliseFraction(m0 - h0HourAngleDeg / 360),
+            NormaliseFraction(m0 + h0HourAngleDeg / 360)};
+}
+
+// Local clock text of a day fraction: zone offset and half a minute added (so that cutting
+// to minutes rounds), "*****" outside the local day. For the Sun (negative h0) the time is
+// first brought into the day once. A minutes value carried to 60 by the seconds rule of
+// DecimalToDms is carried on into the hours.
+void AssignEventText(std::string& out, double m, int zoneOffsetMinutes, double h0Deg) {
+    double t = 24 * m + zoneOffsetMinutes / 60.0 + 1.0 / 120;
+    if (!std::isfinite(t)) {
+        out = "None";
+        return;
+    }
+    if (h0Deg < 0) {
+        if (t < 0) t += 24;
+        if (t > 24) t -= 24;
+    }
+    if (t < 0 || t > 24) {
+        out = "*****";
+        return;
+    }
+    const DmsRec dms = DecimalToDms(t);
+    int hours = std::atoi(dms.Whole.c_str());
+    int minutes = std::atoi(dms.Minutes.c_str());
+    if (minutes >= 60) {
+        minutes -= 60;
+        hours += 1;
+    }
+    char buf[8];
+    buf[0] = static_cast<char>('0' + hours / 10 % 10);
+    buf[1] = static_cast<char>('0' + hours % 10);
+    buf[2] = ':';
+    buf[3] = static_cast<char>('0' + minutes / 10 % 10);
+    buf[4] = static_cast<char>('0' + minutes % 10);
+    out.assign(buf, 5);
+}
+
+TabulatedPosition Tabulate(const EquatorialRec& e) {
+    return {e.RightAscension, e.Declination};
+}
+
+DateTimeRec DateAtMidnight(const DateTimeRec& date) {
+    DateTimeRec d = date;
+    d.Hour = 0;
+    d.Minute = 0;
+    d.Second = 0;
+    d.Millisecond = 0;
+    return d;
+}
+
+} // namespace
+
+double Interpolate3(double n, double y1, double y2, double y3) {
+    const double a = y2 - y1;
+    const double b = y3 - y2;
+    const double c = b - a;
+    return y2 + n / 2 * (a + b + n * c);
+}
+
+bool RefineEventTimes(EventFractions& m, const TabulatedPositions& positions, double theta0Deg,
+                      double deltaTSeconds, double h0Deg, const Observer& observer) {
+    const double lonDeg = RadToDeg(observer.Longitude);
+    const double sinPhi = std::sin(observer.Latitude);
+    const double cosPhi = std::cos(observer.Latitude);
+    const TabulatedPosition& p1 = positions[0];
+    const TabulatedPosition& p2 = positions[1];
+    const TabulatedPosition& p3 = positions[2];
+    for (int round = 0; round < MaxRefineRounds; ++round) {
+        EventFractions dm{};
+        for (std::size_t i = 0; i < 3; ++i) {
+            const double theta = ReduceDegrees(theta0Deg + 360.985647 * m[i]);
+            const double n = m[i] + deltaTSeconds / 86400;
+            const double raDeg =
+                Interpolate3(n, p1.RightAscension, p2.RightAscension, p3.RightAscension);
+            const double decDeg = Interpolate3(n, p1.Declination, p2.Declination, p3.Declination);
+            const double hourAngleDeg = WrapTo180(theta - lonDeg - raDeg);
+            if (i == 0) {
+                dm[0] = -hourAngleDeg / 360;
+                continue;
+            }
+            const double dec = DegToRad(decDeg);
+            const double hRad = DegToRad(hourAngleDeg);
+            const double altDeg = RadToDeg(
+                std::asin(sinPhi * std::sin(dec) + cosPhi * std::cos(dec) * std::cos(hRad)));
+            dm[i] = (altDeg - h0Deg) / (360 * std::cos(dec) * cosPhi * std::sin(hRad));
+        }
+        for (std::size_t i = 0; i < 3; ++i)
+            m[i] += dm[i];
+        if (std::fabs(dm[1]) < 1e-9) return true;
+    }
+    return false;
+}
+
+RiseSetTimes RiseTransitSet(const TabulatedPositions& positions, double deltaTSeconds, double h0Deg,
+                            JulianDay jd0, const Observer& observer) {
+    TabulatedPositions p = positions;
+    // Right ascension unwrapped across 0h so that the interpolation is continuous.
+    if (p[1].RightAscension < p[0].RightAscension) p[1].RightAscension += 360;
+    if (p[2].RightAscension < p[1].RightAscension) p[2].RightAscension += 360;
+
+    const double theta0 = MeanSiderealTime0h(jd0);
+    const double lonDeg = RadToDeg(observer.Longitude);
+    const int zone = observer.ZoneOffsetMinutes;
+    RiseSetTimes out;
+
+    const double m0 = NormaliseFraction((lonDeg + p[1].RightAscension - theta0) / 360);
+    const double phi = observer.Latitude;
+    const double dec2 = DegToRad(p[1].Declination);
+    const double cosH0 = (std::sin(DegToRad(h0Deg)) - std::sin(phi) * std::sin(dec2)) /
+                         (std::cos(phi) * std::cos(dec2));
+    if (!(std::fabs(cosH0) < 1)) {
+        // Above or below the standard altitude all day (or at a pole): transit only.
+        out.Rise = "None";
+        out.Set = "None";
+        AssignEventText(out.Transit, m0, zone, h0Deg);
+        return out;
+    }
+    const double h0HourAngle = RadToDeg(std::acos(cosH0));
+    const RiseSetContext context{p, theta0, deltaTSeconds, h0Deg, observer};
+
+    EventFractions start = FractionsAboutTransit(m0, h0HourAngle);
+    Refined r = Refine(start, context);
+
+    // Events that the zone offset pushes out of the local day are taken from the neighbouring
+    // UT day instead.
+    const double z = zone / 1440.0;
+    const double shift = z >= 0 ? -1 : 1;
+    auto outside = [z](double m) { return z >= 0 ? m + z > 1 : m + z < 0; };
+    if (outside(r.m[0])) {
+        start = FractionsAboutTransit(start[0] + shift, h0HourAngle);
+        r = Refine(start, context);
+    }
+    for (std::size_t i = 1; i < 3; ++i) {
+        if (!outside(r.m[i])) continue;
+        start[i] += shift;
+        r = Refine(start, context);
+    }
+
+    AssignEventText(out.Transit, r.m[0], zone, h0Deg);
+    if (!r.converged) {
+        // Grazing the standard altitude: no reliable crossing.
+        out.Rise = "None";
+        out.Set = "None";
+        return out;
+    }
+    AssignEventText(out.Rise, r.m[1], zone, h0Deg);
+    AssignEventText(out.Set, r.m[2], zone, h0Deg);
+    return out;
+}
+
+RiseSetTimes MoonRiseSet(const DateTimeRec& date, const Observer& observer) {
+    const JulianDay jd0 = DateToJulian(DateAtMidnight(date));
+    const MoonAndSun before = MoonPosition(jd0 - 1, observer);
+    const MoonAndSun day = MoonPosition(jd0, observer);
+    const MoonAndSun after = MoonPosition(jd0 + 1, observer);
+    const TabulatedPositions positions = {Tabulate(before.Moon.Equatorial),
+                                          Tabulate(day.Moon.Equatorial),
+                                          Tabulate(after.Moon.Equatorial)};
+    const double h0 = 0.7275 * day.Moon.Parallax - 0.5667;
+    RiseSetTimes out = RiseTransitSet(positions, DeltaTSeconds(date.Year), h0, jd0, observer);
+    out.IlluminatedPercent = day.Moon.IlluminatedPercent;
+    return out;
+}
+
+RiseSetTimes SunRiseSet(const DateTimeRec& date, double h0Deg, const Observer& observer) {
+    const JulianDay jd0 = DateToJulian(DateAtMidnight(date));
+    const TabulatedPositions positions = {Tabulate(SunPosition(jd0 - 1, observer).Equatorial),
+                                          Tabulate(SunPosition(jd0, observer).Equatorial),
+                                          Tabulate(SunPosition(jd0 + 1, observer).Equatorial)};
+    return RiseTransitSet(positions, DeltaTSeconds(date.Year), h0Deg, jd0, observer);
+}
 
 } // namespace astro

@@ -4,6 +4,10 @@
 
 #include "astro/fGlobals.h"
 
+#include <array>
+#include <cstdint>
+#include <string>
+
 namespace astro {
 
 // ---------------------------------------------------------------------------------------------
@@ -42,5 +46,62 @@ SunRec SunPosition(JulianDay jd, const Observer& observer, double obliquityRad,
 // ---------------------------------------------------------------------------------------------
 // Rise, transit and set
 // ---------------------------------------------------------------------------------------------
+// Method: three positions a day apart and the iterative correction of the day fractions of
+// transit, rise and set (Meeus ch. 15), with three-point interpolation (Meeus ch. 3).
+
+// Rise, transit and set of one date as local clock texts. Each text is "HH:MM", "None" (the body
+// does not reach the standard altitude that date) or "*****" (the event falls outside the local
+// day). For twilight, Rise is the beginning of morning twilight and Set the end of evening
+// twilight.
+struct RiseSetTimes {
+    std::string Rise;                    // at most 6 characters
+    std::string Transit;                 // at most 6 characters
+    std::string Set;                     // at most 6 characters
+    std::int32_t IlluminatedPercent = 0; // MoonRiseSet only: the Moon's at 0h UT, 0..100
+};
+
+// Apparent geocentric place of the body at 0h UT of one tabulated day.
+struct TabulatedPosition {
+    double RightAscension = 0; // degrees, 0..360
+    double Declination = 0;    // degrees
+};
+
+// The day before, the day itself and the day after, at 0h UT.
+using TabulatedPositions = std::array<TabulatedPosition, 3>;
+
+// Day fractions from 0h UT of the date: [0] transit, [1] rise, [2] set.
+using EventFractions = std::array<double, 3>;
+
+// Standard altitudes (degrees) for SunRiseSet.
+inline constexpr double SunriseAltitude = -0.8333;
+inline constexpr double CivilTwilightAltitude = -6;
+inline constexpr double NauticalTwilightAltitude = -12;
+inline constexpr double AstronomicalTwilightAltitude = -18;
+
+// Bound on the rounds of RefineEventTimes.
+inline constexpr int MaxRefineRounds = 20;
+
+// Three-point interpolation about the middle value (Meeus 3.3): n is the interpolating factor
+// in tabular intervals from y2.
+double Interpolate3(double n, double y1, double y2, double y3);
+
+// Corrects the three day fractions together (Meeus ch. 15) until the rise correction is below
+// 1e-9 day. theta0Deg: Greenwich mean sidereal time at 0h UT; h0Deg: standard altitude. The
+// fractions are not normalised. Returns false when MaxRefineRounds pass without convergence.
+bool RefineEventTimes(EventFractions& m, const TabulatedPositions& positions, double theta0Deg,
+                      double deltaTSeconds, double h0Deg, const Observer& observer);
+
+// Rise, transit and set of the date whose 0h UT is jd0, shifted into the local day of the
+// observer's zone offset (Meeus ch. 15). IlluminatedPercent is left 0.
+RiseSetTimes RiseTransitSet(const TabulatedPositions& positions, double deltaTSeconds, double h0Deg,
+                            JulianDay jd0, const Observer& observer);
+
+// Moonrise, transit and moonset on the date of `date` (Day, Month, Year), local clock time;
+// standard altitude 0.7275 parallax - 0.5667 degrees.
+RiseSetTimes MoonRiseSet(const DateTimeRec& date, const Observer& observer);
+
+// Sunrise, transit and sunset (or twilight ends) on the date of `date` for the standard
+// altitude h0Deg (SunriseAltitude, CivilTwilightAltitude, ...), local clock time.
+RiseSetTimes SunRiseSet(const DateTimeRec& date, double h0Deg, const Observer& observer);
 
 } // namespace astro
