@@ -1,0 +1,104 @@
+// Nutation, obliquity, the change of coordinates and the Sun's position against Meeus' worked
+// examples (ch. 22 and 25), and the observer's sign conventions.
+#include "astro/fMoonCalcs.h"
+#include "astro/fRiseSet.h"
+#include "astro/fVsop87Tables.h"
+
+#include <gtest/gtest.h>
+
+using namespace astro;
+
+namespace {
+
+Observer At(double latDeg, double westLonDeg) {
+    Observer o;
+    o.Latitude = DegToRad(latDeg);
+    o.Longitude = DegToRad(westLonDeg);
+    return o;
+}
+
+} // namespace
+
+TEST(Nutation, MeeusExample1987April10) {
+    const JulianDay jd = 2446895.5;
+    NutationRec nutation;
+    const double trueObliquity = RadToDeg(TrueObliquity(jd, nutation));
+    EXPECT_NEAR(nutation.DeltaPsi, -3.788, 0.0005);
+    EXPECT_NEAR(nutation.DeltaEpsilon, 9.443, 0.0005);
+    EXPECT_NEAR(trueObliquity, 23.4435692, 0.5e-7);
+    EXPECT_NEAR(MeanObliquity(jd), 23.4409463, 0.5e-7);
+    // The plain overload agrees with the one that hands back the nutation.
+    EXPECT_DOUBLE_EQ(TrueObliquity(jd), DegToRad(trueObliquity));
+}
+
+TEST(Nutation, MeanObliquityAtJ2000IsTheConstant) {
+    EXPECT_DOUBLE_EQ(MeanObliquity(2451545.0), 23.4392911111111111);
+}
+
+TEST(EclipticToEquatorial, RightAscensionWrapsIntoOneTurn) {
+    // With no obliquity the right ascension is the longitude: -0.001 deg must come back as 359.999.
+    const EquatorialRec e = EclipticToEquatorial(0, 0, DegToRad(-0.001));
+    EXPECT_NEAR(e.RightAscension, 359.999, 1e-9);
+    EXPECT_NEAR(e.Declination, 0, 1e-12);
+
+    // An ecliptic point at 90 deg longitude lies at 6h and at the full obliquity north.
+    const double eps = DegToRad(23.44);
+    const EquatorialRec q = EclipticToEquatorial(eps, 0, DegToRad(90));
+    EXPECT_NEAR(q.RightAscension, 90, 1e-9);
+    EXPECT_NEAR(q.Declination, 23.44, 1e-9);
+    EXPECT_EQ(q.RightAscensionText.Whole, "06");
+    EXPECT_EQ(q.DeclinationText.Whole, "23");
+    EXPECT_EQ(q.DeclinationText.Minutes, "26");
+}
+
+TEST(SunPosition, MeeusExample1992October13) {
+    const SunRec sun = SunPosition(2448908.5, Observer{});
+    EXPECT_NEAR(sun.Longitude, 199.906060, 0.5e-6);
+    EXPECT_NEAR(sun.DistanceKm / 149597900, 0.99760775, 0.5e-8);
+    EXPECT_NEAR(sun.DistanceKm, 149240025, 1.0);
+    EXPECT_NEAR(sun.Equatorial.RightAscension, 198.378178, 0.5e-6);
+    EXPECT_NEAR(sun.Equatorial.Declination, -7.783871, 0.5e-6);
+    EXPECT_NEAR(sun.Latitude, 0.0002, 0.0001); // +0.72 arcsecond in the example
+    EXPECT_EQ(sun.Equatorial.DeclinationText.Sign, EnDash);
+}
+
+TEST(SunPosition, AltitudeAndAzimuthFollowTheWestPositiveLongitude) {
+    // 2024 March 20, 06:00 UT: local noon at 90 deg EAST (longitude -90 in the engine's sense).
+    const JulianDay jd = 2460389.75;
+    const SunRec east = SunPosition(jd, At(40, -90));
+    EXPECT_NEAR(east.Altitude, 50, 1.5);
+    EXPECT_NEAR(east.Azimuth, 180, 5);
+
+    // The same instant at 90 deg WEST is local midnight.
+    const SunRec west = SunPosition(jd, At(40, 90));
+    EXPECT_NEAR(west.Altitude, -50, 1.5);
+    EXPECT_TRUE(west.Azimuth < 5 || west.Azimuth > 355) << west.Azimuth;
+
+    // At Greenwich the Sun is then in the east, rising.
+    const SunRec greenwich = SunPosition(jd, At(51.48, 0));
+    EXPECT_NEAR(greenwich.Azimuth, 90, 5);
+    EXPECT_NEAR(greenwich.Altitude, 0, 2);
+}
+
+TEST(SunPosition, EarthSeriesHoldTheTruncatedVsop87RowForRow) {
+    const vsop87::EarthSeries& s = vsop87::Earth();
+    const std::size_t sizes[] = {s.L0.size(), s.L1.size(), s.L2.size(), s.L3.size(), s.L4.size(),
+                                 s.L5.size(), s.B0.size(), s.B1.size(), s.R0.size(), s.R1.size(),
+                                 s.R2.size(), s.R3.size(), s.R4.size()};
+    const std::size_t expected[] = {64, 34, 20, 7, 3, 1, 5, 2, 40, 10, 6, 2, 1};
+    for (int k = 0; k < 13; ++k)
+        EXPECT_EQ(sizes[k], expected[k]) << "series " << k;
+
+    auto expectRow = [](const vsop87::EarthTerm& t, double a, double b, double c) {
+        EXPECT_EQ(t.A, a);
+        EXPECT_EQ(t.B, b);
+        EXPECT_EQ(t.C, c);
+    };
+    expectRow(s.L0[1], 3341656, 4.6692568, 6283.07585);
+    expectRow(s.L0.back(), 25, 3.16, 4690.48);
+    expectRow(s.L1.front(), 628331966747, 0, 0);
+    expectRow(s.B1[1], 6, 1.73, 5223.69);
+    expectRow(s.R0.back(), 26, 4.59, 10447.39);
+    expectRow(s.R2.front(), 4359, 5.7846, 6283.0758);
+    expectRow(s.R4.front(), 4, 2.56, 6283.08);
+}
