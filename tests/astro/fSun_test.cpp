@@ -2,7 +2,6 @@
 // examples (ch. 22 and 25), and the observer's sign conventions.
 #include "astro/fMoonCalcs.h"
 #include "astro/fRiseSet.h"
-#include "astro/fVsop87Tables.h"
 
 #include <gtest/gtest.h>
 
@@ -78,27 +77,4 @@ TEST(SunPosition, AltitudeAndAzimuthFollowTheWestPositiveLongitude) {
     const SunRec greenwich = SunPosition(jd, At(51.48, 0));
     EXPECT_NEAR(greenwich.Azimuth, 90, 5);
     EXPECT_NEAR(greenwich.Altitude, 0, 2);
-}
-
-TEST(SunPosition, EarthSeriesHoldTheTruncatedVsop87RowForRow) {
-    const vsop87::EarthSeries& s = vsop87::Earth();
-    const std::size_t sizes[] = {s.L0.size(), s.L1.size(), s.L2.size(), s.L3.size(), s.L4.size(),
-                                 s.L5.size(), s.B0.size(), s.B1.size(), s.R0.size(), s.R1.size(),
-                                 s.R2.size(), s.R3.size(), s.R4.size()};
-    const std::size_t expected[] = {64, 34, 20, 7, 3, 1, 5, 2, 40, 10, 6, 2, 1};
-    for (int k = 0; k < 13; ++k)
-        EXPECT_EQ(sizes[k], expected[k]) << "series " << k;
-
-    auto expectRow = [](const vsop87::EarthTerm& t, double a, double b, double c) {
-        EXPECT_EQ(t.A, a);
-        EXPECT_EQ(t.B, b);
-        EXPECT_EQ(t.C, c);
-    };
-    expectRow(s.L0[1], 3341656, 4.6692568, 6283.07585);
-    expectRow(s.L0.back(), 25, 3.16, 4690.48);
-    expectRow(s.L1.front(), 628331966747, 0, 0);
-    expectRow(s.B1[1], 6, 1.73, 5223.69);
-    expectRow(s.R0.back(), 26, 4.59, 10447.39);
-    expectRow(s.R2.front(), 4359, 5.7846, 6283.0758);
-    expectRow(s.R4.front(), 4, 2.56, 6283.08);
 }
