@@ -3,13 +3,13 @@
 #pragma once
 
 #include <QDateTime>
+#include <QPrinter>
 #include <QString>
 #include <QUrl>
 
 #include <functional>
 #include <memory>
 
-class QPrinter;
 class QWidget;
 
 namespace platform {
