@@ -1,0 +1,163 @@
+#include "astro/fEclipse.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+using namespace astro;
+
+namespace {
+
+Observer place(double latDeg, double lonEastDeg, int zoneMinutes) {
+    Observer o;
+    o.Latitude = DegToRad(latDeg);
+    o.Longitude = -DegToRad(lonEastDeg);
+    o.ZoneOffsetMinutes = zoneMinutes;
+    return o;
+}
+
+PhaseEvent fullMoon(double k) {
+    PhaseEvent p;
+    p.K = k;
+    p.Kind = PhaseKind::FullMoon;
+    return p;
+}
+
+DateTimeRec monthOf(int year, int month) {
+    DateTimeRec d;
+    d.Year = static_cast<std::uint16_t>(year);
+    d.Month = static_cast<std::uint16_t>(month);
+    return d;
+}
+
+} // namespace
+
+TEST(Eclipse, TotalEclipseOfJanuary2000) {
+    const EclipseElements e = EclipseGeometry(0.5, 2000);
+    ASSERT_TRUE(e.NearNode);
+    EXPECT_NEAR(e.Gamma, -0.2961, 5e-5);
+    EXPECT_NEAR(e.U, -0.0049, 5e-5);
+    EXPECT_NEAR(e.UmbralMagnitude, 1.324, 5e-4);
+    EXPECT_NEAR(e.PenumbralMagnitude, 2.305, 5e-4);
+    EXPECT_EQ(e.Kind, TotalEclipse);
+    EXPECT_NEAR(e.MaximumUT, 2451564.6972, 5e-5);
+    EXPECT_NEAR((e.MaximumJde - e.MaximumUT) * 86400, 66.225, 1e-3);
+    EXPECT_NEAR(e.PenumbralSemiDuration, 0.1097, 5e-5);
+    EXPECT_NEAR(e.PartialSemiDuration, 0.0701, 5e-5);
+    EXPECT_NEAR(e.TotalSemiDuration, 0.0265, 5e-5);
+
+    // Seen from London: the Moon is up from the evening before until after 08:00.
+    EclipseCircumstances r;
+    ASSERT_TRUE(EclipseCalcs(fullMoon(0.5), 2000, place(51.5, 0, 0), r));
+    EXPECT_EQ(r.Kind, TotalEclipse);
+    EXPECT_EQ(r.Maximum, "04:43");
+    EXPECT_EQ(r.Date, "21 January 2000");
+    EXPECT_EQ(r.LocalMaximum.Second, 56);
+    EXPECT_EQ(r.PenumbraEntered, "02:05");
+    EXPECT_EQ(r.UmbraEntered, "03:03");
+    EXPECT_EQ(r.TotalityBegins, "04:05");
+    EXPECT_EQ(r.TotalityEnds, "05:22");
+    EXPECT_EQ(r.UmbraLeft, "06:24");
+    EXPECT_EQ(r.PenumbraLeft, "07:21");
+    EXPECT_EQ(r.WorkText, "05:22:08  21 January 2000");
+    EXPECT_EQ(r.Visibility, "Visible");
+    EXPECT_EQ(EclipseKindName(r.Kind), "Total Eclipse");
+
+    // New York (zone -5 h): the maximum falls on the evening of the 20th.
+    EclipseCircumstances ny;
+    ASSERT_TRUE(EclipseCalcs(fullMoon(0.5), 2000, place(40.71, -74.01, -300), ny));
+    EXPECT_EQ(ny.Maximum, "23:43");
+    EXPECT_EQ(ny.Date, "20 January 2000");
+    EXPECT_EQ(ny.LocalMaximum.Day, 20);
+    EXPECT_EQ(ny.PenumbraLeft, "02:21");
+    EXPECT_EQ(ny.Visibility, "Visible");
+}
+
+TEST(Eclipse, PartialPenumbralAndRejected) {
+    const EclipseElements july1999 = EclipseGeometry(-5.5, 1999);
+    EXPECT_NEAR(july1999.Gamma, 0.7864, 5e-5);
+    EXPECT_NEAR(july1999.UmbralMagnitude, 0.396, 5e-4);
+    EXPECT_EQ(july1999.Kind, PartialEclipse);
+    EclipseCircumstances r;
+    ASSERT_TRUE(EclipseCalcs(fullMoon(-5.5), 1999, place(0, 0, 0), r));
+    EXPECT_EQ(r.LocalMaximum.Hour, 11);
+    EXPECT_EQ(r.LocalMaximum.Minute, 33);
+    EXPECT_EQ(r.LocalMaximum.Second, 48);
+    EXPECT_FALSE(r.UmbraEntered.empty());
+    EXPECT_TRUE(r.TotalityBegins.empty());
+    EXPECT_EQ(r.WorkText.substr(0, 5), r.UmbraLeft);
+
+    // Far from the node: kind 0, the window closes, the rest of the record stays as it was.
+    for (double k : {-0.5, 5.5, 11.5}) {
+        EclipseCircumstances kept = r;
+        EXPECT_FALSE(EclipseGeometry(k, 2000).NearNode) << k;
+        EXPECT_FALSE(EclipseCalcs(fullMoon(k), 2000, place(0, 0, 0), kept)) << k;
+        EXPECT_EQ(kept.Kind, NoEclipse);
+        EXPECT_EQ(kept.Maximum, r.Maximum);
+        EXPECT_EQ(kept.UmbralMagnitude, r.UmbralMagnitude);
+    }
+
+    // The penumbral eclipse of 13 March 1998 fills the maximum and two contacts only.
+    const EclipseElements pen = EclipseGeometry(-22.5, 1998);
+    EXPECT_LE(pen.UmbralMagnitude, 0);
+    EXPECT_GT(pen.PenumbralMagnitude, 0);
+    EclipseCircumstances p;
+    ASSERT_TRUE(EclipseCalcs(fullMoon(-22.5), 1998, place(0, 0, 0), p));
+    EXPECT_EQ(p.Kind, PenumbralEclipse);
+    EXPECT_EQ(p.Date, "13 March 1998");
+    EXPECT_EQ(p.Maximum.size(), 5u);
+    EXPECT_EQ(p.PenumbraEntered.size(), 5u);
+    EXPECT_EQ(p.PenumbraLeft.size(), 5u);
+    EXPECT_TRUE(p.UmbraEntered.empty());
+    EXPECT_TRUE(p.UmbraLeft.empty());
+    EXPECT_TRUE(p.TotalityBegins.empty());
+    EXPECT_TRUE(p.TotalityEnds.empty());
+    EXPECT_EQ(p.WorkText.substr(0, 5), p.PenumbraLeft);
+}
+
+TEST(Eclipse, VisibilityRules) {
+    EXPECT_EQ(TimeTextToMinutes("12:34"), 754);
+    EXPECT_EQ(TimeTextToMinutes("00:00"), 0);
+    EXPECT_EQ(TimeTextToMinutes("None"), 0);
+    EXPECT_EQ(TimeTextToMinutes(""), 0);
+
+    EXPECT_EQ(CheckEclipseVisibility("None", "None", "01:00", "02:00"), "Not Visible");
+    EXPECT_EQ(CheckEclipseVisibility("06:00", "18:00", "19:00", "20:00"), "Not Visible");
+    EXPECT_EQ(CheckEclipseVisibility("06:00", "18:00", "03:00", "05:00"), "Not Visible");
+    EXPECT_EQ(CheckEclipseVisibility("06:00", "18:00", "05:00", "07:00"), "Partially Visible");
+    EXPECT_EQ(CheckEclipseVisibility("06:00", "18:00", "17:00", "19:00"), "Partially Visible");
+    EXPECT_EQ(CheckEclipseVisibility("06:00", "18:00", "07:00", "09:00"), "Visible");
+    // Comparisons are strict: touching the rise or set counts as seen.
+    EXPECT_EQ(CheckEclipseVisibility("06:00", "18:00", "06:00", "18:00"), "Visible");
+
+    // Moon up across midnight: rises 18:30, sets 06:10.
+    EXPECT_EQ(VisibilityOverDay("18:30", "06:10", "02:00", "04:00"), "Visible");
+    EXPECT_EQ(VisibilityOverDay("18:30", "06:10", "05:00", "07:00"), "Partially Visible");
+    EXPECT_EQ(VisibilityOverDay("18:30", "06:10", "20:00", "22:00"), "Visible");
+    EXPECT_EQ(VisibilityOverDay("18:30", "06:10", "18:00", "19:00"), "Partially Visible");
+    EXPECT_EQ(VisibilityOverDay("18:30", "06:10", "08:00", "10:00"), "Not Visible");
+    // A penumbral phase across local midnight compares the clock times as one day.
+    EXPECT_EQ(VisibilityOverDay("18:30", "06:10", "23:00", "01:30"), "Visible");
+}
+
+TEST(Eclipse, MonthsAndTwoFullMoons) {
+    const Observer utc = place(51.5, 0, 0);
+    MonthPhaseList ev;
+    int n = MonthPhases(monthOf(2000, 1), utc, ev);
+    EXPECT_EQ(CheckForEclipse(ev, n, 2000, utc).Kind, TotalEclipse);
+    n = MonthPhases(monthOf(1999, 7), utc, ev);
+    EXPECT_EQ(CheckForEclipse(ev, n, 1999, utc).Kind, PartialEclipse);
+    n = MonthPhases(monthOf(2000, 2), utc, ev);
+    EXPECT_EQ(CheckForEclipse(ev, n, 2000, utc).Kind, NoEclipse);
+
+    // January 2048 has full moons on the 1st (a total eclipse) and the 31st (far from the
+    // node); the month keeps the eclipse of the 1st.
+    n = MonthPhases(monthOf(2048, 1), utc, ev);
+    ASSERT_EQ(n, 5);
+    ASSERT_EQ(ev[0].Kind, PhaseKind::FullMoon);
+    ASSERT_EQ(ev[4].Kind, PhaseKind::FullMoon);
+    EXPECT_FALSE(EclipseGeometry(ev[4].K, 2048).NearNode);
+    const EclipseCircumstances jan2048 = CheckForEclipse(ev, n, 2048, utc);
+    EXPECT_EQ(jan2048.Kind, TotalEclipse);
+    EXPECT_EQ(jan2048.Date, "01 January 2048");
+}
