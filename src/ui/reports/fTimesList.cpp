@@ -1,19 +1,462 @@
 #include "ui/reports/fTimesList.h"
 
-#include <QPainter>
+#include "astro/fSidereal.h"
+#include "platform/Platform.h"
+#include "print/Canvas.h"
+#include "print/PrintJob.h"
+#include "print/fPrint.h"
+#include "settings/ObserverSettings.h"
+#include "ui/Windows.h"
+#include "ui/main/fMain.h"
 
-TTimesList::TTimesList(QWidget* parent) : TFrame(parent) {
-    setFixedSize(640, 481);
-    setWindowTitle(QStringLiteral("Rise/Set Times"));
-    addTitleLabel(QRect(20, 4, 640 - 60, 23));
-    addExitLabel(QRect(640 - 26, 8, 13, 15));
+#include <QEvent>
+#include <QLocale>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPrinter>
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+const QColor Aqua(0, 255, 255);
+const QColor SunYellow(255, 255, 0);
+const QColor ValueTextColour(255, 255, 176);
+const QColor StripeGrey(70, 70, 70);
+const QColor SkinBand(28, 40, 78);
+
+astro::Observer MainObserver() {
+    return Windows().Main ? Windows().Main->observer() : astro::Observer{};
 }
 
-void TTimesList::paintEvent(QPaintEvent*) {
+// The main window's selected date; today's when there is no main window.
+astro::DateTimeRec SelectedDate() {
+    if (Windows().Main) return Windows().Main->SelectedDate;
+    const QDate today = platform::Now().date();
+    astro::DateTimeRec d;
+    d.Day = static_cast<std::uint16_t>(today.day());
+    d.Month = static_cast<std::uint16_t>(today.month());
+    d.Year = static_cast<std::uint16_t>(today.year());
+    return d;
+}
+
+astro::DateTimeRec DayOf(const astro::DateTimeRec& date, int day) {
+    astro::DateTimeRec d = date;
+    d.Day = static_cast<std::uint16_t>(day);
+    d.Hour = d.Minute = d.Second = d.Millisecond = 0;
+    d.Julian = 0;
+    return d;
+}
+
+QString Text(const std::string& s) {
+    return QString::fromStdString(s);
+}
+
+// The illuminated percentage as the table shows it: at most three digits.
+QString PercentDigits(std::int32_t percent) {
+    return QString::number(percent).left(3);
+}
+
+// Column headings over the table, in window coordinates (table x + 20).
+void DrawColumnHeadings(QPainter& p) {
+    canvas::SetFont(p, QStringLiteral("Arial"), canvas::ScreenPointSize(8), true);
+    struct Heading {
+        int x, y;
+        const char* text;
+        QColor colour;
+    };
+    const Heading headings[] = {
+        {30, 60, "Date", Qt::white},
+        {122, 46, "Moon", Aqua},
+        {104, 60, "Rise", Aqua},
+        {144, 60, "Trans", Aqua},
+        {182, 60, "Set", Aqua},
+        {212, 60, "Illum", Aqua},
+        {275, 46, "Twilight", ValueTextColour},
+        {265, 60, "Ast", ValueTextColour},
+        {304, 60, "Naut", ValueTextColour},
+        {343, 60, "Civil", ValueTextColour},
+        {420, 46, "Sun", SunYellow},
+        {389, 60, "Rise", SunYellow},
+        {429, 60, "Trans", SunYellow},
+        {467, 60, "Set", SunYellow},
+        {533, 46, "Twilight", ValueTextColour},
+        {511, 60, "Civil", ValueTextColour},
+        {549, 60, "Naut", ValueTextColour},
+        {587, 60, "Ast", ValueTextColour},
+    };
+    for (const Heading& h : headings)
+        canvas::TextOut(p, h.x, h.y, QString::fromLatin1(h.text), h.colour);
+}
+
+// A stand-in skin for when the painted picture is missing: title band with the column
+// headings and the button glyphs, plain edges.
+QPixmap PlainSkin() {
+    QPixmap skin(640, 481);
+    skin.fill(Qt::black);
+    QPainter p(&skin);
+    p.fillRect(0, 0, 640, 80, SkinBand);
+    p.fillRect(0, 460, 640, 21, SkinBand);
+    p.fillRect(0, 80, 20, 380, SkinBand);
+    p.fillRect(620, 80, 20, 380, SkinBand);
+    canvas::SetFont(p, QStringLiteral("Arial"), canvas::ScreenPointSize(11), true);
+    p.setPen(Qt::white);
+    p.drawText(QRect(202, 10, 236, 23), Qt::AlignCenter, QStringLiteral("Rise / Set Times"));
+    p.setPen(QPen(Aqua, 1));
+    p.setBrush(Qt::NoBrush);
+    for (int x : {20, 54, 74, 592, 614})
+        p.drawRect(x, 14, x == 20 ? 24 : 15, 17);
+    p.drawText(QRect(20, 14, 25, 18), Qt::AlignCenter, QStringLiteral("P"));
+    p.drawText(QRect(54, 14, 16, 18), Qt::AlignCenter, QStringLiteral("\u25B2"));
+    p.drawText(QRect(74, 14, 16, 18), Qt::AlignCenter, QStringLiteral("\u25BC"));
+    p.drawText(QRect(592, 14, 16, 18), Qt::AlignCenter, QStringLiteral("_"));
+    p.drawText(QRect(614, 14, 16, 18), Qt::AlignCenter, QStringLiteral("x"));
+    DrawColumnHeadings(p);
+    return skin;
+}
+
+// Printed row tint of even days by printer type.
+QColor PrintedTint(const QString& printerType) {
+    if (printerType == QStringLiteral("BW Inkjet")) return {160, 160, 255};
+    if (printerType == QStringLiteral("Colour Inkjet")) return {220, 220, 255};
+    return {220, 220, 220};
+}
+
+// Horizontal places of the printed table for a page width W: u = W div 22, v = trunc(W / 3),
+// p(n) = trunc(W * n / 1000).
+struct PrintColumns {
+    explicit PrintColumns(int w) : W(w), u(w / 22), v(static_cast<int>(std::trunc(w / 3.0))) {}
+    int p(double n) const { return static_cast<int>(std::trunc(W * n / 1000.0)); }
+    int lst() const { return u + p(75); }
+    int moon(double n) const { return 2 * u + p(n); }
+    int dawn(double n) const { return 3 * u + v + p(n); }
+    int sun(double n) const { return 4 * u + v + p(n); }
+    int dusk(double n) const { return 5 * u + v + p(n); }
+    int W, u, v;
+};
+
+void PrintHeadings(QPainter& c, const PrintColumns& col, int upper, int lower) {
+    auto put = [&](int x, int y, const char* text) {
+        canvas::TextOut(c, x, y, QString::fromLatin1(text), Qt::black);
+    };
+    put(col.lst(), upper, "LST at");
+    put(col.lst(), lower, "Midnight");
+    put(col.moon(204.18), upper, "Moon");
+    put(col.moon(131.83), lower, "Rise");
+    put(col.moon(168.81), lower, "Transit");
+    put(col.moon(230.51), lower, "Set");
+    put(col.moon(278.13), lower, "illum");
+    put(col.dawn(38.58), upper, "Twilight");
+    put(col.dawn(2.57), lower, "Ast.");
+    put(col.dawn(48.23), lower, "Naut.");
+    put(col.dawn(96.46), lower, "Civil");
+    put(col.sun(197.75), upper, "Sun");
+    put(col.sun(147.91), lower, "Rise");
+    put(col.sun(186.6), lower, "Transit");
+    put(col.sun(244.37), lower, "Set");
+    put(col.dusk(327.97), upper, "Twilight");
+    put(col.dusk(289.39), lower, "Civil");
+    put(col.dusk(337.62), lower, "Naut.");
+    put(col.dusk(388.42), lower, "Ast.");
+}
+
+void PrintDayTexts(QPainter& c, const PrintColumns& col, int y, const QString& date,
+                   const QString& lst, const TimesOfDay& t) {
+    auto put = [&](int x, const std::string& text) {
+        canvas::TextOut(c, x, y, Text(text), Qt::black);
+    };
+    canvas::TextOut(c, col.p(30), y, date, Qt::black);
+    canvas::TextOut(c, col.lst(), y, lst, Qt::black);
+    put(col.moon(128.62), t.Moon.Rise);
+    put(col.moon(176.85), t.Moon.Transit);
+    put(col.moon(225.08), t.Moon.Set);
+    const QString digits = PercentDigits(t.Moon.IlluminatedPercent);
+    canvas::TextOut(c, col.moon(305.47) - canvas::TextWidth(c, digits), y,
+                    digits + QStringLiteral("%"), Qt::black);
+    put(col.dawn(0), t.Astronomical.Rise);
+    put(col.dawn(48.23), t.Nautical.Rise);
+    put(col.dawn(96.46), t.Civil.Rise);
+    put(col.sun(144.69), t.Sun.Rise);
+    put(col.sun(192.93), t.Sun.Transit);
+    put(col.sun(241.16), t.Sun.Set);
+    put(col.dusk(289.39), t.Civil.Set);
+    put(col.dusk(337.62), t.Nautical.Set);
+    put(col.dusk(385.85), t.Astronomical.Set);
+}
+
+} // namespace
+
+TimesOfDay ComputeTimesOfDay(const astro::DateTimeRec& date, const astro::Observer& observer) {
+    TimesOfDay t;
+    t.Moon = astro::MoonRiseSet(date, observer);
+    t.Sun = astro::SunRiseSet(date, astro::SunriseAltitude, observer);
+    t.Civil = astro::SunRiseSet(date, astro::CivilTwilightAltitude, observer);
+    t.Nautical = astro::SunRiseSet(date, astro::NauticalTwilightAltitude, observer);
+    t.Astronomical = astro::SunRiseSet(date, astro::AstronomicalTwilightAltitude, observer);
+    return t;
+}
+
+QString SystemDateSeparator() {
+    const QString format = QLocale::system().dateFormat(QLocale::ShortFormat);
+    for (QChar ch : format)
+        if (!ch.isLetter() && ch != QLatin1Char('\'') && !ch.isSpace()) return QString(ch);
+    return QStringLiteral("/");
+}
+
+QString FormatListDate(const astro::DateTimeRec& date, const QString& pattern,
+                       const QString& separator) {
+    const QLocale locale = QLocale::system();
+    const QDate qdate(date.Year, date.Month, date.Day);
+    QString out;
+    for (qsizetype i = 0; i < pattern.size();) {
+        const QChar ch = pattern[i].toLower();
+        qsizetype run = 1;
+        while (i + run < pattern.size() && pattern[i + run].toLower() == ch)
+            ++run;
+        if (ch == QLatin1Char('d')) {
+            if (run == 1)
+                out += QString::number(date.Day);
+            else if (run == 2)
+                out += QString::number(date.Day).rightJustified(2, QLatin1Char('0'));
+            else if (run == 3)
+                out += locale.dayName(qdate.dayOfWeek(), QLocale::ShortFormat);
+            else
+                out += locale.dayName(qdate.dayOfWeek(), QLocale::LongFormat);
+        } else if (ch == QLatin1Char('m')) {
+            if (run == 1)
+                out += QString::number(date.Month);
+            else if (run == 2)
+                out += QString::number(date.Month).rightJustified(2, QLatin1Char('0'));
+            else if (run == 3)
+                out += Text(astro::ShortMonthName(date.Month));
+            else
+                out += Text(astro::LongMonthName(date.Month));
+        } else if (ch == QLatin1Char('y')) {
+            const QString year = QString::number(date.Year).rightJustified(4, QLatin1Char('0'));
+            out += run <= 2 ? year.right(2) : year;
+        } else if (ch == QLatin1Char('/')) {
+            out += separator.repeated(run);
+        } else {
+            out += pattern.mid(i, run);
+        }
+        i += run;
+    }
+    return out;
+}
+
+TTimesList::TTimesList(QWidget* parent) : TFrame(parent) {
+    setWindowTitle(QStringLiteral("Rise/Set Times"));
+    const QPixmap skin(QStringLiteral(":/timeslist.jpg"));
+    setBackground(skin.isNull() ? PlainSkin() : skin, false);
+    setFixedSize(640, 481);
+
+    addTitleLabel(QRect(202, 10, 236, 23));
+    lblPrint =
+        new TClickLabel(this, QRect(20, 16, 25, 22),
+                        QStringLiteral("Send the information on this screen to the printer"));
+    lblScrollUp = new TClickLabel(this, QRect(54, 14, 16, 18),
+                                  QStringLiteral("Scroll information up on screen"));
+    lblScrollDown = new TClickLabel(this, QRect(74, 14, 16, 18),
+                                    QStringLiteral("Scroll information down on screen"));
+    addMinimiseLabel(QRect(592, 14, 15, 17), MinimiseScope::Window,
+                     QStringLiteral("Minimise this window"));
+    addExitLabel(QRect(614, 14, 15, 17), QStringLiteral("Close this window"));
+    for (TClickLabel* l : {lblPrint, lblScrollUp, lblScrollDown})
+        l->setCursor(Qt::PointingHandCursor);
+
+    connect(lblPrint, &TClickLabel::clicked, this, &TTimesList::lblPrintClick);
+    connect(lblScrollUp, &TClickLabel::clicked, this, &TTimesList::lblScrollUpClick);
+    connect(lblScrollDown, &TClickLabel::clicked, this, &TTimesList::lblScrollDownClick);
+
+    imgData = QPixmap(DataWidth, DataHeight);
+    imgData.fill(Qt::black);
+
+    if (TMain* main = Windows().Main) {
+        connect(main, &TMain::selectedMonthChanged, this, [this, main] {
+            if (isVisible()) SetupDataBitmap(main->SelectedDate);
+        });
+    }
+}
+
+void TTimesList::SetupDataBitmap(const astro::DateTimeRec& date) {
+    SetupDataBitmap(date, MainObserver());
+}
+
+void TTimesList::SetupDataBitmap(const astro::DateTimeRec& date, const astro::Observer& observer) {
+    Offset = 0;
+    Days = astro::DaysInMonth(date.Month, date.Year);
+
+    imgData = QPixmap(DataWidth, DataHeight);
+    QPainter canvas(&imgData);
+    for (int i = 0; i < 32; ++i)
+        canvas::FillRect(canvas, 0, RowHeight * i, DataWidth, RowHeight * i + RowHeight,
+                         i % 2 == 0 ? QColor(Qt::black) : StripeGrey);
+    canvas.setBrush(Qt::NoBrush);
+    canvas::SetFont(canvas, QStringLiteral("Arial"), canvas::ScreenPointSize(8));
+    for (int d = 1; d <= Days; ++d) {
+        const astro::DateTimeRec day = DayOf(date, d);
+        DrawDayRow(canvas, day, ComputeTimesOfDay(day, observer), RowHeight * (d - 1));
+    }
+    canvas.end();
+    DisplayDataBitmap();
+}
+
+void TTimesList::DrawDayRow(QPainter& canvas, const astro::DateTimeRec& date, const TimesOfDay& t,
+                            int y) {
+    canvas::TextOut(canvas, 10, y,
+                    FormatListDate(date, ObserverSettings.DateFormat, SystemDateSeparator()),
+                    Qt::white);
+
+    canvas::TextOut(canvas, 84, y, Text(t.Moon.Rise), Aqua);
+    canvas::TextOut(canvas, 124, y, Text(t.Moon.Transit), Aqua);
+    canvas::TextOut(canvas, 162, y, Text(t.Moon.Set), Aqua);
+    const QString digits = PercentDigits(t.Moon.IlluminatedPercent);
+    canvas::TextOut(canvas, 212 - canvas::TextWidth(canvas, digits), y,
+                    digits + QStringLiteral("%"), Aqua);
+
+    canvas::TextOut(canvas, 369, y, Text(t.Sun.Rise), SunYellow);
+    canvas::TextOut(canvas, 409, y, Text(t.Sun.Transit), SunYellow);
+    canvas::TextOut(canvas, 447, y, Text(t.Sun.Set), SunYellow);
+
+    canvas::TextOut(canvas, 323, y, Text(t.Civil.Rise), ValueTextColour);
+    canvas::TextOut(canvas, 491, y, Text(t.Civil.Set), ValueTextColour);
+    canvas::TextOut(canvas, 284, y, Text(t.Nautical.Rise), ValueTextColour);
+    canvas::TextOut(canvas, 529, y, Text(t.Nautical.Set), ValueTextColour);
+    canvas::TextOut(canvas, 245, y, Text(t.Astronomical.Rise), ValueTextColour);
+    canvas::TextOut(canvas, 567, y, Text(t.Astronomical.Set), ValueTextColour);
+}
+
+void TTimesList::DisplayDataBitmap() {
+    Shown = Offset;
+    update(BandLeft, BandTop, DataWidth, BandRows);
+}
+
+int TTimesList::MaxOffset() const {
+    return std::max(0, RowHeight * Days - 381);
+}
+
+int TTimesList::ClampOffset(int offset) const {
+    return std::clamp(offset, 0, MaxOffset());
+}
+
+bool TTimesList::InVisibleBand(QPoint pos) {
+    return pos.x() >= BandLeft && pos.x() <= BandLeft + DataWidth && pos.y() >= BandTop &&
+           pos.y() <= BandTop + BandRows;
+}
+
+void TTimesList::lblScrollUpClick() {
+    Offset = ClampOffset(Offset - RowHeight);
+    DisplayDataBitmap();
+}
+
+void TTimesList::lblScrollDownClick() {
+    Offset = ClampOffset(Offset + RowHeight);
+    DisplayDataBitmap();
+}
+
+void TTimesList::FormMouseDown(QPoint pos) {
+    Dragging = true;
+    DragY = pos.y();
+}
+
+// While dragging inside the band the table follows the pointer at once; the stored offset
+// changes only when the button is released.
+void TTimesList::FormMouseMove(QPoint pos) {
+    if (!Dragging || !InVisibleBand(pos)) return;
+    Shown = ClampOffset(Offset + DragY - pos.y());
+    update(BandLeft, BandTop, DataWidth, BandRows);
+}
+
+void TTimesList::FormMouseUp(QPoint pos) {
+    if (!Dragging) return;
+    Dragging = false;
+    Offset = ClampOffset(Offset + DragY - pos.y());
+    DisplayDataBitmap();
+}
+
+void TTimesList::mousePressEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton) FormMouseDown(event->position().toPoint());
+}
+
+void TTimesList::mouseMoveEvent(QMouseEvent* event) {
+    FormMouseMove(event->position().toPoint());
+}
+
+void TTimesList::mouseReleaseEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton) FormMouseUp(event->position().toPoint());
+}
+
+void TTimesList::FormShow() {
+    move(Clamp(pos(), size(), screenSize(), ClampOrder::LeftFirst));
+}
+
+void TTimesList::FormActivate() {
+    DisplayDataBitmap();
+}
+
+void TTimesList::changeEvent(QEvent* event) {
+    TFrame::changeEvent(event);
+    if (event->type() == QEvent::ActivationChange && isActiveWindow()) FormActivate();
+}
+
+void TTimesList::paintEvent(QPaintEvent* event) {
+    TFrame::paintEvent(event);
     QPainter painter(this);
-    painter.fillRect(rect(), Qt::black);
-    painter.setPen(QColor(0, 255, 255));
-    painter.drawRect(rect().adjusted(0, 0, -1, -1));
-    painter.drawText(QRect(0, 4, width(), 23), Qt::AlignCenter, windowTitle());
-    painter.drawText(QRect(width() - 26, 8, 13, 15), Qt::AlignCenter, QStringLiteral("x"));
+    painter.drawPixmap(BandLeft, BandTop, imgData, 0, Shown, DataWidth, BandRows);
+}
+
+void TTimesList::lblPrintClick() {
+    PrintTimes(SelectedDate());
+}
+
+void TTimesList::PrintTimes(const astro::DateTimeRec& date) {
+    PrintTimes(date, MainObserver());
+}
+
+void TTimesList::PrintTimes(const astro::DateTimeRec& date, const astro::Observer& observer) {
+    PrintJob job(this, SuggestedPdfName(QStringLiteral("Times"), date.Month, date.Year),
+                 PrintJob::Orientation::Landscape);
+    if (!job.Started()) return;
+    QPainter& c = job.Canvas();
+    const QString font = QStringLiteral("Times New Roman");
+    const int w = job.PageWidth();
+    const int h = job.PageHeight();
+
+    canvas::SetFont(c, font, 10, true);
+    c.setPen(Qt::black);
+    const int q = static_cast<int>(std::trunc(1.8 * canvas::TextHeight(c, QStringLiteral("Tg"))));
+    PrintPageHeader(c, date.Month, date.Year);
+    const int top = HeaderBottom;
+    const int foot = FooterHeight;
+    canvas::SetFont(c, font, 10, true);
+
+    c.setPen(Qt::black);
+    c.setBrush(Qt::white);
+    canvas::Rectangle(c, 0, top - 30, w, top + q);
+    const PrintColumns col(w);
+    PrintHeadings(c, col, top - 28, top + q / 2 - 28);
+
+    // Always 31 slots, whatever the month's length.
+    const int rowHeight = (h - q - top - foot - 2) / 31;
+    canvas::SetFont(c, font, 10);
+    const QColor tint = PrintedTint(ObserverSettings.PrinterType);
+    const QString separator = SystemDateSeparator();
+    const int days = astro::DaysInMonth(date.Month, date.Year);
+    for (int d = 1; d <= days; ++d) {
+        const int rowTop = top + q + (d - 1) * rowHeight + 2;
+        canvas::SetPenAndBrush(c, d % 2 == 1 ? QColor(Qt::white) : tint);
+        canvas::Rectangle(c, 2, rowTop, w - 2, rowTop + rowHeight);
+        c.setBrush(Qt::NoBrush);
+
+        const astro::DateTimeRec day = DayOf(date, d);
+        const QString lst =
+            QString::fromStdString(astro::LocalSiderealTimeText(day, observer)).left(10);
+        const int y = rowTop + (rowHeight - canvas::TextHeight(c, QStringLiteral("8"))) / 2;
+        PrintDayTexts(c, col, y, FormatListDate(day, ObserverSettings.DateFormat, separator), lst,
+                      ComputeTimesOfDay(day, observer));
+    }
+
+    PrintPageFooter(c);
+    job.Finish();
 }

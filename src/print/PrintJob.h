@@ -1,0 +1,62 @@
+// One printed document on the printer the platform layer chooses: the system's default printer
+// without a dialog, or a PDF file the user names when there is none. The job remembers the
+// printer's orientation, sets the one asked for, begins the document and gives the canvas to
+// draw on; Finish ends it. A printer error is shown in a message box and the document aborted;
+// the printer always gets its orientation back.
+//
+//     PrintJob job(this, SuggestedPdfName(QStringLiteral("Times"), month, year),
+//                  PrintJob::Orientation::Landscape);
+//     if (!job.Started()) return;          // cancelled, or the printer failed (already shown)
+//     PrintPageHeader(job.Canvas(), month, year);
+//     ... draw below HeaderBottom, using job.PageWidth() and job.PageHeight() ...
+//     PrintPageFooter(job.Canvas());
+//     job.Finish();
+#pragma once
+
+#include <QPageLayout>
+#include <QPainter>
+#include <QString>
+
+#include <memory>
+
+class QPrinter;
+class QWidget;
+
+class PrintJob {
+  public:
+    enum class Orientation { Current, Portrait, Landscape };
+
+    PrintJob(QWidget* parent, const QString& suggestedPdfName, Orientation orientation);
+    // A document still open is finished; the printer gets its orientation back.
+    ~PrintJob();
+    PrintJob(const PrintJob&) = delete;
+    PrintJob& operator=(const PrintJob&) = delete;
+
+    // True while a document is open and its canvas can be drawn on.
+    bool Started() const { return started_; }
+    // False only when the user cancelled the choice of the PDF file.
+    bool HasPrinter() const { return printer_ != nullptr; }
+
+    QPainter& Canvas() { return canvas_; }
+    QPrinter* Printer() { return printer_.get(); }
+    // The printable page in device pixels.
+    int PageWidth() const;
+    int PageHeight() const;
+
+    // Ends the document. On a printer error shows a message and aborts it. True when the page
+    // went to the printer.
+    bool Finish();
+
+  private:
+    void Fail();
+    void RestoreOrientation();
+
+    QWidget* parent_;
+    std::unique_ptr<QPrinter> printer_;
+    QPainter canvas_;
+    QPageLayout::Orientation remembered_ = QPageLayout::Portrait;
+    bool started_ = false;
+};
+
+// "Cresselle <subject> <Month> <year>.pdf", the file name offered when printing goes to PDF.
+QString SuggestedPdfName(const QString& subject, int month, int year);

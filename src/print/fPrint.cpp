@@ -1,0 +1,89 @@
+#include "print/fPrint.h"
+
+#include "astro/fGlobals.h"
+#include "print/Canvas.h"
+#include "settings/ObserverSettings.h"
+
+#include <QPaintDevice>
+#include <QPainter>
+
+#include <cmath>
+
+std::uint16_t HeaderBottom = 0;
+std::uint16_t FooterHeight = 0;
+QString FooterText;
+
+namespace {
+
+constexpr int FooterCapacity = 100;
+constexpr int TitleCapacity = 20;
+constexpr int PlaceCapacity = 90;
+const QString PageFont = QStringLiteral("Times New Roman");
+
+int PageWidth(const QPainter& canvas) {
+    return canvas.device() ? canvas.device()->width() : 0;
+}
+
+int PageHeight(const QPainter& canvas) {
+    return canvas.device() ? canvas.device()->height() : 0;
+}
+
+std::uint16_t ToUint16(long v) {
+    if (v < 0) return 0;
+    return static_cast<std::uint16_t>(v > 65535 ? 65535 : v);
+}
+
+} // namespace
+
+QString PageTitle(int month, int year) {
+    const QString name = QString::fromStdString(astro::LongMonthName(month));
+    return QStringLiteral("%1 %2").arg(name).arg(year).left(TitleCapacity);
+}
+
+QString PlaceLine(const TObserverSettings& s) {
+    const QString degree(QChar(0x00B0));
+    const QString line = s.Location + QStringLiteral("     Latitude: ") + s.LatDeg + degree +
+                         QStringLiteral(" ") + s.LatMin + QStringLiteral("' ") + s.LatSec +
+                         QStringLiteral("\" ") + s.LatDir + QStringLiteral(",   Longitude: ") +
+                         s.LongDeg + degree + QStringLiteral(" ") + s.LongMin +
+                         QStringLiteral("' ") + s.LongSec + QStringLiteral("\" ") + s.LongDir;
+    return line.left(PlaceCapacity).trimmed();
+}
+
+QString FooterLine() {
+    return (QStringLiteral("Printed by ") + QLatin1String(ProgramAndVersion) +
+            QStringLiteral(", lunar almanac"))
+        .left(FooterCapacity);
+}
+
+void PrintPageHeader(QPainter& canvas, int month, int year) {
+    const int pw = PageWidth(canvas);
+    const int ph = PageHeight(canvas);
+
+    canvas::SetFont(canvas, PageFont, 7);
+    FooterText = FooterLine();
+    FooterHeight = ToUint16(2L * canvas::TextHeight(canvas, FooterText));
+
+    canvas.setPen(Qt::black);
+    canvas.setBrush(Qt::white);
+    canvas::Rectangle(canvas, 0, 0, 7 * (pw / 7), ph - FooterHeight);
+
+    const QString title = PageTitle(month, year);
+    canvas::SetFont(canvas, PageFont, 24, true);
+    canvas::TextOut(canvas, (pw - canvas::TextWidth(canvas, title)) / 2, 40, title, Qt::black);
+    HeaderBottom = ToUint16(3L * canvas::TextHeight(canvas, title));
+
+    const QString place = PlaceLine(ObserverSettings);
+    canvas::SetFont(canvas, PageFont, 14, true);
+    canvas::TextOut(canvas, (pw - canvas::TextWidth(canvas, place)) / 2,
+                    static_cast<int>(std::trunc(4.0 * HeaderBottom / 7.0)), place, Qt::black);
+}
+
+void PrintPageFooter(QPainter& canvas) {
+    const int pw = PageWidth(canvas);
+    const int ph = PageHeight(canvas);
+    canvas::SetFont(canvas, PageFont, 7, false, true);
+    canvas::TextOut(canvas, (pw - canvas::TextWidth(canvas, FooterText)) / 2,
+                    ph - static_cast<int>(std::trunc(FooterHeight * 0.75)), FooterText, Qt::black);
+    canvas::SetFont(canvas, PageFont, 7);
+}

@@ -1,0 +1,35 @@
+// The frame of every printed page: a white frame, the month title, the observer's place line
+// and the footer. The caller begins the document (see PrintJob), calls PrintPageHeader before
+// drawing its own content below HeaderBottom, PrintPageFooter after it, and ends the document.
+#pragma once
+
+#include <QString>
+#include <cstdint>
+
+class QPainter;
+struct TObserverSettings;
+
+// Where the page below the header begins, in printer device pixels. Set by PrintPageHeader;
+// a caller may move it down (the calendar does, by its weekday row). Lives from print to print.
+extern std::uint16_t HeaderBottom;
+// Height of the footer band at the bottom of the page, device pixels; set by PrintPageHeader.
+extern std::uint16_t FooterHeight;
+// The footer line, at most 100 characters; set by PrintPageHeader.
+extern QString FooterText;
+
+// The program and its version as the footer names them.
+inline constexpr const char* ProgramAndVersion = "Cresselle V2.50";
+
+// Title of a month's page: the long month name and the year, at most 20 characters.
+QString PageTitle(int month, int year);
+// The observer's place and coordinates: Location, latitude and longitude as stored, with the
+// degree sign; cut to 90 characters, then trimmed.
+QString PlaceLine(const TObserverSettings& settings);
+// The footer wording, at most 100 characters.
+QString FooterLine();
+
+// Draws the page frame, the title and the place line on the begun document's canvas and sets
+// FooterHeight and HeaderBottom. The page is the canvas device's printable area.
+void PrintPageHeader(QPainter& canvas, int month, int year);
+// Draws the footer line centred at the bottom of the page.
+void PrintPageFooter(QPainter& canvas);
