@@ -1,19 +1,213 @@
 #include "ui/reports/fFeatures.h"
 
+#include "astro/fMoonCalcs.h"
+#include "platform/Platform.h"
+#include "ui/Windows.h"
+#include "ui/main/fMain.h"
+#include "ui/reports/FeatureStyle.h"
+#include "ui/reports/fFeaturesDB.h"
+
+#include <QEvent>
+#include <QLabel>
 #include <QPainter>
+#include <QScrollBar>
+
+using namespace featurestyle;
+
+const QString TFeatures::NoSunriseText = QStringLiteral("No sunrise");
+const QString TFeatures::NoSunsetText = QStringLiteral("No sunset");
+const QString TFeatures::InvalidCoordinatesText = QStringLiteral("invalid coordinates");
+
+namespace {
+constexpr int kWidth = 640;
+constexpr int kHeight = 480;
+constexpr int kListTop = 60; // top of the scroll bar and of the list on the window
+constexpr int kRowHeight = 16;
+constexpr int kScrollWidth = 16;
+
+QLabel* Heading(QWidget* parent, const QString& text, QPoint at) {
+    auto* label = new QLabel(text, parent);
+    label->setFont(ScaledFont(QStringLiteral("Arial"), 8));
+    QPalette pal = label->palette();
+    pal.setColor(QPalette::WindowText, Aqua);
+    label->setPalette(pal);
+    label->move(at);
+    label->adjustSize();
+    return label;
+}
+
+// "HH:MM:SS  DD Month YYYY" without its seconds; other texts as they are.
+QString WithoutSeconds(const QString& text) {
+    if (text.size() < 9 || text[2] != QLatin1Char(':') || text[5] != QLatin1Char(':')) return text;
+    return text.left(5) + text.mid(8);
+}
+
+astro::DateTimeRec ToDateTimeRec(const QDateTime& local) {
+    astro::DateTimeRec rec;
+    rec.Day = static_cast<std::uint16_t>(local.date().day());
+    rec.Month = static_cast<std::uint16_t>(local.date().month());
+    rec.Year = static_cast<std::uint16_t>(local.date().year());
+    rec.Hour = static_cast<std::uint16_t>(local.time().hour());
+    rec.Minute = static_cast<std::uint16_t>(local.time().minute());
+    rec.Second = static_cast<std::uint16_t>(local.time().second());
+    return rec;
+}
+} // namespace
 
 TFeatures::TFeatures(QWidget* parent) : TFrame(parent) {
-    setFixedSize(640, 480);
     setWindowTitle(QStringLiteral("Rise/Set of Lunar Features"));
-    addTitleLabel(QRect(20, 4, 640 - 60, 23));
-    addExitLabel(QRect(640 - 26, 8, 13, 15));
+    setBackground(QPixmap(QStringLiteral(":/features.jpg")), false);
+    setFixedSize(kWidth, kHeight);
+    addTitleLabel(QRect(146, 10, 349, 23));
+    addExitLabel(QRect(614, 14, 13, 15), QStringLiteral("Exit Cresselle"));
+    addMinimiseLabel(QRect(592, 12, 15, 15), MinimiseScope::Window,
+                     QStringLiteral("Minimise this window"));
+    lblDatabase = new TClickLabel(this, QRect(20, 14, 21, 19),
+                                  QStringLiteral("Edit the lunar features database"));
+    lblDatabase->setCursor(Qt::PointingHandCursor);
+    connect(lblDatabase, &TClickLabel::clicked, this, &TFeatures::lblDatabaseClick);
+
+    Label2 = Heading(this, QStringLiteral("Feature Name"), {31, 42});
+    Label1 = Heading(this, QStringLiteral("Sunrise"), {294, 42});
+    Label3 = Heading(this, QStringLiteral("Sunset"), {480, 42});
+
+    ScrollBar1 = new QScrollBar(Qt::Vertical, this);
+    ScrollBar1->setRange(0, 0);
+    connect(ScrollBar1, &QScrollBar::valueChanged, this, &TFeatures::DisplayDataBitmap);
+    FormCreate();
+}
+
+void TFeatures::FormCreate() {
+    // The list fills the band between the side borders, less the scroll bar.
+    imgData = QPixmap(kWidth - kScrollWidth - 40, VisibleRows * kRowHeight);
+    imgData.fill(Qt::black);
+    PlaceScrollBar();
+}
+
+void TFeatures::PlaceScrollBar() {
+    ScrollBar1->setGeometry(imgData.width() + 19, kListTop, kScrollWidth, 399);
+}
+
+void TFeatures::DisplaySunRiseSetTimes() {
+    if (TMain* main = Windows().Main) {
+        DisplaySunRiseSetTimes(main->SelectedDate, main->observer());
+        return;
+    }
+    DisplaySunRiseSetTimes(ToDateTimeRec(platform::Now()), astro::Observer{});
+}
+
+void TFeatures::DisplaySunRiseSetTimes(const astro::DateTimeRec& selectedDate,
+                                       const astro::Observer& observer) {
+    astro::DateTimeRec first = selectedDate;
+    first.Day = 1;
+    // The local time of day is searched from as it stands, without the zone correction.
+    const astro::JulianDay start = astro::DateToJulian(first);
+
+    LoadFeatures(StringGrid1);
+    for (int row = 0; row < StringGrid1.RowCount() - 1; ++row)
+        ComputeRow(row, start, observer);
+
+    const int rows = StringGrid1.RowCount();
+    ScrollBar1->setMinimum(0);
+    ScrollBar1->setMaximum(rows >= VisibleRows + 2 ? rows - (VisibleRows + 1) : 0);
+    PlaceScrollBar();
+    show();
+    DisplayDataBitmap();
+}
+
+// A row whose coordinates are not numbers (a file written elsewhere) is marked, not fatal.
+void TFeatures::ComputeRow(int row, astro::JulianDay start, const astro::Observer& observer) {
+    double longitude = 0;
+    double latitude = 0;
+    if (!ParseCoordinate(StringGrid1.Cell(1, row), CoordinateAxis::Longitude, longitude) ||
+        !ParseCoordinate(StringGrid1.Cell(2, row), CoordinateAxis::Latitude, latitude)) {
+        StringGrid1.SetCell(3, row, InvalidCoordinatesText);
+        StringGrid1.SetCell(4, row, InvalidCoordinatesText);
+        return;
+    }
+    const astro::FeatureSunTimes times =
+        astro::FeatureSunriseSunset(start, longitude, latitude, observer);
+    StringGrid1.SetCell(3, row,
+                        times.HasSunrise
+                            ? QString::fromStdString(astro::DateTimeText(times.Sunrise))
+                            : NoSunriseText);
+    StringGrid1.SetCell(4, row,
+                        times.HasSunset ? QString::fromStdString(astro::DateTimeText(times.Sunset))
+                                        : NoSunsetText);
+}
+
+void TFeatures::DisplayDataBitmap() {
+    const int visible = std::min(StringGrid1.RowCount() - 1, VisibleRows);
+    const int first = ScrollBar1->value();
+    imgData.fill(Qt::black);
+    QPainter painter(&imgData);
+    for (int k = 0; k < visible; ++k) {
+        const QColor band = (k + first) % 2 ? StripeGrey : QColor(Qt::black);
+        painter.fillRect(QRect(0, kRowHeight * k, imgData.width() - 1, kRowHeight), band);
+    }
+    painter.setFont(ScaledFont(QStringLiteral("Arial"), 8));
+    const int textWidth = imgData.width();
+    auto text = [&](int x, int y, const QColor& colour, const QString& s) {
+        painter.setPen(colour);
+        painter.drawText(QRect(x, y, textWidth - x, kRowHeight), Qt::AlignLeft | Qt::AlignTop, s);
+    };
+    for (int k = 0; k < visible; ++k) {
+        const int row = k + first;
+        const int y = kRowHeight * k + 1;
+        text(10, y, ValueTextColour, StringGrid1.Cell(0, row));
+        text(250, y, Aqua, WithoutSeconds(StringGrid1.Cell(3, row)));
+        text(430, y, Qt::white, WithoutSeconds(StringGrid1.Cell(4, row)));
+    }
+    painter.end();
+    update();
+}
+
+void TFeatures::lblDatabaseClick() {
+    if (TFeaturesDB* editor = Windows().FeaturesDB) {
+        editor->show();
+        editor->raise();
+        editor->activateWindow();
+    }
+}
+
+// Kept on the screen; the first time it opens over the main window.
+void TFeatures::FormShow() {
+    QPoint at = pos();
+    if (!placed_) {
+        placed_ = true;
+        if (TMain* main = Windows().Main) at = CentredOn(*main, size());
+    }
+    move(Clamp(at, size(), screenSize(), ClampOrder::LeftFirst));
+}
+
+void TFeatures::FormActivate() {
+    DisplayDataBitmap();
+}
+
+void TFeatures::changeEvent(QEvent* event) {
+    TFrame::changeEvent(event);
+    if (event->type() == QEvent::ActivationChange && isActiveWindow()) FormActivate();
 }
 
 void TFeatures::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    painter.fillRect(rect(), Qt::black);
-    painter.setPen(QColor(0, 255, 255));
+    if (background().isNull())
+        DrawFallbackFrame(painter);
+    else
+        painter.drawPixmap(0, 0, background());
+    painter.drawPixmap(20, ScrollBar1->y(), imgData);
+}
+
+// Plain frame for when the window's picture is missing: bands, title and the three buttons.
+void TFeatures::DrawFallbackFrame(QPainter& painter) {
+    painter.fillRect(rect(), QColor(40, 40, 60));
+    painter.fillRect(QRect(20, kListTop, imgData.width(), imgData.height()), Qt::black);
+    painter.setPen(Aqua);
     painter.drawRect(rect().adjusted(0, 0, -1, -1));
-    painter.drawText(QRect(0, 4, width(), 23), Qt::AlignCenter, windowTitle());
-    painter.drawText(QRect(width() - 26, 8, 13, 15), Qt::AlignCenter, QStringLiteral("x"));
+    painter.setFont(ScaledFont(QStringLiteral("Arial"), 10, true));
+    painter.drawText(QRect(146, 10, 349, 23), Qt::AlignCenter, windowTitle());
+    painter.drawRect(QRect(20, 14, 20, 18));
+    painter.drawText(QRect(20, 14, 21, 19), Qt::AlignCenter, QStringLiteral("DB"));
+    painter.drawText(QRect(592, 12, 15, 15), Qt::AlignCenter, QStringLiteral("_"));
+    painter.drawText(QRect(614, 14, 13, 15), Qt::AlignCenter, QStringLiteral("x"));
 }

@@ -1,19 +1,416 @@
 #include "ui/reports/fFeaturesDB.h"
 
+#include "platform/Platform.h"
+#include "ui/Windows.h"
+#include "ui/frame/NumericKeyFilter.h"
+#include "ui/reports/FeatureStyle.h"
+#include "ui/reports/fFeatures.h"
+
+#include <QCloseEvent>
+#include <QFocusEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMouseEvent>
 #include <QPainter>
+#include <QScrollBar>
+#include <QTimer>
+
+using namespace featurestyle;
+
+namespace {
+constexpr int kCreatedWidth = 565;
+constexpr int kFrameWidth = 505; // width of the frame picture; Edit1 lies beyond it
+constexpr int kHeight = 393;
+constexpr int kListLeft = 20;
+constexpr int kListTop = 62; // top of the scroll bar and of the list on the window
+constexpr int kRowHeight = 16;
+constexpr int kBoxHeight = 19;
+
+QLabel* Caption(QWidget* parent, const QString& text, QPoint at) {
+    auto* label = new QLabel(text, parent);
+    label->setFont(ScaledFont(QStringLiteral("Arial"), 8));
+    QPalette pal = label->palette();
+    pal.setColor(QPalette::WindowText, Aqua);
+    label->setPalette(pal);
+    label->move(at);
+    label->adjustSize();
+    return label;
+}
+
+QLineEdit* Box(QWidget* parent, QRect geometry, int maxLength) {
+    auto* box = new QLineEdit(parent);
+    box->setFont(ScaledFont(QStringLiteral("Arial"), 8));
+    box->setGeometry(geometry);
+    box->setFixedHeight(kBoxHeight);
+    if (maxLength > 0) box->setMaxLength(maxLength);
+    return box;
+}
+
+// A plain face for the action button when its picture is missing.
+QPixmap ButtonFace(const QString& caption) {
+    QPixmap face(80, 23);
+    face.fill(QColor(60, 60, 90));
+    QPainter painter(&face);
+    painter.setPen(Aqua);
+    painter.drawRect(face.rect().adjusted(0, 0, -1, -1));
+    painter.setFont(ScaledFont(QStringLiteral("Arial"), 8, true));
+    painter.drawText(face.rect(), Qt::AlignCenter, caption);
+    return face;
+}
+
+QPixmap PictureOr(const QString& resource, const QString& caption) {
+    const QPixmap picture(resource);
+    return picture.isNull() ? ButtonFace(caption) : picture;
+}
+} // namespace
 
 TFeaturesDB::TFeaturesDB(QWidget* parent) : TFrame(parent) {
-    setFixedSize(505, 393);
     setWindowTitle(QStringLiteral("Lunar Features Database Screen"));
-    addTitleLabel(QRect(20, 4, 505 - 60, 23));
-    addExitLabel(QRect(505 - 26, 8, 13, 15));
+    setFont(QFont(QStringLiteral("Arial")));
+    resize(kCreatedWidth, kHeight);
+    setBackground(QPixmap(QStringLiteral(":/featuresdb.jpg")), false);
+    addTitleLabel(QRect(60, 10, 385, 23));
+    addExitLabel(QRect(kFrameWidth - 26, 14, 13, 15), QStringLiteral("Exit Cresselle"));
+    connect(lblTitle, &TClickLabel::mouseDown, this,
+            [this](Qt::MouseButton, QPoint pos) { FormMouseDown(lblTitle->mapTo(this, pos)); });
+
+    Label2 = Caption(this, QStringLiteral("Feature Name"), {32, 42});
+    Label3 = Caption(this, QStringLiteral("Lunar Longitude"), {244, 42});
+    Label7 = Caption(this, QStringLiteral("Lunar Latitude"), {348, 42});
+    Label4 = Caption(this, QStringLiteral("Feature Name"), {32, 299});
+    Label5 = Caption(this, QStringLiteral("Lunar Longitude"), {32, 323});
+    Label9 = Caption(this, QStringLiteral("Lunar Latitude"), {32, 346});
+    Label1 = Caption(this, QStringLiteral("\u00B0"), {194, 323});
+    Label6 = Caption(this, QStringLiteral("\u00B0"), {194, 347});
+
+    txtFeatureName = Box(this, QRect(130, 296, 157, kBoxHeight), 0);
+    txtLongitude = Box(this, QRect(130, 320, 61, kBoxHeight), FeatureCoordinateCapacity);
+    txtLatitude = Box(this, QRect(130, 344, 61, kBoxHeight), FeatureCoordinateCapacity);
+    Edit1 = Box(this, QRect(518, 12, 40, kBoxHeight), 0);
+    Edit1->setFocusPolicy(Qt::ClickFocus); // reached only from code, never by Tab
+    setTabOrder(txtFeatureName, txtLongitude);
+    setTabOrder(txtLongitude, txtLatitude);
+    for (QLineEdit* box : {txtLongitude, txtLatitude}) {
+        InstallNumericKeyFilter(box, 1);
+        box->installEventFilter(this);
+    }
+
+    imgAdd = {PictureOr(QStringLiteral(":/feature_add.png"), QStringLiteral("Add")), 100};
+    imgUpdate = {PictureOr(QStringLiteral(":/feature_update.png"), QStringLiteral("Update")), 101};
+    imgEdit = new TClickLabel(this, QRect(390, 295, 80, 23));
+    imgEdit->setCursor(Qt::PointingHandCursor);
+    connect(imgEdit, &TClickLabel::clicked, this, &TFeaturesDB::imgEditClick);
+    lblCancel = new TClickLabel(this, QRect(390, 318, 79, 23));
+    lblCancel->setCursor(Qt::PointingHandCursor);
+    connect(lblCancel, &TClickLabel::clicked, this, &TFeaturesDB::lblCancelClick);
+    lblDelete = new TClickLabel(this, QRect(392, 344, 79, 23));
+    lblDelete->setCursor(Qt::PointingHandCursor);
+    connect(lblDelete, &TClickLabel::clicked, this, &TFeaturesDB::lblDeleteClick);
+
+    ScrollBar1 = new QScrollBar(Qt::Vertical, this);
+    ScrollBar1->setRange(0, 0);
+    ScrollBar1->setGeometry(449 + 19, kListTop, 16, 207);
+    connect(ScrollBar1, &QScrollBar::valueChanged, this, &TFeaturesDB::DisplayDataBitmap);
+    FormCreate();
+}
+
+void TFeaturesDB::FormCreate() {
+    setFixedSize(background().isNull() ? kFrameWidth : background().width(), kHeight);
+    imgData = QPixmap(449, VisibleRows * kRowHeight);
+    imgData.fill(Qt::black);
+    SetMode(imgAdd);
+}
+
+void TFeaturesDB::SetMode(const TPicture& face) {
+    imgEdit->setPixmap(face.Picture);
+    imgEditTag = face.Tag;
+}
+
+// --- showing and activation ----------------------------------------------------------------
+
+// Centred across the visibility window, 40 pixels below its top, kept on the screen.
+void TFeaturesDB::FormShow() {
+    QPoint at = pos();
+    if (const TFeatures* features = Windows().Features)
+        at = {features->x() + (features->width() - width()) / 2, features->y() + 40};
+    move(Clamp(at, size(), screenSize(), ClampOrder::LeftFirst));
+    // Loaded here as well as on activation, for window systems that do not activate it.
+    FormActivate();
+}
+
+void TFeaturesDB::FormActivate() {
+    for (QLineEdit* box : {txtFeatureName, txtLongitude, txtLatitude})
+        box->setFixedHeight(kBoxHeight);
+    LoadFeatures(StringGrid1);
+    SetScrollMaximum();
+    ScrollBar1->setGeometry(imgData.width() + 19, kListTop, 16, 207);
+    DisplayDataBitmap();
+}
+
+void TFeaturesDB::SetScrollMaximum() {
+    const int rows = StringGrid1.RowCount();
+    ScrollBar1->setMinimum(0);
+    ScrollBar1->setMaximum(rows >= VisibleRows + 2 ? rows - (VisibleRows + 1) : 0);
+}
+
+void TFeaturesDB::changeEvent(QEvent* event) {
+    TFrame::changeEvent(event);
+    if (event->type() == QEvent::ActivationChange && isVisible() && isActiveWindow())
+        FormActivate();
+}
+
+// The visibility window recomputes from the file as it now stands.
+void TFeaturesDB::FormClose() {
+    if (TFeatures* features = Windows().Features) {
+        features->DisplaySunRiseSetTimes();
+        features->DisplayDataBitmap();
+    }
+}
+
+void TFeaturesDB::closeEvent(QCloseEvent* event) {
+    pendingExit_ = nullptr;
+    TFrame::closeEvent(event);
+    FormClose();
+}
+
+// --- the list ------------------------------------------------------------------------------
+
+void TFeaturesDB::DisplayDataBitmap() {
+    const int visible = std::min(StringGrid1.RowCount() - 1, VisibleRows);
+    const int first = ScrollBar1->value();
+    imgData.fill(Qt::black);
+    QPainter painter(&imgData);
+    for (int k = 0; k < visible; ++k) {
+        const QColor band = (k + first) % 2 ? StripeGrey : QColor(Qt::black);
+        painter.fillRect(QRect(0, kRowHeight * k, imgData.width() - 1, kRowHeight), band);
+    }
+    painter.setFont(ScaledFont(QStringLiteral("Arial"), 8));
+    auto text = [&](int x, int y, const QColor& colour, const QString& s) {
+        painter.setPen(colour);
+        painter.drawText(QRect(x, y, imgData.width() - x, kRowHeight), Qt::AlignLeft | Qt::AlignTop,
+                         s);
+    };
+    // A leading minus stands just left of the digits so that the columns line up.
+    auto coordinate = [&](int x, int y, const QColor& colour, const QString& s) {
+        if (s.startsWith(QLatin1Char('-'))) {
+            text(x - 5, y, colour, QStringLiteral("-"));
+            text(x, y, colour, s.mid(1));
+        } else {
+            text(x, y, colour, s);
+        }
+    };
+    for (int k = 0; k < visible; ++k) {
+        const int row = k + first;
+        const int y = kRowHeight * k + 1;
+        text(10, y, ValueTextColour, StringGrid1.Cell(0, row));
+        coordinate(250, y, Aqua, StringGrid1.Cell(1, row));
+        coordinate(350, y, Qt::white, StringGrid1.Cell(2, row));
+    }
+    painter.end();
+    update();
 }
 
 void TFeaturesDB::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    painter.fillRect(rect(), Qt::black);
-    painter.setPen(QColor(0, 255, 255));
+    if (background().isNull())
+        DrawFallbackFrame(painter);
+    else
+        painter.drawPixmap(0, 0, background());
+    painter.drawPixmap(kListLeft, ScrollBar1->y(), imgData);
+}
+
+// Plain frame for when the window's picture is missing.
+void TFeaturesDB::DrawFallbackFrame(QPainter& painter) {
+    painter.fillRect(rect(), QColor(40, 40, 60));
+    painter.setPen(Aqua);
     painter.drawRect(rect().adjusted(0, 0, -1, -1));
-    painter.drawText(QRect(0, 4, width(), 23), Qt::AlignCenter, windowTitle());
-    painter.drawText(QRect(width() - 26, 8, 13, 15), Qt::AlignCenter, QStringLiteral("x"));
+    painter.setFont(ScaledFont(QStringLiteral("Arial"), 10, true));
+    painter.drawText(QRect(60, 10, 385, 23), Qt::AlignCenter, windowTitle());
+    painter.drawText(lblExit->geometry(), Qt::AlignCenter, QStringLiteral("x"));
+    painter.setFont(ScaledFont(QStringLiteral("Arial"), 8, true));
+    painter.fillRect(lblCancel->geometry(), QColor(60, 60, 90));
+    painter.drawRect(lblCancel->geometry().adjusted(0, 0, -1, -1));
+    painter.drawText(lblCancel->geometry(), Qt::AlignCenter, QStringLiteral("Cancel"));
+    painter.fillRect(lblDelete->geometry(), QColor(60, 60, 90));
+    painter.drawRect(lblDelete->geometry().adjusted(0, 0, -1, -1));
+    painter.drawText(lblDelete->geometry(), Qt::AlignCenter, QStringLiteral("Delete"));
+}
+
+// --- selection -----------------------------------------------------------------------------
+
+void TFeaturesDB::mousePressEvent(QMouseEvent* event) {
+    FormMouseDown(event->position().toPoint());
+    TFrame::mousePressEvent(event);
+}
+
+// The second press of a double-click is a mouse-down too.
+void TFeaturesDB::mouseDoubleClickEvent(QMouseEvent* event) {
+    FormMouseDown(event->position().toPoint());
+    FormDblClick();
+}
+
+void TFeaturesDB::FormMouseDown(QPoint pos) {
+    lastMouseDown_ = pos;
+}
+
+void TFeaturesDB::FormDblClick() {
+    const int visible = std::min(StringGrid1.RowCount() - 1, VisibleRows);
+    const int top = ScrollBar1->y();
+    const int x = lastMouseDown_.x();
+    const int y = lastMouseDown_.y();
+    if (!(kListLeft < x && x < imgData.width() + 19 && top < y && y < top + kRowHeight * visible))
+        return;
+    const int row = (y - top) / kRowHeight + ScrollBar1->value();
+    // The blank last row (shown when the list is scrolled to its end) is no feature.
+    if (row >= StringGrid1.RowCount() - 1) return;
+    selectedRow_ = row;
+    txtFeatureName->setText(StringGrid1.Cell(0, row));
+    txtLongitude->setText(StringGrid1.Cell(1, row));
+    txtLatitude->setText(StringGrid1.Cell(2, row));
+    SetMode(imgUpdate);
+    txtFeatureName->setFocus();
+    txtFeatureName->selectAll();
+}
+
+// --- the coordinate boxes ------------------------------------------------------------------
+
+// Leaving a coordinate box for another control of this window runs its exit check once the
+// focus has settled (a message box must not open inside the focus change).
+bool TFeaturesDB::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::FocusOut && (watched == txtLongitude || watched == txtLatitude)) {
+        const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
+        if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason &&
+            isVisible()) {
+            pendingExit_ = static_cast<QLineEdit*>(watched);
+            QTimer::singleShot(0, this, &TFeaturesDB::RunPendingExit);
+        }
+    }
+    return TFrame::eventFilter(watched, event);
+}
+
+void TFeaturesDB::RunPendingExit() {
+    QLineEdit* box = pendingExit_;
+    if (!box) return;
+    pendingExit_ = nullptr;
+    if (box == txtLongitude)
+        txtLongitudeExit();
+    else
+        txtLatitudeExit();
+}
+
+void TFeaturesDB::txtLongitudeExit() {
+    checkedBox_ = txtLongitude;
+    checkedValid_ = CoordinateExit(txtLongitude);
+}
+
+void TFeaturesDB::txtLatitudeExit() {
+    checkedBox_ = txtLatitude;
+    checkedValid_ = CoordinateExit(txtLatitude);
+}
+
+// The box keeps its (trimmed) text when the check fails, and gets the focus back.
+bool TFeaturesDB::CoordinateExit(QLineEdit* box) {
+    const CoordinateAxis axis =
+        box == txtLongitude ? CoordinateAxis::Longitude : CoordinateAxis::Latitude;
+    const CoordinateCheck check = VerifyCoordinate(box->text(), axis);
+    box->setText(check.Text);
+    if (!check.Valid) {
+        ShowMessage(check.Message);
+        box->setFocus();
+    }
+    return check.Valid;
+}
+
+// Whether a box holds a text that passed its check; the check just run on leaving the box
+// counts (its message has been shown), any other box is checked now.
+bool TFeaturesDB::CoordinateBoxHolds(QLineEdit* box) {
+    if (checkedBox_ == box) return checkedValid_;
+    return CoordinateExit(box);
+}
+
+// --- actions -------------------------------------------------------------------------------
+
+void TFeaturesDB::imgEditClick() {
+    AddRowToGrid();
+    DisplayDataBitmap();
+}
+
+void TFeaturesDB::AddRowToGrid() {
+    checkedBox_ = nullptr;
+    Edit1->setFocus(); // the box being left runs its exit check first
+    RunPendingExit();
+    const struct {
+        QLineEdit* box;
+        const char* message;
+    } required[] = {{txtFeatureName, "You must enter a feature name."},
+                    {txtLongitude, "You must enter a Lunar Longitude."},
+                    {txtLatitude, "You must enter a Lunar Latitude."}};
+    for (const auto& field : required) {
+        if (field.box->text().trimmed().isEmpty()) {
+            ShowMessage(QString::fromLatin1(field.message));
+            txtFeatureName->setFocus();
+            return;
+        }
+    }
+    // No text that fails its check reaches the file.
+    if (!CoordinateBoxHolds(txtLongitude) || !CoordinateBoxHolds(txtLatitude)) return;
+
+    const TStringGrid before = StringGrid1;
+    const bool update =
+        InUpdateMode() && selectedRow_ >= 0 && selectedRow_ < StringGrid1.RowCount() - 1;
+    const int target = update ? selectedRow_ : StringGrid1.RowCount() - 1;
+    StringGrid1.SetRow(target, {txtFeatureName->text(), txtLongitude->text(), txtLatitude->text()});
+    if (!update) StringGrid1.AddRow();
+    // A failed save leaves the list as the file is, so a retry acts on the same feature.
+    if (!UpdateDatabase()) StringGrid1 = before;
+    txtFeatureName->setFocus();
+}
+
+bool TFeaturesDB::UpdateDatabase() {
+    BubbleSort(StringGrid1);
+    QString error;
+    if (!WriteFeatureFile(StringGrid1, recordBuffer_, error)) {
+        ShowMessage(QStringLiteral("The lunar features could not be saved in %1: %2")
+                        .arg(FeatureFileName, error));
+        return false;
+    }
+    if (!InUpdateMode() && StringGrid1.RowCount() > VisibleRows) {
+        // The list shows its end, where an added feature may be.
+        ScrollBar1->setMaximum(ScrollBar1->maximum() + 1);
+        ScrollBar1->setValue(ScrollBar1->maximum());
+    }
+    ClearData();
+    return true;
+}
+
+void TFeaturesDB::lblCancelClick() {
+    ClearData();
+}
+
+void TFeaturesDB::ClearData() {
+    txtFeatureName->clear();
+    txtLongitude->clear();
+    txtLatitude->clear();
+    SetMode(imgAdd);
+}
+
+void TFeaturesDB::lblDeleteClick() {
+    if (!InUpdateMode()) {
+        ShowMessage(QStringLiteral("No feature has been selected for deletion."));
+        return;
+    }
+    if (StringGrid1.RowCount() < 2) return;
+    if (selectedRow_ < 0 || selectedRow_ >= StringGrid1.RowCount() - 1) return;
+    const TStringGrid before = StringGrid1;
+    StringGrid1.RemoveRow(selectedRow_);
+    SetScrollMaximum();
+    if (!UpdateDatabase()) {
+        StringGrid1 = before;
+        SetScrollMaximum();
+    }
+    DisplayDataBitmap();
+}
+
+void TFeaturesDB::ShowMessage(const QString& text) {
+    platform::ShowMessage(this, text);
 }

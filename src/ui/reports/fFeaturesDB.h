@@ -1,13 +1,92 @@
-// Framed window, not yet filled: its size, title and exit label.
+// The lunar features database editor: the list of features sorted by name, and the boxes in
+// which the user adds, changes and deletes one. Every change rewrites data.dat.
 #pragma once
 
 #include "ui/frame/TFrame.h"
+#include "ui/reports/FeatureFile.h"
+
+#include <QPixmap>
+
+class QLabel;
+class QLineEdit;
+class QScrollBar;
 
 class TFeaturesDB : public TFrame {
     Q_OBJECT
   public:
     explicit TFeaturesDB(QWidget* parent = nullptr);
 
+    static constexpr int VisibleRows = 13;
+
+    // The two faces of the action button; the mode is the face it shows.
+    struct TPicture {
+        QPixmap Picture;
+        int Tag = 0;
+    };
+
+    QLabel* Label2 = nullptr; // headings "Feature Name", "Lunar Longitude", "Lunar Latitude"
+    QLabel* Label3 = nullptr;
+    QLabel* Label7 = nullptr;
+    QLabel* Label4 = nullptr; // box captions
+    QLabel* Label5 = nullptr;
+    QLabel* Label9 = nullptr;
+    QLabel* Label1 = nullptr; // degree signs
+    QLabel* Label6 = nullptr;
+    QLineEdit* txtFeatureName = nullptr;
+    QLineEdit* txtLongitude = nullptr;
+    QLineEdit* txtLatitude = nullptr;
+    QLineEdit* Edit1 = nullptr; // focus target outside the visible area
+    TClickLabel* imgEdit = nullptr;
+    TClickLabel* lblCancel = nullptr;
+    TClickLabel* lblDelete = nullptr;
+    TPicture imgAdd;
+    TPicture imgUpdate;
+    int imgEditTag = 0;
+    QScrollBar* ScrollBar1 = nullptr;
+    QPixmap imgData;
+    TStringGrid StringGrid1{3};
+
+    bool InUpdateMode() const { return imgEditTag != imgAdd.Tag; }
+    int SelectedRow() const { return selectedRow_; }
+
+  public slots:
+    void imgEditClick();
+    void lblCancelClick();
+    void lblDeleteClick();
+    void DisplayDataBitmap();
+
   protected:
+    void FormShow() override;
     void paintEvent(QPaintEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+  private:
+    void FormCreate();
+    void FormActivate();
+    void FormClose();
+    void FormMouseDown(QPoint pos);
+    void FormDblClick();
+    void ClearData();
+    void SetMode(const TPicture& face);
+    void AddRowToGrid();
+    bool UpdateDatabase();
+    void txtLongitudeExit();
+    void txtLatitudeExit();
+    bool CoordinateExit(QLineEdit* box);
+    bool CoordinateBoxHolds(QLineEdit* box);
+    void RunPendingExit();
+    void SetScrollMaximum();
+    void ShowMessage(const QString& text);
+    void DrawFallbackFrame(QPainter& painter);
+
+    FeatureRecord recordBuffer_; // reused for every record written
+    int selectedRow_ = -1;
+    QPoint lastMouseDown_;
+    QLineEdit* pendingExit_ = nullptr; // box whose exit check is due
+    QLineEdit* checkedBox_ = nullptr;  // box whose exit check the action just ran
+    bool checkedValid_ = false;
 };

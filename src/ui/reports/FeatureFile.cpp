@@ -1,0 +1,301 @@
+#include "ui/reports/FeatureFile.h"
+
+#include <QFile>
+#include <QLocale>
+#include <QRegularExpression>
+#include <QSaveFile>
+
+#include <algorithm>
+#include <cmath>
+#include <numeric>
+#include <string>
+
+// --- the grid ------------------------------------------------------------------------------
+
+TStringGrid::TStringGrid(int colCount) : colCount_(std::max(1, colCount)) {}
+
+void TStringGrid::SetRowCount(int rows) {
+    rows = std::max(0, rows);
+    const std::size_t old = rows_.size();
+    rows_.resize(static_cast<std::size_t>(rows));
+    for (std::size_t r = old; r < rows_.size(); ++r)
+        for (int c = 0; c < colCount_; ++c)
+            rows_[r].append(QString());
+}
+
+void TStringGrid::RemoveRow(int row) {
+    if (row < 0 || row >= RowCount()) return;
+    rows_.erase(rows_.begin() + row);
+}
+
+QString TStringGrid::Cell(int col, int row) const {
+    if (col < 0 || col >= colCount_ || row < 0 || row >= RowCount()) return {};
+    return rows_[static_cast<std::size_t>(row)][col];
+}
+
+void TStringGrid::SetCell(int col, int row, const QString& text) {
+    if (col < 0 || col >= colCount_ || row < 0 || row >= RowCount()) return;
+    rows_[static_cast<std::size_t>(row)][col] = text;
+}
+
+void TStringGrid::SetRow(int row, const QStringList& cells) {
+    if (row < 0 || row >= RowCount()) return;
+    for (int c = 0; c < colCount_; ++c)
+        SetCell(c, row, c < cells.size() ? cells[c] : QString());
+}
+
+void TStringGrid::SwapRows(int a, int b) {
+    if (a < 0 || b < 0 || a >= RowCount() || b >= RowCount()) return;
+    std::swap(rows_[static_cast<std::size_t>(a)], rows_[static_cast<std::size_t>(b)]);
+}
+
+// --- Windows-1252 --------------------------------------------------------------------------
+
+namespace {
+
+// Bytes 0x80..0x9F of Windows-1252; the five unassigned bytes map to the C1 control of the
+// same number, as Windows itself does, so that they survive a round trip.
+constexpr std::array<char16_t, 32> kHighControls = {
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+
+char ToWindows1252Byte(char32_t code) {
+    if (code < 0x80 || (code >= 0xA0 && code <= 0xFF)) return static_cast<char>(code);
+    for (std::size_t i = 0; i < kHighControls.size(); ++i)
+        if (kHighControls[i] == code) return static_cast<char>(0x80 + i);
+    return '?';
+}
+
+QChar FromWindows1252Byte(std::uint8_t byte) {
+    if (byte >= 0x80 && byte <= 0x9F) return QChar(kHighControls[byte - 0x80]);
+    return QChar(byte);
+}
+
+int ClampedLength(std::uint8_t lengthByte, int capacity) {
+    return std::min<int>(lengthByte, capacity);
+}
+
+void PutField(FeatureRecord& record, int offset, int capacity, const QString& text) {
+    const QByteArray bytes = ToWindows1252(text).left(capacity);
+    record.Bytes[static_cast<std::size_t>(offset)] = static_cast<std::uint8_t>(bytes.size());
+    std::copy(bytes.begin(), bytes.end(), record.Bytes.begin() + offset + 1);
+}
+
+QString GetField(const FeatureRecord& record, int offset, int capacity) {
+    const int length = ClampedLength(record.Bytes[static_cast<std::size_t>(offset)], capacity);
+    return FromWindows1252(reinterpret_cast<const char*>(record.Bytes.data()) + offset + 1, length);
+}
+
+// The name as stored, for sorting.
+std::string SortKey(const QString& name) {
+    return ToWindows1252(name).toStdString();
+}
+
+} // namespace
+
+QByteArray ToWindows1252(const QString& text) {
+    QByteArray bytes;
+    bytes.reserve(text.size());
+    for (const char32_t code : text.toUcs4())
+        bytes.append(ToWindows1252Byte(code));
+    return bytes;
+}
+
+QString FromWindows1252(const char* bytes, int length) {
+    QString text;
+    text.reserve(length);
+    for (int i = 0; i < length; ++i)
+        text.append(FromWindows1252Byte(static_cast<std::uint8_t>(bytes[i])));
+    return text;
+}
+
+// --- records and the file ------------------------------------------------------------------
+
+void FillFeatureRecord(FeatureRecord& record, const FeatureTexts& texts) {
+    PutField(record, FeatureRecord::NameOffset, FeatureNameCapacity, texts.Name);
+    PutField(record, FeatureRecord::LongitudeOffset, FeatureCoordinateCapacity, texts.Longitude);
+    PutField(record, FeatureRecord::LatitudeOffset, FeatureCoordinateCapacity, texts.Latitude);
+}
+
+FeatureTexts ReadFeatureRecord(const FeatureRecord& record) {
+    return {GetField(record, FeatureRecord::NameOffset, FeatureNameCapacity),
+            GetField(record, FeatureRecord::LongitudeOffset, FeatureCoordinateCapacity),
+            GetField(record, FeatureRecord::LatitudeOffset, FeatureCoordinateCapacity)};
+}
+
+std::vector<FeatureTexts> ReadFeatureFile(const QString& fileName) {
+    std::vector<FeatureTexts> features;
+    QFile file(fileName);
+    if (!file.open(QIODevice::ReadOnly)) return features;
+    // The size fixes the number of whole records; a read that comes up short ends the list.
+    const qint64 records = file.size() / FeatureRecordSize;
+    features.reserve(static_cast<std::size_t>(std::min<qint64>(records, 100000)));
+    FeatureRecord record;
+    for (qint64 i = 0; i < records; ++i) {
+        const qint64 got =
+            file.read(reinterpret_cast<char*>(record.Bytes.data()), FeatureRecordSize);
+        if (got != FeatureRecordSize) break;
+        features.push_back(ReadFeatureRecord(record));
+    }
+    return features;
+}
+
+void LoadFeatures(TStringGrid& grid, const QString& fileName) {
+    grid.SetRowCount(1);
+    grid.SetRow(0, {});
+    for (const FeatureTexts& feature : ReadFeatureFile(fileName)) {
+        const int last = grid.RowCount() - 1;
+        grid.SetRow(last, {feature.Name, feature.Longitude, feature.Latitude});
+        grid.AddRow();
+    }
+}
+
+namespace {
+
+template <typename RowTexts>
+bool WriteRecords(int count, RowTexts rowTexts, FeatureRecord& buffer, QString& error,
+                  const QString& fileName) {
+    QSaveFile file(fileName);
+    if (!file.open(QIODevice::WriteOnly)) {
+        error = file.errorString();
+        return false;
+    }
+    for (int i = 0; i < count; ++i) {
+        FillFeatureRecord(buffer, rowTexts(i));
+        if (file.write(reinterpret_cast<const char*>(buffer.Bytes.data()), FeatureRecordSize) !=
+            FeatureRecordSize) {
+            error = file.errorString();
+            file.cancelWriting();
+            return false;
+        }
+    }
+    if (!file.commit()) {
+        error = file.errorString();
+        return false;
+    }
+    return true;
+}
+
+} // namespace
+
+bool WriteFeatureFile(const TStringGrid& grid, FeatureRecord& buffer, QString& error,
+                      const QString& fileName) {
+    const int count = std::max(0, grid.RowCount() - 1);
+    auto rowTexts = [&grid](int row) {
+        return FeatureTexts{grid.Cell(0, row), grid.Cell(1, row), grid.Cell(2, row)};
+    };
+    return WriteRecords(count, rowTexts, buffer, error, fileName);
+}
+
+bool WriteFeatureFile(const std::vector<FeatureTexts>& features, QString& error,
+                      const QString& fileName) {
+    FeatureRecord buffer;
+    auto rowTexts = [&features](int row) { return features[static_cast<std::size_t>(row)]; };
+    return WriteRecords(static_cast<int>(features.size()), rowTexts, buffer, error, fileName);
+}
+
+// --- sorting -------------------------------------------------------------------------------
+
+bool FeatureNameLess(const QString& a, const QString& b) {
+    // std::string compares through memcmp, i.e. as unsigned bytes.
+    return SortKey(a).compare(SortKey(b)) < 0;
+}
+
+void BubbleSort(TStringGrid& grid) {
+    // A stable sort gives exactly the exchange sort's order (equal names keep theirs) without
+    // its quadratic number of comparisons on a list of several hundred features.
+    const int count = grid.RowCount() - 1; // the blank last row takes no part
+    if (count < 2) return;
+    std::vector<std::string> keys(static_cast<std::size_t>(count));
+    std::vector<int> order(static_cast<std::size_t>(count));
+    for (int r = 0; r < count; ++r)
+        keys[static_cast<std::size_t>(r)] = SortKey(grid.Cell(0, r));
+    std::iota(order.begin(), order.end(), 0);
+    std::stable_sort(order.begin(), order.end(), [&keys](int a, int b) {
+        return keys[static_cast<std::size_t>(a)] < keys[static_cast<std::size_t>(b)];
+    });
+    std::vector<QStringList> sorted;
+    sorted.reserve(order.size());
+    for (const int r : order)
+        sorted.push_back(grid.Row(r));
+    for (int r = 0; r < count; ++r)
+        grid.SetRow(r, sorted[static_cast<std::size_t>(r)]);
+}
+
+// --- coordinate checks ---------------------------------------------------------------------
+
+namespace {
+
+struct AxisRule {
+    double limit;
+    QString word;
+    int digits; // digits of the whole degrees
+    QString rangeMessage;
+};
+
+AxisRule RuleOf(CoordinateAxis axis) {
+    if (axis == CoordinateAxis::Longitude)
+        return {180, QStringLiteral("Longitude"), 3,
+                QStringLiteral("Longitude must be between -180 and 180. Please reenter.")};
+    return {90, QStringLiteral("Latitude"), 2,
+            QStringLiteral("Latitude must be between -90 and 90. Please reenter.")};
+}
+
+// Shortest decimal text of a non-negative number, without an exponent.
+QString ShortestText(double a) {
+    return QString::number(a, 'f', QLocale::FloatingPointShortest);
+}
+
+// Digits with at most one point and an optional leading minus: the texts the key filter lets
+// through. Anything else (a pasted exponent or plus sign) is rewritten from its value.
+bool IsPlainDecimal(const QString& text) {
+    static const QRegularExpression plain(QStringLiteral("^-?[0-9]*\\.?[0-9]*$"));
+    return plain.match(text).hasMatch();
+}
+
+bool ToFiniteNumber(const QString& text, double& value) {
+    bool ok = false;
+    value = text.toDouble(&ok); // C locale: "." is the decimal point
+    return ok && std::isfinite(value);
+}
+
+} // namespace
+
+CoordinateCheck VerifyCoordinate(const QString& typed, CoordinateAxis axis) {
+    const AxisRule rule = RuleOf(axis);
+    CoordinateCheck check;
+    check.Text = typed.trimmed();
+    double v = 0;
+    if (!ToFiniteNumber(check.Text, v)) {
+        check.Message = QStringLiteral("Please enter a valid ") + rule.word;
+        return check;
+    }
+    const double a = std::fabs(v);
+    if (a > rule.limit) {
+        check.Message = rule.rangeMessage;
+        return check;
+    }
+    bool rebuilt = true;
+    if (a < 10)
+        check.Text = QString(rule.digits - 1, QLatin1Char('0')) + ShortestText(a);
+    else if (axis == CoordinateAxis::Longitude && a < 100)
+        check.Text = QStringLiteral("0") + ShortestText(a);
+    else if (!IsPlainDecimal(check.Text))
+        check.Text = ShortestText(a);
+    else
+        rebuilt = false;
+    if (rebuilt && v < 0) check.Text.prepend(QLatin1Char('-'));
+    if (v == std::trunc(v)) {
+        if (check.Text.endsWith(QLatin1Char('.')))
+            check.Text += QLatin1Char('0'); // "45." would otherwise become "45..0"
+        else if (!check.Text.contains(QStringLiteral(".0")))
+            check.Text += QStringLiteral(".0");
+    }
+    check.Valid = true;
+    return check;
+}
+
+bool ParseCoordinate(const QString& text, CoordinateAxis axis, double& degrees) {
+    return ToFiniteNumber(text.trimmed(), degrees) && std::fabs(degrees) <= RuleOf(axis).limit;
+}

@@ -1,0 +1,34 @@
+// Colours and fonts of the two lunar feature windows.
+#pragma once
+
+#include <QColor>
+#include <QFont>
+#include <QGuiApplication>
+#include <QScreen>
+#include <QString>
+
+#include <algorithm>
+#include <cmath>
+
+namespace featurestyle {
+
+inline const QColor ValueTextColour{255, 255, 176};
+inline const QColor Aqua{0, 255, 255};
+inline const QColor StripeGrey{70, 70, 70};
+
+// 96 / the screen's pixels per inch.
+inline double FontScale() {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    const double dpi = screen ? screen->logicalDotsPerInchY() : 96.0;
+    return dpi > 0 ? 96.0 / dpi : 1.0;
+}
+
+// Arial at a nominal point size times FontScale, rounded to the nearest (halves to even).
+inline QFont ScaledFont(const QString& family, double nominalPoints, bool bold = false) {
+    QFont font(family);
+    font.setPointSize(std::max(1, static_cast<int>(std::nearbyint(FontScale() * nominalPoints))));
+    font.setBold(bold);
+    return font;
+}
+
+} // namespace featurestyle
