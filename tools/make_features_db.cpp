@@ -1,0 +1,98 @@
+// Builds the default lunar features database from the gazetteer table:
+//   tool_make_features_db <lunar-nomenclature.tsv> <data.dat>
+// Keeps every mare, oceanus, sinus, lacus, palus, mons/montes, promontorium, rupes and vallis,
+// and the named craters of 20 km and more on the near side (|longitude| <= 90 degrees).
+// Coordinates are rounded to 0.01 degree and written as the editor's exit checks leave them.
+#include "ui/reports/FeatureFile.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QLocale>
+#include <QSet>
+#include <QTextStream>
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <vector>
+
+namespace {
+
+const QSet<QString> kEveryFeatureOf = {"ME", "OC", "SI", "LC", "PA", "MO", "PR", "RU", "VA"};
+constexpr double kMinCraterKm = 20;
+constexpr double kNearSideLongitude = 90;
+
+// Letters the code page lacks lose their accent ("Anděl" -> "Andel") rather than become "?".
+QString FoldToCodePage(const QString& name) {
+    QString folded;
+    for (const QChar ch : name) {
+        if (ch == QLatin1Char('?') || ToWindows1252(QString(ch)) != "?") {
+            folded += ch;
+            continue;
+        }
+        for (const QChar part : QString(ch).normalized(QString::NormalizationForm_D))
+            if (ToWindows1252(QString(part)) != "?") folded += part;
+    }
+    return folded;
+}
+
+// The text the exit check leaves for a coordinate rounded to hundredths.
+QString CoordinateText(double degrees, CoordinateAxis axis) {
+    const double rounded = std::round(degrees * 100) / 100;
+    const QString typed = QString::number(rounded, 'f', QLocale::FloatingPointShortest);
+    return VerifyCoordinate(typed, axis).Text;
+}
+
+bool Wanted(const QString& type, double longitude, double diameterKm) {
+    if (kEveryFeatureOf.contains(type)) return true;
+    return type == QLatin1String("AA") && diameterKm >= kMinCraterKm &&
+           std::fabs(longitude) <= kNearSideLongitude;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    QCoreApplication app(argc, argv);
+    if (argc != 3) {
+        std::fprintf(stderr, "usage: %s <lunar-nomenclature.tsv> <data.dat>\n", argv[0]);
+        return 2;
+    }
+    QFile table(QString::fromLocal8Bit(argv[1]));
+    if (!table.open(QIODevice::ReadOnly | QIODevice::Text)) {
+        std::fprintf(stderr, "cannot read %s\n", argv[1]);
+        return 1;
+    }
+    QTextStream in(&table);
+    in.readLine(); // header
+    std::vector<FeatureTexts> features;
+    while (!in.atEnd()) {
+        const QStringList cells = in.readLine().split(QLatin1Char('\t'));
+        if (cells.size() < 5) continue;
+        bool latOk = false, lonOk = false, diaOk = false;
+        const double latitude = cells[2].toDouble(&latOk);
+        const double longitude = cells[3].toDouble(&lonOk);
+        const double diameter = cells[4].toDouble(&diaOk);
+        if (!latOk || !lonOk || !diaOk || !Wanted(cells[1], longitude, diameter)) continue;
+        const FeatureTexts feature{FoldToCodePage(cells[0]),
+                                   CoordinateText(longitude, CoordinateAxis::Longitude),
+                                   CoordinateText(latitude, CoordinateAxis::Latitude)};
+        double check = 0;
+        if (!ParseCoordinate(feature.Longitude, CoordinateAxis::Longitude, check) ||
+            !ParseCoordinate(feature.Latitude, CoordinateAxis::Latitude, check)) {
+            std::fprintf(stderr, "skipped %s: coordinates out of range\n", qPrintable(cells[0]));
+            continue;
+        }
+        features.push_back(feature);
+    }
+    std::stable_sort(features.begin(), features.end(),
+                     [](const FeatureTexts& a, const FeatureTexts& b) {
+                         return FeatureNameLess(a.Name, b.Name);
+                     });
+    QString error;
+    if (!WriteFeatureFile(features, error, QString::fromLocal8Bit(argv[2]))) {
+        std::fprintf(stderr, "cannot write %s: %s\n", argv[2], qPrintable(error));
+        return 1;
+    }
+    std::printf("%zu features written to %s\n", features.size(), argv[2]);
+    return 0;
+}
