@@ -1,13 +1,39 @@
-// Framed window, not yet filled: its size, title and exit label.
+// The lunar eclipse of the month the main window shows: its kind and visibility, its date,
+// the local times of every contact and its magnitude.
 #pragma once
 
+#include "astro/fEclipse.h"
 #include "ui/frame/TFrame.h"
+
+#include <QLabel>
+#include <QString>
 
 class TEclipse : public TFrame {
     Q_OBJECT
   public:
     explicit TEclipse(QWidget* parent = nullptr);
 
+    QLabel* lblEclipseType = nullptr;
+    TClickLabel* lblDate = nullptr;
+    QLabel* lblMaximum = nullptr; // invisible: maximum time, two blanks, date
+
+    // The record painted: the main window's current eclipse.
+    static const astro::EclipseCircumstances& CurrentEclipse();
+
+  public slots:
+    // Jumps the main window to the instant of maximum.
+    void lblDateDblClick();
+
   protected:
+    void FormShow() override;
     void paintEvent(QPaintEvent* event) override;
+
+  private:
+    void UpdateLabels(const astro::EclipseCircumstances& eclipse);
+    void DrawContacts(QPainter& canvas, const astro::EclipseCircumstances& eclipse);
 };
+
+// "Penumbral Eclipse (Visible)" and the like.
+QString EclipseHeading(const astro::EclipseCircumstances& eclipse);
+// A magnitude rounded to three decimals in its shortest form (0.5, 1, 1.324).
+QString MagnitudeText(double magnitude);

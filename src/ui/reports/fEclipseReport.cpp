@@ -1,19 +1,314 @@
 #include "ui/reports/fEclipseReport.h"
 
-#include <QPainter>
+#include "astro/fEclipse.h"
+#include "astro/fPhases.h"
+#include "platform/Platform.h"
+#include "ui/Windows.h"
+#include "ui/main/fMain.h"
+#include "ui/main/fMainStyle.h"
+#include "ui/reports/fEclipse.h"
 
-TEclipseReport::TEclipseReport(QWidget* parent) : TFrame(parent) {
-    setFixedSize(390, 285);
-    setWindowTitle(QStringLiteral("Lunar Eclipses"));
-    addTitleLabel(QRect(20, 4, 390 - 60, 23));
-    addExitLabel(QRect(390 - 26, 8, 13, 15));
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPrinter>
+#include <QRegularExpressionValidator>
+
+#include <algorithm>
+
+using namespace mainstyle;
+
+namespace {
+
+constexpr int kListTop = 73;
+constexpr int kMinYear = 1;
+constexpr int kMaxYear = 9999;
+// Longer searches show a busy cursor.
+constexpr int kLongSearchYears = 200;
+const QColor kStripeGrey(70, 70, 70);
+
+QLabel* MakeCaption(QWidget* parent, const QString& text, QPoint at) {
+    auto* label = new QLabel(text, parent);
+    label->setFont(ArialPoints(9));
+    label->setStyleSheet(TransparentLabelStyle(Qt::black));
+    label->move(at);
+    label->adjustSize();
+    return label;
 }
 
-void TEclipseReport::paintEvent(QPaintEvent*) {
+QLineEdit* MakeYearBox(QWidget* parent, const QRect& geometry) {
+    auto* box = new QLineEdit(parent);
+    box->setGeometry(geometry);
+    box->setMaxLength(4);
+    // Pasted text obeys the same rule as typed keys.
+    box->setValidator(
+        new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]{0,4}")), box));
+    return box;
+}
+
+QString KindName(std::uint8_t kind) {
+    const std::string_view name = astro::EclipseKindName(kind);
+    return QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()));
+}
+
+} // namespace
+
+EclipseSearchResult SearchEclipses(int fromYear, int toYear, const astro::Observer& observer,
+                                   const std::function<void(int year)>& betweenYears) {
+    EclipseSearchResult result;
+    fromYear = std::clamp(fromYear, kMinYear, kMaxYear);
+    toYear = std::clamp(toYear, kMinYear, kMaxYear);
+    astro::MonthPhaseList phases;
+    for (int year = fromYear; year <= toYear; ++year) {
+        const auto y = static_cast<std::uint16_t>(year);
+        for (int month = 1; month <= 12; ++month) {
+            astro::DateTimeRec first;
+            first.Day = 1;
+            first.Month = static_cast<std::uint16_t>(month);
+            first.Year = y;
+            const int count = astro::MonthPhases(first, observer, phases);
+            for (int i = 0; i < count; ++i)
+                if (phases[static_cast<std::size_t>(i)].Kind == astro::PhaseKind::FullMoon &&
+                    !astro::EclipseGeometry(phases[static_cast<std::size_t>(i)].K, y).NearNode)
+                    result.FullMoonFarFromNode = true;
+            const astro::EclipseCircumstances eclipse =
+                astro::CheckForEclipse(phases, count, y, observer);
+            if (eclipse.Kind == astro::NoEclipse) continue;
+            EclipseEntry entry;
+            entry.Kind = eclipse.Kind;
+            entry.Text = (QString::fromStdString(eclipse.Maximum) + QStringLiteral("  ") +
+                          QString::fromStdString(eclipse.Date))
+                             .left(27);
+            entry.Visibility = QString::fromStdString(eclipse.Visibility).left(18);
+            entry.LocalMaximum = eclipse.LocalMaximum;
+            result.Entries.push_back(std::move(entry));
+        }
+        if (betweenYears) betweenYears(year);
+    }
+    return result;
+}
+
+TEclipseReport::TEclipseReport(QWidget* parent) : TFrame(parent) {
+    setWindowTitle(QStringLiteral("Lunar Eclipses"));
+    setBackground(LoadPicture(
+        QStringLiteral("eclipsereport.jpg"), QSize(390, 285), [](QPainter& p, QSize size) {
+            p.fillRect(QRect(QPoint(0, 0), size), QColor(20, 30, 90));
+            p.fillRect(10, 38, 370, 32, QColor(200, 200, 220));
+            p.fillRect(16, 72, 358, 195, Qt::black);
+            p.fillRect(236, 42, 96, 24, QColor(120, 120, 160));
+            p.setPen(QColor(220, 220, 255));
+            p.drawText(QRect(90, 10, 210, 23), Qt::AlignCenter, QStringLiteral("Lunar Eclipses"));
+            p.drawText(QRect(236, 42, 96, 24), Qt::AlignCenter, QStringLiteral("Calculate"));
+            p.drawText(QRect(364, 14, 13, 15), Qt::AlignCenter, QStringLiteral("x"));
+        }));
+    setFixedSize(390, 285);
+    addTitleLabel(QRect(90, 10, 210, 23));
+    addExitLabel(QRect(364, 14, 13, 15));
+
+    Label1 = MakeCaption(this, QStringLiteral("From:"), QPoint(20, 46));
+    Label2 = MakeCaption(this, QStringLiteral("To:"), QPoint(118, 46));
+    txtFromYear = MakeYearBox(this, QRect(58, 43, 44, 22));
+    txtToYear = MakeYearBox(this, QRect(144, 43, 44, 22));
+    txtFromYear->setText(QStringLiteral("1999"));
+    txtToYear->setText(QStringLiteral("2001"));
+    txtFromYear->installEventFilter(this);
+    txtToYear->installEventFilter(this);
+
+    lblCalculate = new TClickLabel(this, QRect(236, 42, 96, 24),
+                                   QStringLiteral("Calculate dates of eclipses between the two "
+                                                  "selected years"));
+    lblCalculate->setCursor(Qt::PointingHandCursor);
+    connect(lblCalculate, &TClickLabel::clicked, this, &TEclipseReport::lblCalculateClick);
+
+    ScrollBar1 = new QScrollBar(Qt::Vertical, this);
+    ScrollBar1->setRange(0, 0);
+    ScrollBar1->setGeometry(width() - ScrollBar1->sizeHint().width() - 21, kListTop,
+                            ScrollBar1->sizeHint().width(), 191);
+    connect(ScrollBar1, &QScrollBar::valueChanged, this, &TEclipseReport::DisplayDataBitmap);
+
+    lblSelectedDate = new QLabel(this);
+    lblSelectedDate->hide();
+
+    imgData = QPixmap(335, VisibleRows * RowHeight);
+    imgData.fill(Qt::black);
+}
+
+// Year boxes take the digits 0-9 and backspace; every other typed character is discarded.
+bool TEclipseReport::eventFilter(QObject* watched, QEvent* event) {
+    if ((watched == txtFromYear || watched == txtToYear) && event->type() == QEvent::KeyPress) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        const QString text = key->text();
+        const bool typed = !text.isEmpty() && text.at(0).isPrint();
+        if (typed && !(text.size() == 1 && text.at(0) >= u'0' && text.at(0) <= u'9')) return true;
+    }
+    return TFrame::eventFilter(watched, event);
+}
+
+void TEclipseReport::FormShow() {
+    if (const TMain* main = Windows().Main) {
+        const int buttonLeft = main->lblReports ? main->lblReports->x() : 158;
+        move(BelowButton(*main, buttonLeft));
+    }
+    searched_ = false;
+    const QString year = QString::number(platform::Now().date().year());
+    txtFromYear->setText(year);
+    txtToYear->setText(year);
+    ScrollBar1->setMaximum(0);
+    FormActivate();
+}
+
+void TEclipseReport::changeEvent(QEvent* event) {
+    TFrame::changeEvent(event);
+    if (event->type() == QEvent::ActivationChange && isVisible() && isActiveWindow())
+        FormActivate();
+}
+
+void TEclipseReport::FormActivate() {
+    ScrollBar1->setMinimum(0);
+    ScrollBar1->setGeometry(width() - ScrollBar1->width() - 21, kListTop, ScrollBar1->width(), 191);
+    imgData.fill(Qt::black);
+    if (searched_) DisplayDataBitmap();
+    update();
+}
+
+bool TEclipseReport::ReadYear(QLineEdit* box, int& year) {
+    const QString text = box->text().trimmed();
+    bool ok = false;
+    year = text.toInt(&ok);
+    if (text.isEmpty() || !ok) {
+        platform::ShowMessage(this, QStringLiteral("Please enter a year"));
+        box->setFocus();
+        return false;
+    }
+    if (year < kMinYear || year > kMaxYear) {
+        platform::ShowMessage(this, QStringLiteral("Please enter a year from 1 to 9999"));
+        box->setFocus();
+        return false;
+    }
+    return true;
+}
+
+void TEclipseReport::lblCalculateClick() {
+    if (searching_) return;
+    int fromYear = 0, toYear = 0;
+    if (!ReadYear(txtFromYear, fromYear) || !ReadYear(txtToYear, toYear)) return;
+    if (toYear < fromYear) {
+        platform::ShowMessage(
+            this, QStringLiteral("The \"From\" date must be less than the \"To\" date."));
+        return;
+    }
+    searched_ = true;
+    CalculateEclipses(fromYear, toYear);
+    SetupDataBitmap();
+    DisplayDataBitmap();
+}
+
+void TEclipseReport::CalculateEclipses(int fromYear, int toYear) {
+    entries_.clear();
+    if (toYear < fromYear) return;
+    const TMain* main = Windows().Main;
+    const astro::Observer observer = main ? main->observer() : astro::Observer{};
+
+    // A long search repaints now and then; input waits until it ends.
+    const bool longSearch = toYear - fromYear >= kLongSearchYears;
+    if (longSearch) QApplication::setOverrideCursor(Qt::WaitCursor);
+    searching_ = true;
+    QElapsedTimer sinceRepaint;
+    sinceRepaint.start();
+    auto keepResponsive = [&](int) {
+        if (sinceRepaint.elapsed() < 50) return;
+        QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+        sinceRepaint.restart();
+    };
+    EclipseSearchResult result = SearchEclipses(fromYear, toYear, observer, keepResponsive);
+    searching_ = false;
+    if (longSearch) QApplication::restoreOverrideCursor();
+
+    entries_ = std::move(result.Entries);
+    if (result.FullMoonFarFromNode)
+        if (TEclipse* eclipse = Windows().Eclipse) eclipse->hide();
+}
+
+void TEclipseReport::SetupDataBitmap() {
+    const int count = static_cast<int>(entries_.size());
+    ScrollBar1->setMaximum(count > VisibleRows ? count - VisibleRows : 0);
+}
+
+void TEclipseReport::DisplayDataBitmap() {
+    const int rows = std::min(static_cast<int>(entries_.size()), VisibleRows);
+    imgData.fill(Qt::black);
+    QPainter canvas(&imgData);
+    canvas.setFont(ArialPoints(8));
+    for (int b = 0; b < rows; ++b) {
+        const std::size_t e = static_cast<std::size_t>(b + ScrollBar1->value());
+        if (e >= entries_.size()) break;
+        const EclipseEntry& entry = entries_[e];
+        const int top = RowHeight * b;
+        canvas.fillRect(0, top, imgData.width(), RowHeight, e % 2 ? kStripeGrey : Qt::black);
+        canvas.setPen(Qt::white);
+        TextOut(canvas, 10, top + 1, KindName(entry.Kind));
+        canvas.setPen(Aqua);
+        TextOut(canvas, 100, top + 1, entry.Text);
+        canvas.setPen(ValueTextColour);
+        TextOut(canvas, 250, top + 1, entry.Visibility);
+    }
+    canvas.end();
+    update();
+}
+
+void TEclipseReport::paintEvent(QPaintEvent* event) {
+    TFrame::paintEvent(event);
+    if (!searched_) return;
     QPainter painter(this);
-    painter.fillRect(rect(), Qt::black);
-    painter.setPen(QColor(0, 255, 255));
-    painter.drawRect(rect().adjusted(0, 0, -1, -1));
-    painter.drawText(QRect(0, 4, width(), 23), Qt::AlignCenter, windowTitle());
-    painter.drawText(QRect(width() - 26, 8, 13, 15), Qt::AlignCenter, QStringLiteral("x"));
+    painter.drawPixmap(ListLeft, ScrollBar1->y(), imgData);
+}
+
+void TEclipseReport::mousePressEvent(QMouseEvent* event) {
+    lastMouseDown_ = event->position().toPoint();
+    TFrame::mousePressEvent(event);
+}
+
+void TEclipseReport::mouseDoubleClickEvent(QMouseEvent* event) {
+    lastMouseDown_ = event->position().toPoint();
+    FormDblClick();
+}
+
+void TEclipseReport::FormDblClick() {
+    const int x = lastMouseDown_.x(), y = lastMouseDown_.y();
+    const int top = ScrollBar1->y();
+    const int rows = std::min(static_cast<int>(entries_.size()), VisibleRows);
+    if (!(ListLeft < x && x < imgData.width() + ListLeft - 1)) return;
+    if (!(top < y && y < top + RowHeight * rows)) return;
+    const std::size_t index = static_cast<std::size_t>((y - top) / RowHeight + ScrollBar1->value());
+    if (index >= entries_.size()) return;
+    const EclipseEntry& entry = entries_[index];
+
+    lblSelectedDate->setText(entry.Text);
+    if (TMain* main = Windows().Main) {
+        main->SelectedDate.Month = entry.LocalMaximum.Month;
+        main->SelectedDate.Year = entry.LocalMaximum.Year;
+        main->SelectMajorPhaseDate(lblSelectedDate->text());
+    }
+    PlaceSideBySide();
+}
+
+// The eclipse window and the list side by side, centred under the main window.
+void TEclipseReport::PlaceSideBySide() {
+    TEclipse* eclipse = Windows().Eclipse;
+    const TMain* main = Windows().Main;
+    if (!eclipse || !main) return;
+    eclipse->show();
+    eclipse->raise();
+    eclipse->repaint();
+    const int left = main->x() + (main->width() - eclipse->width() - width()) / 2;
+    eclipse->move(left, eclipse->y());
+    move(left + eclipse->width(), y());
+}
+
+void TEclipseReport::closeEvent(QCloseEvent* event) {
+    entries_.clear();
+    entries_.shrink_to_fit();
+    TFrame::closeEvent(event);
 }

@@ -1,19 +1,99 @@
 #include "ui/reports/fEquinox.h"
 
+#include "settings/ObserverSettings.h"
+#include "ui/Windows.h"
+#include "ui/main/fMain.h"
+#include "ui/main/fMainStyle.h"
+
 #include <QPainter>
 
-TEquinox::TEquinox(QWidget* parent) : TFrame(parent) {
-    setFixedSize(350, 155);
-    setWindowTitle(QStringLiteral("Equinoxes and Solstices"));
-    addTitleLabel(QRect(20, 4, 350 - 60, 23));
-    addExitLabel(QRect(350 - 26, 8, 13, 15));
+#include <algorithm>
+
+using namespace mainstyle;
+
+namespace {
+
+QLabel* MakeLabel(QWidget* parent, int left, int top, const QColor& colour,
+                  const QString& text = {}) {
+    auto* label = new QLabel(text, parent);
+    label->setFont(ArialPoints(8));
+    label->setStyleSheet(TransparentLabelStyle(colour));
+    label->move(left, top);
+    label->resize(text.isEmpty() ? 100 : label->sizeHint().width(), 16);
+    return label;
 }
 
-void TEquinox::paintEvent(QPaintEvent*) {
-    QPainter painter(this);
-    painter.fillRect(rect(), Qt::black);
-    painter.setPen(QColor(0, 255, 255));
-    painter.drawRect(rect().adjusted(0, 0, -1, -1));
-    painter.drawText(QRect(0, 4, width(), 23), Qt::AlignCenter, windowTitle());
-    painter.drawText(QRect(width() - 26, 8, 13, 15), Qt::AlignCenter, QStringLiteral("x"));
+} // namespace
+
+QString ShortEventText(const std::string& eventText) {
+    const QString text = QString::fromStdString(eventText);
+    return text.left(5) + QStringLiteral("  ") + text.mid(9, 7);
+}
+
+QString SeasonLengthText(double days) {
+    return QString::number(days, 'g', 15) + QStringLiteral(" days");
+}
+
+TEquinox::TEquinox(QWidget* parent) : TFrame(parent) {
+    setWindowTitle(QStringLiteral("Equinoxes and Solstices"));
+    setBackground(
+        LoadPicture(QStringLiteral("equinox.jpg"), QSize(350, 155), [](QPainter& p, QSize size) {
+            p.fillRect(QRect(QPoint(0, 0), size), QColor(20, 30, 90));
+            p.fillRect(16, 56, 318, 84, Qt::black);
+            p.setPen(QColor(220, 220, 255));
+            p.drawText(QRect(62, 12, 226, 23), Qt::AlignCenter,
+                       QStringLiteral("Equinoxes and Solstices"));
+            p.drawText(QRect(323, 13, 13, 15), Qt::AlignCenter, QStringLiteral("x"));
+        }));
+    setFixedSize(350, 155);
+    setClosesOnDeactivate(true);
+    addTitleLabel(QRect(62, 12, 226, 23));
+    addExitLabel(QRect(323, 13, 13, 15));
+
+    Label8 = MakeLabel(this, 31, 66, Yellow, QStringLiteral("Spring Equinox:"));
+    Label7 = MakeLabel(this, 31, 82, Yellow, QStringLiteral("Summer Solstice:"));
+    Label6 = MakeLabel(this, 31, 98, Yellow, QStringLiteral("Autumn Equinox:"));
+    Label5 = MakeLabel(this, 31, 114, Yellow, QStringLiteral("Winter Solstice:"));
+    lblSpring = MakeLabel(this, 150, 66, Aqua);
+    lblSummer = MakeLabel(this, 150, 82, Aqua);
+    lblAutumn = MakeLabel(this, 150, 98, Aqua);
+    lblWinter = MakeLabel(this, 150, 114, Aqua);
+    lblSpringDur = MakeLabel(this, 254, 66, ValueTextColour);
+    lblSummerDur = MakeLabel(this, 254, 82, ValueTextColour);
+    lblAutumnDur = MakeLabel(this, 254, 98, ValueTextColour);
+    lblWinterDur = MakeLabel(this, 254, 114, ValueTextColour);
+    lblSpring->setObjectName(QStringLiteral("lblSpring"));
+    lblSummer->setObjectName(QStringLiteral("lblSummer"));
+    lblAutumn->setObjectName(QStringLiteral("lblAutumn"));
+    lblWinter->setObjectName(QStringLiteral("lblWinter"));
+}
+
+void TEquinox::EquinoxesAndSolstices(int year) {
+    const TMain* main = Windows().Main;
+    const astro::Observer observer = main ? main->observer() : astro::Observer{};
+    const auto y = static_cast<std::uint16_t>(std::clamp(year, 1, 9999));
+    const astro::SeasonsRec seasons = astro::EquinoxesAndSolstices(y, observer);
+
+    // Events 0 March, 1 June, 2 September, 3 December; the south has them half a year apart.
+    const bool north = ObserverSettings.LatDir == QStringLiteral("North");
+    const int spring = north ? 0 : 2, summer = north ? 1 : 3;
+    const int autumn = north ? 2 : 0, winter = north ? 3 : 1;
+    auto fill = [&](QLabel* event, QLabel* length, int index) {
+        event->setText(ShortEventText(seasons.Texts[static_cast<std::size_t>(index)]));
+        event->adjustSize();
+        length->setText(SeasonLengthText(seasons.Lengths[static_cast<std::size_t>(index)]));
+        length->adjustSize();
+    };
+    fill(lblSpring, lblSpringDur, spring);
+    fill(lblSummer, lblSummerDur, summer);
+    fill(lblAutumn, lblAutumnDur, autumn);
+    fill(lblWinter, lblWinterDur, winter);
+
+    show();
+    raise();
+    activateWindow();
+}
+
+void TEquinox::FormShow() {
+    if (const TMain* main = Windows().Main) move(CentredOn(*main, size()));
 }

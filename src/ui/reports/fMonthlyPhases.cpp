@@ -1,19 +1,297 @@
 #include "ui/reports/fMonthlyPhases.h"
 
+#include "astro/fMoonCalcs.h"
+#include "platform/Platform.h"
+#include "print/fPhaseShading.h"
+#include "settings/ObserverSettings.h"
+#include "ui/Windows.h"
+#include "ui/main/fCalendarLabels.h"
+#include "ui/main/fMain.h"
+#include "ui/main/fMainStyle.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QEvent>
+#include <QFileInfo>
+#include <QImageWriter>
+#include <QLocale>
 #include <QPainter>
+#include <QPrinter>
+#include <QSaveFile>
+
+#include <cmath>
+
+using namespace mainstyle;
+
+namespace {
+
+constexpr int kMoonWidth = 50;
+constexpr int kMoonHeight = 49;
+constexpr int kShadingRadius = 25;
+
+// Weekday of a calendar date, 0 Sunday .. 6 Saturday.
+int WeekdayOf(int day, int month, int year) {
+    astro::DateTimeRec d;
+    d.Day = static_cast<std::uint16_t>(day);
+    d.Month = static_cast<std::uint16_t>(month);
+    d.Year = static_cast<std::uint16_t>(year);
+    const double jd = astro::DateToJulian(d);
+    const long long n = static_cast<long long>(std::floor(jd + 1.5));
+    return static_cast<int>(((n % 7) + 7) % 7);
+}
+
+// The system's long name of weekday w (0 Sunday .. 6 Saturday).
+QString LongWeekdayName(int w) {
+    return QLocale::system().dayName(w == 0 ? 7 : w, QLocale::LongFormat);
+}
+
+// The full Moon as designed; a plain grey disc when the picture is missing.
+QImage LoadMoonPicture() {
+    QImage moon(QStringLiteral(":/moon_full_50x49.jpg"));
+    if (moon.isNull()) {
+        const QImage big(QStringLiteral(":/moon_full_156.jpg"));
+        if (!big.isNull())
+            moon = big.scaled(kMoonWidth, kMoonHeight, Qt::IgnoreAspectRatio,
+                              Qt::SmoothTransformation);
+    }
+    if (moon.isNull() || moon.size() != QSize(kMoonWidth, kMoonHeight)) {
+        moon = QImage(kMoonWidth, kMoonHeight, QImage::Format_RGB32);
+        moon.fill(Qt::black);
+        QPainter p(&moon);
+        p.setRenderHint(QPainter::Antialiasing);
+        QRadialGradient shade(QPointF(22, 20), 30);
+        shade.setColorAt(0, QColor(235, 235, 225));
+        shade.setColorAt(1, QColor(150, 150, 140));
+        p.setPen(Qt::NoPen);
+        p.setBrush(shade);
+        p.drawEllipse(QRectF(0, 0, 50, 49));
+        p.setBrush(QColor(120, 120, 115, 110));
+        p.drawEllipse(QRectF(12, 10, 12, 9));
+        p.drawEllipse(QRectF(27, 14, 10, 12));
+        p.drawEllipse(QRectF(20, 27, 9, 7));
+    }
+    return moon.convertToFormat(QImage::Format_RGB32);
+}
+
+// The main calendar's 42 day cells as it shows them; laid out afresh when there is no
+// calendar to read.
+QStringList CalendarGridTexts(const astro::DateTimeRec& selected) {
+    QStringList texts;
+    if (const TMain* main = Windows().Main; main && main->DateLabels.size() == 42) {
+        for (const TDateLabel* label : main->DateLabels)
+            texts.append(label->text());
+        if (texts.join(QString()).trimmed().size() > 0) return texts;
+    }
+    return MonthGridTexts(selected.Month, selected.Year, ObserverSettings.DayOrder % 7);
+}
+
+} // namespace
+
+QStringList MonthGridTexts(int month, int year, int dayOrder) {
+    const int d1 = WeekdayOf(1, month, year);
+    const int offset = (d1 - dayOrder + 7) % 7;
+    const int n = astro::DaysInMonth(month, year);
+    QStringList texts;
+    texts.reserve(42);
+    for (int i = 0; i < 42; ++i)
+        texts.append(i < offset || i >= offset + n ? QStringLiteral(" ")
+                                                   : QString::number(i - offset + 1));
+    return texts;
+}
 
 TMonthlyPhases::TMonthlyPhases(QWidget* parent) : TFrame(parent) {
-    setFixedSize(490, 480);
     setWindowTitle(QStringLiteral("Monthly Phases"));
-    addTitleLabel(QRect(20, 4, 490 - 60, 23));
-    addExitLabel(QRect(490 - 26, 8, 13, 15));
+    const QPixmap skin(QStringLiteral(":/phases.jpg"));
+    if (!skin.isNull() && skin.size() == QSize(490, 480)) setBackground(skin);
+    setFixedSize(490, 480);
+    addTitleLabel(QRect(164, 10, 165, 23));
+    addExitLabel(QRect(461, 12, 13, 15));
+    lblSave = new TClickLabel(this, QRect(20, 14, 13, 13), QStringLiteral("Save image to disk"));
+    lblSave->setCursor(Qt::PointingHandCursor);
+    connect(lblSave, &TClickLabel::clicked, this, &TMonthlyPhases::lblSaveClick);
+
+    imgPhases = QPixmap(PageWidth, PageHeight);
+    imgPhases.fill(Qt::black);
+    imgOriginal = LoadMoonPicture();
+    imgMiniMoon = imgOriginal;
+
+    if (TMain* main = Windows().Main)
+        connect(main, &TMain::selectedMonthChanged, this, &TMonthlyPhases::selectedMonthChanged);
+}
+
+void TMonthlyPhases::selectedMonthChanged() {
+    if (isVisible()) DrawMoonPhases();
+}
+
+void TMonthlyPhases::FormShow() {
+    PageTop = 32;
+    saveFolder_ = QCoreApplication::applicationDirPath();
+    DrawMoonPhases();
+}
+
+void TMonthlyPhases::changeEvent(QEvent* event) {
+    TFrame::changeEvent(event);
+    if (event->type() == QEvent::ActivationChange && isVisible() && isActiveWindow())
+        DrawMoonPhases();
+}
+
+void TMonthlyPhases::DrawMoonPhases() {
+    const bool north = ObserverSettings.LatDir == QStringLiteral("North");
+    imgMiniMoon = north ? imgOriginal : imgOriginal.mirrored(true, true);
+    PageTop = 32;
+
+    astro::DateTimeRec selected;
+    if (const TMain* main = Windows().Main) selected = main->SelectedDate;
+
+    QPainter canvas(&imgPhases);
+    DrawBevel(canvas);
+    PrintTitle(canvas, selected);
+    PrintDayNames(canvas, ObserverSettings.DayOrder % 7);
+    PrintDayCells(canvas, selected, north);
+    canvas.end();
+    update();
+}
+
+// Black page with a sunken bevel.
+void TMonthlyPhases::DrawBevel(QPainter& canvas) {
+    const int w = PageWidth, h = PageHeight;
+    canvas.fillRect(0, 0, w, h, Qt::black);
+    canvas.setBrush(Qt::NoBrush);
+    canvas.setPen(QColor(0, 0, 255));
+    canvas.drawRect(0, 0, w - 1, h - 1);
+    canvas.setPen(QColor(100, 100, 255));
+    canvas.drawRect(1, 1, w - 3, h - 3);
+    // Lines exclude their end points; each polyline's corner is drawn once.
+    canvas.setPen(QColor(0, 0, 128));
+    canvas.drawLine(2, h - 2, 2, 3);
+    canvas.drawLine(2, 2, w - 3, 2);
+    canvas.setPen(QColor(172, 172, 255));
+    canvas.drawLine(w - 2, 2, w - 2, h - 3);
+    canvas.drawLine(w - 2, h - 2, 3, h - 2);
+}
+
+void TMonthlyPhases::PrintTitle(QPainter& canvas, const astro::DateTimeRec& selected) {
+    const QString text = QStringLiteral("%1 %2")
+                             .arg(QString::fromStdString(astro::LongMonthName(selected.Month)))
+                             .arg(selected.Year)
+                             .left(20);
+    canvas.setFont(ArialPoints(12, true));
+    canvas.setPen(QColor(220, 220, 255));
+    const QFontMetrics fm = canvas.fontMetrics();
+    const int x = (PageWidth - fm.horizontalAdvance(text)) / 2;
+    const int y = (PageTop - fm.height()) / 2 + 1;
+    canvas.drawText(x, y + fm.ascent(), text);
+}
+
+void TMonthlyPhases::PrintDayNames(QPainter& canvas, int dayOrder) {
+    canvas.setFont(ArialPoints(8));
+    const QFontMetrics fm = canvas.fontMetrics();
+    const int cw = (PageWidth - 6) / 7;
+    const int rh = fm.height() + 4;
+    for (int i = 0; i < 7; ++i) {
+        const int left = 3 + i * cw;
+        canvas.setPen(QColor(172, 172, 255));
+        canvas.setBrush(ValueTextColour);
+        canvas.drawRect(left, PageTop, cw - 1, rh - 1);
+        const QString name = LongWeekdayName((dayOrder + i) % 7).left(10);
+        canvas.setPen(Qt::black);
+        canvas.drawText(left + (cw - fm.horizontalAdvance(name)) / 2, PageTop + 2 + fm.ascent(),
+                        name);
+    }
+    PageTop += rh;
+    canvas.setBrush(Qt::white);
+}
+
+void TMonthlyPhases::PrintDayCells(QPainter& canvas, const astro::DateTimeRec& selected,
+                                   bool north) {
+    canvas.setFont(ArialPoints(7));
+    const QFontMetrics fm = canvas.fontMetrics();
+    const int cw = (PageWidth - 6) / 7;
+    const int ch = (PageHeight - PageTop - 2) / 6;
+    const QStringList grid = CalendarGridTexts(selected);
+    const TMain* main = Windows().Main;
+    const astro::Observer observer = main ? main->observer() : astro::Observer{};
+    PhaseShadingFrame frame = CurrentPhaseShadingFrame();
+    frame.North = north;
+
+    for (int n = 0; n < grid.size(); ++n) {
+        const QString label = grid[n];
+        if (label.left(3) == QStringLiteral(" ")) continue;
+        const int x = cw * (n % 7);
+        const int y = PageTop + ch * (n / 7);
+
+        canvas.setPen(QColor(80, 80, 80));
+        canvas.setBrush(Qt::black);
+        canvas.drawRect(x + 3, y + 1, cw, ch);
+        canvas.drawImage(x + 12, north ? y + 8 : y + 7, imgMiniMoon);
+
+        // Day number, white on black.
+        const QRect numberBox(x + 7, y + 4, fm.horizontalAdvance(label), fm.height());
+        canvas.fillRect(numberBox, Qt::black);
+        canvas.setPen(Qt::white);
+        canvas.drawText(numberBox.left(), numberBox.top() + fm.ascent(), label);
+
+        astro::DateTimeRec date;
+        date.Day = static_cast<std::uint16_t>(label.toInt());
+        date.Month = selected.Month;
+        date.Year = selected.Year;
+        date.Julian = astro::DateToJulian(date);
+        const int lit = astro::MoonPosition(date.Julian, observer).Moon.IlluminatedPercent;
+        DrawPhaseShading(canvas, x + cw / 2 + 5, y + ch / 2 + 2, kShadingRadius, lit, 0, date,
+                         frame);
+    }
 }
 
 void TMonthlyPhases::paintEvent(QPaintEvent*) {
     QPainter painter(this);
+    if (background().isNull())
+        PaintFallbackFrame(painter);
+    else
+        painter.drawPixmap(0, 0, background());
+    // The page without its outer bevel pixels, at (18, 55).
+    painter.drawPixmap(18, 55, imgPhases, 3, 3, PageWidth - 5, PageHeight - 5);
+}
+
+// Frame drawn in code while the skin picture is missing.
+void TMonthlyPhases::PaintFallbackFrame(QPainter& painter) {
     painter.fillRect(rect(), Qt::black);
-    painter.setPen(QColor(0, 255, 255));
-    painter.drawRect(rect().adjusted(0, 0, -1, -1));
-    painter.drawText(QRect(0, 4, width(), 23), Qt::AlignCenter, windowTitle());
-    painter.drawText(QRect(width() - 26, 8, 13, 15), Qt::AlignCenter, QStringLiteral("x"));
+    painter.fillRect(QRect(0, 0, 490, 52), QColor(20, 30, 90));
+    painter.fillRect(QRect(0, 52, 15, 414), QColor(20, 30, 90));
+    painter.fillRect(QRect(477, 52, 13, 414), QColor(20, 30, 90));
+    painter.fillRect(QRect(0, 466, 490, 14), QColor(20, 30, 90));
+    painter.setPen(QColor(220, 220, 255));
+    painter.setFont(ArialPixels(14, true));
+    painter.drawText(QRect(164, 10, 165, 23), Qt::AlignCenter, windowTitle());
+    painter.drawRect(20, 14, 12, 12);
+    painter.drawRect(461, 12, 12, 14);
+    painter.drawText(QRect(461, 12, 13, 15), Qt::AlignCenter, QStringLiteral("x"));
+    painter.drawText(QRect(20, 14, 13, 13), Qt::AlignCenter, QStringLiteral("S"));
+}
+
+void TMonthlyPhases::lblSaveClick() {
+    const QString suggested =
+        QDir(saveFolder_.isEmpty() ? QCoreApplication::applicationDirPath() : saveFolder_)
+            .filePath(QStringLiteral("MoonPhases.BMP"));
+    const QString path = platform::GetSaveFileName(this, QStringLiteral("Save image to disk"),
+                                                   suggested, QStringLiteral("*.BMP"));
+    if (path.isEmpty()) return;
+    saveFolder_ = QFileInfo(path).absolutePath();
+
+    // Written whole or not at all: the old file stays until the new one is complete.
+    QSaveFile file(path);
+    QString error;
+    if (!file.open(QIODevice::WriteOnly)) {
+        error = file.errorString();
+    } else {
+        QImageWriter writer(&file, "BMP");
+        if (!writer.write(imgPhases.toImage().convertToFormat(QImage::Format_RGB32))) {
+            error = writer.errorString();
+            file.cancelWriting();
+        } else if (!file.commit()) {
+            error = file.errorString();
+        }
+    }
+    if (!error.isEmpty())
+        platform::ShowMessage(this, QStringLiteral("The picture could not be saved as \"%1\": %2")
+                                        .arg(QDir::toNativeSeparators(path), error));
 }

@@ -1,19 +1,83 @@
 #include "ui/reports/fReportMenu.h"
 
-#include <QPainter>
+#include "ui/Windows.h"
+#include "ui/main/fMain.h"
+#include "ui/reports/fEaster.h"
+#include "ui/reports/fEclipseReport.h"
+#include "ui/reports/fEquinox.h"
+#include "ui/reports/fFeatures.h"
+#include "ui/reports/fMonthlyPhases.h"
+#include "ui/reports/fObservingAid.h"
 
-TReportMenu::TReportMenu(QWidget* parent) : TFrame(parent) {
-    setFixedSize(265, 120);
+namespace {
+// Left of the main window's reports button.
+constexpr int kReportsButtonLeft = 158;
+
+// Shows a window that may already be open and brings it to the front; its activation closes
+// the menu.
+void BringUp(QWidget* window) {
+    if (!window) return;
+    window->show();
+    window->raise();
+    window->activateWindow();
+}
+} // namespace
+
+TReportMenu::TReportMenu(QWidget* parent) : TMenuFrame(265, 120, kReportsButtonLeft, parent) {
     setWindowTitle(QStringLiteral("Reports"));
-    addTitleLabel(QRect(20, 4, 265 - 60, 23));
-    addExitLabel(QRect(265 - 26, 8, 13, 15));
+    imgLunarVisibility =
+        addRow(QStringLiteral("imgLunarVisibility"), QStringLiteral("Lunar Visibility"),
+               QStringLiteral(":/report_lunar_visibility.png"));
+    imgFindEclipses =
+        addRow(QStringLiteral("imgFindEclipses"), QStringLiteral("Find Lunar Eclipses"),
+               QStringLiteral(":/report_find_eclipses.png"));
+    imgDisplayPhases =
+        addRow(QStringLiteral("imgDisplayPhases"), QStringLiteral("Display Phases for Month"),
+               QStringLiteral(":/report_display_phases.png"));
+    imgLunarFeatures = addRow(QStringLiteral("imgLunarFeatures"),
+                              QStringLiteral("Lunar Features Sunrise/Sunset Times"),
+                              QStringLiteral(":/report_lunar_features.png"));
+    imgEquinoxInfo =
+        addRow(QStringLiteral("imgEquinoxInfo"), QStringLiteral("Equinox and Solstice Information"),
+               QStringLiteral(":/report_equinox_info.png"));
+    imgEaster = addRow(QStringLiteral("imgEaster"), QStringLiteral("Easter Sunday"),
+                       QStringLiteral(":/report_easter.png"));
+
+    connect(imgLunarVisibility, &TClickLabel::clicked, this, &TReportMenu::imgLunarVisibilityClick);
+    connect(imgFindEclipses, &TClickLabel::clicked, this, &TReportMenu::imgFindEclipsesClick);
+    connect(imgDisplayPhases, &TClickLabel::clicked, this, &TReportMenu::imgDisplayPhasesClick);
+    connect(imgLunarFeatures, &TClickLabel::clicked, this, &TReportMenu::imgLunarFeaturesClick);
+    connect(imgEquinoxInfo, &TClickLabel::clicked, this, &TReportMenu::imgEquinoxInfoClick);
+    connect(imgEaster, &TClickLabel::clicked, this, &TReportMenu::imgEasterClick);
 }
 
-void TReportMenu::paintEvent(QPaintEvent*) {
-    QPainter painter(this);
-    painter.fillRect(rect(), Qt::black);
-    painter.setPen(QColor(0, 255, 255));
-    painter.drawRect(rect().adjusted(0, 0, -1, -1));
-    painter.drawText(QRect(0, 4, width(), 23), Qt::AlignCenter, windowTitle());
-    painter.drawText(QRect(width() - 26, 8, 13, 15), Qt::AlignCenter, QStringLiteral("x"));
+void TReportMenu::imgLunarVisibilityClick() {
+    BringUp(Windows().ObservingAid);
+}
+
+void TReportMenu::imgFindEclipsesClick() {
+    BringUp(Windows().EclipseReport);
+}
+
+void TReportMenu::imgDisplayPhasesClick() {
+    BringUp(Windows().MonthlyPhases);
+}
+
+void TReportMenu::imgLunarFeaturesClick() {
+    if (TFeatures* features = Windows().Features) {
+        features->DisplaySunRiseSetTimes();
+        BringUp(features);
+    }
+}
+
+void TReportMenu::imgEquinoxInfoClick() {
+    TEquinox* equinox = Windows().Equinox;
+    const TMain* main = Windows().Main;
+    if (!equinox || !main) return;
+    equinox->EquinoxesAndSolstices(main->SelectedDate.Year);
+    BringUp(equinox);
+}
+
+void TReportMenu::imgEasterClick() {
+    BringUp(Windows().Easter);
 }

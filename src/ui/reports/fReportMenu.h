@@ -1,13 +1,25 @@
-// Framed window, not yet filled: its size, title and exit label.
+// The reports popup: six rows, each opening one report window.
 #pragma once
 
-#include "ui/frame/TFrame.h"
+#include "ui/reports/fMenuFrame.h"
 
-class TReportMenu : public TFrame {
+class TReportMenu : public TMenuFrame {
     Q_OBJECT
   public:
     explicit TReportMenu(QWidget* parent = nullptr);
 
-  protected:
-    void paintEvent(QPaintEvent* event) override;
+    TClickLabel* imgLunarVisibility = nullptr;
+    TClickLabel* imgFindEclipses = nullptr;
+    TClickLabel* imgDisplayPhases = nullptr;
+    TClickLabel* imgLunarFeatures = nullptr;
+    TClickLabel* imgEquinoxInfo = nullptr;
+    TClickLabel* imgEaster = nullptr;
+
+  public slots:
+    void imgLunarVisibilityClick();
+    void imgFindEclipsesClick();
+    void imgDisplayPhasesClick();
+    void imgLunarFeaturesClick();
+    void imgEquinoxInfoClick();
+    void imgEasterClick();
 };

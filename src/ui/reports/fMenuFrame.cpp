@@ -1,0 +1,84 @@
+#include "ui/reports/fMenuFrame.h"
+
+#include "ui/Windows.h"
+#include "ui/main/fMain.h"
+
+#include <QLinearGradient>
+#include <QPainter>
+
+TMenuFrame::TMenuFrame(int width, int height, int buttonLeft, QWidget* parent)
+    : TFrame(parent), buttonLeft_(buttonLeft) {
+    setFixedSize(width, height);
+    setClosesOnDeactivate(true);
+    imgArrow = new QLabel(this);
+    imgArrow->setGeometry(7, 0, 15, 20);
+    imgArrow->setAttribute(Qt::WA_TransparentForMouseEvents);
+    QPixmap arrow(QStringLiteral(":/menu_arrow.png"));
+    if (arrow.isNull()) {
+        arrow = QPixmap(15, 20);
+        arrow.fill(Qt::transparent);
+        QPainter p(&arrow);
+        p.setRenderHint(QPainter::Antialiasing);
+        p.setPen(Qt::NoPen);
+        p.setBrush(QColor(255, 220, 60));
+        const QPointF tip[3] = {{3, 5}, {12, 10}, {3, 15}};
+        p.drawPolygon(tip, 3);
+    }
+    imgArrow->setPixmap(arrow);
+    imgArrow->hide();
+}
+
+TClickLabel* TMenuFrame::addRow(const QString& name, const QString& caption, const QString& picture,
+                                bool heading) {
+    auto* row = new TClickLabel(this, QRect(0, nextTop_, RowWidth, RowHeight));
+    row->setObjectName(name);
+    row->setAccessibleName(caption);
+    QPixmap pixmap(picture);
+    if (pixmap.isNull() || pixmap.size() != QSize(RowWidth, RowHeight))
+        pixmap = PaintedMenuRow(caption, heading);
+    row->setPixmap(pixmap);
+    if (!heading) row->setCursor(Qt::PointingHandCursor);
+    connect(row, &TClickLabel::mouseMove, this,
+            [this, row, heading](Qt::MouseButtons, QPoint) { rowMouseMove(row, heading); });
+    nextTop_ += RowHeight;
+    imgArrow->raise();
+    return row;
+}
+
+void TMenuFrame::rowMouseMove(TClickLabel* row, bool heading) {
+    if (heading) {
+        imgArrow->hide();
+        return;
+    }
+    imgArrow->move(imgArrow->x(), row->y());
+    imgArrow->show();
+}
+
+void TMenuFrame::FormShow() {
+    if (const TMain* main = Windows().Main) move(BelowButton(*main, buttonLeft_));
+    imgArrow->move(7, imgArrow->y());
+}
+
+QPixmap PaintedMenuRow(const QString& caption, bool heading) {
+    QPixmap row(TMenuFrame::RowWidth, TMenuFrame::RowHeight);
+    QPainter p(&row);
+    QLinearGradient bar(0, 0, 0, TMenuFrame::RowHeight);
+    if (heading) {
+        bar.setColorAt(0, QColor(70, 70, 120));
+        bar.setColorAt(1, QColor(25, 25, 60));
+    } else {
+        bar.setColorAt(0, QColor(55, 55, 65));
+        bar.setColorAt(1, QColor(15, 15, 20));
+    }
+    p.fillRect(row.rect(), bar);
+    p.setPen(QColor(90, 90, 110));
+    p.drawLine(0, TMenuFrame::RowHeight - 1, TMenuFrame::RowWidth, TMenuFrame::RowHeight - 1);
+    QFont font(QStringLiteral("Arial"));
+    font.setPixelSize(12);
+    font.setBold(heading);
+    p.setFont(font);
+    p.setPen(heading ? QColor(255, 255, 176) : QColor(225, 225, 235));
+    const QRect text = heading ? row.rect() : row.rect().adjusted(26, 0, 0, 0);
+    p.drawText(text, (heading ? Qt::AlignHCenter : Qt::AlignLeft) | Qt::AlignVCenter, caption);
+    return row;
+}
