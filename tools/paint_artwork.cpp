@@ -899,10 +899,10 @@ class Painter {
         caption(p, 32, 278, "Sun");
         caption(p, 150, 278, "Moon");
         bands(p, 16, 268, 298, 3);
-        caption(p, 32, 390, "Twilight");
         p.setPen(QColor(40, 48, 84));
         p.drawLine(20, 365, 264, 365);
         bands(p, 16, 268, 402, 3);
+        caption(p, 32, 388, "Twilight"); // over the band so that its descender shows
 
         caption(p, 284, 264, "Moon");
         bands(p, 280, 408, 282, 4);
@@ -1340,12 +1340,12 @@ class Painter {
         const Frame f{{252, 252}, "Lunar Eclipse", {40, 10, 172, 23}, {225, 14, 15, 15}, {}, 71};
         QImage image = frame(f);
         QPainter p(&image);
-        silverPlate(p, QRectF(10, 40, 232, 28));
+        silverPlate(p, QRectF(4, 40, 244, 28)); // wide: the eclipse kind and visibility are long
         panel(p, QRect(10, 72, 232, 170));
         p.end();
         saveWithPieces(image, "eclipse", "TEclipse",
                        frameNotes(f) +
-                           "; lblExit (226, 14, 13, 15); plate (10, 40, 232, 28) for"
+                           "; lblExit (226, 14, 13, 15); plate (4, 40, 244, 28) for"
                            " lblEclipseType (navy, top 44); black panel (10, 72, 232, 170)",
                        {{"Image1: top", {0, 0, 252, 72}},
                         {"Image2: bottom", {0, 242, 252, 10}},
