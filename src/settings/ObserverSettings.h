@@ -48,6 +48,11 @@ void WriteVersion();
 bool SaveConfiguration(const TObserverSettings& s);
 // Saves the five print options. Writes nothing when the store does not exist.
 bool SavePrintOptions(const TObserverSettings& s);
-// Where the store lives (for the README and tests).
+// Where the store lives: the INI file's path, or the registry key on Windows.
 QString Location();
+// True when the store exists (the INI file, or the registry key).
+bool Exists();
+// Points the store at an INI file of the caller's choice (tests); an empty path restores
+// the user's own store.
+void SetLocationForTests(const QString& iniPath);
 } // namespace settingsstore

@@ -1,0 +1,305 @@
+// The settings store: string values under HKEY_CURRENT_USER\HKEY_CRESSELLE on Windows, an INI
+// file per user elsewhere. Every value is written as a string, booleans as "True"/"False".
+//
+// The INI file lists its keys sorted by name (QSettings rewrites the whole file on every
+// save); the defaults are still written one by one in the table's order, which the registry
+// keeps.
+#include "settings/ObserverSettings.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QLocale>
+#include <QSettings>
+#include <QStandardPaths>
+#include <QStringList>
+
+#include <array>
+#include <cmath>
+#include <memory>
+
+namespace settingsstore {
+namespace {
+
+struct DefaultValue {
+    const char* name;
+    const char* text;
+};
+
+// The defaults, in the order in which the first start writes them.
+constexpr std::array<DefaultValue, 22> Defaults{{
+    {"Version", "V2.50"},
+    {"LatDeg", "00"},
+    {"LatMin", "00"},
+    {"LatSec", "00"},
+    {"LongDeg", "000"},
+    {"LongMin", "00"},
+    {"LongSec", "00"},
+    {"LatDir", "North"},
+    {"LongDir", "West"},
+    {"Location", ""},
+    {"DayOrder", "0"},
+    {"DateLayoutIdx", "0"},
+    {"DateFormat", "dd/mm/yyyy"},
+    {"DaylightSavings", "False"},
+    {"TimeZone", "12"},
+    {"PhaseDensity", "75"},
+    {"PhasePrintout", "3"},
+    {"PrintDailyPhases", "True"},
+    {"PrintMajorPhases", "True"},
+    {"PrintLunarTimes", "True"},
+    {"PrintSunTimes", "True"},
+    {"PrinterType", "Laser"},
+}};
+
+const QString CurrentVersion = QStringLiteral("V2.50");
+
+QString DefaultText(const char* name) {
+    for (const DefaultValue& d : Defaults)
+        if (qstrcmp(d.name, name) == 0) return QString::fromLatin1(d.text);
+    return {};
+}
+
+QString& TestLocation() {
+    static QString path;
+    return path;
+}
+
+bool UsesIniFile() {
+#ifdef Q_OS_WIN
+    return !TestLocation().isEmpty();
+#else
+    return true;
+#endif
+}
+
+QString IniPath() {
+    if (!TestLocation().isEmpty()) return TestLocation();
+    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
+           QStringLiteral("/Cresselle/Cresselle.ini");
+}
+
+#ifdef Q_OS_WIN
+const QString RegistryRoot = QStringLiteral("HKEY_CURRENT_USER");
+const QString RegistryKeyName = QStringLiteral("HKEY_CRESSELLE");
+#endif
+
+std::unique_ptr<QSettings> OpenStore() {
+#ifdef Q_OS_WIN
+    if (!UsesIniFile())
+        return std::make_unique<QSettings>(RegistryRoot + QLatin1Char('\\') + RegistryKeyName,
+                                           QSettings::NativeFormat);
+#endif
+    return std::make_unique<QSettings>(IniPath(), QSettings::IniFormat);
+}
+
+// Writes the pending values out; false when the store could not be written.
+bool Flush(QSettings& store) {
+    store.sync();
+    return store.status() == QSettings::NoError;
+}
+
+QString BoolText(bool value) {
+    return value ? QStringLiteral("True") : QStringLiteral("False");
+}
+
+// Cuts a text to `capacity` characters (code points, so that a letter outside the basic
+// plane is never split).
+QString CutToCapacity(const QString& text, int capacity) {
+    int characters = 0;
+    for (int i = 0; i < text.size(); ++i) {
+        if (text.at(i).isLowSurrogate()) continue;
+        if (characters == capacity) return text.left(i);
+        ++characters;
+    }
+    return text;
+}
+
+// The system's decimal separator when it is a comma, else the full stop.
+QString DecimalText(double value) {
+    QString text = QString::number(value, 'g', QLocale::FloatingPointShortest);
+    if (QLocale::system().decimalPoint() == QStringLiteral(","))
+        text.replace(QLatin1Char('.'), QLatin1Char(','));
+    return text;
+}
+
+// Reads the record, noting every value that was missing or unusable so that its default can
+// be written back.
+class Reader {
+  public:
+    explicit Reader(const QSettings& store) : store_(store) {}
+
+    QString Text(const char* name, int capacity) {
+        QString text;
+        if (!Raw(name, text)) return Repair(name);
+        return CutToCapacity(text, capacity);
+    }
+
+    bool Boolean(const char* name) {
+        QString text;
+        if (!Raw(name, text)) return Repair(name) == QStringLiteral("True");
+        return text == QStringLiteral("True");
+    }
+
+    std::uint8_t Integer(const char* name, int lowest, int highest) {
+        QString text;
+        bool ok = Raw(name, text);
+        const int value = ok ? text.trimmed().toInt(&ok, 10) : 0;
+        if (!ok || value < lowest || value > highest) return Repair(name).toInt();
+        return static_cast<std::uint8_t>(value);
+    }
+
+    // Hours plus 12 in half-hour steps, 0 to 24; either decimal separator is accepted.
+    double TimeZoneIndex(const char* name) {
+        QString text;
+        bool ok = Raw(name, text);
+        const double hours =
+            ok ? text.trimmed().replace(QLatin1Char(','), QLatin1Char('.')).toDouble(&ok) : 0;
+        const double halfHours = hours * 2;
+        if (!ok || !std::isfinite(hours) || hours < 0 || hours > 24 ||
+            halfHours != std::trunc(halfHours))
+            return std::trunc(Repair(name).toDouble() * 2);
+        return std::trunc(halfHours);
+    }
+
+    const QStringList& Repairs() const { return repairs_; }
+    void RepairWith(const char* name) { repairs_.append(QString::fromLatin1(name)); }
+
+  private:
+    bool Raw(const char* name, QString& text) const {
+        const QVariant value = store_.value(QString::fromLatin1(name));
+        if (!value.isValid()) return false;
+        // An unquoted text with commas (a hand-edited INI file) reads back as a list.
+        if (value.typeId() == QMetaType::QStringList)
+            text = value.toStringList().join(QStringLiteral(", "));
+        else
+            text = value.toString();
+        return true;
+    }
+
+    QString Repair(const char* name) {
+        RepairWith(name);
+        return DefaultText(name);
+    }
+
+    const QSettings& store_;
+    QStringList repairs_;
+};
+
+void WriteDefaults(QSettings& store) {
+    for (const DefaultValue& d : Defaults)
+        store.setValue(QString::fromLatin1(d.name), QString::fromLatin1(d.text));
+}
+
+// Creates the store's folder; QSettings writes the file itself.
+void PrepareStoreFolder() {
+    if (UsesIniFile()) QDir().mkpath(QFileInfo(IniPath()).absolutePath());
+}
+
+} // namespace
+
+QString Location() {
+#ifdef Q_OS_WIN
+    if (!UsesIniFile()) return RegistryRoot + QLatin1Char('\\') + RegistryKeyName;
+#endif
+    return IniPath();
+}
+
+bool Exists() {
+#ifdef Q_OS_WIN
+    if (!UsesIniFile()) {
+        const QSettings root(RegistryRoot, QSettings::NativeFormat);
+        return root.childGroups().contains(RegistryKeyName, Qt::CaseInsensitive);
+    }
+#endif
+    return QFileInfo(IniPath()).isFile();
+}
+
+void SetLocationForTests(const QString& iniPath) {
+    TestLocation() = iniPath;
+}
+
+void Load(TObserverSettings& s) {
+    const bool existed = Exists();
+    if (!existed) PrepareStoreFolder();
+    std::unique_ptr<QSettings> store = OpenStore();
+    if (!existed) {
+        WriteDefaults(*store);
+        // A store that cannot be created leaves the defaults in memory; the program runs on.
+        Flush(*store);
+    }
+
+    Reader read(*store);
+    s.Version = read.Text("Version", 6);
+    s.LatDeg = read.Text("LatDeg", 3);
+    s.LatMin = read.Text("LatMin", 2);
+    s.LatSec = read.Text("LatSec", 2);
+    s.LatDir = read.Text("LatDir", 5);
+    s.LongDeg = read.Text("LongDeg", 3);
+    s.LongMin = read.Text("LongMin", 2);
+    s.LongSec = read.Text("LongSec", 2);
+    s.LongDir = read.Text("LongDir", 5);
+    s.Location = read.Text("Location", 64);
+    s.DayOrder = read.Integer("DayOrder", 0, 6);
+    s.DateLayoutIdx = read.Integer("DateLayoutIdx", 0, 1);
+    s.DateFormat = read.Text("DateFormat", 12);
+    s.DaylightSavings = read.Boolean("DaylightSavings");
+    s.TimeZoneIndex = read.TimeZoneIndex("TimeZone");
+    s.PhaseDensity = read.Integer("PhaseDensity", 0, 100);
+    s.PrintDailyPhases = read.Boolean("PrintDailyPhases");
+    s.PrintMajorPhases = read.Boolean("PrintMajorPhases");
+    s.PrintLunarTimes = read.Boolean("PrintLunarTimes");
+    s.PrintSunTimes = read.Boolean("PrintSunTimes");
+    s.PrinterType = read.Text("PrinterType", 15);
+    if (s.PrinterType.trimmed().isEmpty()) {
+        s.PrinterType = DefaultText("PrinterType");
+        read.RepairWith("PrinterType");
+    }
+
+    if (read.Repairs().isEmpty() || !Exists()) return;
+    for (const QString& name : read.Repairs())
+        store->setValue(name, DefaultText(name.toLatin1().constData()));
+    Flush(*store);
+}
+
+void WriteVersion() {
+    if (!Exists()) return;
+    std::unique_ptr<QSettings> store = OpenStore();
+    store->setValue(QStringLiteral("Version"), CurrentVersion);
+    Flush(*store);
+}
+
+bool SaveConfiguration(const TObserverSettings& s) {
+    if (!Exists()) return false;
+    std::unique_ptr<QSettings> store = OpenStore();
+    QSettings& st = *store;
+    st.setValue(QStringLiteral("LatDeg"), CutToCapacity(s.LatDeg, 3));
+    st.setValue(QStringLiteral("LatMin"), CutToCapacity(s.LatMin, 2));
+    st.setValue(QStringLiteral("LatSec"), CutToCapacity(s.LatSec, 2));
+    st.setValue(QStringLiteral("LatDir"), CutToCapacity(s.LatDir, 5));
+    st.setValue(QStringLiteral("LongDeg"), CutToCapacity(s.LongDeg, 3));
+    st.setValue(QStringLiteral("LongMin"), CutToCapacity(s.LongMin, 2));
+    st.setValue(QStringLiteral("LongSec"), CutToCapacity(s.LongSec, 2));
+    st.setValue(QStringLiteral("LongDir"), CutToCapacity(s.LongDir, 5));
+    st.setValue(QStringLiteral("Location"), CutToCapacity(s.Location, 64));
+    st.setValue(QStringLiteral("DayOrder"), QString::number(s.DayOrder));
+    st.setValue(QStringLiteral("DateLayoutIdx"), QString::number(s.DateLayoutIdx));
+    st.setValue(QStringLiteral("DateFormat"), CutToCapacity(s.DateFormat, 12));
+    st.setValue(QStringLiteral("TimeZone"), DecimalText(s.TimeZoneIndex / 2));
+    st.setValue(QStringLiteral("DaylightSavings"), BoolText(s.DaylightSavings));
+    st.setValue(QStringLiteral("PrinterType"), CutToCapacity(s.PrinterType, 15));
+    return Flush(st);
+}
+
+bool SavePrintOptions(const TObserverSettings& s) {
+    if (!Exists()) return false;
+    std::unique_ptr<QSettings> store = OpenStore();
+    QSettings& st = *store;
+    st.setValue(QStringLiteral("PrintDailyPhases"), BoolText(s.PrintDailyPhases));
+    st.setValue(QStringLiteral("PrintMajorPhases"), BoolText(s.PrintMajorPhases));
+    st.setValue(QStringLiteral("PrintLunarTimes"), BoolText(s.PrintLunarTimes));
+    st.setValue(QStringLiteral("PrintSunTimes"), BoolText(s.PrintSunTimes));
+    st.setValue(QStringLiteral("PhaseDensity"), QString::number(s.PhaseDensity));
+    return Flush(st);
+}
+
+} // namespace settingsstore

@@ -1,0 +1,292 @@
+// The settings store against a temporary INI file.
+#include "settings/ObserverSettings.h"
+
+#include <QDir>
+#include <QFile>
+#include <QMap>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace {
+
+using Values = QMap<QString, QString>;
+
+class SettingsStoreTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        ASSERT_TRUE(dir_.isValid());
+        path_ = dir_.filePath(QStringLiteral("config/Cresselle/Cresselle.ini"));
+        settingsstore::SetLocationForTests(path_);
+    }
+    void TearDown() override { settingsstore::SetLocationForTests(QString()); }
+
+    Values Stored() const {
+        QSettings store(path_, QSettings::IniFormat);
+        Values values;
+        for (const QString& key : store.allKeys())
+            values.insert(key, store.value(key).toString());
+        return values;
+    }
+    void Store(const Values& values) const {
+        QSettings store(path_, QSettings::IniFormat);
+        for (auto it = values.cbegin(); it != values.cend(); ++it)
+            store.setValue(it.key(), it.value());
+        store.sync();
+    }
+    void Remove(const QString& key) const {
+        QSettings store(path_, QSettings::IniFormat);
+        store.remove(key);
+        store.sync();
+    }
+    // A start of the program as far as the store goes.
+    TObserverSettings Start() const {
+        TObserverSettings s;
+        settingsstore::Load(s);
+        settingsstore::WriteVersion();
+        return s;
+    }
+
+    QTemporaryDir dir_;
+    QString path_;
+};
+
+const Values Defaults{
+    {"Version", "V2.50"},
+    {"LatDeg", "00"},
+    {"LatMin", "00"},
+    {"LatSec", "00"},
+    {"LongDeg", "000"},
+    {"LongMin", "00"},
+    {"LongSec", "00"},
+    {"LatDir", "North"},
+    {"LongDir", "West"},
+    {"Location", ""},
+    {"DayOrder", "0"},
+    {"DateLayoutIdx", "0"},
+    {"DateFormat", "dd/mm/yyyy"},
+    {"DaylightSavings", "False"},
+    {"TimeZone", "12"},
+    {"PhaseDensity", "75"},
+    {"PhasePrintout", "3"},
+    {"PrintDailyPhases", "True"},
+    {"PrintMajorPhases", "True"},
+    {"PrintLunarTimes", "True"},
+    {"PrintSunTimes", "True"},
+    {"PrinterType", "Laser"},
+};
+
+TEST_F(SettingsStoreTest, FirstStartWritesExactlyTheDefaults) {
+    ASSERT_FALSE(settingsstore::Exists());
+    const TObserverSettings s = Start();
+
+    ASSERT_TRUE(QFile::exists(path_));
+    EXPECT_EQ(Stored(), Defaults);
+    EXPECT_EQ(Defaults.size(), 22);
+
+    // Latitude 0 North, longitude 0 West, UT, no daylight saving, weeks start on Sunday.
+    EXPECT_EQ(s.Version, "V2.50");
+    EXPECT_EQ(s.LatDeg, "00");
+    EXPECT_EQ(s.LongDeg, "000");
+    EXPECT_EQ(s.LatDir, "North");
+    EXPECT_EQ(s.LongDir, "West");
+    EXPECT_EQ(s.Location, "");
+    EXPECT_EQ(s.DayOrder, 0);
+    EXPECT_EQ(s.DateLayoutIdx, 0);
+    EXPECT_EQ(s.DateFormat, "dd/mm/yyyy");
+    EXPECT_FALSE(s.DaylightSavings);
+    EXPECT_EQ(s.TimeZoneIndex, 24);
+    EXPECT_EQ(ZoneMinutes(s), 0);
+    EXPECT_EQ(DaylightSavingMinutes(s), 0);
+    EXPECT_EQ(s.PhaseDensity, 75);
+    EXPECT_TRUE(s.PrintDailyPhases && s.PrintMajorPhases && s.PrintLunarTimes && s.PrintSunTimes);
+    EXPECT_EQ(s.PrinterType, "Laser");
+}
+
+TEST_F(SettingsStoreTest, LaterStartChangesOnlyVersion) {
+    Start();
+    Store({{"Version", "V1.00"},
+           {"Location", "Armagh"},
+           {"TimeZone", "17.5"},
+           {"DaylightSavings", "True"},
+           {"PrinterType", "BW Inkjet"}});
+    Values expected = Stored();
+    expected["Version"] = "V2.50";
+
+    const TObserverSettings s = Start();
+    EXPECT_EQ(s.Version, "V1.00"); // read before the rewrite
+    EXPECT_EQ(s.Location, "Armagh");
+    EXPECT_EQ(Stored(), expected);
+}
+
+TEST_F(SettingsStoreTest, BooleanIsTrueOnlyForTheExactText) {
+    Start();
+    Store({{"DaylightSavings", "TRUE"},
+           {"PrintDailyPhases", "true"},
+           {"PrintMajorPhases", "False"},
+           {"PrintLunarTimes", " True"},
+           {"PrintSunTimes", "True"}});
+    const TObserverSettings s = Start();
+    EXPECT_FALSE(s.DaylightSavings);
+    EXPECT_FALSE(s.PrintDailyPhases);
+    EXPECT_FALSE(s.PrintMajorPhases);
+    EXPECT_FALSE(s.PrintLunarTimes);
+    EXPECT_TRUE(s.PrintSunTimes);
+    // Readable texts are kept as they are, not repaired.
+    EXPECT_EQ(Stored()["DaylightSavings"], "TRUE");
+}
+
+TEST_F(SettingsStoreTest, TimeZoneGivesIndexAndZoneMinutes) {
+    Start();
+    struct Case {
+        const char* stored;
+        double index;
+        int minutes;
+    };
+    for (const Case& c : {Case{"5.5", 11, -390}, Case{"17.5", 35, 330}, Case{"5,5", 11, -390},
+                          Case{"0", 0, -720}, Case{"24", 48, 720}, Case{" 13 ", 26, 60}}) {
+        Store({{"TimeZone", c.stored}});
+        const TObserverSettings s = Start();
+        EXPECT_EQ(s.TimeZoneIndex, c.index) << c.stored;
+        EXPECT_EQ(ZoneMinutes(s), c.minutes) << c.stored;
+        EXPECT_EQ(Stored()["TimeZone"], c.stored) << "a valid zone is not rewritten";
+    }
+}
+
+TEST_F(SettingsStoreTest, BlankPrinterTypeIsRepairedInMemoryAndStore) {
+    Start();
+    Store({{"PrinterType", "   "}});
+    const TObserverSettings s = Start();
+    EXPECT_EQ(s.PrinterType, "Laser");
+    EXPECT_EQ(Stored()["PrinterType"], "Laser");
+}
+
+TEST_F(SettingsStoreTest, MissingAndUnusableValuesAreRepairedWithTheirDefaults) {
+    Start();
+    const Values garbage{
+        {"DayOrder", "7"}, {"DateLayoutIdx", "x"}, {"PhaseDensity", "101"}, {"TimeZone", "abc"}};
+    struct Case {
+        const char* name;
+        const char* stored;
+    };
+    for (const Case& c :
+         {Case{"DayOrder", "7"}, Case{"DayOrder", "-1"}, Case{"DayOrder", "Monday"},
+          Case{"DateLayoutIdx", "2"}, Case{"DateLayoutIdx", ""}, Case{"PhaseDensity", "101"},
+          Case{"PhaseDensity", "-5"}, Case{"PhaseDensity", "75%"}, Case{"TimeZone", "abc"},
+          Case{"TimeZone", "25"}, Case{"TimeZone", "-0.5"}, Case{"TimeZone", "5.3"},
+          Case{"TimeZone", "nan"}, Case{"TimeZone", "inf"}}) {
+        Store({{c.name, c.stored}});
+        const TObserverSettings s = Start();
+        EXPECT_EQ(Stored()[c.name], Defaults[c.name]) << c.name << " = " << c.stored;
+        EXPECT_EQ(s.DayOrder, 0);
+        EXPECT_EQ(s.DateLayoutIdx, 0);
+        EXPECT_EQ(s.PhaseDensity, 75);
+        EXPECT_EQ(s.TimeZoneIndex, 24);
+    }
+
+    for (const char* name : {"LatDeg", "LongDir", "DaylightSavings", "PrintSunTimes", "TimeZone",
+                             "PrinterType", "Location"}) {
+        Remove(name);
+        Start();
+        EXPECT_EQ(Stored()[name], Defaults[name]) << name << " missing";
+    }
+    EXPECT_EQ(Stored(), Defaults);
+}
+
+TEST_F(SettingsStoreTest, TextsAreCutToTheirCapacity) {
+    Start();
+    Store({{"LatDeg", "12345"}, {"LongDir", "Westward"}, {"Location", QString(70, QChar(0x00E9))}});
+    const TObserverSettings s = Start();
+    EXPECT_EQ(s.LatDeg, "123");
+    EXPECT_EQ(s.LongDir, "Westw");
+    EXPECT_EQ(s.Location, QString(64, QChar(0x00E9)));
+    EXPECT_EQ(Stored()["LatDeg"], "12345") << "cut in memory only";
+}
+
+TEST_F(SettingsStoreTest, ConfigurationSurvivesSaveAndLoad) {
+    TObserverSettings s = Start();
+    s.LatDeg = "54";
+    s.LatMin = "21";
+    s.LatSec = "07";
+    s.LatDir = "South";
+    s.LongDeg = "006";
+    s.LongMin = "39";
+    s.LongSec = "00";
+    s.LongDir = "East";
+    s.Location =
+        QStringLiteral("Saint-\u00C9tienne, \"Le Clos\", Kirkja\u00FEing = 1; \u65E5\u672C");
+    s.DayOrder = 1;
+    s.DateLayoutIdx = 1;
+    s.DateFormat = "MM/DD/YYYY";
+    s.TimeZoneIndex = 35;
+    s.DaylightSavings = true;
+    s.PrinterType = "Colour Inkjet";
+    ASSERT_TRUE(settingsstore::SaveConfiguration(s));
+
+    const TObserverSettings loaded = Start();
+    EXPECT_EQ(loaded.Location, s.Location);
+    EXPECT_EQ(loaded.LatDeg, "54");
+    EXPECT_EQ(loaded.LatSec, "07");
+    EXPECT_EQ(loaded.LatDir, "South");
+    EXPECT_EQ(loaded.LongDeg, "006");
+    EXPECT_EQ(loaded.LongDir, "East");
+    EXPECT_EQ(loaded.DayOrder, 1);
+    EXPECT_EQ(loaded.DateLayoutIdx, 1);
+    EXPECT_EQ(loaded.DateFormat, "MM/DD/YYYY");
+    EXPECT_EQ(loaded.TimeZoneIndex, 35);
+    EXPECT_TRUE(loaded.DaylightSavings);
+    EXPECT_EQ(loaded.PrinterType, "Colour Inkjet");
+
+    QFile f(path_);
+    f.open(QIODevice::ReadOnly);
+    printf("%s\n", f.readAll().constData());
+}
+const Values stored = Stored();
+EXPECT_EQ(stored["TimeZone"], "17.5");
+EXPECT_EQ(stored["DaylightSavings"], "True");
+EXPECT_EQ(stored["DayOrder"], "1");
+EXPECT_EQ(stored["PhasePrintout"], "3");
+EXPECT_EQ(stored.size(), 22);
+}
+
+TEST_F(SettingsStoreTest, PrintOptionsWriteTheirFiveValues) {
+    TObserverSettings s = Start();
+    const Values before = Stored();
+    s.PrintDailyPhases = false;
+    s.PrintSunTimes = false;
+    s.PhaseDensity = 0;
+    s.Location = "not saved by the print options";
+    ASSERT_TRUE(settingsstore::SavePrintOptions(s));
+
+    Values expected = before;
+    expected["PrintDailyPhases"] = "False";
+    expected["PrintSunTimes"] = "False";
+    expected["PhaseDensity"] = "0";
+    EXPECT_EQ(Stored(), expected);
+}
+
+TEST_F(SettingsStoreTest, SavingWithoutAStoreWritesNothing) {
+    TObserverSettings s;
+    s.Location = "kept in memory";
+    EXPECT_FALSE(settingsstore::SaveConfiguration(s));
+    EXPECT_FALSE(settingsstore::SavePrintOptions(s));
+    settingsstore::WriteVersion();
+    EXPECT_FALSE(QFile::exists(path_));
+    EXPECT_FALSE(QDir(QFileInfo(path_).absolutePath()).exists());
+    EXPECT_EQ(s.Location, "kept in memory");
+}
+
+TEST_F(SettingsStoreTest, UnwritableStoreStillLoadsTheDefaults) {
+    // A store whose folder is a plain file cannot be created.
+    QFile blocker(dir_.filePath(QStringLiteral("config")));
+    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    const TObserverSettings s = Start();
+    EXPECT_FALSE(settingsstore::Exists());
+    EXPECT_EQ(s.PrinterType, "Laser");
+    EXPECT_EQ(s.TimeZoneIndex, 24);
+    EXPECT_EQ(s.LongDeg, "000");
+    EXPECT_TRUE(s.PrintDailyPhases);
+}
+
+} // namespace
