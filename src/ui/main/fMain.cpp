@@ -1,14 +1,284 @@
+// The main window's creation, toolbar, activation, keys and surface.
 #include "ui/main/fMain.h"
 
+#include "platform/Platform.h"
 #include "settings/ObserverSettings.h"
+#include "settings/fConfiguration.h"
+#include "settings/fPrintOptions.h"
+#include "ui/Windows.h"
+#include "ui/main/Startup.h"
+#include "ui/main/fAbout.h"
+#include "ui/main/fCalendarLabels.h"
+#include "ui/main/fMainStyle.h"
+#include "ui/reports/fEclipse.h"
+#include "ui/reports/fReportMenu.h"
+#include "ui/reports/fTimesList.h"
+#include "ui/reports/fWebMenu.h"
 
-TMain::TMain(QWidget* parent) : TFrame(parent) {
-    setFixedSize(640, 480);
-    setWindowTitle(QStringLiteral("Cresselle"));
-    addTitleLabel(QRect(264, 12, 113, 25));
-    addExitLabel(QRect(614, 12, 15, 25), QStringLiteral("Exit Cresselle"));
+#include <QApplication>
+#include <QDir>
+#include <QEventLoop>
+#include <QKeyEvent>
+#include <QPaintEvent>
+#include <QPainter>
+#include <QScreen>
+#include <QTimer>
+
+using namespace mainstyle;
+
+namespace {
+
+void ShowAndActivate(QWidget* window) {
+    if (!window) return;
+    window->show();
+    window->raise();
+    window->activateWindow();
 }
 
-void TMain::RefreshLatAndLong() {}
+// Ends a nested event loop when the watched window hides.
+class THideWatcher : public QObject {
+  public:
+    explicit THideWatcher(QEventLoop& loop) : loop_(loop) {}
 
-void TMain::ShowSelectedMonth() {}
+  protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::Hide) loop_.quit();
+        return false;
+    }
+
+  private:
+    QEventLoop& loop_;
+};
+
+// Shows a window modally and returns when it has been hidden again.
+template <typename Window> void ShowModally(Window* window) {
+    if (!window) return;
+    if constexpr (requires { window->ShowModal(); }) {
+        window->ShowModal();
+    } else {
+        QEventLoop loop;
+        THideWatcher watcher(loop);
+        window->installEventFilter(&watcher);
+        window->setWindowModality(Qt::ApplicationModal);
+        ShowAndActivate(window);
+        if (window->isVisible()) loop.exec();
+        window->removeEventFilter(&watcher);
+        window->setWindowModality(Qt::NonModal);
+    }
+}
+
+// The times list rebuilds its table for a date before it is shown, once it can.
+template <typename List> void PrepareTimesList(List* list, const astro::DateTimeRec& date) {
+    if constexpr (requires { list->SetupDataBitmap(date); }) list->SetupDataBitmap(date);
+}
+
+const QString ObservingSite = QStringLiteral("https://moon.nasa.gov/");
+
+} // namespace
+
+TMain::TMain(QWidget* parent) : TFrame(parent) {
+    // 1. Table mode; the window's size.
+    MoonParamsMode = true;
+    setFixedSize(640, 480);
+    setWindowTitle(QStringLiteral("Cresselle"));
+    setFocusPolicy(Qt::StrongFocus);
+
+    // 2. Icon and hint pause.
+    setWindowIcon(startup::ApplicationIcon());
+    startup::SetHintPause(2000);
+
+    // 3-7. Fonts and colours are set where each control and canvas is made.
+    LoadPictures();
+    CreateToolbar();
+    CreatePanel();
+    CreateClock();
+
+    // 5. No clock offset yet.
+    ClockOffset = 0;
+
+    // 8-10. Settings, the clock, the version value.
+    settingsstore::Load(ObserverSettings);
+    const QDateTime now = platform::Now();
+    SelectedDate.Day = static_cast<std::uint16_t>(now.date().day());
+    SelectedDate.Month = static_cast<std::uint16_t>(now.date().month());
+    SelectedDate.Year = static_cast<std::uint16_t>(now.date().year());
+    SelectedDate.Hour = static_cast<std::uint16_t>(now.time().hour());
+    SelectedDate.Minute = static_cast<std::uint16_t>(now.time().minute());
+    SelectedDate.Second = static_cast<std::uint16_t>(now.time().second());
+    SelectedDate.Millisecond = static_cast<std::uint16_t>(now.time().msec());
+    SelectedDate.Julian = astro::DateToJulian(SelectedDate);
+    settingsstore::WriteVersion();
+
+    // 11. Derived zone values.
+    DaylightMinutes = DaylightSavingMinutes(ObserverSettings);
+    ZoneMinutes = ::ZoneMinutes(ObserverSettings);
+
+    // 12. Binoculars first.
+    OpticsView = 0;
+    imgOptics->setPixmap(imgBinoculars);
+
+    // 13. The calendar's labels and weekday names.
+    CreateCalendar();
+}
+
+void TMain::CreateToolbar() {
+    addTitleLabel(QRect(264, 12, 113, 25));
+    auto control = [this](const char* name, int x, int w, const QString& hint) {
+        auto* label = new TClickLabel(this, QRect(x, 12, w, 25), hint);
+        label->setObjectName(QString::fromLatin1(name));
+        label->setCursor(Qt::PointingHandCursor);
+        return label;
+    };
+    lblPrint = control("lblPrint", 18, 24, QStringLiteral("Print Calendar for Month"));
+    imgOptics =
+        control("imgOptics", 44, 28,
+                QStringLiteral("Switch between view as seen through Binoculars or a Telescope"));
+    lblTimesList =
+        control("lblTimesList", 76, 22,
+                QStringLiteral("Display Moon/Sun Rise/Set times and Twilight times for month"));
+    lblLinks =
+        control("lblLinks", 100, 24, QStringLiteral("Display links to Lunar Internet Sites"));
+    lblClock = control("lblClock", 128, 26, QStringLiteral("Change the time within Cresselle"));
+    lblReports =
+        control("lblReports", 158, 22, QStringLiteral("Display menu showing Report options"));
+    imgEclipse =
+        control("imgEclipse", 182, 28,
+                QStringLiteral("Display circumstances of Lunar Eclipse occurring this month"));
+    imgEclipse->setPixmap(
+        LoadPicture(QStringLiteral("eclipse_button.png"), QSize(28, 25), [](QPainter& p, QSize) {
+            p.setRenderHint(QPainter::Antialiasing);
+            p.setBrush(QColor(190, 70, 30));
+            p.setPen(Qt::NoPen);
+            p.drawEllipse(QRect(7, 5, 15, 15));
+        }));
+    imgEclipse->hide();
+    Label1 = control("Label1", 446, 28,
+                     QStringLiteral("Moon news and observing guides from NASA (moon.nasa.gov)"));
+    lblConfig = control("lblConfig", 478, 28, QStringLiteral("Change configuration parameters"));
+    lblHelp = control("lblHelp", 510, 28, QStringLiteral("Display online help"));
+    lblAbout = control("lblAbout", 544, 28, QStringLiteral("Display version information"));
+    addMinimiseLabel(QRect(592, 14, 20, 20), MinimiseScope::Application,
+                     QStringLiteral("Minimize Cresselle"));
+    addExitLabel(QRect(614, 14, 20, 20), QStringLiteral("Exit Cresselle"));
+
+    connect(lblPrint, &TClickLabel::clicked, this, &TMain::lblPrintClick);
+    connect(imgOptics, &TClickLabel::clicked, this, &TMain::imgOpticsClick);
+    connect(lblTimesList, &TClickLabel::clicked, this, &TMain::lblTimesListClick);
+    connect(lblLinks, &TClickLabel::clicked, this, &TMain::lblLinksClick);
+    connect(lblClock, &TClickLabel::clicked, this, &TMain::lblClockClick);
+    connect(lblReports, &TClickLabel::clicked, this, &TMain::lblReportsClick);
+    connect(imgEclipse, &TClickLabel::clicked, this, &TMain::imgEclipseClick);
+    connect(Label1, &TClickLabel::clicked, this, &TMain::Label1Click);
+    connect(lblConfig, &TClickLabel::clicked, this, &TMain::lblConfigClick);
+    connect(lblHelp, &TClickLabel::clicked, this, &TMain::lblHelpClick);
+    connect(lblAbout, &TClickLabel::clicked, this, &TMain::lblAboutClick);
+}
+
+void TMain::RefreshLatAndLong() {
+    const TObserverSettings& s = ObserverSettings;
+    const double longDeg =
+        s.LongDeg.toInt() + s.LongMin.toInt() / 60.0 + s.LongSec.toInt() / 3600.0;
+    const double latDeg = s.LatDeg.toInt() + s.LatMin.toInt() / 60.0 + s.LatSec.toInt() / 3600.0;
+    ObserverLongitude = astro::DegToRad(longDeg);
+    if (s.LongDir == QLatin1String("East")) ObserverLongitude = -ObserverLongitude;
+    ObserverLatitude = astro::DegToRad(latDeg);
+    if (s.LatDir == QLatin1String("South")) ObserverLatitude = -ObserverLatitude;
+    ShowSelectedMonth();
+}
+
+void TMain::FormShow() {
+    if (ObserverSettings.LatDir == QLatin1String("South") && !PhaseIconsInverted)
+        InvertPhaseIcons();
+    const QSize screen = screenSize();
+    move((screen.width() - width()) / 2, (screen.height() - height()) / 2);
+    // Activation may come late (or, without a window manager, not at all): the month and
+    // the panel are shown at once rather than a second after the start.
+    RefreshLatAndLong();
+    Timer1->start();
+    Timer1Timer();
+}
+
+void TMain::FormActivate() {
+    RefreshLatAndLong();
+}
+
+void TMain::changeEvent(QEvent* event) {
+    TFrame::changeEvent(event);
+    if (event->type() == QEvent::ActivationChange && isVisible() && isActiveWindow())
+        FormActivate();
+}
+
+void TMain::paintEvent(QPaintEvent* event) {
+    QPainter painter(this);
+    painter.drawPixmap(event->rect(), Canvas, event->rect());
+}
+
+void TMain::RefreshArea(const QRect& area) {
+    update(area);
+}
+
+void TMain::keyPressEvent(QKeyEvent* event) {
+    int key = 0;
+    switch (event->key()) {
+    case Qt::Key_Backspace:
+        key = 8;
+        break;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        key = 13;
+        break;
+    default:
+        if (!event->text().isEmpty()) key = event->text().at(0).unicode();
+    }
+    if (key == 0) {
+        TFrame::keyPressEvent(event);
+        return;
+    }
+    FormKeyPress(key);
+}
+
+void TMain::lblExitClick() {
+    close();
+}
+
+void TMain::lblPrintClick() {
+    ShowAndActivate(Windows().PrintOptions);
+}
+
+void TMain::lblTimesListClick() {
+    PrepareTimesList(Windows().TimesList, SelectedDate);
+    ShowAndActivate(Windows().TimesList);
+}
+
+void TMain::lblLinksClick() {
+    ShowAndActivate(Windows().WebMenu);
+}
+
+void TMain::lblReportsClick() {
+    ShowAndActivate(Windows().ReportMenu);
+}
+
+void TMain::imgEclipseClick() {
+    if (EclipseRecord.Kind != astro::NoEclipse) ShowAndActivate(Windows().Eclipse);
+}
+
+void TMain::Label1Click() {
+    platform::OpenUrl(QUrl(ObservingSite));
+}
+
+void TMain::lblConfigClick() {
+    ShowModally(Windows().Configuration);
+    DaylightMinutes = DaylightSavingMinutes(ObserverSettings);
+    ZoneMinutes = ::ZoneMinutes(ObserverSettings);
+    SetDayTitles(ObserverSettings.DayOrder);
+    RefreshLatAndLong();
+}
+
+void TMain::lblHelpClick() {
+    platform::OpenUrl(QUrl::fromLocalFile(
+        QDir::current().absoluteFilePath(QStringLiteral("docs/cresselle.htm"))));
+}
+
+void TMain::lblAboutClick() {
+    ShowAndActivate(Windows().About);
+}

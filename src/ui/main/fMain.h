@@ -1,8 +1,25 @@
 // The main window: month calendar, clock strip, lunar data panel and toolbar.
+// fMain.cpp: creation, toolbar, activation and keys; fMainCalendar.cpp: the month grid and
+// the year entry; fMainClock.cpp: the clock and the time editor; fMainPanel.cpp: the data
+// panel; fMoonDrawing.cpp: the Moon's phase drawing; fMainPictures.cpp: the skin pictures.
 #pragma once
 
+#include "astro/fEclipse.h"
 #include "astro/fGlobals.h"
+#include "astro/fMoonCalcs.h"
+#include "astro/fPhases.h"
 #include "ui/frame/TFrame.h"
+
+#include <QList>
+#include <QPixmap>
+
+#include <array>
+
+class QLabel;
+class QPainter;
+class QTimer;
+class TDayLabel;
+class TDateLabel;
 
 class TMain : public TFrame {
     Q_OBJECT
@@ -23,14 +40,206 @@ class TMain : public TFrame {
     astro::JulianDay EngineInstant() const {
         return astro::EngineInstant(SelectedDate, ZoneOffset(), ClockOffset);
     }
+    // Local date and time the clock shows (SelectedDate shifted by the clock offset).
+    astro::DateTimeRec ShownDate() const;
 
-    // Recomputes the observer from the settings (radians, west and north positive).
+    // Recomputes the observer from the settings (radians, west and north positive) and shows
+    // the selected month again.
     void RefreshLatAndLong();
     // Lays out the selected month again and recomputes the whole panel.
     void ShowSelectedMonth();
+    // Weekday names from first weekday `first` (0 Sunday .. 6 Saturday).
+    void SetDayTitles(int first);
+    // Month picker: sets the month (1..12), brings the day within it and shows it.
+    void SelectMonth(int month);
+    // Jumps to the phase minute of a phase text "HH:MM  DD Month YYYY" of the shown month.
+    void SelectMajorPhaseDate(const QString& phaseText);
+    // Turns the five phase icons by 180 degrees (southern hemisphere); a second call turns
+    // them back.
+    void InvertPhaseIcons();
 
-signals:
+    // --- calendar ---
+    QList<TDayLabel*> DayLabels;   // 7, lblDay0 .. lblDay6
+    QList<TDateLabel*> DateLabels; // 42, row-major, lblDateAA .. lblDateFG
+    TClickLabel* lblSelectedmonth = nullptr;
+    TClickLabel* lblSelectedYear = nullptr;
+    QLabel* lblSelectedMonthShadow = nullptr;
+    QLabel* lblSelectedYearShadow = nullptr;
+    QLabel* imgCurrDate = nullptr;   // selection marker under the selected day
+    QLabel* imgYearButton = nullptr; // entry box behind the year while it is typed
+    int FirstWeekday = 0;            // of the shown month, 0 Sunday .. 6 Saturday
+    int MonthOffset = 0;             // grid cell of day 1, 0..6
+    int MonthDays = 31;              // days in the shown month
+    bool yearEntryOpen() const;
+
+    // --- clock and time editor ---
+    QTimer* Timer1 = nullptr;      // 1000 ms clock tick
+    QTimer* CursorTimer = nullptr; // 250 ms blinking cursor
+    int EditedField = 0;           // 0 hour, 1 minute, 2 second, 3 year
+    TClickLabel* imgTimeButton = nullptr;
+    TClickLabel* lblHour = nullptr;
+    TClickLabel* lblMinute = nullptr;
+    TClickLabel* lblSecond = nullptr;
+    QLabel* lblColon1 = nullptr;
+    QLabel* lblColon2 = nullptr;
+    QLabel* lblCursor = nullptr;
+    bool timeEditorOpen() const;
+    QString ClockText; // the clock line as last drawn
+    QString LstText;   // "LST: HH:MM:SS" as last drawn
+
+    // --- data panel ---
+    TClickLabel* lblMoonTitle1 = nullptr;
+    TClickLabel* lblMoonTitle2 = nullptr;
+    TClickLabel* lblMoontitle3 = nullptr;
+    QLabel* lblMoonValue1 = nullptr;
+    QLabel* lblMoonValue2 = nullptr;
+    QLabel* lblMoonValue3 = nullptr;
+    QLabel* lblSunRise = nullptr;
+    QLabel* lblSunTransit = nullptr;
+    QLabel* lblSunSet = nullptr;
+    QLabel* lblCivilStart = nullptr;
+    QLabel* lblCivilEnd = nullptr;
+    QLabel* lblNauticalStart = nullptr;
+    QLabel* lblNauticalEnd = nullptr;
+    QLabel* lblAstroStart = nullptr;
+    QLabel* lblAstroEnd = nullptr;
+    QLabel* lblLunarAz = nullptr;
+    QLabel* lblLunarAlt = nullptr;
+    QLabel* lblLunarPA = nullptr;
+    QLabel* lblLunarPhA = nullptr;
+    TClickLabel* lblLibration = nullptr;
+    std::array<TClickLabel*, 5> imgPhase{}; // imgPhase1 .. imgPhase5
+    std::array<TClickLabel*, 5> lblPhase{}; // lblPhase1 .. lblPhase5
+
+    astro::LunationRec Lunation;  // new moons around the shown instant (UT)
+    astro::ApsisTexts Apsides;    // next perigee and apogee
+    astro::MonthPhaseList Phases; // principal phases of the shown month
+    int PhaseCount = 0;
+    astro::EclipseCircumstances EclipseRecord; // the shown month's eclipse (Kind 0: none)
+    astro::MoonAndSun LastPosition;            // the Moon and the Sun as last shown
+    QString PhaseName;                         // as last shown on the clock line
+    int OpticsView = 0;                        // 0 binoculars, 1 telescope
+    bool MoonParamsMode = true;                // true: position, false: librations
+    bool PhaseIconsInverted = false;
+
+    // --- toolbar ---
+    TClickLabel* lblPrint = nullptr;
+    TClickLabel* imgOptics = nullptr;
+    TClickLabel* lblTimesList = nullptr;
+    TClickLabel* lblLinks = nullptr;
+    TClickLabel* lblClock = nullptr;
+    TClickLabel* lblReports = nullptr;
+    TClickLabel* imgEclipse = nullptr;
+    TClickLabel* Label1 = nullptr;
+    TClickLabel* lblConfig = nullptr;
+    TClickLabel* lblHelp = nullptr;
+    TClickLabel* lblAbout = nullptr;
+
+    // The window's surface as last drawn (background, values, clock strip, Moon, tables).
+    const QPixmap& surface() const { return Canvas; }
+    // The Moon picture as last drawn, before orientation.
+    const QPixmap& moonPicture() const { return imgMoon; }
+
+  public slots:
+    // Clock.
+    void Timer1Timer();
+    void CursorTimerTimer();
+    void lblClockClick();
+    void lblHourClick();
+    void lblMinuteClick();
+    void lblSecondClick();
+    void imgTimeButtonMouseUp(Qt::MouseButton button, QPoint pos);
+    void FormKeyPress(int key);
+    // Calendar.
+    void DateSelect(TDateLabel* label);
+    void DisplayDateInfo(TDateLabel* label, Qt::MouseButton button);
+    void lblSelectedYearClick();
+    void lblSelectedmonthClick();
+    // Takes over a typed year; false (entry left open) when the year is refused.
+    bool AcceptYear();
+    // Panel.
+    void imgOpticsClick();
+    void lblLibrationClick();
+    // Toolbar.
+    void lblPrintClick();
+    void lblTimesListClick();
+    void lblLinksClick();
+    void lblReportsClick();
+    void imgEclipseClick();
+    void Label1Click();
+    void lblConfigClick();
+    void lblHelpClick();
+    void lblAboutClick();
+    void lblExitClick() override;
+
+  signals:
     // A year was typed or a month picked: open month windows (times list, monthly phases,
     // observing aid) refresh themselves for the new SelectedDate.
     void selectedMonthChanged();
+
+  protected:
+    void FormShow() override;
+    void FormActivate();
+    void paintEvent(QPaintEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+
+  private:
+    // Creation (fMain.cpp, fMainPictures.cpp).
+    void LoadPictures();
+    void CreateToolbar();
+    void CreateCalendar();
+    void CreateClock();
+    void CreatePanel();
+    void PaintBackgroundTitles();
+
+    // Calendar (fMainCalendar.cpp).
+    void LayOutHeading();
+    void CloseYearEntry();
+    void EditLabel(QLabel* label, int key, int limit);
+
+    // Clock (fMainClock.cpp).
+    bool GetTime();
+    void RefreshPanel();
+    QString DisplayTime() const;
+    void DrawClockStrip();
+    void ApplyTime();
+    void ShowCursor(QLabel* label);
+    void DisplayTimeEditor(bool visible);
+    void ChooseField(int field, QLabel* label);
+
+    // Panel (fMainPanel.cpp).
+    void DrawPositionValues(QPainter& canvas, const astro::MoonRec& moon);
+    void DrawSunTable(const astro::SunRec& sun);
+    void DrawMoonTable(const astro::MoonRec& moon);
+    void DisplayMoonAge(QPainter& canvas, double age);
+    void DisplayPerigeeAndApogee(QPainter& canvas);
+    QString DisplayMoonPhase(astro::JulianDay instant, int illuminatedPercent);
+    void DisplayLunarRiseSetTimes(const astro::DateTimeRec& date);
+    void DisplaySolarRiseSetTimes(const astro::DateTimeRec& date);
+    void DisplayPhaseTimes();
+    void RecomputeDayData();
+    void KeepLunationCurrent(astro::JulianDay instant);
+    void SetMoonTableTitles();
+
+    // Moon drawing (fMoonDrawing.cpp).
+    void DrawMoonGraphic(int illuminatedPercent, double lunationPercent);
+    void DrawMoon();
+
+    // Repaints a part of the surface.
+    void RefreshArea(const QRect& area);
+
+    QPixmap imgBgnd;         // 640 x 480 background with the painted toolbar
+    QPixmap Canvas;          // the window surface
+    QPixmap imgClockBgnd;    // 640 x 24, never shown itself
+    QPixmap imgClockBuf;     // the clock strip being drawn
+    QPixmap imgMoonOriginal; // 156 x 156 photograph of the full Moon
+    QPixmap imgMoon;         // working copy with the shading
+    QPixmap imgNewMoon, imgFirstQuarter, imgFullMoon, imgLastQuarter, imgBlueMoon;
+    QPixmap imgBinoculars, imgTelescope;
+    QPixmap imgMoonParamsOrig, imgSunParamsOrig, imgMoonParams, imgSunParams;
+    QPixmap imgTimeButtonPicture;
+
+    int drawnIlluminated_ = -1; // the shading in imgMoon: illuminated percent and side
+    bool drawnWaxing_ = false;
 };

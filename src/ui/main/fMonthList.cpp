@@ -1,19 +1,87 @@
 #include "ui/main/fMonthList.h"
 
+#include "ui/Windows.h"
+#include "ui/main/fMain.h"
+#include "ui/main/fMainStyle.h"
+
+#include <QLabel>
 #include <QPainter>
 
-TMonthList::TMonthList(QWidget* parent) : TFrame(parent) {
-    setFixedSize(100, 348);
-    setWindowTitle(QStringLiteral("Months"));
-    addTitleLabel(QRect(20, 4, 100 - 60, 23));
-    addExitLabel(QRect(100 - 26, 8, 13, 15));
+#include <algorithm>
+
+using namespace mainstyle;
+
+namespace {
+
+void PaintPlainMonths(QPainter& p, QSize size) {
+    static const char* const names[12] = {"January",   "February", "March",    "April",
+                                          "May",       "June",     "July",     "August",
+                                          "September", "October",  "November", "December"};
+    p.setFont(ArialPixels(13, true));
+    for (int row = 0; row < 12; ++row) {
+        const QRect band(0, row * TMonthList::RowHeight, size.width(), TMonthList::RowHeight);
+        p.fillRect(band, row % 2 == 0 ? QColor(0, 0, 0) : QColor(70, 70, 70));
+        p.setPen(Aqua);
+        p.drawText(band.adjusted(26, 0, 0, 0), Qt::AlignVCenter | Qt::AlignLeft,
+                   QString::fromLatin1(names[row]));
+    }
 }
 
-void TMonthList::paintEvent(QPaintEvent*) {
-    QPainter painter(this);
-    painter.fillRect(rect(), Qt::black);
-    painter.setPen(QColor(0, 255, 255));
-    painter.drawRect(rect().adjusted(0, 0, -1, -1));
-    painter.drawText(QRect(0, 4, width(), 23), Qt::AlignCenter, windowTitle());
-    painter.drawText(QRect(width() - 26, 8, 13, 15), Qt::AlignCenter, QStringLiteral("x"));
+void PaintPlainArrow(QPainter& p, QSize size) {
+    p.fillRect(QRect(QPoint(0, 0), size), Qt::black);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setBrush(ValueTextColour);
+    p.setPen(Qt::NoPen);
+    const QPointF tip[3] = {QPointF(1, 8), QPointF(11, 14.5), QPointF(1, 21)};
+    p.drawPolygon(tip, 3);
+}
+
+} // namespace
+
+TMonthList::TMonthList(QWidget* parent) : TFrame(parent) {
+    setWindowTitle(QStringLiteral("Months"));
+    const QPixmap months =
+        LoadPicture(QStringLiteral("month_list.jpg"), QSize(100, 348), PaintPlainMonths);
+    setFixedSize(months.size());
+    imgMonths = new TClickLabel(this, QRect(QPoint(0, 0), months.size()));
+    imgMonths->setObjectName(QStringLiteral("imgMonths"));
+    imgMonths->setPixmap(months);
+    imgMonths->setCursor(Qt::PointingHandCursor);
+    imgMonthArrow = new QLabel(this);
+    imgMonthArrow->setObjectName(QStringLiteral("imgMonthArrow"));
+    imgMonthArrow->setPixmap(
+        LoadPicture(QStringLiteral("month_arrow.png"), QSize(12, 29), PaintPlainArrow));
+    imgMonthArrow->adjustSize();
+    imgMonthArrow->setAttribute(Qt::WA_TransparentForMouseEvents);
+    imgMonthArrow->hide();
+    setClosesOnDeactivate(true);
+
+    connect(imgMonths, &TClickLabel::mouseMove, this,
+            [this](Qt::MouseButtons, QPoint pos) { imgMonthsMouseMove(pos.y()); });
+    // The row under the pointer when it is released counts, also without a move before it.
+    connect(imgMonths, &TClickLabel::mouseUp, this, [this](Qt::MouseButton button, QPoint pos) {
+        if (button != Qt::LeftButton || !imgMonths->rect().contains(pos)) return;
+        imgMonthsMouseMove(pos.y());
+        imgMonthsClick();
+    });
+}
+
+void TMonthList::FormShow() {
+    setFixedWidth(imgMonths->pixmap().width());
+    if (const QWidget* main = Windows().Main)
+        move(Clamp(BesideCalendarHeading(*main), size(), screenSize(), ClampOrder::RightFirst));
+    imgMonthArrow->move(10, imgMonthArrow->y());
+    imgMonthArrow->hide();
+}
+
+void TMonthList::imgMonthsMouseMove(int y) {
+    const int row = std::clamp(y / RowHeight, 0, 11);
+    imgMonthArrow->move(10, row * RowHeight);
+    imgMonthArrow->show();
+}
+
+void TMonthList::imgMonthsClick() {
+    hide();
+    const int month = imgMonthArrow->y() / RowHeight + 1;
+    if (TMain* main = Windows().Main) main->SelectMonth(month);
 }

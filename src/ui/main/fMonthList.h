@@ -1,13 +1,24 @@
-// Framed window, not yet filled: its size, title and exit label.
+// The month picker: twelve month names beside the calendar heading; a click sets the month.
 #pragma once
 
 #include "ui/frame/TFrame.h"
+
+class QLabel;
 
 class TMonthList : public TFrame {
     Q_OBJECT
   public:
     explicit TMonthList(QWidget* parent = nullptr);
 
+    static constexpr int RowHeight = 29;
+
+    TClickLabel* imgMonths = nullptr; // 100 x 348, one month per 29-pixel row
+    QLabel* imgMonthArrow = nullptr;  // 12 x 29 marker at x 10
+
+  public slots:
+    void imgMonthsMouseMove(int y);
+    void imgMonthsClick();
+
   protected:
-    void paintEvent(QPaintEvent* event) override;
+    void FormShow() override;
 };

@@ -1,0 +1,28 @@
+#include "ui/main/fCalendarLabels.h"
+
+#include "ui/main/fMainStyle.h"
+
+TDayLabel::TDayLabel(QWidget* parent, int index) : QLabel(parent) {
+    setObjectName(QStringLiteral("lblDay%1").arg(index));
+    setGeometry(420 + 29 * index, 291, 29, 16);
+    setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    setAttribute(Qt::WA_TranslucentBackground);
+    setStyleSheet(mainstyle::TransparentLabelStyle(mainstyle::Aqua));
+    setFont(mainstyle::ArialPoints(9));
+}
+
+TDateLabel::TDateLabel(QWidget* parent, int row, int column) : TClickLabel(parent) {
+    setObjectName(QStringLiteral("lblDate%1%2").arg(QChar('A' + row)).arg(QChar('A' + column)));
+    setGeometry(420 + 29 * column, 316 + 25 * row, 20, 16);
+    setAlignment(Qt::AlignRight | Qt::AlignTop);
+    setStyleSheet(mainstyle::TransparentLabelStyle(mainstyle::ValueTextColour));
+    setFont(mainstyle::ArialPoints(11, true));
+    setText(QStringLiteral(" "));
+    setCursor(Qt::PointingHandCursor);
+}
+
+int TDateLabel::dayNumber() const {
+    bool ok = false;
+    const int n = text().trimmed().toInt(&ok);
+    return ok ? n : 0;
+}

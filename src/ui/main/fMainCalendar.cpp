@@ -1,0 +1,247 @@
+// The month calendar: weekday names, the day grid, the heading and the year entry.
+#include "platform/Platform.h"
+#include "settings/ObserverSettings.h"
+#include "ui/Windows.h"
+#include "ui/main/fCalendarLabels.h"
+#include "ui/main/fDateInfo.h"
+#include "ui/main/fMain.h"
+#include "ui/main/fMainStyle.h"
+#include "ui/main/fMonthList.h"
+
+#include <QLocale>
+#include <QPainter>
+#include <QTimer>
+
+using namespace mainstyle;
+
+namespace {
+
+// Month names of the heading: the program's own table, whatever the locale.
+const char* const HeadingMonthNames[12] = {"January",   "February", "March",    "April",
+                                           "May",       "June",     "July",     "August",
+                                           "September", "October",  "November", "December"};
+
+// Weekday of a date, 0 Sunday .. 6 Saturday.
+int WeekdayOf(int day, int month, int year) {
+    astro::DateTimeRec d;
+    d.Day = static_cast<std::uint16_t>(day);
+    d.Month = static_cast<std::uint16_t>(month);
+    d.Year = static_cast<std::uint16_t>(year);
+    const auto jd = static_cast<long long>(astro::DateToJulian(d) + 1.5);
+    return static_cast<int>(jd % 7);
+}
+
+QLabel* HeadingLabel(QWidget* parent, const char* name, const QColor& colour) {
+    auto* label = new QLabel(parent);
+    label->setObjectName(QString::fromLatin1(name));
+    label->setFont(ArialPixels(19, true));
+    label->setAlignment(Qt::AlignCenter);
+    label->setAttribute(Qt::WA_TranslucentBackground);
+    label->setStyleSheet(TransparentLabelStyle(colour));
+    label->move(420, 256);
+    return label;
+}
+
+TClickLabel* ClickHeadingLabel(QWidget* parent, const char* name, const QColor& colour) {
+    auto* label = new TClickLabel(parent);
+    label->setObjectName(QString::fromLatin1(name));
+    label->setFont(ArialPixels(19, true));
+    label->setAlignment(Qt::AlignCenter);
+    label->setStyleSheet(TransparentLabelStyle(colour));
+    label->setCursor(Qt::PointingHandCursor);
+    label->move(420, 256);
+    return label;
+}
+
+} // namespace
+
+void TMain::CreateCalendar() {
+    // Pictures that lie under the texts come first.
+    imgCurrDate = new QLabel(this);
+    imgCurrDate->setObjectName(QStringLiteral("imgCurrDate"));
+    imgCurrDate->setPixmap(
+        LoadPicture(QStringLiteral("date_marker.png"), QSize(25, 23), [](QPainter& p, QSize s) {
+            p.fillRect(QRect(QPoint(0, 0), s), QColor(0, 70, 110));
+            p.setPen(Aqua);
+            p.drawRect(QRect(QPoint(0, 0), s - QSize(1, 1)));
+        }));
+    imgCurrDate->adjustSize();
+    imgCurrDate->hide();
+    imgYearButton = new QLabel(this);
+    imgYearButton->setObjectName(QStringLiteral("imgYearButton"));
+    imgYearButton->setPixmap(
+        LoadPicture(QStringLiteral("year_entry.png"), QSize(64, 28), [](QPainter& p, QSize s) {
+            p.fillRect(QRect(QPoint(0, 0), s), Qt::white);
+            p.setPen(Qt::gray);
+            p.drawRect(QRect(QPoint(0, 0), s - QSize(1, 1)));
+        }));
+    imgYearButton->adjustSize();
+    imgYearButton->hide();
+
+    // 7. Heading: dark texts over light shadows one pixel right and below.
+    lblSelectedMonthShadow = HeadingLabel(this, "lblSelectedMonthShadow", HeadingShadowColour);
+    lblSelectedYearShadow = HeadingLabel(this, "lblSelectedYearShadow", HeadingShadowColour);
+    lblSelectedmonth = ClickHeadingLabel(this, "lblSelectedmonth", HeadingColour);
+    lblSelectedYear = ClickHeadingLabel(this, "lblSelectedYear", HeadingColour);
+    lblSelectedYear->move(lblSelectedYear->x(), lblSelectedmonth->y());
+    connect(lblSelectedmonth, &TClickLabel::clicked, this, &TMain::lblSelectedmonthClick);
+    connect(lblSelectedYear, &TClickLabel::clicked, this, &TMain::lblSelectedYearClick);
+
+    for (int i = 0; i < 7; ++i)
+        DayLabels.append(new TDayLabel(this, i));
+    SetDayTitles(ObserverSettings.DayOrder);
+    for (int r = 0; r < 6; ++r) {
+        for (int c = 0; c < 7; ++c) {
+            auto* label = new TDateLabel(this, r, c);
+            connect(label, &TClickLabel::clicked, this, [this, label] { DateSelect(label); });
+            connect(
+                label, &TClickLabel::mouseDown, this,
+                [this, label](Qt::MouseButton button, QPoint) { DisplayDateInfo(label, button); });
+            DateLabels.append(label);
+        }
+    }
+}
+
+void TMain::SetDayTitles(int first) {
+    const QLocale locale = QLocale::system();
+    for (int i = 0; i < DayLabels.size(); ++i) {
+        const int weekday = (first + i) % 7; // 0 Sunday
+        DayLabels[i]->setText(locale.dayName(weekday == 0 ? 7 : weekday, QLocale::ShortFormat));
+    }
+}
+
+void TMain::ShowSelectedMonth() {
+    const int month = SelectedDate.Month;
+    const int year = SelectedDate.Year;
+    FirstWeekday = WeekdayOf(1, month, year);
+    MonthOffset = (FirstWeekday - ObserverSettings.DayOrder + 7) % 7;
+    MonthDays = astro::DaysInMonth(month, year);
+    for (int i = 0; i < DateLabels.size(); ++i) {
+        const bool blank = i < MonthOffset || i >= MonthOffset + MonthDays;
+        DateLabels[i]->setText(blank ? QStringLiteral(" ") : QString::number(i - MonthOffset + 1));
+    }
+    const QString yearText = QString::number(year);
+    const QString monthText = QString::fromLatin1(HeadingMonthNames[(month + 11) % 12]);
+    lblSelectedYear->setText(yearText);
+    lblSelectedYearShadow->setText(yearText);
+    lblSelectedmonth->setText(monthText);
+    lblSelectedMonthShadow->setText(monthText);
+    LayOutHeading();
+
+    const int cell = MonthOffset + SelectedDate.Day - 1;
+    if (cell >= 0 && cell < DateLabels.size()) DateSelect(DateLabels[cell]);
+    DisplayPhaseTimes();
+}
+
+void TMain::LayOutHeading() {
+    for (QLabel* label :
+         {static_cast<QLabel*>(lblSelectedmonth), static_cast<QLabel*>(lblSelectedYear),
+          lblSelectedMonthShadow, lblSelectedYearShadow})
+        label->adjustSize();
+    const int d = width() - 420 - 20 - lblSelectedmonth->width() - 10 - lblSelectedYear->width();
+    const int top = lblSelectedmonth->y();
+    lblSelectedmonth->move(420 + d / 2, top);
+    lblSelectedMonthShadow->move(lblSelectedmonth->x() + 1, top + 1);
+    lblSelectedYear->move(lblSelectedmonth->x() + lblSelectedmonth->width() + 10, top);
+    lblSelectedYearShadow->move(lblSelectedYear->x() + 1, lblSelectedYear->y() + 1);
+}
+
+void TMain::DateSelect(TDateLabel* label) {
+    const int day = label ? label->dayNumber() : 0;
+    if (day <= 0) return;
+    SelectedDate.Day = static_cast<std::uint16_t>(day);
+    imgCurrDate->move(label->x() - 1, label->y() - 3);
+    imgCurrDate->show();
+    SelectedDate.Julian = astro::DateToJulian(SelectedDate);
+    RecomputeDayData();
+    DisplayLunarRiseSetTimes(SelectedDate);
+    DisplaySolarRiseSetTimes(SelectedDate);
+    // With the clock running the panel follows the new day at once, not at the next tick.
+    if (Timer1->isActive()) RefreshPanel();
+}
+
+void TMain::DisplayDateInfo(TDateLabel* label, Qt::MouseButton button) {
+    if (button != Qt::RightButton || !label) return;
+    const int day = label->dayNumber();
+    if (day <= 0) return;
+    astro::DateTimeRec date = SelectedDate;
+    date.Day = static_cast<std::uint16_t>(day);
+    if (Windows().DateInfo) Windows().DateInfo->ShowDateInfo(date);
+}
+
+bool TMain::yearEntryOpen() const {
+    return imgYearButton && imgYearButton->isVisibleTo(this);
+}
+
+void TMain::lblSelectedYearClick() {
+    EditedField = 3;
+    lblCursor->setFont(ArialPoints(14, true));
+    ShowCursor(lblSelectedYear);
+    imgYearButton->move(lblSelectedYear->x() - 8, lblSelectedYear->y() - 3);
+    imgYearButton->show();
+    lblSelectedYear->setStyleSheet(TransparentLabelStyle(Qt::black));
+    lblSelectedYearShadow->hide();
+}
+
+bool TMain::AcceptYear() {
+    if (yearEntryOpen()) {
+        const QString typed = lblSelectedYear->text().trimmed();
+        const int year = typed.toInt();
+        if (year < 1 || year > 9999) {
+            // The entry stays open with what was typed.
+            platform::ShowMessage(this, QStringLiteral("Please type a year from 1 to 9999."));
+            return false;
+        }
+        lblSelectedYearShadow->setText(typed);
+        SelectedDate.Year = static_cast<std::uint16_t>(year);
+        // 29 February of a leap year becomes 28 February in a common year.
+        const int days = astro::DaysInMonth(SelectedDate.Month, year);
+        if (SelectedDate.Day > days) SelectedDate.Day = static_cast<std::uint16_t>(days);
+        SelectedDate.Julian = astro::DateToJulian(SelectedDate);
+        CloseYearEntry();
+        ShowSelectedMonth();
+        emit selectedMonthChanged();
+        return true;
+    }
+    CloseYearEntry();
+    return true;
+}
+
+void TMain::CloseYearEntry() {
+    lblSelectedYear->setStyleSheet(TransparentLabelStyle(HeadingColour));
+    lblSelectedYearShadow->show();
+    imgYearButton->hide();
+    CursorTimer->stop();
+    lblCursor->hide();
+}
+
+void TMain::lblSelectedmonthClick() {
+    if (!AcceptYear()) return;
+    if (auto* picker = Windows().MonthList) {
+        picker->show();
+        picker->raise();
+        picker->activateWindow();
+    }
+}
+
+void TMain::SelectMonth(int month) {
+    if (month < 1 || month > 12) return;
+    SelectedDate.Month = static_cast<std::uint16_t>(month);
+    const int days = astro::DaysInMonth(month, SelectedDate.Year);
+    if (SelectedDate.Day > days) SelectedDate.Day = static_cast<std::uint16_t>(days);
+    SelectedDate.Julian = astro::DateToJulian(SelectedDate);
+    ShowSelectedMonth();
+    emit selectedMonthChanged();
+}
+
+void TMain::EditLabel(QLabel* label, int key, int limit) {
+    QString text = label->text();
+    if (key == 8) {
+        if (!text.isEmpty()) text.chop(1);
+    } else if (key >= '0' && key <= '9') {
+        if (text.size() < limit) text.append(QChar(key));
+    }
+    label->setText(text);
+    label->adjustSize();
+    ShowCursor(label);
+}

@@ -1,0 +1,273 @@
+// The clock: the one-second tick, the clock strip, the time editor and the keys.
+#include "astro/fSidereal.h"
+#include "platform/Platform.h"
+#include "ui/main/fMain.h"
+#include "ui/main/fMainStyle.h"
+
+#include <QPainter>
+#include <QTimer>
+
+#include <cmath>
+
+using namespace mainstyle;
+
+namespace {
+
+constexpr int SecondsPerDay = 86400;
+
+int SecondsOfDay(const astro::DateTimeRec& d) {
+    return d.Hour * 3600 + d.Minute * 60 + d.Second;
+}
+
+// The date `days` days after (or before) the date fields of `d`; the time fields stay.
+void MoveDate(astro::DateTimeRec& d, int days) {
+    astro::DateTimeRec noon = d;
+    noon.Hour = 12;
+    noon.Minute = 0;
+    noon.Second = 0;
+    const astro::DateTimeRec moved = astro::JulianToDate(astro::DateToJulian(noon) + days);
+    d.Day = moved.Day;
+    d.Month = moved.Month;
+    d.Year = moved.Year;
+}
+
+TClickLabel* EditorLabel(QWidget* parent, const char* name) {
+    auto* label = new TClickLabel(parent);
+    label->setObjectName(QString::fromLatin1(name));
+    label->setFont(ArialPixels(16, true));
+    label->setStyleSheet(TransparentLabelStyle(Qt::black));
+    label->hide();
+    return label;
+}
+
+QLabel* ColonLabel(QWidget* parent, const char* name) {
+    auto* label = new QLabel(QStringLiteral(":"), parent);
+    label->setObjectName(QString::fromLatin1(name));
+    label->setFont(ArialPixels(16, true));
+    label->setAttribute(Qt::WA_TranslucentBackground);
+    label->setStyleSheet(TransparentLabelStyle(Qt::black));
+    label->adjustSize();
+    label->hide();
+    return label;
+}
+
+} // namespace
+
+void TMain::CreateClock() {
+    Timer1 = new QTimer(this);
+    Timer1->setInterval(1000);
+    connect(Timer1, &QTimer::timeout, this, &TMain::Timer1Timer);
+    CursorTimer = new QTimer(this);
+    CursorTimer->setInterval(250);
+    connect(CursorTimer, &QTimer::timeout, this, &TMain::CursorTimerTimer);
+
+    imgTimeButton = new TClickLabel(this);
+    imgTimeButton->setObjectName(QStringLiteral("imgTimeButton"));
+    imgTimeButton->setPixmap(imgTimeButtonPicture);
+    imgTimeButton->adjustSize();
+    imgTimeButton->move(130, 41);
+    imgTimeButton->hide();
+    connect(imgTimeButton, &TClickLabel::mouseUp, this, &TMain::imgTimeButtonMouseUp);
+
+    lblHour = EditorLabel(this, "lblHour");
+    lblMinute = EditorLabel(this, "lblMinute");
+    lblSecond = EditorLabel(this, "lblSecond");
+    lblColon1 = ColonLabel(this, "lblColon1");
+    lblColon2 = ColonLabel(this, "lblColon2");
+    connect(lblHour, &TClickLabel::clicked, this, &TMain::lblHourClick);
+    connect(lblMinute, &TClickLabel::clicked, this, &TMain::lblMinuteClick);
+    connect(lblSecond, &TClickLabel::clicked, this, &TMain::lblSecondClick);
+
+    lblCursor = new QLabel(QStringLiteral("|"), this);
+    lblCursor->setObjectName(QStringLiteral("lblCursor"));
+    lblCursor->setAttribute(Qt::WA_TranslucentBackground);
+    lblCursor->setAttribute(Qt::WA_TransparentForMouseEvents);
+    lblCursor->setStyleSheet(TransparentLabelStyle(Qt::black));
+    lblCursor->setFont(ArialPoints(12, true));
+    lblCursor->hide();
+}
+
+void TMain::Timer1Timer() {
+    if (GetTime()) ShowSelectedMonth();
+    RefreshPanel();
+}
+
+// Takes the system time of day into SelectedDate. The shown time (system time plus the clock
+// offset) runs on continuously; the date fields always hold the shown date, so they move on
+// when the shown time passes midnight. Returns true when the date changed.
+bool TMain::GetTime() {
+    const int before = SecondsOfDay(SelectedDate);
+    const QTime now = platform::Now().time();
+    SelectedDate.Hour = static_cast<std::uint16_t>(now.hour());
+    SelectedDate.Minute = static_cast<std::uint16_t>(now.minute());
+    SelectedDate.Second = static_cast<std::uint16_t>(now.second());
+    SelectedDate.Millisecond = static_cast<std::uint16_t>(now.msec());
+    const int after = SecondsOfDay(SelectedDate);
+
+    long long offset = std::llround(ClockOffset * SecondsPerDay);
+    // The system clock passed midnight: the offset takes over the day it lost.
+    if (after < before) offset += SecondsPerDay;
+    int days = 0;
+    if (after + offset >= SecondsPerDay) {
+        days = 1;
+        offset -= SecondsPerDay;
+    } else if (after + offset < 0) {
+        days = -1;
+        offset += SecondsPerDay;
+    }
+    ClockOffset = static_cast<double>(offset) / SecondsPerDay;
+    if (days != 0) MoveDate(SelectedDate, days);
+    SelectedDate.Julian = astro::DateToJulian(SelectedDate);
+    return days != 0;
+}
+
+astro::DateTimeRec TMain::ShownDate() const {
+    return astro::JulianToDate(SelectedDate.Julian + ClockOffset);
+}
+
+QString TMain::DisplayTime() const {
+    return QString::fromStdString(astro::DateTimeText(ShownDate())) + QStringLiteral(" - ");
+}
+
+void TMain::DrawClockStrip() {
+    {
+        QPainter buffer(&imgClockBuf);
+        buffer.drawPixmap(0, 0, imgClockBgnd);
+        buffer.setFont(ArialPoints(11, true));
+        buffer.setPen(Navy);
+        TextOut(buffer, 420 + (200 - TextWidth(buffer, LstText)) / 2, 4, LstText);
+        TextOut(buffer, 20 + (382 - TextWidth(buffer, ClockText)) / 2, 4, ClockText);
+    }
+    QPainter canvas(&Canvas);
+    canvas.drawPixmap(0, 40, imgClockBuf);
+    RefreshArea(QRect(0, 40, 640, 24));
+}
+
+// --- time editor ---
+
+bool TMain::timeEditorOpen() const {
+    return imgTimeButton && imgTimeButton->isVisibleTo(this);
+}
+
+void TMain::lblClockClick() {
+    if (!AcceptYear()) return;
+    const QString t = QString::fromStdString(astro::DateTimeText(ShownDate()));
+    imgTimeButton->move(130, 41);
+    Timer1->stop();
+    const QPoint at = imgTimeButton->pos();
+    lblHour->setText(t.mid(0, 2));
+    lblMinute->setText(t.mid(3, 2));
+    lblSecond->setText(t.mid(6, 2));
+    for (QLabel* label : {static_cast<QLabel*>(lblHour), static_cast<QLabel*>(lblMinute),
+                          static_cast<QLabel*>(lblSecond)})
+        label->adjustSize();
+    lblHour->move(at + QPoint(10, 3));
+    lblMinute->move(at + QPoint(35, 3));
+    lblSecond->move(at + QPoint(60, 3));
+    lblColon1->move(at + QPoint(28, 2));
+    lblColon2->move(at + QPoint(53, 2));
+    if (EditedField == 3) EditedField = 0;
+    DisplayTimeEditor(true);
+}
+
+void TMain::DisplayTimeEditor(bool visible) {
+    for (QWidget* control : {static_cast<QWidget*>(imgTimeButton), static_cast<QWidget*>(lblHour),
+                             static_cast<QWidget*>(lblMinute), static_cast<QWidget*>(lblSecond),
+                             static_cast<QWidget*>(lblColon1), static_cast<QWidget*>(lblColon2)}) {
+        control->setVisible(visible);
+        if (visible) control->raise();
+    }
+    CursorTimer->stop();
+    lblCursor->hide();
+}
+
+void TMain::ChooseField(int field, QLabel* label) {
+    EditedField = field;
+    lblCursor->setFont(ArialPoints(12, true));
+    ShowCursor(label);
+}
+
+void TMain::lblHourClick() {
+    ChooseField(0, lblHour);
+}
+
+void TMain::lblMinuteClick() {
+    ChooseField(1, lblMinute);
+}
+
+void TMain::lblSecondClick() {
+    ChooseField(2, lblSecond);
+}
+
+void TMain::ShowCursor(QLabel* label) {
+    lblCursor->adjustSize();
+    lblCursor->move(label->x() + label->width(), label->y() - 1);
+    lblCursor->raise();
+    CursorTimer->start();
+}
+
+void TMain::CursorTimerTimer() {
+    lblCursor->setVisible(!lblCursor->isVisibleTo(this));
+}
+
+void TMain::FormKeyPress(int key) {
+    if (EditedField == 3) {
+        if (!yearEntryOpen()) return; // no entry open: keys change nothing
+        if (key == 13)
+            AcceptYear();
+        else
+            EditLabel(lblSelectedYear, key, 4);
+        return;
+    }
+    if (!timeEditorOpen()) return;
+    QLabel* const fields[3] = {lblHour, lblMinute, lblSecond};
+    if (key != 13) {
+        EditLabel(fields[EditedField], key, 2);
+        return;
+    }
+    // Enter applies the time only when all three fields hold a time of day.
+    const int limits[3] = {24, 60, 60};
+    for (int i = 0; i < 3; ++i) {
+        bool ok = false;
+        const int value = fields[i]->text().toInt(&ok);
+        if (!ok || value < 0 || value >= limits[i]) {
+            platform::Beep();
+            return;
+        }
+    }
+    ApplyTime();
+}
+
+void TMain::ApplyTime() {
+    const QTime now = platform::Now().time();
+    SelectedDate.Hour = static_cast<std::uint16_t>(now.hour());
+    SelectedDate.Minute = static_cast<std::uint16_t>(now.minute());
+    SelectedDate.Second = static_cast<std::uint16_t>(now.second());
+    SelectedDate.Millisecond = static_cast<std::uint16_t>(now.msec());
+    SelectedDate.Julian = astro::DateToJulian(SelectedDate);
+    const int typed =
+        lblHour->text().toInt() * 3600 + lblMinute->text().toInt() * 60 + lblSecond->text().toInt();
+    ClockOffset = static_cast<double>(typed - SecondsOfDay(SelectedDate)) / SecondsPerDay;
+    Timer1->start();
+    DisplayTimeEditor(false);
+    // The age, the lunation and the apsides follow the new time at once.
+    RecomputeDayData();
+    RefreshPanel();
+}
+
+void TMain::imgTimeButtonMouseUp(Qt::MouseButton, QPoint pos) {
+    if (pos.x() < 87 || pos.x() > 126 || pos.y() < 4 || pos.y() > 19) return;
+    ClockOffset = 0;
+    const QDateTime now = platform::Now();
+    SelectedDate.Day = static_cast<std::uint16_t>(now.date().day());
+    SelectedDate.Month = static_cast<std::uint16_t>(now.date().month());
+    SelectedDate.Year = static_cast<std::uint16_t>(now.date().year());
+    SelectedDate.Hour = static_cast<std::uint16_t>(now.time().hour());
+    SelectedDate.Minute = static_cast<std::uint16_t>(now.time().minute());
+    SelectedDate.Second = static_cast<std::uint16_t>(now.time().second());
+    SelectedDate.Julian = astro::DateToJulian(SelectedDate);
+    ShowSelectedMonth();
+    Timer1->start();
+    DisplayTimeEditor(false);
+    RefreshPanel();
+}

@@ -1,0 +1,403 @@
+// The lunar data panel: values of the shown instant, the two small tables, rise and set
+// times of the selected day, and the principal phases of the shown month.
+#include "astro/fRiseSet.h"
+#include "astro/fSidereal.h"
+#include "ui/Windows.h"
+#include "ui/main/fMain.h"
+#include "ui/main/fMainStyle.h"
+#include "ui/reports/fEclipse.h"
+
+#include <QLabel>
+#include <QPainter>
+#include <QTimer>
+
+#include <cmath>
+#include <utility>
+
+using namespace mainstyle;
+
+namespace {
+
+enum CoordForm { DegreeForm = 0, HourForm = 1 };
+
+QString Q(const std::string& text) {
+    return QString::fromStdString(text);
+}
+
+void ShiftFontSize(QPainter& painter, int points) {
+    QFont font = painter.font();
+    font.setPointSize(font.pointSize() + points);
+    painter.setFont(font);
+}
+
+// One sexagesimal value: sign, whole part with its unit, minutes and seconds.
+void DisplayCoord(QPainter& canvas, int x, CoordForm form, const astro::DmsRec& value, int y,
+                  int secondsX, int minutesX, bool opaque) {
+    ShiftFontSize(canvas, -2);
+    TextOut(canvas, x - 8, y, Q(value.Sign), opaque);
+    ShiftFontSize(canvas, 2);
+    const QString whole = Q(value.Whole);
+    if (form == DegreeForm) {
+        if (whole.size() == 3) x -= 7;
+        TextOut(canvas, x, y, whole, opaque);
+        const int degreeX = x + TextWidth(canvas, whole);
+        ShiftFontSize(canvas, 1);
+        TextOut(canvas, degreeX, y, QStringLiteral("\u00B0"), opaque);
+        ShiftFontSize(canvas, -1);
+        TextOut(canvas, minutesX, y, Q(value.Minutes) + QStringLiteral(" '"), opaque);
+        TextOut(canvas, secondsX, y, Q(value.Seconds) + QStringLiteral(" \""), opaque);
+    } else {
+        TextOut(canvas, x, y, whole + QStringLiteral("h"), opaque);
+        TextOut(canvas, minutesX, y, Q(value.Minutes) + QStringLiteral("m"), opaque);
+        TextOut(canvas, secondsX, y, Q(value.Seconds) + QStringLiteral("s"), opaque);
+    }
+}
+
+// Values on the main canvas: first column 249, minutes 273, seconds 301.
+void DisplayCanvasCoord(QPainter& canvas, CoordForm form, double value, int y) {
+    DisplayCoord(canvas, 249, form, astro::DecimalToDms(value), y, 301, 273, true);
+}
+
+// Values in a small table: columns 10, 34 and 62, drawn with a clear brush.
+void DisplayTableCoord(QPainter& table, CoordForm form, double value, int y) {
+    DisplayCoord(table, 10, form, astro::DecimalToDms(value), y, 62, 34, false);
+}
+
+QLabel* PanelLabel(QWidget* parent, const QString& text, int x, int y, const QColor& colour,
+                   const char* name = nullptr) {
+    auto* label = new QLabel(text, parent);
+    if (name) label->setObjectName(QString::fromLatin1(name));
+    label->setFont(ArialPoints(9));
+    label->setAttribute(Qt::WA_TranslucentBackground);
+    label->setStyleSheet(TransparentLabelStyle(colour));
+    label->move(x, y);
+    label->adjustSize();
+    return label;
+}
+
+TClickLabel* ClickPanelLabel(QWidget* parent, int x, int y, const QColor& colour,
+                             const char* name) {
+    auto* label = new TClickLabel(parent);
+    label->setObjectName(QString::fromLatin1(name));
+    label->setFont(ArialPoints(9));
+    label->setStyleSheet(TransparentLabelStyle(colour));
+    label->move(x, y);
+    return label;
+}
+
+void SetLabelText(QLabel* label, const QString& text) {
+    label->setText(text);
+    label->adjustSize();
+}
+
+} // namespace
+
+void TMain::CreatePanel() {
+    // Static titles of the middle column.
+    const std::pair<const char*, int> titles[] = {
+        {"Visible:", 80},   {"Age:", 94},     {"Distance:", 110},
+        {"R.A.:", 134},     {"Dec.:", 148},   {"Parallax:", 162},
+        {"Diameter:", 176}, {"Apogee:", 204}, {"Perigee:", 218}};
+    for (const auto& [text, y] : titles)
+        PanelLabel(this, QString::fromLatin1(text), 188, y, Yellow);
+
+    // Rise, transit and set of the Moon and the Sun; twilight.
+    lblMoonTitle1 = ClickPanelLabel(this, 150, 300, Aqua, "lblMoonTitle1");
+    lblMoonTitle2 = ClickPanelLabel(this, 150, 316, Aqua, "lblMoonTitle2");
+    lblMoontitle3 = ClickPanelLabel(this, 150, 332, Aqua, "lblMoontitle3");
+    lblMoonValue1 = PanelLabel(this, {}, 212, 300, ValueTextColour, "lblMoonValue1");
+    lblMoonValue2 = PanelLabel(this, {}, 212, 316, ValueTextColour, "lblMoonValue2");
+    lblMoonValue3 = PanelLabel(this, {}, 212, 332, ValueTextColour, "lblMoonValue3");
+    PanelLabel(this, QStringLiteral("Sunrise:"), 32, 300, Aqua);
+    PanelLabel(this, QStringLiteral("Transit:"), 32, 316, Aqua);
+    PanelLabel(this, QStringLiteral("Sunset:"), 32, 332, Aqua);
+    lblSunRise = PanelLabel(this, {}, 94, 300, ValueTextColour, "lblSunRise");
+    lblSunTransit = PanelLabel(this, {}, 94, 316, ValueTextColour, "lblSunTransit");
+    lblSunSet = PanelLabel(this, {}, 94, 332, ValueTextColour, "lblSunSet");
+    PanelLabel(this, QStringLiteral("Start"), 130, 390, Aqua);
+    PanelLabel(this, QStringLiteral("End"), 212, 390, Aqua);
+    PanelLabel(this, QStringLiteral("Civil:"), 32, 404, Aqua);
+    PanelLabel(this, QStringLiteral("Nautical:"), 32, 420, Aqua);
+    PanelLabel(this, QStringLiteral("Astronomical:"), 32, 436, Aqua);
+    lblCivilStart = PanelLabel(this, {}, 130, 404, ValueTextColour, "lblCivilStart");
+    lblCivilEnd = PanelLabel(this, {}, 212, 404, ValueTextColour, "lblCivilEnd");
+    lblNauticalStart = PanelLabel(this, {}, 130, 420, ValueTextColour, "lblNauticalStart");
+    lblNauticalEnd = PanelLabel(this, {}, 212, 420, ValueTextColour, "lblNauticalEnd");
+    lblAstroStart = PanelLabel(this, {}, 130, 436, ValueTextColour, "lblAstroStart");
+    lblAstroEnd = PanelLabel(this, {}, 212, 436, ValueTextColour, "lblAstroEnd");
+
+    // The two small tables.
+    lblLunarAz = PanelLabel(this, {}, 284, 284, Aqua, "lblLunarAz");
+    lblLunarAlt = PanelLabel(this, {}, 284, 300, Aqua, "lblLunarAlt");
+    lblLunarPA = PanelLabel(this, {}, 284, 316, Aqua, "lblLunarPA");
+    lblLunarPhA = PanelLabel(this, {}, 284, 332, Aqua, "lblLunarPhA");
+    PanelLabel(this, QStringLiteral("Az.:"), 284, 390, Aqua);
+    PanelLabel(this, QStringLiteral("Alt.:"), 284, 406, Aqua);
+    PanelLabel(this, QStringLiteral("R.A.:"), 284, 422, Aqua);
+    PanelLabel(this, QStringLiteral("Dec.:"), 284, 438, Aqua);
+    lblLibration =
+        new TClickLabel(this, QRect(380, 264, 13, 17),
+                        QStringLiteral("Switch between the Moon's position and its librations"));
+    lblLibration->setObjectName(QStringLiteral("lblLibration"));
+    lblLibration->setCursor(Qt::PointingHandCursor);
+    connect(lblLibration, &TClickLabel::clicked, this, &TMain::lblLibrationClick);
+    SetMoonTableTitles();
+
+    // The principal phases of the month.
+    for (int i = 0; i < 5; ++i) {
+        imgPhase[i] = new TClickLabel(this, QRect(426, 78 + 32 * i, 30, 30));
+        imgPhase[i]->setObjectName(QStringLiteral("imgPhase%1").arg(i + 1));
+        lblPhase[i] = ClickPanelLabel(this, 466, 88 + 32 * i, Aqua, "lblPhase");
+        lblPhase[i]->setObjectName(QStringLiteral("lblPhase%1").arg(i + 1));
+        for (TClickLabel* control : {imgPhase[i], lblPhase[i]}) {
+            control->setCursor(Qt::PointingHandCursor);
+            connect(control, &TClickLabel::clicked, this,
+                    [this, i] { SelectMajorPhaseDate(lblPhase[i]->text()); });
+        }
+    }
+}
+
+// --- per tick ---
+
+void TMain::RefreshPanel() {
+    const astro::JulianDay instant = EngineInstant();
+    const astro::Observer obs = observer();
+    LastPosition = astro::MoonPosition(instant, obs);
+    const astro::MoonRec& moon = LastPosition.Moon;
+
+    KeepLunationCurrent(instant);
+    {
+        QPainter canvas(&Canvas);
+        canvas.setFont(ArialPoints(9));
+        canvas.setPen(Aqua);
+        DrawPositionValues(canvas, moon);
+        DisplayMoonAge(canvas, astro::MoonAgeDays(instant, Lunation));
+        DisplayPerigeeAndApogee(canvas);
+    }
+    RefreshArea(QRect(180, 78, 240, 160));
+    DrawSunTable(LastPosition.Sun);
+    DrawMoonTable(moon);
+
+    PhaseName = DisplayMoonPhase(instant, moon.IlluminatedPercent);
+    ClockText = (DisplayTime() + PhaseName).left(80);
+    LstText = QStringLiteral("LST: ") + Q(astro::LocalSiderealTimeText(ShownDate(), obs));
+    DrawClockStrip();
+}
+
+void TMain::DrawPositionValues(QPainter& canvas, const astro::MoonRec& moon) {
+    TextOut(canvas, 249, 80, QString::number(moon.IlluminatedPercent) + QStringLiteral("%     "),
+            true);
+    TextOut(canvas, 249, 110,
+            QString::number(static_cast<long long>(std::trunc(moon.DistanceKm))) +
+                QStringLiteral(" km  "),
+            true);
+    DisplayCanvasCoord(canvas, HourForm, moon.Topocentric.RightAscension / 15.0, 134);
+    DisplayCanvasCoord(canvas, DegreeForm, moon.Topocentric.Declination, 148);
+    DisplayCanvasCoord(canvas, DegreeForm, moon.Parallax, 162);
+    DisplayCanvasCoord(canvas, DegreeForm, 2 * moon.SemiDiameter, 176);
+}
+
+void TMain::DrawSunTable(const astro::SunRec& sun) {
+    imgSunParams = imgSunParamsOrig.copy();
+    {
+        QPainter table(&imgSunParams);
+        table.setFont(ArialPoints(9));
+        table.setPen(ValueTextColour);
+        DisplayTableCoord(table, DegreeForm, sun.Azimuth, 3);
+        DisplayTableCoord(table, DegreeForm, sun.Altitude, 19);
+        DisplayTableCoord(table, HourForm, sun.Equatorial.RightAscension / 15.0, 35);
+        DisplayTableCoord(table, DegreeForm, sun.Equatorial.Declination, 51);
+    }
+    QPainter canvas(&Canvas);
+    canvas.drawPixmap(315, 387, imgSunParams);
+    RefreshArea(QRect(QPoint(315, 387), imgSunParams.size()));
+}
+
+void TMain::DrawMoonTable(const astro::MoonRec& moon) {
+    imgMoonParams = imgMoonParamsOrig.copy();
+    {
+        QPainter table(&imgMoonParams);
+        table.setFont(ArialPoints(9));
+        table.setPen(ValueTextColour);
+        const double values[4] = {
+            MoonParamsMode ? moon.Azimuth : moon.Colongitude,
+            MoonParamsMode ? moon.Altitude : moon.LibrationLongitude,
+            MoonParamsMode ? moon.BrightLimbAngle : moon.LibrationLatitude,
+            MoonParamsMode ? moon.PhaseAngle : moon.AxisPositionAngle,
+        };
+        for (int row = 0; row < 4; ++row)
+            DisplayTableCoord(table, DegreeForm, values[row], 4 + 16 * row);
+    }
+    QPainter canvas(&Canvas);
+    canvas.drawPixmap(315, 280, imgMoonParams);
+    RefreshArea(QRect(QPoint(315, 280), imgMoonParams.size()));
+}
+
+// Days, hours and minutes, each two digits with its unit.
+void TMain::DisplayMoonAge(QPainter& canvas, double age) {
+    double v = age;
+    const char* units[3] = {"d", "h", "m"};
+    const int xs[3] = {249, 274, 299};
+    const double scale[3] = {24, 60, 0};
+    for (int i = 0; i < 3; ++i) {
+        const int n = static_cast<int>(std::trunc(v));
+        TextOut(canvas, xs[i], 94, Q(astro::TwoDigits(n)) + QString::fromLatin1(units[i]), true);
+        v = (v - n) * scale[i];
+    }
+}
+
+void TMain::DisplayPerigeeAndApogee(QPainter& canvas) {
+    TextOut(canvas, 249, 204, Q(Apsides.ApogeeTimeText), true);
+    TextOut(canvas, 332, 204, Q(Apsides.ApogeeDistanceText), true);
+    TextOut(canvas, 249, 218, Q(Apsides.PerigeeTimeText), true);
+    TextOut(canvas, 332, 218, Q(Apsides.PerigeeDistanceText), true);
+}
+
+// The phase name for the clock line; draws the Moon on the way.
+QString TMain::DisplayMoonPhase(astro::JulianDay instant, int illuminatedPercent) {
+    const double p = astro::LunationPercent(instant, Lunation);
+    astro::DateTimeRec shown = SelectedDate;
+    shown.Julian = SelectedDate.Julian + ClockOffset;
+    const QString name = Q(std::string(astro::PhaseName(p, shown, Phases, PhaseCount)));
+    DrawMoonGraphic(illuminatedPercent, p);
+    return name;
+}
+
+// --- per day ---
+
+// The new moons around the shown instant and the next apsides, both from the UT instant,
+// so that they agree with the age and with each other in every time zone.
+void TMain::RecomputeDayData() {
+    astro::DateTimeRec at = SelectedDate;
+    at.Julian = EngineInstant();
+    Lunation = astro::NewMoonsAround(at);
+    Apsides = astro::NextApsides(at, observer());
+}
+
+// A clock that runs past a new moon takes the next lunation, so the age never runs beyond it.
+void TMain::KeepLunationCurrent(astro::JulianDay instant) {
+    if (instant >= Lunation.PreviousNewMoon && instant < Lunation.NextNewMoon) return;
+    astro::DateTimeRec at = SelectedDate;
+    at.Julian = instant;
+    Lunation = astro::NewMoonsAround(at);
+}
+
+void TMain::DisplayLunarRiseSetTimes(const astro::DateTimeRec& date) {
+    const astro::RiseSetTimes t = astro::MoonRiseSet(date, observer());
+    std::pair<QString, std::string> rows[3] = {{QStringLiteral("Transit:"), t.Transit},
+                                               {QStringLiteral("Moonrise:"), t.Rise},
+                                               {QStringLiteral("Moonset"), t.Set}};
+    // Three compare-and-swap steps on the texts, in character order.
+    if (rows[0].second > rows[2].second) std::swap(rows[0], rows[2]);
+    if (rows[0].second > rows[1].second) std::swap(rows[0], rows[1]);
+    if (rows[1].second > rows[2].second) std::swap(rows[1], rows[2]);
+    QLabel* titles[3] = {lblMoonTitle1, lblMoonTitle2, lblMoontitle3};
+    QLabel* values[3] = {lblMoonValue1, lblMoonValue2, lblMoonValue3};
+    for (int i = 0; i < 3; ++i) {
+        SetLabelText(titles[i], rows[i].first);
+        SetLabelText(values[i], Q(rows[i].second));
+    }
+}
+
+void TMain::DisplaySolarRiseSetTimes(const astro::DateTimeRec& date) {
+    const astro::Observer obs = observer();
+    const astro::RiseSetTimes sun = astro::SunRiseSet(date, astro::SunriseAltitude, obs);
+    SetLabelText(lblSunRise, Q(sun.Rise));
+    SetLabelText(lblSunTransit, Q(sun.Transit));
+    SetLabelText(lblSunSet, Q(sun.Set));
+    const astro::RiseSetTimes civil = astro::SunRiseSet(date, astro::CivilTwilightAltitude, obs);
+    SetLabelText(lblCivilStart, Q(civil.Rise));
+    SetLabelText(lblCivilEnd, Q(civil.Set));
+    const astro::RiseSetTimes nautical =
+        astro::SunRiseSet(date, astro::NauticalTwilightAltitude, obs);
+    SetLabelText(lblNauticalStart, Q(nautical.Rise));
+    SetLabelText(lblNauticalEnd, Q(nautical.Set));
+    const astro::RiseSetTimes astronomical =
+        astro::SunRiseSet(date, astro::AstronomicalTwilightAltitude, obs);
+    SetLabelText(lblAstroStart, Q(astronomical.Rise));
+    SetLabelText(lblAstroEnd, Q(astronomical.Set));
+}
+
+// --- per month ---
+
+void TMain::DisplayPhaseTimes() {
+    const astro::Observer obs = observer();
+    PhaseCount = astro::MonthPhases(SelectedDate, obs, Phases);
+    EclipseRecord = astro::CheckForEclipse(Phases, PhaseCount, SelectedDate.Year, obs);
+    const bool eclipse = EclipseRecord.Kind != astro::NoEclipse;
+    imgEclipse->setVisible(eclipse);
+    if (!eclipse && Windows().Eclipse && Windows().Eclipse->isVisible()) Windows().Eclipse->hide();
+
+    for (int slot = 0; slot < 5; ++slot) {
+        const bool shown =
+            slot < 3 || (slot == 3 && PhaseCount >= 4) || (slot == 4 && PhaseCount == 5);
+        imgPhase[slot]->setVisible(shown);
+        lblPhase[slot]->setVisible(shown);
+        if (!shown || slot >= PhaseCount) continue; // hidden slots keep their old texts
+        const astro::PhaseEvent& event = Phases[slot];
+        SetLabelText(lblPhase[slot], Q(event.Text));
+        const QPixmap* picture = &imgNewMoon;
+        switch (event.Kind) {
+        case astro::PhaseKind::NewMoon:
+            picture = &imgNewMoon;
+            break;
+        case astro::PhaseKind::LastQuarter:
+            picture = &imgFirstQuarter; // lit on the left
+            break;
+        case astro::PhaseKind::FullMoon:
+            picture = slot == 4 ? &imgBlueMoon : &imgFullMoon;
+            break;
+        case astro::PhaseKind::FirstQuarter:
+            picture = &imgLastQuarter; // lit on the right
+            break;
+        }
+        imgPhase[slot]->setPixmap(*picture);
+    }
+}
+
+void TMain::SelectMajorPhaseDate(const QString& t) {
+    bool okHour = false, okMinute = false, okDay = false;
+    const int hour = t.mid(0, 2).toInt(&okHour);
+    const int minute = t.mid(3, 2).toInt(&okMinute);
+    const int day = t.mid(7, 2).toInt(&okDay);
+    if (!okHour || !okMinute || !okDay || hour > 23 || minute > 59 || day < 1 ||
+        day > astro::DaysInMonth(SelectedDate.Month, SelectedDate.Year))
+        return;
+    SelectedDate.Day = static_cast<std::uint16_t>(day);
+    ClockOffset = (hour * 60 + minute - SelectedDate.Hour * 60 - SelectedDate.Minute) / 1440.0;
+    SelectedDate.Julian = astro::DateToJulian(SelectedDate);
+    ShowSelectedMonth();
+}
+
+void TMain::InvertPhaseIcons() {
+    QTransform halfTurn;
+    halfTurn.rotate(180);
+    for (QPixmap* icon :
+         {&imgFullMoon, &imgNewMoon, &imgFirstQuarter, &imgLastQuarter, &imgBlueMoon})
+        *icon = icon->transformed(halfTurn);
+    PhaseIconsInverted = !PhaseIconsInverted;
+    DisplayPhaseTimes();
+}
+
+void TMain::lblLibrationClick() {
+    MoonParamsMode = !MoonParamsMode;
+    {
+        QPainter canvas(&Canvas);
+        canvas.drawPixmap(315, 280, imgMoonParamsOrig);
+    }
+    RefreshArea(QRect(QPoint(315, 280), imgMoonParamsOrig.size()));
+    SetMoonTableTitles();
+}
+
+void TMain::SetMoonTableTitles() {
+    QLabel* titles[4] = {lblLunarAz, lblLunarAlt, lblLunarPA, lblLunarPhA};
+    static const char* const position[4] = {"Az.:", "Alt.:", "P.A.:", "Ph.A:"};
+    static const char* const libration[4] = {"Co:", "lo:", "bo:", "PAA:"};
+    static const char* const hints[4] = {
+        "Selenographic CoLongitude of the Sun", "Moon's topocentric libration in longitude",
+        "Moon's topocentric libration in latitude", "Position angle of Moon's axis of rotation"};
+    for (int i = 0; i < 4; ++i) {
+        SetLabelText(titles[i], QString::fromLatin1(MoonParamsMode ? position[i] : libration[i]));
+        titles[i]->setToolTip(MoonParamsMode ? QString() : QString::fromLatin1(hints[i]));
+    }
+}

@@ -1,0 +1,71 @@
+#include "ui/main/fMainStyle.h"
+
+#include <QFontMetrics>
+#include <QGuiApplication>
+#include <QPainter>
+#include <QScreen>
+
+#include <algorithm>
+#include <cmath>
+
+namespace mainstyle {
+
+double FontScale() {
+    static const double scale = [] {
+        const QScreen* screen = QGuiApplication::primaryScreen();
+        const double dpi = screen ? screen->logicalDotsPerInch() : 96.0;
+        return dpi > 0 ? 96.0 / dpi : 1.0;
+    }();
+    return scale;
+}
+
+int ScaledPointSize(double nominal) {
+    // nearbyint rounds halves to even in the default rounding mode.
+    return static_cast<int>(std::nearbyint(FontScale() * nominal));
+}
+
+QFont ArialPoints(double nominalPoints, bool bold) {
+    QFont font(QStringLiteral("Arial"));
+    font.setPointSize(std::max(1, ScaledPointSize(nominalPoints)));
+    font.setBold(bold);
+    return font;
+}
+
+QFont ArialPixels(int pixels, bool bold) {
+    QFont font(QStringLiteral("Arial"));
+    font.setPixelSize(pixels);
+    font.setBold(bold);
+    return font;
+}
+
+QPixmap LoadPicture(const QString& name, QSize fallbackSize,
+                    const std::function<void(QPainter&, QSize)>& paintFallback) {
+    QPixmap picture(QStringLiteral(":/") + name);
+    if (!picture.isNull()) return picture;
+    QPixmap fallback(fallbackSize);
+    fallback.fill(Qt::black);
+    if (paintFallback) {
+        QPainter painter(&fallback);
+        paintFallback(painter, fallbackSize);
+    }
+    return fallback;
+}
+
+void TextOut(QPainter& painter, int x, int y, const QString& text, bool opaque,
+             const QColor& background) {
+    const QFontMetrics metrics = painter.fontMetrics();
+    if (opaque)
+        painter.fillRect(QRect(x, y, metrics.horizontalAdvance(text), metrics.height()),
+                         background);
+    painter.drawText(x, y + metrics.ascent(), text);
+}
+
+int TextWidth(const QPainter& painter, const QString& text) {
+    return painter.fontMetrics().horizontalAdvance(text);
+}
+
+QString TransparentLabelStyle(const QColor& colour) {
+    return QStringLiteral("background: transparent; color: %1;").arg(colour.name());
+}
+
+} // namespace mainstyle

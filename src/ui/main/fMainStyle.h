@@ -1,0 +1,47 @@
+// Fonts, colours, pictures and text drawing shared by the main window and its popups.
+#pragma once
+
+#include <QColor>
+#include <QFont>
+#include <QPixmap>
+#include <QString>
+
+#include <functional>
+
+class QPainter;
+
+namespace mainstyle {
+
+inline const QColor Aqua{0, 255, 255};
+inline const QColor Yellow{255, 255, 0};
+inline const QColor Navy{0, 0, 128};
+inline const QColor ValueTextColour{255, 255, 176};
+inline const QColor HeadingColour{60, 60, 60};
+inline const QColor HeadingShadowColour{210, 210, 210};
+inline const QColor ShadingColour{30, 30, 30};
+
+// 96 / the screen's pixels per inch, computed once.
+double FontScale();
+// A nominal point size scaled by FontScale, rounded to the nearest (halves to even).
+int ScaledPointSize(double nominal);
+// Arial at a nominal point size (scaled), regular or bold.
+QFont ArialPoints(double nominalPoints, bool bold = false);
+// Arial at a size in pixels (not scaled: the pictures are in pixels too).
+QFont ArialPixels(int pixels, bool bold = false);
+
+// The embedded picture ":/<name>"; when it is missing, a picture of `fallbackSize` painted by
+// `paintFallback` (so the window still looks complete before the artwork lands).
+QPixmap LoadPicture(const QString& name, QSize fallbackSize,
+                    const std::function<void(QPainter&, QSize)>& paintFallback);
+
+// Draws `text` with its top-left corner at (x, y), as the window canvases do. When `opaque`,
+// the text's cell is first filled with `background` so that it overwrites an older text.
+void TextOut(QPainter& painter, int x, int y, const QString& text, bool opaque = false,
+             const QColor& background = Qt::black);
+// Width of `text` in the painter's current font.
+int TextWidth(const QPainter& painter, const QString& text);
+
+// Style sheet of a transparent label with a text colour.
+QString TransparentLabelStyle(const QColor& colour);
+
+} // namespace mainstyle

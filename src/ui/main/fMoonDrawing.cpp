@@ -1,0 +1,84 @@
+#include "ui/main/fMoonDrawing.h"
+
+#include "settings/ObserverSettings.h"
+#include "ui/main/fMain.h"
+#include "ui/main/fMainStyle.h"
+
+#include <QPainter>
+#include <QTransform>
+
+#include <cmath>
+#include <cstdlib>
+
+namespace {
+
+constexpr int CentreX = 78;
+constexpr int Top = 3;
+constexpr int Bottom = 154;
+
+// The half of the ellipse of half-width |e| between the top and the bottom of the disc: the
+// left half (drawn counter-clockwise from the top) or the right half (from the bottom).
+void HalfEllipse(QPainter& painter, int e, bool leftHalf) {
+    const int half = std::abs(e);
+    const QRect box(CentreX - half, Top, 2 * half, Bottom - Top);
+    painter.drawArc(box, (leftHalf ? 90 : 270) * 16, 180 * 16);
+}
+
+} // namespace
+
+void ShadeMoonPicture(QPixmap& picture, int q, double p) {
+    QPainter painter(&picture);
+    painter.setPen(QPen(mainstyle::ShadingColour, 1));
+    painter.setBrush(Qt::NoBrush);
+    const int b = 75 - static_cast<int>(std::trunc((100 - q) * 150 / 100.0));
+    const bool waxing = p < 50;
+    // The dark side: left halves while waxing, right halves while waning.
+    for (int e = b; e <= 75; ++e)
+        HalfEllipse(painter, e, waxing);
+    if (b <= 0)
+        painter.drawLine(waxing ? CentreX - 1 : CentreX, Top, waxing ? CentreX - 1 : CentreX,
+                         Bottom);
+    if (b < 0) {
+        // A crescent: the dark side reaches over the centre line to the terminator.
+        painter.drawLine(waxing ? CentreX : CentreX - 1, Top, waxing ? CentreX : CentreX - 1,
+                         Bottom);
+        for (int k = 0; k <= -b; ++k)
+            HalfEllipse(painter, k, !waxing);
+    }
+}
+
+bool MoonTurned(bool south, bool telescope) {
+    return south != telescope;
+}
+
+void TMain::DrawMoonGraphic(int illuminatedPercent, double lunationPercent) {
+    const bool waxing = lunationPercent < 50;
+    // The shading changes only with the whole percent and the side; most ticks reuse it.
+    if (illuminatedPercent != drawnIlluminated_ || waxing != drawnWaxing_) {
+        imgMoon = imgMoonOriginal.copy();
+        ShadeMoonPicture(imgMoon, illuminatedPercent, lunationPercent);
+        drawnIlluminated_ = illuminatedPercent;
+        drawnWaxing_ = waxing;
+    }
+    DrawMoon();
+}
+
+void TMain::DrawMoon() {
+    const bool south = ObserverSettings.LatDir == QLatin1String("South");
+    const QRect target(26, 80, 156, 156);
+    {
+        QPainter canvas(&Canvas);
+        if (MoonTurned(south, OpticsView == 1)) {
+            canvas.drawImage(target.topLeft(), imgMoon.toImage().mirrored(true, true));
+        } else {
+            canvas.drawPixmap(target.topLeft(), imgMoon);
+        }
+    }
+    RefreshArea(target);
+}
+
+void TMain::imgOpticsClick() {
+    OpticsView = OpticsView == 0 ? 1 : 0;
+    imgOptics->setPixmap(OpticsView == 1 ? imgTelescope : imgBinoculars);
+    DrawMoon();
+}
