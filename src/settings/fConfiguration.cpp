@@ -1,19 +1,474 @@
 #include "settings/fConfiguration.h"
 
-#include <QPainter>
+#include "platform/Platform.h"
+#include "settings/ObserverSettings.h"
+#include "settings/TSpinButton.h"
+#include "ui/Windows.h"
+#include "ui/frame/NumericKeyFilter.h"
+#include "ui/main/fMain.h"
+#include "ui/main/fMainStyle.h"
 
-TConfiguration::TConfiguration(QWidget* parent) : TFrame(parent) {
-    setFixedSize(284, 400);
-    setWindowTitle(QStringLiteral("Configuration"));
-    addTitleLabel(QRect(20, 4, 284 - 60, 23));
-    addExitLabel(QRect(284 - 26, 8, 13, 15));
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QFocusEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPainter>
+#include <QTimer>
+
+#include <algorithm>
+
+using namespace mainstyle;
+
+namespace {
+
+constexpr int TimeZoneCount = 49;
+constexpr int UtIndex = 24;
+const QString Laser = QStringLiteral("Laser");
+const QString BWInkjet = QStringLiteral("BW Inkjet");
+const QString ColourInkjet = QStringLiteral("Colour Inkjet");
+
+const char* const DayOrders[] = {"Sunday - Saturday",   "Monday - Sunday",      "Tuesday - Monday",
+                                 "Wednesday - Tuesday", "Thursday - Wednesday", "Friday - Thursday",
+                                 "Saturday - Friday"};
+
+QString ValueBoxStyle(const char* kind) {
+    return QStringLiteral("%1 { background: rgb(255, 255, 176); color: black; }")
+        .arg(QLatin1String(kind));
 }
 
-void TConfiguration::paintEvent(QPaintEvent*) {
-    QPainter painter(this);
-    painter.fillRect(rect(), Qt::black);
-    painter.setPen(QColor(0, 255, 255));
-    painter.drawRect(rect().adjusted(0, 0, -1, -1));
-    painter.drawText(QRect(0, 4, width(), 23), Qt::AlignCenter, windowTitle());
-    painter.drawText(QRect(width() - 26, 8, 13, 15), Qt::AlignCenter, QStringLiteral("x"));
+QLabel* StaticLabel(QWidget* parent, const QString& text, int x, int y) {
+    auto* label = new QLabel(text, parent);
+    label->setFont(ArialPixels(11));
+    label->setStyleSheet(TransparentLabelStyle(Aqua));
+    label->adjustSize();
+    label->move(x, y);
+    return label;
+}
+
+QLineEdit* NumberEdit(QWidget* parent, const QRect& geometry, int maxLength) {
+    auto* edit = new QLineEdit(parent);
+    edit->setGeometry(geometry);
+    edit->setMaxLength(maxLength);
+    edit->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    InstallNumericKeyFilter(edit, 0);
+    return edit;
+}
+
+QLabel* DirectionPanel(QWidget* parent, const QRect& geometry) {
+    auto* panel = new QLabel(parent);
+    panel->setGeometry(geometry);
+    panel->setAlignment(Qt::AlignCenter);
+    panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    return panel;
+}
+
+QComboBox* ListBox(QWidget* parent, const QRect& geometry, const QStringList& entries) {
+    auto* list = new QComboBox(parent);
+    list->setEditable(true);
+    list->setInsertPolicy(QComboBox::NoInsert);
+    list->addItems(entries);
+    list->setGeometry(geometry);
+    list->setMaxVisibleItems(12);
+    return list;
+}
+
+// A typed entry matches a list entry whatever its case and blanks ("gmt+5:30" does not, but
+// "gmt + 05:30" and "GMT+05:30" do).
+QString Comparable(const QString& text) {
+    QString out;
+    for (QChar c : text)
+        if (!c.isSpace()) out += c.toUpper();
+    return out;
+}
+
+// The entry the list's text names; a text that names none keeps the list's last choice.
+int ChosenIndex(const QComboBox& list) {
+    const QString typed = Comparable(list.currentText());
+    for (int i = 0; i < list.count(); ++i)
+        if (Comparable(list.itemText(i)) == typed) return i;
+    return std::max(list.currentIndex(), 0);
+}
+
+QPixmap RadioFallback(bool set) {
+    return LoadPicture(set ? QStringLiteral("radio_set.png") : QStringLiteral("radio_unset.png"),
+                       QSize(13, 13), [set](QPainter& p, QSize size) {
+                           p.setRenderHint(QPainter::Antialiasing);
+                           p.setPen(Aqua);
+                           p.setBrush(Qt::black);
+                           p.drawEllipse(QRectF(0.5, 0.5, size.width() - 1, size.height() - 1));
+                           if (!set) return;
+                           p.setBrush(Aqua);
+                           p.drawEllipse(QRectF(3.5, 3.5, size.width() - 7, size.height() - 7));
+                       });
+}
+
+QString Cut(const QString& text, int capacity) {
+    return text.left(capacity);
+}
+
+} // namespace
+
+TConfiguration::TConfiguration(QWidget* parent) : TFrame(parent) {
+    setWindowTitle(QStringLiteral("Configuration"));
+    setBackground(
+        LoadPicture(QStringLiteral("config.jpg"), QSize(284, 400), [](QPainter& p, QSize size) {
+            p.fillRect(QRect(QPoint(0, 0), size), QColor(20, 30, 90));
+            for (const QRect& group : {QRect(10, 52, 264, 94), QRect(10, 154, 264, 64),
+                                       QRect(10, 292, 264, 38), QRect(10, 338, 264, 46)})
+                p.fillRect(group, Qt::black);
+            p.setPen(QColor(220, 220, 255));
+            p.drawText(QRect(40, 10, 204, 23), Qt::AlignCenter, QStringLiteral("Configuration"));
+            p.drawText(QRect(257, 14, 15, 15), Qt::AlignCenter, QStringLiteral("x"));
+        }));
+    setFixedSize(284, 400);
+    addTitleLabel(QRect(40, 10, 204, 23));
+    addExitLabel(QRect(258, 14, 13, 15));
+
+    imgRBSet = RadioFallback(true);
+    imgRBUnset = RadioFallback(false);
+
+    CreateStaticLabels();
+    CreatePositionRows();
+    CreateListRows();
+    CreatePrinterRow();
+    SetTabOrder();
+}
+
+void TConfiguration::CreateStaticLabels() {
+    StaticLabel(this, QStringLiteral("Latitude:"), 20, 66);
+    StaticLabel(this, QStringLiteral("Longitude:"), 20, 94);
+    StaticLabel(this, QStringLiteral("Location:"), 20, 120);
+    StaticLabel(this, QStringLiteral("Day Order:"), 20, 168);
+    StaticLabel(this, QStringLiteral("Date Format:"), 20, 192);
+    StaticLabel(this, QStringLiteral("Timezone:"), 20, 306);
+    StaticLabel(this, QStringLiteral("DST:"), 210, 306);
+}
+
+void TConfiguration::CreatePositionRows() {
+    txtLatDeg = NumberEdit(this, QRect(90, 63, 30, 20), 2);
+    txtLatMin = NumberEdit(this, QRect(124, 63, 24, 20), 2);
+    txtLatSec = NumberEdit(this, QRect(152, 63, 24, 20), 2);
+    pNSDirection = DirectionPanel(this, QRect(180, 63, 50, 20));
+    NSSpinButton = new TSpinButton(this, QRect(234, 62, 15, 22));
+
+    txtLongDeg = NumberEdit(this, QRect(90, 91, 30, 20), 3);
+    txtLongMin = NumberEdit(this, QRect(124, 91, 24, 20), 2);
+    txtLongSec = NumberEdit(this, QRect(152, 91, 24, 20), 2);
+    pEWDirection = DirectionPanel(this, QRect(180, 91, 50, 20));
+    EWSpinButton = new TSpinButton(this, QRect(234, 90, 15, 22));
+
+    txtLocation = new QLineEdit(this);
+    txtLocation->setGeometry(90, 117, 174, 20);
+    txtLocation->setMaxLength(40);
+
+    fields_[0] = {txtLatDeg, 2, 90, "Latitude degrees"};
+    fields_[1] = {txtLatMin, 2, 59, "Latitude minutes"};
+    fields_[2] = {txtLatSec, 2, 59, "Latitude seconds"};
+    fields_[3] = {txtLongDeg, 3, 180, "Longitude degrees"};
+    fields_[4] = {txtLongMin, 2, 59, "Longitude minutes"};
+    fields_[5] = {txtLongSec, 2, 59, "Longitude seconds"};
+    for (const NumberField& f : fields_) {
+        f.edit->setStyleSheet(ValueBoxStyle("QLineEdit"));
+        f.edit->installEventFilter(this);
+    }
+    txtLocation->setStyleSheet(ValueBoxStyle("QLineEdit"));
+    pNSDirection->setStyleSheet(ValueBoxStyle("QLabel"));
+    pEWDirection->setStyleSheet(ValueBoxStyle("QLabel"));
+
+    connect(NSSpinButton, &TSpinButton::upClick, this, &TConfiguration::NSSpinButtonUpClick);
+    connect(NSSpinButton, &TSpinButton::downClick, this, &TConfiguration::NSSpinButtonDownClick);
+    connect(EWSpinButton, &TSpinButton::upClick, this, &TConfiguration::EWSpinButtonUpClick);
+    connect(EWSpinButton, &TSpinButton::downClick, this, &TConfiguration::EWSpinButtonDownClick);
+}
+
+void TConfiguration::CreateListRows() {
+    QStringList days;
+    for (const char* d : DayOrders)
+        days << QString::fromLatin1(d);
+    cmbDayOrder = ListBox(this, QRect(100, 164, 164, 21), days);
+    cmbDateFormat = ListBox(this, QRect(100, 188, 164, 21),
+                            {QStringLiteral("DD/MM/YYYY"), QStringLiteral("MM/DD/YYYY")});
+    QStringList zones;
+    for (int i = 0; i < TimeZoneCount; ++i)
+        zones << TimeZoneText(i);
+    cmbTimeZone = ListBox(this, QRect(86, 302, 114, 21), zones);
+    for (QComboBox* list : {cmbDayOrder, cmbDateFormat, cmbTimeZone})
+        list->setStyleSheet(ValueBoxStyle("QComboBox"));
+
+    chkDaylightSavings = new QCheckBox(this);
+    chkDaylightSavings->setGeometry(240, 304, 18, 18);
+}
+
+void TConfiguration::CreatePrinterRow() {
+    struct Radio {
+        TClickLabel*& picture;
+        TClickLabel*& caption;
+        const char* text;
+        int x;
+        void (TConfiguration::*pictureClick)();
+        void (TConfiguration::*captionClick)();
+    };
+    const Radio radios[] = {
+        {imgLaser, lblLaser, "Laser", 20, &TConfiguration::imgLaserClick,
+         &TConfiguration::lblLaserClick},
+        {imgBWInkjet, lblBWInkjet, "B/W Inkjet", 88, &TConfiguration::imgBWInkjetClick,
+         &TConfiguration::lblBWInkjetClick},
+        {imgColourInkjet, lblColourPrinter, "Colour Inkjet", 176,
+         &TConfiguration::imgColourInkjetClick, &TConfiguration::lblColourPrinterClick},
+    };
+    for (const Radio& r : radios) {
+        r.picture = new TClickLabel(this, QRect(r.x, 351, 13, 13));
+        r.picture->setPixmap(imgRBUnset);
+        r.picture->setCursor(Qt::PointingHandCursor);
+        r.caption = new TClickLabel(this, QRect(r.x + 17, 350, 70, 15));
+        r.caption->setText(QString::fromLatin1(r.text));
+        r.caption->setFont(ArialPixels(11));
+        r.caption->setStyleSheet(TransparentLabelStyle(Aqua));
+        r.caption->setCursor(Qt::PointingHandCursor);
+        connect(r.picture, &TClickLabel::clicked, this, r.pictureClick);
+        connect(r.caption, &TClickLabel::clicked, this, r.captionClick);
+    }
+}
+
+void TConfiguration::SetTabOrder() {
+    QWidget* const order[] = {txtLatDeg,         txtLatMin,   txtLatSec,     NSSpinButton,
+                              txtLongDeg,        txtLongMin,  txtLongSec,    EWSpinButton,
+                              txtLocation,       cmbDayOrder, cmbDateFormat, cmbTimeZone,
+                              chkDaylightSavings};
+    for (std::size_t i = 1; i < std::size(order); ++i)
+        setTabOrder(order[i - 1], order[i]);
+}
+
+QString TConfiguration::TimeZoneText(int index) {
+    if (index == UtIndex) return QStringLiteral("GMT");
+    const int minutes = (index - UtIndex) * 30;
+    const int size = std::abs(minutes);
+    return QStringLiteral("GMT %1 %2:%3")
+        .arg(minutes < 0 ? QLatin1Char('-') : QLatin1Char('+'))
+        .arg(size / 60, 2, 10, QLatin1Char('0'))
+        .arg(size % 60, 2, 10, QLatin1Char('0'));
+}
+
+bool TConfiguration::IsMarked(const TClickLabel* radio) const {
+    return radio && radio->pixmap().cacheKey() == imgRBSet.cacheKey();
+}
+
+// --- showing and filling ------------------------------------------------------------------
+
+void TConfiguration::FormShow() {
+    if (const TMain* main = Windows().Main)
+        move(Clamp(CentredOn(*main, size()), size(), screenSize(), ClampOrder::LeftFirst));
+    FormActivate();
+}
+
+void TConfiguration::FormActivate() {
+    if (filled_) return;
+    filled_ = true;
+    const TObserverSettings& s = ObserverSettings;
+    txtLocation->setText(s.Location);
+    txtLatDeg->setText(s.LatDeg);
+    txtLatMin->setText(s.LatMin);
+    txtLatSec->setText(s.LatSec);
+    txtLongDeg->setText(s.LongDeg);
+    txtLongMin->setText(s.LongMin);
+    txtLongSec->setText(s.LongSec);
+    pNSDirection->setText(s.LatDir);
+    pEWDirection->setText(s.LongDir);
+    cmbDayOrder->setCurrentIndex(std::clamp<int>(s.DayOrder, 0, cmbDayOrder->count() - 1));
+    cmbDateFormat->setCurrentIndex(std::clamp<int>(s.DateLayoutIdx, 0, 1));
+    chkDaylightSavings->setChecked(s.DaylightSavings);
+    cmbTimeZone->setCurrentIndex(
+        std::clamp(static_cast<int>(s.TimeZoneIndex), 0, TimeZoneCount - 1));
+    ChoosePrinterType(s.PrinterType);
+}
+
+void TConfiguration::changeEvent(QEvent* event) {
+    TFrame::changeEvent(event);
+    if (event->type() == QEvent::ActivationChange && isActiveWindow()) FormActivate();
+}
+
+void TConfiguration::hideEvent(QHideEvent* event) {
+    TFrame::hideEvent(event);
+    filled_ = false;
+}
+
+// --- position -----------------------------------------------------------------------------
+
+void TConfiguration::NSSpinButtonUpClick() {
+    pNSDirection->setText(pNSDirection->text() == QStringLiteral("North")
+                              ? QStringLiteral("South")
+                              : QStringLiteral("North"));
+}
+
+void TConfiguration::NSSpinButtonDownClick() {
+    NSSpinButtonUpClick();
+}
+
+void TConfiguration::EWSpinButtonUpClick() {
+    pEWDirection->setText(pEWDirection->text() == QStringLiteral("East") ? QStringLiteral("West")
+                                                                         : QStringLiteral("East"));
+}
+
+void TConfiguration::EWSpinButtonDownClick() {
+    EWSpinButtonUpClick();
+}
+
+const TConfiguration::NumberField* TConfiguration::FieldOf(const QObject* edit) const {
+    for (const NumberField& f : fields_)
+        if (f.edit == edit) return &f;
+    return nullptr;
+}
+
+namespace {
+bool InRange(const QString& text, int highest) {
+    bool ok = false;
+    const int value = text.toInt(&ok, 10);
+    return ok && value >= 0 && value <= highest;
+}
+} // namespace
+
+bool TConfiguration::LeaveNumberEdit(const NumberField& field) {
+    const QString text = field.edit->text();
+    if (text.size() < field.width) field.edit->setText(text.rightJustified(field.width, '0'));
+    if (InRange(field.edit->text(), field.highest)) return true;
+    Refuse(field);
+    return false;
+}
+
+// A position out of range would quietly spoil every computation, so it is not taken: the user
+// is told the field's range and the edit gets the focus back, keeping its text.
+void TConfiguration::Refuse(const NumberField& field) {
+    refusing_ = true;
+    platform::ShowMessage(this, QStringLiteral("%1 must be a number from 0 to %2.")
+                                    .arg(QLatin1String(field.name))
+                                    .arg(field.highest));
+    refusing_ = false;
+    QLineEdit* edit = field.edit;
+    // The focus may still be on its way to the next control; take it back once it has arrived.
+    QTimer::singleShot(0, edit, [edit] {
+        edit->setFocus(Qt::OtherFocusReason);
+        edit->selectAll();
+    });
+    edit->setFocus(Qt::OtherFocusReason);
+}
+
+const TConfiguration::NumberField* TConfiguration::FirstFieldOutOfRange() const {
+    for (const NumberField& f : fields_)
+        if (!InRange(f.edit->text(), f.highest)) return &f;
+    return nullptr;
+}
+
+bool TConfiguration::txtLatDegExit() {
+    return LeaveNumberEdit(fields_[0]);
+}
+bool TConfiguration::txtLatMinExit() {
+    return LeaveNumberEdit(fields_[1]);
+}
+bool TConfiguration::txtLatSecExit() {
+    return LeaveNumberEdit(fields_[2]);
+}
+bool TConfiguration::txtLongDegExit() {
+    return LeaveNumberEdit(fields_[3]);
+}
+bool TConfiguration::txtLongMinExit() {
+    return LeaveNumberEdit(fields_[4]);
+}
+bool TConfiguration::txtLongSecExit() {
+    return LeaveNumberEdit(fields_[5]);
+}
+
+// Leaving a number edit for another control of the window runs its exit handler; losing the
+// focus because another window came up (a message, another program) does not.
+bool TConfiguration::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::FocusOut && !refusing_) {
+        const auto reason = static_cast<QFocusEvent*>(event)->reason();
+        const NumberField* field = FieldOf(watched);
+        if (field && reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason)
+            LeaveNumberEdit(*field);
+    }
+    return TFrame::eventFilter(watched, event);
+}
+
+// --- printer type -------------------------------------------------------------------------
+
+// Any type other than the two inkjets marks Laser; the chosen type stays as given.
+void TConfiguration::ChoosePrinterType(const QString& type) {
+    PrinterType = Cut(type, 15);
+    const bool bw = type == BWInkjet;
+    const bool colour = type == ColourInkjet;
+    imgLaser->setPixmap(!bw && !colour ? imgRBSet : imgRBUnset);
+    imgBWInkjet->setPixmap(bw ? imgRBSet : imgRBUnset);
+    imgColourInkjet->setPixmap(colour ? imgRBSet : imgRBUnset);
+}
+
+void TConfiguration::imgLaserClick() {
+    ChoosePrinterType(Laser);
+}
+void TConfiguration::imgBWInkjetClick() {
+    ChoosePrinterType(BWInkjet);
+}
+void TConfiguration::imgColourInkjetClick() {
+    ChoosePrinterType(ColourInkjet);
+}
+void TConfiguration::lblLaserClick() {
+    imgLaserClick();
+}
+void TConfiguration::lblBWInkjetClick() {
+    imgBWInkjetClick();
+}
+void TConfiguration::lblColourPrinterClick() {
+    imgColourInkjetClick();
+}
+
+// --- saving and closing -------------------------------------------------------------------
+
+void TConfiguration::lblExitClick() {
+    for (const NumberField& f : fields_)
+        if (f.edit->text().size() < f.width)
+            f.edit->setText(f.edit->text().rightJustified(f.width, '0'));
+    if (const NumberField* bad = FirstFieldOutOfRange()) {
+        Refuse(*bad);
+        return;
+    }
+    SaveIntoSettings();
+    // The store may not exist (removed while the program runs): the values still apply.
+    settingsstore::SaveConfiguration(ObserverSettings);
+    close();
+}
+
+void TConfiguration::SaveIntoSettings() {
+    TObserverSettings& s = ObserverSettings;
+    s.LatDeg = Cut(txtLatDeg->text(), 3);
+    s.LatMin = Cut(txtLatMin->text(), 2);
+    s.LatSec = Cut(txtLatSec->text(), 2);
+    if (pNSDirection->text() != s.LatDir)
+        if (TMain* main = Windows().Main) main->InvertPhaseIcons();
+    s.LatDir = Cut(pNSDirection->text(), 5);
+    s.LongDeg = Cut(txtLongDeg->text(), 3);
+    s.LongMin = Cut(txtLongMin->text(), 2);
+    s.LongSec = Cut(txtLongSec->text(), 2);
+    s.LongDir = Cut(pEWDirection->text(), 5);
+    s.Location = Cut(txtLocation->text(), 64);
+    s.DayOrder = static_cast<std::uint8_t>(ChosenIndex(*cmbDayOrder));
+    s.DateLayoutIdx = static_cast<std::uint8_t>(ChosenIndex(*cmbDateFormat));
+    s.DateFormat = Cut(cmbDateFormat->currentText(), 12);
+    s.TimeZoneIndex = ChosenIndex(*cmbTimeZone);
+    s.DaylightSavings = chkDaylightSavings->isChecked();
+    s.PrinterType = PrinterType;
+}
+
+void TConfiguration::closeEvent(QCloseEvent* event) {
+    TFrame::closeEvent(event);
+    FormClose();
+}
+
+void TConfiguration::FormClose() {
+    TMain* main = Windows().Main;
+    if (!main) return;
+    main->DaylightMinutes = DaylightSavingMinutes(ObserverSettings);
+    main->ZoneMinutes = ZoneMinutes(ObserverSettings);
+    main->SetDayTitles(ObserverSettings.DayOrder);
+    main->RefreshLatAndLong();
 }

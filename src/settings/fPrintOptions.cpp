@@ -1,19 +1,159 @@
 #include "settings/fPrintOptions.h"
 
-#include <QPainter>
+#include "platform/Platform.h"
+#include "print/fPrintCalendar.h"
+#include "settings/ObserverSettings.h"
+#include "settings/TSpinButton.h"
+#include "ui/Windows.h"
+#include "ui/frame/NumericKeyFilter.h"
+#include "ui/main/fMain.h"
+#include "ui/main/fMainStyle.h"
 
-TPrintOptions::TPrintOptions(QWidget* parent) : TFrame(parent) {
-    setFixedSize(220, 260);
-    setWindowTitle(QStringLiteral("Print Options"));
-    addTitleLabel(QRect(20, 4, 220 - 60, 23));
-    addExitLabel(QRect(220 - 26, 8, 13, 15));
+#include <QCheckBox>
+#include <QFocusEvent>
+#include <QLineEdit>
+#include <QPainter>
+#include <QRegularExpressionValidator>
+
+#include <algorithm>
+
+using namespace mainstyle;
+
+namespace {
+
+constexpr int HighestDensity = 100;
+
+QCheckBox* OptionBox(QWidget* parent, int y) {
+    auto* box = new QCheckBox(parent);
+    box->setGeometry(30, y, 13, 13);
+    return box;
 }
 
-void TPrintOptions::paintEvent(QPaintEvent*) {
-    QPainter painter(this);
-    painter.fillRect(rect(), Qt::black);
-    painter.setPen(QColor(0, 255, 255));
-    painter.drawRect(rect().adjusted(0, 0, -1, -1));
-    painter.drawText(QRect(0, 4, width(), 23), Qt::AlignCenter, windowTitle());
-    painter.drawText(QRect(width() - 26, 8, 13, 15), Qt::AlignCenter, QStringLiteral("x"));
+void PaintFallback(QPainter& p, QSize size) {
+    p.fillRect(QRect(QPoint(0, 0), size), QColor(20, 30, 90));
+    p.fillRect(14, 56, 192, 96, Qt::black);
+    p.fillRect(14, 160, 192, 40, Qt::black);
+    p.fillRect(62, 210, 99, 29, QColor(40, 50, 120));
+    p.setPen(QColor(220, 220, 255));
+    p.drawText(QRect(30, 12, 160, 26), Qt::AlignCenter, QStringLiteral("Print Options"));
+    p.drawText(QRect(62, 210, 99, 29), Qt::AlignCenter, QStringLiteral("OK"));
+    p.setPen(Aqua);
+    const char* const captions[] = {"Daily Phases", "Major Phases", "Moon's Rise/Transit/Set Times",
+                                    "Sun's Rise/Transit/Set Times"};
+    for (int i = 0; i < 4; ++i)
+        p.drawText(50, 81 + 20 * i, QString::fromLatin1(captions[i]));
+    p.drawText(QRect(14, 170, 124, 21), Qt::AlignRight | Qt::AlignVCenter,
+               QStringLiteral("Daily Phase Density:"));
+}
+
+} // namespace
+
+TPrintOptions::TPrintOptions(QWidget* parent) : TFrame(parent) {
+    setWindowTitle(QStringLiteral("Print Options"));
+    setBackground(LoadPicture(QStringLiteral("printoptions.jpg"), QSize(220, 260), PaintFallback));
+    setFixedSize(220, 260);
+
+    chkDailyPhases = OptionBox(this, 70);
+    chkMajorPhases = OptionBox(this, 90);
+    chkMoonTimes = OptionBox(this, 110);
+    chkSunTimes = OptionBox(this, 130);
+
+    txtDensity = new QLineEdit(this);
+    txtDensity->setGeometry(142, 170, 27, 21);
+    txtDensity->setMaxLength(3);
+    txtDensity->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    txtDensity->setStyleSheet(
+        QStringLiteral("QLineEdit { background: rgb(255, 255, 176); color: black; }"));
+    // Digits only, typed or pasted; Backspace still edits.
+    InstallNumericKeyFilter(txtDensity, 0);
+    txtDensity->setValidator(new QRegularExpressionValidator(
+        QRegularExpression(QStringLiteral("[0-9]{0,3}")), txtDensity));
+    txtDensity->installEventFilter(this);
+
+    DensitySpinButton = new TSpinButton(this, QRect(171, 170, 15, 19));
+    connect(DensitySpinButton, &TSpinButton::upClick, this,
+            &TPrintOptions::DensitySpinButtonUpClick);
+    connect(DensitySpinButton, &TSpinButton::downClick, this,
+            &TPrintOptions::DensitySpinButtonDownClick);
+
+    lblOK = new TClickLabel(this, QRect(62, 210, 99, 29));
+    lblOK->setCursor(Qt::PointingHandCursor);
+    connect(lblOK, &TClickLabel::clicked, this, &TPrintOptions::lblOKClick);
+
+    setTabOrder(chkDailyPhases, chkMajorPhases);
+    setTabOrder(chkMajorPhases, chkMoonTimes);
+    setTabOrder(chkMoonTimes, chkSunTimes);
+    setTabOrder(chkSunTimes, txtDensity);
+    setTabOrder(txtDensity, DensitySpinButton);
+}
+
+void TPrintOptions::FormShow() {
+    if (const TMain* main = Windows().Main) move(CentredOn(*main, size()));
+    FormActivate();
+}
+
+void TPrintOptions::FormActivate() {
+    if (filled_) return;
+    filled_ = true;
+    const TObserverSettings& s = ObserverSettings;
+    chkDailyPhases->setChecked(s.PrintDailyPhases);
+    chkMajorPhases->setChecked(s.PrintMajorPhases);
+    chkMoonTimes->setChecked(s.PrintLunarTimes);
+    chkSunTimes->setChecked(s.PrintSunTimes);
+    SetDensity(std::min<int>(s.PhaseDensity, HighestDensity));
+}
+
+void TPrintOptions::changeEvent(QEvent* event) {
+    TFrame::changeEvent(event);
+    if (event->type() == QEvent::ActivationChange && isActiveWindow()) FormActivate();
+}
+
+void TPrintOptions::hideEvent(QHideEvent* event) {
+    TFrame::hideEvent(event);
+    filled_ = false;
+}
+
+bool TPrintOptions::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == txtDensity && event->type() == QEvent::FocusOut) txtDensityExit();
+    return TFrame::eventFilter(watched, event);
+}
+
+int TPrintOptions::Density() const {
+    // The box holds digits only, so the one text that is no number is the empty one: 0.
+    return txtDensity->text().toInt();
+}
+
+void TPrintOptions::SetDensity(int density) {
+    txtDensity->setText(QString::number(density));
+}
+
+void TPrintOptions::DensitySpinButtonUpClick() {
+    SetDensity(std::min(Density() + 1, HighestDensity));
+}
+
+void TPrintOptions::DensitySpinButtonDownClick() {
+    SetDensity(std::max(Density() - 1, 0));
+}
+
+void TPrintOptions::txtDensityExit() {
+    SetDensity(std::min(Density(), HighestDensity));
+}
+
+void TPrintOptions::lblOKClick() {
+    txtDensityExit();
+    TObserverSettings& s = ObserverSettings;
+    s.PrintDailyPhases = chkDailyPhases->isChecked();
+    s.PrintMajorPhases = chkMajorPhases->isChecked();
+    s.PrintLunarTimes = chkMoonTimes->isChecked();
+    s.PrintSunTimes = chkSunTimes->isChecked();
+    s.PhaseDensity = static_cast<std::uint8_t>(Density());
+    // The store may not exist (removed while the program runs): the values still apply.
+    settingsstore::SavePrintOptions(s);
+    if (const TMain* main = Windows().Main) {
+        PrintCalendar(main->SelectedDate.Month, main->SelectedDate.Year, this);
+    } else {
+        const QDate today = platform::Now().date();
+        PrintCalendar(today.month(), today.year(), this);
+    }
+    close();
 }
