@@ -163,8 +163,6 @@ TEST_F(SettingsStoreTest, BlankPrinterTypeIsRepairedInMemoryAndStore) {
 
 TEST_F(SettingsStoreTest, MissingAndUnusableValuesAreRepairedWithTheirDefaults) {
     Start();
-    const Values garbage{
-        {"DayOrder", "7"}, {"DateLayoutIdx", "x"}, {"PhaseDensity", "101"}, {"TimeZone", "abc"}};
     struct Case {
         const char* name;
         const char* stored;
