@@ -130,30 +130,37 @@ void TEclipse::paintEvent(QPaintEvent* event) {
     DrawContacts(canvas, eclipse);
 }
 
-void TEclipse::DrawContacts(QPainter& canvas, const astro::EclipseCircumstances& eclipse) {
-    const int h = canvas.fontMetrics().height(); // height of "Ty"
+std::vector<EclipseLine> EclipseLines(const astro::EclipseCircumstances& eclipse, int lineHeight) {
+    std::vector<EclipseLine> lines;
     const int k = eclipse.Kind;
-    auto line = [&](int y, const char* label, const std::string& time) {
-        canvas.setPen(Aqua);
-        TextOut(canvas, kLabelX, y, QString::fromLatin1(label));
-        canvas.setPen(ValueTextColour);
-        TextOut(canvas, kTimeX, y, QString::fromStdString(time));
+    if (k < astro::PenumbralEclipse || k > astro::TotalEclipse) return lines;
+    const int h = lineHeight;
+    auto add = [&](int top, const char* label, const std::string& value) {
+        lines.push_back({top, QString::fromLatin1(label), QString::fromStdString(value)});
     };
-    line(kMaximumRow, "Eclipse Maximum:", eclipse.Maximum);
-    line(kMaximumRow - h * k, "Moon enters Penumbra:", eclipse.PenumbraEntered);
-    line(kMaximumRow + h * k, "Moon exits Penumbra:", eclipse.PenumbraLeft);
+    add(kMaximumRow, "Eclipse Maximum:", eclipse.Maximum);
+    add(kMaximumRow - h * k, "Moon enters Penumbra:", eclipse.PenumbraEntered);
+    add(kMaximumRow + h * k, "Moon exits Penumbra:", eclipse.PenumbraLeft);
     if (k >= astro::PartialEclipse) {
-        line(kMaximumRow - h * (k - 1), "Moon enters Umbra:", eclipse.UmbraEntered);
-        line(kMaximumRow + h * (k - 1), "Moon exits Umbra:", eclipse.UmbraLeft);
+        add(kMaximumRow - h * (k - 1), "Moon enters Umbra:", eclipse.UmbraEntered);
+        add(kMaximumRow + h * (k - 1), "Moon exits Umbra:", eclipse.UmbraLeft);
     }
     if (k == astro::TotalEclipse) {
-        line(kMaximumRow - h * (k - 2), "Start of Totality:", eclipse.TotalityBegins);
-        line(kMaximumRow + h * (k - 2), "End of Totality:", eclipse.TotalityEnds);
+        add(kMaximumRow - h * (k - 2), "Start of Totality:", eclipse.TotalityBegins);
+        add(kMaximumRow + h * (k - 2), "End of Totality:", eclipse.TotalityEnds);
     }
     const double magnitude =
         k == astro::PenumbralEclipse ? eclipse.PenumbralMagnitude : eclipse.UmbralMagnitude;
-    canvas.setPen(Aqua);
-    TextOut(canvas, kLabelX, kMagnitudeRow, QStringLiteral("Eclipse Magnitude:"));
-    canvas.setPen(ValueTextColour);
-    TextOut(canvas, kTimeX, kMagnitudeRow, MagnitudeText(magnitude));
+    lines.push_back(
+        {kMagnitudeRow, QStringLiteral("Eclipse Magnitude:"), MagnitudeText(magnitude)});
+    return lines;
+}
+
+void TEclipse::DrawContacts(QPainter& canvas, const astro::EclipseCircumstances& eclipse) {
+    for (const EclipseLine& line : EclipseLines(eclipse, canvas.fontMetrics().height())) {
+        canvas.setPen(Aqua);
+        TextOut(canvas, kLabelX, line.Top, line.Label);
+        canvas.setPen(ValueTextColour);
+        TextOut(canvas, kTimeX, line.Top, line.Value);
+    }
 }

@@ -8,6 +8,8 @@
 #include <QLabel>
 #include <QString>
 
+#include <vector>
+
 class TEclipse : public TFrame {
     Q_OBJECT
   public:
@@ -32,6 +34,17 @@ class TEclipse : public TFrame {
     void UpdateLabels(const astro::EclipseCircumstances& eclipse);
     void DrawContacts(QPainter& canvas, const astro::EclipseCircumstances& eclipse);
 };
+
+// One line of the contacts table: its top, label and value.
+struct EclipseLine {
+    int Top = 0;
+    QString Label;
+    QString Value;
+};
+
+// The lines of an eclipse of kind 1..3, the contacts placed symmetrically about the maximum's
+// line by rows of `lineHeight` pixels, then the magnitude (umbral; penumbral for kind 1).
+std::vector<EclipseLine> EclipseLines(const astro::EclipseCircumstances& eclipse, int lineHeight);
 
 // "Penumbral Eclipse (Visible)" and the like.
 QString EclipseHeading(const astro::EclipseCircumstances& eclipse);

@@ -231,6 +231,13 @@ void TEclipseReport::CalculateEclipses(int fromYear, int toYear) {
         if (TEclipse* eclipse = Windows().Eclipse) eclipse->hide();
 }
 
+void TEclipseReport::SetEntries(std::vector<EclipseEntry> entries) {
+    entries_ = std::move(entries);
+    searched_ = true;
+    SetupDataBitmap();
+    DisplayDataBitmap();
+}
+
 void TEclipseReport::SetupDataBitmap() {
     const int count = static_cast<int>(entries_.size());
     ScrollBar1->setMaximum(count > VisibleRows ? count - VisibleRows : 0);

@@ -57,6 +57,8 @@ class TEclipseReport : public TFrame {
     // Reads the years, searches them and shows the list.
     void lblCalculateClick();
     void CalculateEclipses(int fromYear, int toYear);
+    // Shows a given list as a search would have left it.
+    void SetEntries(std::vector<EclipseEntry> entries);
     void SetupDataBitmap();
     void DisplayDataBitmap();
     // Selects the entry under the last mouse-down position (window coordinates).
