@@ -1,0 +1,32 @@
+// Counts global allocations so that a benchmark can show that a hot path allocates nothing.
+// Include from exactly one file of a benchmark program.
+#pragma once
+
+#include <atomic>
+#include <cstdlib>
+#include <new>
+
+namespace bench {
+inline std::atomic<long long> allocations{0};
+} // namespace bench
+
+void* operator new(std::size_t size) {
+    bench::allocations.fetch_add(1, std::memory_order_relaxed);
+    if (void* p = std::malloc(size == 0 ? 1 : size)) return p;
+    throw std::bad_alloc();
+}
+void* operator new[](std::size_t size) {
+    return operator new(size);
+}
+void operator delete(void* p) noexcept {
+    std::free(p);
+}
+void operator delete[](void* p) noexcept {
+    std::free(p);
+}
+void operator delete(void* p, std::size_t) noexcept {
+    std::free(p);
+}
+void operator delete[](void* p, std::size_t) noexcept {
+    std::free(p);
+}

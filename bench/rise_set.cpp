@@ -1,0 +1,65 @@
+// Speed of one day's rise, transit and set of the Moon and of the Sun (three positions each and
+// the refinement), and a check that neither allocates.
+#include "allocation_count.h"
+
+#include "astro/fRiseSet.h"
+
+#include <benchmark/benchmark.h>
+
+namespace {
+
+astro::Observer London() {
+    astro::Observer o;
+    o.Latitude = astro::DegToRad(51.5);
+    o.Longitude = astro::DegToRad(0.1);
+    o.ZoneOffsetMinutes = 60;
+    return o;
+}
+
+astro::DateTimeRec FirstDay() {
+    astro::DateTimeRec d;
+    d.Year = 2024;
+    d.Month = 1;
+    d.Day = 1;
+    return d;
+}
+
+// Next day of the year, wrapping after the 28th so that every date is valid.
+void NextDay(astro::DateTimeRec& d) {
+    if (++d.Day > 28) {
+        d.Day = 1;
+        d.Month = static_cast<std::uint16_t>(d.Month % 12 + 1);
+    }
+}
+
+void BM_MoonRiseSet(benchmark::State& state) {
+    const astro::Observer observer = London();
+    astro::DateTimeRec date = FirstDay();
+    const long long before = bench::allocations.load();
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(astro::MoonRiseSet(date, observer));
+        NextDay(date);
+    }
+    const long long allocated = bench::allocations.load() - before;
+    state.counters["allocations"] = static_cast<double>(allocated);
+    if (allocated != 0) state.SkipWithError("MoonRiseSet allocated memory");
+}
+BENCHMARK(BM_MoonRiseSet)->Unit(benchmark::kMicrosecond);
+
+void BM_SunRiseSet(benchmark::State& state) {
+    const astro::Observer observer = London();
+    astro::DateTimeRec date = FirstDay();
+    const long long before = bench::allocations.load();
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(astro::SunRiseSet(date, astro::SunriseAltitude, observer));
+        NextDay(date);
+    }
+    const long long allocated = bench::allocations.load() - before;
+    state.counters["allocations"] = static_cast<double>(allocated);
+    if (allocated != 0) state.SkipWithError("SunRiseSet allocated memory");
+}
+BENCHMARK(BM_SunRiseSet)->Unit(benchmark::kMicrosecond);
+
+} // namespace
+
+BENCHMARK_MAIN();
