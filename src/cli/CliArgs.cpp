@@ -1,0 +1,179 @@
+#include "cli/CliArgs.h"
+
+#include <cctype>
+#include <cmath>
+#include <cstdlib>
+
+namespace cli {
+namespace {
+
+[[noreturn]] void fail(const std::string& message) {
+    throw UsageError{message};
+}
+
+double parseNumber(const std::string& option, const std::string& text) {
+    char* end = nullptr;
+    const double value = std::strtod(text.c_str(), &end);
+    if (text.empty() || end != text.c_str() + text.size() || !std::isfinite(value))
+        fail("invalid " + option + " '" + text + "': not a number");
+    return value;
+}
+
+const std::string& valueOf(const std::vector<std::string>& argv, std::size_t& i) {
+    if (i + 1 >= argv.size()) fail("option " + argv[i] + " needs a value");
+    return argv[++i];
+}
+
+bool allDigits(const std::string& s) {
+    if (s.empty()) return false;
+    for (const char c : s)
+        if (!std::isdigit(static_cast<unsigned char>(c))) return false;
+    return true;
+}
+
+// Splits "a<sep>b<sep>c" into exactly `count` all-digit fields of the given widths.
+std::vector<int> digitFields(const std::string& text, char sep, const std::vector<int>& widths,
+                             const std::string& what, const std::string& shape) {
+    std::vector<int> out;
+    std::size_t pos = 0;
+    for (std::size_t f = 0; f < widths.size(); ++f) {
+        const std::size_t next = f + 1 < widths.size() ? text.find(sep, pos) : text.size();
+        if (next == std::string::npos)
+            fail("invalid " + what + " '" + text + "': expected " + shape);
+        const std::string field = text.substr(pos, next - pos);
+        if (!allDigits(field) || static_cast<int>(field.size()) != widths[f])
+            fail("invalid " + what + " '" + text + "': expected " + shape);
+        out.push_back(std::atoi(field.c_str()));
+        pos = next + 1;
+    }
+    return out;
+}
+
+void checkRange(int value, int low, int high, const std::string& name, const std::string& what,
+                const std::string& text) {
+    if (value < low || value > high)
+        fail("invalid " + what + " '" + text + "': " + name + " must be " + std::to_string(low) +
+             "-" + std::to_string(high));
+}
+
+astro::DateTimeRec dateOf(const std::vector<int>& f, const std::string& what,
+                          const std::string& text) {
+    checkRange(f[0], 1, 9999, "year", what, text);
+    astro::DateTimeRec d;
+    d.Year = static_cast<std::uint16_t>(f[0]);
+    d.Month = 1;
+    d.Day = 1;
+    if (f.size() > 1) {
+        checkRange(f[1], 1, 12, "month", what, text);
+        d.Month = static_cast<std::uint16_t>(f[1]);
+    }
+    if (f.size() > 2) {
+        checkRange(f[2], 1, astro::DaysInMonth(f[1], f[0]), "day", what, text);
+        d.Day = static_cast<std::uint16_t>(f[2]);
+    }
+    return d;
+}
+
+} // namespace
+
+Options ParseOptions(const std::vector<std::string>& argv) {
+    Options o;
+    for (std::size_t i = 0; i < argv.size(); ++i) {
+        const std::string& a = argv[i];
+        if (a == "--help" || a == "-h") {
+            o.help = true;
+        } else if (a == "--json") {
+            o.json = true;
+        } else if (a == "--csv") {
+            o.csv = true;
+        } else if (a == "--dst") {
+            o.dst = true;
+        } else if (a == "--lat") {
+            const std::string& v = valueOf(argv, i);
+            const double lat = parseNumber("latitude", v);
+            if (lat < -90 || lat > 90) fail("invalid latitude '" + v + "': must be -90 to 90");
+            o.latitudeDeg = lat;
+        } else if (a == "--lon") {
+            const std::string& v = valueOf(argv, i);
+            const double lon = parseNumber("longitude", v);
+            if (lon < -180 || lon > 180) fail("invalid longitude '" + v + "': must be -180 to 180");
+            o.longitudeDeg = lon;
+        } else if (a == "--zone") {
+            const std::string& v = valueOf(argv, i);
+            const double zone = parseNumber("zone", v);
+            if (zone != std::trunc(zone) || static_cast<long long>(zone) % 30 != 0)
+                fail("invalid zone '" + v + "': must be a multiple of 30 minutes");
+            if (zone < -720 || zone > 720) fail("invalid zone '" + v + "': must be -720 to 720");
+            o.zoneMinutes = static_cast<int>(zone);
+        } else if (a == "--file") {
+            o.file = valueOf(argv, i);
+        } else if (a.size() > 1 && a[0] == '-' && !std::isdigit(static_cast<unsigned char>(a[1]))) {
+            fail("unknown option '" + a + "'");
+        } else if (o.command.empty()) {
+            o.command = a;
+        } else {
+            o.args.push_back(a);
+        }
+    }
+    return o;
+}
+
+astro::DateTimeRec ParseDateTime(const std::string& text) {
+    const std::size_t t = text.find('T');
+    if (t == std::string::npos) fail("invalid date '" + text + "': expected YYYY-MM-DDTHH:MM:SS");
+    astro::DateTimeRec d = ParseDay(text.substr(0, t));
+    const std::string clock = text.substr(t + 1);
+    const auto f = digitFields(clock, ':', {2, 2, 2}, "time", "HH:MM:SS");
+    checkRange(f[0], 0, 23, "hour", "time", clock);
+    checkRange(f[1], 0, 59, "minute", "time", clock);
+    checkRange(f[2], 0, 59, "second", "time", clock);
+    d.Hour = static_cast<std::uint16_t>(f[0]);
+    d.Minute = static_cast<std::uint16_t>(f[1]);
+    d.Second = static_cast<std::uint16_t>(f[2]);
+    return d;
+}
+
+astro::DateTimeRec ParseDay(const std::string& text) {
+    return dateOf(digitFields(text, '-', {4, 2, 2}, "date", "YYYY-MM-DD"), "date", text);
+}
+
+astro::DateTimeRec ParseMonth(const std::string& text) {
+    return dateOf(digitFields(text, '-', {4, 2}, "month", "YYYY-MM"), "month", text);
+}
+
+int ParseYear(const std::string& text) {
+    if (!allDigits(text) || text.size() > 4) fail("invalid year '" + text + "': expected YYYY");
+    const int year = std::atoi(text.c_str());
+    checkRange(year, 1, 9999, "year", "year", text);
+    return year;
+}
+
+std::string UsageText() {
+    return "Usage: cresselle-cli [--lat DEG] [--lon DEG] [--zone MINUTES] [--dst] [--json] "
+           "COMMAND ARGS\n"
+           "\n"
+           "Options:\n"
+           "  --lat DEG        latitude in decimal degrees, north positive (-90..90)\n"
+           "  --lon DEG        longitude in decimal degrees, EAST positive (-180..180)\n"
+           "  --zone MINUTES   time zone, minutes ahead of UT (multiple of 30, -720..720)\n"
+           "  --dst            daylight saving in force (adds 60 minutes)\n"
+           "  --json           JSON output\n"
+           "  --csv            CSV output (times)\n"
+           "  --file PATH      lunar features file (features; default data.dat in the working "
+           "folder)\n"
+           "Without --lat, --lon, --zone and --dst the stored settings give the observer.\n"
+           "Dates and times are local civil time of the zone.\n"
+           "\n"
+           "Commands:\n"
+           "  moon YYYY-MM-DDTHH:MM:SS   the Moon and the Sun at an instant\n"
+           "  phases YYYY-MM             principal phases of a month\n"
+           "  apsides YYYY-MM-DDTHH:MM:SS next perigee and apogee\n"
+           "  riseset YYYY-MM-DD         rise, transit and set, twilight\n"
+           "  times YYYY-MM              the month table of rise, transit, set and twilight\n"
+           "  eclipses FROM TO           lunar eclipses of the years FROM..TO\n"
+           "  seasons YYYY               equinoxes and solstices\n"
+           "  easter YYYY                Easter Sunday\n"
+           "  features YYYY-MM           Sun rise and set over the lunar features\n";
+}
+
+} // namespace cli

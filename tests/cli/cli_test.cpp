@@ -1,0 +1,153 @@
+// Runs the built cresselle-cli as a user would and reads its output.
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace {
+
+struct Result {
+    int exitCode = -1;
+    QByteArray out;
+    QString err;
+};
+
+Result runCli(const QStringList& args) {
+    static QTemporaryDir home; // never read the developer's own settings
+    QProcess p;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("HOME"), home.path());
+    env.insert(QStringLiteral("XDG_CONFIG_HOME"), home.path() + QStringLiteral("/config"));
+    env.insert(QStringLiteral("XDG_DATA_HOME"), home.path() + QStringLiteral("/data"));
+    p.setProcessEnvironment(env);
+    p.start(qEnvironmentVariable("CRESSELLE_BUILD_DIR") + QStringLiteral("/cresselle-cli"), args);
+    p.waitForFinished(60000);
+    return {p.exitCode(), p.readAllStandardOutput(), QString::fromUtf8(p.readAllStandardError())};
+}
+
+QJsonObject runJson(QStringList args) {
+    args.prepend(QStringLiteral("--json"));
+    const Result r = runCli(args);
+    EXPECT_EQ(r.exitCode, 0) << r.err.toStdString();
+    return QJsonDocument::fromJson(r.out).object();
+}
+
+const QStringList greenwich = {QStringLiteral("--lat"),  QStringLiteral("51.4769"),
+                               QStringLiteral("--lon"),  QStringLiteral("0"),
+                               QStringLiteral("--zone"), QStringLiteral("0")};
+
+} // namespace
+
+TEST(Cli, EasterAndSeasons) {
+    const QJsonObject easter = runJson({QStringLiteral("easter"), QStringLiteral("2002")});
+    EXPECT_EQ(easter[QStringLiteral("month")].toInt(), 3);
+    EXPECT_EQ(easter[QStringLiteral("day")].toInt(), 31);
+    EXPECT_EQ(easter[QStringLiteral("text")].toString(), QStringLiteral("31 March 2002"));
+
+    const QJsonObject seasons = runJson(greenwich + QStringList{"seasons", "2000"});
+    const QJsonObject march = seasons[QStringLiteral("events")].toArray()[0].toObject();
+    EXPECT_EQ(march[QStringLiteral("name")].toString(), QStringLiteral("march_equinox"));
+    // Published: 2000 March 20, 07:35 UT.
+    EXPECT_TRUE(
+        march[QStringLiteral("local")].toString().startsWith(QStringLiteral("2000-03-20T07:3")))
+        << march[QStringLiteral("local")].toString().toStdString();
+    EXPECT_EQ(seasons[QStringLiteral("lengths_days")].toArray().size(), 4);
+}
+
+TEST(Cli, PhasesAndEclipsesOfJanuary2000) {
+    const QJsonObject phases = runJson(greenwich + QStringList{"phases", "2000-01"});
+    const QJsonArray events = phases[QStringLiteral("events")].toArray();
+    ASSERT_GE(events.size(), 4);
+    bool sawNewMoon = false;
+    for (const QJsonValue& e : events) {
+        if (e[QStringLiteral("kind")].toInt() == 0) {
+            sawNewMoon = true;
+            // New moon k = 0: 2000 January 6, 18:14 UT.
+            EXPECT_TRUE(
+                e[QStringLiteral("text")].toString().contains(QStringLiteral("06 January 2000")));
+            EXPECT_NEAR(e[QStringLiteral("jd_local")].toDouble(), 2451550.26025, 1e-5);
+        }
+    }
+    EXPECT_TRUE(sawNewMoon);
+
+    const QJsonObject eclipses = runJson(greenwich + QStringList{"eclipses", "2000", "2000"});
+    const QJsonArray list = eclipses[QStringLiteral("eclipses")].toArray();
+    ASSERT_FALSE(list.isEmpty());
+    const QJsonObject jan = list[0].toObject();
+    EXPECT_EQ(jan[QStringLiteral("kind")].toInt(), 3);
+    EXPECT_EQ(jan[QStringLiteral("kind_name")].toString(), QStringLiteral("Total Eclipse"));
+    EXPECT_TRUE(
+        jan[QStringLiteral("max_local")].toString().startsWith(QStringLiteral("2000-01-21T04:4")));
+    EXPECT_NEAR(jan[QStringLiteral("umbral_magnitude")].toDouble(), 1.324, 0.002);
+    EXPECT_FALSE(jan[QStringLiteral("totality_begins")].toString().isEmpty());
+}
+
+TEST(Cli, RiseSetTimesAndMoonAgree) {
+    const QJsonObject rs = runJson(greenwich + QStringList{"riseset", "2024-06-21"});
+    // Greenwich on the June solstice: sunrise 03:43, sunset 20:21 UT (published almanac).
+    EXPECT_EQ(rs[QStringLiteral("sun")][QStringLiteral("rise")].toString(),
+              QStringLiteral("03:43"));
+    EXPECT_EQ(rs[QStringLiteral("sun")][QStringLiteral("set")].toString(), QStringLiteral("20:21"));
+
+    const QJsonObject times = runJson(greenwich + QStringList{"times", "2024-06"});
+    const QJsonArray days = times[QStringLiteral("days")].toArray();
+    ASSERT_EQ(days.size(), 30);
+    EXPECT_EQ(days[20][QStringLiteral("sun_rise")].toString(), QStringLiteral("03:43"));
+
+    const Result csv = runCli(greenwich + QStringList{"--csv", "times", "2024-02"});
+    EXPECT_EQ(csv.exitCode, 0);
+    EXPECT_EQ(csv.out.count('\n'), 30); // header and 29 days
+    EXPECT_TRUE(csv.out.startsWith("date,lst,moon_rise"));
+
+    const QJsonObject moon = runJson(greenwich + QStringList{"moon", "2000-01-21T04:44:00"});
+    EXPECT_EQ(moon[QStringLiteral("moon")][QStringLiteral("illuminated_percent")].toInt(), 100);
+    EXPECT_EQ(moon[QStringLiteral("lst")].toString().size(), 8);
+}
+
+TEST(Cli, BadInputIsOneLineAndStatusTwo) {
+    const struct {
+        QStringList args;
+        const char* message;
+    } cases[] = {
+        {{"moon", "2026-13-01T00:00:00"}, "invalid date '2026-13-01': month must be 1-12"},
+        {{"riseset", "2026-02-30"}, "invalid date '2026-02-30': day must be 1-28"},
+        {{"frobnicate"}, "unknown command 'frobnicate'"},
+        {{"--lat", "91", "easter", "2000"}, "invalid latitude '91'"},
+        {{"--lon", "-181", "easter", "2000"}, "invalid longitude '-181'"},
+        {{"--zone", "45", "easter", "2000"}, "multiple of 30"},
+        {{"--zone", "750", "easter", "2000"}, "must be -720 to 720"},
+        {{"eclipses", "2001", "2000"}, "FROM must not be after TO"},
+        {{"easter", "10000"}, "invalid year '10000'"},
+        {{"easter", "0"}, "year must be 1-9999"},
+        {{"phases", "2000-1"}, "expected YYYY-MM"},
+    };
+    for (const auto& c : cases) {
+        const Result r = runCli(c.args);
+        EXPECT_EQ(r.exitCode, 2) << c.args.join(' ').toStdString();
+        EXPECT_TRUE(r.err.contains(QLatin1String(c.message))) << r.err.toStdString();
+        EXPECT_EQ(r.err.count('\n'), 1) << r.err.toStdString();
+        EXPECT_TRUE(r.out.isEmpty());
+    }
+    const Result help = runCli({QStringLiteral("--help")});
+    EXPECT_EQ(help.exitCode, 0);
+    EXPECT_TRUE(help.out.contains("Usage: cresselle-cli"));
+}
+
+TEST(Cli, FeaturesOfTheShippedDatabase) {
+    const QString file =
+        qEnvironmentVariable("CRESSELLE_SOURCE_DIR") + QStringLiteral("/runtime/data.dat");
+    const QJsonObject result =
+        runJson(greenwich + QStringList{"features", "2024-06", "--file", file});
+    const QJsonArray features = result[QStringLiteral("features")].toArray();
+    ASSERT_GT(features.size(), 300);
+    for (const QJsonValue& f : features) {
+        const QString sunrise = f[QStringLiteral("sunrise")].toString();
+        // "HH:MM  DD Month YYYY", no seconds.
+        ASSERT_EQ(sunrise.indexOf(QLatin1Char(':')), 2) << sunrise.toStdString();
+        ASSERT_EQ(sunrise.mid(5, 2), QStringLiteral("  "));
+    }
+    const Result missing = runCli({"features", "2024-06", "--file", "/nonexistent/data.dat"});
+    EXPECT_EQ(missing.exitCode, 2);
+}
