@@ -235,16 +235,12 @@ TEST_F(SettingsStoreTest, ConfigurationSurvivesSaveAndLoad) {
     EXPECT_TRUE(loaded.DaylightSavings);
     EXPECT_EQ(loaded.PrinterType, "Colour Inkjet");
 
-    QFile f(path_);
-    f.open(QIODevice::ReadOnly);
-    printf("%s\n", f.readAll().constData());
-}
-const Values stored = Stored();
-EXPECT_EQ(stored["TimeZone"], "17.5");
-EXPECT_EQ(stored["DaylightSavings"], "True");
-EXPECT_EQ(stored["DayOrder"], "1");
-EXPECT_EQ(stored["PhasePrintout"], "3");
-EXPECT_EQ(stored.size(), 22);
+    const Values stored = Stored();
+    EXPECT_EQ(stored["TimeZone"], "17.5");
+    EXPECT_EQ(stored["DaylightSavings"], "True");
+    EXPECT_EQ(stored["DayOrder"], "1");
+    EXPECT_EQ(stored["PhasePrintout"], "3");
+    EXPECT_EQ(stored.size(), 22);
 }
 
 TEST_F(SettingsStoreTest, PrintOptionsWriteTheirFiveValues) {
