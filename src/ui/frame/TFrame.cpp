@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QEvent>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QScreen>
 #include <QShowEvent>
@@ -21,14 +22,14 @@ void TFrame::setBackground(const QPixmap& picture, bool sizeToPicture) {
 
 TClickLabel* TFrame::addTitleLabel(const QRect& geometry) {
     lblTitle = new TClickLabel(this, geometry);
-    connect(lblTitle, &TClickLabel::mouseDown, this, &TFrame::lblTitleMouseDown);
-    connect(lblTitle, &TClickLabel::mouseMove, this, &TFrame::lblTitleMouseMove);
-    connect(lblTitle, &TClickLabel::mouseUp, this, &TFrame::lblTitleMouseUp);
+    lblTitle->setObjectName(QStringLiteral("lblTitle"));
+    lblTitle->installEventFilter(this);
     return lblTitle;
 }
 
 TClickLabel* TFrame::addExitLabel(const QRect& geometry, const QString& hint) {
     lblExit = new TClickLabel(this, geometry, hint);
+    lblExit->setObjectName(QStringLiteral("lblExit"));
     lblExit->setCursor(Qt::PointingHandCursor);
     connect(lblExit, &TClickLabel::clicked, this, &TFrame::lblExitClick);
     return lblExit;
@@ -38,6 +39,7 @@ TClickLabel* TFrame::addMinimiseLabel(const QRect& geometry, MinimiseScope scope
                                       const QString& hint) {
     minimiseScope_ = scope;
     lblMinimise = new TClickLabel(this, geometry, hint);
+    lblMinimise->setObjectName(QStringLiteral("lblMinimise"));
     lblMinimise->setCursor(Qt::PointingHandCursor);
     connect(lblMinimise, &TClickLabel::clicked, this, &TFrame::lblMinimiseClick);
     return lblMinimise;
@@ -56,16 +58,40 @@ void TFrame::lblMinimiseClick() {
     }
 }
 
-// The window follows the pointer by its displacement from the grab point; the label moves
-// with the window, so its coordinates stay those of the grab.
+// The title label's mouse events drive the drag.
+bool TFrame::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == lblTitle && lblTitle) {
+        const auto* mouse = static_cast<const QMouseEvent*>(event);
+        switch (event->type()) {
+        case QEvent::MouseButtonPress:
+            lblTitleMouseDown(mouse->button(), mouse->position().toPoint());
+            break;
+        case QEvent::MouseMove:
+            lblTitleMouseMove(mouse->buttons(), mouse->globalPosition().toPoint());
+            break;
+        case QEvent::MouseButtonRelease:
+            lblTitleMouseUp(mouse->button(), mouse->position().toPoint());
+            break;
+        default:
+            break;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+// The window follows the pointer by its displacement from the grab point: Left := X + Left -
+// DragOrigin.X in the label's coordinates. The label's coordinates are taken from the
+// pointer's screen position, since those the window system reports lag behind a window that
+// has just moved and would make it jitter.
 void TFrame::lblTitleMouseDown(Qt::MouseButton, QPoint pos) {
     DragOrigin = pos;
     dragging_ = true;
 }
 
-void TFrame::lblTitleMouseMove(Qt::MouseButtons, QPoint pos) {
-    if (!dragging_) return;
-    move(pos.x() + x() - DragOrigin.x(), pos.y() + y() - DragOrigin.y());
+void TFrame::lblTitleMouseMove(Qt::MouseButtons, QPoint globalPos) {
+    if (!dragging_ || !lblTitle) return;
+    const QPoint labelOffset = lblTitle->mapTo(this, QPoint(0, 0));
+    move(globalPos - labelOffset - DragOrigin);
 }
 
 void TFrame::lblTitleMouseUp(Qt::MouseButton, QPoint) {

@@ -53,9 +53,12 @@ class TFrame : public QWidget {
     virtual void FormShow() {}
     virtual void FormDeactivate() { hide(); }
 
+    // `pos` in the title label's coordinates; the move takes the pointer's screen position.
     void lblTitleMouseDown(Qt::MouseButton button, QPoint pos);
-    void lblTitleMouseMove(Qt::MouseButtons buttons, QPoint pos);
+    void lblTitleMouseMove(Qt::MouseButtons buttons, QPoint globalPos);
     void lblTitleMouseUp(Qt::MouseButton button, QPoint pos);
+
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
     void paintEvent(QPaintEvent* event) override;
     void showEvent(QShowEvent* event) override;

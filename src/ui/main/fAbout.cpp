@@ -1,19 +1,46 @@
 #include "ui/main/fAbout.h"
 
+#include "ui/Windows.h"
+#include "ui/main/fMain.h"
+
+#include <QLabel>
 #include <QPainter>
 
-TAbout::TAbout(QWidget* parent) : TFrame(parent) {
-    setFixedSize(300, 200);
-    setWindowTitle(QStringLiteral("About Cresselle"));
-    addTitleLabel(QRect(20, 4, 300 - 60, 23));
-    addExitLabel(QRect(300 - 26, 8, 13, 15));
+namespace {
+
+const QSize AboutSize(300, 200);
+
+// Stands in for about.jpg should the picture be missing: the same size, frame and texts.
+QPixmap PlainAboutPicture() {
+    QPixmap picture(AboutSize);
+    picture.fill(Qt::black);
+    QPainter painter(&picture);
+    painter.setPen(QColor(0, 255, 255));
+    painter.drawRect(picture.rect().adjusted(0, 0, -1, -1));
+    painter.drawRect(273, 14, 15, 15);
+    painter.drawText(QRect(273, 14, 15, 15), Qt::AlignCenter, QStringLiteral("x"));
+    painter.drawText(QRect(50, 10, 200, 23), Qt::AlignCenter, QStringLiteral("About Cresselle"));
+    painter.setPen(QColor(255, 255, 176));
+    painter.drawText(picture.rect(), Qt::AlignCenter, QStringLiteral("Cresselle V2.50"));
+    return picture;
 }
 
-void TAbout::paintEvent(QPaintEvent*) {
-    QPainter painter(this);
-    painter.fillRect(rect(), Qt::black);
-    painter.setPen(QColor(0, 255, 255));
-    painter.drawRect(rect().adjusted(0, 0, -1, -1));
-    painter.drawText(QRect(0, 4, width(), 23), Qt::AlignCenter, windowTitle());
-    painter.drawText(QRect(width() - 26, 8, 13, 15), Qt::AlignCenter, QStringLiteral("x"));
+} // namespace
+
+TAbout::TAbout(QWidget* parent) : TFrame(parent) {
+    setWindowTitle(QStringLiteral("About Cresselle"));
+    QPixmap picture(QStringLiteral(":/about.jpg"));
+    if (picture.isNull()) picture = PlainAboutPicture();
+    setBackground(picture);
+
+    lblVersion = new QLabel(QStringLiteral("Cresselle V2.50"), this);
+    lblVersion->setObjectName(QStringLiteral("lblVersion"));
+    lblVersion->move(110, 150);
+    lblVersion->hide();
+
+    addExitLabel(QRect(274, 14, 13, 15), QStringLiteral("Close"));
+}
+
+void TAbout::FormShow() {
+    if (const TMain* main = Windows().Main) move(CentredOn(*main, size()));
 }
