@@ -85,7 +85,8 @@ TEST(PhaseShading, HalfLitDarkensOneHalfUpToTheCentreLine) {
         ASSERT_EQ(left.pixel(kCx - 1, y), kBlack) << y; // the centre line, cx - 1 on the left
         ASSERT_EQ(left.pixel(kCx, y), kWhite) << y;
     }
-    for (int x = kCx - kR; x < kCx; ++x) EXPECT_EQ(left.pixel(x, kCy), kBlack) << x;
+    for (int x = kCx - kR; x < kCx; ++x)
+        EXPECT_EQ(left.pixel(x, kCy), kBlack) << x;
     EXPECT_EQ(CountDark(left, kCx, 99), 0);
 
     const QImage right = Shaded(50, DarkSide::Right);
