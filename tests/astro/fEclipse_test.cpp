@@ -117,9 +117,7 @@ TEST(Eclipse, PartialPenumbralAndRejected) {
 
 TEST(Eclipse, VisibilityRules) {
     EXPECT_EQ(TimeTextToMinutes("12:34"), 754);
-    EXPECT_EQ(TimeTextToMinutes("00:00"), 0);
     EXPECT_EQ(TimeTextToMinutes("None"), 0);
-    EXPECT_EQ(TimeTextToMinutes(""), 0);
 
     EXPECT_EQ(CheckEclipseVisibility("None", "None", "01:00", "02:00"), "Not Visible");
     EXPECT_EQ(CheckEclipseVisibility("06:00", "18:00", "19:00", "20:00"), "Not Visible");
