@@ -8,6 +8,7 @@
 #include "ui/Windows.h"
 #include "ui/main/fMain.h"
 
+#include <QImage>
 #include <QLocale>
 #include <QPaintDevice>
 #include <QPainter>
@@ -110,15 +111,29 @@ void PrintTimeLines(QPainter& c, const PageMeasures& m, int right,
     }
 }
 
-void PrintPhaseDrawing(QPainter& c, const PageMeasures& m, int cx, int cy,
+// The drawing is painted at the printer's own resolution into a grey picture that is then
+// placed on the page: the shading's half-ellipses lie one device pixel apart, hundreds to a
+// disc, which as separate outlines would make a page of tens of megabytes that prints slowly.
+void PrintPhaseDrawing(QPainter& c, const PageMeasures& m, const QRect& cell, int cx, int cy,
                        const astro::DateTimeRec& date, const CalendarPage& page, int density) {
     const int illuminated = astro::MoonPosition(date.Julian, page.Observer).Moon.IlluminatedPercent;
     const int g = PhaseGrey(density);
     const int R = m.u(28.94);
-    c.setPen(QColor(g, g, g));
-    c.setBrush(Qt::white);
-    c.drawEllipse(cx - R, cy - R, 2 * R - 1, 2 * R - 1);
-    DrawPhaseShading(c, cx, cy, R, illuminated, g, date, page.Shading);
+    if (R <= 0) return;
+    QImage drawing(2 * R, 2 * R, QImage::Format_Grayscale8);
+    drawing.fill(Qt::white);
+    {
+        QPainter p(&drawing);
+        p.setPen(QColor(g, g, g));
+        p.setBrush(Qt::white);
+        p.drawEllipse(0, 0, 2 * R - 1, 2 * R - 1);
+        DrawPhaseShading(p, R, R, R, illuminated, g, date, page.Shading);
+    }
+    // The picture's white corners must not cover the cell's outline.
+    c.save();
+    c.setClipRect(cell.adjusted(1, 1, -1, -1));
+    c.drawImage(cx - R, cy - R, drawing);
+    c.restore();
 }
 
 void PrintDayCell(QPainter& c, const PageMeasures& m, int n, const CalendarPage& page,
@@ -136,7 +151,8 @@ void PrintDayCell(QPainter& c, const PageMeasures& m, int n, const CalendarPage&
     const astro::DateTimeRec date = DayOf(page.Cells[n].trimmed().toInt(), page.Month, page.Year);
     const int cx = x + m.cw / 2;
     const int cy = y + ch / 2;
-    if (s.PrintDailyPhases) PrintPhaseDrawing(c, m, cx, cy, date, page, s.PhaseDensity);
+    if (s.PrintDailyPhases)
+        PrintPhaseDrawing(c, m, QRect(x, y, m.cw, ch), cx, cy, date, page, s.PhaseDensity);
 
     canvas::SetFont(c, PageFont, 7);
     c.setPen(Qt::black);

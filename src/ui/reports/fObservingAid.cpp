@@ -270,15 +270,15 @@ TObservingAid::TObservingAid(QWidget* parent) : TFrame(parent) {
     setBackground(skin.isNull() ? PlainSkin() : skin, false);
     setFixedSize(540, 480);
 
-    addTitleLabel(QRect(150, 10, 240, 23));
-    addMinimiseLabel(QRect(492, 14, 15, 17), MinimiseScope::Window,
+    addTitleLabel(QRect(152, 10, 236, 23));
+    addMinimiseLabel(QRect(492, 14, 15, 15), MinimiseScope::Window,
                      QStringLiteral("Minimize Cresselle"));
-    addExitLabel(QRect(514, 14, 15, 17), QStringLiteral("Exit Cresselle"));
-    lblPrint = new TClickLabel(this, QRect(20, 16, 24, 22), QStringLiteral("Print this diagram"));
-    imgDayNight = new TClickLabel(this, QRect(52, 16, 24, 22),
+    addExitLabel(QRect(514, 14, 13, 15), QStringLiteral("Exit Cresselle"));
+    lblPrint = new TClickLabel(this, QRect(20, 16, 24, 19), QStringLiteral("Print this diagram"));
+    imgDayNight = new TClickLabel(this, QRect(52, 14, 24, 22),
                                   QStringLiteral("Toggle between Daytime and Nighttime view"));
     imgLinesGrid =
-        new TClickLabel(this, QRect(84, 16, 24, 22), QStringLiteral("Toggle grid on and off"));
+        new TClickLabel(this, QRect(80, 14, 24, 22), QStringLiteral("Toggle grid on and off"));
     for (TClickLabel* l : {lblPrint, imgDayNight, imgLinesGrid})
         l->setCursor(Qt::PointingHandCursor);
 

@@ -253,15 +253,15 @@ TTimesList::TTimesList(QWidget* parent) : TFrame(parent) {
 
     addTitleLabel(QRect(202, 10, 236, 23));
     lblPrint =
-        new TClickLabel(this, QRect(20, 16, 25, 22),
+        new TClickLabel(this, QRect(20, 16, 24, 19),
                         QStringLiteral("Send the information on this screen to the printer"));
-    lblScrollUp = new TClickLabel(this, QRect(54, 14, 16, 18),
+    lblScrollUp = new TClickLabel(this, QRect(54, 14, 18, 22),
                                   QStringLiteral("Scroll information up on screen"));
-    lblScrollDown = new TClickLabel(this, QRect(74, 14, 16, 18),
+    lblScrollDown = new TClickLabel(this, QRect(74, 14, 18, 22),
                                     QStringLiteral("Scroll information down on screen"));
-    addMinimiseLabel(QRect(592, 14, 15, 17), MinimiseScope::Window,
+    addMinimiseLabel(QRect(592, 14, 15, 15), MinimiseScope::Window,
                      QStringLiteral("Minimise this window"));
-    addExitLabel(QRect(614, 14, 15, 17), QStringLiteral("Close this window"));
+    addExitLabel(QRect(614, 14, 13, 15), QStringLiteral("Close this window"));
     for (TClickLabel* l : {lblPrint, lblScrollUp, lblScrollDown})
         l->setCursor(Qt::PointingHandCursor);
 

@@ -1,0 +1,211 @@
+// The printed times table and observing chart, read back from the PDF page.
+#include "astro/fRiseSet.h"
+#include "astro/fSidereal.h"
+#include "print/PdfHelpers.h"
+#include "print/fPrint.h"
+#include "settings/ObserverSettings.h"
+#include "ui/reports/fObservingAid.h"
+#include "ui/reports/fTimesList.h"
+
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace {
+
+astro::Observer London() {
+    return {astro::DegToRad(51.5), astro::DegToRad(0.12), 0};
+}
+
+astro::DateTimeRec Date(int day, int month, int year) {
+    astro::DateTimeRec d;
+    d.Day = static_cast<std::uint16_t>(day);
+    d.Month = static_cast<std::uint16_t>(month);
+    d.Year = static_cast<std::uint16_t>(year);
+    return d;
+}
+
+QString Q(const std::string& s) {
+    return QString::fromStdString(s);
+}
+
+// The line of the page text that starts with `start` (after blanks).
+QString LineStarting(const QString& text, const QString& start) {
+    for (const QString& line : text.split(QLatin1Char('\n')))
+        if (line.trimmed().startsWith(start)) return line;
+    return {};
+}
+
+// True when the texts appear in the line in this order.
+bool InOrder(const QString& line, const QStringList& texts) {
+    qsizetype from = 0;
+    for (const QString& t : texts) {
+        const qsizetype at = line.indexOf(t, from);
+        if (at < 0) return false;
+        from = at + t.size();
+    }
+    return true;
+}
+
+class ReportPrintoutTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        ASSERT_TRUE(dir_.isValid());
+        saved_ = ObserverSettings;
+        ObserverSettings.DateFormat = QStringLiteral("dd/mm/yyyy");
+        ObserverSettings.Location = QStringLiteral("Hailsham");
+        ObserverSettings.LatDeg = QStringLiteral("51");
+        ObserverSettings.LatMin = QStringLiteral("30");
+        ObserverSettings.LatSec = QStringLiteral("00");
+        ObserverSettings.LatDir = QStringLiteral("North");
+        ObserverSettings.LongDeg = QStringLiteral("000");
+        ObserverSettings.LongMin = QStringLiteral("07");
+        ObserverSettings.LongSec = QStringLiteral("12");
+        ObserverSettings.LongDir = QStringLiteral("West");
+        ObserverSettings.PrinterType = QStringLiteral("Laser");
+        platform::Services().message = [this](QWidget*, const QString&, const QString& text) {
+            messages_ << text;
+        };
+    }
+    void TearDown() override {
+        ObserverSettings = saved_;
+        platform::ResetServices();
+    }
+    QString Pdf(const QString& name) const { return dir_.filePath(name + QStringLiteral(".pdf")); }
+
+    QTemporaryDir dir_;
+    TObserverSettings saved_;
+    QStringList messages_;
+};
+
+TEST_F(ReportPrintoutTest, TimesTableReadsBackWithTheEnginesTimes) {
+    const QString pdf = Pdf(QStringLiteral("times"));
+    QString offered;
+    pdftest::PrintTo(pdf, &offered);
+    TTimesList list;
+    list.PrintTimes(Date(20, 3, 2026), London());
+    EXPECT_EQ(offered, QStringLiteral("Cresselle Times March 2026.pdf"));
+    EXPECT_TRUE(messages_.isEmpty());
+
+    const QString text = pdftest::Text(pdf);
+    ASSERT_FALSE(text.isEmpty());
+    EXPECT_TRUE(text.contains(QStringLiteral("March 2026")));
+    EXPECT_TRUE(text.contains(QStringLiteral("Hailsham")));
+    EXPECT_TRUE(text.contains(QStringLiteral("LST at")));
+    EXPECT_TRUE(text.contains(QStringLiteral("Midnight")));
+    EXPECT_TRUE(text.contains(QStringLiteral("Cresselle V2.50")));
+
+    const QString sep = SystemDateSeparator();
+    const astro::DateTimeRec day = Date(15, 3, 2026);
+    const TimesOfDay t = ComputeTimesOfDay(day, London());
+    const QString line = LineStarting(text, FormatListDate(day, QStringLiteral("dd/mm/yyyy"), sep));
+    ASSERT_FALSE(line.isEmpty()) << text.toStdString();
+    const QString lst = Q(astro::LocalSiderealTimeText(day, London())).left(10);
+    EXPECT_TRUE(InOrder(line, {lst, Q(t.Moon.Rise), Q(t.Moon.Transit), Q(t.Moon.Set),
+                               QString::number(t.Moon.IlluminatedPercent) + QStringLiteral("%"),
+                               Q(t.Astronomical.Rise), Q(t.Nautical.Rise), Q(t.Civil.Rise),
+                               Q(t.Sun.Rise), Q(t.Sun.Transit), Q(t.Sun.Set), Q(t.Civil.Set),
+                               Q(t.Nautical.Set), Q(t.Astronomical.Set)}))
+        << line.toStdString();
+
+    // The day without a moonrise prints "*****" in its row too.
+    for (int d = 1; d <= 31; ++d) {
+        const astro::DateTimeRec date = Date(d, 3, 2026);
+        if (astro::MoonRiseSet(date, London()).Rise != "*****") continue;
+        const QString row =
+            LineStarting(text, FormatListDate(date, QStringLiteral("dd/mm/yyyy"), sep));
+        EXPECT_TRUE(row.contains(QStringLiteral("*****"))) << row.toStdString();
+    }
+
+    // Landscape.
+    const QImage page = pdftest::Page(pdf, 30, dir_.filePath(QStringLiteral("times")));
+    EXPECT_GT(page.width(), page.height());
+}
+
+// Bands of the tint down the left edge of the rows: {top, bottom} in picture rows.
+QList<QPair<int, int>> TintBands(const QImage& page, QColor tint, int x) {
+    QList<QPair<int, int>> bands;
+    int start = -1;
+    for (int y = 0; y < page.height(); ++y) {
+        const QColor c = page.pixelColor(x, y);
+        const bool in = std::abs(c.red() - tint.red()) <= 3 &&
+                        std::abs(c.green() - tint.green()) <= 3 &&
+                        std::abs(c.blue() - tint.blue()) <= 3;
+        if (in && start < 0) start = y;
+        if (!in && start >= 0) {
+            bands.append({start, y});
+            start = -1;
+        }
+    }
+    return bands;
+}
+
+TEST_F(ReportPrintoutTest, TimesTableKeepsThirtyOneSlotsAndTintsByPrinterType) {
+    const struct {
+        const char* type;
+        QColor tint;
+    } types[] = {{"Laser", {220, 220, 220}},
+                 {"BW Inkjet", {160, 160, 255}},
+                 {"Colour Inkjet", {220, 220, 255}}};
+    for (const auto& type : types) {
+        ObserverSettings.PrinterType = QString::fromLatin1(type.type);
+        const QString pdf = Pdf(QString::fromLatin1(type.type).remove(QLatin1Char(' ')));
+        pdftest::PrintTo(pdf);
+        TTimesList list;
+        list.PrintTimes(Date(1, 4, 2026), London()); // 30 days
+        // A strip at the printer's resolution just inside the page frame's left edge.
+        const QImage page = pdftest::Strip(pdf, 1200, 200, 2, pdf);
+        ASSERT_FALSE(page.isNull());
+        const auto bands = TintBands(page, type.tint, 0);
+        ASSERT_EQ(bands.size(), 15) << type.type; // even days 2 .. 30
+        const int slot = (bands[14].first - bands[0].first) / 28;
+        // Below day 30 one slot stays empty before the frame's bottom line.
+        int frame = bands[14].second;
+        while (frame < page.height() && page.pixelColor(0, frame).lightness() > 100)
+            ++frame;
+        const int gap = frame - bands[14].second;
+        EXPECT_GE(gap, slot * 8 / 10) << type.type;
+        EXPECT_LE(gap, slot * 16 / 10) << type.type;
+    }
+}
+
+TEST_F(ReportPrintoutTest, ObservingChartPrintsWithThePaletteOfThePrinterType) {
+    const ChartStyle colour = PrintedChartStyle(4000, 6000, 500, 100, "Colour Inkjet");
+    const ChartStyle grey = PrintedChartStyle(4000, 6000, 500, 100, "BW Inkjet");
+    const ChartStyle screen = ScreenChartStyle();
+    EXPECT_EQ(colour.DayColour, screen.DayColour);
+    EXPECT_EQ(colour.BackgroundColour, QColor(25, 25, 25));
+    EXPECT_EQ(grey.DayColour, QColor(165, 165, 165));
+    EXPECT_EQ(grey.BackgroundColour, QColor(50, 50, 50));
+    EXPECT_EQ(grey.RowHeight, (6000 - 600) / 33);
+    EXPECT_EQ(grey.ExtraTop, grey.RowHeight);
+
+    for (const char* type : {"Colour Inkjet", "BW Inkjet"}) {
+        ObserverSettings.PrinterType = QString::fromLatin1(type);
+        const QString pdf = Pdf(QString::fromLatin1(type).remove(QLatin1Char(' ')) + "Chart");
+        QString offered;
+        pdftest::PrintTo(pdf, &offered);
+        TObservingAid aid;
+        aid.imgLinesGridClick(); // with the hour labels
+        aid.PrintChart(Date(1, 3, 2026), London());
+        EXPECT_EQ(offered, QStringLiteral("Cresselle Observing Aid March 2026.pdf"));
+        const QImage page = pdftest::Page(pdf, 40, pdf);
+        ASSERT_FALSE(page.isNull());
+        EXPECT_LT(page.width(), page.height()); // portrait
+        const ChartStyle s = PrintedChartStyle(4000, 6000, 500, 100, type);
+        const int area = page.width() * page.height();
+        EXPECT_GT(pdftest::CountColour(page, s.BackgroundColour), area / 10) << type;
+        EXPECT_GT(pdftest::CountColour(page, s.DayColour), area / 50) << type;
+        if (QString::fromLatin1(type) == QStringLiteral("BW Inkjet")) {
+            EXPECT_EQ(pdftest::CountColour(page, screen.DayColour), 0);
+        }
+
+        const QString text = pdftest::Text(pdf);
+        EXPECT_TRUE(text.contains(QStringLiteral("March 2026")));
+        EXPECT_TRUE(text.contains(QStringLiteral("Cresselle V2.50")));
+        EXPECT_TRUE(text.contains(QRegularExpression(QStringLiteral("12\\s+11\\s+10"))))
+            << text.toStdString();
+    }
+}
+
+} // namespace

@@ -1,0 +1,203 @@
+// The times list: the month table's rows and cells, scrolling by the labels and by dragging,
+// and following the main window's month.
+#include "astro/fRiseSet.h"
+#include "print/Canvas.h"
+#include "settings/ObserverSettings.h"
+#include "ui/Windows.h"
+#include "ui/main/fMain.h"
+#include "ui/reports/fTimesList.h"
+
+#include <QPainter>
+#include <QTest>
+#include <gtest/gtest.h>
+
+namespace {
+
+astro::Observer London() {
+    return {astro::DegToRad(51.5), astro::DegToRad(0.12), 0};
+}
+
+astro::DateTimeRec Date(int day, int month, int year) {
+    astro::DateTimeRec d;
+    d.Day = static_cast<std::uint16_t>(day);
+    d.Month = static_cast<std::uint16_t>(month);
+    d.Year = static_cast<std::uint16_t>(year);
+    return d;
+}
+
+QColor StripeOf(int day) {
+    return (day - 1) % 2 == 0 ? QColor(Qt::black) : QColor(70, 70, 70);
+}
+
+// The cell of the table picture as the table draws it: text on the day's stripe.
+QImage ExpectedCell(const QString& text, const QColor& colour, int day, QSize size) {
+    QPixmap cell(size);
+    cell.fill(StripeOf(day));
+    QPainter p(&cell);
+    canvas::SetFont(p, QStringLiteral("Arial"), canvas::ScreenPointSize(8));
+    canvas::TextOut(p, 0, 0, text, colour);
+    p.end();
+    return cell.toImage();
+}
+
+QImage Cell(const QPixmap& data, int x, int day, QSize size) {
+    return data.copy(x, 14 * (day - 1), size.width(), size.height()).toImage();
+}
+
+class TimesListTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        saved_ = ObserverSettings;
+        ObserverSettings.DateFormat = QStringLiteral("dd/mm/yyyy");
+    }
+    void TearDown() override { ObserverSettings = saved_; }
+    TObserverSettings saved_;
+};
+
+TEST_F(TimesListTest, ScrollLimitsFollowTheMonthLength) {
+    TTimesList list;
+    list.SetupDataBitmap(Date(10, 2, 2026), London());
+    EXPECT_EQ(list.DayCount(), 28);
+    EXPECT_EQ(list.MaxOffset(), 11);
+    list.lblScrollUpClick(); // at the top already
+    EXPECT_EQ(list.ScrollOffset(), 0);
+    list.lblScrollDownClick();
+    EXPECT_EQ(list.ScrollOffset(), 11);
+    list.lblScrollDownClick();
+    EXPECT_EQ(list.ScrollOffset(), 11);
+
+    list.SetupDataBitmap(Date(1, 1, 2026), London());
+    EXPECT_EQ(list.ScrollOffset(), 0); // a rebuild starts at the top
+    EXPECT_EQ(list.MaxOffset(), 53);
+    for (int i = 0; i < 5; ++i)
+        list.lblScrollDownClick();
+    EXPECT_EQ(list.ScrollOffset(), 53);
+    list.lblScrollUpClick();
+    EXPECT_EQ(list.ScrollOffset(), 39);
+    // The labels do the same when clicked.
+    QTest::mouseClick(list.lblScrollUp, Qt::LeftButton);
+    EXPECT_EQ(list.ScrollOffset(), 25);
+}
+
+TEST_F(TimesListTest, RowsPastTheMonthStayEmptyStripes) {
+    TTimesList list;
+    list.SetupDataBitmap(Date(1, 2, 2026), London());
+    const QImage data = list.DataPicture().toImage();
+    ASSERT_EQ(data.size(), QSize(600, 434));
+    for (int day = 29; day <= 31; ++day)
+        for (int y = 14 * (day - 1); y < std::min(14 * day, 434); ++y)
+            for (int x = 0; x < 600; x += 3)
+                ASSERT_EQ(data.pixelColor(x, y), StripeOf(day)) << day << " " << x << "," << y;
+    // Day 28 has its texts: some pixel of its row is neither stripe colour.
+    bool written = false;
+    for (int x = 0; x < 600 && !written; ++x)
+        for (int y = 14 * 27; y < 14 * 28; ++y)
+            if (data.pixelColor(x, y) != StripeOf(28)) written = true;
+    EXPECT_TRUE(written);
+}
+
+TEST_F(TimesListTest, CellsShowTheEngineTextsInTheirColumns) {
+    TTimesList list;
+    const astro::DateTimeRec month = Date(1, 3, 2026);
+    list.SetupDataBitmap(month, London());
+    const QPixmap& data = list.DataPicture();
+
+    // A day on which the Moon does not rise shows "*****" in the rise column.
+    int skipDay = 0;
+    for (int d = 1; d <= 31 && !skipDay; ++d)
+        if (astro::MoonRiseSet(Date(d, 3, 2026), London()).Rise == "*****") skipDay = d;
+    ASSERT_GT(skipDay, 0);
+    const QColor aqua(0, 255, 255);
+    EXPECT_EQ(Cell(data, 84, skipDay, {40, 14}),
+              ExpectedCell(QStringLiteral("*****"), aqua, skipDay, {40, 14}));
+
+    // Any day: date in white, Moon set in aqua, sunrise in yellow, end of astronomical dusk.
+    const int day = 17;
+    const TimesOfDay t = ComputeTimesOfDay(Date(day, 3, 2026), London());
+    EXPECT_EQ(Cell(data, 10, day, {70, 14}),
+              ExpectedCell(FormatListDate(Date(day, 3, 2026), ObserverSettings.DateFormat,
+                                          SystemDateSeparator()),
+                           Qt::white, day, {70, 14}));
+    EXPECT_EQ(Cell(data, 162, day, {30, 14}),
+              ExpectedCell(QString::fromStdString(t.Moon.Set), aqua, day, {30, 14}));
+    EXPECT_EQ(Cell(data, 369, day, {36, 14}),
+              ExpectedCell(QString::fromStdString(t.Sun.Rise), QColor(255, 255, 0), day, {36, 14}));
+    EXPECT_EQ(Cell(data, 567, day, {33, 14}),
+              ExpectedCell(QString::fromStdString(t.Astronomical.Set), QColor(255, 255, 176), day,
+                           {33, 14}));
+}
+
+TEST_F(TimesListTest, DateFollowsTheDateFormatSetting) {
+    const astro::DateTimeRec d = Date(5, 7, 2026);
+    EXPECT_EQ(FormatListDate(d, QStringLiteral("dd/mm/yyyy"), QStringLiteral("/")),
+              QStringLiteral("05/07/2026"));
+    EXPECT_EQ(FormatListDate(d, QStringLiteral("MM/DD/YYYY"), QStringLiteral(".")),
+              QStringLiteral("07.05.2026"));
+    EXPECT_EQ(FormatListDate(d, QStringLiteral("d-m-yy"), QStringLiteral("/")),
+              QStringLiteral("5-7-26"));
+    EXPECT_EQ(FormatListDate(d, QString(), QStringLiteral("/")), QString());
+}
+
+TEST_F(TimesListTest, DragMovesTheBandOnlyInsideItAndAppliesTheWholeMoveOnRelease) {
+    TTimesList list;
+    list.SetupDataBitmap(Date(1, 1, 2026), London());
+    list.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&list));
+
+    // Down outside the band (left edge), moving outside: nothing moves.
+    QTest::mousePress(&list, Qt::LeftButton, {}, QPoint(8, 300));
+    QTest::mouseMove(&list, QPoint(8, 280));
+    EXPECT_EQ(list.ShownOffset(), 0);
+    // Inside the band the table follows at once; the stored offset stays.
+    QTest::mouseMove(&list, QPoint(300, 270));
+    EXPECT_EQ(list.ShownOffset(), 30);
+    EXPECT_EQ(list.ScrollOffset(), 0);
+    // Released outside the band: the whole movement counts, clamped to the maximum.
+    QTest::mouseRelease(&list, Qt::LeftButton, {}, QPoint(8, 200));
+    EXPECT_EQ(list.ScrollOffset(), 53);
+    EXPECT_EQ(list.ShownOffset(), 53);
+
+    // Dragging down moves back up, not below 0.
+    QTest::mousePress(&list, Qt::LeftButton, {}, QPoint(300, 100));
+    QTest::mouseMove(&list, QPoint(300, 120));
+    EXPECT_EQ(list.ShownOffset(), 33);
+    QTest::mouseRelease(&list, Qt::LeftButton, {}, QPoint(300, 400));
+    EXPECT_EQ(list.ScrollOffset(), 0);
+
+    // The window shows the band from the offset: its first visible row is the picture's row.
+    list.lblScrollDownClick();
+    const QImage shown = list.grab(QRect(20, 80, 600, 380)).toImage();
+    EXPECT_EQ(shown.copy(0, 0, 600, 100),
+              list.DataPicture().copy(0, 14, 600, 100).toImage().convertToFormat(shown.format()));
+}
+
+TEST_F(TimesListTest, FollowsTheMainWindowsMonthWhileVisible) {
+    DestroyWindows();
+    CreateWindows();
+    TMain* main = Windows().Main;
+    TTimesList* list = Windows().TimesList;
+    ASSERT_TRUE(main && list);
+
+    main->SelectedDate = Date(3, 2, 2026);
+    emit main->selectedMonthChanged(); // hidden: nothing rebuilt
+    list->SetupDataBitmap(Date(1, 1, 2026));
+    EXPECT_EQ(list->DayCount(), 31);
+
+    list->show();
+    main->SelectedDate = Date(3, 4, 2026);
+    emit main->selectedMonthChanged();
+    EXPECT_EQ(list->DayCount(), 30);
+    list->lblScrollDownClick();
+    main->SelectedDate = Date(3, 2, 2026);
+    emit main->selectedMonthChanged();
+    EXPECT_EQ(list->DayCount(), 28);
+    EXPECT_EQ(list->ScrollOffset(), 0);
+
+    list->hide();
+    main->SelectedDate = Date(3, 5, 2026);
+    emit main->selectedMonthChanged();
+    EXPECT_EQ(list->DayCount(), 28);
+    DestroyWindows();
+}
+
+} // namespace
