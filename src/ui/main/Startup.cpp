@@ -154,12 +154,15 @@ void SetHintPause(int milliseconds) {
 QIcon ApplicationIcon(const QString& path) {
     QImageReader reader(path);
     QIcon icon;
-    // An icon file holds a handful of sizes; the bound only guards against a broken count.
-    for (int i = 0; i < 64 && reader.canRead(); ++i) {
-        const QImage image = reader.read();
-        if (image.isNull()) break;
-        icon.addPixmap(QPixmap::fromImage(image));
-        if (!reader.jumpToNextImage()) break;
+    if (reader.canRead()) {
+        // An icon file holds a handful of sizes; the bound only guards against a broken count.
+        const int count = qBound(1, reader.imageCount(), 64);
+        for (int i = 0; i < count; ++i) {
+            const QImage image = reader.read();
+            if (image.isNull()) break;
+            icon.addPixmap(QPixmap::fromImage(image));
+            if (i + 1 < count && !reader.jumpToNextImage()) break;
+        }
     }
     return icon.isNull() ? BuiltInIcon() : icon;
 }
