@@ -153,11 +153,19 @@ void LoadFeatures(TStringGrid& grid, const QString& fileName) {
 
 namespace {
 
+// The reason of a failed write; a short write leaves no error code behind.
+QString WriteError(const QFileDevice& file) {
+    return file.error() == QFileDevice::NoError
+               ? QStringLiteral("the file could not be written completely")
+               : file.errorString();
+}
+
 template <typename RowTexts>
 bool WriteRecords(int count, RowTexts rowTexts, FeatureRecord& buffer, QString& error,
                   const QString& fileName) {
     QSaveFile file(fileName);
-    if (!file.open(QIODevice::WriteOnly)) {
+    // Unbuffered, so that each write reaches the file and a refused one shows at once.
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
         error = file.errorString();
         return false;
     }
@@ -165,10 +173,16 @@ bool WriteRecords(int count, RowTexts rowTexts, FeatureRecord& buffer, QString& 
         FillFeatureRecord(buffer, rowTexts(i));
         if (file.write(reinterpret_cast<const char*>(buffer.Bytes.data()), FeatureRecordSize) !=
             FeatureRecordSize) {
-            error = file.errorString();
+            error = WriteError(file);
             file.cancelWriting();
             return false;
         }
+    }
+    // A short write (disk full, size limit) can pass unreported; the size tells.
+    if (file.size() != qint64{count} * FeatureRecordSize) {
+        error = WriteError(file);
+        file.cancelWriting();
+        return false;
     }
     if (!file.commit()) {
         error = file.errorString();

@@ -1,0 +1,178 @@
+// The Sun rise/set list of the lunar features: rows, marked rows, scrolling, the list picture,
+// and recomputing when the database editor closes.
+#include "platform/Platform.h"
+#include "ui/Windows.h"
+#include "ui/reports/FeatureFile.h"
+#include "ui/reports/FeatureStyle.h"
+#include "ui/reports/fFeatures.h"
+#include "ui/reports/fFeaturesDB.h"
+
+#include <QDir>
+#include <QLineEdit>
+#include <QPainter>
+#include <QScrollBar>
+#include <QTemporaryDir>
+#include <QTest>
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+namespace {
+
+constexpr double kSynodicMonth = 29.530589;
+
+astro::DateTimeRec Date(int day, int month, int year, int hour = 0) {
+    astro::DateTimeRec d;
+    d.Day = static_cast<std::uint16_t>(day);
+    d.Month = static_cast<std::uint16_t>(month);
+    d.Year = static_cast<std::uint16_t>(year);
+    d.Hour = static_cast<std::uint16_t>(hour);
+    return d;
+}
+
+void WriteFeatures(const std::vector<FeatureTexts>& features) {
+    QString error;
+    ASSERT_TRUE(WriteFeatureFile(features, error)) << error.toStdString();
+}
+
+std::vector<FeatureTexts> Numbered(int count) {
+    std::vector<FeatureTexts> features;
+    for (int i = 0; i < count; ++i)
+        features.push_back({QString("Crater %1").arg(i, 2, 10, QLatin1Char('0')), "010.0", "10.0"});
+    return features;
+}
+
+// "HH:MM:SS  DD Month YYYY" read back as a Julian Day.
+double JulianOf(const QString& text) {
+    const QStringList parts = text.simplified().split(' ');
+    const QStringList hms = parts[0].split(':');
+    astro::DateTimeRec d = Date(parts[1].toInt(), 1, parts[3].toInt());
+    for (int m = 1; m <= 12; ++m)
+        if (QString::fromStdString(astro::LongMonthName(m)) == parts[2])
+            d.Month = static_cast<std::uint16_t>(m);
+    d.Hour = static_cast<std::uint16_t>(hms[0].toInt());
+    d.Minute = static_cast<std::uint16_t>(hms[1].toInt());
+    d.Second = static_cast<std::uint16_t>(hms[2].toInt());
+    return astro::DateToJulian(d);
+}
+
+class FeaturesListTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        oldFolder_ = QDir::currentPath();
+        ASSERT_TRUE(QDir::setCurrent(dir_.path()));
+        platform::Services().message = [this](QWidget*, const QString&, const QString& text) {
+            messages_ << text;
+        };
+    }
+    void TearDown() override {
+        Windows() = AppWindows{};
+        platform::ResetServices();
+        QDir::setCurrent(oldFolder_);
+    }
+    void Compute() { list_.DisplaySunRiseSetTimes(Date(17, 3, 2025, 21), observer_); }
+
+    QTemporaryDir dir_;
+    QString oldFolder_;
+    QStringList messages_;
+    astro::Observer observer_{astro::DegToRad(51.5), 0, 60};
+    TFeatures list_;
+};
+
+TEST_F(FeaturesListTest, ScrollMaximumFollowsTheNumberOfFeatures) {
+    Compute(); // no file: an empty list, and the window still opens
+    EXPECT_TRUE(list_.isVisible());
+    EXPECT_EQ(list_.StringGrid1.RowCount(), 1);
+    EXPECT_EQ(list_.ScrollBar1->maximum(), 0);
+    WriteFeatures(Numbered(25));
+    Compute();
+    EXPECT_EQ(list_.ScrollBar1->maximum(), 0);
+    WriteFeatures(Numbered(26));
+    Compute();
+    EXPECT_EQ(list_.ScrollBar1->maximum(), 1);
+    EXPECT_EQ(list_.ScrollBar1->geometry(), QRect(603, 60, 16, 399));
+    EXPECT_EQ(list_.imgData.size(), QSize(584, 400));
+}
+
+TEST_F(FeaturesListTest, RowsAreTimedMarkedOrLeftWithoutATime) {
+    WriteFeatures({{"Bad", "abc", "01.0"},
+                   {"East", "030.0", "00.0"},
+                   {"Equator", "000.0", "00.0"},
+                   {"Pole", "000.0", "90.0"},
+                   {"Wide", "999.0", "00.0"}});
+    Compute();
+    const TStringGrid& grid = list_.StringGrid1;
+    ASSERT_EQ(grid.RowCount(), 6);
+    EXPECT_EQ(grid.Cell(3, 0), TFeatures::InvalidCoordinatesText);
+    EXPECT_EQ(grid.Cell(4, 0), TFeatures::InvalidCoordinatesText);
+    EXPECT_EQ(grid.Cell(3, 4), TFeatures::InvalidCoordinatesText);
+    EXPECT_EQ(grid.Cell(3, 3), TFeatures::NoSunriseText);
+    EXPECT_EQ(grid.Cell(4, 3), TFeatures::NoSunsetText);
+    EXPECT_TRUE(messages_.isEmpty());
+
+    // The rows after a bad one are computed: a lunar day lasts half a synodic month, and the
+    // Sun rises over 30 degrees east about 30 / 12.19 days before it rises over 0 degrees.
+    const double eastRise = JulianOf(grid.Cell(3, 1));
+    const double equatorRise = JulianOf(grid.Cell(3, 2));
+    const double equatorSet = JulianOf(grid.Cell(4, 2));
+    EXPECT_NEAR(equatorSet - equatorRise, kSynodicMonth / 2, 0.6);
+    const double lead = std::fmod(equatorRise - eastRise + 2 * kSynodicMonth, kSynodicMonth);
+    EXPECT_NEAR(lead, 30 / 12.19075, 0.3);
+    // The search starts on the 1st at the shown time of day: the lunar day in progress then.
+    const double start = astro::DateToJulian(Date(1, 3, 2025, 21));
+    EXPECT_LT(equatorRise, start + kSynodicMonth);
+    EXPECT_GT(equatorSet, start);
+    EXPECT_GT(equatorRise, start - kSynodicMonth / 2 - 1);
+}
+
+TEST_F(FeaturesListTest, ListPictureShowsTimesWithoutSeconds) {
+    WriteFeatures({{"Abel", "085.78", "-34.63"}, {"Zeno", "-005.0", "05.0"}});
+    Compute();
+    const QString rise = list_.StringGrid1.Cell(3, 1);
+    ASSERT_EQ(rise.mid(2, 1), ":");
+    auto cell = [&](const QString& text, const QColor& band) {
+        QPixmap expected(170, 16);
+        expected.fill(band);
+        QPainter p(&expected);
+        p.setFont(featurestyle::ScaledFont("Arial", 8));
+        p.setPen(featurestyle::Aqua);
+        p.drawText(QRect(0, 1, 170, 16), Qt::AlignLeft | Qt::AlignTop, text);
+        return expected.toImage();
+    };
+    const QImage drawn = list_.imgData.copy(250, 16, 170, 16).toImage();
+    EXPECT_EQ(drawn, cell(rise.left(5) + rise.mid(8), featurestyle::StripeGrey));
+    EXPECT_NE(drawn, cell(rise, featurestyle::StripeGrey));
+    // Scrolled by one, the second feature comes first, still on its grey band.
+    WriteFeatures(Numbered(30));
+    Compute();
+    list_.ScrollBar1->setValue(1);
+    EXPECT_EQ(list_.imgData.toImage().pixelColor(3, 8), featurestyle::StripeGrey);
+    EXPECT_EQ(list_.imgData.toImage().pixelColor(3, 24), QColor(Qt::black));
+}
+
+TEST_F(FeaturesListTest, ClosingTheEditorRecomputesTheList) {
+    WriteFeatures({{"Apollo", "-151.0", "-36.0"}});
+    TFeaturesDB editor;
+    Windows().Features = &list_;
+    Windows().FeaturesDB = &editor;
+    list_.DisplaySunRiseSetTimes();
+    ASSERT_EQ(list_.StringGrid1.RowCount(), 2);
+
+    QTest::mouseClick(list_.lblDatabase, Qt::LeftButton);
+    ASSERT_TRUE(editor.isVisible());
+    editor.txtFeatureName->setText("Test Crater");
+    QTest::keyClicks(editor.txtLongitude, "5");
+    QTest::keyClicks(editor.txtLatitude, "-5");
+    QTest::mouseClick(editor.imgEdit, Qt::LeftButton);
+    list_.hide();
+    QTest::mouseClick(editor.lblExit, Qt::LeftButton);
+    EXPECT_FALSE(editor.isVisible());
+    EXPECT_TRUE(list_.isVisible());
+    ASSERT_EQ(list_.StringGrid1.RowCount(), 3);
+    EXPECT_EQ(list_.StringGrid1.Cell(0, 1), "Test Crater");
+    EXPECT_EQ(list_.StringGrid1.Cell(1, 1), "005.0");
+    EXPECT_EQ(list_.StringGrid1.Cell(2, 1), "-05.0");
+    EXPECT_EQ(list_.StringGrid1.Cell(3, 1).mid(2, 1), ":");
+}
+
+} // namespace
