@@ -7,6 +7,7 @@
 #include "ui/main/Startup.h"
 #include "ui/main/fAbout.h"
 #include "ui/main/fMain.h"
+#include "ui/reports/fTimesList.h"
 
 #include <QApplication>
 #include <QDir>
@@ -166,7 +167,7 @@ TEST_F(StartupTest, ClosingTheMainWindowEndsTheProgram) {
     startup::QuitWhenClosed(Windows().Main);
     Windows().Main->show();
     Windows().About->show();
-    reinterpret_cast<QWidget*>(Windows().TimesList)->show();
+    Windows().TimesList->show();
 
     QTimer::singleShot(0, [] { QTest::mouseClick(Windows().Main->lblExit, Qt::LeftButton); });
     QTimer::singleShot(5000, [] { QCoreApplication::exit(7); }); // guard
