@@ -16,11 +16,14 @@ std::unique_ptr<QPrinter> defaultPrinter(QWidget* parent, const QString& suggest
     const QPrinterInfo info = QPrinterInfo::defaultPrinter();
     if (!info.isNull()) return std::make_unique<QPrinter>(info, QPrinter::HighResolution);
     // No printer on the system: the page goes to a PDF file the user names.
-    const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    const QString path = QFileDialog::getSaveFileName(
-        parent, QStringLiteral("Save printout as PDF"), QDir(folder).filePath(suggestedPdfName),
-        QStringLiteral("PDF files (*.pdf)"));
+    QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    if (folder.isEmpty()) folder = QDir::homePath();
+    QString path = QFileDialog::getSaveFileName(parent, QStringLiteral("Save printout as PDF"),
+                                                QDir(folder).filePath(suggestedPdfName),
+                                                QStringLiteral("PDF files (*.pdf)"));
     if (path.isEmpty()) return nullptr;
+    // A name typed without the extension still gives a file that opens as PDF.
+    if (!path.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive)) path += QStringLiteral(".pdf");
     auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
     printer->setOutputFormat(QPrinter::PdfFormat);
     printer->setOutputFileName(path);
