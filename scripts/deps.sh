@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# Installs with apt-get whatever the build and the tests need and is missing.
+# Installs with apt-get whatever the build and the tests need and is missing. Qt's JPEG and
+# ICO readers and its X11 and offscreen platforms come with libqt6gui6 (pulled in by qt6-base-dev).
 set -euo pipefail
-packages=(build-essential cmake pkg-config qt6-base-dev qt6-base-dev-tools qt6-image-formats-plugins
+packages=(build-essential cmake pkg-config qt6-base-dev qt6-base-dev-tools
   libgl1-mesa-dev libgtest-dev libgmock-dev libbenchmark-dev poppler-utils fonts-liberation xvfb xauth)
 missing=()
 for p in "${packages[@]}"; do
