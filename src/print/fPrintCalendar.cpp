@@ -111,28 +111,37 @@ void PrintTimeLines(QPainter& c, const PageMeasures& m, int right,
     }
 }
 
-// The drawing is painted at the printer's own resolution into a grey picture that is then
-// placed on the page: the shading's half-ellipses lie one device pixel apart, hundreds to a
-// disc, which as separate outlines would make a page of tens of megabytes that prints slowly.
+// Device pixels of the page per pixel of a phase drawing: the drawing is painted at no more
+// than about 300 dots per inch into a grey picture that is then placed on the page. At the
+// printer's full resolution the shading's half-ellipses, one pixel apart, would number hundreds
+// to a disc, and a page would take seconds to draw and megabytes to send.
+int DrawingScale(const QPainter& c) {
+    const QPaintDevice* device = c.device();
+    const int dpi = device ? device->logicalDpiX() : 0;
+    return dpi > 300 ? dpi / 300 : 1;
+}
+
 void PrintPhaseDrawing(QPainter& c, const PageMeasures& m, const QRect& cell, int cx, int cy,
                        const astro::DateTimeRec& date, const CalendarPage& page, int density) {
     const int illuminated = astro::MoonPosition(date.Julian, page.Observer).Moon.IlluminatedPercent;
     const int g = PhaseGrey(density);
     const int R = m.u(28.94);
-    if (R <= 0) return;
-    QImage drawing(2 * R, 2 * R, QImage::Format_Grayscale8);
+    const int r = R / DrawingScale(c);
+    if (r <= 0) return;
+    QImage drawing(2 * r, 2 * r, QImage::Format_Grayscale8);
     drawing.fill(Qt::white);
     {
         QPainter p(&drawing);
         p.setPen(QColor(g, g, g));
         p.setBrush(Qt::white);
-        p.drawEllipse(0, 0, 2 * R - 1, 2 * R - 1);
-        DrawPhaseShading(p, R, R, R, illuminated, g, date, page.Shading);
+        p.drawEllipse(0, 0, 2 * r - 1, 2 * r - 1);
+        DrawPhaseShading(p, r, r, r, illuminated, g, date, page.Shading);
     }
     // The picture's white corners must not cover the cell's outline.
     c.save();
     c.setClipRect(cell.adjusted(1, 1, -1, -1));
-    c.drawImage(cx - R, cy - R, drawing);
+    c.setRenderHint(QPainter::SmoothPixmapTransform);
+    c.drawImage(QRect(cx - R, cy - R, 2 * R, 2 * R), drawing);
     c.restore();
 }
 
