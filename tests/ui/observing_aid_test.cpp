@@ -2,9 +2,13 @@
 // polar summer and winter, the two views and the grid.
 #include "astro/fRiseSet.h"
 #include "print/Canvas.h"
+#include "settings/ObserverSettings.h"
+#include "ui/Windows.h"
+#include "ui/main/fMain.h"
 #include "ui/reports/fObservingAid.h"
 
 #include <QPainter>
+#include <QTemporaryDir>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -180,6 +184,38 @@ TEST(ObservingAidChart, TogglesChangeTheirPicturesAndTheGridShowsHours) {
     aid.show();
     EXPECT_EQ(aid.View(), 1);
     EXPECT_FALSE(aid.GridOn());
+}
+
+TEST(ObservingAidChart, RedrawsForTheMainWindowsMonthWhileVisible) {
+    QTemporaryDir home;
+    ASSERT_TRUE(home.isValid());
+    settingsstore::SetLocationForTests(home.filePath(QStringLiteral("Cresselle.ini")));
+    const TObserverSettings saved = ObserverSettings;
+    DestroyWindows();
+    CreateWindows();
+    TMain* main = Windows().Main;
+    TObservingAid* aid = Windows().ObservingAid;
+    ASSERT_TRUE(main && aid);
+    main->ObserverLatitude = astro::DegToRad(51.5);
+
+    main->SelectedDate = Date(3, 1, 2026);
+    aid->show();
+    const QImage january = aid->ChartPicture().toImage();
+    main->SelectedDate = Date(3, 6, 2026);
+    emit main->selectedMonthChanged();
+    const QImage june = aid->ChartPicture().toImage();
+    EXPECT_NE(june, january);
+    aid->doa(Date(1, 6, 2026), main->observer());
+    EXPECT_EQ(aid->ChartPicture().toImage(), june);
+
+    aid->hide();
+    main->SelectedDate = Date(3, 1, 2026);
+    emit main->selectedMonthChanged();
+    EXPECT_EQ(aid->ChartPicture().toImage(), june);
+
+    DestroyWindows();
+    ObserverSettings = saved;
+    settingsstore::SetLocationForTests(QString());
 }
 
 } // namespace

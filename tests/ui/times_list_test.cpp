@@ -8,6 +8,7 @@
 #include "ui/reports/fTimesList.h"
 
 #include <QPainter>
+#include <QTemporaryDir>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -171,7 +172,22 @@ TEST_F(TimesListTest, DragMovesTheBandOnlyInsideItAndAppliesTheWholeMoveOnReleas
               list.DataPicture().copy(0, 14, 600, 100).toImage().convertToFormat(shown.format()));
 }
 
+TEST_F(TimesListTest, ShowingKeepsTheWindowOnTheScreen) {
+    TTimesList list;
+    list.move(-50, -20);
+    list.show();
+    EXPECT_EQ(list.pos(), QPoint(0, 0));
+    list.hide();
+    const QSize screen = list.screenSize();
+    list.move(screen.width() - 100, screen.height() - 100);
+    list.show();
+    EXPECT_EQ(list.pos(), QPoint(screen.width() - 640, screen.height() - 481));
+}
+
 TEST_F(TimesListTest, FollowsTheMainWindowsMonthWhileVisible) {
+    QTemporaryDir home;
+    ASSERT_TRUE(home.isValid());
+    settingsstore::SetLocationForTests(home.filePath(QStringLiteral("Cresselle.ini")));
     DestroyWindows();
     CreateWindows();
     TMain* main = Windows().Main;
@@ -198,6 +214,7 @@ TEST_F(TimesListTest, FollowsTheMainWindowsMonthWhileVisible) {
     emit main->selectedMonthChanged();
     EXPECT_EQ(list->DayCount(), 28);
     DestroyWindows();
+    settingsstore::SetLocationForTests(QString());
 }
 
 } // namespace

@@ -1,0 +1,46 @@
+// Building the times list's month table (31 days, five rise/set computations a day).
+#include "astro/fGlobals.h"
+#include "ui/reports/fTimesList.h"
+
+#include <QApplication>
+#include <benchmark/benchmark.h>
+
+namespace {
+
+void BM_SetupDataBitmap(benchmark::State& state) {
+    TTimesList list;
+    const astro::Observer london{astro::DegToRad(51.5), astro::DegToRad(0.12), 0};
+    astro::DateTimeRec month;
+    month.Day = 1;
+    month.Month = 12;
+    month.Year = 2026;
+    for (auto _ : state) {
+        list.SetupDataBitmap(month, london);
+        benchmark::DoNotOptimize(list.DataPicture().cacheKey());
+    }
+}
+BENCHMARK(BM_SetupDataBitmap)->Unit(benchmark::kMillisecond);
+
+void BM_ScrollOneRow(benchmark::State& state) {
+    TTimesList list;
+    astro::DateTimeRec month;
+    month.Month = 12;
+    month.Year = 2026;
+    list.SetupDataBitmap(month, {});
+    for (auto _ : state) {
+        list.lblScrollDownClick();
+        list.lblScrollUpClick();
+    }
+}
+BENCHMARK(BM_ScrollOneRow)->Unit(benchmark::kMicrosecond);
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
