@@ -69,7 +69,8 @@ template <typename Window> void ShowModally(Window* window) {
 
 // The times list rebuilds its table for a date before it is shown, once it can.
 template <typename List> void PrepareTimesList(List* list, const astro::DateTimeRec& date) {
-    if constexpr (requires { list->SetupDataBitmap(date); }) list->SetupDataBitmap(date);
+    if constexpr (requires { list->SetupDataBitmap(date); })
+        if (list) list->SetupDataBitmap(date);
 }
 
 const QString ObservingSite = QStringLiteral("https://moon.nasa.gov/");

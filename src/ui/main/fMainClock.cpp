@@ -121,8 +121,20 @@ bool TMain::GetTime() {
     return days != 0;
 }
 
+// Whole seconds throughout: a round trip through a Julian Day could land a hair below a
+// minute and show 12:34:00 for 12:35:00.
 astro::DateTimeRec TMain::ShownDate() const {
-    return astro::JulianToDate(SelectedDate.Julian + ClockOffset);
+    astro::DateTimeRec shown = SelectedDate;
+    const long long total = SecondsOfDay(SelectedDate) + std::llround(ClockOffset * SecondsPerDay);
+    const long long days =
+        total >= 0 ? total / SecondsPerDay : -((SecondsPerDay - 1 - total) / SecondsPerDay);
+    const long long rest = total - days * SecondsPerDay;
+    if (days != 0) MoveDate(shown, static_cast<int>(days));
+    shown.Hour = static_cast<std::uint16_t>(rest / 3600);
+    shown.Minute = static_cast<std::uint16_t>(rest / 60 % 60);
+    shown.Second = static_cast<std::uint16_t>(rest % 60);
+    shown.Julian = astro::DateToJulian(shown);
+    return shown;
 }
 
 QString TMain::DisplayTime() const {

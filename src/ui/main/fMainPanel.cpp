@@ -34,6 +34,11 @@ void ShiftFontSize(QPainter& painter, int points) {
 void DisplayCoord(QPainter& canvas, int x, CoordForm form, const astro::DmsRec& value, int y,
                   int secondsX, int minutesX, bool opaque) {
     ShiftFontSize(canvas, -2);
+    // A blank sign wipes the whole width of an older dash.
+    if (opaque)
+        canvas.fillRect(QRect(x - 8, y, TextWidth(canvas, QString(QChar(0x2013))),
+                              canvas.fontMetrics().height()),
+                        Qt::black);
     TextOut(canvas, x - 8, y, Q(value.Sign), opaque);
     ShiftFontSize(canvas, 2);
     const QString whole = Q(value.Whole);

@@ -1,0 +1,158 @@
+// The month calendar: grid layout by the first weekday, day selection, the heading and the
+// year entry.
+#include "astro/fRiseSet.h"
+#include "main_window_fixture.h"
+
+namespace {
+
+using CalendarTest = MainWindowTest;
+
+TEST_F(CalendarTest, StartsOnTheClocksDate) {
+    EXPECT_EQ(main->SelectedDate.Day, 15);
+    EXPECT_EQ(main->SelectedDate.Month, 3);
+    EXPECT_EQ(main->SelectedDate.Year, 2024);
+    EXPECT_EQ(main->lblSelectedmonth->text(), "March");
+    EXPECT_EQ(main->lblSelectedYear->text(), "2024");
+    EXPECT_EQ(main->DayLabels.size(), 7);
+    EXPECT_EQ(main->DateLabels.size(), 42);
+    EXPECT_EQ(Cell(0)->objectName(), "lblDateAA");
+    EXPECT_EQ(Cell(41)->objectName(), "lblDateFG");
+    EXPECT_EQ(Cell(41)->geometry(), QRect(420 + 29 * 6, 316 + 25 * 5, 20, 16));
+}
+
+// March 2026 begins on a Sunday.
+TEST_F(CalendarTest, MondayFirstPutsASundayFirstOfTheMonthInTheLastColumn) {
+    ObserverSettings.DayOrder = 1;
+    main->SetDayTitles(1);
+    SelectDate(2026, 3, 10);
+    EXPECT_EQ(main->FirstWeekday, 0);
+    EXPECT_EQ(main->MonthOffset, 6);
+    EXPECT_EQ(Cell(5)->text(), " ");
+    EXPECT_EQ(Cell(6)->text(), "1");
+    EXPECT_EQ(Cell(35)->text(), "30"); // the sixth row is used
+    EXPECT_EQ(Cell(36)->text(), "31");
+    EXPECT_EQ(Cell(37)->text(), " ");
+    EXPECT_EQ(main->DayLabels[0]->text(), QLocale::system().dayName(1, QLocale::ShortFormat));
+    EXPECT_EQ(main->DayLabels[6]->text(), QLocale::system().dayName(7, QLocale::ShortFormat));
+}
+
+TEST_F(CalendarTest, SundayFirstStartsTheGridWithDayOne) {
+    SelectDate(2026, 3, 10);
+    EXPECT_EQ(main->MonthOffset, 0);
+    EXPECT_EQ(Cell(0)->text(), "1");
+    EXPECT_EQ(Cell(30)->text(), "31");
+    EXPECT_EQ(Cell(31)->text(), " ");
+}
+
+TEST_F(CalendarTest, LeapYearsGiveFebruaryItsDays) {
+    SelectDate(2000, 2, 1);
+    EXPECT_EQ(main->MonthDays, 29);
+    SelectDate(1900, 2, 1);
+    EXPECT_EQ(main->MonthDays, 28);
+}
+
+TEST_F(CalendarTest, ClickingADaySelectsItAndRecomputesTheRiseAndSetTimes) {
+    SelectDate(2024, 3, 15);
+    const QString before = main->lblSunRise->text();
+    TDateLabel* day2 = CellOfDay(2);
+    ASSERT_NE(day2, nullptr);
+    Click(day2);
+    EXPECT_EQ(main->SelectedDate.Day, 2);
+    EXPECT_EQ(main->imgCurrDate->pos(), day2->pos() - QPoint(1, 3));
+    EXPECT_DOUBLE_EQ(main->SelectedDate.Julian, astro::DateToJulian(main->SelectedDate));
+
+    const astro::RiseSetTimes sun =
+        astro::SunRiseSet(main->SelectedDate, astro::SunriseAltitude, main->observer());
+    EXPECT_EQ(main->lblSunRise->text().toStdString(), sun.Rise);
+    EXPECT_EQ(main->lblSunSet->text().toStdString(), sun.Set);
+    EXPECT_NE(main->lblSunRise->text(), before);
+}
+
+TEST_F(CalendarTest, ClickingABlankCellChangesNothing) {
+    SelectDate(2024, 3, 15); // March 2024 begins on a Friday: cells 0..4 are blank
+    const QPoint marker = main->imgCurrDate->pos();
+    const astro::DateTimeRec before = main->SelectedDate;
+    Click(Cell(0));
+    Click(Cell(41));
+    EXPECT_EQ(main->SelectedDate.Day, before.Day);
+    EXPECT_EQ(main->imgCurrDate->pos(), marker);
+}
+
+TEST_F(CalendarTest, HeadingIsCentredWithItsShadows) {
+    SelectDate(2024, 9, 1);
+    const int d =
+        640 - 420 - 20 - main->lblSelectedmonth->width() - 10 - main->lblSelectedYear->width();
+    EXPECT_EQ(main->lblSelectedmonth->x(), 420 + d / 2);
+    EXPECT_EQ(main->lblSelectedYear->x(),
+              main->lblSelectedmonth->x() + main->lblSelectedmonth->width() + 10);
+    EXPECT_EQ(main->lblSelectedMonthShadow->pos(), main->lblSelectedmonth->pos() + QPoint(1, 1));
+    EXPECT_EQ(main->lblSelectedYearShadow->pos(), main->lblSelectedYear->pos() + QPoint(1, 1));
+    EXPECT_EQ(main->lblSelectedmonth->text(), "September");
+}
+
+TEST_F(CalendarTest, TypedYearChangesTheCalendarAndTellsTheMonthWindows) {
+    QSignalSpy changed(main, &TMain::selectedMonthChanged);
+    SelectDate(2024, 3, 15);
+    Click(main->lblSelectedYear);
+    EXPECT_TRUE(main->yearEntryOpen());
+    EXPECT_EQ(main->EditedField, 3);
+    Type("\b\b\b\b20231"); // a fifth digit is ignored
+    EXPECT_EQ(main->lblSelectedYear->text(), "2023");
+    Type("\r");
+    EXPECT_FALSE(main->yearEntryOpen());
+    EXPECT_EQ(main->SelectedDate.Year, 2023);
+    EXPECT_EQ(main->SelectedDate.Month, 3);
+    EXPECT_EQ(main->SelectedDate.Day, 15);
+    EXPECT_EQ(main->lblSelectedYear->text(), "2023");
+    EXPECT_EQ(main->lblSelectedYearShadow->text(), "2023");
+    EXPECT_EQ(main->MonthOffset, 3); // 1 March 2023 was a Wednesday
+    EXPECT_EQ(changed.count(), 1);
+}
+
+TEST_F(CalendarTest, EmptyOrZeroYearIsRefusedAndTheEntryStaysOpen) {
+    SelectDate(2024, 3, 15);
+    Click(main->lblSelectedYear);
+    Type("\b\b\b\b\r");
+    EXPECT_TRUE(main->yearEntryOpen());
+    EXPECT_EQ(Notices.size(), 1);
+    EXPECT_EQ(main->SelectedDate.Year, 2024);
+    Type("0\r");
+    EXPECT_TRUE(main->yearEntryOpen());
+    EXPECT_EQ(Notices.size(), 2);
+    EXPECT_EQ(main->SelectedDate.Year, 2024);
+    Type("\b1999\r");
+    EXPECT_FALSE(main->yearEntryOpen());
+    EXPECT_EQ(main->SelectedDate.Year, 1999);
+}
+
+TEST_F(CalendarTest, YearChangeBringsTheDayWithinTheMonth) {
+    SelectDate(2024, 2, 29);
+    Click(main->lblSelectedYear);
+    Type("\b\b\b\b2023\r");
+    EXPECT_EQ(main->SelectedDate.Day, 28);
+    EXPECT_EQ(main->imgCurrDate->pos(), CellOfDay(28)->pos() - QPoint(1, 3));
+}
+
+TEST_F(CalendarTest, KeysChangeNothingWhileNoEntryIsOpen) {
+    SelectDate(2024, 3, 15);
+    Click(main->lblSelectedYear);
+    Type("\b\b\b\b2020\r");
+    ASSERT_EQ(main->SelectedDate.Year, 2020);
+    Type("\b\b7\r");
+    EXPECT_EQ(main->lblSelectedYear->text(), "2020");
+    EXPECT_EQ(main->SelectedDate.Year, 2020);
+    EXPECT_FALSE(main->timeEditorOpen());
+}
+
+TEST_F(CalendarTest, MonthNameEndsAHalfTypedYearAndOpensThePicker) {
+    SelectDate(2024, 3, 15);
+    Click(main->lblSelectedYear);
+    Type("\b\b1");
+    Click(main->lblSelectedmonth);
+    EXPECT_EQ(main->SelectedDate.Year, 201);
+    EXPECT_FALSE(main->yearEntryOpen());
+    EXPECT_TRUE(Windows().MonthList->isVisible());
+    Windows().MonthList->hide();
+}
+
+} // namespace
