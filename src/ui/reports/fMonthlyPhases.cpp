@@ -18,6 +18,7 @@
 #include <QPainter>
 #include <QPrinter>
 #include <QSaveFile>
+#include <QStandardPaths>
 
 #include <cmath>
 
@@ -125,7 +126,17 @@ void TMonthlyPhases::selectedMonthChanged() {
 
 void TMonthlyPhases::FormShow() {
     PageTop = 32;
+    // The program's folder, or the user's pictures when the program may not write there.
     saveFolder_ = QCoreApplication::applicationDirPath();
+    if (!QFileInfo(saveFolder_).isWritable())
+        saveFolder_ = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
+    // The first showing opens over the main window below its toolbar; later ones keep where
+    // the user left it.
+    if (!placed_) {
+        if (const TMain* main = Windows().Main)
+            move(main->x() + (main->width() - width()) / 2, main->y() + 40);
+        placed_ = true;
+    }
     DrawMoonPhases();
 }
 

@@ -47,6 +47,7 @@ class TMonthlyPhases : public TFrame {
     QImage imgMiniMoon;  // working copy, turned for the southern hemisphere
     QString saveFolder_; // the save dialog's initial folder
     int PageTop = 32;
+    bool placed_ = false;
 };
 
 // The 42 texts of the month grid as the main calendar lays it out ("N" or " "), the first
