@@ -140,6 +140,15 @@ TEST_F(FeaturesDBTest, LeavingACoordinateBoxRunsItsCheck) {
     EXPECT_EQ(messages_, QStringList({"Latitude must be between -90 and 90. Please reenter."}));
     EXPECT_EQ(db_.txtLatitude->text(), "95"); // kept, with the focus back
     EXPECT_TRUE(db_.txtLatitude->hasFocus());
+
+    // The action leaves the box being edited first: one message, and nothing stored.
+    messages_.clear();
+    db_.txtFeatureName->setText("Test Crater");
+    db_.txtLatitude->clear();
+    ClickAction();
+    EXPECT_EQ(messages_, QStringList({"Please enter a valid Latitude"}));
+    EXPECT_FALSE(QFile::exists(FeatureFileName));
+    EXPECT_TRUE(db_.txtLatitude->hasFocus());
 }
 
 TEST_F(FeaturesDBTest, MissingTextsAndFailedChecksStoreNothing) {

@@ -73,6 +73,7 @@ TFeatures::TFeatures(QWidget* parent) : TFrame(parent) {
 
     ScrollBar1 = new QScrollBar(Qt::Vertical, this);
     ScrollBar1->setRange(0, 0);
+    ScrollBar1->setPageStep(VisibleRows);
     connect(ScrollBar1, &QScrollBar::valueChanged, this, &TFeatures::DisplayDataBitmap);
     FormCreate();
 }

@@ -109,6 +109,7 @@ TFeaturesDB::TFeaturesDB(QWidget* parent) : TFrame(parent) {
 
     ScrollBar1 = new QScrollBar(Qt::Vertical, this);
     ScrollBar1->setRange(0, 0);
+    ScrollBar1->setPageStep(VisibleRows);
     ScrollBar1->setGeometry(449 + 19, kListTop, 16, 207);
     connect(ScrollBar1, &QScrollBar::valueChanged, this, &TFeaturesDB::DisplayDataBitmap);
     FormCreate();
@@ -339,6 +340,8 @@ void TFeaturesDB::AddRowToGrid() {
     checkedBox_ = nullptr;
     Edit1->setFocus(); // the box being left runs its exit check first
     RunPendingExit();
+    // Its failure has been told; the other messages would only repeat it.
+    if (checkedBox_ && !checkedValid_) return;
     const struct {
         QLineEdit* box;
         const char* message;
