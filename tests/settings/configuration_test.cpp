@@ -1,0 +1,279 @@
+// The configuration window driven as a user drives it: typing into the number edits and
+// leaving them, the direction spin buttons, the lists, the printer radio pictures, and the exit
+// button that saves; the values read back from memory, from a fresh store and from the main
+// window.
+#include "settings/TSpinButton.h"
+#include "settings/fConfiguration.h"
+#include "ui/main_window_fixture.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QSettings>
+#include <QToolButton>
+
+#include <cmath>
+
+namespace {
+
+class ConfigurationTest : public MainWindowTest {
+  protected:
+    TConfiguration* cfg = nullptr;
+
+    void SetUp() override {
+        MainWindowTest::SetUp();
+        // The store holds the defaults, as after the first start.
+        TObserverSettings loaded;
+        settingsstore::Load(loaded);
+        cfg = new TConfiguration();
+        Windows().Configuration = cfg;
+        Open();
+    }
+    void TearDown() override {
+        delete cfg;
+        MainWindowTest::TearDown();
+    }
+
+    void Open() {
+        cfg->show();
+        QApplication::setActiveWindow(cfg);
+        cfg->activateWindow();
+        QCoreApplication::processEvents();
+    }
+    void Exit() {
+        Click(cfg->lblExit);
+        QCoreApplication::processEvents();
+    }
+
+    // Types into an edit and leaves it with Tab, as a user does.
+    void TypeAndLeave(QLineEdit* edit, const QString& keys) {
+        edit->setFocus(Qt::MouseFocusReason);
+        edit->clear();
+        QTest::keyClicks(edit, keys);
+        QTest::keyClick(edit, Qt::Key_Tab);
+        QCoreApplication::processEvents();
+    }
+
+    static void Choose(QComboBox* list, const QString& typed) { list->setEditText(typed); }
+
+    QString Stored(const QString& name) const {
+        QSettings store(settingsstore::Location(), QSettings::IniFormat);
+        return store.value(name).toString();
+    }
+
+    void EnterLondon() {
+        TypeAndLeave(cfg->txtLatDeg, QStringLiteral("51"));
+        TypeAndLeave(cfg->txtLatMin, QStringLiteral("30"));
+        TypeAndLeave(cfg->txtLatSec, QString());
+        TypeAndLeave(cfg->txtLongDeg, QString());
+        TypeAndLeave(cfg->txtLongMin, QStringLiteral("7"));
+        TypeAndLeave(cfg->txtLongSec, QStringLiteral("0"));
+        cfg->txtLocation->setText(QStringLiteral("London"));
+        cfg->cmbDayOrder->setCurrentIndex(1);
+        cfg->cmbTimeZone->setCurrentIndex(24);
+        cfg->chkDaylightSavings->setChecked(true);
+    }
+};
+
+TEST_F(ConfigurationTest, TimeZoneListRunsInHalfHoursAroundGmt) {
+    ASSERT_EQ(cfg->cmbTimeZone->count(), 49);
+    EXPECT_EQ(cfg->cmbTimeZone->itemText(0), QStringLiteral("GMT - 12:00"));
+    EXPECT_EQ(cfg->cmbTimeZone->itemText(11), QStringLiteral("GMT - 06:30"));
+    EXPECT_EQ(cfg->cmbTimeZone->itemText(23), QStringLiteral("GMT - 00:30"));
+    EXPECT_EQ(cfg->cmbTimeZone->itemText(24), QStringLiteral("GMT"));
+    EXPECT_EQ(cfg->cmbTimeZone->itemText(35), QStringLiteral("GMT + 05:30"));
+    EXPECT_EQ(cfg->cmbTimeZone->itemText(48), QStringLiteral("GMT + 12:00"));
+    EXPECT_EQ(cfg->cmbDayOrder->itemText(6), QStringLiteral("Saturday - Friday"));
+}
+
+TEST_F(ConfigurationTest, NumberEditsTakeDigitsOnlyAndArePaddedWhenLeft) {
+    TypeAndLeave(cfg->txtLatDeg, QStringLiteral("7"));
+    EXPECT_EQ(cfg->txtLatDeg->text(), QStringLiteral("07"));
+    TypeAndLeave(cfg->txtLongDeg, QString());
+    EXPECT_EQ(cfg->txtLongDeg->text(), QStringLiteral("000"));
+    TypeAndLeave(cfg->txtLongDeg, QStringLiteral("-1.5e"));
+    EXPECT_EQ(cfg->txtLongDeg->text(), QStringLiteral("015"));
+    TypeAndLeave(cfg->txtLatMin, QStringLiteral("123"));
+    EXPECT_EQ(cfg->txtLatMin->text(), QStringLiteral("12"));
+    EXPECT_TRUE(Notices.isEmpty());
+    EXPECT_EQ(Beeps, 0);
+}
+
+TEST_F(ConfigurationTest, PositionOutOfRangeIsRefusedAndTheFocusReturns) {
+    TypeAndLeave(cfg->txtLatDeg, QStringLiteral("91"));
+    ASSERT_EQ(Notices.size(), 1);
+    EXPECT_TRUE(Notices[0].contains(QStringLiteral("Latitude degrees")));
+    EXPECT_TRUE(Notices[0].contains(QStringLiteral("0 to 90")));
+    EXPECT_EQ(QApplication::focusWidget(), cfg->txtLatDeg);
+    EXPECT_EQ(cfg->txtLatDeg->text(), QStringLiteral("91"));
+
+    // Exiting with the value still there saves nothing and keeps the window open.
+    TypeAndLeave(cfg->txtLongMin, QStringLiteral("60"));
+    Notices.clear();
+    Exit();
+    ASSERT_EQ(Notices.size(), 1);
+    EXPECT_TRUE(Notices[0].contains(QStringLiteral("Latitude degrees")));
+    EXPECT_TRUE(cfg->isVisible());
+    EXPECT_EQ(ObserverSettings.LatDeg, QStringLiteral("51"));
+    EXPECT_EQ(Stored(QStringLiteral("LatDeg")), QStringLiteral("00"));
+
+    TypeAndLeave(cfg->txtLatDeg, QStringLiteral("90"));
+    Notices.clear();
+    Exit();
+    ASSERT_EQ(Notices.size(), 1);
+    EXPECT_TRUE(Notices[0].contains(QStringLiteral("Longitude minutes")));
+    EXPECT_TRUE(Notices[0].contains(QStringLiteral("0 to 59")));
+    EXPECT_EQ(QApplication::focusWidget(), cfg->txtLongMin);
+
+    TypeAndLeave(cfg->txtLongMin, QStringLiteral("59"));
+    TypeAndLeave(cfg->txtLongDeg, QStringLiteral("180"));
+    Notices.clear();
+    Exit();
+    EXPECT_TRUE(Notices.isEmpty());
+    EXPECT_FALSE(cfg->isVisible());
+    EXPECT_EQ(Stored(QStringLiteral("LatDeg")), QStringLiteral("90"));
+    EXPECT_EQ(Stored(QStringLiteral("LongDeg")), QStringLiteral("180"));
+}
+
+// London, Monday first, GMT with daylight saving: saved in memory and in the store, and the
+// main window recomputes its zone, observer and weekday titles.
+TEST_F(ConfigurationTest, LondonIsSavedAndTheMainWindowRecomputes) {
+    ObserverSettings.LongDir = QStringLiteral("East");
+    cfg->hide();
+    Open();
+    EXPECT_EQ(cfg->pEWDirection->text(), QStringLiteral("East"));
+    EnterLondon();
+    QTest::mouseClick(cfg->EWSpinButton->downButton(), Qt::LeftButton);
+    EXPECT_EQ(cfg->pEWDirection->text(), QStringLiteral("West"));
+    const QString sunriseBefore = main->lblSunRise->text();
+    Exit();
+    EXPECT_FALSE(cfg->isVisible());
+
+    TObserverSettings fresh;
+    settingsstore::Load(fresh);
+    const TObserverSettings* const both[] = {&ObserverSettings, &fresh};
+    for (const TObserverSettings* s : both) {
+        EXPECT_EQ(s->LatDeg, QStringLiteral("51"));
+        EXPECT_EQ(s->LatMin, QStringLiteral("30"));
+        EXPECT_EQ(s->LatSec, QStringLiteral("00"));
+        EXPECT_EQ(s->LatDir, QStringLiteral("North"));
+        EXPECT_EQ(s->LongDeg, QStringLiteral("000"));
+        EXPECT_EQ(s->LongMin, QStringLiteral("07"));
+        EXPECT_EQ(s->LongSec, QStringLiteral("00"));
+        EXPECT_EQ(s->LongDir, QStringLiteral("West"));
+        EXPECT_EQ(s->Location, QStringLiteral("London"));
+        EXPECT_EQ(s->DayOrder, 1);
+        EXPECT_EQ(s->DateLayoutIdx, 0);
+        EXPECT_EQ(s->DateFormat, QStringLiteral("DD/MM/YYYY"));
+        EXPECT_EQ(s->TimeZoneIndex, 24);
+        EXPECT_TRUE(s->DaylightSavings);
+        EXPECT_EQ(s->PrinterType, QStringLiteral("Laser"));
+    }
+    EXPECT_EQ(Stored(QStringLiteral("TimeZone")), QStringLiteral("12"));
+    EXPECT_EQ(Stored(QStringLiteral("DaylightSavings")), QStringLiteral("True"));
+
+    EXPECT_EQ(main->ZoneMinutes, 0);
+    EXPECT_EQ(main->DaylightMinutes, 60);
+    EXPECT_NEAR(main->ObserverLatitude, 51.5 * M_PI / 180, 1e-12);
+    EXPECT_NEAR(main->ObserverLongitude, 7.0 / 60 * M_PI / 180, 1e-12);
+    EXPECT_EQ(main->DayLabels[0]->text(), QLocale::system().dayName(1, QLocale::ShortFormat));
+    // Daylight saving moves the Sun's rise an hour later on the clock.
+    EXPECT_NE(main->lblSunRise->text(), sunriseBefore);
+
+    // Opened again, the window shows what was saved.
+    Open();
+    EXPECT_EQ(cfg->txtLongMin->text(), QStringLiteral("07"));
+    EXPECT_EQ(cfg->txtLocation->text(), QStringLiteral("London"));
+    EXPECT_EQ(cfg->cmbDayOrder->currentIndex(), 1);
+    EXPECT_EQ(cfg->cmbTimeZone->currentText(), QStringLiteral("GMT"));
+    EXPECT_TRUE(cfg->chkDaylightSavings->isChecked());
+}
+
+TEST_F(ConfigurationTest, ChangingTheHemisphereTurnsThePhaseIconsOnce) {
+    ASSERT_FALSE(main->PhaseIconsInverted);
+    QTest::mouseClick(cfg->NSSpinButton->upButton(), Qt::LeftButton);
+    EXPECT_EQ(cfg->pNSDirection->text(), QStringLiteral("South"));
+    Exit();
+    EXPECT_TRUE(main->PhaseIconsInverted);
+    EXPECT_LT(main->ObserverLatitude, 0);
+    Open();
+    Exit();
+    EXPECT_TRUE(main->PhaseIconsInverted);
+    Open();
+    QTest::mouseClick(cfg->NSSpinButton->downButton(), Qt::LeftButton);
+    Exit();
+    EXPECT_FALSE(main->PhaseIconsInverted);
+}
+
+TEST_F(ConfigurationTest, TimeZonesStoreHalfHoursAndSetTheZoneMinutes) {
+    cfg->cmbTimeZone->setCurrentIndex(35);
+    EXPECT_EQ(cfg->cmbTimeZone->currentText(), QStringLiteral("GMT + 05:30"));
+    Exit();
+    EXPECT_EQ(Stored(QStringLiteral("TimeZone")), QStringLiteral("17.5"));
+    EXPECT_EQ(main->ZoneMinutes, 330);
+
+    Open();
+    cfg->cmbTimeZone->setCurrentIndex(0);
+    Exit();
+    EXPECT_EQ(Stored(QStringLiteral("TimeZone")), QStringLiteral("0"));
+    EXPECT_EQ(main->ZoneMinutes, -720);
+}
+
+// A typed entry that names a list entry chooses it; one that names none keeps the last choice.
+// The date format takes a typed pattern as it is.
+TEST_F(ConfigurationTest, TypedListEntries) {
+    cfg->cmbDayOrder->setCurrentIndex(2);
+    Choose(cfg->cmbDayOrder, QStringLiteral("Someday"));
+    Choose(cfg->cmbTimeZone, QStringLiteral("gmt+05:30"));
+    Choose(cfg->cmbDateFormat, QStringLiteral("yyyy-mm-dd"));
+    Exit();
+    EXPECT_EQ(ObserverSettings.DayOrder, 2);
+    EXPECT_EQ(ObserverSettings.TimeZoneIndex, 35);
+    EXPECT_EQ(ObserverSettings.DateFormat, QStringLiteral("yyyy-mm-dd"));
+    EXPECT_EQ(ObserverSettings.DateLayoutIdx, 0);
+
+    Open();
+    Choose(cfg->cmbDayOrder, QStringLiteral("monday - sunday"));
+    Choose(cfg->cmbTimeZone, QStringLiteral("GMT + 99:00"));
+    Exit();
+    EXPECT_EQ(ObserverSettings.DayOrder, 1);
+    EXPECT_EQ(ObserverSettings.TimeZoneIndex, 35);
+}
+
+TEST_F(ConfigurationTest, PrinterTypeRadioPictures) {
+    for (const char* type : {"Laser", "Dot matrix", ""}) {
+        ObserverSettings.PrinterType = QLatin1String(type);
+        cfg->hide();
+        Open();
+        EXPECT_TRUE(cfg->IsMarked(cfg->imgLaser)) << type;
+        EXPECT_FALSE(cfg->IsMarked(cfg->imgBWInkjet)) << type;
+        EXPECT_FALSE(cfg->IsMarked(cfg->imgColourInkjet)) << type;
+    }
+    ObserverSettings.PrinterType = QStringLiteral("BW Inkjet");
+    cfg->hide();
+    Open();
+    EXPECT_TRUE(cfg->IsMarked(cfg->imgBWInkjet));
+    EXPECT_FALSE(cfg->IsMarked(cfg->imgLaser));
+
+    Click(cfg->lblColourPrinter);
+    EXPECT_TRUE(cfg->IsMarked(cfg->imgColourInkjet));
+    EXPECT_FALSE(cfg->IsMarked(cfg->imgBWInkjet));
+    Exit();
+    EXPECT_EQ(Stored(QStringLiteral("PrinterType")), QStringLiteral("Colour Inkjet"));
+
+    Open();
+    Click(cfg->imgLaser);
+    EXPECT_EQ(cfg->ChosenPrinterType(), QStringLiteral("Laser"));
+}
+
+// Switching to another program and back keeps the edits in progress.
+TEST_F(ConfigurationTest, ActivatingAgainKeepsTheEdits) {
+    cfg->txtLocation->setText(QStringLiteral("Hailsham"));
+    QApplication::setActiveWindow(main);
+    QApplication::setActiveWindow(cfg);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(cfg->txtLocation->text(), QStringLiteral("Hailsham"));
+}
+
+} // namespace
