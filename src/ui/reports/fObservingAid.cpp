@@ -314,17 +314,12 @@ void TObservingAid::FormShow() {
     grid = false;
     if (Windows().Main) move(x(), Windows().Main->y());
     move(Clamp(pos(), size(), screenSize(), ClampOrder::LeftFirst));
-    // Drawn here too, so that the chart is there even where the window is not activated.
-    ShowTogglePictures();
-    doa();
-    chartFreshFromShow = true;
+    // Drawn here as well as on activation, so that the chart is there even where the window
+    // is shown without being activated.
+    FormActivate();
 }
 
 void TObservingAid::FormActivate() {
-    if (chartFreshFromShow) {
-        chartFreshFromShow = false;
-        return;
-    }
     ShowTogglePictures();
     doa();
 }

@@ -93,7 +93,6 @@ class TObservingAid : public TFrame {
     int view = 1;
     bool grid = false;
     int RowHeight = 12;
-    bool chartFreshFromShow = false;
 
     // The chart picture (drawn into) and its visible copy at (20, 75). This Image1 is the
     // chart; the window's skin is the frame's background.
