@@ -5,7 +5,9 @@
 #include "ui/Windows.h"
 #include "ui/main/fMain.h"
 
+#include <QPaintEngine>
 #include <QPainter>
+#include <QPainterPath>
 #include <QPoint>
 #include <QVarLengthArray>
 
@@ -63,6 +65,27 @@ void CentreLine(QPainter& canvas, int x, int cy, int r) {
     canvas.drawLine(x, cy - r, x, cy + r - 1);
 }
 
+// On a printer or PDF canvas a device pixel is tiny and hundreds of arcs per drawing would
+// swell the document: the same region, from the limb to the terminator, is filled as one path
+// and the dark limb outlined. The terminator is the half-ellipse of half-width |i|, on the dark
+// side while more than half is lit, on the lit side while less is.
+void FillDarkRegion(QPainter& canvas, int cx, int cy, int r, int i, DarkSide dark,
+                    const QColor& colour) {
+    const QRectF limb(cx - r, cy - r, 2.0 * r, 2.0 * r);
+    const double t = std::abs(i);
+    const QRectF terminator(cx - t, cy - r, 2 * t, 2.0 * r);
+    // Angles run counter-clockwise from three o'clock: the left half is 90 -> 270.
+    const bool left = dark == DarkSide::Left;
+    const double limbSweep = left ? 180 : -180;
+    const bool terminatorOnLeft = (i > 0) == left;
+    QPainterPath path(QPointF(cx, cy - r));
+    path.arcTo(limb, 90, limbSweep);
+    path.arcTo(terminator, 270, terminatorOnLeft ? -180 : 180);
+    path.closeSubpath();
+    canvas.fillPath(path, colour);
+    canvas.drawArc(limb, 90 * 16, static_cast<int>(limbSweep * 16));
+}
+
 } // namespace
 
 void DrawPhaseShadingOnSide(QPainter& canvas, int cx, int cy, int r, int illuminatedPercent,
@@ -82,6 +105,12 @@ void DrawPhaseShadingOnSide(QPainter& canvas, int cx, int cy, int r, int illumin
     const int xDark = dark == DarkSide::Left ? cx - 1 : cx;
     const int xLit = dark == DarkSide::Left ? cx : cx - 1;
 
+    const QPaintEngine* engine = canvas.paintEngine();
+    if (engine && engine->type() != QPaintEngine::Raster) {
+        FillDarkRegion(canvas, cx, cy, r, i, dark, QColor(g, g, g));
+        canvas.restore();
+        return;
+    }
     if (m >= 0)
         for (int j = i; j <= r; ++j)
             HalfEllipse(canvas, cx, cy, r, j, dark);

@@ -2,8 +2,11 @@
 // centre line at half, and mirrored for the southern hemisphere.
 #include "print/fPhaseShading.h"
 
+#include <QBuffer>
 #include <QImage>
 #include <QPainter>
+#include <QPdfWriter>
+#include <QPicture>
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -163,6 +166,57 @@ TEST(PhaseShading, ZoneAndClockOffsetsMoveTheWaningInstant) {
     EXPECT_FALSE(IsWaning(day, frame));
     frame.ClockOffsetDays = 1.0;
     EXPECT_TRUE(IsWaning(day, frame));
+}
+
+// The same drawing recorded on a vector canvas (as a printer gets it) and played back.
+QImage ShadedThroughVectorCanvas(int percent, DarkSide side) {
+    QPicture picture;
+    {
+        QPainter recorder(&picture);
+        DrawPhaseShadingOnSide(recorder, kCx, kCy, kR, percent, 0, side);
+    }
+    QImage image(100, 100, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    picture.play(&painter);
+    return image;
+}
+
+TEST(PhaseShading, VectorCanvasFillsTheSameRegion) {
+    const auto dark = [](const QImage& image, int x, int y) {
+        return qGray(image.pixel(x, y)) < 128;
+    };
+    for (DarkSide side : {DarkSide::Left, DarkSide::Right}) {
+        const int toDark = side == DarkSide::Left ? -1 : 1; // direction of the dark side
+        for (int p : {0, 20, 50, 80, 100}) {
+            const QImage vector = ShadedThroughVectorCanvas(p, side);
+            const QImage raster = Shaded(p, side);
+            // Away from the terminator and the limb the two agree.
+            int disagreements = 0;
+            for (int dx = -20; dx <= 20; dx += 4) {
+                const int x = kCx + dx;
+                const double terminator = toDark * (kR - 2.0 * kR * (100 - p) / 100.0);
+                if (std::abs(dx - terminator) < 3) continue;
+                if (dark(vector, x, kCy) != dark(raster, x, kCy)) ++disagreements;
+            }
+            EXPECT_EQ(disagreements, 0) << "p=" << p;
+        }
+    }
+}
+
+TEST(PhaseShading, APrintedMonthStaysSmall) {
+    // Thirty-one drawings of radius 350 device pixels on a 1200 dpi page.
+    QBuffer pdf;
+    pdf.open(QIODevice::WriteOnly);
+    {
+        QPdfWriter writer(&pdf);
+        writer.setResolution(1200);
+        QPainter painter(&writer);
+        for (int n = 0; n < 31; ++n)
+            DrawPhaseShadingOnSide(painter, 400 + 800 * (n % 7), 400 + 800 * (n / 7), 350, 3 * n,
+                                   63, n % 2 ? DarkSide::Left : DarkSide::Right);
+    }
+    EXPECT_LT(pdf.size(), 200 * 1024);
 }
 
 } // namespace
