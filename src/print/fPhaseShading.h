@@ -27,8 +27,10 @@ DarkSide DarkSideOf(bool waning, bool north);
 
 // Paints, in grey level `grey` (0..255) with outlines only, the dark part of a Moon centred
 // at (cx, cy) with radius r that is `illuminatedPercent` (0..100, clamped) lit on `date`
-// (date.Julian must be filled in). The half-ellipse outlines lie one pixel apart, so the dark
-// part comes out solid. The disc covers columns cx - r .. cx + r - 1, rows cy - r .. cy + r - 1.
+// (date.Julian must be filled in). On bitmaps the half-ellipse outlines lie one pixel apart, so
+// the dark part comes out solid; the disc covers columns cx - r .. cx + r - 1 and rows
+// cy - r .. cy + r - 1. On printer and PDF canvases the same region is filled as one path.
+// Changes nothing else on the canvas (its pen and brush are restored).
 void DrawPhaseShading(QPainter& canvas, int cx, int cy, int r, int illuminatedPercent, int grey,
                       const astro::DateTimeRec& date, const PhaseShadingFrame& frame);
 

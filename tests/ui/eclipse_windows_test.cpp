@@ -9,6 +9,7 @@
 
 #include <QLineEdit>
 #include <QScrollBar>
+#include <QTimer>
 
 #include <algorithm>
 
@@ -161,6 +162,21 @@ TEST_F(EclipseWindows, AFullMoonFarFromANodeHidesTheEclipseWindow) {
     report->show();
     Search(QStringLiteral("2000"), QStringLiteral("2000"));
     EXPECT_FALSE(eclipse->isVisible());
+}
+
+TEST_F(EclipseWindows, LongSearchShowsABusyCursorAndKeepsEventsFlowing) {
+    report->show();
+    bool ranDuringSearch = false;
+    Qt::CursorShape shape = Qt::ArrowCursor;
+    QTimer::singleShot(0, report, [&] {
+        ranDuringSearch = report->entries().empty(); // the list is filled at the end
+        if (const QCursor* cursor = QApplication::overrideCursor()) shape = cursor->shape();
+    });
+    report->CalculateEclipses(1, 2000);
+    EXPECT_TRUE(ranDuringSearch);
+    EXPECT_EQ(shape, Qt::WaitCursor);
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+    EXPECT_GT(report->entries().size(), 4000u);
 }
 
 TEST_F(EclipseWindows, ContactLinesByKind) {
