@@ -1,7 +1,8 @@
 // libFuzzer target: any bytes as data.dat must load without a fault, every text within its
 // capacity, and the loaded features must write back and load again unchanged.
 //   cmake -S . -B build-fuzz -DCMAKE_CXX_COMPILER=clang++ -DCRESSELLE_FUZZ=ON
-//   cmake --build build-fuzz --target fuzz_load_features && build-fuzz/fuzz_load_features
+//   cmake --build build-fuzz --target fuzz_load_features
+//   TMPDIR=/dev/shm build-fuzz/fuzz_load_features -max_len=1200 corpus/  (memory-backed files run fast)
 #include "ui/reports/FeatureFile.h"
 
 #include <QDir>
