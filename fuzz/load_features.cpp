@@ -2,7 +2,8 @@
 // capacity, and the loaded features must write back and load again unchanged.
 //   cmake -S . -B build-fuzz -DCMAKE_CXX_COMPILER=clang++ -DCRESSELLE_FUZZ=ON
 //   cmake --build build-fuzz --target fuzz_load_features
-//   TMPDIR=/dev/shm build-fuzz/fuzz_load_features -max_len=1200 corpus/  (memory-backed files run fast)
+//   TMPDIR=/dev/shm build-fuzz/fuzz_load_features -max_len=1200 corpus/
+// (TMPDIR in memory: the target rewrites a file for every input)
 #include "ui/reports/FeatureFile.h"
 
 #include <QDir>
