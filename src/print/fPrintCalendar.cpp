@@ -112,7 +112,7 @@ void PrintTimeLines(QPainter& c, const PageMeasures& m, int right,
 }
 
 // Device pixels of the page per pixel of a phase drawing: the drawing is painted at no more
-// than about 300 dots per inch into a grey picture that is then placed on the page. At the
+// than about 300 dots per inch into a picture that is then placed on the page. At the
 // printer's full resolution the shading's half-ellipses, one pixel apart, would number hundreds
 // to a disc, and a page would take seconds to draw and megabytes to send.
 int DrawingScale(const QPainter& c) {
@@ -128,7 +128,7 @@ void PrintPhaseDrawing(QPainter& c, const PageMeasures& m, const QRect& cell, in
     const int R = m.u(28.94);
     const int r = R / DrawingScale(c);
     if (r <= 0) return;
-    QImage drawing(2 * r, 2 * r, QImage::Format_Grayscale8);
+    QImage drawing(2 * r, 2 * r, QImage::Format_RGB32);
     drawing.fill(Qt::white);
     {
         QPainter p(&drawing);
