@@ -1,0 +1,177 @@
+// Installs the build into a temporary prefix, as a package would lay it out, and starts the
+// installed program the way the desktop entry does.
+#include <QCryptographicHash>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QFileInfo>
+#include <QImageReader>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace {
+
+QString SourceDir() {
+    return qEnvironmentVariable("CRESSELLE_SOURCE_DIR");
+}
+QString BuildDir() {
+    return qEnvironmentVariable("CRESSELLE_BUILD_DIR");
+}
+
+QByteArray FileHash(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) return {};
+    return QCryptographicHash::hash(file.readAll(), QCryptographicHash::Sha256);
+}
+
+// One installation shared by the tests of this file.
+class Installed : public ::testing::Test {
+  protected:
+    static void SetUpTestSuite() {
+        prefix_ = new QTemporaryDir;
+        const QString cmake = QStandardPaths::findExecutable(QStringLiteral("cmake"));
+        if (cmake.isEmpty()) return;
+        QProcess install;
+        install.setProcessChannelMode(QProcess::MergedChannels);
+        install.start(cmake, {QStringLiteral("--install"), BuildDir(), QStringLiteral("--prefix"),
+                              prefix_->path()});
+        install.waitForFinished(120000);
+        log_ = QString::fromLocal8Bit(install.readAll());
+        ok_ = install.exitStatus() == QProcess::NormalExit && install.exitCode() == 0;
+    }
+    static void TearDownTestSuite() {
+        delete prefix_;
+        prefix_ = nullptr;
+    }
+    void SetUp() override { ASSERT_TRUE(ok_) << "cmake --install failed:\n" << log_.toStdString(); }
+
+    static QString Path(const QString& relative) { return prefix_->filePath(relative); }
+    static QString Runtime(const QString& name) {
+        return Path(QStringLiteral("share/cresselle/runtime/") + name);
+    }
+
+    static inline QTemporaryDir* prefix_ = nullptr;
+    static inline bool ok_ = false;
+    static inline QString log_;
+};
+
+// The key's value in the [Desktop Entry] group of a desktop file.
+QString DesktopValue(const QString& path, const QString& key) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) return {};
+    bool inEntry = false;
+    while (!file.atEnd()) {
+        const QString line = QString::fromUtf8(file.readLine()).trimmed();
+        if (line.startsWith(QLatin1Char('[')))
+            inEntry = line == QLatin1String("[Desktop Entry]");
+        else if (inEntry && line.startsWith(key + QLatin1Char('=')))
+            return line.mid(key.size() + 1);
+    }
+    return {};
+}
+
+} // namespace
+
+TEST_F(Installed, ProgramsRuntimeFilesAndIconsAreInTheirPlaces) {
+    for (const char* program : {"bin/cresselle", "bin/cresselle-cli"}) {
+        const QFileInfo info(Path(QString::fromLatin1(program)));
+        EXPECT_TRUE(info.isFile() && info.isExecutable()) << program;
+    }
+    // The shipped runtime files are the repository's, byte for byte.
+    for (const char* name : {"data.dat", "Cresselle.ico", "docs/cresselle.htm"}) {
+        const QString shipped =
+            SourceDir() + QStringLiteral("/runtime/") + QString::fromLatin1(name);
+        EXPECT_EQ(FileHash(Runtime(QString::fromLatin1(name))), FileHash(shipped)) << name;
+    }
+    // Each theme icon is the picture of its size, not another size copied three times.
+    for (int size : {48, 128, 256}) {
+        const QString icon =
+            Path(QStringLiteral("share/icons/hicolor/%1x%1/apps/cresselle.png").arg(size));
+        EXPECT_EQ(QImageReader(icon).size(), QSize(size, size)) << icon.toStdString();
+    }
+}
+
+TEST_F(Installed, DesktopEntryStartsTheInstalledProgramWithItsIcon) {
+    const QString entry = Path(QStringLiteral("share/applications/cresselle.desktop"));
+    ASSERT_TRUE(QFileInfo::exists(entry));
+    EXPECT_EQ(DesktopValue(entry, QStringLiteral("Type")), QStringLiteral("Application"));
+    EXPECT_EQ(DesktopValue(entry, QStringLiteral("Name")), QStringLiteral("Cresselle"));
+    EXPECT_FALSE(DesktopValue(entry, QStringLiteral("Comment")).isEmpty());
+    EXPECT_EQ(DesktopValue(entry, QStringLiteral("Categories")),
+              QStringLiteral("Education;Science;Astronomy;"));
+    // Exec names a program of bin/, Icon a theme icon that is installed.
+    const QString exec =
+        DesktopValue(entry, QStringLiteral("Exec")).section(QLatin1Char(' '), 0, 0);
+    EXPECT_TRUE(QFileInfo::exists(Path(QStringLiteral("bin/") + exec))) << exec.toStdString();
+    const QString icon = DesktopValue(entry, QStringLiteral("Icon"));
+    EXPECT_TRUE(
+        QFileInfo::exists(Path(QStringLiteral("share/icons/hicolor/48x48/apps/%1.png").arg(icon))))
+        << icon.toStdString();
+}
+
+// Starts bin/cresselle with an empty home under the offscreen platform and waits until its
+// 640 x 480 main window has been painted to the screen and its clock has ticked. The
+// program must take its files from the installation, not from the source tree it was
+// built in: a file placed only in the installed runtime folder must reach the working folder.
+TEST_F(Installed, InstalledProgramShowsItsMainWindowAndSeedsTheWorkingFolder) {
+    ASSERT_TRUE(QFile(Runtime(QStringLiteral("installed-only.txt"))).open(QIODevice::WriteOnly));
+
+    QTemporaryDir home;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("HOME"), home.path());
+    env.insert(QStringLiteral("XDG_CONFIG_HOME"), home.filePath(QStringLiteral("config")));
+    env.insert(QStringLiteral("XDG_DATA_HOME"), home.filePath(QStringLiteral("data")));
+    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    // Qt reports every flush of a window to the screen under this category.
+    env.insert(QStringLiteral("QT_LOGGING_RULES"), QStringLiteral("qt.widgets.painting=true"));
+
+    QProcess program;
+    program.setProcessEnvironment(env);
+    program.setWorkingDirectory(home.path());
+    program.start(Path(QStringLiteral("bin/cresselle")), {});
+    ASSERT_TRUE(program.waitForStarted(10000));
+
+    static const QRegularExpression wholeWindow(
+        QStringLiteral("Flushing QRegion\\(0,0 640x480\\) of TMain"));
+    static const QRegularExpression clockStrip(
+        QStringLiteral("Flushing QRegion.*\\(0,40 640x24\\).* of TMain"));
+    bool shown = false;
+    bool ticked = false;
+    QByteArray pending;
+    QElapsedTimer clock;
+    clock.start();
+    while (!(shown && ticked) && clock.elapsed() < 60000 && program.state() == QProcess::Running) {
+        program.waitForReadyRead(500);
+        pending += program.readAllStandardError();
+        const int end = pending.lastIndexOf('\n');
+        if (end < 0) continue;
+        for (const QByteArray& line : pending.left(end).split('\n')) {
+            const QString text = QString::fromUtf8(line);
+            if (wholeWindow.match(text).hasMatch())
+                shown = true;
+            else if (shown && clockStrip.match(text).hasMatch())
+                ticked = true;
+        }
+        pending = pending.mid(end + 1);
+    }
+    const bool stillRunning = program.state() == QProcess::Running;
+    program.kill();
+    program.waitForFinished(10000);
+
+    EXPECT_TRUE(stillRunning) << "the program ended by itself, exit code " << program.exitCode();
+    EXPECT_TRUE(shown) << "the main window was never painted";
+    EXPECT_TRUE(ticked) << "the clock did not tick after the first show";
+
+    const QDir data(home.filePath(QStringLiteral("data/Cresselle")));
+    EXPECT_TRUE(data.exists(QStringLiteral("installed-only.txt")))
+        << "the working folder was not seeded from the installation";
+    for (const char* name : {"data.dat", "Cresselle.ico", "docs/cresselle.htm"})
+        EXPECT_EQ(FileHash(data.filePath(QString::fromLatin1(name))),
+                  FileHash(Runtime(QString::fromLatin1(name))))
+            << name;
+    EXPECT_TRUE(QFileInfo::exists(home.filePath(QStringLiteral("config/Cresselle/Cresselle.ini"))))
+        << "the settings were not written at the first start";
+}
