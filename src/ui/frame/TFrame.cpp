@@ -51,8 +51,9 @@ void TFrame::lblExitClick() {
 
 void TFrame::lblMinimiseClick() {
     if (minimiseScope_ == MinimiseScope::Application) {
+        // The program's own windows only: hint bubbles and menus are top-level widgets too.
         for (QWidget* w : QApplication::topLevelWidgets())
-            if (w->isVisible()) w->showMinimized();
+            if (w->isVisible() && qobject_cast<TFrame*>(w)) w->showMinimized();
     } else if (minimiseScope_ == MinimiseScope::Window) {
         showMinimized();
     }
