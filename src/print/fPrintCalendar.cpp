@@ -8,7 +8,6 @@
 #include "ui/Windows.h"
 #include "ui/main/fMain.h"
 
-#include <QImage>
 #include <QLocale>
 #include <QPaintDevice>
 #include <QPainter>
@@ -111,38 +110,15 @@ void PrintTimeLines(QPainter& c, const PageMeasures& m, int right,
     }
 }
 
-// Device pixels of the page per pixel of a phase drawing: the drawing is painted at no more
-// than about 300 dots per inch into a picture that is then placed on the page. At the
-// printer's full resolution the shading's half-ellipses, one pixel apart, would number hundreds
-// to a disc, and a page would take seconds to draw and megabytes to send.
-int DrawingScale(const QPainter& c) {
-    const QPaintDevice* device = c.device();
-    const int dpi = device ? device->logicalDpiX() : 0;
-    return dpi > 300 ? dpi / 300 : 1;
-}
-
-void PrintPhaseDrawing(QPainter& c, const PageMeasures& m, const QRect& cell, int cx, int cy,
+void PrintPhaseDrawing(QPainter& c, const PageMeasures& m, int cx, int cy,
                        const astro::DateTimeRec& date, const CalendarPage& page, int density) {
     const int illuminated = astro::MoonPosition(date.Julian, page.Observer).Moon.IlluminatedPercent;
     const int g = PhaseGrey(density);
     const int R = m.u(28.94);
-    const int r = R / DrawingScale(c);
-    if (r <= 0) return;
-    QImage drawing(2 * r, 2 * r, QImage::Format_RGB32);
-    drawing.fill(Qt::white);
-    {
-        QPainter p(&drawing);
-        p.setPen(QColor(g, g, g));
-        p.setBrush(Qt::white);
-        p.drawEllipse(0, 0, 2 * r - 1, 2 * r - 1);
-        DrawPhaseShading(p, r, r, r, illuminated, g, date, page.Shading);
-    }
-    // The picture's white corners must not cover the cell's outline.
-    c.save();
-    c.setClipRect(cell.adjusted(1, 1, -1, -1));
-    c.setRenderHint(QPainter::SmoothPixmapTransform);
-    c.drawImage(QRect(cx - R, cy - R, 2 * R, 2 * R), drawing);
-    c.restore();
+    c.setPen(QColor(g, g, g));
+    c.setBrush(Qt::white);
+    c.drawEllipse(cx - R, cy - R, 2 * R - 1, 2 * R - 1);
+    DrawPhaseShading(c, cx, cy, R, illuminated, g, date, page.Shading);
 }
 
 void PrintDayCell(QPainter& c, const PageMeasures& m, int n, const CalendarPage& page,
@@ -160,8 +136,7 @@ void PrintDayCell(QPainter& c, const PageMeasures& m, int n, const CalendarPage&
     const astro::DateTimeRec date = DayOf(page.Cells[n].trimmed().toInt(), page.Month, page.Year);
     const int cx = x + m.cw / 2;
     const int cy = y + ch / 2;
-    if (s.PrintDailyPhases)
-        PrintPhaseDrawing(c, m, QRect(x, y, m.cw, ch), cx, cy, date, page, s.PhaseDensity);
+    if (s.PrintDailyPhases) PrintPhaseDrawing(c, m, cx, cy, date, page, s.PhaseDensity);
 
     canvas::SetFont(c, PageFont, 7);
     c.setPen(Qt::black);
