@@ -132,12 +132,6 @@ TEST_F(ClockTest, OutOfRangeFieldsBeepAndKeepTheEditorOpen) {
     EXPECT_DOUBLE_EQ(main->ClockOffset, 0);
 }
 
-TEST_F(ClockTest, ThirdDigitIsIgnored) {
-    SelectDate(2024, 3, 15);
-    TypeTime(*this, main, "123", "00", "00");
-    EXPECT_EQ(main->lblHour->text(), "12");
-}
-
 TEST_F(ClockTest, ResetCountsOnlyInsideTheButton) {
     SetClock(2024, 3, 15, 12, 0, 0);
     SelectDate(2024, 3, 15);

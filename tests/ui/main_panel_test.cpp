@@ -60,13 +60,6 @@ TEST(MoonDrawing, CrescentReachesOverTheCentreToItsTerminator) {
     EXPECT_EQ(waning.pixel(78 - 37 - 4, 78), Lit);
 }
 
-TEST(MoonDrawing, TurnedForTelescopeInTheNorthAndBinocularsInTheSouth) {
-    EXPECT_FALSE(MoonTurned(false, false));
-    EXPECT_TRUE(MoonTurned(false, true));
-    EXPECT_TRUE(MoonTurned(true, false));
-    EXPECT_FALSE(MoonTurned(true, true));
-}
-
 QImage MoonOnSurface(const TMain* main) {
     return main->surface().toImage().copy(26, 80, 156, 156).convertToFormat(QImage::Format_RGB32);
 }
