@@ -106,6 +106,15 @@ TEST_F(CalendarTest, EmptyOrZeroYearIsRefusedAndTheEntryStaysOpen) {
     EXPECT_EQ(main->SelectedDate.Year, 1999);
 }
 
+TEST_F(CalendarTest, ActivationKeepsAHalfTypedYear) {
+    SelectDate(2024, 3, 15);
+    Click(main->lblSelectedYear);
+    Type("\b\b\b\b19");
+    main->RefreshLatAndLong(); // what every activation does
+    EXPECT_EQ(main->lblSelectedYear->text(), "19");
+    EXPECT_TRUE(main->yearEntryOpen());
+}
+
 TEST_F(CalendarTest, YearChangeBringsTheDayWithinTheMonth) {
     SelectDate(2024, 2, 29);
     Click(main->lblSelectedYear);

@@ -122,7 +122,8 @@ void TMain::ShowSelectedMonth() {
     }
     const QString yearText = QString::number(year);
     const QString monthText = QString::fromLatin1(HeadingMonthNames[(month + 11) % 12]);
-    lblSelectedYear->setText(yearText);
+    // A year being typed keeps its text until it is accepted.
+    if (!yearEntryOpen()) lblSelectedYear->setText(yearText);
     lblSelectedYearShadow->setText(yearText);
     lblSelectedmonth->setText(monthText);
     lblSelectedMonthShadow->setText(monthText);
