@@ -56,6 +56,8 @@ QLabel* ColonLabel(QWidget* parent, const char* name) {
 void TMain::CreateClock() {
     Timer1 = new QTimer(this);
     Timer1->setInterval(1000);
+    // A coarse timer may drift by tens of milliseconds and let the shown seconds skip.
+    Timer1->setTimerType(Qt::PreciseTimer);
     connect(Timer1, &QTimer::timeout, this, &TMain::Timer1Timer);
     CursorTimer = new QTimer(this);
     CursorTimer->setInterval(250);
