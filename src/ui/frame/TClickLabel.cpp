@@ -6,7 +6,8 @@ TClickLabel::TClickLabel(QWidget* parent, const QRect& geometry, const QString& 
     : QLabel(parent) {
     setAutoFillBackground(false);
     setAttribute(Qt::WA_TranslucentBackground);
-    setStyleSheet(QStringLiteral("background: transparent;"));
+    // A type selector, so that the label's hint (a child label) keeps its own colours.
+    setStyleSheet(QStringLiteral("TClickLabel { background: transparent; }"));
     if (!geometry.isNull()) setGeometry(geometry);
     if (!hint.isEmpty()) setToolTip(hint);
     setMouseTracking(true);

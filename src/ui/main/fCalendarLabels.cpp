@@ -7,7 +7,7 @@ TDayLabel::TDayLabel(QWidget* parent, int index) : QLabel(parent) {
     setGeometry(420 + 29 * index, 291, 29, 16);
     setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     setAttribute(Qt::WA_TranslucentBackground);
-    setStyleSheet(mainstyle::TransparentLabelStyle(mainstyle::Aqua));
+    mainstyle::SetTransparentLabelStyle(this, mainstyle::Aqua);
     setFont(mainstyle::ArialPoints(9));
 }
 
@@ -15,7 +15,7 @@ TDateLabel::TDateLabel(QWidget* parent, int row, int column) : TClickLabel(paren
     setObjectName(QStringLiteral("lblDate%1%2").arg(QChar('A' + row)).arg(QChar('A' + column)));
     setGeometry(420 + 29 * column, 316 + 25 * row, 20, 16);
     setAlignment(Qt::AlignRight | Qt::AlignTop);
-    setStyleSheet(mainstyle::TransparentLabelStyle(mainstyle::ValueTextColour));
+    mainstyle::SetTransparentLabelStyle(this, mainstyle::ValueTextColour);
     setFont(mainstyle::ArialPoints(11, true));
     setText(QStringLiteral(" "));
     setCursor(Qt::PointingHandCursor);

@@ -40,7 +40,7 @@ QLabel* InfoLabel(QWidget* parent, const QString& text, int x, int y, const QCol
     auto* label = new QLabel(text, parent);
     label->setFont(font);
     label->setAttribute(Qt::WA_TranslucentBackground);
-    label->setStyleSheet(TransparentLabelStyle(colour));
+    SetTransparentLabelStyle(label, colour);
     label->move(x, y);
     label->adjustSize();
     return label;

@@ -37,7 +37,7 @@ QLabel* HeadingLabel(QWidget* parent, const char* name, const QColor& colour) {
     label->setFont(ArialPixels(19, true));
     label->setAlignment(Qt::AlignCenter);
     label->setAttribute(Qt::WA_TranslucentBackground);
-    label->setStyleSheet(TransparentLabelStyle(colour));
+    SetTransparentLabelStyle(label, colour);
     label->move(420, 256);
     return label;
 }
@@ -47,7 +47,7 @@ TClickLabel* ClickHeadingLabel(QWidget* parent, const char* name, const QColor& 
     label->setObjectName(QString::fromLatin1(name));
     label->setFont(ArialPixels(19, true));
     label->setAlignment(Qt::AlignCenter);
-    label->setStyleSheet(TransparentLabelStyle(colour));
+    SetTransparentLabelStyle(label, colour);
     label->setCursor(Qt::PointingHandCursor);
     label->move(420, 256);
     return label;
@@ -180,7 +180,7 @@ void TMain::lblSelectedYearClick() {
     ShowCursor(lblSelectedYear);
     imgYearButton->move(lblSelectedYear->x() - 8, lblSelectedYear->y() - 3);
     imgYearButton->show();
-    lblSelectedYear->setStyleSheet(TransparentLabelStyle(Qt::black));
+    SetTransparentLabelStyle(lblSelectedYear, Qt::black);
     lblSelectedYearShadow->hide();
 }
 
@@ -209,7 +209,7 @@ bool TMain::AcceptYear() {
 }
 
 void TMain::CloseYearEntry() {
-    lblSelectedYear->setStyleSheet(TransparentLabelStyle(HeadingColour));
+    SetTransparentLabelStyle(lblSelectedYear, HeadingColour);
     lblSelectedYearShadow->show();
     imgYearButton->hide();
     CursorTimer->stop();

@@ -35,7 +35,7 @@ TClickLabel* EditorLabel(QWidget* parent, const char* name) {
     auto* label = new TClickLabel(parent);
     label->setObjectName(QString::fromLatin1(name));
     label->setFont(ArialPixels(16, true));
-    label->setStyleSheet(TransparentLabelStyle(Qt::black));
+    SetTransparentLabelStyle(label, Qt::black);
     label->hide();
     return label;
 }
@@ -45,7 +45,7 @@ QLabel* ColonLabel(QWidget* parent, const char* name) {
     label->setObjectName(QString::fromLatin1(name));
     label->setFont(ArialPixels(16, true));
     label->setAttribute(Qt::WA_TranslucentBackground);
-    label->setStyleSheet(TransparentLabelStyle(Qt::black));
+    SetTransparentLabelStyle(label, Qt::black);
     label->adjustSize();
     label->hide();
     return label;
@@ -84,7 +84,7 @@ void TMain::CreateClock() {
     lblCursor->setObjectName(QStringLiteral("lblCursor"));
     lblCursor->setAttribute(Qt::WA_TranslucentBackground);
     lblCursor->setAttribute(Qt::WA_TransparentForMouseEvents);
-    lblCursor->setStyleSheet(TransparentLabelStyle(Qt::black));
+    SetTransparentLabelStyle(lblCursor, Qt::black);
     lblCursor->setFont(ArialPoints(12, true));
     lblCursor->hide();
 }

@@ -74,7 +74,7 @@ QLabel* PanelLabel(QWidget* parent, const QString& text, int x, int y, const QCo
     if (name) label->setObjectName(QString::fromLatin1(name));
     label->setFont(ArialPoints(9));
     label->setAttribute(Qt::WA_TranslucentBackground);
-    label->setStyleSheet(TransparentLabelStyle(colour));
+    SetTransparentLabelStyle(label, colour);
     label->move(x, y);
     label->adjustSize();
     return label;
@@ -85,7 +85,7 @@ TClickLabel* ClickPanelLabel(QWidget* parent, int x, int y, const QColor& colour
     auto* label = new TClickLabel(parent);
     label->setObjectName(QString::fromLatin1(name));
     label->setFont(ArialPoints(9));
-    label->setStyleSheet(TransparentLabelStyle(colour));
+    SetTransparentLabelStyle(label, colour);
     label->move(x, y);
     return label;
 }

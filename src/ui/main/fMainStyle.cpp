@@ -4,6 +4,7 @@
 #include <QGuiApplication>
 #include <QPainter>
 #include <QScreen>
+#include <QWidget>
 
 #include <algorithm>
 #include <cmath>
@@ -65,7 +66,14 @@ int TextWidth(const QPainter& painter, const QString& text) {
 }
 
 QString TransparentLabelStyle(const QColor& colour) {
-    return QStringLiteral("background: transparent; color: %1;").arg(colour.name());
+    return QStringLiteral("QLabel { background: transparent; color: %1; } "
+                          "QToolTip { color: black; background-color: rgb(255, 255, 225); "
+                          "border: 1px solid rgb(118, 118, 118); }")
+        .arg(colour.name());
+}
+
+void SetTransparentLabelStyle(QWidget* label, const QColor& colour) {
+    label->setStyleSheet(TransparentLabelStyle(colour));
 }
 
 } // namespace mainstyle

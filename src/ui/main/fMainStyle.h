@@ -9,6 +9,7 @@
 #include <functional>
 
 class QPainter;
+class QWidget;
 
 namespace mainstyle {
 
@@ -41,7 +42,9 @@ void TextOut(QPainter& painter, int x, int y, const QString& text, bool opaque =
 // Width of `text` in the painter's current font.
 int TextWidth(const QPainter& painter, const QString& text);
 
-// Style sheet of a transparent label with a text colour.
+// Style sheet of a transparent label with a text colour. The label's hint (a child label)
+// keeps dark text on a light ground.
 QString TransparentLabelStyle(const QColor& colour);
+void SetTransparentLabelStyle(QWidget* label, const QColor& colour);
 
 } // namespace mainstyle
