@@ -21,6 +21,15 @@ QString BuildDir() {
     return qEnvironmentVariable("CRESSELLE_BUILD_DIR");
 }
 
+// Programs carry the platform's suffix ("cresselle.exe" on Windows).
+QString Program(const QString& name) {
+#ifdef Q_OS_WIN
+    return QStringLiteral("bin/") + name + QStringLiteral(".exe");
+#else
+    return QStringLiteral("bin/") + name;
+#endif
+}
+
 QByteArray FileHash(const QString& path) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) return {};
@@ -76,8 +85,8 @@ QString DesktopValue(const QString& path, const QString& key) {
 } // namespace
 
 TEST_F(Installed, ProgramsRuntimeFilesAndIconsAreInTheirPlaces) {
-    for (const char* program : {"bin/cresselle", "bin/cresselle-cli"}) {
-        const QFileInfo info(Path(QString::fromLatin1(program)));
+    for (const char* program : {"cresselle", "cresselle-cli"}) {
+        const QFileInfo info(Path(Program(QString::fromLatin1(program))));
         EXPECT_TRUE(info.isFile() && info.isExecutable()) << program;
     }
     // The shipped runtime files are the repository's, byte for byte.
@@ -86,15 +95,20 @@ TEST_F(Installed, ProgramsRuntimeFilesAndIconsAreInTheirPlaces) {
             SourceDir() + QStringLiteral("/runtime/") + QString::fromLatin1(name);
         EXPECT_EQ(FileHash(Runtime(QString::fromLatin1(name))), FileHash(shipped)) << name;
     }
+#ifdef Q_OS_LINUX
     // Each theme icon is the picture of its size, not another size copied three times.
     for (int size : {48, 128, 256}) {
         const QString icon =
             Path(QStringLiteral("share/icons/hicolor/%1x%1/apps/cresselle.png").arg(size));
         EXPECT_EQ(QImageReader(icon).size(), QSize(size, size)) << icon.toStdString();
     }
+#endif
 }
 
 TEST_F(Installed, DesktopEntryStartsTheInstalledProgramWithItsIcon) {
+#ifndef Q_OS_LINUX
+    GTEST_SKIP() << "desktop entries are installed on Linux only";
+#endif
     const QString entry = Path(QStringLiteral("share/applications/cresselle.desktop"));
     ASSERT_TRUE(QFileInfo::exists(entry));
     EXPECT_EQ(DesktopValue(entry, QStringLiteral("Type")), QStringLiteral("Application"));
@@ -117,6 +131,9 @@ TEST_F(Installed, DesktopEntryStartsTheInstalledProgramWithItsIcon) {
 // program must take its files from the installation, not from the source tree it was
 // built in: a file placed only in the installed runtime folder must reach the working folder.
 TEST_F(Installed, InstalledProgramShowsItsMainWindowAndSeedsTheWorkingFolder) {
+#ifndef Q_OS_LINUX
+    GTEST_SKIP() << "elsewhere the working folder cannot be moved away from the user's own";
+#endif
     ASSERT_TRUE(QFile(Runtime(QStringLiteral("installed-only.txt"))).open(QIODevice::WriteOnly));
 
     QTemporaryDir home;
@@ -131,7 +148,7 @@ TEST_F(Installed, InstalledProgramShowsItsMainWindowAndSeedsTheWorkingFolder) {
     QProcess program;
     program.setProcessEnvironment(env);
     program.setWorkingDirectory(home.path());
-    program.start(Path(QStringLiteral("bin/cresselle")), {});
+    program.start(Path(Program(QStringLiteral("cresselle"))), {});
     ASSERT_TRUE(program.waitForStarted(10000));
 
     static const QRegularExpression wholeWindow(
