@@ -6,7 +6,18 @@
 
 #include <QApplication>
 
+namespace {
+// The windows are frameless and place and drag themselves; a Wayland session lets no client
+// move its own windows, so run through XWayland where it is there.
+void PreferX11UnderWayland() {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && !qEnvironmentVariableIsEmpty("DISPLAY") &&
+        !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
+        qputenv("QT_QPA_PLATFORM", "xcb");
+}
+} // namespace
+
 int main(int argc, char** argv) {
+    PreferX11UnderWayland();
     QApplication app(argc, argv);
     Q_INIT_RESOURCE(resources);
     startup::InitialiseApplication(app);
