@@ -8,6 +8,7 @@
 #include "settings/ObserverSettings.h"
 #include "ui/Windows.h"
 #include "ui/main/fMain.h"
+#include "ui/reports/ReportContext.h"
 
 #include <QEvent>
 #include <QLocale>
@@ -20,34 +21,15 @@
 
 namespace {
 
+using reportcontext::DayOf;
+using reportcontext::MainObserver;
+using reportcontext::SelectedDate;
+
 const QColor Aqua(0, 255, 255);
 const QColor SunYellow(255, 255, 0);
 const QColor ValueTextColour(255, 255, 176);
 const QColor StripeGrey(70, 70, 70);
 const QColor SkinBand(28, 40, 78);
-
-astro::Observer MainObserver() {
-    return Windows().Main ? Windows().Main->observer() : astro::Observer{};
-}
-
-// The main window's selected date; today's when there is no main window.
-astro::DateTimeRec SelectedDate() {
-    if (Windows().Main) return Windows().Main->SelectedDate;
-    const QDate today = platform::Now().date();
-    astro::DateTimeRec d;
-    d.Day = static_cast<std::uint16_t>(today.day());
-    d.Month = static_cast<std::uint16_t>(today.month());
-    d.Year = static_cast<std::uint16_t>(today.year());
-    return d;
-}
-
-astro::DateTimeRec DayOf(const astro::DateTimeRec& date, int day) {
-    astro::DateTimeRec d = date;
-    d.Day = static_cast<std::uint16_t>(day);
-    d.Hour = d.Minute = d.Second = d.Millisecond = 0;
-    d.Julian = 0;
-    return d;
-}
 
 QString Text(const std::string& s) {
     return QString::fromStdString(s);

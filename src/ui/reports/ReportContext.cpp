@@ -1,0 +1,34 @@
+#include "ui/reports/ReportContext.h"
+
+#include "platform/Platform.h"
+#include "ui/Windows.h"
+#include "ui/main/fMain.h"
+
+#include <QDate>
+#include <QDateTime>
+
+namespace reportcontext {
+
+astro::Observer MainObserver() {
+    return Windows().Main ? Windows().Main->observer() : astro::Observer{};
+}
+
+astro::DateTimeRec SelectedDate() {
+    if (Windows().Main) return Windows().Main->SelectedDate;
+    const QDate today = platform::Now().date();
+    astro::DateTimeRec d;
+    d.Day = static_cast<std::uint16_t>(today.day());
+    d.Month = static_cast<std::uint16_t>(today.month());
+    d.Year = static_cast<std::uint16_t>(today.year());
+    return d;
+}
+
+astro::DateTimeRec DayOf(const astro::DateTimeRec& date, int day) {
+    astro::DateTimeRec d = date;
+    d.Day = static_cast<std::uint16_t>(day);
+    d.Hour = d.Minute = d.Second = d.Millisecond = 0;
+    d.Julian = 0;
+    return d;
+}
+
+} // namespace reportcontext
