@@ -4,6 +4,9 @@
 #include <QColor>
 #include <QFont>
 #include <QGuiApplication>
+#include <QLabel>
+#include <QPalette>
+#include <QPoint>
 #include <QScreen>
 #include <QString>
 
@@ -29,6 +32,18 @@ inline QFont ScaledFont(const QString& family, double nominalPoints, bool bold =
     font.setPointSize(std::max(1, static_cast<int>(std::nearbyint(FontScale() * nominalPoints))));
     font.setBold(bold);
     return font;
+}
+
+// An aqua Arial 8 caption over a column or a box, sized to its text.
+inline QLabel* AquaCaption(QWidget* parent, const QString& text, QPoint at) {
+    auto* label = new QLabel(text, parent);
+    label->setFont(ScaledFont(QStringLiteral("Arial"), 8));
+    QPalette pal = label->palette();
+    pal.setColor(QPalette::WindowText, Aqua);
+    label->setPalette(pal);
+    label->move(at);
+    label->adjustSize();
+    return label;
 }
 
 } // namespace featurestyle

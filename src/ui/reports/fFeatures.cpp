@@ -25,17 +25,6 @@ constexpr int kListTop = 60; // top of the scroll bar and of the list on the win
 constexpr int kRowHeight = 16;
 constexpr int kScrollWidth = 16;
 
-QLabel* Heading(QWidget* parent, const QString& text, QPoint at) {
-    auto* label = new QLabel(text, parent);
-    label->setFont(ScaledFont(QStringLiteral("Arial"), 8));
-    QPalette pal = label->palette();
-    pal.setColor(QPalette::WindowText, Aqua);
-    label->setPalette(pal);
-    label->move(at);
-    label->adjustSize();
-    return label;
-}
-
 // "HH:MM:SS  DD Month YYYY" without its seconds; other texts as they are.
 QString WithoutSeconds(const QString& text) {
     if (text.size() < 9 || text[2] != QLatin1Char(':') || text[5] != QLatin1Char(':')) return text;
@@ -67,9 +56,9 @@ TFeatures::TFeatures(QWidget* parent) : TFrame(parent) {
     lblDatabase->setCursor(Qt::PointingHandCursor);
     connect(lblDatabase, &TClickLabel::clicked, this, &TFeatures::lblDatabaseClick);
 
-    Label2 = Heading(this, QStringLiteral("Feature Name"), {31, 42});
-    Label1 = Heading(this, QStringLiteral("Sunrise"), {294, 42});
-    Label3 = Heading(this, QStringLiteral("Sunset"), {480, 42});
+    Label2 = AquaCaption(this, QStringLiteral("Feature Name"), {31, 42});
+    Label1 = AquaCaption(this, QStringLiteral("Sunrise"), {294, 42});
+    Label3 = AquaCaption(this, QStringLiteral("Sunset"), {480, 42});
 
     ScrollBar1 = new QScrollBar(Qt::Vertical, this);
     ScrollBar1->setRange(0, 0);

@@ -26,17 +26,6 @@ constexpr int kListTop = 62; // top of the scroll bar and of the list on the win
 constexpr int kRowHeight = 16;
 constexpr int kBoxHeight = 19;
 
-QLabel* Caption(QWidget* parent, const QString& text, QPoint at) {
-    auto* label = new QLabel(text, parent);
-    label->setFont(ScaledFont(QStringLiteral("Arial"), 8));
-    QPalette pal = label->palette();
-    pal.setColor(QPalette::WindowText, Aqua);
-    label->setPalette(pal);
-    label->move(at);
-    label->adjustSize();
-    return label;
-}
-
 QLineEdit* Box(QWidget* parent, QRect geometry, int maxLength) {
     auto* box = new QLineEdit(parent);
     box->setFont(ScaledFont(QStringLiteral("Arial"), 8));
@@ -74,14 +63,14 @@ TFeaturesDB::TFeaturesDB(QWidget* parent) : TFrame(parent) {
     connect(lblTitle, &TClickLabel::mouseDown, this,
             [this](Qt::MouseButton, QPoint pos) { FormMouseDown(lblTitle->mapTo(this, pos)); });
 
-    Label2 = Caption(this, QStringLiteral("Feature Name"), {32, 42});
-    Label3 = Caption(this, QStringLiteral("Lunar Longitude"), {244, 42});
-    Label7 = Caption(this, QStringLiteral("Lunar Latitude"), {348, 42});
-    Label4 = Caption(this, QStringLiteral("Feature Name"), {32, 299});
-    Label5 = Caption(this, QStringLiteral("Lunar Longitude"), {32, 323});
-    Label9 = Caption(this, QStringLiteral("Lunar Latitude"), {32, 346});
-    Label1 = Caption(this, QStringLiteral("\u00B0"), {194, 323});
-    Label6 = Caption(this, QStringLiteral("\u00B0"), {194, 347});
+    Label2 = AquaCaption(this, QStringLiteral("Feature Name"), {32, 42});
+    Label3 = AquaCaption(this, QStringLiteral("Lunar Longitude"), {244, 42});
+    Label7 = AquaCaption(this, QStringLiteral("Lunar Latitude"), {348, 42});
+    Label4 = AquaCaption(this, QStringLiteral("Feature Name"), {32, 299});
+    Label5 = AquaCaption(this, QStringLiteral("Lunar Longitude"), {32, 323});
+    Label9 = AquaCaption(this, QStringLiteral("Lunar Latitude"), {32, 346});
+    Label1 = AquaCaption(this, QStringLiteral("\u00B0"), {194, 323});
+    Label6 = AquaCaption(this, QStringLiteral("\u00B0"), {194, 347});
 
     txtFeatureName = Box(this, QRect(130, 296, 157, kBoxHeight), 0);
     txtLongitude = Box(this, QRect(130, 320, 61, kBoxHeight), FeatureCoordinateCapacity);
