@@ -1,28 +1,21 @@
 #include "ui/main/fMainStyle.h"
 
+#include "print/Canvas.h"
+
 #include <QFontMetrics>
-#include <QGuiApplication>
 #include <QPainter>
-#include <QScreen>
 #include <QWidget>
 
 #include <algorithm>
-#include <cmath>
 
 namespace mainstyle {
 
 double FontScale() {
-    static const double scale = [] {
-        const QScreen* screen = QGuiApplication::primaryScreen();
-        const double dpi = screen ? screen->logicalDotsPerInch() : 96.0;
-        return dpi > 0 ? 96.0 / dpi : 1.0;
-    }();
-    return scale;
+    return canvas::FontScale();
 }
 
 int ScaledPointSize(double nominal) {
-    // nearbyint rounds halves to even in the default rounding mode.
-    return static_cast<int>(std::nearbyint(FontScale() * nominal));
+    return canvas::ScreenPointSize(nominal);
 }
 
 QFont ArialPoints(double nominalPoints, bool bold) {

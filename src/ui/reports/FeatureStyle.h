@@ -1,17 +1,16 @@
 // Colours and fonts of the two lunar feature windows.
 #pragma once
 
+#include "print/Canvas.h"
+
 #include <QColor>
 #include <QFont>
-#include <QGuiApplication>
 #include <QLabel>
 #include <QPalette>
 #include <QPoint>
-#include <QScreen>
 #include <QString>
 
 #include <algorithm>
-#include <cmath>
 
 namespace featurestyle {
 
@@ -21,15 +20,13 @@ inline const QColor StripeGrey{70, 70, 70};
 
 // 96 / the screen's pixels per inch.
 inline double FontScale() {
-    const QScreen* screen = QGuiApplication::primaryScreen();
-    const double dpi = screen ? screen->logicalDotsPerInchY() : 96.0;
-    return dpi > 0 ? 96.0 / dpi : 1.0;
+    return canvas::FontScale();
 }
 
 // Arial at a nominal point size times FontScale, rounded to the nearest (halves to even).
 inline QFont ScaledFont(const QString& family, double nominalPoints, bool bold = false) {
     QFont font(family);
-    font.setPointSize(std::max(1, static_cast<int>(std::nearbyint(FontScale() * nominalPoints))));
+    font.setPointSize(std::max(1, canvas::ScreenPointSize(nominalPoints)));
     font.setBold(bold);
     return font;
 }
