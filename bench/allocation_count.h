@@ -1,5 +1,5 @@
-// Counts global allocations so that a benchmark can show that a hot path allocates nothing.
-// Include from exactly one file of a benchmark program.
+// Counts global allocations so that a benchmark or a test can show that a hot path
+// allocates nothing. Include from exactly one file of a program.
 #pragma once
 
 #include <atomic>

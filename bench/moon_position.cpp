@@ -1,37 +1,9 @@
 // Speed of the Moon's position (which includes the Sun's), and a check that it allocates nothing.
+#include "allocation_count.h"
+
 #include "astro/fMoonCalcs.h"
 
 #include <benchmark/benchmark.h>
-
-#include <atomic>
-#include <cstdlib>
-#include <new>
-
-namespace {
-std::atomic<long long> allocations{0};
-}
-
-// Counting replacements of the global allocation functions.
-void* operator new(std::size_t size) {
-    allocations.fetch_add(1, std::memory_order_relaxed);
-    if (void* p = std::malloc(size == 0 ? 1 : size)) return p;
-    throw std::bad_alloc();
-}
-void* operator new[](std::size_t size) {
-    return operator new(size);
-}
-void operator delete(void* p) noexcept {
-    std::free(p);
-}
-void operator delete[](void* p) noexcept {
-    std::free(p);
-}
-void operator delete(void* p, std::size_t) noexcept {
-    std::free(p);
-}
-void operator delete[](void* p, std::size_t) noexcept {
-    std::free(p);
-}
 
 namespace {
 
@@ -45,12 +17,12 @@ astro::Observer Greenwich() {
 void BM_MoonPosition(benchmark::State& state) {
     const astro::Observer observer = Greenwich();
     astro::JulianDay jd = 2460000.5;
-    const long long before = allocations.load();
+    const long long before = bench::allocations.load();
     for (auto _ : state) {
         benchmark::DoNotOptimize(astro::MoonPosition(jd, observer));
         jd += 0.0417; // about an hour on, so that nothing repeats
     }
-    const long long allocated = allocations.load() - before;
+    const long long allocated = bench::allocations.load() - before;
     state.counters["allocations"] = static_cast<double>(allocated);
     if (allocated != 0) state.SkipWithError("MoonPosition allocated memory");
 }

@@ -1,40 +1,13 @@
 // The Moon's position against Meeus' worked example (ch. 47), the topocentric correction, and
 // the whole routine over two centuries: finite values in range and no allocation.
+#include "../../bench/allocation_count.h"
+
 #include "astro/fMoonCalcs.h"
 #include "astro/fSidereal.h"
 
 #include <gtest/gtest.h>
 
-#include <atomic>
 #include <cmath>
-#include <cstdlib>
-#include <new>
-
-namespace {
-std::atomic<long long> allocations{0};
-}
-
-// Counting replacements of the global allocation functions.
-void* operator new(std::size_t size) {
-    allocations.fetch_add(1, std::memory_order_relaxed);
-    if (void* p = std::malloc(size == 0 ? 1 : size)) return p;
-    throw std::bad_alloc();
-}
-void* operator new[](std::size_t size) {
-    return operator new(size);
-}
-void operator delete(void* p) noexcept {
-    std::free(p);
-}
-void operator delete[](void* p) noexcept {
-    std::free(p);
-}
-void operator delete(void* p, std::size_t) noexcept {
-    std::free(p);
-}
-void operator delete[](void* p, std::size_t) noexcept {
-    std::free(p);
-}
 
 using namespace astro;
 
@@ -170,9 +143,9 @@ TEST(MoonPosition, TwoCenturiesGiveFiniteValuesInRange) {
 TEST(MoonPosition, AllocatesNothing) {
     const Observer observer = At(48.2, -16.4);
     MoonAndSun warm = MoonPosition(2460000.5, observer);
-    const long long before = allocations.load();
+    const long long before = bench::allocations.load();
     for (int k = 0; k < 200; ++k)
         warm = MoonPosition(2460000.5 + k * 0.37, observer);
-    EXPECT_EQ(allocations.load() - before, 0);
+    EXPECT_EQ(bench::allocations.load() - before, 0);
     EXPECT_TRUE(std::isfinite(warm.Moon.DistanceKm));
 }
