@@ -1,16 +1,15 @@
 // Redrawing the observing aid's chart (a month, five rise/set computations a day), on screen
 // and on a printer-sized canvas.
+#include "bench_support.h"
+
 #include "astro/fGlobals.h"
 #include "ui/reports/fObservingAid.h"
 
-#include <QApplication>
 #include <QImage>
 #include <QPainter>
 #include <benchmark/benchmark.h>
 
 namespace {
-
-const astro::Observer London{astro::DegToRad(51.5), astro::DegToRad(0.12), 0};
 
 astro::DateTimeRec December2026() {
     astro::DateTimeRec month;
@@ -23,7 +22,7 @@ astro::DateTimeRec December2026() {
 void BM_Doa(benchmark::State& state) {
     TObservingAid aid;
     for (auto _ : state) {
-        aid.doa(December2026(), London);
+        aid.doa(December2026(), bench::London);
         benchmark::DoNotOptimize(aid.ChartPicture().cacheKey());
     }
 }
@@ -36,7 +35,7 @@ void BM_DrawGraphicPrinted(benchmark::State& state) {
     const ChartStyle style = PrintedChartStyle(page.width(), page.height(), 400, 80, "Laser");
     for (auto _ : state) {
         QPainter canvas(&page);
-        aid.DrawGraphic(120, December2026(), style, canvas, London);
+        aid.DrawGraphic(120, December2026(), style, canvas, bench::London);
     }
 }
 BENCHMARK(BM_DrawGraphicPrinted)->Unit(benchmark::kMillisecond);
@@ -44,10 +43,5 @@ BENCHMARK(BM_DrawGraphicPrinted)->Unit(benchmark::kMillisecond);
 } // namespace
 
 int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return bench::RunUnderQt(argc, argv);
 }

@@ -1,11 +1,12 @@
 // Speed of one printed calendar page: the page laid out and drawn on a PDF printer at the
 // printer resolution and the file written, every option on (argument 1) or every option but the
 // daily phase drawings (argument 0). Reports the file's size.
+#include "bench_support.h"
+
 #include "platform/Platform.h"
 #include "print/fPrintCalendar.h"
 #include "settings/ObserverSettings.h"
 
-#include <QApplication>
 #include <QFileInfo>
 #include <QPrinter>
 #include <QTemporaryDir>
@@ -53,10 +54,5 @@ BENCHMARK(BM_CalendarPageFor)->Unit(benchmark::kMicrosecond);
 } // namespace
 
 int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return bench::RunUnderQt(argc, argv);
 }

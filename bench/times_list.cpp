@@ -1,21 +1,21 @@
 // Building the times list's month table (31 days, five rise/set computations a day).
+#include "bench_support.h"
+
 #include "astro/fGlobals.h"
 #include "ui/reports/fTimesList.h"
 
-#include <QApplication>
 #include <benchmark/benchmark.h>
 
 namespace {
 
 void BM_SetupDataBitmap(benchmark::State& state) {
     TTimesList list;
-    const astro::Observer london{astro::DegToRad(51.5), astro::DegToRad(0.12), 0};
     astro::DateTimeRec month;
     month.Day = 1;
     month.Month = 12;
     month.Year = 2026;
     for (auto _ : state) {
-        list.SetupDataBitmap(month, london);
+        list.SetupDataBitmap(month, bench::London);
         benchmark::DoNotOptimize(list.DataPicture().cacheKey());
     }
 }
@@ -37,10 +37,5 @@ BENCHMARK(BM_ScrollOneRow)->Unit(benchmark::kMicrosecond);
 } // namespace
 
 int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return bench::RunUnderQt(argc, argv);
 }
