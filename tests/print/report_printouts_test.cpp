@@ -4,6 +4,7 @@
 #include "print/PdfHelpers.h"
 #include "print/fPrint.h"
 #include "settings/ObserverSettings.h"
+#include "support/ReportDates.h"
 #include "ui/reports/fObservingAid.h"
 #include "ui/reports/fTimesList.h"
 
@@ -13,17 +14,8 @@
 
 namespace {
 
-astro::Observer London() {
-    return {astro::DegToRad(51.5), astro::DegToRad(0.12), 0};
-}
-
-astro::DateTimeRec Date(int day, int month, int year) {
-    astro::DateTimeRec d;
-    d.Day = static_cast<std::uint16_t>(day);
-    d.Month = static_cast<std::uint16_t>(month);
-    d.Year = static_cast<std::uint16_t>(year);
-    return d;
-}
+using reporttest::Date;
+using reporttest::London;
 
 QString Q(const std::string& s) {
     return QString::fromStdString(s);

@@ -3,6 +3,7 @@
 #include "astro/fRiseSet.h"
 #include "print/Canvas.h"
 #include "settings/ObserverSettings.h"
+#include "support/ReportDates.h"
 #include "ui/Windows.h"
 #include "ui/main/fMain.h"
 #include "ui/reports/fObservingAid.h"
@@ -14,16 +15,10 @@
 
 namespace {
 
+using reporttest::Date;
+
 astro::Observer At(double latitudeDeg) {
     return {astro::DegToRad(latitudeDeg), astro::DegToRad(0.12), 0};
-}
-
-astro::DateTimeRec Date(int day, int month, int year) {
-    astro::DateTimeRec d;
-    d.Day = static_cast<std::uint16_t>(day);
-    d.Month = static_cast<std::uint16_t>(month);
-    d.Year = static_cast<std::uint16_t>(year);
-    return d;
 }
 
 const ChartStyle Screen = ScreenChartStyle();

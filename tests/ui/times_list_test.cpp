@@ -3,6 +3,7 @@
 #include "astro/fRiseSet.h"
 #include "print/Canvas.h"
 #include "settings/ObserverSettings.h"
+#include "support/ReportDates.h"
 #include "ui/Windows.h"
 #include "ui/main/fMain.h"
 #include "ui/reports/fTimesList.h"
@@ -14,17 +15,8 @@
 
 namespace {
 
-astro::Observer London() {
-    return {astro::DegToRad(51.5), astro::DegToRad(0.12), 0};
-}
-
-astro::DateTimeRec Date(int day, int month, int year) {
-    astro::DateTimeRec d;
-    d.Day = static_cast<std::uint16_t>(day);
-    d.Month = static_cast<std::uint16_t>(month);
-    d.Year = static_cast<std::uint16_t>(year);
-    return d;
-}
+using reporttest::Date;
+using reporttest::London;
 
 QColor StripeOf(int day) {
     return (day - 1) % 2 == 0 ? QColor(Qt::black) : QColor(70, 70, 70);
