@@ -5,6 +5,7 @@
 #include "settings/ObserverSettings.h"
 #include "settings/fConfiguration.h"
 #include "settings/fPrintOptions.h"
+#include "ui/LocalDateTime.h"
 #include "ui/Windows.h"
 #include "ui/main/Startup.h"
 #include "ui/main/fAbout.h"
@@ -100,12 +101,7 @@ TMain::TMain(QWidget* parent) : TFrame(parent) {
     // 8-10. Settings, the clock, the version value.
     settingsstore::Load(ObserverSettings);
     const QDateTime now = platform::Now();
-    SelectedDate.Day = static_cast<std::uint16_t>(now.date().day());
-    SelectedDate.Month = static_cast<std::uint16_t>(now.date().month());
-    SelectedDate.Year = static_cast<std::uint16_t>(now.date().year());
-    SelectedDate.Hour = static_cast<std::uint16_t>(now.time().hour());
-    SelectedDate.Minute = static_cast<std::uint16_t>(now.time().minute());
-    SelectedDate.Second = static_cast<std::uint16_t>(now.time().second());
+    SetDateAndTime(SelectedDate, now);
     SelectedDate.Millisecond = static_cast<std::uint16_t>(now.time().msec());
     SelectedDate.Julian = astro::DateToJulian(SelectedDate);
     settingsstore::WriteVersion();

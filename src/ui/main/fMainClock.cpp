@@ -1,6 +1,7 @@
 // The clock: the one-second tick, the clock strip, the time editor and the keys.
 #include "astro/fSidereal.h"
 #include "platform/Platform.h"
+#include "ui/LocalDateTime.h"
 #include "ui/main/fMain.h"
 #include "ui/main/fMainStyle.h"
 
@@ -272,13 +273,7 @@ void TMain::ApplyTime() {
 void TMain::imgTimeButtonMouseUp(Qt::MouseButton, QPoint pos) {
     if (pos.x() < 87 || pos.x() > 126 || pos.y() < 4 || pos.y() > 19) return;
     ClockOffset = 0;
-    const QDateTime now = platform::Now();
-    SelectedDate.Day = static_cast<std::uint16_t>(now.date().day());
-    SelectedDate.Month = static_cast<std::uint16_t>(now.date().month());
-    SelectedDate.Year = static_cast<std::uint16_t>(now.date().year());
-    SelectedDate.Hour = static_cast<std::uint16_t>(now.time().hour());
-    SelectedDate.Minute = static_cast<std::uint16_t>(now.time().minute());
-    SelectedDate.Second = static_cast<std::uint16_t>(now.time().second());
+    SetDateAndTime(SelectedDate, platform::Now());
     SelectedDate.Julian = astro::DateToJulian(SelectedDate);
     ShowSelectedMonth();
     Timer1->start();

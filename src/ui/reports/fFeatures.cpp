@@ -2,6 +2,7 @@
 
 #include "astro/fMoonCalcs.h"
 #include "platform/Platform.h"
+#include "ui/LocalDateTime.h"
 #include "ui/Windows.h"
 #include "ui/main/fMain.h"
 #include "ui/reports/FeatureStyle.h"
@@ -33,12 +34,7 @@ QString WithoutSeconds(const QString& text) {
 
 astro::DateTimeRec ToDateTimeRec(const QDateTime& local) {
     astro::DateTimeRec rec;
-    rec.Day = static_cast<std::uint16_t>(local.date().day());
-    rec.Month = static_cast<std::uint16_t>(local.date().month());
-    rec.Year = static_cast<std::uint16_t>(local.date().year());
-    rec.Hour = static_cast<std::uint16_t>(local.time().hour());
-    rec.Minute = static_cast<std::uint16_t>(local.time().minute());
-    rec.Second = static_cast<std::uint16_t>(local.time().second());
+    SetDateAndTime(rec, local);
     return rec;
 }
 } // namespace
