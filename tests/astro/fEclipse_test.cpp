@@ -1,3 +1,4 @@
+#include "TestObservers.h"
 #include "astro/fEclipse.h"
 
 #include <gtest/gtest.h>
@@ -8,13 +9,8 @@ using namespace astro;
 
 namespace {
 
-Observer place(double latDeg, double lonEastDeg, int zoneMinutes) {
-    Observer o;
-    o.Latitude = DegToRad(latDeg);
-    o.Longitude = -DegToRad(lonEastDeg);
-    o.ZoneOffsetMinutes = zoneMinutes;
-    return o;
-}
+// Longitudes east positive, as atlases give them.
+constexpr auto place = astrotest::AtEast;
 
 PhaseEvent fullMoon(double k) {
     PhaseEvent p;

@@ -2,6 +2,7 @@
 // the whole routine over two centuries: finite values in range and no allocation.
 #include "../../bench/allocation_count.h"
 
+#include "TestObservers.h"
 #include "astro/fMoonCalcs.h"
 #include "astro/fSidereal.h"
 
@@ -13,12 +14,7 @@ using namespace astro;
 
 namespace {
 
-Observer At(double latDeg, double westLonDeg) {
-    Observer o;
-    o.Latitude = DegToRad(latDeg);
-    o.Longitude = DegToRad(westLonDeg);
-    return o;
-}
+using astrotest::At;
 
 } // namespace
 

@@ -1,5 +1,6 @@
 // The Moon's physical ephemeris: phase, bright limb, librations, colongitude, and the sunrise
 // and sunset search over a lunar feature.
+#include "TestObservers.h"
 #include "astro/fMoonPhysical.h"
 #include "astro/fSidereal.h"
 
@@ -11,13 +12,7 @@ using namespace astro;
 
 namespace {
 
-Observer At(double latDeg, double westLonDeg, int zoneMinutes = 0) {
-    Observer o;
-    o.Latitude = DegToRad(latDeg);
-    o.Longitude = DegToRad(westLonDeg);
-    o.ZoneOffsetMinutes = zoneMinutes;
-    return o;
-}
+using astrotest::At;
 
 // The Moon's elongation east of the Sun in apparent longitude, degrees 0..360.
 double Elongation(JulianDay jd) {

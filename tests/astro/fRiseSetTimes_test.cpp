@@ -1,3 +1,4 @@
+#include "TestObservers.h"
 #include "astro/fMoonCalcs.h"
 #include "astro/fRiseSet.h"
 #include "astro/fSidereal.h"
@@ -11,13 +12,8 @@ using namespace astro;
 
 namespace {
 
-Observer place(double latDeg, double lonEastDeg, int zoneMinutes) {
-    Observer o;
-    o.Latitude = DegToRad(latDeg);
-    o.Longitude = -DegToRad(lonEastDeg);
-    o.ZoneOffsetMinutes = zoneMinutes;
-    return o;
-}
+// Longitudes east positive, as atlases give them.
+constexpr auto place = astrotest::AtEast;
 
 DateTimeRec day(int y, int m, int d) {
     DateTimeRec r;

@@ -1,4 +1,5 @@
 // Sidereal time, hour angles and horizontal coordinates.
+#include "TestObservers.h"
 #include "astro/fMoonCalcs.h"
 #include "astro/fSidereal.h"
 
@@ -10,13 +11,7 @@ using namespace astro;
 
 namespace {
 
-Observer At(double latDeg, double westLonDeg, int zoneMinutes = 0) {
-    Observer o;
-    o.Latitude = DegToRad(latDeg);
-    o.Longitude = DegToRad(westLonDeg);
-    o.ZoneOffsetMinutes = zoneMinutes;
-    return o;
-}
+using astrotest::At;
 
 DateTimeRec Local(int day, int month, int year, int hour, int minute, int second) {
     DateTimeRec d;

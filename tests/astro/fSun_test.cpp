@@ -1,5 +1,6 @@
 // Nutation, obliquity, the change of coordinates and the Sun's position against Meeus' worked
 // examples (ch. 22 and 25), and the observer's sign conventions.
+#include "TestObservers.h"
 #include "astro/fMoonCalcs.h"
 #include "astro/fRiseSet.h"
 
@@ -9,12 +10,7 @@ using namespace astro;
 
 namespace {
 
-Observer At(double latDeg, double westLonDeg) {
-    Observer o;
-    o.Latitude = DegToRad(latDeg);
-    o.Longitude = DegToRad(westLonDeg);
-    return o;
-}
+using astrotest::At;
 
 } // namespace
 
