@@ -6,6 +6,7 @@
 #include <QColor>
 #include <QFont>
 #include <QLabel>
+#include <QPainter>
 #include <QPalette>
 #include <QPoint>
 #include <QString>
@@ -41,6 +42,15 @@ inline QLabel* AquaCaption(QWidget* parent, const QString& text, QPoint at) {
     label->move(at);
     label->adjustSize();
     return label;
+}
+
+// The row stripes of a list picture: `rows` rows of `rowHeight` from the top, grey on the odd
+// rows of the whole list (`first` is the list row shown at the top), black on the even ones.
+inline void FillListStripes(QPainter& painter, int rows, int first, int width, int rowHeight) {
+    for (int k = 0; k < rows; ++k) {
+        const QColor band = (k + first) % 2 ? StripeGrey : QColor(Qt::black);
+        painter.fillRect(QRect(0, rowHeight * k, width - 1, rowHeight), band);
+    }
 }
 
 } // namespace featurestyle

@@ -170,10 +170,7 @@ void TFeaturesDB::DisplayDataBitmap() {
     const int first = ScrollBar1->value();
     imgData.fill(Qt::black);
     QPainter painter(&imgData);
-    for (int k = 0; k < visible; ++k) {
-        const QColor band = (k + first) % 2 ? StripeGrey : QColor(Qt::black);
-        painter.fillRect(QRect(0, kRowHeight * k, imgData.width() - 1, kRowHeight), band);
-    }
+    FillListStripes(painter, visible, first, imgData.width(), kRowHeight);
     painter.setFont(ScaledFont(QStringLiteral("Arial"), 8));
     auto text = [&](int x, int y, const QColor& colour, const QString& s) {
         painter.setPen(colour);
