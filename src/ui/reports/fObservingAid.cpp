@@ -295,7 +295,11 @@ void TObservingAid::FormShow() {
     RowHeight = 12;
     view = 1;
     grid = false;
-    if (Windows().Main) move(x(), Windows().Main->y());
+    if (TMain* main = Windows().Main) {
+        const int left = placed_ ? x() : CentredOn(*main, size()).x();
+        placed_ = true;
+        move(left, main->y());
+    }
     move(Clamp(pos(), size(), screenSize(), ClampOrder::LeftFirst));
     // Drawn here as well as on activation, so that the chart is there even where the window
     // is shown without being activated.

@@ -88,6 +88,7 @@ class TObservingAid : public TFrame {
     void changeEvent(QEvent* event) override;
 
   private:
+    bool placed_ = false; // the first showing opens beside the main window
     void ShowTogglePictures();
 
     int view = 1;

@@ -370,7 +370,12 @@ void TTimesList::mouseReleaseEvent(QMouseEvent* event) {
 }
 
 void TTimesList::FormShow() {
-    move(Clamp(pos(), size(), screenSize(), ClampOrder::LeftFirst));
+    QPoint at = pos();
+    if (!placed_) {
+        placed_ = true;
+        if (TMain* main = Windows().Main) at = CentredOn(*main, size());
+    }
+    move(Clamp(at, size(), screenSize(), ClampOrder::LeftFirst));
 }
 
 void TTimesList::FormActivate() {

@@ -81,6 +81,7 @@ class TTimesList : public TFrame {
     void changeEvent(QEvent* event) override;
 
   private:
+    bool placed_ = false; // the first showing opens over the main window
     int ClampOffset(int offset) const;
     static bool InVisibleBand(QPoint pos);
     void DrawDayRow(QPainter& canvas, const astro::DateTimeRec& date, const TimesOfDay& times,
