@@ -101,9 +101,10 @@ Options ParseOptions(const std::vector<std::string>& argv) {
         } else if (a == "--zone") {
             const std::string& v = valueOf(argv, i);
             const double zone = parseNumber("zone", v);
-            if (zone != std::trunc(zone) || static_cast<long long>(zone) % 30 != 0)
-                fail("invalid zone '" + v + "': must be a multiple of 30 minutes");
+            // The range first: a huge number has no integer to take the remainder of.
             if (zone < -720 || zone > 720) fail("invalid zone '" + v + "': must be -720 to 720");
+            if (zone != std::trunc(zone) || static_cast<int>(zone) % 30 != 0)
+                fail("invalid zone '" + v + "': must be a multiple of 30 minutes");
             o.zoneMinutes = static_cast<int>(zone);
         } else if (a == "--file") {
             o.file = valueOf(argv, i);

@@ -118,6 +118,7 @@ TEST(Cli, BadInputIsOneLineAndStatusTwo) {
         {{"--lon", "-181", "easter", "2000"}, "invalid longitude '-181'"},
         {{"--zone", "45", "easter", "2000"}, "multiple of 30"},
         {{"--zone", "750", "easter", "2000"}, "must be -720 to 720"},
+        {{"--zone", "1e300", "easter", "2000"}, "must be -720 to 720"},
         {{"eclipses", "2001", "2000"}, "FROM must not be after TO"},
         {{"easter", "10000"}, "invalid year '10000'"},
         {{"easter", "0"}, "year must be 1-9999"},
