@@ -3,7 +3,11 @@
 #include "astro/fGlobals.h"
 #include "platform/Platform.h"
 
+#include <QDir>
+#include <QFile>
 #include <QPrinter>
+#include <QSaveFile>
+#include <QTemporaryFile>
 
 PrintJob::PrintJob(QWidget* parent, const QString& suggestedPdfName, Orientation orientation)
     : parent_(parent), printer_(platform::PrinterFor(parent, suggestedPdfName)) {
@@ -11,6 +15,11 @@ PrintJob::PrintJob(QWidget* parent, const QString& suggestedPdfName, Orientation
     remembered_ = printer_->pageLayout().orientation();
     if (orientation == Orientation::Landscape) printer_->setPageOrientation(QPageLayout::Landscape);
     if (orientation == Orientation::Portrait) printer_->setPageOrientation(QPageLayout::Portrait);
+    QString error;
+    if (!DivertPdf(error)) {
+        FailToSave(error);
+        return;
+    }
     if (!canvas_.begin(printer_.get())) {
         Fail();
         return;
@@ -42,23 +51,85 @@ bool PrintJob::Finish() {
         Fail();
         return false;
     }
+    QString error;
+    if (!DeliverPdf(error)) {
+        FailToSave(error);
+        return false;
+    }
     RestoreOrientation();
     return true;
 }
 
-void PrintJob::Fail() {
-    printer_->abort();
-    if (canvas_.isActive()) canvas_.end();
-    RestoreOrientation();
-    const QString where =
-        printer_->outputFileName().isEmpty() ? printer_->printerName() : printer_->outputFileName();
-    platform::ShowMessage(parent_, QStringLiteral("The printer reported an error and the "
-                                                  "printout was abandoned.\n\nPrinter: %1")
-                                       .arg(where));
+// Opens the file the user named (so that a folder that cannot be written is known before
+// anything is drawn) and points the printer at a temporary file instead.
+bool PrintJob::DivertPdf(QString& error) {
+    if (printer_->outputFormat() != QPrinter::PdfFormat || printer_->outputFileName().isEmpty())
+        return true;
+    pdfTarget_ = printer_->outputFileName();
+    pdfFile_ = std::make_unique<QSaveFile>(pdfTarget_);
+    if (!pdfFile_->open(QIODevice::WriteOnly)) {
+        error = pdfFile_->errorString();
+        return false;
+    }
+    pdfDraft_ = std::make_unique<QTemporaryFile>(
+        QDir::temp().filePath(QStringLiteral("cresselle-XXXXXX.pdf")));
+    if (!pdfDraft_->open()) {
+        error = pdfDraft_->errorString();
+        return false;
+    }
+    pdfDraft_->close(); // the printer opens it by name
+    printer_->setOutputFileName(pdfDraft_->fileName());
+    return true;
 }
 
+// Copies the finished PDF over the file the user named. The printer reports no write errors
+// of its own, so an incomplete draft (a full disk) is recognised by its missing end marker.
+bool PrintJob::DeliverPdf(QString& error) {
+    if (!pdfFile_) return true;
+    QFile draft(pdfDraft_->fileName());
+    if (!draft.open(QIODevice::ReadOnly)) {
+        error = draft.errorString();
+        return false;
+    }
+    const QByteArray pdf = draft.readAll();
+    if (!pdf.trimmed().endsWith("%%EOF")) {
+        error = QStringLiteral("the printout was not written completely");
+        return false;
+    }
+    if (pdfFile_->write(pdf) != pdf.size() || !pdfFile_->commit()) {
+        error = pdfFile_->errorString();
+        return false;
+    }
+    pdfFile_.reset();
+    return true;
+}
+
+void PrintJob::Fail() {
+    QString where =
+        printer_->outputFileName().isEmpty() ? printer_->printerName() : printer_->outputFileName();
+    if (!pdfTarget_.isEmpty()) where = pdfTarget_;
+    Fail(QStringLiteral("The printer reported an error and the printout was abandoned.\n\n"
+                        "Printer: %1")
+             .arg(where));
+}
+
+void PrintJob::FailToSave(const QString& error) {
+    Fail(QStringLiteral("The printout could not be saved as \"%1\": %2")
+             .arg(QDir::toNativeSeparators(pdfTarget_), error));
+}
+
+void PrintJob::Fail(const QString& message) {
+    printer_->abort();
+    if (canvas_.isActive()) canvas_.end();
+    if (pdfFile_) pdfFile_->cancelWriting(); // the file of that name stays as it was
+    RestoreOrientation();
+    platform::ShowMessage(parent_, message);
+}
+
+// The printer's orientation, and the file name it was given, as they were before the job.
 void PrintJob::RestoreOrientation() {
     printer_->setPageOrientation(remembered_);
+    if (!pdfTarget_.isEmpty()) printer_->setOutputFileName(pdfTarget_);
 }
 
 QString SuggestedPdfName(const QString& subject, int month, int year) {

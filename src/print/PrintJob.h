@@ -2,7 +2,9 @@
 // without a dialog, or a PDF file the user names when there is none. The job remembers the
 // printer's orientation, sets the one asked for, begins the document and gives the canvas to
 // draw on; Finish ends it. A printer error is shown in a message box and the document aborted;
-// the printer always gets its orientation back.
+// the printer always gets its orientation back. A PDF is drawn into a temporary file and only
+// a complete one replaces the file the user named (a full disk or a read-only folder leaves an
+// older file of that name whole).
 //
 //     PrintJob job(this, SuggestedPdfName(QStringLiteral("Times"), month, year),
 //                  PrintJob::Orientation::Landscape);
@@ -20,6 +22,8 @@
 #include <memory>
 
 class QPrinter;
+class QSaveFile;
+class QTemporaryFile;
 class QWidget;
 
 class PrintJob {
@@ -49,13 +53,22 @@ class PrintJob {
 
   private:
     void Fail();
+    void Fail(const QString& message);
+    void FailToSave(const QString& error);
     void RestoreOrientation();
+    bool DivertPdf(QString& error);
+    bool DeliverPdf(QString& error);
 
     QWidget* parent_;
     std::unique_ptr<QPrinter> printer_;
     QPainter canvas_;
     QPageLayout::Orientation remembered_ = QPageLayout::Portrait;
     bool started_ = false;
+    // A PDF printout: the file the user named (written at the end, whole or not at all) and
+    // the temporary file the printer draws into.
+    QString pdfTarget_;
+    std::unique_ptr<QSaveFile> pdfFile_;
+    std::unique_ptr<QTemporaryFile> pdfDraft_;
 };
 
 // "Cresselle <subject> <Month> <year>.pdf", the file name offered when printing goes to PDF.
