@@ -48,6 +48,9 @@ void WriteVersion();
 bool SaveConfiguration(const TObserverSettings& s);
 // Saves the five print options. Writes nothing when the store does not exist.
 bool SavePrintOptions(const TObserverSettings& s);
+// What the windows tell the user when a save failed on a store that exists (a read-only
+// folder, a full disk); the store keeps its old values whole.
+QString NotSavedMessage();
 // Where the store lives: the INI file's path, or the registry key on Windows.
 QString Location();
 // True when the store exists (the INI file, or the registry key).

@@ -7,15 +7,21 @@
 #include "settings/ObserverSettings.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QLocale>
+#include <QLockFile>
+#include <QSaveFile>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QStringList>
+#include <QTemporaryFile>
 
 #include <array>
 #include <cmath>
 #include <memory>
+#include <utility>
+#include <vector>
 
 namespace settingsstore {
 namespace {
@@ -96,6 +102,86 @@ std::unique_ptr<QSettings> OpenStore() {
 bool Flush(QSettings& store) {
     store.sync();
     return store.status() == QSettings::NoError;
+}
+
+// Values to write, in the order they are written.
+using Values = std::vector<std::pair<QString, QString>>;
+
+// Every key of an INI file and its text, read under a name the settings cache has never seen
+// (QSettings keeps what it last read or wrote of a path and may not read the file again).
+bool ReadFresh(const QString& iniPath, QMap<QString, QString>& values) {
+    QTemporaryFile copy(QFileInfo(iniPath).absolutePath() + QStringLiteral("/check-XXXXXX.ini"));
+    QFile original(iniPath);
+    if (!copy.open() || !original.open(QIODevice::ReadOnly)) return false;
+    if (copy.write(original.readAll()) != original.size() || !copy.flush()) return false;
+    const QSettings fresh(copy.fileName(), QSettings::IniFormat);
+    if (fresh.status() != QSettings::NoError) return false;
+    for (const QString& key : fresh.allKeys())
+        values.insert(key, fresh.value(key).toString());
+    return true;
+}
+
+QByteArray Bytes(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// Replaces the file with exactly these bytes, or leaves it as it was.
+bool WriteWhole(const QString& path, const QByteArray& bytes) {
+    QSaveFile file(path);
+    // Unbuffered, so that a write cut short shows in its count.
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) return false;
+    if (file.write(bytes) != bytes.size() || file.size() != bytes.size()) {
+        file.cancelWriting();
+        return false;
+    }
+    return file.commit();
+}
+
+// Saving to the INI file. QSettings replaces the file through a temporary one, so a save that
+// is killed leaves the old file or the new one; but it does not notice a write cut short at
+// its end (a full disk, a file size limit) and would put a truncated file in place of the old
+// one, reporting success. So a save is rehearsed first on a copy beside the file, which is read
+// back afresh and compared value by value: only a rehearsal that comes back whole lets the
+// file itself be written, and the file is then checked against the rehearsal byte for byte.
+bool SaveIniValues(const QString& iniPath, const Values& values) {
+    QTemporaryFile rehearsal(QFileInfo(iniPath).absolutePath() +
+                             QStringLiteral("/rehearsal-XXXXXX.ini"));
+    if (!rehearsal.open()) return false; // the folder cannot be written
+    QMap<QString, QString> expected;
+    if (QFileInfo(iniPath).isFile()) {
+        if (!ReadFresh(iniPath, expected)) return false;
+        QFile original(iniPath);
+        if (!original.open(QIODevice::ReadOnly) ||
+            rehearsal.write(original.readAll()) != original.size() || !rehearsal.flush())
+            return false;
+    }
+    rehearsal.close();
+    {
+        QSettings copy(rehearsal.fileName(), QSettings::IniFormat);
+        for (const auto& [key, text] : values) {
+            copy.setValue(key, text);
+            expected.insert(key, text);
+        }
+        if (!Flush(copy)) return false;
+    }
+    QMap<QString, QString> rehearsed;
+    if (!ReadFresh(rehearsal.fileName(), rehearsed) || rehearsed != expected) return false;
+    const QByteArray whole = Bytes(rehearsal.fileName());
+
+    // A save that was killed may have left an empty lock file, which QSettings would wait 30
+    // seconds for; here it is taken away once it is a second old. A lock a running program
+    // holds is left alone.
+    QLockFile abandoned(iniPath + QStringLiteral(".lock"));
+    abandoned.setStaleLockTime(1000);
+    if (abandoned.tryLock(2000)) abandoned.unlock();
+
+    QSettings store(iniPath, QSettings::IniFormat);
+    for (const auto& [key, text] : values)
+        store.setValue(key, text);
+    if (!Flush(store)) return false;
+    // The store fell short after all (the disk filled in between): put the rehearsal in place.
+    return Bytes(iniPath) == whole || WriteWhole(iniPath, whole);
 }
 
 QString BoolText(bool value) {
@@ -185,9 +271,21 @@ class Reader {
     QStringList repairs_;
 };
 
-void WriteDefaults(QSettings& store) {
+// Writes the values to the store; false when it could not be written, the store then being as
+// it was.
+bool SaveValues(const Values& values) {
+    if (UsesIniFile()) return SaveIniValues(IniPath(), values);
+    std::unique_ptr<QSettings> store = OpenStore();
+    for (const auto& [key, text] : values)
+        store->setValue(key, text);
+    return Flush(*store);
+}
+
+Values DefaultValues() {
+    Values values;
     for (const DefaultValue& d : Defaults)
-        store.setValue(QString::fromLatin1(d.name), QString::fromLatin1(d.text));
+        values.emplace_back(QString::fromLatin1(d.name), QString::fromLatin1(d.text));
+    return values;
 }
 
 // Creates the store's folder; QSettings writes the file itself.
@@ -219,14 +317,12 @@ void SetLocationForTests(const QString& iniPath) {
 }
 
 void Load(TObserverSettings& s) {
-    const bool existed = Exists();
-    if (!existed) PrepareStoreFolder();
-    std::unique_ptr<QSettings> store = OpenStore();
-    if (!existed) {
-        WriteDefaults(*store);
+    if (!Exists()) {
+        PrepareStoreFolder();
         // A store that cannot be created leaves the defaults in memory; the program runs on.
-        Flush(*store);
+        SaveValues(DefaultValues());
     }
+    std::unique_ptr<QSettings> store = OpenStore();
 
     Reader read(*store);
     s.Version = read.Text("Version", 6);
@@ -256,50 +352,54 @@ void Load(TObserverSettings& s) {
     }
 
     if (read.Repairs().isEmpty() || !Exists()) return;
+    store.reset();
+    Values repairs;
     for (const QString& name : read.Repairs())
-        store->setValue(name, DefaultText(name.toLatin1().constData()));
-    Flush(*store);
+        repairs.emplace_back(name, DefaultText(name.toLatin1().constData()));
+    SaveValues(repairs);
 }
 
 void WriteVersion() {
     if (!Exists()) return;
-    std::unique_ptr<QSettings> store = OpenStore();
-    store->setValue(QStringLiteral("Version"), CurrentVersion);
-    Flush(*store);
+    SaveValues({{QStringLiteral("Version"), CurrentVersion}});
 }
 
 bool SaveConfiguration(const TObserverSettings& s) {
     if (!Exists()) return false;
-    std::unique_ptr<QSettings> store = OpenStore();
-    QSettings& st = *store;
-    st.setValue(QStringLiteral("LatDeg"), CutToCapacity(s.LatDeg, 3));
-    st.setValue(QStringLiteral("LatMin"), CutToCapacity(s.LatMin, 2));
-    st.setValue(QStringLiteral("LatSec"), CutToCapacity(s.LatSec, 2));
-    st.setValue(QStringLiteral("LatDir"), CutToCapacity(s.LatDir, 5));
-    st.setValue(QStringLiteral("LongDeg"), CutToCapacity(s.LongDeg, 3));
-    st.setValue(QStringLiteral("LongMin"), CutToCapacity(s.LongMin, 2));
-    st.setValue(QStringLiteral("LongSec"), CutToCapacity(s.LongSec, 2));
-    st.setValue(QStringLiteral("LongDir"), CutToCapacity(s.LongDir, 5));
-    st.setValue(QStringLiteral("Location"), CutToCapacity(s.Location, 64));
-    st.setValue(QStringLiteral("DayOrder"), QString::number(s.DayOrder));
-    st.setValue(QStringLiteral("DateLayoutIdx"), QString::number(s.DateLayoutIdx));
-    st.setValue(QStringLiteral("DateFormat"), CutToCapacity(s.DateFormat, 12));
-    st.setValue(QStringLiteral("TimeZone"), DecimalText(s.TimeZoneIndex / 2));
-    st.setValue(QStringLiteral("DaylightSavings"), BoolText(s.DaylightSavings));
-    st.setValue(QStringLiteral("PrinterType"), CutToCapacity(s.PrinterType, 15));
-    return Flush(st);
+    return SaveValues({
+        {QStringLiteral("LatDeg"), CutToCapacity(s.LatDeg, 3)},
+        {QStringLiteral("LatMin"), CutToCapacity(s.LatMin, 2)},
+        {QStringLiteral("LatSec"), CutToCapacity(s.LatSec, 2)},
+        {QStringLiteral("LatDir"), CutToCapacity(s.LatDir, 5)},
+        {QStringLiteral("LongDeg"), CutToCapacity(s.LongDeg, 3)},
+        {QStringLiteral("LongMin"), CutToCapacity(s.LongMin, 2)},
+        {QStringLiteral("LongSec"), CutToCapacity(s.LongSec, 2)},
+        {QStringLiteral("LongDir"), CutToCapacity(s.LongDir, 5)},
+        {QStringLiteral("Location"), CutToCapacity(s.Location, 64)},
+        {QStringLiteral("DayOrder"), QString::number(s.DayOrder)},
+        {QStringLiteral("DateLayoutIdx"), QString::number(s.DateLayoutIdx)},
+        {QStringLiteral("DateFormat"), CutToCapacity(s.DateFormat, 12)},
+        {QStringLiteral("TimeZone"), DecimalText(s.TimeZoneIndex / 2)},
+        {QStringLiteral("DaylightSavings"), BoolText(s.DaylightSavings)},
+        {QStringLiteral("PrinterType"), CutToCapacity(s.PrinterType, 15)},
+    });
+}
+
+QString NotSavedMessage() {
+    return QStringLiteral("The settings could not be saved in \"%1\". The new values apply "
+                          "until the program ends.")
+        .arg(QDir::toNativeSeparators(Location()));
 }
 
 bool SavePrintOptions(const TObserverSettings& s) {
     if (!Exists()) return false;
-    std::unique_ptr<QSettings> store = OpenStore();
-    QSettings& st = *store;
-    st.setValue(QStringLiteral("PrintDailyPhases"), BoolText(s.PrintDailyPhases));
-    st.setValue(QStringLiteral("PrintMajorPhases"), BoolText(s.PrintMajorPhases));
-    st.setValue(QStringLiteral("PrintLunarTimes"), BoolText(s.PrintLunarTimes));
-    st.setValue(QStringLiteral("PrintSunTimes"), BoolText(s.PrintSunTimes));
-    st.setValue(QStringLiteral("PhaseDensity"), QString::number(s.PhaseDensity));
-    return Flush(st);
+    return SaveValues({
+        {QStringLiteral("PrintDailyPhases"), BoolText(s.PrintDailyPhases)},
+        {QStringLiteral("PrintMajorPhases"), BoolText(s.PrintMajorPhases)},
+        {QStringLiteral("PrintLunarTimes"), BoolText(s.PrintLunarTimes)},
+        {QStringLiteral("PrintSunTimes"), BoolText(s.PrintSunTimes)},
+        {QStringLiteral("PhaseDensity"), QString::number(s.PhaseDensity)},
+    });
 }
 
 } // namespace settingsstore

@@ -434,7 +434,8 @@ void TConfiguration::lblExitClick() {
     }
     SaveIntoSettings();
     // The store may not exist (removed while the program runs): the values still apply.
-    settingsstore::SaveConfiguration(ObserverSettings);
+    if (!settingsstore::SaveConfiguration(ObserverSettings) && settingsstore::Exists())
+        platform::ShowMessage(this, settingsstore::NotSavedMessage());
     close();
 }
 

@@ -148,7 +148,8 @@ void TPrintOptions::lblOKClick() {
     s.PrintSunTimes = chkSunTimes->isChecked();
     s.PhaseDensity = static_cast<std::uint8_t>(Density());
     // The store may not exist (removed while the program runs): the values still apply.
-    settingsstore::SavePrintOptions(s);
+    if (!settingsstore::SavePrintOptions(s) && settingsstore::Exists())
+        platform::ShowMessage(this, settingsstore::NotSavedMessage());
     if (const TMain* main = Windows().Main) {
         PrintCalendar(main->SelectedDate.Month, main->SelectedDate.Year, this);
     } else {
