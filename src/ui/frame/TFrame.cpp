@@ -62,16 +62,17 @@ void TFrame::lblMinimiseClick() {
 // The title label's mouse events drive the drag.
 bool TFrame::eventFilter(QObject* watched, QEvent* event) {
     if (watched == lblTitle && lblTitle) {
-        const auto* mouse = static_cast<const QMouseEvent*>(event);
+        // Only the three mouse events below are QMouseEvents.
+        const auto mouse = [event] { return static_cast<const QMouseEvent*>(event); };
         switch (event->type()) {
         case QEvent::MouseButtonPress:
-            lblTitleMouseDown(mouse->button(), mouse->position().toPoint());
+            lblTitleMouseDown(mouse()->button(), mouse()->position().toPoint());
             break;
         case QEvent::MouseMove:
-            lblTitleMouseMove(mouse->buttons(), mouse->globalPosition().toPoint());
+            lblTitleMouseMove(mouse()->buttons(), mouse()->globalPosition().toPoint());
             break;
         case QEvent::MouseButtonRelease:
-            lblTitleMouseUp(mouse->button(), mouse->position().toPoint());
+            lblTitleMouseUp(mouse()->button(), mouse()->position().toPoint());
             break;
         default:
             break;
