@@ -50,11 +50,15 @@ std::string Where(const DateTimeRec& d, const Observer& o) {
            std::to_string(RadToDeg(o.Longitude)) + " zone " + std::to_string(o.ZoneOffsetMinutes);
 }
 
+// "HH:MM". The half-minute rounding may reach 24:00 exactly, and seconds that carry into the
+// minutes stop there (23:60 for 23:59:29.5 and later): both are the documented forms.
 bool IsClock(std::string_view t) {
     if (t.size() != 5 || t[2] != ':') return false;
     for (std::size_t i : {0u, 1u, 3u, 4u})
         if (!std::isdigit(static_cast<unsigned char>(t[i]))) return false;
-    return (t[0] - '0') * 10 + (t[1] - '0') < 24 && t[3] < '6';
+    const int hours = (t[0] - '0') * 10 + (t[1] - '0');
+    const int minutes = (t[3] - '0') * 10 + (t[4] - '0');
+    return minutes <= 60 && hours * 60 + minutes <= 24 * 60;
 }
 
 bool IsEventText(std::string_view t) {
@@ -207,9 +211,10 @@ void CheckFeature(JulianDay start, double lonDeg, double latDeg, const Observer&
         DateTimeRec yearOne = d;
         yearOne.Year = std::max<std::uint16_t>(d.Year, 1);
         const double jd = DateToJulian(d);
-        // A hair from a pole the Sun's selenographic latitude decides, which swings over
-        // the eclipse year: the lunar day there lasts months.
-        const double span = std::fabs(latDeg) > 89 ? 366 : 31;
+        // At night the next lunar day begins within a lunation and ends within another. Near
+        // a pole the Sun's selenographic latitude decides, which swings over the eclipse
+        // year: the lunar day there may last months.
+        const double span = std::fabs(latDeg) > 85 ? 366 : 60;
         EXPECT_TRUE(IsRealDate(yearOne) && std::fabs(jd - start) < span)
             << what << " at " << lonDeg << "/" << latDeg << " from " << start << ": " << d.Year
             << "-" << d.Month << "-" << d.Day;
