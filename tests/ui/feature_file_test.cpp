@@ -203,6 +203,8 @@ TEST(CoordinateCheck, ExamplesAndMessages) {
         {"-0", CoordinateAxis::Latitude, "00.0"},
         {"045", CoordinateAxis::Latitude, "045.0"},
         {"180.0", CoordinateAxis::Longitude, "180.0"},
+        // Reads as 11 but has its point already: no second one.
+        {"10.99999999999999999999", CoordinateAxis::Latitude, "10.99999999999999999999"},
         // Texts that would not read back as numbers are rewritten from their value.
         {"45.", CoordinateAxis::Latitude, "45.0"},
         {"4.5e1", CoordinateAxis::Latitude, "45.0"},

@@ -302,8 +302,8 @@ CoordinateCheck VerifyCoordinate(const QString& typed, CoordinateAxis axis) {
     if (rebuilt && v < 0) check.Text.prepend(QLatin1Char('-'));
     if (v == std::trunc(v)) {
         if (check.Text.endsWith(QLatin1Char('.')))
-            check.Text += QLatin1Char('0'); // "45." would otherwise become "45..0"
-        else if (!check.Text.contains(QStringLiteral(".0")))
+            check.Text += QLatin1Char('0');              // "45." would otherwise become "45..0"
+        else if (!check.Text.contains(QLatin1Char('.'))) // a run of nines reads as whole
             check.Text += QStringLiteral(".0");
     }
     check.Valid = true;
