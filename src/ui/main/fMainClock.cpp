@@ -20,13 +20,24 @@ int SecondsOfDay(const astro::DateTimeRec& d) {
     return d.Hour * 3600 + d.Minute * 60 + d.Second;
 }
 
-// The date `days` days after (or before) the date fields of `d`; the time fields stay.
+// The date `days` days after (or before) the date fields of `d`; the time fields stay. The
+// calendar holds the years 1 to 9999: a move past either end leaves the date as it is (the
+// clock then runs round on 31 December 9999).
 void MoveDate(astro::DateTimeRec& d, int days) {
     astro::DateTimeRec noon = d;
     noon.Hour = 12;
     noon.Minute = 0;
     noon.Second = 0;
-    const astro::DateTimeRec moved = astro::JulianToDate(astro::DateToJulian(noon) + days);
+    const astro::JulianDay target = astro::DateToJulian(noon) + days;
+    astro::DateTimeRec first;
+    first.Year = 1;
+    first.Hour = 12;
+    astro::DateTimeRec last = first;
+    last.Year = 9999;
+    last.Month = 12;
+    last.Day = 31;
+    if (target < astro::DateToJulian(first) || target > astro::DateToJulian(last)) return;
+    const astro::DateTimeRec moved = astro::JulianToDate(target);
     d.Day = moved.Day;
     d.Month = moved.Month;
     d.Year = moved.Year;
