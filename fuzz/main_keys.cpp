@@ -16,6 +16,7 @@
 #include <QKeyEvent>
 #include <QTimer>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
@@ -141,7 +142,9 @@ void Act(TMain* main, Input& in) {
         if (digit < 10) {
             SendKey(main, Qt::Key_0 + digit, QString(QChar('0' + digit)));
         } else {
-            Clock = Clock.addSecs(in.Next() * 500);
+            // The system clock itself stays within the calendar's years.
+            const QDateTime last(QDate(9999, 12, 31), QTime(23, 59, 59));
+            Clock = std::min(Clock.addSecs(in.Next() * 500), last);
             main->Timer1Timer();
         }
     }
