@@ -6,6 +6,7 @@
 // keeps.
 #include "settings/ObserverSettings.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -107,10 +108,18 @@ bool Flush(QSettings& store) {
 // Values to write, in the order they are written.
 using Values = std::vector<std::pair<QString, QString>>;
 
+// A scratch file name beside the store. The process id keeps it apart from a name that another
+// process (a killed save, or a fork sharing this one's random state) may have left locked.
+QString ScratchName(const char* purpose) {
+    return QStringLiteral("/%1-%2-XXXXXX.ini")
+        .arg(QLatin1String(purpose))
+        .arg(QCoreApplication::applicationPid());
+}
+
 // Every key of an INI file and its text, read under a name the settings cache has never seen
 // (QSettings keeps what it last read or wrote of a path and may not read the file again).
 bool ReadFresh(const QString& iniPath, QMap<QString, QString>& values) {
-    QTemporaryFile copy(QFileInfo(iniPath).absolutePath() + QStringLiteral("/check-XXXXXX.ini"));
+    QTemporaryFile copy(QFileInfo(iniPath).absolutePath() + ScratchName("check"));
     QFile original(iniPath);
     if (!copy.open() || !original.open(QIODevice::ReadOnly)) return false;
     if (copy.write(original.readAll()) != original.size() || !copy.flush()) return false;
@@ -145,8 +154,7 @@ bool WriteWhole(const QString& path, const QByteArray& bytes) {
 // back afresh and compared value by value: only a rehearsal that comes back whole lets the
 // file itself be written, and the file is then checked against the rehearsal byte for byte.
 bool SaveIniValues(const QString& iniPath, const Values& values) {
-    QTemporaryFile rehearsal(QFileInfo(iniPath).absolutePath() +
-                             QStringLiteral("/rehearsal-XXXXXX.ini"));
+    QTemporaryFile rehearsal(QFileInfo(iniPath).absolutePath() + ScratchName("rehearsal"));
     if (!rehearsal.open()) return false; // the folder cannot be written
     QMap<QString, QString> expected;
     if (QFileInfo(iniPath).isFile()) {
