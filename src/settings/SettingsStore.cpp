@@ -8,6 +8,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QLocale>
@@ -151,14 +152,14 @@ bool WriteWhole(const QString& path, const QByteArray& bytes) {
 // is killed leaves the old file or the new one; but it does not notice a write cut short at
 // its end (a full disk, a file size limit) and would put a truncated file in place of the old
 // one, reporting success. So a save is rehearsed first on a copy beside the file, which is read
-// back afresh and compared value by value: only a rehearsal that comes back whole lets the
-// file itself be written, and the file is then checked against the rehearsal byte for byte.
+// back afresh and compared value by value: only a rehearsal that comes back whole replaces the
+// file, through a temporary file of its own whose every byte is checked.
 bool SaveIniValues(const QString& iniPath, const Values& values) {
     QTemporaryFile rehearsal(QFileInfo(iniPath).absolutePath() + ScratchName("rehearsal"));
-    if (!rehearsal.open()) return false; // the folder cannot be written
+    if (!rehearsal.open()) { qWarning("DBG rehearsal open"); return false; } // the folder cannot be written
     QMap<QString, QString> expected;
     if (QFileInfo(iniPath).isFile()) {
-        if (!ReadFresh(iniPath, expected)) return false;
+        if (!ReadFresh(iniPath, expected)) { qWarning("DBG readfresh ini"); return false; }
         QFile original(iniPath);
         if (!original.open(QIODevice::ReadOnly) ||
             rehearsal.write(original.readAll()) != original.size() || !rehearsal.flush())
@@ -171,25 +172,22 @@ bool SaveIniValues(const QString& iniPath, const Values& values) {
             copy.setValue(key, text);
             expected.insert(key, text);
         }
-        if (!Flush(copy)) return false;
+        if (!Flush(copy)) { qWarning("DBG flush copy"); return false; }
     }
     QMap<QString, QString> rehearsed;
-    if (!ReadFresh(rehearsal.fileName(), rehearsed) || rehearsed != expected) return false;
+    if (!ReadFresh(rehearsal.fileName(), rehearsed) || rehearsed != expected) { qWarning("DBG rehearsed %d %d", int(rehearsed.size()), int(expected.size())); return false; }
     const QByteArray whole = Bytes(rehearsal.fileName());
 
-    // A save that was killed may have left an empty lock file, which QSettings would wait 30
-    // seconds for; here it is taken away once it is a second old. A lock a running program
-    // holds is left alone.
-    QLockFile abandoned(iniPath + QStringLiteral(".lock"));
-    abandoned.setStaleLockTime(1000);
-    if (abandoned.tryLock(2000)) abandoned.unlock();
-
-    QSettings store(iniPath, QSettings::IniFormat);
-    for (const auto& [key, text] : values)
-        store.setValue(key, text);
-    if (!Flush(store)) return false;
-    // The store fell short after all (the disk filled in between): put the rehearsal in place.
-    return Bytes(iniPath) == whole || WriteWhole(iniPath, whole);
+    // The rehearsal is exactly the file QSettings would write, so it is put in place whole,
+    // under the lock QSettings uses. A save that was killed may have left that lock behind;
+    // it is taken over once it is a second old, where QSettings would wait half a minute. A
+    // lock a running program holds is respected: the save then fails.
+    QLockFile lock(iniPath + QStringLiteral(".lock"));
+    lock.setStaleLockTime(1000);
+    if (!lock.tryLock(2000)) return false;
+    const bool written = WriteWhole(iniPath, whole);
+    lock.unlock();
+    return written;
 }
 
 QString BoolText(bool value) {
