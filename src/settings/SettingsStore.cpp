@@ -8,7 +8,6 @@
 
 #include <QCoreApplication>
 #include <QDir>
-#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QLocale>
@@ -156,10 +155,10 @@ bool WriteWhole(const QString& path, const QByteArray& bytes) {
 // file, through a temporary file of its own whose every byte is checked.
 bool SaveIniValues(const QString& iniPath, const Values& values) {
     QTemporaryFile rehearsal(QFileInfo(iniPath).absolutePath() + ScratchName("rehearsal"));
-    if (!rehearsal.open()) { qWarning("DBG rehearsal open"); return false; } // the folder cannot be written
+    if (!rehearsal.open()) return false; // the folder cannot be written
     QMap<QString, QString> expected;
     if (QFileInfo(iniPath).isFile()) {
-        if (!ReadFresh(iniPath, expected)) { qWarning("DBG readfresh ini"); return false; }
+        if (!ReadFresh(iniPath, expected)) return false;
         QFile original(iniPath);
         if (!original.open(QIODevice::ReadOnly) ||
             rehearsal.write(original.readAll()) != original.size() || !rehearsal.flush())
@@ -172,10 +171,10 @@ bool SaveIniValues(const QString& iniPath, const Values& values) {
             copy.setValue(key, text);
             expected.insert(key, text);
         }
-        if (!Flush(copy)) { qWarning("DBG flush copy"); return false; }
+        if (!Flush(copy)) return false;
     }
     QMap<QString, QString> rehearsed;
-    if (!ReadFresh(rehearsal.fileName(), rehearsed) || rehearsed != expected) { qWarning("DBG rehearsed %d %d", int(rehearsed.size()), int(expected.size())); return false; }
+    if (!ReadFresh(rehearsal.fileName(), rehearsed) || rehearsed != expected) return false;
     const QByteArray whole = Bytes(rehearsal.fileName());
 
     // The rehearsal is exactly the file QSettings would write, so it is put in place whole,
