@@ -181,6 +181,11 @@ bool SaveIniValues(const QString& iniPath, const Values& values) {
     // under the lock QSettings uses. A save that was killed may have left that lock behind;
     // it is taken over once it is a second old, where QSettings would wait half a minute. A
     // lock a running program holds is respected: the save then fails.
+    // QLockFile guards its removal of a stale lock with a second lock file (".rmlock"), which
+    // it holds stale for half a minute too: a save killed just then leaves it behind.
+    QLockFile removal(iniPath + QStringLiteral(".lock.rmlock"));
+    removal.setStaleLockTime(1000);
+    if (removal.tryLock(1500)) removal.unlock();
     QLockFile lock(iniPath + QStringLiteral(".lock"));
     lock.setStaleLockTime(1000);
     if (!lock.tryLock(2000)) return false;
