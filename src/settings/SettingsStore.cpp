@@ -264,8 +264,10 @@ class Reader {
     bool Raw(const char* name, QString& text) const {
         const QVariant value = store_.value(QString::fromLatin1(name));
         if (!value.isValid()) return false;
-        // An unquoted text with commas (a hand-edited INI file) reads back as a list.
-        if (value.typeId() == QMetaType::QStringList)
+        // An unquoted text with commas (a hand-edited INI file) reads back as a list; once
+        // QSettings has written such a list again, an item that begins with "@" makes it
+        // read back as a list of variants.
+        if (value.typeId() == QMetaType::QStringList || value.typeId() == QMetaType::QVariantList)
             text = value.toStringList().join(QStringLiteral(", "));
         else
             text = value.toString();

@@ -201,6 +201,20 @@ TEST_F(SettingsStoreTest, TextsAreCutToTheirCapacity) {
     EXPECT_EQ(Stored()["LatDeg"], "12345") << "cut in memory only";
 }
 
+TEST_F(SettingsStoreTest, HandEditedListKeepsItsTextThroughASave) {
+    Start();
+    {
+        QFile ini(path_);
+        ASSERT_TRUE(ini.open(QIODevice::Append));
+        ini.write("Location=Armagh, @home\n"); // unquoted: QSettings reads a list
+    }
+    TObserverSettings s = Start();
+    EXPECT_EQ(s.Location, "Armagh, @home");
+    s.LatDeg = "54";
+    ASSERT_TRUE(settingsstore::SavePrintOptions(s)); // rewrites the whole file
+    EXPECT_EQ(Start().Location, "Armagh, @home");
+}
+
 TEST_F(SettingsStoreTest, ConfigurationSurvivesSaveAndLoad) {
     TObserverSettings s = Start();
     s.LatDeg = "54";
