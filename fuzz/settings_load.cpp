@@ -15,6 +15,7 @@
 
 #include <cmath>
 #include <cstdint>
+#include <cstdio>
 #include <cstdlib>
 
 namespace {
@@ -30,8 +31,13 @@ QString IniPath() {
     return fuzzqt::Folder().filePath(QStringLiteral("cresselle.ini"));
 }
 
-void Require(bool condition) {
-    if (!condition) std::abort();
+// Names the broken rule before aborting, so that a crash file explains itself.
+#define Require(condition) Check(condition, #condition)
+
+void Check(bool condition, const char* rule) {
+    if (condition) return;
+    std::fprintf(stderr, "broken: %s\n", rule);
+    std::abort();
 }
 
 int Characters(const QString& text) {
