@@ -10,10 +10,12 @@
 #include "cli/CliFeatures.h"
 #include "settings/ObserverSettings.h"
 
+#include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QSettings>
 #include <QStringList>
+#include <QTemporaryFile>
 
 #include <cstdio>
 
@@ -43,8 +45,18 @@ double degreesOf(const QString& deg, const QString& min, const QString& sec) {
 // The stored settings, read without creating or repairing the store.
 astro::Observer storedObserver() {
     if (!settingsstore::Exists()) return {};
-    const QString where = settingsstore::Location();
+    QString where = settingsstore::Location();
     const bool ini = where.endsWith(QStringLiteral(".ini"), Qt::CaseInsensitive);
+    // The INI file is read from a copy without binary values, which a damaged file could make
+    // QSettings ask gigabytes for.
+    QTemporaryFile copy;
+    if (ini) {
+        QFile file(where);
+        const QByteArray texts = settingsstore::WithoutBinaryValues(
+            file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray());
+        if (!copy.open() || copy.write(texts) != texts.size() || !copy.flush()) return {};
+        where = copy.fileName();
+    }
     QSettings store(where, ini ? QSettings::IniFormat : QSettings::NativeFormat);
     auto text = [&](const char* key) { return store.value(QLatin1String(key)).toString(); };
     double lat = degreesOf(text("LatDeg"), text("LatMin"), text("LatSec"));

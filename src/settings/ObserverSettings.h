@@ -1,6 +1,7 @@
 // The persisted settings of one user, held in one record that every window reads.
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 #include <cstdint>
 
@@ -55,6 +56,10 @@ QString NotSavedMessage();
 QString Location();
 // True when the store exists (the INI file, or the registry key).
 bool Exists();
+// The INI file's text without the lines whose value QSettings would read as binary data
+// ("@Variant(...)", "@DateTime(...)"): the program writes texts only, and a damaged binary value
+// makes QSettings try to allocate gigabytes. For readers of the file that do not go through Load.
+QByteArray WithoutBinaryValues(const QByteArray& ini);
 // Points the store at an INI file of the caller's choice (tests); an empty path restores
 // the user's own store.
 void SetLocationForTests(const QString& iniPath);

@@ -18,6 +18,7 @@
 #include <QStringList>
 #include <QTemporaryFile>
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <memory>
@@ -116,13 +117,46 @@ QString ScratchName(const char* purpose) {
         .arg(QCoreApplication::applicationPid());
 }
 
+// QSettings reads a value written "@Variant(...)" or "@DateTime(...)" as binary data through
+// QDataStream, which trusts the counts inside: a damaged or hand-made one makes it try to
+// allocate tens of gigabytes, and the value then reads as an empty text. The program writes texts
+// only (and QSettings writes a text that begins with "@" as "@@..."), so such a value comes from
+// outside; its line is left out and the value is then repaired like a missing one.
+bool StartsBinaryValue(const QByteArray& line, qsizetype at) {
+    while (at < line.size() && (line[at] == ' ' || line[at] == '\t'))
+        ++at;
+    if (at < line.size() && line[at] == '"') ++at;
+    const QByteArrayView rest = QByteArrayView(line).sliced(std::min(at, line.size()));
+    return rest.startsWith("@Variant(") || rest.startsWith("@DateTime(");
+}
+
+// True when an item of the line's value (the whole value, or one between unquoted commas)
+// is a binary value.
+bool HoldsBinaryValue(const QByteArray& line) {
+    const qsizetype equals = line.indexOf('=');
+    if (equals < 0) return false;
+    if (StartsBinaryValue(line, equals + 1)) return true;
+    bool quoted = false;
+    for (qsizetype i = equals + 1; i < line.size(); ++i) {
+        if (line[i] == '\\') {
+            ++i; // an escaped character
+        } else if (line[i] == '"') {
+            quoted = !quoted;
+        } else if (line[i] == ',' && !quoted && StartsBinaryValue(line, i + 1)) {
+            return true;
+        }
+    }
+    return false;
+}
+
 // Every key of an INI file and its text, read under a name the settings cache has never seen
 // (QSettings keeps what it last read or wrote of a path and may not read the file again).
 bool ReadFresh(const QString& iniPath, QMap<QString, QString>& values) {
     QTemporaryFile copy(QFileInfo(iniPath).absolutePath() + ScratchName("check"));
     QFile original(iniPath);
     if (!copy.open() || !original.open(QIODevice::ReadOnly)) return false;
-    if (copy.write(original.readAll()) != original.size() || !copy.flush()) return false;
+    const QByteArray bytes = WithoutBinaryValues(original.readAll());
+    if (copy.write(bytes) != bytes.size() || !copy.flush()) return false;
     const QSettings fresh(copy.fileName(), QSettings::IniFormat);
     if (fresh.status() != QSettings::NoError) return false;
     for (const QString& key : fresh.allKeys())
@@ -160,9 +194,9 @@ bool SaveIniValues(const QString& iniPath, const Values& values) {
     if (QFileInfo(iniPath).isFile()) {
         if (!ReadFresh(iniPath, expected)) return false;
         QFile original(iniPath);
-        if (!original.open(QIODevice::ReadOnly) ||
-            rehearsal.write(original.readAll()) != original.size() || !rehearsal.flush())
-            return false;
+        if (!original.open(QIODevice::ReadOnly)) return false;
+        const QByteArray bytes = WithoutBinaryValues(original.readAll());
+        if (rehearsal.write(bytes) != bytes.size() || !rehearsal.flush()) return false;
     }
     rehearsal.close();
     {
@@ -328,13 +362,31 @@ void SetLocationForTests(const QString& iniPath) {
     TestLocation() = iniPath;
 }
 
+QByteArray WithoutBinaryValues(const QByteArray& ini) {
+    QList<QByteArray> lines = ini.split('\n');
+    const auto kept = std::remove_if(lines.begin(), lines.end(), HoldsBinaryValue);
+    if (kept == lines.end()) return ini;
+    lines.erase(kept, lines.end());
+    return lines.join('\n');
+}
+
 void Load(TObserverSettings& s) {
     if (!Exists()) {
         PrepareStoreFolder();
         // A store that cannot be created leaves the defaults in memory; the program runs on.
         SaveValues(DefaultValues());
     }
-    std::unique_ptr<QSettings> store = OpenStore();
+    // A binary value is taken out before QSettings reads the file (see HoldsBinaryValue); a
+    // file that cannot be rewritten is read from a cleaned copy.
+    QTemporaryFile cleaned;
+    std::unique_ptr<QSettings> store;
+    const QByteArray stored = UsesIniFile() ? Bytes(IniPath()) : QByteArray();
+    const QByteArray texts = WithoutBinaryValues(stored);
+    if (texts != stored && !WriteWhole(IniPath(), texts) && cleaned.open() &&
+        cleaned.write(texts) == texts.size() && cleaned.flush())
+        store = std::make_unique<QSettings>(cleaned.fileName(), QSettings::IniFormat);
+    else
+        store = OpenStore();
 
     Reader read(*store);
     s.Version = read.Text("Version", 6);

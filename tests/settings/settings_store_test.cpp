@@ -215,6 +215,21 @@ TEST_F(SettingsStoreTest, HandEditedListKeepsItsTextThroughASave) {
     EXPECT_EQ(Start().Location, "Armagh, @home");
 }
 
+TEST_F(SettingsStoreTest, BinaryValueIsRepairedNotRead) {
+    Start();
+    {
+        QFile ini(path_);
+        ASSERT_TRUE(ini.open(QIODevice::Append));
+        // A list of some two thousand million texts, as QSettings would decode it.
+        ini.write("LatDeg=@Variant(\\0\\0\\0\x0bq7f)\n");
+        ini.write("Location=\"Armagh, @Variant(1)\"\n"); // a text, quoted
+    }
+    const TObserverSettings s = Start();
+    EXPECT_EQ(s.LatDeg, "00");
+    EXPECT_EQ(s.Location, "Armagh, @Variant(1)");
+    EXPECT_EQ(Stored()["LatDeg"], "00");
+}
+
 TEST_F(SettingsStoreTest, ConfigurationSurvivesSaveAndLoad) {
     TObserverSettings s = Start();
     s.LatDeg = "54";
