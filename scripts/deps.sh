@@ -3,7 +3,8 @@
 # ICO readers and its X11 and offscreen platforms come with libqt6gui6 (pulled in by qt6-base-dev).
 set -euo pipefail
 packages=(build-essential cmake pkg-config qt6-base-dev qt6-base-dev-tools
-  libgl1-mesa-dev libgtest-dev libgmock-dev libbenchmark-dev poppler-utils fonts-liberation xvfb xauth)
+  libgl1-mesa-dev libgtest-dev libgmock-dev libbenchmark-dev poppler-utils fonts-liberation xvfb xauth
+  appstream desktop-file-utils)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

@@ -192,3 +192,94 @@ TEST_F(Installed, InstalledProgramShowsItsMainWindowAndSeedsTheWorkingFolder) {
     EXPECT_TRUE(QFileInfo::exists(home.filePath(QStringLiteral("config/Cresselle/Cresselle.ini"))))
         << "the settings were not written at the first start";
 }
+
+namespace {
+
+// Runs a program to its end; its exit code, or -1 when it could not run.
+int RunTool(const QString& tool, const QStringList& args, QString* output) {
+    const QString path = QStandardPaths::findExecutable(tool);
+    if (path.isEmpty()) return -1;
+    QProcess process;
+    process.setProcessChannelMode(QProcess::MergedChannels);
+    process.start(path, args);
+    if (!process.waitForFinished(60000)) return -1;
+    *output = QString::fromUtf8(process.readAll());
+    return process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
+}
+
+// The first words of the lines of a section of `--help`: "Commands:" up to a blank line.
+QStringList HelpCommands(const QString& help) {
+    QStringList commands;
+    bool inside = false;
+    for (const QString& line : help.split(QLatin1Char('\n'))) {
+        if (line.startsWith(QLatin1String("Commands:"))) inside = true;
+        else if (inside && line.trimmed().isEmpty()) inside = false;
+        else if (inside) commands << line.trimmed().section(QLatin1Char(' '), 0, 0);
+    }
+    return commands;
+}
+
+// The command names of the manual page's COMMANDS section (".BI name ..." or ".B name").
+QStringList ManualCommands(const QString& page) {
+    QStringList commands;
+    bool inside = false;
+    static const QRegularExpression item(QStringLiteral("^\\.BI? \"?([a-z]+)"));
+    for (const QString& line : page.split(QLatin1Char('\n'))) {
+        if (line.startsWith(QLatin1String(".SH"))) inside = line == QLatin1String(".SH COMMANDS");
+        else if (const auto match = item.match(line); inside && match.hasMatch())
+            commands << match.captured(1);
+    }
+    return commands;
+}
+
+// The long options named anywhere in a text ("--json"; "\-\-json" in a manual page).
+QStringList LongOptions(QString text) {
+    text.replace(QLatin1String("\\-"), QLatin1String("-"));
+    QStringList options;
+    static const QRegularExpression option(QStringLiteral("--[a-z]+"));
+    for (auto it = option.globalMatch(text); it.hasNext();) options << it.next().captured(0);
+    options.removeDuplicates();
+    options.sort();
+    return options;
+}
+
+} // namespace
+
+TEST_F(Installed, ManualPagesLicenceAndDesktopMetadataAreInstalledAndValid) {
+    for (const char* name : {"share/man/man1/cresselle.1.gz", "share/man/man1/cresselle-cli.1.gz",
+                             "share/doc/cresselle/copyright", "share/doc/cresselle/changelog.gz"})
+        EXPECT_GT(QFileInfo(Path(QString::fromLatin1(name))).size(), 200) << name;
+#ifdef Q_OS_LINUX
+    QString output;
+    const QString metainfo =
+        Path(QStringLiteral("share/metainfo/io.github.cresselle.Cresselle.metainfo.xml"));
+    EXPECT_EQ(RunTool(QStringLiteral("appstreamcli"),
+                      {QStringLiteral("validate"), QStringLiteral("--no-net"), metainfo}, &output),
+              0)
+        << output.toStdString();
+    EXPECT_EQ(RunTool(QStringLiteral("desktop-file-validate"),
+                      {Path(QStringLiteral("share/applications/cresselle.desktop"))}, &output),
+              0)
+        << output.toStdString();
+#endif
+}
+
+// The manual page and `--help` list the same commands and the same options.
+TEST(ManualPage, AgreesWithTheHelpOfTheProgram) {
+    QFile page(SourceDir() + QStringLiteral("/packaging/man/cresselle-cli.1"));
+    ASSERT_TRUE(page.open(QIODevice::ReadOnly));
+    const QString manual = QString::fromUtf8(page.readAll());
+    QProcess cli;
+    cli.start(BuildDir() + QStringLiteral("/cresselle-cli"), {QStringLiteral("--help")});
+    ASSERT_TRUE(cli.waitForFinished(30000));
+    const QString help = QString::fromUtf8(cli.readAllStandardOutput());
+
+    const QStringList commands = HelpCommands(help);
+    ASSERT_GE(commands.size(), 9) << help.toStdString();
+    EXPECT_EQ(ManualCommands(manual).join(QLatin1Char(' ')).toStdString(),
+              commands.join(QLatin1Char(' ')).toStdString());
+    const QString manualOptions = manual.section(QStringLiteral(".SH OPTIONS"), 1, 1)
+                                      .section(QStringLiteral(".SH "), 0, 0);
+    EXPECT_EQ(LongOptions(manualOptions).join(QLatin1Char(' ')).toStdString(),
+              LongOptions(help).join(QLatin1Char(' ')).toStdString());
+}

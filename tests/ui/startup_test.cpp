@@ -75,6 +75,19 @@ TEST_F(StartupTest, WorkingFolderIsSeededWithoutTouchingTheUsersFiles) {
     EXPECT_EQ(ReadFile("Cresselle.ico"), "shipped icon");
     EXPECT_EQ(ReadFile("docs/cresselle.htm"), "<html>help</html>");
     EXPECT_EQ(QDir(data).entryList(QDir::Files | QDir::Hidden).size(), 2) << "no stray files";
+
+    // An upgrade with newer help pages refreshes them, and only them.
+    WriteFile(runtime + "/docs/help-version", "2.50.1\n");
+    WriteFile(runtime + "/docs/cresselle.htm", "<html>newer help</html>");
+    WriteFile(runtime + "/data.dat", "newer shipped features");
+    ASSERT_TRUE(startup::EnterWorkingFolder(data, runtime));
+    EXPECT_EQ(ReadFile("docs/cresselle.htm"), "<html>newer help</html>");
+    EXPECT_EQ(ReadFile("data.dat"), "the user's own features");
+    EXPECT_EQ(ReadFile("Cresselle.ico"), "shipped icon");
+    // Pages the user edited after that stay until the next newer stamp.
+    WriteFile(data + "/docs/cresselle.htm", "<html>my notes</html>");
+    ASSERT_TRUE(startup::EnterWorkingFolder(data, runtime));
+    EXPECT_EQ(ReadFile("docs/cresselle.htm"), "<html>my notes</html>");
 }
 
 TEST_F(StartupTest, WorkingFolderThatCannotBeMadeKeepsTheCurrentFolder) {

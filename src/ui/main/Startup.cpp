@@ -15,6 +15,7 @@
 #include <QProxyStyle>
 #include <QSaveFile>
 #include <QStandardPaths>
+#include <QVersionNumber>
 #include <QWidget>
 
 namespace startup {
@@ -88,6 +89,37 @@ void SeedFrom(const QString& runtimeFolder, const QDir& data) {
     }
 }
 
+// The help pages carry a version stamp beside them; an older stamp (or none, from a release
+// before stamps) means the shipped pages are newer than the working folder's copies.
+const QString kHelpStamp = QStringLiteral("docs/help-version");
+
+QVersionNumber ReadStamp(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) return {};
+    return QVersionNumber::fromString(QString::fromUtf8(file.read(64)).trimmed());
+}
+
+// Replaces the working folder's help pages and pictures with the shipped ones when the shipped
+// stamp is newer; every other file of the working folder is left alone.
+void RefreshHelpPages(const QString& runtimeFolder, const QDir& data) {
+    const QDir runtime(runtimeFolder);
+    const QVersionNumber shipped = ReadStamp(runtime.filePath(kHelpStamp));
+    if (shipped.isNull() || ReadStamp(data.filePath(kHelpStamp)) >= shipped) return;
+    const QString docs = runtime.filePath(QStringLiteral("docs"));
+    QDirIterator files(docs, QDir::Files, QDirIterator::Subdirectories);
+    bool complete = true;
+    while (files.hasNext()) {
+        const QString source = files.next();
+        const QString relative = runtime.relativeFilePath(source);
+        if (relative == kHelpStamp) continue;
+        const QString target = data.filePath(relative);
+        QDir().mkpath(QFileInfo(target).absolutePath());
+        complete = CopyFile(source, target) && complete;
+    }
+    // The stamp goes last, so that a refresh cut short is tried again at the next start.
+    if (complete) CopyFile(runtime.filePath(kHelpStamp), data.filePath(kHelpStamp));
+}
+
 // A crescent on a dark disc, for when even the resources have no icon.
 QPixmap DrawnIcon(int size) {
     QPixmap pixmap(size, size);
@@ -139,7 +171,10 @@ QString DataFolder() {
 bool EnterWorkingFolder(const QString& dataFolder, const QString& runtimeFolder) {
     if (dataFolder.isEmpty() || !QDir().mkpath(dataFolder)) return false;
     const QDir data(dataFolder);
-    if (!runtimeFolder.isEmpty() && QDir(runtimeFolder) != data) SeedFrom(runtimeFolder, data);
+    if (!runtimeFolder.isEmpty() && QDir(runtimeFolder) != data) {
+        RefreshHelpPages(runtimeFolder, data);
+        SeedFrom(runtimeFolder, data);
+    }
     return QDir::setCurrent(data.absolutePath());
 }
 
