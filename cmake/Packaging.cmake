@@ -49,8 +49,7 @@ set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "lunar almanac: Moon phases, ephemeris, ec
 # Debian's extended description: lines of at most 80 characters, each starting with a space
 # (CPack adds the space).
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
-  "lunar almanac: Moon phases, ephemeris, eclipses, lunar features
-Cresselle shows the phase of the Moon in a month calendar beside a panel of
+  "Cresselle shows the phase of the Moon in a month calendar beside a panel of
 lunar and solar data for one observer: age, illumination, distance, position,
 librations, rise, transit and set, twilight and sidereal time. Report windows
 give rise and set tables, an observing aid, lunar eclipses, equinoxes and
