@@ -213,34 +213,57 @@ bool AlreadyStored(const QMap<QString, QString>& stored, const Values& values) {
     });
 }
 
-// One line of the INI file that QSettings reads: blank, a comment, a whole section header, or
-// "key=value" with a plain key. Any other line (no "=", "[General" without "]", a NUL or other
-// control byte) makes QSettings give up on the whole file, and every later save with it.
-bool IsReadableLine(const QByteArray& raw) {
+// One line of a clean INI file: blank, a ";" comment, a whole section header, or "key=value"
+// with a plain key and no control bytes or line continuation.
+bool IsCleanLine(const QByteArray& raw) {
     const QByteArray line = raw.trimmed();
-    if (line.isEmpty() || line.startsWith(';') || line.startsWith('#')) return true;
+    if (line.isEmpty() || line.startsWith(';')) return true;
     if (std::any_of(line.begin(), line.end(),
                     [](char c) { return static_cast<unsigned char>(c) < 0x20 && c != '\t'; }))
         return false;
-    if (line.startsWith('[')) return line.indexOf(']') == line.size() - 1;
+    const auto isPlainName = [](const QByteArray& name) {
+        return !name.isEmpty() && std::all_of(name.begin(), name.end(), [](char c) {
+            return std::isalnum(static_cast<unsigned char>(c)) || c == '_' || c == '%' ||
+                   c == '/' || c == '.' || c == '-';
+        });
+    };
+    if (line.startsWith('['))
+        return line.indexOf(']') == line.size() - 1 && isPlainName(line.mid(1, line.size() - 2));
     const qsizetype equals = line.indexOf('=');
-    if (equals <= 0) return false;
-    const QByteArray key = line.left(equals).trimmed();
-    return !key.isEmpty() && std::all_of(key.begin(), key.end(), [](char c) {
-        return std::isalnum(static_cast<unsigned char>(c)) || c == '_' || c == '%' || c == '/' ||
-               c == '.' || c == '-';
-    });
+    const auto backslashes =
+        std::find_if(line.rbegin(), line.rend(), [](char c) { return c != '\\'; }) - line.rbegin();
+    if (equals <= 0 || backslashes % 2 == 1) return false; // an odd one continues the line
+    return isPlainName(line.left(equals).trimmed());
 }
 
+// QSettings reads both as line ends.
+QList<QByteArray> IniLines(const QByteArray& ini) {
+    QByteArray unified = ini;
+    unified.replace('\r', '\n');
+    return unified.split('\n');
+}
+
+// A file QSettings gives up on (a line without "=", "[General" without "]"), which makes
+// every later save fail, or one with lines it reads in its own way (control bytes such as NUL,
+// a line continued by a backslash), which it would not write back as they were.
 bool IsDamaged(const QByteArray& ini) {
-    const QList<QByteArray> lines = ini.split('\n');
-    return !std::all_of(lines.begin(), lines.end(), IsReadableLine);
+    const bool controlBytes = std::any_of(ini.begin(), ini.end(), [](char c) {
+        return static_cast<unsigned char>(c) < 0x20 && c != '\t' && c != '\r' && c != '\n';
+    });
+    const QList<QByteArray> lines = IniLines(ini);
+    if (controlBytes || !std::all_of(lines.begin(), lines.end(), IsCleanLine)) return true;
+    QTemporaryFile copy;
+    const QByteArray readable = ReadableIni(ini);
+    if (!copy.open() || copy.write(readable) != readable.size() || !copy.flush()) return false;
+    const QSettings settings(copy.fileName(), QSettings::IniFormat);
+    settings.allKeys(); // the file is read, and its status known, on the first access
+    return settings.status() != QSettings::NoError;
 }
 
 QByteArray ReadableLines(const QByteArray& ini) {
     QList<QByteArray> kept;
-    for (const QByteArray& line : ini.split('\n'))
-        if (IsReadableLine(line) && !line.trimmed().isEmpty()) kept.append(line.trimmed());
+    for (const QByteArray& line : IniLines(ini))
+        if (IsCleanLine(line) && !line.trimmed().isEmpty()) kept.append(line.trimmed());
     return kept.join('\n') + '\n';
 }
 
