@@ -18,6 +18,7 @@
 #include <QToolButton>
 
 #include <cmath>
+#include <memory>
 
 namespace {
 
@@ -318,6 +319,25 @@ TEST_F(ConfigurationTest, ActivatingAgainKeepsTheEdits) {
     QApplication::setActiveWindow(cfg);
     QCoreApplication::processEvents();
     EXPECT_EQ(cfg->txtLocation->text(), QStringLiteral("Hailsham"));
+}
+
+// A damaged settings file found at the start is repaired and the main window says so once,
+// when it is first shown.
+TEST_F(ConfigurationTest, RepairedStoreIsToldOnceWhenTheMainWindowIsShown) {
+    {
+        QFile ini(settingsstore::Location());
+        ASSERT_TRUE(ini.open(QIODevice::Append));
+        ini.write("[General\n");
+    }
+    auto start = std::make_unique<TMain>();
+    start->show();
+    QTest::qWait(50);
+    ASSERT_EQ(Notices.size(), 1);
+    EXPECT_TRUE(Notices[0].contains(QStringLiteral("was damaged"))) << Notices[0].toStdString();
+    start->hide();
+    start->show();
+    QTest::qWait(50);
+    EXPECT_EQ(Notices.size(), 1);
 }
 
 } // namespace
