@@ -2,6 +2,8 @@
 // the Sun's rise and set over every feature, and the list picture.
 #include "bench_support.h"
 
+#include "astro/fMoonPhysical.h"
+#include "ui/reports/FeatureFile.h"
 #include "ui/reports/fFeatures.h"
 
 #include <QDir>
@@ -35,6 +37,25 @@ void BM_DisplaySunRiseSetTimes(benchmark::State& state) {
     QDir::setCurrent(old);
 }
 BENCHMARK(BM_DisplaySunRiseSetTimes)->Unit(benchmark::kMillisecond)->MinTime(3);
+
+// The same computation as cresselle-cli's "features" command does it: the engine alone over the
+// file's features, in the same process as the window's figure above (which draws with Qt, and
+// so runs after Qt's vector routines).
+void BM_FeaturesAsTheCommandLine(benchmark::State& state) {
+    const std::vector<FeatureTexts> features =
+        ReadFeatureFile(QStringLiteral(CRESSELLE_SOURCE_RUNTIME_DIR "/data.dat"));
+    astro::DateTimeRec first = March2025();
+    first.Day = 1;
+    first.Hour = 0;
+    const astro::JulianDay start = astro::DateToJulian(first);
+    for (auto _ : state) {
+        for (const FeatureTexts& f : features)
+            benchmark::DoNotOptimize(astro::FeatureSunriseSunset(
+                start, f.Longitude.toDouble(), f.Latitude.toDouble(), bench::London));
+    }
+    state.counters["features"] = static_cast<double>(features.size());
+}
+BENCHMARK(BM_FeaturesAsTheCommandLine)->Unit(benchmark::kMillisecond)->MinTime(3);
 
 } // namespace
 

@@ -22,20 +22,6 @@ const QSet<QString> kEveryFeatureOf = {"ME", "OC", "SI", "LC", "PA", "MO", "PR",
 constexpr double kMinCraterKm = 20;
 constexpr double kNearSideLongitude = 90;
 
-// Letters the code page lacks lose their accent ("Anděl" -> "Andel") rather than become "?".
-QString FoldToCodePage(const QString& name) {
-    QString folded;
-    for (const QChar ch : name) {
-        if (ch == QLatin1Char('?') || ToWindows1252(QString(ch)) != "?") {
-            folded += ch;
-            continue;
-        }
-        for (const QChar part : QString(ch).normalized(QString::NormalizationForm_D))
-            if (ToWindows1252(QString(part)) != "?") folded += part;
-    }
-    return folded;
-}
-
 // The text the exit check leaves for a coordinate rounded to hundredths.
 QString CoordinateText(double degrees, CoordinateAxis axis) {
     const double rounded = std::round(degrees * 100) / 100;
@@ -73,7 +59,7 @@ int main(int argc, char** argv) {
         const double longitude = cells[3].toDouble(&lonOk);
         const double diameter = cells[4].toDouble(&diaOk);
         if (!latOk || !lonOk || !diaOk || !Wanted(cells[1], longitude, diameter)) continue;
-        const FeatureTexts feature{FoldToCodePage(cells[0]),
+        const FeatureTexts feature{FoldToWindows1252(cells[0]),
                                    CoordinateText(longitude, CoordinateAxis::Longitude),
                                    CoordinateText(latitude, CoordinateAxis::Latitude)};
         double check = 0;

@@ -2,6 +2,7 @@
 
 #include "astro/fRiseSet.h"
 #include "astro/fTextParts.h"
+#include "astro/fVectorState.h"
 
 #include <cmath>
 
@@ -143,6 +144,7 @@ bool EclipseCalcs(const PhaseEvent& phase, std::uint16_t year, const Observer& o
 
 EclipseCircumstances CheckForEclipse(const MonthPhaseList& events, int count, std::uint16_t year,
                                      const Observer& observer) {
+    ReleaseUpperVectorState();
     EclipseCircumstances kept;
     EclipseCircumstances candidate;
     const int n = count < MaxMonthPhases ? count : MaxMonthPhases;

@@ -2,6 +2,7 @@
 
 #include "astro/fMoonPhysical.h"
 #include "astro/fSidereal.h"
+#include "astro/fVectorState.h"
 
 #include <algorithm>
 #include <cmath>
@@ -425,6 +426,7 @@ EquatorialRec EclipticToEquatorial(double obliquity, double latitude, double lon
 }
 
 MoonAndSun MoonPosition(JulianDay jd, const Observer& observer) {
+    ReleaseUpperVectorState();
     MoonAndSun out;
     MoonRec& moon = out.Moon;
     const MoonArguments args = ComputeMoonArguments(jd);

@@ -1,5 +1,7 @@
 #include "astro/fMoonPhysical.h"
 
+#include "astro/fVectorState.h"
+
 #include <algorithm>
 #include <cmath>
 
@@ -238,6 +240,7 @@ void FillPhysicalEphemeris(const PhysicalEphemerisInput& in, const SunRec& sun, 
 
 FeatureSunTimes FeatureSunriseSunset(JulianDay start, double longitude, double latitude,
                                      const Observer& observer) {
+    ReleaseUpperVectorState();
     FeatureSunTimes out;
     out.Sunrise = NoDate();
     out.Sunset = NoDate();

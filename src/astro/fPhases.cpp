@@ -1,6 +1,7 @@
 #include "astro/fPhases.h"
 
 #include "astro/fTextParts.h"
+#include "astro/fVectorState.h"
 
 #include <cmath>
 #include <cstdio>
@@ -215,6 +216,7 @@ JulianDay PhaseInstant(double k) {
 }
 
 int MonthPhases(const DateTimeRec& date, const Observer& observer, MonthPhaseList& events) {
+    ReleaseUpperVectorState();
     const int year = date.Year;
     const int month = date.Month;
     const JulianDay jStart = DateToJulian(FirstOfMonth(month, year));

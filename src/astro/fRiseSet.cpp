@@ -2,6 +2,7 @@
 
 #include "astro/fMoonCalcs.h"
 #include "astro/fSidereal.h"
+#include "astro/fVectorState.h"
 #include "astro/fVsop87Tables.h"
 
 #include <cmath>
@@ -59,6 +60,7 @@ HeliocentricEarth EarthPlace(JulianDay jd) {
 
 SunRec SunPosition(JulianDay jd, const Observer& observer, double obliquityRad,
                    double deltaPsiArcsec) {
+    ReleaseUpperVectorState();
     const HeliocentricEarth earth = EarthPlace(jd);
 
     // Geocentric place, then to the FK5 system.

@@ -4,6 +4,7 @@
 #include <QDesktopServices>
 #include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QMessageBox>
 #include <QPrinter>
 #include <QPrinterInfo>
@@ -16,11 +17,9 @@ std::unique_ptr<QPrinter> defaultPrinter(QWidget* parent, const QString& suggest
     const QPrinterInfo info = QPrinterInfo::defaultPrinter();
     if (!info.isNull()) return std::make_unique<QPrinter>(info, QPrinter::HighResolution);
     // No printer on the system: the page goes to a PDF file the user names.
-    QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    if (folder.isEmpty()) folder = QDir::homePath();
-    QString path = QFileDialog::getSaveFileName(parent, QStringLiteral("Save printout as PDF"),
-                                                QDir(folder).filePath(suggestedPdfName),
-                                                QStringLiteral("PDF files (*.pdf)"));
+    QString path = Services().saveFileName(parent, QStringLiteral("Save printout as PDF"),
+                                           QDir(PdfFolder()).filePath(suggestedPdfName),
+                                           QStringLiteral("PDF files (*.pdf)"));
     if (path.isEmpty()) return nullptr;
     // A name typed without the extension still gives a file that opens as PDF.
     if (!path.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive)) path += QStringLiteral(".pdf");
@@ -47,6 +46,11 @@ ServiceTable qtServices() {
 }
 
 } // namespace
+
+QString PdfFolder() {
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    return !documents.isEmpty() && QFileInfo(documents).isDir() ? documents : QDir::homePath();
+}
 
 ServiceTable& Services() {
     static ServiceTable table = qtServices();

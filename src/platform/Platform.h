@@ -36,6 +36,8 @@ struct ServiceTable {
 ServiceTable& Services();
 // Puts every service back to its Qt default.
 void ResetServices();
+// The folder the PDF file is first offered in: Documents when it exists, else the home folder.
+QString PdfFolder();
 
 inline QDateTime Now() {
     return Services().now();

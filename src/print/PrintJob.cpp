@@ -12,6 +12,10 @@
 PrintJob::PrintJob(QWidget* parent, const QString& suggestedPdfName, Orientation orientation)
     : parent_(parent), printer_(platform::PrinterFor(parent, suggestedPdfName)) {
     if (!printer_) return; // the user cancelled: nothing is printed
+    // The job's title in the print queue, and the PDF's Title: "Cresselle Calendar March 2027".
+    QString title = suggestedPdfName;
+    if (title.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive)) title.chop(4);
+    printer_->setDocName(title);
     remembered_ = printer_->pageLayout().orientation();
     if (orientation == Orientation::Landscape) printer_->setPageOrientation(QPageLayout::Landscape);
     if (orientation == Orientation::Portrait) printer_->setPageOrientation(QPageLayout::Portrait);

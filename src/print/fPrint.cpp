@@ -7,6 +7,9 @@
 #include <QPaintDevice>
 #include <QPainter>
 
+#include <QStringList>
+
+#include <algorithm>
 #include <cmath>
 
 std::uint16_t HeaderBottom = 0;
@@ -17,7 +20,8 @@ namespace {
 
 constexpr int FooterCapacity = 100;
 constexpr int TitleCapacity = 20;
-constexpr int PlaceCapacity = 90;
+// The place line shrinks from its 14 points down to this before it is wrapped.
+constexpr int SmallestPlacePoints = 8;
 const QString PageFont = QStringLiteral("Times New Roman");
 
 int PageWidth(const QPainter& canvas) {
@@ -47,7 +51,7 @@ QString PlaceLine(const TObserverSettings& s) {
                          QStringLiteral("\" ") + s.LatDir + QStringLiteral(",   Longitude: ") +
                          s.LongDeg + degree + QStringLiteral(" ") + s.LongMin +
                          QStringLiteral("' ") + s.LongSec + QStringLiteral("\" ") + s.LongDir;
-    return line.left(PlaceCapacity).trimmed();
+    return line.trimmed();
 }
 
 QString FooterLine() {
@@ -73,10 +77,42 @@ void PrintPageHeader(QPainter& canvas, int month, int year) {
     canvas::TextOut(canvas, (pw - canvas::TextWidth(canvas, title)) / 2, 40, title, Qt::black);
     HeaderBottom = ToUint16(3L * canvas::TextHeight(canvas, title));
 
+    PrintPlaceLine(canvas, pw, static_cast<int>(std::trunc(4.0 * HeaderBottom / 7.0)));
+}
+
+namespace {
+
+// Sets the largest bold size from 14 points down to the smallest at which every line fits
+// `width`; false when even the smallest is too wide.
+bool FitFont(QPainter& canvas, const QStringList& lines, int width) {
+    for (int points = 14; points >= SmallestPlacePoints; --points) {
+        canvas::SetFont(canvas, PageFont, points, true);
+        if (std::all_of(lines.begin(), lines.end(), [&](const QString& line) {
+                return canvas::TextWidth(canvas, line) <= width;
+            }))
+            return true;
+    }
+    return false;
+}
+
+} // namespace
+
+// The place line is never cut: it shrinks to fit the frame, and a line still too wide goes
+// on two lines, the place above its coordinates.
+void PrintPlaceLine(QPainter& canvas, int pw, int y) {
     const QString place = PlaceLine(ObserverSettings);
-    canvas::SetFont(canvas, PageFont, 14, true);
-    canvas::TextOut(canvas, (pw - canvas::TextWidth(canvas, place)) / 2,
-                    static_cast<int>(std::trunc(4.0 * HeaderBottom / 7.0)), place, Qt::black);
+    const int room = 7 * (pw / 7) - 2 * canvas::TextWidth(canvas, QStringLiteral("M"));
+    QStringList lines{place};
+    if (!FitFont(canvas, lines, room)) {
+        const qsizetype split = place.indexOf(QStringLiteral("Latitude:"));
+        lines = {place.left(split).trimmed(), place.mid(split)};
+        if (lines.first().isEmpty()) lines.removeFirst();
+        FitFont(canvas, lines, room);
+    }
+    for (const QString& line : lines) {
+        canvas::TextOut(canvas, (pw - canvas::TextWidth(canvas, line)) / 2, y, line, Qt::black);
+        y += canvas::TextHeight(canvas, line);
+    }
 }
 
 void PrintPageFooter(QPainter& canvas) {

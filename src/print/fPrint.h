@@ -23,7 +23,7 @@ inline constexpr const char* ProgramAndVersion = "Cresselle V2.50";
 // Title of a month's page: the long month name and the year, at most 20 characters.
 QString PageTitle(int month, int year);
 // The observer's place and coordinates: Location, latitude and longitude as stored, with the
-// degree sign; cut to 90 characters, then trimmed.
+// degree sign, trimmed; never cut.
 QString PlaceLine(const TObserverSettings& settings);
 // The footer wording, at most 100 characters.
 QString FooterLine();
@@ -31,5 +31,8 @@ QString FooterLine();
 // Draws the page frame, the title and the place line on the begun document's canvas and sets
 // FooterHeight and HeaderBottom. The page is the canvas device's printable area.
 void PrintPageHeader(QPainter& canvas, int month, int year);
+// Draws the place line centred at `y` on a page `pw` wide: 14 points bold, smaller when it
+// does not fit, on two lines when it fits at no size.
+void PrintPlaceLine(QPainter& canvas, int pw, int y);
 // Draws the footer line centred at the bottom of the page.
 void PrintPageFooter(QPainter& canvas);

@@ -45,13 +45,20 @@ namespace settingsstore {
 void Load(TObserverSettings& s);
 // Rewrites "Version" (every start, after the clock has been read).
 void WriteVersion();
-// Saves the values the configuration window owns. Writes nothing when the store does not exist.
+// Saves the values the configuration window owns.
 bool SaveConfiguration(const TObserverSettings& s);
-// Saves the five print options. Writes nothing when the store does not exist.
+// Saves the five print options.
 bool SavePrintOptions(const TObserverSettings& s);
-// What the windows tell the user when a save failed on a store that exists (a read-only
-// folder, a full disk); the store keeps its old values whole.
+// A save that finds no store creates it with the whole record (removed while the program runs,
+// or never created). False when it could not be written; the store then keeps its old values.
+// What the windows tell the user when a save failed, naming the store and the reason (a folder
+// that cannot be created or written, a full disk).
 QString NotSavedMessage();
+// A message about the store not yet shown to the user (a damaged file that was repaired and
+// kept as a dated backup beside it), emptied by the call.
+QString TakeNotice();
+// True when degrees at the limit (90 or 180) carry minutes or seconds: 90 30 00 lies beyond it.
+bool BeyondLimit(const QString& degrees, const QString& minutes, const QString& seconds, int limit);
 // Where the store lives: the INI file's path, or the registry key on Windows.
 QString Location();
 // True when the store exists (the INI file, or the registry key).

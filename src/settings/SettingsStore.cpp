@@ -7,6 +7,7 @@
 #include "settings/ObserverSettings.h"
 
 #include <QCoreApplication>
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -15,12 +16,14 @@
 #include <QSaveFile>
 #include <QSettings>
 #include <QStandardPaths>
+#include <QStringDecoder>
 #include <QStringList>
 #include <QTemporaryFile>
 
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <filesystem>
 #include <memory>
 #include <utility>
 #include <vector>
@@ -149,13 +152,33 @@ bool HoldsBinaryValue(const QByteArray& line) {
     return false;
 }
 
+// A line that is not UTF-8 was written by hand in a Latin-1 editor: its bytes are taken as
+// Latin-1 ("Saint-\xC9tienne") rather than read as replacement characters.
+QByteArray LinesAsUtf8(const QByteArray& ini) {
+    QList<QByteArray> lines = ini.split('\n');
+    bool changed = false;
+    for (QByteArray& line : lines) {
+        QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+        const QString text = utf8.decode(line);
+        if (!utf8.hasError()) continue;
+        line = QString::fromLatin1(line).toUtf8();
+        changed = true;
+    }
+    return changed ? lines.join('\n') : ini;
+}
+
+// The INI file's text as the store reads it.
+QByteArray ReadableIni(const QByteArray& ini) {
+    return LinesAsUtf8(WithoutBinaryValues(ini));
+}
+
 // Every key of an INI file and its text, read under a name the settings cache has never seen
 // (QSettings keeps what it last read or wrote of a path and may not read the file again).
 bool ReadFresh(const QString& iniPath, QMap<QString, QString>& values) {
     QTemporaryFile copy(QFileInfo(iniPath).absolutePath() + ScratchName("check"));
     QFile original(iniPath);
     if (!copy.open() || !original.open(QIODevice::ReadOnly)) return false;
-    const QByteArray bytes = WithoutBinaryValues(original.readAll());
+    const QByteArray bytes = ReadableIni(original.readAll());
     if (copy.write(bytes) != bytes.size() || !copy.flush()) return false;
     const QSettings fresh(copy.fileName(), QSettings::IniFormat);
     if (fresh.status() != QSettings::NoError) return false;
@@ -181,21 +204,132 @@ bool WriteWhole(const QString& path, const QByteArray& bytes) {
     return file.commit();
 }
 
+// True when the file already holds every value: it is then left untouched, so that a start
+// does not rewrite a hand-edited file.
+bool AlreadyStored(const QMap<QString, QString>& stored, const Values& values) {
+    return std::all_of(values.begin(), values.end(), [&stored](const auto& value) {
+        const auto it = stored.find(value.first);
+        return it != stored.end() && *it == value.second;
+    });
+}
+
+// One line of a clean INI file: blank, a ";" comment, a whole section header, or "key=value"
+// with a plain key and no control bytes or line continuation.
+bool IsCleanLine(const QByteArray& raw) {
+    const QByteArray line = raw.trimmed();
+    if (line.isEmpty() || line.startsWith(';')) return true;
+    if (std::any_of(line.begin(), line.end(),
+                    [](char c) { return static_cast<unsigned char>(c) < 0x20 && c != '\t'; }))
+        return false;
+    const auto isPlainName = [](const QByteArray& name) {
+        return !name.isEmpty() && std::all_of(name.begin(), name.end(), [](char c) {
+            return std::isalnum(static_cast<unsigned char>(c)) || c == '_' || c == '%' ||
+                   c == '/' || c == '.' || c == '-';
+        });
+    };
+    if (line.startsWith('['))
+        return line.indexOf(']') == line.size() - 1 && isPlainName(line.mid(1, line.size() - 2));
+    const qsizetype equals = line.indexOf('=');
+    const auto backslashes =
+        std::find_if(line.rbegin(), line.rend(), [](char c) { return c != '\\'; }) - line.rbegin();
+    if (equals <= 0 || backslashes % 2 == 1) return false; // an odd one continues the line
+    return isPlainName(line.left(equals).trimmed());
+}
+
+// QSettings reads both as line ends.
+QList<QByteArray> IniLines(const QByteArray& ini) {
+    QByteArray unified = ini;
+    unified.replace('\r', '\n');
+    return unified.split('\n');
+}
+
+// A file QSettings gives up on (a line without "=", "[General" without "]"), which makes
+// every later save fail, or one with lines it reads in its own way (control bytes such as NUL,
+// a line continued by a backslash), which it would not write back as they were.
+bool IsDamaged(const QByteArray& ini) {
+    const bool controlBytes = std::any_of(ini.begin(), ini.end(), [](char c) {
+        return static_cast<unsigned char>(c) < 0x20 && c != '\t' && c != '\r' && c != '\n';
+    });
+    const QList<QByteArray> lines = IniLines(ini);
+    if (controlBytes || !std::all_of(lines.begin(), lines.end(), IsCleanLine)) return true;
+    QTemporaryFile copy;
+    const QByteArray readable = ReadableIni(ini);
+    if (!copy.open() || copy.write(readable) != readable.size() || !copy.flush()) return false;
+    const QSettings settings(copy.fileName(), QSettings::IniFormat);
+    settings.allKeys(); // the file is read, and its status known, on the first access
+    return settings.status() != QSettings::NoError;
+}
+
+QByteArray ReadableLines(const QByteArray& ini) {
+    QList<QByteArray> kept;
+    for (const QByteArray& line : IniLines(ini))
+        if (IsCleanLine(line) && !line.trimmed().isEmpty()) kept.append(line.trimmed());
+    return kept.join('\n') + '\n';
+}
+
+QString& PendingNotice() {
+    static QString notice;
+    return notice;
+}
+
+// "Cresselle-damaged-2026-12-08-074512.ini" beside the file, never one that exists.
+QString BackupName(const QString& iniPath) {
+    const QFileInfo info(iniPath);
+    const QString stamp =
+        QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd-HHmmss"));
+    QString name = info.dir().filePath(
+        QStringLiteral("%1-damaged-%2.%3").arg(info.completeBaseName(), stamp, info.suffix()));
+    for (int n = 2; QFileInfo::exists(name) && n < 1000; ++n)
+        name = info.dir().filePath(QStringLiteral("%1-damaged-%2-%3.%4")
+                                       .arg(info.completeBaseName(), stamp)
+                                       .arg(n)
+                                       .arg(info.suffix()));
+    return name;
+}
+
+// A damaged file is kept as a dated backup beside it and replaced by its readable lines; the
+// user is told once (TakeNotice). The file is copied, not moved, so that it is never missing.
+void RepairDamagedFile(const QString& iniPath) {
+    const QByteArray stored = Bytes(iniPath);
+    if (!IsDamaged(stored)) return;
+    const QString backup = BackupName(iniPath);
+    if (!QFile::copy(iniPath, backup)) return;
+    if (!WriteWhole(iniPath, ReadableLines(stored))) {
+        QFile::remove(backup);
+        return;
+    }
+    PendingNotice() =
+        QStringLiteral("The settings file \"%1\" was damaged. Its readable values were kept, "
+                       "the others were reset to their defaults; the damaged file was kept as "
+                       "\"%2\".")
+            .arg(QDir::toNativeSeparators(iniPath), QDir::toNativeSeparators(backup));
+}
+
 // Saving to the INI file. QSettings replaces the file through a temporary one, so a save that
 // is killed leaves the old file or the new one; but it does not notice a write cut short at
 // its end (a full disk, a file size limit) and would put a truncated file in place of the old
 // one, reporting success. So a save is rehearsed first on a copy beside the file, which is read
 // back afresh and compared value by value: only a rehearsal that comes back whole replaces the
 // file, through a temporary file of its own whose every byte is checked.
-bool SaveIniValues(const QString& iniPath, const Values& values) {
+bool SaveIniValues(const QString& iniPath, const Values& values, QString& why) {
+    const QString folder = QDir::toNativeSeparators(QFileInfo(iniPath).absolutePath());
     QTemporaryFile rehearsal(QFileInfo(iniPath).absolutePath() + ScratchName("rehearsal"));
-    if (!rehearsal.open()) return false; // the folder cannot be written
+    if (!rehearsal.open()) {
+        why = QStringLiteral("the folder \"%1\" cannot be written (%2)")
+                  .arg(folder, rehearsal.errorString());
+        return false;
+    }
+    why = QStringLiteral("the file could not be written in full (the disk may be full)");
     QMap<QString, QString> expected;
     if (QFileInfo(iniPath).isFile()) {
-        if (!ReadFresh(iniPath, expected)) return false;
+        if (!ReadFresh(iniPath, expected)) {
+            why = QStringLiteral("the file cannot be read");
+            return false;
+        }
+        if (AlreadyStored(expected, values)) return true;
         QFile original(iniPath);
         if (!original.open(QIODevice::ReadOnly)) return false;
-        const QByteArray bytes = WithoutBinaryValues(original.readAll());
+        const QByteArray bytes = ReadableIni(original.readAll());
         if (rehearsal.write(bytes) != bytes.size() || !rehearsal.flush()) return false;
     }
     rehearsal.close();
@@ -222,7 +356,10 @@ bool SaveIniValues(const QString& iniPath, const Values& values) {
     if (removal.tryLock(1500)) removal.unlock();
     QLockFile lock(iniPath + QStringLiteral(".lock"));
     lock.setStaleLockTime(1000);
-    if (!lock.tryLock(2000)) return false;
+    if (!lock.tryLock(2000)) {
+        why = QStringLiteral("another program is saving the settings");
+        return false;
+    }
     const bool written = WriteWhole(iniPath, whole);
     lock.unlock();
     return written;
@@ -284,11 +421,10 @@ class Reader {
         bool ok = Raw(name, text);
         const double hours =
             ok ? text.trimmed().replace(QLatin1Char(','), QLatin1Char('.')).toDouble(&ok) : 0;
-        const double halfHours = hours * 2;
-        if (!ok || !std::isfinite(hours) || hours < 0 || hours > 24 ||
-            halfHours != std::trunc(halfHours))
+        // 17.75 (+5:45) falls back to the half hour below it, 17.5.
+        if (!ok || !std::isfinite(hours) || hours < 0 || hours > 24)
             return std::trunc(Repair(name).toDouble() * 2);
-        return std::trunc(halfHours);
+        return std::trunc(hours * 2);
     }
 
     const QStringList& Repairs() const { return repairs_; }
@@ -319,12 +455,18 @@ class Reader {
 
 // Writes the values to the store; false when it could not be written, the store then being as
 // it was.
-bool SaveValues(const Values& values) {
-    if (UsesIniFile()) return SaveIniValues(IniPath(), values);
+bool SaveValues(const Values& values, QString& why) {
+    if (UsesIniFile()) return SaveIniValues(IniPath(), values, why);
     std::unique_ptr<QSettings> store = OpenStore();
     for (const auto& [key, text] : values)
         store->setValue(key, text);
+    why = QStringLiteral("the registry key could not be written");
     return Flush(*store);
+}
+
+bool SaveValues(const Values& values) {
+    QString why;
+    return SaveValues(values, why);
 }
 
 Values DefaultValues() {
@@ -334,9 +476,45 @@ Values DefaultValues() {
     return values;
 }
 
-// Creates the store's folder; QSettings writes the file itself.
-void PrepareStoreFolder() {
-    if (UsesIniFile()) QDir().mkpath(QFileInfo(IniPath()).absolutePath());
+// Creates the store's folder; false, with the reason, when it cannot be made.
+bool PrepareStoreFolder(QString& why) {
+    if (!UsesIniFile()) return true;
+    const QString folder = QFileInfo(IniPath()).absolutePath();
+    const QFileInfo info(folder);
+    if (info.exists() && !info.isDir()) {
+        why =
+            QStringLiteral("\"%1\" is a file, not a folder").arg(QDir::toNativeSeparators(folder));
+        return false;
+    }
+    std::error_code error;
+    std::filesystem::create_directories(QFile::encodeName(folder).toStdString(), error);
+    if (QFileInfo(folder).isDir()) return true;
+    why = QStringLiteral("the folder \"%1\" cannot be created (%2)")
+              .arg(QDir::toNativeSeparators(folder), QString::fromStdString(error.message()));
+    return false;
+}
+
+QString& LastFailure() {
+    static QString why;
+    return why;
+}
+
+// The whole record, written when a save finds no store (removed while the program runs, or
+// never created): the next start then finds every value the user had.
+Values RecordValues(const TObserverSettings& s);
+
+// Saves `values` into the existing store, or creates the store with the whole record `s`.
+bool SaveRecord(const TObserverSettings& s, const Values& values) {
+    QString why;
+    bool saved = false;
+    if (Exists()) {
+        if (UsesIniFile()) RepairDamagedFile(IniPath());
+        saved = SaveValues(values, why);
+    } else {
+        saved = PrepareStoreFolder(why) && SaveValues(RecordValues(s), why);
+    }
+    LastFailure() = saved ? QString() : why;
+    return saved;
 }
 
 } // namespace
@@ -370,23 +548,49 @@ QByteArray WithoutBinaryValues(const QByteArray& ini) {
     return lines.join('\n');
 }
 
+namespace {
+
+// A stored position outside the globe (LatDeg=999, or 90 degrees with minutes) would spoil
+// every computation: it is repaired like any other unusable value.
+void RepairPosition(Reader& read, QString* fields[3], const char* const names[3], int limit) {
+    const int highest[3] = {limit, 59, 59};
+    for (int i = 0; i < 3; ++i) {
+        bool ok = false;
+        const int value = fields[i]->trimmed().toInt(&ok, 10);
+        if (ok && value >= 0 && value <= highest[i]) continue;
+        *fields[i] = DefaultText(names[i]);
+        read.RepairWith(names[i]);
+    }
+    if (!BeyondLimit(*fields[0], *fields[1], *fields[2], limit)) return;
+    for (int i = 1; i < 3; ++i) {
+        *fields[i] = DefaultText(names[i]);
+        read.RepairWith(names[i]);
+    }
+}
+
+} // namespace
+
 void Load(TObserverSettings& s) {
     if (!Exists()) {
-        PrepareStoreFolder();
         // A store that cannot be created leaves the defaults in memory; the program runs on.
-        SaveValues(DefaultValues());
+        QString why;
+        if (PrepareStoreFolder(why)) SaveValues(DefaultValues());
     }
-    // A binary value is taken out before QSettings reads the file (see HoldsBinaryValue); a
-    // file that cannot be rewritten is read from a cleaned copy.
-    QTemporaryFile cleaned;
+    // A damaged file is repaired, and a binary value taken out (see HoldsBinaryValue), before
+    // QSettings reads the file; it is read from a copy, so that a hand-edited Latin-1 text is
+    // read as such and the file is not rewritten.
+    QTemporaryFile readable;
     std::unique_ptr<QSettings> store;
-    const QByteArray stored = UsesIniFile() ? Bytes(IniPath()) : QByteArray();
-    const QByteArray texts = WithoutBinaryValues(stored);
-    if (texts != stored && !WriteWhole(IniPath(), texts) && cleaned.open() &&
-        cleaned.write(texts) == texts.size() && cleaned.flush())
-        store = std::make_unique<QSettings>(cleaned.fileName(), QSettings::IniFormat);
-    else
-        store = OpenStore();
+    if (UsesIniFile()) {
+        if (Exists()) RepairDamagedFile(IniPath());
+        const QByteArray stored = Bytes(IniPath());
+        const QByteArray texts = WithoutBinaryValues(stored);
+        if (texts != stored) WriteWhole(IniPath(), texts);
+        const QByteArray utf8 = LinesAsUtf8(texts);
+        if (readable.open() && readable.write(utf8) == utf8.size() && readable.flush())
+            store = std::make_unique<QSettings>(readable.fileName(), QSettings::IniFormat);
+    }
+    if (!store) store = OpenStore();
 
     Reader read(*store);
     s.Version = read.Text("Version", 6);
@@ -414,6 +618,12 @@ void Load(TObserverSettings& s) {
         s.PrinterType = DefaultText("PrinterType");
         read.RepairWith("PrinterType");
     }
+    static const char* const latitudeNames[3] = {"LatDeg", "LatMin", "LatSec"};
+    static const char* const longitudeNames[3] = {"LongDeg", "LongMin", "LongSec"};
+    QString* latitude[3] = {&s.LatDeg, &s.LatMin, &s.LatSec};
+    QString* longitude[3] = {&s.LongDeg, &s.LongMin, &s.LongSec};
+    RepairPosition(read, latitude, latitudeNames, 90);
+    RepairPosition(read, longitude, longitudeNames, 180);
 
     if (read.Repairs().isEmpty() || !Exists()) return;
     store.reset();
@@ -428,9 +638,10 @@ void WriteVersion() {
     SaveValues({{QStringLiteral("Version"), CurrentVersion}});
 }
 
-bool SaveConfiguration(const TObserverSettings& s) {
-    if (!Exists()) return false;
-    return SaveValues({
+namespace {
+
+Values ConfigurationValues(const TObserverSettings& s) {
+    return {
         {QStringLiteral("LatDeg"), CutToCapacity(s.LatDeg, 3)},
         {QStringLiteral("LatMin"), CutToCapacity(s.LatMin, 2)},
         {QStringLiteral("LatSec"), CutToCapacity(s.LatSec, 2)},
@@ -446,24 +657,57 @@ bool SaveConfiguration(const TObserverSettings& s) {
         {QStringLiteral("TimeZone"), DecimalText(s.TimeZoneIndex / 2)},
         {QStringLiteral("DaylightSavings"), BoolText(s.DaylightSavings)},
         {QStringLiteral("PrinterType"), CutToCapacity(s.PrinterType, 15)},
-    });
+    };
 }
 
-QString NotSavedMessage() {
-    return QStringLiteral("The settings could not be saved in \"%1\". The new values apply "
-                          "until the program ends.")
-        .arg(QDir::toNativeSeparators(Location()));
-}
-
-bool SavePrintOptions(const TObserverSettings& s) {
-    if (!Exists()) return false;
-    return SaveValues({
+Values PrintOptionValues(const TObserverSettings& s) {
+    return {
         {QStringLiteral("PrintDailyPhases"), BoolText(s.PrintDailyPhases)},
         {QStringLiteral("PrintMajorPhases"), BoolText(s.PrintMajorPhases)},
         {QStringLiteral("PrintLunarTimes"), BoolText(s.PrintLunarTimes)},
         {QStringLiteral("PrintSunTimes"), BoolText(s.PrintSunTimes)},
         {QStringLiteral("PhaseDensity"), QString::number(s.PhaseDensity)},
-    });
+    };
+}
+
+Values RecordValues(const TObserverSettings& s) {
+    Values values = DefaultValues();
+    for (const Values& part : {ConfigurationValues(s), PrintOptionValues(s)})
+        for (const auto& [key, text] : part)
+            for (auto& value : values)
+                if (value.first == key) value.second = text;
+    return values;
+}
+
+} // namespace
+
+bool SaveConfiguration(const TObserverSettings& s) {
+    return SaveRecord(s, ConfigurationValues(s));
+}
+
+bool SavePrintOptions(const TObserverSettings& s) {
+    return SaveRecord(s, PrintOptionValues(s));
+}
+
+QString NotSavedMessage() {
+    const QString where = QDir::toNativeSeparators(Location());
+    if (LastFailure().isEmpty())
+        return QStringLiteral("The settings could not be saved in \"%1\". The new values apply "
+                              "until the program ends.")
+            .arg(where);
+    return QStringLiteral("The settings could not be saved in \"%1\": %2. The new values apply "
+                          "until the program ends.")
+        .arg(where, LastFailure());
+}
+
+QString TakeNotice() {
+    return std::exchange(PendingNotice(), QString());
+}
+
+bool BeyondLimit(const QString& degrees, const QString& minutes, const QString& seconds,
+                 int limit) {
+    return degrees.trimmed().toInt() >= limit &&
+           (minutes.trimmed().toInt() > 0 || seconds.trimmed().toInt() > 0);
 }
 
 } // namespace settingsstore

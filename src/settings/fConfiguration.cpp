@@ -161,7 +161,7 @@ void TConfiguration::CreatePositionRows() {
 
     txtLocation = new QLineEdit(this);
     txtLocation->setGeometry(90, 117, 174, 20);
-    txtLocation->setMaxLength(40);
+    txtLocation->setMaxLength(64); // as much as the store keeps
 
     fields_[0] = {txtLatDeg, 2, 90, "Latitude degrees"};
     fields_[1] = {txtLatMin, 2, 59, "Latitude minutes"};
@@ -360,6 +360,25 @@ const TConfiguration::NumberField* TConfiguration::FirstFieldOutOfRange() const 
     return nullptr;
 }
 
+// Each field may be in range while the position is not: 90 30 00 North, 180 30 00 East.
+const TConfiguration::NumberField* TConfiguration::FirstPositionBeyondLimit() const {
+    for (int degrees : {0, 3})
+        if (settingsstore::BeyondLimit(fields_[degrees].edit->text(),
+                                       fields_[degrees + 1].edit->text(),
+                                       fields_[degrees + 2].edit->text(), fields_[degrees].highest))
+            return &fields_[degrees + 1];
+    return nullptr;
+}
+
+void TConfiguration::RefusePosition(const NumberField& minutes) {
+    const bool latitude = &minutes == &fields_[1];
+    platform::ShowMessage(this, latitude
+                                    ? QStringLiteral("The latitude cannot exceed 90\u00B0.")
+                                    : QStringLiteral("The longitude cannot exceed 180\u00B0."));
+    minutes.edit->setFocus(Qt::OtherFocusReason);
+    minutes.edit->selectAll();
+}
+
 bool TConfiguration::txtLatDegExit() {
     return LeaveNumberEdit(fields_[0]);
 }
@@ -432,10 +451,16 @@ void TConfiguration::lblExitClick() {
         Refuse(*bad);
         return;
     }
+    if (const NumberField* beyond = FirstPositionBeyondLimit()) {
+        RefusePosition(*beyond);
+        return;
+    }
     SaveIntoSettings();
-    // The store may not exist (removed while the program runs): the values still apply.
-    if (!settingsstore::SaveConfiguration(ObserverSettings) && settingsstore::Exists())
+    // The values apply even when the store cannot be written; the user is told why.
+    if (!settingsstore::SaveConfiguration(ObserverSettings))
         platform::ShowMessage(this, settingsstore::NotSavedMessage());
+    if (const QString notice = settingsstore::TakeNotice(); !notice.isEmpty())
+        platform::ShowMessage(this, notice);
     close();
 }
 

@@ -111,6 +111,8 @@ class TConfiguration : public TFrame {
     void Refuse(const NumberField& field);
     // The first number edit out of its range, or nullptr.
     const NumberField* FirstFieldOutOfRange() const;
+    const NumberField* FirstPositionBeyondLimit() const;
+    void RefusePosition(const NumberField& minutes);
 
     void ChoosePrinterType(const QString& type);
     void SaveIntoSettings();

@@ -147,9 +147,11 @@ void TPrintOptions::lblOKClick() {
     s.PrintLunarTimes = chkMoonTimes->isChecked();
     s.PrintSunTimes = chkSunTimes->isChecked();
     s.PhaseDensity = static_cast<std::uint8_t>(Density());
-    // The store may not exist (removed while the program runs): the values still apply.
-    if (!settingsstore::SavePrintOptions(s) && settingsstore::Exists())
+    // The values apply even when the store cannot be written; the user is told why.
+    if (!settingsstore::SavePrintOptions(s))
         platform::ShowMessage(this, settingsstore::NotSavedMessage());
+    if (const QString notice = settingsstore::TakeNotice(); !notice.isEmpty())
+        platform::ShowMessage(this, notice);
     if (const TMain* main = Windows().Main) {
         PrintCalendar(main->SelectedDate.Month, main->SelectedDate.Year, this);
     } else {

@@ -5,6 +5,7 @@
 #include "print/fPrint.h"
 #include "settings/ObserverSettings.h"
 
+#include <QDir>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -59,9 +60,45 @@ TEST_F(PageFrameTest, PlaceLineJoinsTheStoredTextsWithTheDegreeSign) {
                              "Longitude: 001\u00B0 02' 09\" West"));
     // Without a place the line starts at the word once the blanks are trimmed.
     EXPECT_TRUE(PlaceLine(Observer(QString())).startsWith(QStringLiteral("Latitude: 51\u00B0")));
-    // A place of 64 characters: the line stops at 90 characters, before the longitude.
-    EXPECT_EQ(PlaceLine(Observer(QString(64, QLatin1Char('x')))),
-              QString(64, QLatin1Char('x')) + QStringLiteral("     Latitude: 51\u00B0 08' 05\""));
+    // A place of 64 characters keeps every coordinate.
+    EXPECT_TRUE(PlaceLine(Observer(QString(64, QLatin1Char('x'))))
+                    .endsWith(QStringLiteral("Longitude: 001\u00B0 02' 09\" West")));
+}
+
+// The job carries the document's name (the print queue's title, the PDF's Title), and the
+// longest place the store keeps is printed whole, on a landscape and on a portrait page.
+TEST_F(PageFrameTest, JobIsNamedAndTheLongestPlaceLineIsPrintedWhole) {
+    ObserverSettings = Observer(
+        QStringLiteral("Wollongong Botanic Garden, Keiraville, New South Wales, Austral."));
+    ObserverSettings.LatDir = QStringLiteral("South");
+    ObserverSettings.LongDir = QStringLiteral("East");
+    ASSERT_EQ(ObserverSettings.Location.size(), 64);
+    for (const auto orientation :
+         {PrintJob::Orientation::Landscape, PrintJob::Orientation::Portrait}) {
+        const QString pdf = dir_.filePath(QStringLiteral("place.pdf"));
+        pdftest::PrintTo(pdf);
+        {
+            PrintJob job(nullptr, SuggestedPdfName(QStringLiteral("Calendar"), 12, 2026),
+                         orientation);
+            ASSERT_TRUE(job.Started());
+            EXPECT_EQ(job.Printer()->docName(), QStringLiteral("Cresselle Calendar December 2026"));
+            PrintPageHeader(job.Canvas(), 12, 2026);
+            PrintPageFooter(job.Canvas());
+            EXPECT_TRUE(job.Finish());
+        }
+        const QString info = pdftest::Run(QStringLiteral("pdfinfo"), {pdf});
+        EXPECT_TRUE(info.contains(QStringLiteral("Cresselle Calendar December 2026")))
+            << info.toStdString();
+        // Joined up again, the page's text holds the whole line.
+        const QString text =
+            pdftest::Run(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")}).simplified();
+        EXPECT_TRUE(text.contains(QStringLiteral("Wollongong Botanic Garden, Keiraville, New South "
+                                                 "Wales, Austral.")))
+            << text.toStdString();
+        EXPECT_TRUE(text.contains(QStringLiteral("Latitude: 51\u00B0 08' 05\" South, Longitude: "
+                                                 "001\u00B0 02' 09\" East")))
+            << text.toStdString();
+    }
 }
 
 TEST_F(PageFrameTest, PrintedPageCarriesTitlePlaceAndFooter) {
@@ -143,6 +180,19 @@ TEST_F(PageFrameTest, PrinterErrorIsShownAndTheDocumentAbandoned) {
     EXPECT_TRUE(messages_.front().contains(QStringLiteral("e.pdf")));
     EXPECT_EQ(givenBack, QPageLayout::Portrait);
     EXPECT_FALSE(QFile::exists(pdf));
+}
+
+// Without a printer the PDF is offered in Documents, or in the home folder when there is no
+// Documents folder (the dialog would otherwise open in the working folder).
+TEST_F(PageFrameTest, PdfIsOfferedInAFolderThatExists) {
+    const QByteArray home = qgetenv("HOME");
+    qputenv("HOME", dir_.path().toLocal8Bit());
+    const QString withoutDocuments = platform::PdfFolder();
+    ASSERT_TRUE(QDir(dir_.path()).mkdir(QStringLiteral("Documents")));
+    const QString withDocuments = platform::PdfFolder();
+    qputenv("HOME", home);
+    EXPECT_EQ(withoutDocuments, dir_.path());
+    EXPECT_EQ(withDocuments, dir_.filePath(QStringLiteral("Documents")));
 }
 
 } // namespace

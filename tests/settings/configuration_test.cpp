@@ -8,12 +8,17 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QSettings>
+#include <QTemporaryDir>
 #include <QToolButton>
 
 #include <cmath>
+#include <memory>
 
 namespace {
 
@@ -114,10 +119,28 @@ TEST_F(ConfigurationTest, PositionOutOfRangeIsRefusedAndTheFocusReturns) {
     EXPECT_EQ(ObserverSettings.LatDeg, QStringLiteral("51"));
     EXPECT_EQ(Stored(QStringLiteral("LatDeg")), QStringLiteral("00"));
 
-    // The limits themselves are taken.
+    // Every field in range, the position not: 90 30 00 North and 180 30 00 East are refused.
     TypeAndLeave(cfg->txtLatDeg, QStringLiteral("90"));
-    TypeAndLeave(cfg->txtLongMin, QStringLiteral("59"));
+    TypeAndLeave(cfg->txtLatMin, QStringLiteral("30"));
+    Notices.clear();
+    Exit();
+    ASSERT_EQ(Notices.size(), 1);
+    EXPECT_TRUE(Notices[0].contains(QStringLiteral("90\u00B0")));
+    EXPECT_TRUE(cfg->isVisible());
+    EXPECT_EQ(QApplication::focusWidget(), cfg->txtLatMin);
+    TypeAndLeave(cfg->txtLatMin, QStringLiteral("00"));
     TypeAndLeave(cfg->txtLongDeg, QStringLiteral("180"));
+    TypeAndLeave(cfg->txtLongSec, QStringLiteral("30"));
+    Notices.clear();
+    Exit();
+    ASSERT_EQ(Notices.size(), 1);
+    EXPECT_TRUE(Notices[0].contains(QStringLiteral("180\u00B0")));
+    EXPECT_TRUE(cfg->isVisible());
+    EXPECT_EQ(Stored(QStringLiteral("LatDeg")), QStringLiteral("00"));
+
+    // The limits themselves are taken.
+    TypeAndLeave(cfg->txtLongMin, QStringLiteral("00"));
+    TypeAndLeave(cfg->txtLongSec, QStringLiteral("00"));
     Notices.clear();
     Exit();
     EXPECT_TRUE(Notices.isEmpty());
@@ -178,6 +201,45 @@ TEST_F(ConfigurationTest, LondonIsSavedAndTheMainWindowRecomputes) {
     EXPECT_EQ(cfg->cmbDayOrder->currentIndex(), 1);
     EXPECT_EQ(cfg->cmbTimeZone->currentText(), QStringLiteral("GMT"));
     EXPECT_TRUE(cfg->chkDaylightSavings->isChecked());
+
+    // The box holds the whole place the store keeps: opening and closing loses nothing.
+    const QString longPlace =
+        QStringLiteral("Llanfairpwllgwyngyll, Isle of Anglesey, Wales, United Kingdom.");
+    ASSERT_EQ(longPlace.size(), 62);
+    cfg->txtLocation->setText(longPlace + QStringLiteral("!?"));
+    Exit();
+    Open();
+    Exit();
+    EXPECT_EQ(ObserverSettings.Location, longPlace + QStringLiteral("!?"));
+    EXPECT_EQ(Stored(QStringLiteral("Location")), longPlace + QStringLiteral("!?"));
+}
+
+// The store removed while the program runs is written anew whole, not silently skipped; one
+// that cannot be created is reported with its path and the reason.
+TEST_F(ConfigurationTest, SaveRecreatesARemovedStoreOrSaysWhy) {
+    ASSERT_TRUE(QFile::remove(settingsstore::Location()));
+    ObserverSettings.PhaseDensity = 40;
+    cfg->txtLocation->setText(QStringLiteral("Hailsham"));
+    Exit();
+    EXPECT_TRUE(Notices.isEmpty());
+    EXPECT_EQ(Stored(QStringLiteral("Location")), QStringLiteral("Hailsham"));
+    EXPECT_EQ(Stored(QStringLiteral("PhaseDensity")), QStringLiteral("40"));
+    EXPECT_EQ(Stored(QStringLiteral("Version")), QStringLiteral("V2.50"));
+
+    // The store's folder is a plain file.
+    QTemporaryDir home;
+    settingsstore::SetLocationForTests(home.filePath(QStringLiteral("Cresselle/Cresselle.ini")));
+    QFile plain(home.filePath(QStringLiteral("Cresselle")));
+    ASSERT_TRUE(plain.open(QIODevice::WriteOnly));
+    plain.close();
+    Open();
+    Exit();
+    ASSERT_EQ(Notices.size(), 1);
+    EXPECT_TRUE(Notices[0].contains(QDir::toNativeSeparators(settingsstore::Location())));
+    EXPECT_TRUE(Notices[0].contains(QStringLiteral("is a file, not a folder")))
+        << Notices[0].toStdString();
+    EXPECT_FALSE(cfg->isVisible());
+    EXPECT_EQ(ObserverSettings.Location, QStringLiteral("Hailsham"));
 }
 
 TEST_F(ConfigurationTest, ChangingTheHemisphereTurnsThePhaseIconsOnce) {
@@ -257,6 +319,25 @@ TEST_F(ConfigurationTest, ActivatingAgainKeepsTheEdits) {
     QApplication::setActiveWindow(cfg);
     QCoreApplication::processEvents();
     EXPECT_EQ(cfg->txtLocation->text(), QStringLiteral("Hailsham"));
+}
+
+// A damaged settings file found at the start is repaired and the main window says so once,
+// when it is first shown.
+TEST_F(ConfigurationTest, RepairedStoreIsToldOnceWhenTheMainWindowIsShown) {
+    {
+        QFile ini(settingsstore::Location());
+        ASSERT_TRUE(ini.open(QIODevice::Append));
+        ini.write("[General\n");
+    }
+    auto start = std::make_unique<TMain>();
+    start->show();
+    QTest::qWait(50);
+    ASSERT_EQ(Notices.size(), 1);
+    EXPECT_TRUE(Notices[0].contains(QStringLiteral("was damaged"))) << Notices[0].toStdString();
+    start->hide();
+    start->show();
+    QTest::qWait(50);
+    EXPECT_EQ(Notices.size(), 1);
 }
 
 } // namespace

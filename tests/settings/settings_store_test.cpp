@@ -1,8 +1,10 @@
 // The settings store against a temporary INI file.
 #include "settings/ObserverSettings.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QMap>
 #include <QSettings>
 #include <QTemporaryDir>
@@ -33,6 +35,10 @@ class SettingsStoreTest : public ::testing::Test {
         for (auto it = values.cbegin(); it != values.cend(); ++it)
             store.setValue(it.key(), it.value());
         store.sync();
+    }
+    QByteArray Bytes() const {
+        QFile file(path_);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
     }
     void Remove(const QString& key) const {
         QSettings store(path_, QSettings::IniFormat);
@@ -143,8 +149,10 @@ TEST_F(SettingsStoreTest, TimeZoneGivesIndexAndZoneMinutes) {
         double index;
         int minutes;
     };
-    for (const Case& c : {Case{"5.5", 11, -390}, Case{"17.5", 35, 330}, Case{"5,5", 11, -390},
-                          Case{"0", 0, -720}, Case{"24", 48, 720}, Case{" 13 ", 26, 60}}) {
+    // 17.75 (+5:45) is no half hour: it takes the one below, as trunc(number x 2) gives.
+    for (const Case& c :
+         {Case{"5.5", 11, -390}, Case{"17.5", 35, 330}, Case{"5,5", 11, -390}, Case{"0", 0, -720},
+          Case{"24", 48, 720}, Case{" 13 ", 26, 60}, Case{"17.75", 35, 330}}) {
         Store({{"TimeZone", c.stored}});
         const TObserverSettings s = Start();
         EXPECT_EQ(s.TimeZoneIndex, c.index) << c.stored;
@@ -171,8 +179,9 @@ TEST_F(SettingsStoreTest, MissingAndUnusableValuesAreRepairedWithTheirDefaults) 
          {Case{"DayOrder", "7"}, Case{"DayOrder", "-1"}, Case{"DayOrder", "Monday"},
           Case{"DateLayoutIdx", "2"}, Case{"DateLayoutIdx", ""}, Case{"PhaseDensity", "101"},
           Case{"PhaseDensity", "-5"}, Case{"PhaseDensity", "75%"}, Case{"TimeZone", "abc"},
-          Case{"TimeZone", "25"}, Case{"TimeZone", "-0.5"}, Case{"TimeZone", "5.3"},
-          Case{"TimeZone", "nan"}, Case{"TimeZone", "inf"}}) {
+          Case{"TimeZone", "25"}, Case{"TimeZone", "-0.5"}, Case{"TimeZone", "nan"},
+          Case{"TimeZone", "inf"}, Case{"LatDeg", "999"}, Case{"LatMin", "60"},
+          Case{"LongDeg", "181"}, Case{"LongSec", "x7"}}) {
         Store({{c.name, c.stored}});
         const TObserverSettings s = Start();
         EXPECT_EQ(Stored()[c.name], Defaults[c.name]) << c.name << " = " << c.stored;
@@ -189,16 +198,96 @@ TEST_F(SettingsStoreTest, MissingAndUnusableValuesAreRepairedWithTheirDefaults) 
         EXPECT_EQ(Stored()[name], Defaults[name]) << name << " missing";
     }
     EXPECT_EQ(Stored(), Defaults);
+
+    // Each field in range, the position beyond the pole: minutes and seconds are repaired.
+    Store({{"LatDeg", "90"}, {"LatMin", "30"}, {"LongDeg", "180"}, {"LongSec", "01"}});
+    const TObserverSettings s = Start();
+    EXPECT_EQ(s.LatMin, "00");
+    EXPECT_EQ(s.LongSec, "00");
+    EXPECT_EQ(Stored()["LatDeg"], "90");
+    EXPECT_EQ(Stored()["LatMin"], "00");
+    EXPECT_EQ(Stored()["LongSec"], "00");
 }
 
 TEST_F(SettingsStoreTest, TextsAreCutToTheirCapacity) {
     Start();
-    Store({{"LatDeg", "12345"}, {"LongDir", "Westward"}, {"Location", QString(70, QChar(0x00E9))}});
+    Store(
+        {{"LongDeg", "12345"}, {"LongDir", "Westward"}, {"Location", QString(70, QChar(0x00E9))}});
     const TObserverSettings s = Start();
-    EXPECT_EQ(s.LatDeg, "123");
+    EXPECT_EQ(s.LongDeg, "123");
     EXPECT_EQ(s.LongDir, "Westw");
     EXPECT_EQ(s.Location, QString(64, QChar(0x00E9)));
-    EXPECT_EQ(Stored()["LatDeg"], "12345") << "cut in memory only";
+    EXPECT_EQ(Stored()["LongDeg"], "12345") << "cut in memory only";
+}
+
+// A file edited by hand in a Latin-1 editor: its text is read as Latin-1, and a start that
+// changes nothing leaves the file byte for byte as it was.
+TEST_F(SettingsStoreTest, HandEditedLatin1FileIsReadAsItIsAndNotRewritten) {
+    Start();
+    {
+        QFile ini(path_);
+        ASSERT_TRUE(ini.open(QIODevice::Append));
+        ini.write("Location=Saint-\xC9tienne\n");
+    }
+    const QByteArray before = Bytes();
+    const QDateTime modified = QFileInfo(path_).lastModified();
+    TObserverSettings s = Start();
+    EXPECT_EQ(s.Location, QStringLiteral("Saint-\u00C9tienne"));
+    EXPECT_EQ(Bytes(), before);
+    EXPECT_EQ(QFileInfo(path_).lastModified(), modified);
+    EXPECT_TRUE(settingsstore::SavePrintOptions(s)); // nothing changed: nothing written
+    EXPECT_EQ(Bytes(), before);
+
+    // A real change is written, and the place keeps its letter.
+    s.PhaseDensity = 50;
+    ASSERT_TRUE(settingsstore::SavePrintOptions(s));
+    EXPECT_EQ(Start().Location, QStringLiteral("Saint-\u00C9tienne"));
+    EXPECT_EQ(Stored()["PhaseDensity"], "50");
+}
+
+// A damaged file (one line QSettings cannot read made every save fail) is repaired at the
+// next start: readable values kept, the damaged file kept beside it under a dated name, a
+// clean file written, the user told once.
+TEST_F(SettingsStoreTest, DamagedFileIsRepairedKeptAsBackupAndToldOnce) {
+    const QByteArray damages[] = {
+        "this line has no equals sign\n",
+        "[General\n",
+        QByteArray("LatMin=1\0\0\0\n", 12),
+        "\x8f\x01\xfe\xad\x13\x07garbage\x02\n",
+        "PrinterTy", // a last line cut short
+    };
+    for (const QByteArray& damage : damages) {
+        const QString folder = QFileInfo(path_).absolutePath();
+        QDir(folder).removeRecursively();
+        TObserverSettings s = Start();
+        s.Location = "Armagh";
+        ASSERT_TRUE(settingsstore::SaveConfiguration(s));
+        {
+            QFile ini(path_);
+            ASSERT_TRUE(ini.open(QIODevice::Append));
+            ini.write(damage);
+        }
+        const QByteArray damaged = Bytes();
+        s = Start();
+        EXPECT_EQ(s.Location, "Armagh") << damage.toStdString();
+        const QString notice = settingsstore::TakeNotice();
+        EXPECT_TRUE(notice.contains(QDir::toNativeSeparators(path_))) << notice.toStdString();
+        EXPECT_TRUE(settingsstore::TakeNotice().isEmpty()) << "told once";
+        const QStringList backups =
+            QDir(folder).entryList({QStringLiteral("Cresselle-damaged-*.ini")}, QDir::Files);
+        ASSERT_EQ(backups.size(), 1) << damage.toStdString();
+        EXPECT_TRUE(notice.contains(backups[0]));
+        QFile backup(QDir(folder).filePath(backups[0]));
+        ASSERT_TRUE(backup.open(QIODevice::ReadOnly));
+        EXPECT_EQ(backup.readAll(), damaged);
+
+        s.PhaseDensity = 12;
+        EXPECT_TRUE(settingsstore::SavePrintOptions(s)) << damage.toStdString();
+        EXPECT_EQ(Stored()["PhaseDensity"], "12");
+        EXPECT_EQ(Stored()["Location"], "Armagh");
+        Start();
+        EXPECT_TRUE(settingsstore::TakeNotice().isEmpty());
+    }
 }
 
 TEST_F(SettingsStoreTest, HandEditedListKeepsItsTextThroughASave) {
@@ -288,15 +377,21 @@ TEST_F(SettingsStoreTest, PrintOptionsWriteTheirFiveValues) {
     EXPECT_EQ(Stored(), expected);
 }
 
-TEST_F(SettingsStoreTest, SavingWithoutAStoreWritesNothing) {
-    TObserverSettings s;
-    s.Location = "kept in memory";
-    EXPECT_FALSE(settingsstore::SaveConfiguration(s));
-    EXPECT_FALSE(settingsstore::SavePrintOptions(s));
-    settingsstore::WriteVersion();
-    EXPECT_FALSE(QFile::exists(path_));
-    EXPECT_FALSE(QDir(QFileInfo(path_).absolutePath()).exists());
-    EXPECT_EQ(s.Location, "kept in memory");
+// A save that finds no store (removed while the program runs) writes the whole record.
+TEST_F(SettingsStoreTest, SavingWithoutAStoreCreatesItWhole) {
+    TObserverSettings s = Start();
+    ASSERT_TRUE(QFile::remove(path_));
+    s.Location = "kept";
+    s.PhaseDensity = 30;
+    EXPECT_TRUE(settingsstore::SavePrintOptions(s));
+    Values expected = Defaults;
+    expected["Location"] = "kept";
+    expected["PhaseDensity"] = "30";
+    EXPECT_EQ(Stored(), expected);
+
+    ASSERT_TRUE(QDir(QFileInfo(path_).absolutePath()).removeRecursively());
+    EXPECT_TRUE(settingsstore::SaveConfiguration(s));
+    EXPECT_EQ(Stored(), expected);
 }
 
 TEST_F(SettingsStoreTest, UnwritableStoreStillLoadsTheDefaults) {
@@ -310,6 +405,12 @@ TEST_F(SettingsStoreTest, UnwritableStoreStillLoadsTheDefaults) {
     EXPECT_EQ(s.TimeZoneIndex, 24);
     EXPECT_EQ(s.LongDeg, "000");
     EXPECT_TRUE(s.PrintDailyPhases);
+    // A save says where and why.
+    EXPECT_FALSE(settingsstore::SaveConfiguration(s));
+    const QString message = settingsstore::NotSavedMessage();
+    EXPECT_TRUE(message.contains(QDir::toNativeSeparators(path_))) << message.toStdString();
+    EXPECT_TRUE(message.contains(QStringLiteral("cannot be created (Not a directory)")))
+        << message.toStdString();
 }
 
 } // namespace

@@ -126,6 +126,27 @@ TEST_F(FeaturesDBTest, AddedFeatureIsCheckedSortedAndStored) {
     EXPECT_TRUE(db_.txtFeatureName->hasFocus());
 }
 
+// The file keeps names in Windows-1252: a letter it lacks is stored without its accent and
+// the list shows the stored name; a character with no such letter is refused by name.
+TEST_F(FeaturesDBTest, NameOutsideTheCodePageIsFoldedOrRefused) {
+    Open();
+    Enter("", "14", "49");
+    db_.txtFeatureName->setText(QStringLiteral("\u010Capek And\u011Bl"));
+    ClickAction();
+    EXPECT_TRUE(messages_.isEmpty()) << messages_.join("; ").toStdString();
+    EXPECT_EQ(FileRows(), QStringList({"Capek Andel|014.0|49.0"}));
+    EXPECT_EQ(db_.StringGrid1.Cell(0, 0), "Capek Andel");
+
+    Enter("", "1", "2");
+    db_.txtFeatureName->setText(QStringLiteral("Mare \u6708\u5149 Z\u00FCrich"));
+    ClickAction();
+    ASSERT_EQ(messages_.size(), 1);
+    EXPECT_TRUE(messages_[0].contains(QStringLiteral("\u6708\u5149")))
+        << messages_[0].toStdString();
+    EXPECT_EQ(FileRows(), QStringList({"Capek Andel|014.0|49.0"}));
+    EXPECT_EQ(db_.txtFeatureName->text(), QStringLiteral("Mare \u6708\u5149 Z\u00FCrich"));
+}
+
 TEST_F(FeaturesDBTest, LeavingACoordinateBoxRunsItsCheck) {
     Open();
     db_.txtLongitude->setFocus();
@@ -270,6 +291,9 @@ TEST_F(FeaturesDBTest, FailedSaveKeepsTheOldFileAndAllowsARetry) {
         ClickAction();
         ASSERT_EQ(messages_.size(), 1);
         EXPECT_TRUE(messages_[0].startsWith("The lunar features could not be saved"));
+        EXPECT_TRUE(messages_[0].contains(
+            QDir::toNativeSeparators(QDir(dir_.path()).absoluteFilePath("data.dat"))))
+            << messages_[0].toStdString();
         EXPECT_EQ(FileBytes(), before);
         EXPECT_EQ(Boxes(), QStringList({"Copernicus", "-020.08", "09.62"}));
         EXPECT_FALSE(db_.InUpdateMode());

@@ -115,6 +115,12 @@ TEST_F(MonthlyPhases, SavesThePageAsABitmap) {
     EXPECT_EQ(saved.pixelColor(5, 33), QColor(255, 255, 176));
     EXPECT_EQ(saved.pixelColor(MoonCentre(16)), QColor(Qt::black));
     EXPECT_EQ(saved, Page());
+
+    // A name typed without the extension gets ".bmp", as a PDF gets ".pdf".
+    saveAnswer = dir_.filePath(QStringLiteral("phases"));
+    phases->lblSaveClick();
+    EXPECT_FALSE(QFile::exists(saveAnswer));
+    EXPECT_EQ(QImage(saveAnswer + QStringLiteral(".bmp")).size(), QSize(kW, kH));
 }
 
 TEST_F(MonthlyPhases, CancelWritesNothingAndAFailureIsReported) {

@@ -193,6 +193,11 @@ void TMain::FormShow() {
     RefreshLatAndLong();
     Timer1->start();
     Timer1Timer();
+    // A settings file found damaged at the start was repaired: said once, over the window.
+    QTimer::singleShot(0, this, [this] {
+        if (const QString notice = settingsstore::TakeNotice(); !notice.isEmpty())
+            platform::ShowMessage(this, notice);
+    });
 }
 
 void TMain::FormActivate() {

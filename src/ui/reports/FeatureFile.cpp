@@ -102,6 +102,30 @@ QByteArray ToWindows1252(const QString& text) {
     return bytes;
 }
 
+// Works on whole characters (a pair of surrogates is one): "Anděl" -> "Andel".
+QString FoldToWindows1252(const QString& text) {
+    QString folded;
+    for (const char32_t code : text.toUcs4()) {
+        if (code == U'?' || ToWindows1252Byte(code) != '?') {
+            folded += QString::fromUcs4(&code, 1);
+            continue;
+        }
+        const QString parts = QString::fromUcs4(&code, 1).normalized(QString::NormalizationForm_D);
+        for (const char32_t part : parts.toUcs4())
+            if (ToWindows1252Byte(part) != '?') folded += QString::fromUcs4(&part, 1);
+    }
+    return folded;
+}
+
+QString CharactersOutsideWindows1252(const QString& text) {
+    QString outside;
+    for (const char32_t code : text.toUcs4()) {
+        const QString ch = QString::fromUcs4(&code, 1);
+        if (FoldToWindows1252(ch).isEmpty() && !outside.contains(ch)) outside += ch;
+    }
+    return outside;
+}
+
 QString FromWindows1252(const char* bytes, int length) {
     QString text;
     text.reserve(length);

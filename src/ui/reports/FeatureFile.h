@@ -59,6 +59,12 @@ class TStringGrid {
 // counts as one character).
 QByteArray ToWindows1252(const QString& text);
 QString FromWindows1252(const char* bytes, int length);
+// The text with each letter the code page lacks written without its accent ("Čapek Anděl" ->
+// "Capek Andel"); a character with no such letter is left out.
+QString FoldToWindows1252(const QString& text);
+// The characters of the text that have no letter in the code page even without their accents
+// (each once, in order); empty when the whole text can be stored.
+QString CharactersOutsideWindows1252(const QString& text);
 
 // Fills the record with the three texts, cut to 80, 10 and 10 characters. Bytes past each
 // length keep what the buffer held (the buffer is reused between writes).

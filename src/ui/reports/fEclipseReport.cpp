@@ -9,7 +9,6 @@
 #include "ui/reports/fEclipse.h"
 
 #include <QApplication>
-#include <QElapsedTimer>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -25,8 +24,6 @@ namespace {
 constexpr int kListTop = 73;
 constexpr int kMinYear = 1;
 constexpr int kMaxYear = 9999;
-// Longer searches show a busy cursor.
-constexpr int kLongSearchYears = 200;
 const QColor kStripeGrey(70, 70, 70);
 
 QLabel* MakeCaption(QWidget* parent, const QString& text, QPoint at) {
@@ -56,7 +53,7 @@ QString KindName(std::uint8_t kind) {
 } // namespace
 
 EclipseSearchResult SearchEclipses(int fromYear, int toYear, const astro::Observer& observer,
-                                   const std::function<void(int year)>& betweenYears) {
+                                   const std::function<bool(int year)>& betweenYears) {
     EclipseSearchResult result;
     fromYear = std::clamp(fromYear, kMinYear, kMaxYear);
     toYear = std::clamp(toYear, kMinYear, kMaxYear);
@@ -85,7 +82,10 @@ EclipseSearchResult SearchEclipses(int fromYear, int toYear, const astro::Observ
             entry.LocalMaximum = eclipse.LocalMaximum;
             result.Entries.push_back(std::move(entry));
         }
-        if (betweenYears) betweenYears(year);
+        if (betweenYears && !betweenYears(year)) {
+            result.Stopped = year < toYear;
+            break;
+        }
     }
     return result;
 }
@@ -130,6 +130,19 @@ TEclipseReport::TEclipseReport(QWidget* parent) : TFrame(parent) {
 
     lblSelectedDate = new QLabel(this);
     lblSelectedDate->hide();
+
+    // Over the list while a search runs: the year reached and a way out.
+    SearchProgress = new QProgressBar(this);
+    SearchProgress->setGeometry(40, 160, 220, 20);
+    SearchProgress->setFormat(QStringLiteral("%v"));
+    SearchProgress->hide();
+    btnCancel = new QPushButton(QStringLiteral("Cancel"), this);
+    btnCancel->setGeometry(270, 158, 70, 24);
+    btnCancel->hide();
+    connect(btnCancel, &QPushButton::clicked, this, &TEclipseReport::CancelSearch);
+    progressTimer_ = new QTimer(this);
+    progressTimer_->setInterval(100);
+    connect(progressTimer_, &QTimer::timeout, this, &TEclipseReport::ShowProgress);
 
     imgData = QPixmap(335, VisibleRows * RowHeight);
     imgData.fill(Qt::black);
@@ -190,8 +203,12 @@ bool TEclipseReport::ReadYear(QLineEdit* box, int& year) {
     return true;
 }
 
+TEclipseReport::~TEclipseReport() {
+    CancelSearch();
+}
+
 void TEclipseReport::lblCalculateClick() {
-    if (searching_) return;
+    if (searching()) return; // a click during a search is ignored
     int fromYear = 0, toYear = 0;
     if (!ReadYear(txtFromYear, fromYear) || !ReadYear(txtToYear, toYear)) return;
     if (toYear < fromYear) {
@@ -199,36 +216,63 @@ void TEclipseReport::lblCalculateClick() {
             this, QStringLiteral("The \"From\" date must be less than the \"To\" date."));
         return;
     }
-    searched_ = true;
     CalculateEclipses(fromYear, toYear);
-    SetupDataBitmap();
-    DisplayDataBitmap();
 }
 
 void TEclipseReport::CalculateEclipses(int fromYear, int toYear) {
-    entries_.clear();
-    if (toYear < fromYear) return;
+    if (searching() || toYear < fromYear) return;
     const TMain* main = Windows().Main;
     const astro::Observer observer = main ? main->observer() : astro::Observer{};
+    cancel_ = false;
+    yearReached_ = fromYear - 1;
+    worker_ = QThread::create([this, fromYear, toYear, observer] {
+        found_ = SearchEclipses(fromYear, toYear, observer, [this](int year) {
+            yearReached_ = year;
+            return !cancel_;
+        });
+    });
+    // A search cancelled meanwhile has been ended already; its late signal is not this one's.
+    connect(worker_, &QThread::finished, this, [this, search = ++searchNumber_] {
+        if (search == searchNumber_) SearchEnded();
+    });
+    SearchProgress->setRange(fromYear - 1, toYear);
+    SearchProgress->setValue(fromYear - 1);
+    SearchProgress->show();
+    btnCancel->show();
+    progressTimer_->start();
+    worker_->start();
+}
 
-    // A long search repaints now and then; input waits until it ends.
-    const bool longSearch = toYear - fromYear >= kLongSearchYears;
-    if (longSearch) QApplication::setOverrideCursor(Qt::WaitCursor);
-    searching_ = true;
-    QElapsedTimer sinceRepaint;
-    sinceRepaint.start();
-    auto keepResponsive = [&](int) {
-        if (sinceRepaint.elapsed() < 50) return;
-        QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
-        sinceRepaint.restart();
-    };
-    EclipseSearchResult result = SearchEclipses(fromYear, toYear, observer, keepResponsive);
-    searching_ = false;
-    if (longSearch) QApplication::restoreOverrideCursor();
+void TEclipseReport::ShowProgress() {
+    SearchProgress->setValue(yearReached_);
+}
 
+void TEclipseReport::CancelSearch() {
+    if (!worker_) return;
+    cancel_ = true;
+    worker_->wait();
+    SearchEnded();
+}
+
+// On the window's thread, once the worker has finished (or been stopped by Cancel).
+void TEclipseReport::SearchEnded() {
+    if (!worker_) return;
+    worker_->wait();
+    delete worker_;
+    worker_ = nullptr;
+    progressTimer_->stop();
+    SearchProgress->hide();
+    btnCancel->hide();
+    EclipseSearchResult result = std::move(found_);
+    found_ = {};
+    if (cancel_ || result.Stopped) return; // cancelled: the list stays as it was
+
+    searched_ = true;
     entries_ = std::move(result.Entries);
     if (result.FullMoonFarFromNode)
         if (TEclipse* eclipse = Windows().Eclipse) eclipse->hide();
+    SetupDataBitmap();
+    DisplayDataBitmap();
 }
 
 void TEclipseReport::SetEntries(std::vector<EclipseEntry> entries) {
@@ -315,6 +359,7 @@ void TEclipseReport::PlaceSideBySide() {
 }
 
 void TEclipseReport::closeEvent(QCloseEvent* event) {
+    CancelSearch();
     entries_.clear();
     entries_.shrink_to_fit();
     TFrame::closeEvent(event);

@@ -8,9 +8,14 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPixmap>
+#include <QProgressBar>
+#include <QPushButton>
 #include <QScrollBar>
 #include <QString>
+#include <QThread>
+#include <QTimer>
 
+#include <atomic>
 #include <cstdint>
 #include <functional>
 #include <vector>
@@ -26,17 +31,20 @@ struct EclipseEntry {
 struct EclipseSearchResult {
     std::vector<EclipseEntry> Entries;
     bool FullMoonFarFromNode = false; // some full moon of the range could not be eclipsed
+    bool Stopped = false;             // cut short by the caller: the list is incomplete
 };
 
 // Every month of the years fromYear .. toYear (1 .. 9999, from <= to), one eclipse at most per
-// month. `betweenYears` is called after each year (to keep the window responsive).
+// month. `betweenYears` is called after each year with the year searched; when it returns false
+// the search stops there (Stopped is then set).
 EclipseSearchResult SearchEclipses(int fromYear, int toYear, const astro::Observer& observer,
-                                   const std::function<void(int year)>& betweenYears = {});
+                                   const std::function<bool(int year)>& betweenYears = {});
 
 class TEclipseReport : public TFrame {
     Q_OBJECT
   public:
     explicit TEclipseReport(QWidget* parent = nullptr);
+    ~TEclipseReport() override;
 
     static constexpr int VisibleRows = 12;
     static constexpr int RowHeight = 16;
@@ -54,9 +62,17 @@ class TEclipseReport : public TFrame {
     bool searched() const { return searched_; }
     const QPixmap& dataPicture() const { return imgData; }
 
-    // Reads the years, searches them and shows the list.
+    QProgressBar* SearchProgress = nullptr; // shown while a search runs
+    QPushButton* btnCancel = nullptr;       // stops the search; the list stays as it was
+
+    // Reads the years and starts the search; ignored while a search runs.
     void lblCalculateClick();
+    // Starts searching the years on a worker thread; the window stays responsive, shows the
+    // year reached and offers Cancel. The list is shown when the search ends.
     void CalculateEclipses(int fromYear, int toYear);
+    bool searching() const { return worker_ != nullptr; }
+    // Stops a running search and waits for its thread; the list stays as it was.
+    void CancelSearch();
     // Shows a given list as a search would have left it.
     void SetEntries(std::vector<EclipseEntry> entries);
     void SetupDataBitmap();
@@ -77,10 +93,18 @@ class TEclipseReport : public TFrame {
     void FormActivate();
     bool ReadYear(QLineEdit* box, int& year);
     void PlaceSideBySide();
+    void ShowProgress();
+    void SearchEnded();
 
     std::vector<EclipseEntry> entries_;
     bool searched_ = false;
-    bool searching_ = false;
+    // The running search: its thread, what it found, how far it got and whether to stop.
+    QThread* worker_ = nullptr;
+    EclipseSearchResult found_;
+    std::atomic<int> yearReached_{0};
+    std::atomic<bool> cancel_{false};
+    QTimer* progressTimer_ = nullptr;
+    int searchNumber_ = 0;
     QPoint lastMouseDown_;
     QPixmap imgData; // 335 x 192: up to twelve rows of 16 pixels
 };

@@ -7,6 +7,8 @@
 #include "ui/reports/fFeatures.h"
 
 #include <QCloseEvent>
+#include <QDir>
+#include <QFileInfo>
 #include <QFocusEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -343,12 +345,24 @@ void TFeaturesDB::AddRowToGrid() {
     }
     // No text that fails its check reaches the file.
     if (!CoordinateBoxHolds(txtLongitude) || !CoordinateBoxHolds(txtLatitude)) return;
+    // The file keeps names in the Windows-1252 code page: a letter it lacks is stored without
+    // its accent, and the list shows the name as stored; a character with no such letter is
+    // refused rather than stored as "?".
+    const QString outside = CharactersOutsideWindows1252(txtFeatureName->text());
+    if (!outside.isEmpty()) {
+        ShowMessage(QStringLiteral("The feature name cannot hold %1: the features file stores "
+                                   "names in the Windows-1252 code page.")
+                        .arg(outside));
+        txtFeatureName->setFocus();
+        return;
+    }
 
     const TStringGrid before = StringGrid1;
     const bool update =
         InUpdateMode() && selectedRow_ >= 0 && selectedRow_ < StringGrid1.RowCount() - 1;
     const int target = update ? selectedRow_ : StringGrid1.RowCount() - 1;
-    StringGrid1.SetRow(target, {txtFeatureName->text(), txtLongitude->text(), txtLatitude->text()});
+    StringGrid1.SetRow(target, {FoldToWindows1252(txtFeatureName->text()), txtLongitude->text(),
+                                txtLatitude->text()});
     if (!update) StringGrid1.AddRow();
     // A failed save leaves the list as the file is, so a retry acts on the same feature.
     if (!UpdateDatabase()) StringGrid1 = before;
@@ -359,8 +373,10 @@ bool TFeaturesDB::UpdateDatabase() {
     BubbleSort(StringGrid1);
     QString error;
     if (!WriteFeatureFile(StringGrid1, recordBuffer_, error)) {
-        ShowMessage(QStringLiteral("The lunar features could not be saved in %1: %2")
-                        .arg(FeatureFileName, error));
+        ShowMessage(
+            QStringLiteral("The lunar features could not be saved in \"%1\": %2")
+                .arg(QDir::toNativeSeparators(QFileInfo(FeatureFileName).absoluteFilePath()),
+                     error));
         return false;
     }
     if (!InUpdateMode() && StringGrid1.RowCount() > VisibleRows) {

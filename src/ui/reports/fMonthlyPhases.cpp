@@ -283,9 +283,11 @@ void TMonthlyPhases::lblSaveClick() {
     const QString suggested =
         QDir(saveFolder_.isEmpty() ? QCoreApplication::applicationDirPath() : saveFolder_)
             .filePath(QStringLiteral("MoonPhases.BMP"));
-    const QString path = platform::GetSaveFileName(this, QStringLiteral("Save image to disk"),
-                                                   suggested, QStringLiteral("*.BMP"));
+    QString path = platform::GetSaveFileName(this, QStringLiteral("Save image to disk"), suggested,
+                                             QStringLiteral("*.BMP"));
     if (path.isEmpty()) return;
+    // A name typed without the extension still gives a file that opens as a bitmap.
+    if (!path.endsWith(QStringLiteral(".bmp"), Qt::CaseInsensitive)) path += QStringLiteral(".bmp");
     saveFolder_ = QFileInfo(path).absolutePath();
 
     // Written whole or not at all: the old file stays until the new one is complete.
