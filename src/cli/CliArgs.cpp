@@ -1,6 +1,7 @@
 #include "cli/CliArgs.h"
 
 #include <cctype>
+#include <charconv>
 #include <cmath>
 #include <cstdlib>
 
@@ -11,16 +12,26 @@ namespace {
     throw UsageError{message};
 }
 
+// A decimal number as typed: an optional sign, digits with an optional point and exponent.
+// Blanks, hexadecimal, "inf" and "nan" are refused; the point is "." whatever the locale.
 double parseNumber(const std::string& option, const std::string& text) {
-    char* end = nullptr;
-    const double value = std::strtod(text.c_str(), &end);
-    if (text.empty() || end != text.c_str() + text.size() || !std::isfinite(value))
-        fail("invalid " + option + " '" + text + "': not a number");
+    const char* first = text.c_str();
+    const char* last = first + text.size();
+    const bool plus = first != last && *first == '+';
+    if (plus) ++first;
+    const bool startsWell = first != last && (std::isdigit(static_cast<unsigned char>(*first)) ||
+                                              *first == '.' || (*first == '-' && !plus));
+    double value = 0;
+    const std::from_chars_result read =
+        startsWell ? std::from_chars(first, last, value)
+                   : std::from_chars_result{first, std::errc::invalid_argument};
+    if (read.ec != std::errc() || read.ptr != last || !std::isfinite(value))
+        fail("invalid " + option + " " + Quoted(text) + ": not a number");
     return value;
 }
 
 const std::string& valueOf(const std::vector<std::string>& argv, std::size_t& i) {
-    if (i + 1 >= argv.size()) fail("option " + argv[i] + " needs a value");
+    if (i + 1 >= argv.size()) fail("option " + Quoted(argv[i]) + " needs a value");
     return argv[++i];
 }
 
@@ -39,10 +50,10 @@ std::vector<int> digitFields(const std::string& text, char sep, const std::vecto
     for (std::size_t f = 0; f < widths.size(); ++f) {
         const std::size_t next = f + 1 < widths.size() ? text.find(sep, pos) : text.size();
         if (next == std::string::npos)
-            fail("invalid " + what + " '" + text + "': expected " + shape);
+            fail("invalid " + what + " " + Quoted(text) + ": expected " + shape);
         const std::string field = text.substr(pos, next - pos);
         if (!allDigits(field) || static_cast<int>(field.size()) != widths[f])
-            fail("invalid " + what + " '" + text + "': expected " + shape);
+            fail("invalid " + what + " " + Quoted(text) + ": expected " + shape);
         out.push_back(std::atoi(field.c_str()));
         pos = next + 1;
     }
@@ -52,8 +63,8 @@ std::vector<int> digitFields(const std::string& text, char sep, const std::vecto
 void checkRange(int value, int low, int high, const std::string& name, const std::string& what,
                 const std::string& text) {
     if (value < low || value > high)
-        fail("invalid " + what + " '" + text + "': " + name + " must be " + std::to_string(low) +
-             "-" + std::to_string(high));
+        fail("invalid " + what + " " + Quoted(text) + ": " + name + " must be " +
+             std::to_string(low) + "-" + std::to_string(high));
 }
 
 astro::DateTimeRec dateOf(const std::vector<int>& f, const std::string& what,
@@ -76,6 +87,19 @@ astro::DateTimeRec dateOf(const std::vector<int>& f, const std::string& what,
 
 } // namespace
 
+std::string Quoted(const std::string& text) {
+    constexpr std::size_t limit = 40; // characters of an argument shown in a message
+    std::size_t bytes = 0;
+    std::size_t characters = 0;
+    while (bytes < text.size() && characters < limit) {
+        ++characters;
+        ++bytes;
+        while (bytes < text.size() && (static_cast<unsigned char>(text[bytes]) & 0xC0) == 0x80)
+            ++bytes; // the rest of a UTF-8 character
+    }
+    return "'" + text.substr(0, bytes) + (bytes < text.size() ? "...'" : "'");
+}
+
 Options ParseOptions(const std::vector<std::string>& argv) {
     Options o;
     for (std::size_t i = 0; i < argv.size(); ++i) {
@@ -86,30 +110,37 @@ Options ParseOptions(const std::vector<std::string>& argv) {
             o.json = true;
         } else if (a == "--csv") {
             o.csv = true;
+        } else if (a == "--version") {
+            o.version = true;
+        } else if (a == "-o" || a == "--output") {
+            o.output = valueOf(argv, i);
         } else if (a == "--dst") {
             o.dst = true;
         } else if (a == "--lat") {
             const std::string& v = valueOf(argv, i);
             const double lat = parseNumber("latitude", v);
-            if (lat < -90 || lat > 90) fail("invalid latitude '" + v + "': must be -90 to 90");
+            if (lat < -90 || lat > 90)
+                fail("invalid latitude " + Quoted(v) + ": must be -90 to 90");
             o.latitudeDeg = lat;
         } else if (a == "--lon") {
             const std::string& v = valueOf(argv, i);
             const double lon = parseNumber("longitude", v);
-            if (lon < -180 || lon > 180) fail("invalid longitude '" + v + "': must be -180 to 180");
+            if (lon < -180 || lon > 180)
+                fail("invalid longitude " + Quoted(v) + ": must be -180 to 180");
             o.longitudeDeg = lon;
         } else if (a == "--zone") {
             const std::string& v = valueOf(argv, i);
             const double zone = parseNumber("zone", v);
             // The range first: a huge number has no integer to take the remainder of.
-            if (zone < -720 || zone > 720) fail("invalid zone '" + v + "': must be -720 to 720");
+            if (zone < -720 || zone > 720)
+                fail("invalid zone " + Quoted(v) + ": must be -720 to 720");
             if (zone != std::trunc(zone) || static_cast<int>(zone) % 30 != 0)
-                fail("invalid zone '" + v + "': must be a multiple of 30 minutes");
+                fail("invalid zone " + Quoted(v) + ": must be a multiple of 30 minutes");
             o.zoneMinutes = static_cast<int>(zone);
         } else if (a == "--file") {
             o.file = valueOf(argv, i);
         } else if (a.size() > 1 && a[0] == '-' && !std::isdigit(static_cast<unsigned char>(a[1]))) {
-            fail("unknown option '" + a + "'");
+            fail("unknown option " + Quoted(a));
         } else if (o.command.empty()) {
             o.command = a;
         } else {
@@ -121,7 +152,8 @@ Options ParseOptions(const std::vector<std::string>& argv) {
 
 astro::DateTimeRec ParseDateTime(const std::string& text) {
     const std::size_t t = text.find('T');
-    if (t == std::string::npos) fail("invalid date '" + text + "': expected YYYY-MM-DDTHH:MM:SS");
+    if (t == std::string::npos)
+        fail("invalid date " + Quoted(text) + ": expected YYYY-MM-DDTHH:MM:SS");
     astro::DateTimeRec d = ParseDay(text.substr(0, t));
     const std::string clock = text.substr(t + 1);
     const auto f = digitFields(clock, ':', {2, 2, 2}, "time", "HH:MM:SS");
@@ -143,7 +175,8 @@ astro::DateTimeRec ParseMonth(const std::string& text) {
 }
 
 int ParseYear(const std::string& text) {
-    if (!allDigits(text) || text.size() > 4) fail("invalid year '" + text + "': expected YYYY");
+    if (!allDigits(text) || text.size() > 4)
+        fail("invalid year " + Quoted(text) + ": expected YYYY");
     const int year = std::atoi(text.c_str());
     checkRange(year, 1, 9999, "year", "year", text);
     return year;
@@ -152,6 +185,7 @@ int ParseYear(const std::string& text) {
 std::string UsageText() {
     return "Usage: cresselle-cli [--lat DEG] [--lon DEG] [--zone MINUTES] [--dst] [--json] "
            "COMMAND ARGS\n"
+           "       cresselle-cli --version | --help\n"
            "\n"
            "Options:\n"
            "  --lat DEG        latitude in decimal degrees, north positive (-90..90)\n"
@@ -159,7 +193,8 @@ std::string UsageText() {
            "  --zone MINUTES   time zone, minutes ahead of UT (multiple of 30, -720..720)\n"
            "  --dst            daylight saving in force (adds 60 minutes)\n"
            "  --json           JSON output\n"
-           "  --csv            CSV output (times)\n"
+           "  --csv            CSV output (times only; its text output is CSV already)\n"
+           "  -o FILE          ical: the file to write (default: standard output)\n"
            "  --file PATH      lunar features file (features; default data.dat in the working "
            "folder)\n"
            "Without --lat, --lon, --zone and --dst the stored settings give the observer.\n"
@@ -174,7 +209,8 @@ std::string UsageText() {
            "  eclipses FROM TO           lunar eclipses of the years FROM..TO\n"
            "  seasons YYYY               equinoxes and solstices\n"
            "  easter YYYY                Easter Sunday\n"
-           "  features YYYY-MM           Sun rise and set over the lunar features\n";
+           "  features YYYY-MM           Sun rise and set over the lunar features\n"
+           "  ical YYYY                  the year's events as an iCalendar file\n";
 }
 
 } // namespace cli

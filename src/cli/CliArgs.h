@@ -17,7 +17,9 @@ struct Options {
     bool json = false;
     bool csv = false;
     bool help = false;
-    std::string file; // features: data.dat to read
+    bool version = false;
+    std::string output; // ical: file to write (-o); empty for stdout
+    std::string file;   // features: data.dat to read
     std::string command;
     std::vector<std::string> args;
 
@@ -28,6 +30,9 @@ struct Options {
 struct UsageError {
     std::string message;
 };
+
+// An argument as a message quotes it: in single quotes, cut after 40 characters.
+std::string Quoted(const std::string& text);
 
 Options ParseOptions(const std::vector<std::string>& argv);
 

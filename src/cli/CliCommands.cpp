@@ -8,15 +8,20 @@
 #include "astro/fSeasons.h"
 #include "astro/fSidereal.h"
 #include "cli/CliFeatures.h"
+#include "export/IcsCalendar.h"
 #include "settings/ObserverSettings.h"
 
+#include <QDateTime>
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
+#include <QSaveFile>
 #include <QSettings>
 #include <QStringList>
 #include <QTemporaryFile>
 
+#include <array>
+#include <cmath>
 #include <cstdio>
 
 namespace cli {
@@ -36,6 +41,63 @@ QString isoText(const astro::DateTimeRec& d) {
 
 QString dayText(const astro::DateTimeRec& d) {
     return QString::asprintf("%04d-%02d-%02d", d.Year, d.Month, d.Day);
+}
+
+// ISO date-time of an instant (local or UT, as given), rounded to the second; the date in the
+// program's calendar.
+QString isoOfJulian(astro::JulianDay jd) {
+    const double seconds = std::round((jd + 0.5) * 86400.0);
+    const double day = std::floor(seconds / 86400.0);
+    const auto ofDay = static_cast<int>(seconds - day * 86400.0);
+    astro::DateTimeRec d = astro::JulianToDate(day - 0.5 + 1.0 / 48); // 00:30 of that date
+    d.Hour = static_cast<std::uint16_t>(ofDay / 3600);
+    d.Minute = static_cast<std::uint16_t>(ofDay / 60 % 60);
+    d.Second = static_cast<std::uint16_t>(ofDay % 60);
+    return isoText(d);
+}
+
+// A shown text that is a marker rather than a value becomes null in JSON, with the reason
+// beside it ("<key>_reason"); the text output shows the marker again.
+const struct {
+    const char* text;
+    const char* reason;
+} markers[] = {
+    {"None", "not_crossed"},
+    {"*****", "other_day"},
+    {"No sunrise", "no_sunrise"},
+    {"No sunset", "no_sunset"},
+    {"invalid coordinates", "invalid_coordinates"},
+};
+
+void putMaybe(QJsonObject& o, const QString& key, const QString& text) {
+    for (const auto& m : markers) {
+        if (text == QLatin1String(m.text)) {
+            o[key] = QJsonValue::Null;
+            o[key + QStringLiteral("_reason")] = QLatin1String(m.reason);
+            return;
+        }
+    }
+    o[key] = text;
+}
+
+QString markerText(const QString& reason) {
+    for (const auto& m : markers)
+        if (reason == QLatin1String(m.reason)) return QLatin1String(m.text);
+    return reason;
+}
+
+const char* phaseKey(astro::PhaseKind kind) {
+    switch (kind) {
+    case astro::PhaseKind::NewMoon:
+        return "new_moon";
+    case astro::PhaseKind::FirstQuarter:
+        return "first_quarter";
+    case astro::PhaseKind::FullMoon:
+        return "full_moon";
+    case astro::PhaseKind::LastQuarter:
+        return "last_quarter";
+    }
+    return "";
 }
 
 double degreesOf(const QString& deg, const QString& min, const QString& sec) {
@@ -75,23 +137,22 @@ astro::Observer storedObserver() {
 
 QJsonObject riseSetObject(const astro::RiseSetTimes& t, const char* first, const char* last) {
     QJsonObject o;
-    o[QLatin1String(first)] = qs(t.Rise);
-    if (std::string_view(first) == "rise") o[QStringLiteral("transit")] = qs(t.Transit);
-    o[QLatin1String(last)] = qs(t.Set);
+    putMaybe(o, QLatin1String(first), qs(t.Rise));
+    if (std::string_view(first) == "rise") putMaybe(o, QStringLiteral("transit"), qs(t.Transit));
+    putMaybe(o, QLatin1String(last), qs(t.Set));
     return o;
 }
 
-QJsonObject contactFields(const astro::EclipseCircumstances& e) {
-    const bool partial = e.Kind >= astro::PartialEclipse;
-    const bool total = e.Kind == astro::TotalEclipse;
-    QJsonObject o;
-    o[QStringLiteral("penumbra_entered")] = qs(e.PenumbraEntered);
-    o[QStringLiteral("penumbra_left")] = qs(e.PenumbraLeft);
-    o[QStringLiteral("umbra_entered")] = partial ? qs(e.UmbraEntered) : QString();
-    o[QStringLiteral("umbra_left")] = partial ? qs(e.UmbraLeft) : QString();
-    o[QStringLiteral("totality_begins")] = total ? qs(e.TotalityBegins) : QString();
-    o[QStringLiteral("totality_ends")] = total ? qs(e.TotalityEnds) : QString();
-    return o;
+// The contacts of an eclipse as local date-times; null where the kind has none.
+void putContacts(QJsonObject& o, const astro::EclipseElements& g, double zoneDays) {
+    const double max = g.MaximumUT + zoneDays;
+    auto put = [&](const char* before, const char* after, double half, bool has) {
+        o[QLatin1String(before)] = has ? QJsonValue(isoOfJulian(max - half)) : QJsonValue();
+        o[QLatin1String(after)] = has ? QJsonValue(isoOfJulian(max + half)) : QJsonValue();
+    };
+    put("penumbra_entered", "penumbra_left", g.PenumbralSemiDuration, true);
+    put("umbra_entered", "umbra_left", g.PartialSemiDuration, g.Kind >= astro::PartialEclipse);
+    put("totality_begins", "totality_ends", g.TotalSemiDuration, g.Kind == astro::TotalEclipse);
 }
 
 } // namespace
@@ -170,6 +231,9 @@ QJsonObject PhasesCommand(const astro::DateTimeRec& month, const astro::Observer
         QJsonObject o;
         o[QStringLiteral("k")] = e.K;
         o[QStringLiteral("kind")] = static_cast<int>(e.Kind);
+        o[QStringLiteral("phase")] = QLatin1String(phaseKey(e.Kind));
+        o[QStringLiteral("local")] = isoOfJulian(e.Julian);
+        o[QStringLiteral("ut")] = isoOfJulian(e.Julian - observer.ZoneOffsetMinutes / 1440.0);
         o[QStringLiteral("jd_local")] = e.Julian;
         o[QStringLiteral("text")] = qs(e.Text);
         list.append(o);
@@ -177,19 +241,45 @@ QJsonObject PhasesCommand(const astro::DateTimeRec& month, const astro::Observer
     return {{QStringLiteral("events"), list}};
 }
 
+namespace {
+
+// The first apsis of each kind at or after the UT instant `from`, as the panel finds them.
+std::array<astro::ApsisRec, 2> nextApsisInstants(astro::JulianDay from) {
+    std::array<astro::ApsisRec, 2> found{}; // perigee, apogee
+    std::array<bool, 2> have{};
+    // Mean apsides 13.78 days apart: start two steps early, eight steps reach both.
+    double k = std::floor((from - 2451534.6698) / 27.55454988 * 2) / 2 - 1;
+    for (int step = 0; step < 8 && !(have[0] && have[1]); ++step, k += 0.5) {
+        const astro::ApsisRec a = astro::ApsisInstant(k);
+        const std::size_t i = a.Perigee ? 0 : 1;
+        if (a.Jde >= from && !have[i]) {
+            found[i] = a;
+            have[i] = true;
+        }
+    }
+    return found;
+}
+
+} // namespace
+
 QJsonObject ApsidesCommand(const astro::DateTimeRec& local, const astro::Observer& observer) {
     astro::DateTimeRec start = local;
     start.Julian = astro::DateToJulian(local);
+    const double zoneDays = observer.ZoneOffsetMinutes / 1440.0;
     const astro::ApsisTexts t = astro::NextApsides(start, observer);
-    auto apsis = [](const std::string& time, const std::string& distance) {
+    const auto instants = nextApsisInstants(start.Julian - zoneDays);
+    auto apsis = [&](const std::string& time, const std::string& distance,
+                     const astro::ApsisRec& a) {
         QJsonObject o;
+        o[QStringLiteral("local")] = isoOfJulian(a.Jde + zoneDays);
+        o[QStringLiteral("ut")] = isoOfJulian(a.Jde);
         o[QStringLiteral("time_text")] = qs(time).trimmed();
         o[QStringLiteral("distance_km")] = qs(distance).section(QLatin1Char(' '), 0, 0).toInt();
         return o;
     };
     QJsonObject out;
-    out[QStringLiteral("perigee")] = apsis(t.PerigeeTimeText, t.PerigeeDistanceText);
-    out[QStringLiteral("apogee")] = apsis(t.ApogeeTimeText, t.ApogeeDistanceText);
+    out[QStringLiteral("perigee")] = apsis(t.PerigeeTimeText, t.PerigeeDistanceText, instants[0]);
+    out[QStringLiteral("apogee")] = apsis(t.ApogeeTimeText, t.ApogeeDistanceText, instants[1]);
     return out;
 }
 
@@ -228,25 +318,26 @@ QJsonObject TimesCommand(const astro::DateTimeRec& month, const astro::Observer&
         QJsonObject o;
         o[QStringLiteral("date")] = dayText(day);
         o[QStringLiteral("lst")] = qs(astro::LocalSiderealTimeText(day, observer));
-        o[QStringLiteral("moon_rise")] = qs(moon.Rise);
-        o[QStringLiteral("moon_transit")] = qs(moon.Transit);
-        o[QStringLiteral("moon_set")] = qs(moon.Set);
+        putMaybe(o, QStringLiteral("moon_rise"), qs(moon.Rise));
+        putMaybe(o, QStringLiteral("moon_transit"), qs(moon.Transit));
+        putMaybe(o, QStringLiteral("moon_set"), qs(moon.Set));
         o[QStringLiteral("illuminated_percent")] = moon.IlluminatedPercent;
-        o[QStringLiteral("astro_start")] = qs(astronomical.Rise);
-        o[QStringLiteral("nautical_start")] = qs(nautical.Rise);
-        o[QStringLiteral("civil_start")] = qs(civil.Rise);
-        o[QStringLiteral("sun_rise")] = qs(sun.Rise);
-        o[QStringLiteral("sun_transit")] = qs(sun.Transit);
-        o[QStringLiteral("sun_set")] = qs(sun.Set);
-        o[QStringLiteral("civil_end")] = qs(civil.Set);
-        o[QStringLiteral("nautical_end")] = qs(nautical.Set);
-        o[QStringLiteral("astro_end")] = qs(astronomical.Set);
+        putMaybe(o, QStringLiteral("astro_start"), qs(astronomical.Rise));
+        putMaybe(o, QStringLiteral("nautical_start"), qs(nautical.Rise));
+        putMaybe(o, QStringLiteral("civil_start"), qs(civil.Rise));
+        putMaybe(o, QStringLiteral("sun_rise"), qs(sun.Rise));
+        putMaybe(o, QStringLiteral("sun_transit"), qs(sun.Transit));
+        putMaybe(o, QStringLiteral("sun_set"), qs(sun.Set));
+        putMaybe(o, QStringLiteral("civil_end"), qs(civil.Set));
+        putMaybe(o, QStringLiteral("nautical_end"), qs(nautical.Set));
+        putMaybe(o, QStringLiteral("astro_end"), qs(astronomical.Set));
         days.append(o);
     }
     return {{QStringLiteral("days"), days}};
 }
 
 QJsonObject EclipsesCommand(int fromYear, int toYear, const astro::Observer& observer) {
+    const double zoneDays = observer.ZoneOffsetMinutes / 1440.0;
     QJsonArray list;
     for (int year = fromYear; year <= toYear; ++year) {
         for (int month = 1; month <= 12; ++month) {
@@ -255,19 +346,26 @@ QJsonObject EclipsesCommand(int fromYear, int toYear, const astro::Observer& obs
             first.Month = static_cast<std::uint16_t>(month);
             astro::MonthPhaseList events;
             const int count = astro::MonthPhases(first, observer, events);
-            const astro::EclipseCircumstances e =
-                astro::CheckForEclipse(events, count, first.Year, observer);
-            if (e.Kind == astro::NoEclipse) continue;
-            QJsonObject o = contactFields(e);
-            o[QStringLiteral("kind")] = e.Kind;
-            o[QStringLiteral("kind_name")] = qs(astro::EclipseKindName(e.Kind));
-            o[QStringLiteral("max_local")] = isoText(e.LocalMaximum);
-            o[QStringLiteral("text")] = qs(e.Maximum);
-            o[QStringLiteral("date")] = qs(e.Date);
-            o[QStringLiteral("visibility")] = qs(e.Visibility);
-            o[QStringLiteral("umbral_magnitude")] = e.UmbralMagnitude;
-            o[QStringLiteral("penumbral_magnitude")] = e.PenumbralMagnitude;
-            list.append(o);
+            // Every full moon on its own: a month can hold two eclipses.
+            for (int i = 0; i < count; ++i) {
+                const astro::PhaseEvent& p = events[static_cast<std::size_t>(i)];
+                if (p.Kind != astro::PhaseKind::FullMoon) continue;
+                const astro::EclipseElements g = astro::EclipseGeometry(p.K, first.Year);
+                if (!g.NearNode || g.Kind == astro::NoEclipse) continue;
+                astro::EclipseCircumstances e;
+                astro::EclipseCalcs(p, first.Year, observer, e);
+                QJsonObject o;
+                putContacts(o, g, zoneDays);
+                o[QStringLiteral("kind")] = e.Kind;
+                o[QStringLiteral("kind_name")] = qs(astro::EclipseKindName(e.Kind));
+                o[QStringLiteral("max_local")] = isoOfJulian(g.MaximumUT + zoneDays);
+                o[QStringLiteral("max_ut")] = isoOfJulian(g.MaximumUT);
+                o[QStringLiteral("date")] = qs(e.Date);
+                o[QStringLiteral("visibility")] = qs(e.Visibility);
+                o[QStringLiteral("umbral_magnitude")] = e.UmbralMagnitude;
+                o[QStringLiteral("penumbral_magnitude")] = e.PenumbralMagnitude;
+                list.append(o);
+            }
         }
     }
     return {{QStringLiteral("eclipses"), list}};
@@ -276,14 +374,17 @@ QJsonObject EclipsesCommand(int fromYear, int toYear, const astro::Observer& obs
 QJsonObject SeasonsCommand(int year, const astro::Observer& observer) {
     static const char* names[4] = {"march_equinox", "june_solstice", "september_equinox",
                                    "december_solstice"};
-    const astro::SeasonsRec s =
-        astro::EquinoxesAndSolstices(static_cast<std::uint16_t>(year), observer);
+    const auto y = static_cast<std::uint16_t>(year);
+    const astro::SeasonsRec s = astro::EquinoxesAndSolstices(y, observer);
+    const double deltaTDays = astro::DeltaTSeconds(y) / 86400;
     QJsonArray events;
     QJsonArray lengths;
     for (std::size_t i = 0; i < 4; ++i) {
         QJsonObject o;
         o[QStringLiteral("name")] = QLatin1String(names[i]);
-        o[QStringLiteral("local")] = isoText(s.LocalDates[i]);
+        const double ut = s.Instants[i] - deltaTDays;
+        o[QStringLiteral("local")] = isoOfJulian(ut + observer.ZoneOffsetMinutes / 1440.0);
+        o[QStringLiteral("ut")] = isoOfJulian(ut);
         o[QStringLiteral("text")] = qs(s.Texts[i]);
         events.append(o);
         lengths.append(s.Lengths[i]);
@@ -298,6 +399,143 @@ QJsonObject EasterCommand(int year) {
             {QStringLiteral("day"), e.Day},
             {QStringLiteral("text"), qs(astro::Sunday(y))}};
 }
+
+namespace {
+
+QString scalarText(const QJsonValue& v) {
+    if (v.isString()) return v.toString();
+    if (v.isDouble()) {
+        const double d = v.toDouble();
+        return d == static_cast<long long>(d) && std::abs(d) < 1e15
+                   ? QString::number(static_cast<long long>(d))
+                   : QString::number(d, 'f', 6);
+    }
+    if (v.isBool()) return v.toBool() ? QStringLiteral("true") : QStringLiteral("false");
+    return {};
+}
+
+// The text of a field for the text forms: a null with a reason shows the window's marker.
+QString cellText(const QJsonObject& o, const QString& key) {
+    const QJsonValue v = o[key];
+    if (v.isNull()) return markerText(o[key + QStringLiteral("_reason")].toString());
+    return scalarText(v);
+}
+
+// Reading order of the text forms: date, kind, maximum, contacts in time order, magnitudes,
+// visibility, then the rest. Keys not listed follow in alphabetical order.
+const char* const readingOrder[] = {"date",
+                                    "local",
+                                    "kind_name",
+                                    "phase",
+                                    "name",
+                                    "max_local",
+                                    "penumbra_entered",
+                                    "umbra_entered",
+                                    "totality_begins",
+                                    "totality_ends",
+                                    "umbra_left",
+                                    "penumbra_left",
+                                    "umbral_magnitude",
+                                    "penumbral_magnitude",
+                                    "visibility",
+                                    "ut",
+                                    "max_ut",
+                                    "text",
+                                    "time_text",
+                                    "distance_km",
+                                    "longitude",
+                                    "latitude",
+                                    "sunrise",
+                                    "sunset",
+                                    "moon",
+                                    "sun",
+                                    "civil",
+                                    "nautical",
+                                    "astronomical",
+                                    "rise",
+                                    "start",
+                                    "transit",
+                                    "set",
+                                    "end",
+                                    "illuminated_percent"};
+
+int readingRank(const QString& key) {
+    int rank = 0;
+    for (const char* k : readingOrder) {
+        if (key == QLatin1String(k)) return rank;
+        ++rank;
+    }
+    return rank;
+}
+
+// The keys an object shows in text, in reading order. Reasons show in their field; a kind code
+// is left out when the kind is also named.
+QStringList textKeys(const QJsonObject& o) {
+    QStringList keys;
+    const bool named =
+        o.contains(QStringLiteral("kind_name")) || o.contains(QStringLiteral("phase"));
+    for (const QString& k : o.keys())
+        if (!k.endsWith(QStringLiteral("_reason")) && !(named && k == QStringLiteral("kind")))
+            keys << k;
+    std::stable_sort(keys.begin(), keys.end(), [](const QString& a, const QString& b) {
+        return readingRank(a) < readingRank(b);
+    });
+    return keys;
+}
+
+// A list of objects as an aligned table, one row an object.
+void appendTable(QStringList& out, const QJsonArray& rows) {
+    if (rows.isEmpty()) {
+        out << QStringLiteral("(none)");
+        return;
+    }
+    const QStringList keys = textKeys(rows.first().toObject());
+    QVector<int> widths(keys.size());
+    for (int c = 0; c < keys.size(); ++c)
+        widths[c] = static_cast<int>(keys[c].size());
+    for (const QJsonValue& r : rows)
+        for (int c = 0; c < keys.size(); ++c)
+            widths[c] =
+                std::max(widths[c], static_cast<int>(cellText(r.toObject(), keys[c]).size()));
+    auto line = [&](auto cell) {
+        QStringList cells;
+        for (int c = 0; c < keys.size(); ++c)
+            cells << cell(c).leftJustified(widths[c]);
+        return cells.join(QStringLiteral("  ")).trimmed();
+    };
+    out << line([&](int c) { return keys[c]; });
+    for (const QJsonValue& r : rows)
+        out << line([&](int c) { return cellText(r.toObject(), keys[c]); });
+}
+
+void appendObject(QStringList& out, const QJsonObject& o, const QString& indent) {
+    const QStringList keys = textKeys(o);
+    int width = 0;
+    for (const QString& k : keys)
+        width = std::max(width, static_cast<int>(k.size()));
+    for (const QString& key : keys) {
+        const QJsonValue v = o[key];
+        if (v.isObject()) {
+            out << indent + key + QLatin1Char(':');
+            appendObject(out, v.toObject(), indent + QStringLiteral("  "));
+        } else if (v.isArray()) {
+            const QJsonArray a = v.toArray();
+            if (!a.isEmpty() && a.first().isObject()) {
+                appendTable(out, a);
+            } else {
+                QStringList items;
+                for (const QJsonValue& item : a)
+                    items << scalarText(item);
+                out << indent + (key + QLatin1Char(':')).leftJustified(width + 2) +
+                           items.join(QStringLiteral("  "));
+            }
+        } else {
+            out << indent + (key + QLatin1Char(':')).leftJustified(width + 2) + cellText(o, key);
+        }
+    }
+}
+
+} // namespace
 
 QString TimesCsv(const QJsonObject& times) {
     static const char* columns[] = {"date",        "lst",
@@ -316,82 +554,64 @@ QString TimesCsv(const QJsonObject& times) {
     for (const QJsonValue& day : times[QStringLiteral("days")].toArray()) {
         QStringList cells;
         for (const char* c : columns)
-            cells << day[QLatin1String(c)].toVariant().toString();
+            cells << cellText(day.toObject(), QLatin1String(c));
         lines << cells.join(QLatin1Char(','));
     }
     return lines.join(QLatin1Char('\n')) + QLatin1Char('\n');
 }
 
-namespace {
-
-QString scalarText(const QJsonValue& v) {
-    if (v.isString()) return v.toString();
-    if (v.isDouble()) {
-        const double d = v.toDouble();
-        return d == static_cast<long long>(d) && std::abs(d) < 1e15
-                   ? QString::number(static_cast<long long>(d))
-                   : QString::number(d, 'f', 6);
-    }
-    if (v.isBool()) return v.toBool() ? QStringLiteral("true") : QStringLiteral("false");
-    return {};
-}
-
-// A list of objects as an aligned table, one row an object.
-void appendTable(QStringList& out, const QJsonArray& rows) {
-    if (rows.isEmpty()) {
-        out << QStringLiteral("(none)");
-        return;
-    }
-    const QStringList keys = rows.first().toObject().keys();
-    QVector<int> widths(keys.size());
-    for (int c = 0; c < keys.size(); ++c)
-        widths[c] = static_cast<int>(keys[c].size());
-    for (const QJsonValue& r : rows)
-        for (int c = 0; c < keys.size(); ++c)
-            widths[c] = std::max(widths[c], static_cast<int>(scalarText(r[keys[c]]).size()));
-    auto line = [&](auto cell) {
-        QStringList cells;
-        for (int c = 0; c < keys.size(); ++c)
-            cells << cell(c).leftJustified(widths[c]);
-        return cells.join(QStringLiteral("  ")).trimmed();
-    };
-    out << line([&](int c) { return keys[c]; });
-    for (const QJsonValue& r : rows)
-        out << line([&](int c) { return scalarText(r[keys[c]]); });
-}
-
-void appendObject(QStringList& out, const QJsonObject& o, const QString& indent) {
-    int width = 0;
-    for (const QString& k : o.keys())
-        width = std::max(width, static_cast<int>(k.size()));
-    for (auto it = o.begin(); it != o.end(); ++it) {
-        if (it->isObject()) {
-            out << indent + it.key() + QLatin1Char(':');
-            appendObject(out, it->toObject(), indent + QStringLiteral("  "));
-        } else if (it->isArray()) {
-            const QJsonArray a = it->toArray();
-            if (!a.isEmpty() && a.first().isObject()) {
-                appendTable(out, a);
-            } else {
-                QStringList items;
-                for (const QJsonValue& v : a)
-                    items << scalarText(v);
-                out << indent + (it.key() + QLatin1Char(':')).leftJustified(width + 2) +
-                           items.join(QStringLiteral("  "));
-            }
-        } else {
-            out << indent + (it.key() + QLatin1Char(':')).leftJustified(width + 2) +
-                       scalarText(*it);
-        }
-    }
-}
-
-} // namespace
-
 QString AlignedText(const QJsonObject& result) {
     QStringList out;
     appendObject(out, result, QString());
     return out.join(QLatin1Char('\n')) + QLatin1Char('\n');
+}
+
+namespace {
+
+// Options that mean something only to some commands are refused elsewhere, so that a script's
+// mistake shows instead of being ignored.
+void checkOptionsApply(const Options& options) {
+    const std::string& cmd = options.command;
+    if (options.csv && cmd != "times") throw UsageError{"--csv applies only to times"};
+    if (options.csv && options.json) throw UsageError{"--csv and --json exclude each other"};
+    if (!options.file.empty() && cmd != "features")
+        throw UsageError{"--file applies only to features"};
+    if (!options.output.empty() && cmd != "ical") throw UsageError{"-o applies only to ical"};
+    if (options.json && cmd == "ical") throw UsageError{"--json does not apply to ical"};
+}
+
+// Without observer options and without stored settings the observer is 0 deg, 0 deg at UT:
+// say so, since every time and visibility depends on it.
+void noteFallbackObserver(const Options& options) {
+    if (options.observerGiven() || settingsstore::Exists()) return;
+    std::fputs("cresselle-cli: note: no stored settings; the observer is at latitude 0, "
+               "longitude 0, zone UT (see --lat, --lon, --zone)\n",
+               stderr);
+}
+
+} // namespace
+
+std::string IcalText(int year, const astro::Observer& observer) {
+    const double nowUt =
+        static_cast<double>(QDateTime::currentSecsSinceEpoch()) / 86400.0 + 2440587.5;
+    return ics::CalendarText(ics::YearEvents(year, observer), nowUt, CRESSELLE_VERSION);
+}
+
+int WriteIcal(const std::string& text, const std::string& path) {
+    if (path.empty() || path == "-") {
+        std::fwrite(text.data(), 1, text.size(), stdout);
+        return 0;
+    }
+    QSaveFile file(QString::fromStdString(path));
+    if (!file.open(QIODevice::WriteOnly) ||
+        file.write(text.data(), static_cast<qint64>(text.size())) !=
+            static_cast<qint64>(text.size()) ||
+        !file.commit()) {
+        std::fprintf(stderr, "cresselle-cli: cannot write %s: %s\n", Quoted(path).c_str(),
+                     file.errorString().toLocal8Bit().constData());
+        return 1;
+    }
+    return 0;
 }
 
 int Run(const Options& options) {
@@ -401,8 +621,15 @@ int Run(const Options& options) {
             throw UsageError{cmd + " takes " + std::to_string(n) + " argument" +
                              (n == 1 ? "" : "s") + "; see --help"};
     };
+    checkOptionsApply(options);
     QJsonObject result;
-    if (cmd == "moon") {
+    if (cmd == "ical") {
+        needArgs(1);
+        const int year = ParseYear(options.args[0]);
+        const std::string text = IcalText(year, ObserverFor(options));
+        noteFallbackObserver(options);
+        return WriteIcal(text, options.output);
+    } else if (cmd == "moon") {
         needArgs(1);
         const astro::DateTimeRec at = ParseDateTime(options.args[0]);
         result = MoonCommand(at, ObserverFor(options));
@@ -418,17 +645,13 @@ int Run(const Options& options) {
     } else if (cmd == "times") {
         needArgs(1);
         result = TimesCommand(ParseMonth(options.args[0]), ObserverFor(options));
-        if (!options.json) {
-            std::fputs(TimesCsv(result).toUtf8().constData(), stdout);
-            return 0;
-        }
     } else if (cmd == "eclipses") {
         needArgs(2);
         const int from = ParseYear(options.args[0]);
         const int to = ParseYear(options.args[1]);
         if (from > to)
-            throw UsageError{"invalid range " + options.args[0] + " " + options.args[1] +
-                             ": FROM must not be after TO"};
+            throw UsageError{"invalid range " + Quoted(options.args[0]) + " " +
+                             Quoted(options.args[1]) + ": FROM must not be after TO"};
         result = EclipsesCommand(from, to, ObserverFor(options));
     } else if (cmd == "seasons") {
         needArgs(1);
@@ -442,10 +665,12 @@ int Run(const Options& options) {
     } else if (cmd.empty()) {
         throw UsageError{"no command given; see --help"};
     } else {
-        throw UsageError{"unknown command '" + cmd + "'; see --help"};
+        throw UsageError{"unknown command " + Quoted(cmd) + "; see --help"};
     }
-    const QByteArray text = options.json ? QJsonDocument(result).toJson(QJsonDocument::Indented)
-                                         : AlignedText(result).toUtf8();
+    if (cmd != "easter") noteFallbackObserver(options);
+    const QByteArray text = options.json     ? QJsonDocument(result).toJson(QJsonDocument::Indented)
+                            : cmd == "times" ? TimesCsv(result).toUtf8() // text form of the table
+                                             : AlignedText(result).toUtf8();
     std::fwrite(text.constData(), 1, static_cast<std::size_t>(text.size()), stdout);
     return 0;
 }

@@ -7,6 +7,8 @@
 
 #include <QJsonObject>
 
+#include <string>
+
 namespace cli {
 
 // The observer from the options, or from the stored settings (read only) when none is given.
@@ -20,6 +22,11 @@ QJsonObject TimesCommand(const astro::DateTimeRec& month, const astro::Observer&
 QJsonObject EclipsesCommand(int fromYear, int toYear, const astro::Observer& observer);
 QJsonObject SeasonsCommand(int year, const astro::Observer& observer);
 QJsonObject EasterCommand(int year);
+
+// The iCalendar file of the year's events for the observer (CRLF line ends).
+std::string IcalText(int year, const astro::Observer& observer);
+// Writes `text` to `path` (atomically) or to stdout when it is empty; returns the exit status.
+int WriteIcal(const std::string& text, const std::string& path);
 
 // Runs the command of `options`; returns the process exit status. Throws UsageError.
 int Run(const Options& options);

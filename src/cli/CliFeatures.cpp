@@ -5,17 +5,51 @@
 #include "ui/reports/FeatureFile.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QJsonArray>
 #include <QStandardPaths>
 
+#include <algorithm>
+
 namespace cli {
 namespace {
 
-// "HH:MM  DD Month YYYY": the date-time text without its seconds, as the features list shows it.
-QString shortTimeText(const astro::DateTimeRec& d) {
-    const QString full = QString::fromStdString(astro::DateTimeText(d));
-    return full.left(5) + full.mid(8);
+QString isoText(const astro::DateTimeRec& d) {
+    return QString::asprintf("%04d-%02d-%02dT%02d:%02d:%02d", d.Year, d.Month, d.Day, d.Hour,
+                             d.Minute, d.Second);
+}
+
+// A features file is whole records whose length bytes fit their fields and whose coordinates
+// are numbers in range; an empty file is an empty list. Anything else is refused rather than
+// read as rows of garbage.
+void checkFeaturesFile(const QString& path) {
+    const std::string shown = Quoted(path.toStdString());
+    const QFileInfo info(path);
+    if (!info.exists()) throw UsageError{"features file " + shown + " not found"};
+    if (info.isDir()) throw UsageError{"features file " + shown + " is a folder"};
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        throw UsageError{"cannot read features file " + shown + ": " +
+                         file.errorString().toStdString()};
+    const qint64 size = file.size();
+    const QByteArray bytes = file.read(std::min<qint64>(size, qint64(64) << 20));
+    const bool whole = size % FeatureRecordSize == 0 && bytes.size() == size;
+    bool fits = whole;
+    for (qint64 at = 0; fits && at + FeatureRecordSize <= bytes.size(); at += FeatureRecordSize) {
+        auto length = [&](int offset) { return static_cast<unsigned char>(bytes[at + offset]); };
+        fits = length(FeatureRecord::NameOffset) <= FeatureNameCapacity &&
+               length(FeatureRecord::LongitudeOffset) <= FeatureCoordinateCapacity &&
+               length(FeatureRecord::LatitudeOffset) <= FeatureCoordinateCapacity;
+    }
+    if (fits) {
+        for (const FeatureTexts& f : ReadFeatureFile(path)) {
+            double degrees = 0;
+            fits = fits && ParseCoordinate(f.Longitude, CoordinateAxis::Longitude, degrees) &&
+                   ParseCoordinate(f.Latitude, CoordinateAxis::Latitude, degrees);
+        }
+    }
+    if (!fits) throw UsageError{"features file " + shown + " is not a lunar features file"};
 }
 
 QString defaultFeaturesFile() {
@@ -29,8 +63,7 @@ QString defaultFeaturesFile() {
 QJsonObject FeaturesCommand(const astro::DateTimeRec& month, const astro::Observer& observer,
                             const std::string& file) {
     const QString path = file.empty() ? defaultFeaturesFile() : QString::fromStdString(file);
-    if (!QFileInfo::exists(path))
-        throw UsageError{"features file '" + path.toStdString() + "' not found"};
+    checkFeaturesFile(path);
     astro::DateTimeRec start = month;
     start.Day = 1;
     start.Hour = start.Minute = start.Second = 0;
@@ -38,25 +71,22 @@ QJsonObject FeaturesCommand(const astro::DateTimeRec& month, const astro::Observ
 
     QJsonArray list;
     for (const FeatureTexts& f : ReadFeatureFile(path)) {
-        bool lonOk = false;
-        bool latOk = false;
-        const double lon = f.Longitude.trimmed().toDouble(&lonOk);
-        const double lat = f.Latitude.trimmed().toDouble(&latOk);
+        double lon = 0;
+        double lat = 0;
+        ParseCoordinate(f.Longitude, CoordinateAxis::Longitude, lon);
+        ParseCoordinate(f.Latitude, CoordinateAxis::Latitude, lat);
         QJsonObject o;
         o[QStringLiteral("name")] = f.Name;
         o[QStringLiteral("longitude")] = f.Longitude;
         o[QStringLiteral("latitude")] = f.Latitude;
-        if (!lonOk || !latOk) {
-            o[QStringLiteral("sunrise")] = QStringLiteral("invalid coordinates");
-            o[QStringLiteral("sunset")] = QStringLiteral("invalid coordinates");
-        } else {
-            const astro::FeatureSunTimes t =
-                astro::FeatureSunriseSunset(startJd, lon, lat, observer);
-            o[QStringLiteral("sunrise")] =
-                t.HasSunrise ? shortTimeText(t.Sunrise) : QStringLiteral("No sunrise");
-            o[QStringLiteral("sunset")] =
-                t.HasSunset ? shortTimeText(t.Sunset) : QStringLiteral("No sunset");
-        }
+        const astro::FeatureSunTimes t = astro::FeatureSunriseSunset(startJd, lon, lat, observer);
+        auto put = [&](const QString& key, bool found, const astro::DateTimeRec& when,
+                       const char* reason) {
+            o[key] = found ? QJsonValue(isoText(when)) : QJsonValue();
+            if (!found) o[key + QStringLiteral("_reason")] = QLatin1String(reason);
+        };
+        put(QStringLiteral("sunrise"), t.HasSunrise, t.Sunrise, "no_sunrise");
+        put(QStringLiteral("sunset"), t.HasSunset, t.Sunset, "no_sunset");
         list.append(o);
     }
     return {{QStringLiteral("features"), list}};

@@ -4,7 +4,9 @@
 
 #include <QCoreApplication>
 
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <string>
 #include <vector>
 
@@ -15,11 +17,20 @@ int main(int argc, char** argv) {
     std::vector<std::string> args(argv + 1, argv + argc);
     try {
         const cli::Options options = cli::ParseOptions(args);
-        if (options.help) {
+        int status = 0;
+        if (options.help)
             std::fputs(cli::UsageText().c_str(), stdout);
-            return 0;
+        else if (options.version)
+            std::fputs("cresselle-cli " CRESSELLE_VERSION "\n", stdout);
+        else
+            status = cli::Run(options);
+        // A full disk or a closed pipe shows only here, when the buffered output is flushed.
+        if (std::fflush(stdout) != 0 || std::ferror(stdout)) {
+            std::fprintf(stderr, "cresselle-cli: cannot write the output: %s\n",
+                         std::strerror(errno));
+            return 1;
         }
-        return cli::Run(options);
+        return status;
     } catch (const cli::UsageError& e) {
         std::fprintf(stderr, "cresselle-cli: %s\n", e.message.c_str());
         return 2;

@@ -123,6 +123,22 @@ TEST(Cli, BadInputIsOneLineAndStatusTwo) {
         {{"easter", "10000"}, "invalid year '10000'"},
         {{"easter", "0"}, "year must be 1-9999"},
         {{"phases", "2000-1"}, "expected YYYY-MM"},
+        // Numbers as typed, nothing else: no hexadecimal, no blanks.
+        {{"--lat", "0x10", "easter", "2000"}, "invalid latitude '0x10': not a number"},
+        {{"--lon", " 5", "easter", "2000"}, "invalid longitude ' 5': not a number"},
+        {{"--zone", "+-60", "easter", "2000"}, "not a number"},
+        // Options that the command would ignore.
+        {{"--csv", "eclipses", "2000", "2000"}, "--csv applies only to times"},
+        {{"-o", "x.ics", "easter", "2000"}, "-o applies only to ical"},
+        // A long argument is cut in the message.
+        {{QString(500, QLatin1Char('x'))},
+         "unknown command 'xxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxx...'"},
+        // Not a features file: a folder, and a text file read as records.
+        {{"features", "2024-06", "--file", qEnvironmentVariable("CRESSELLE_SOURCE_DIR")},
+         "is a folder"},
+        {{"features", "2024-06", "--file",
+          qEnvironmentVariable("CRESSELLE_SOURCE_DIR") + QStringLiteral("/CMakeLists.txt")},
+         "is not a lunar features file"},
     };
     for (const auto& c : cases) {
         const Result r = runCli(c.args);
@@ -134,6 +150,89 @@ TEST(Cli, BadInputIsOneLineAndStatusTwo) {
     const Result help = runCli({QStringLiteral("--help")});
     EXPECT_EQ(help.exitCode, 0);
     EXPECT_TRUE(help.out.contains("Usage: cresselle-cli"));
+    const Result version = runCli({QStringLiteral("--version")});
+    EXPECT_EQ(version.exitCode, 0);
+    EXPECT_TRUE(version.out.startsWith("cresselle-cli 2.")) << version.out.toStdString();
+}
+
+TEST(Cli, ScriptsLearnOfLostOutputAndOfTheFallbackObserver) {
+    QProcess p;
+    p.setStandardOutputFile(QStringLiteral("/dev/full"));
+    p.start(qEnvironmentVariable("CRESSELLE_BUILD_DIR") + QStringLiteral("/cresselle-cli"),
+            {QStringLiteral("easter"), QStringLiteral("2000")});
+    p.waitForFinished(60000);
+    EXPECT_NE(p.exitCode(), 0);
+    EXPECT_TRUE(p.readAllStandardError().contains("cannot write"));
+
+    // No stored settings in the test's home: the observer at 0, 0 is said on stderr.
+    const Result fallback = runCli({QStringLiteral("seasons"), QStringLiteral("2026")});
+    EXPECT_EQ(fallback.exitCode, 0);
+    EXPECT_TRUE(fallback.err.contains(QLatin1String("no stored settings")))
+        << fallback.err.toStdString();
+    EXPECT_TRUE(runCli(greenwich + QStringList{"seasons", "2026"}).err.isEmpty());
+}
+
+TEST(Cli, EveryJsonEventHasItsDateAndMarkersAreNull) {
+    // Zone +12 h: the total eclipse of 3 March 2026 peaks at 23:34 local and ends on the 4th.
+    const QStringList tarawa = {"--lat", "1.4", "--lon", "173", "--zone", "720"};
+    const QJsonArray list =
+        runJson(tarawa + QStringList{"eclipses", "2026", "2026"})[QStringLiteral("eclipses")]
+            .toArray();
+    ASSERT_EQ(list.size(), 2);
+    const QJsonObject march = list[0].toObject();
+    EXPECT_TRUE(march[QStringLiteral("max_local")].toString().startsWith(
+        QStringLiteral("2026-03-03T23:3")));
+    EXPECT_TRUE(
+        march[QStringLiteral("max_ut")].toString().startsWith(QStringLiteral("2026-03-03T11:3")));
+    EXPECT_TRUE(march[QStringLiteral("penumbra_left")].toString().startsWith(
+        QStringLiteral("2026-03-04T02:2")));
+    EXPECT_TRUE(list[1][QStringLiteral("totality_begins")].isNull()); // a partial eclipse
+
+    // A month with two eclipses lists both.
+    const QJsonArray twice =
+        runJson(greenwich + QStringList{"eclipses", "1904", "1904"})[QStringLiteral("eclipses")]
+            .toArray();
+    QStringList maxima;
+    for (const QJsonValue& e : twice)
+        maxima << e[QStringLiteral("max_ut")].toString().left(10);
+    EXPECT_TRUE(maxima.contains(QStringLiteral("1904-03-02"))) << maxima.join(' ').toStdString();
+    EXPECT_TRUE(maxima.contains(QStringLiteral("1904-03-31"))) << maxima.join(' ').toStdString();
+
+    // Phases in local time and UT; the next apsides with their year.
+    const QJsonObject phase =
+        runJson(tarawa + QStringList{"phases", "2026-01"})[QStringLiteral("events")]
+            .toArray()[0]
+            .toObject();
+    EXPECT_EQ(phase[QStringLiteral("local")].toString(), QStringLiteral("2026-01-03T22:04:04"));
+    EXPECT_EQ(phase[QStringLiteral("ut")].toString(), QStringLiteral("2026-01-03T10:04:04"));
+    const QJsonObject apsides = runJson(greenwich + QStringList{"apsides", "2026-12-28T00:00:00"});
+    EXPECT_TRUE(apsides[QStringLiteral("apogee")][QStringLiteral("local")].toString().startsWith(
+        QStringLiteral("2027-01-07T08:1")));
+
+    // The Moon neither rises nor sets at 78° N in late December: null with a reason in JSON,
+    // "None" in the text.
+    const QStringList svalbard = {"--lat", "78.2", "--lon", "15.6", "--zone", "60"};
+    const QJsonObject moon =
+        runJson(svalbard + QStringList{"riseset", "2026-12-24"})[QStringLiteral("moon")].toObject();
+    EXPECT_TRUE(moon[QStringLiteral("rise")].isNull());
+    EXPECT_FALSE(moon[QStringLiteral("rise_reason")].toString().isEmpty());
+    const Result text = runCli(svalbard + QStringList{"riseset", "2026-12-24"});
+    EXPECT_TRUE(text.out.contains("rise:") && text.out.contains("None")) << text.out.toStdString();
+    EXPECT_FALSE(text.out.contains("reason"));
+}
+
+TEST(Cli, TextColumnsInReadingOrder) {
+    const Result eclipses = runCli(greenwich + QStringList{"eclipses", "2026", "2026"});
+    const QByteArray header = eclipses.out.left(eclipses.out.indexOf('\n'));
+    const char* order[] = {"date",          "kind_name",        "max_local",     "penumbra_entered",
+                           "umbra_entered", "totality_begins",  "totality_ends", "umbra_left",
+                           "penumbra_left", "umbral_magnitude", "visibility"};
+    qsizetype last = -1;
+    for (const char* column : order) {
+        const qsizetype at = header.indexOf(QByteArray(column) + ' ');
+        EXPECT_GT(at, last) << column << " in " << header.toStdString();
+        last = at;
+    }
 }
 
 TEST(Cli, FeaturesOfTheShippedDatabase) {
@@ -144,10 +243,15 @@ TEST(Cli, FeaturesOfTheShippedDatabase) {
     const QJsonArray features = result[QStringLiteral("features")].toArray();
     ASSERT_GT(features.size(), 300);
     for (const QJsonValue& f : features) {
-        const QString sunrise = f[QStringLiteral("sunrise")].toString();
-        // "HH:MM  DD Month YYYY", no seconds.
-        ASSERT_EQ(sunrise.indexOf(QLatin1Char(':')), 2) << sunrise.toStdString();
-        ASSERT_EQ(sunrise.mid(5, 2), QStringLiteral("  "));
+        // An ISO local date-time, or null with the reason.
+        const QJsonValue sunrise = f[QStringLiteral("sunrise")];
+        if (sunrise.isNull()) {
+            ASSERT_EQ(f[QStringLiteral("sunrise_reason")].toString(), QStringLiteral("no_sunrise"));
+            continue;
+        }
+        ASSERT_TRUE(sunrise.toString().startsWith(QStringLiteral("2024-0")))
+            << sunrise.toString().toStdString();
+        ASSERT_EQ(sunrise.toString().size(), 19);
     }
     const Result missing = runCli({"features", "2024-06", "--file", "/nonexistent/data.dat"});
     EXPECT_EQ(missing.exitCode, 2);

@@ -1,13 +1,21 @@
 #include "ui/reports/fReportMenu.h"
 
+#include "export/IcsCalendar.h"
+#include "platform/Platform.h"
 #include "ui/Windows.h"
 #include "ui/main/fMain.h"
+#include "ui/reports/ReportContext.h"
 #include "ui/reports/fEaster.h"
 #include "ui/reports/fEclipseReport.h"
 #include "ui/reports/fEquinox.h"
 #include "ui/reports/fFeatures.h"
 #include "ui/reports/fMonthlyPhases.h"
 #include "ui/reports/fObservingAid.h"
+
+#include <QCoreApplication>
+#include <QDateTime>
+#include <QDir>
+#include <QSaveFile>
 
 namespace {
 // Left of the main window's reports button.
@@ -23,7 +31,7 @@ void BringUp(QWidget* window) {
 }
 } // namespace
 
-TReportMenu::TReportMenu(QWidget* parent) : TMenuFrame(265, 120, kReportsButtonLeft, parent) {
+TReportMenu::TReportMenu(QWidget* parent) : TMenuFrame(265, 140, kReportsButtonLeft, parent) {
     setWindowTitle(QStringLiteral("Reports"));
     imgLunarVisibility =
         addRow(QStringLiteral("imgLunarVisibility"), QStringLiteral("Lunar Visibility"),
@@ -42,6 +50,9 @@ TReportMenu::TReportMenu(QWidget* parent) : TMenuFrame(265, 120, kReportsButtonL
                QStringLiteral(":/report_equinox_info.png"));
     imgEaster = addRow(QStringLiteral("imgEaster"), QStringLiteral("Easter Sunday"),
                        QStringLiteral(":/report_easter.png"));
+    imgSaveCalendar = addRow(QStringLiteral("imgSaveCalendar"),
+                             QStringLiteral("Save the Year's Events to a Calendar"),
+                             QStringLiteral(":/report_save_calendar.png"));
 
     connect(imgLunarVisibility, &TClickLabel::clicked, this, &TReportMenu::imgLunarVisibilityClick);
     connect(imgFindEclipses, &TClickLabel::clicked, this, &TReportMenu::imgFindEclipsesClick);
@@ -49,6 +60,7 @@ TReportMenu::TReportMenu(QWidget* parent) : TMenuFrame(265, 120, kReportsButtonL
     connect(imgLunarFeatures, &TClickLabel::clicked, this, &TReportMenu::imgLunarFeaturesClick);
     connect(imgEquinoxInfo, &TClickLabel::clicked, this, &TReportMenu::imgEquinoxInfoClick);
     connect(imgEaster, &TClickLabel::clicked, this, &TReportMenu::imgEasterClick);
+    connect(imgSaveCalendar, &TClickLabel::clicked, this, &TReportMenu::imgSaveCalendarClick);
 }
 
 void TReportMenu::imgLunarVisibilityClick() {
@@ -80,4 +92,27 @@ void TReportMenu::imgEquinoxInfoClick() {
 
 void TReportMenu::imgEasterClick() {
     BringUp(Windows().Easter);
+}
+
+void TReportMenu::imgSaveCalendarClick() {
+    hide(); // the menu is a popup; the dialog takes the activation
+    const int year = reportcontext::SelectedDate().Year;
+    QWidget* owner = Windows().Main;
+    const QString suggested =
+        QDir(platform::PdfFolder()).filePath(QStringLiteral("Moon %1.ics").arg(year));
+    QString path = platform::GetSaveFileName(owner, QStringLiteral("Save the year's events"),
+                                             suggested, QStringLiteral("iCalendar (*.ics)"));
+    if (path.isEmpty()) return;
+    if (!path.endsWith(QStringLiteral(".ics"), Qt::CaseInsensitive)) path += QStringLiteral(".ics");
+    const double nowUt =
+        static_cast<double>(QDateTime::currentSecsSinceEpoch()) / 86400.0 + 2440587.5;
+    const std::string text =
+        ics::CalendarText(ics::YearEvents(year, reportcontext::MainObserver()), nowUt,
+                          QCoreApplication::applicationVersion().toStdString());
+    // Written whole or not at all.
+    QSaveFile file(path);
+    const auto size = static_cast<qint64>(text.size());
+    if (!file.open(QIODevice::WriteOnly) || file.write(text.data(), size) != size || !file.commit())
+        platform::ShowMessage(owner, QStringLiteral("The calendar could not be saved as \"%1\": %2")
+                                         .arg(QDir::toNativeSeparators(path), file.errorString()));
 }

@@ -1,4 +1,5 @@
-// The reports popup: six rows, each opening one report window.
+// The reports popup: six rows, each opening one report window, and a row that saves the
+// selected year's events as an iCalendar file.
 #pragma once
 
 #include "ui/reports/fMenuFrame.h"
@@ -14,6 +15,7 @@ class TReportMenu : public TMenuFrame {
     TClickLabel* imgLunarFeatures = nullptr;
     TClickLabel* imgEquinoxInfo = nullptr;
     TClickLabel* imgEaster = nullptr;
+    TClickLabel* imgSaveCalendar = nullptr;
 
   public slots:
     void imgLunarVisibilityClick();
@@ -22,4 +24,5 @@ class TReportMenu : public TMenuFrame {
     void imgLunarFeaturesClick();
     void imgEquinoxInfoClick();
     void imgEasterClick();
+    void imgSaveCalendarClick();
 };

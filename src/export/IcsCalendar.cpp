@@ -1,0 +1,282 @@
+#include "export/IcsCalendar.h"
+
+#include "astro/fEclipse.h"
+#include "astro/fPhases.h"
+#include "astro/fSeasons.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+
+namespace ics {
+namespace {
+
+// A UT instant to the minute in the proleptic Gregorian calendar (Meeus ch. 7 with the
+// Gregorian correction at every date, as iCalendar counts days).
+struct UtcMinute {
+    long long Year = 0;
+    int Month = 1;
+    int Day = 1;
+    int Hour = 0;
+    int Minute = 0;
+};
+
+UtcMinute UtcMinuteOf(astro::JulianDay jd) {
+    // Whole minutes from the start of the Julian Day count (noon) shifted to midnight.
+    const long long minutes = std::llround((jd + 0.5) * 1440.0);
+    const long long z = minutes >= 0 ? minutes / 1440 : -((-minutes + 1439) / 1440);
+    const long long minuteOfDay = minutes - z * 1440;
+    const long long alpha = static_cast<long long>(std::floor((z - 1867216.25) / 36524.25));
+    const long long a = z + 1 + alpha - static_cast<long long>(std::floor(alpha / 4.0));
+    const long long b = a + 1524;
+    const long long c = static_cast<long long>(std::floor((b - 122.1) / 365.25));
+    const long long d = static_cast<long long>(std::floor(365.25 * c));
+    const long long e = static_cast<long long>(std::floor((b - d) / 30.6001));
+    UtcMinute out;
+    out.Day = static_cast<int>(b - d - static_cast<long long>(std::floor(30.6001 * e)));
+    out.Month = static_cast<int>(e < 14 ? e - 1 : e - 13);
+    out.Year = out.Month > 2 ? c - 4716 : c - 4715;
+    out.Hour = static_cast<int>(minuteOfDay / 60);
+    out.Minute = static_cast<int>(minuteOfDay % 60);
+    return out;
+}
+
+std::string ClockText(astro::JulianDay jd) {
+    const UtcMinute t = UtcMinuteOf(jd);
+    char buffer[16];
+    std::snprintf(buffer, sizeof buffer, "%02d:%02d", t.Hour, t.Minute);
+    return buffer;
+}
+
+std::string DayAndClockText(astro::JulianDay jd) {
+    const UtcMinute t = UtcMinuteOf(jd);
+    char buffer[48];
+    std::snprintf(buffer, sizeof buffer, "%04lld-%02d-%02d %02d:%02d UT", t.Year, t.Month, t.Day,
+                  t.Hour, t.Minute);
+    return buffer;
+}
+
+std::string PhaseTag(astro::PhaseKind kind) {
+    switch (kind) {
+    case astro::PhaseKind::NewMoon:
+        return "newmoon";
+    case astro::PhaseKind::FirstQuarter:
+        return "firstquarter";
+    case astro::PhaseKind::FullMoon:
+        return "fullmoon";
+    case astro::PhaseKind::LastQuarter:
+        return "lastquarter";
+    }
+    return "phase";
+}
+
+std::string PhaseTitle(astro::PhaseKind kind) {
+    switch (kind) {
+    case astro::PhaseKind::NewMoon:
+        return "New Moon";
+    case astro::PhaseKind::FirstQuarter:
+        return "First Quarter";
+    case astro::PhaseKind::FullMoon:
+        return "Full Moon";
+    case astro::PhaseKind::LastQuarter:
+        return "Last Quarter";
+    }
+    return "Moon Phase";
+}
+
+CalendarEvent Instant(std::string tag, std::string summary, std::string description,
+                      astro::JulianDay ut) {
+    return {std::move(tag), std::move(summary), std::move(description), ut, ut, ut};
+}
+
+std::string MagnitudeText(double magnitude) {
+    char buffer[32];
+    std::snprintf(buffer, sizeof buffer, "%.3f", magnitude);
+    return buffer;
+}
+
+// The eclipse at the full moon `phase`, if there is one.
+void AddEclipse(const astro::PhaseEvent& phase, int year, const astro::Observer& observer,
+                std::vector<CalendarEvent>& out) {
+    const auto y = static_cast<std::uint16_t>(year);
+    const astro::EclipseElements g = astro::EclipseGeometry(phase.K, y);
+    if (!g.NearNode || g.Kind == astro::NoEclipse) return;
+    astro::EclipseCircumstances local;
+    astro::EclipseCalcs(phase, y, observer, local);
+    static const char* const tags[] = {"", "penumbraleclipse", "partialeclipse", "totaleclipse"};
+    static const char* const titles[] = {"", "Penumbral Lunar Eclipse", "Partial Lunar Eclipse",
+                                         "Total Lunar Eclipse"};
+    const double max = g.MaximumUT;
+    std::string text = "Maximum " + ClockText(max) + " UT\n";
+    text += "Penumbra " + ClockText(max - g.PenumbralSemiDuration) + " - " +
+            ClockText(max + g.PenumbralSemiDuration) + " UT\n";
+    if (g.Kind >= astro::PartialEclipse)
+        text += "Umbra " + ClockText(max - g.PartialSemiDuration) + " - " +
+                ClockText(max + g.PartialSemiDuration) + " UT\n";
+    if (g.Kind == astro::TotalEclipse)
+        text += "Totality " + ClockText(max - g.TotalSemiDuration) + " - " +
+                ClockText(max + g.TotalSemiDuration) + " UT\n";
+    text += "Umbral magnitude " + MagnitudeText(g.UmbralMagnitude) + ", penumbral magnitude " +
+            MagnitudeText(g.PenumbralMagnitude) + "\n";
+    text += "From the observer's place: " + local.Visibility;
+    CalendarEvent e;
+    e.Tag = tags[g.Kind];
+    e.Summary = std::string(titles[g.Kind]) + " (" + local.Visibility + ")";
+    e.Description = text;
+    e.Start = max - g.PenumbralSemiDuration;
+    e.End = max + g.PenumbralSemiDuration;
+    e.Key = max;
+    out.push_back(std::move(e));
+}
+
+void AddPhasesAndEclipses(int year, const astro::Observer& observer,
+                          std::vector<CalendarEvent>& out) {
+    const double zoneDays = observer.ZoneOffsetMinutes / 1440.0;
+    for (int month = 1; month <= 12; ++month) {
+        astro::DateTimeRec first;
+        first.Year = static_cast<std::uint16_t>(year);
+        first.Month = static_cast<std::uint16_t>(month);
+        astro::MonthPhaseList events;
+        const int count = astro::MonthPhases(first, observer, events);
+        for (int i = 0; i < count; ++i) {
+            const astro::PhaseEvent& p = events[static_cast<std::size_t>(i)];
+            const double ut = p.Julian - zoneDays;
+            out.push_back(Instant(PhaseTag(p.Kind), PhaseTitle(p.Kind),
+                                  PhaseTitle(p.Kind) + " at " + DayAndClockText(ut), ut));
+            if (p.Kind == astro::PhaseKind::FullMoon) AddEclipse(p, year, observer, out);
+        }
+    }
+}
+
+void AddApsides(int year, const astro::Observer& observer, std::vector<CalendarEvent>& out) {
+    astro::DateTimeRec jan1;
+    jan1.Year = static_cast<std::uint16_t>(year);
+    const astro::JulianDay start = astro::DateToJulian(jan1); // local midnight
+    astro::DateTimeRec nextJan1 = jan1;
+    nextJan1.Year = static_cast<std::uint16_t>(year + 1);
+    const astro::JulianDay end =
+        year < 9999 ? astro::DateToJulian(nextJan1) : start + 365; // 9999 is a common year
+    const double zoneDays = observer.ZoneOffsetMinutes / 1440.0;
+    // Half a month before the year in perigee-apogee steps of half an anomalistic month; a
+    // year holds at most 28 apsides, so 34 steps cover it.
+    double k = std::floor((year - 2000 - 0.05) * 13.2555 * 2) / 2;
+    for (int step = 0; step < 34; ++step, k += 0.5) {
+        const astro::ApsisRec a = astro::ApsisInstant(k);
+        const double local = a.Jde + zoneDays;
+        if (local < start || local >= end) continue;
+        const std::string title = a.Perigee ? "Perigee" : "Apogee";
+        char distance[48];
+        std::snprintf(distance, sizeof distance, "%.0f km", std::round(a.DistanceKm));
+        out.push_back(Instant(a.Perigee ? "perigee" : "apogee", title,
+                              title + " at " + DayAndClockText(a.Jde) + ", distance " + distance,
+                              a.Jde));
+    }
+}
+
+void AddSeasons(int year, const astro::Observer& observer, std::vector<CalendarEvent>& out) {
+    static const char* const tags[] = {"marchequinox", "junesolstice", "septemberequinox",
+                                       "decembersolstice"};
+    static const char* const titles[] = {"March Equinox", "June Solstice", "September Equinox",
+                                         "December Solstice"};
+    const auto y = static_cast<std::uint16_t>(year);
+    const astro::SeasonsRec s = astro::EquinoxesAndSolstices(y, observer);
+    const double deltaTDays = astro::DeltaTSeconds(y) / 86400;
+    for (std::size_t i = 0; i < 4; ++i) {
+        const double ut = s.Instants[i] - deltaTDays;
+        out.push_back(
+            Instant(tags[i], titles[i], std::string(titles[i]) + " at " + DayAndClockText(ut), ut));
+    }
+}
+
+std::string Line(const std::string& name, const std::string& value) {
+    return FoldedLine(name + ":" + value);
+}
+
+std::string EventText(const CalendarEvent& e, const std::string& stamp) {
+    std::string out = Line("BEGIN", "VEVENT");
+    out += Line("UID", UtcDateTime(e.Key) + "-" + e.Tag + "@cresselle");
+    out += Line("DTSTAMP", stamp);
+    out += Line("DTSTART", UtcDateTime(e.Start));
+    // An instant has no DTEND: the event ends when it starts.
+    if (UtcDateTime(e.End) != UtcDateTime(e.Start)) out += Line("DTEND", UtcDateTime(e.End));
+    out += Line("SUMMARY", EscapedText(e.Summary));
+    out += Line("DESCRIPTION", EscapedText(e.Description));
+    out += Line("CATEGORIES", "Moon");
+    out += Line("TRANSP", "TRANSPARENT");
+    out += Line("END", "VEVENT");
+    return out;
+}
+
+} // namespace
+
+std::vector<CalendarEvent> YearEvents(int year, const astro::Observer& observer) {
+    std::vector<CalendarEvent> out;
+    if (year < 1 || year > 9999) return out;
+    AddPhasesAndEclipses(year, observer, out);
+    AddApsides(year, observer, out);
+    AddSeasons(year, observer, out);
+    std::stable_sort(out.begin(), out.end(), [](const CalendarEvent& a, const CalendarEvent& b) {
+        return a.Start < b.Start;
+    });
+    return out;
+}
+
+std::string CalendarText(const std::vector<CalendarEvent>& events, astro::JulianDay stampUt,
+                         const std::string& version) {
+    const std::string stamp = UtcDateTime(stampUt);
+    std::string out = Line("BEGIN", "VCALENDAR");
+    out += Line("VERSION", "2.0");
+    out += Line("PRODID", "-//Cresselle//Cresselle " + version + "//EN");
+    out += Line("CALSCALE", "GREGORIAN");
+    out += Line("METHOD", "PUBLISH");
+    for (const CalendarEvent& e : events)
+        out += EventText(e, stamp);
+    out += Line("END", "VCALENDAR");
+    return out;
+}
+
+std::string UtcDateTime(astro::JulianDay jd) {
+    const UtcMinute t = UtcMinuteOf(jd);
+    char buffer[40];
+    std::snprintf(buffer, sizeof buffer, "%04lld%02d%02dT%02d%02d00Z", t.Year, t.Month, t.Day,
+                  t.Hour, t.Minute);
+    return buffer;
+}
+
+std::string FoldedLine(const std::string& line) {
+    constexpr std::size_t limit = 75; // octets of a line, CRLF not counted
+    std::string out;
+    std::size_t pos = 0;
+    std::size_t room = limit;
+    while (line.size() - pos > room) {
+        std::size_t cut = pos + room;
+        while (cut > pos && (static_cast<unsigned char>(line[cut]) & 0xC0) == 0x80)
+            --cut;                        // not inside a UTF-8 character
+        if (cut == pos) cut = pos + room; // not UTF-8: cut anyway
+        out.append(line, pos, cut - pos);
+        out += "\r\n ";
+        pos = cut;
+        room = limit - 1; // the leading blank counts
+    }
+    out.append(line, pos, std::string::npos);
+    out += "\r\n";
+    return out;
+}
+
+std::string EscapedText(const std::string& text) {
+    std::string out;
+    out.reserve(text.size());
+    for (const char c : text) {
+        if (c == '\\' || c == ';' || c == ',') {
+            out += '\\';
+            out += c;
+        } else if (c == '\n') {
+            out += "\\n";
+        } else if (c != '\r') {
+            out += c;
+        }
+    }
+    return out;
+}
+
+} // namespace ics
