@@ -1450,6 +1450,7 @@ class Painter {
             {"imgLunarFeatures", "Lunar Features Sunrise/Sunset Times"},
             {"imgEquinoxInfo", "Equinox and Solstice Information"},
             {"imgEaster", "Easter Sunday"},
+            {"imgSaveCalendar", "Save the Year's Events to a Calendar"},
         };
         int row = 0;
         for (const auto& [control, caption] : reports) {

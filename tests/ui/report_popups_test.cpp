@@ -11,6 +11,7 @@
 #include "ui/reports/fReportMenu.h"
 #include "ui/reports/fWebMenu.h"
 
+#include <QFile>
 #include <QRegularExpression>
 #include <set>
 
@@ -40,6 +41,23 @@ TEST_F(ReportPopups, EveryReportRowOpensItsWindow) {
         EXPECT_TRUE(window->isVisible()) << row->objectName().toStdString();
         window->hide();
     }
+}
+
+TEST_F(ReportPopups, CalendarRowSavesTheSelectedYearAsIcs) {
+    SelectDay(15, 6, 2000);
+    TReportMenu* menu = Windows().ReportMenu;
+    menu->show();
+    saveAnswer = dir_.filePath(QStringLiteral("moon")); // typed without the extension
+    QTest::mouseClick(menu->imgSaveCalendar, Qt::LeftButton, {}, QPoint(40, 10));
+    EXPECT_FALSE(menu->isVisible());
+    ASSERT_EQ(suggestedNames.size(), 1);
+    EXPECT_TRUE(suggestedNames[0].endsWith(QStringLiteral("2000.ics")));
+    QFile file(saveAnswer + QStringLiteral(".ics"));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QByteArray ics = file.readAll();
+    EXPECT_TRUE(ics.startsWith("BEGIN:VCALENDAR\r\n"));
+    EXPECT_TRUE(ics.contains("DTSTART:20000121T04")); // the full moon of 21 January 2000, 04:40 UT
+    EXPECT_TRUE(messages.isEmpty()) << messages.join(' ').toStdString();
 }
 
 TEST_F(ReportPopups, ArrowFollowsLinkRowsAndHidesOverHeadings) {

@@ -69,6 +69,7 @@ const std::map<QString, QSize> kExpectedSizes = {
     {"report_lunar_features.png", {265, 20}},
     {"report_equinox_info.png", {265, 20}},
     {"report_easter.png", {265, 20}},
+    {"report_save_calendar.png", {265, 20}},
     {"web_lunar_resources.png", {265, 20}},
     {"web_moon_views.png", {265, 20}},
     {"web_moon_nssdc.png", {265, 20}},
