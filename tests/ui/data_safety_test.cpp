@@ -9,9 +9,9 @@
 // privilege: a write past it fails as on a full disk.
 #include "ReportFixture.h"
 
+#include "data/FeatureFile.h"
 #include "print/PrintJob.h"
 #include "settings/fConfiguration.h"
-#include "ui/reports/FeatureFile.h"
 #include "ui/reports/fMonthlyPhases.h"
 
 #include <QFile>

@@ -1,7 +1,7 @@
 // The data.dat records, the loader, the byte-order sort, the coordinate exit checks and the
 // numeric key filter; random files fed to the loader.
+#include "data/FeatureFile.h"
 #include "ui/frame/NumericKeyFilter.h"
-#include "ui/reports/FeatureFile.h"
 
 #include <QDir>
 #include <QFile>
