@@ -3,9 +3,9 @@
 #include "data/FeatureFile.h"
 #include "platform/Platform.h"
 #include "ui/Windows.h"
-#include "ui/reports/FeatureStyle.h"
 #include "ui/reports/fFeatures.h"
 #include "ui/reports/fFeaturesDB.h"
+#include "ui/style/FeatureStyle.h"
 
 #include <QDir>
 #include <QLineEdit>

@@ -7,7 +7,7 @@
 #include "ui/Windows.h"
 #include "ui/main/fCalendarLabels.h"
 #include "ui/main/fMain.h"
-#include "ui/main/fMainStyle.h"
+#include "ui/style/Style.h"
 
 #include <QCoreApplication>
 #include <QDir>
