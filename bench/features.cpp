@@ -3,7 +3,7 @@
 #include "bench_support.h"
 
 #include "astro/fMoonPhysical.h"
-#include "ui/reports/FeatureFile.h"
+#include "data/FeatureFile.h"
 #include "ui/reports/fFeatures.h"
 
 #include <QDir>

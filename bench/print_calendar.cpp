@@ -37,8 +37,10 @@ void BM_PrintCalendarToPdf(benchmark::State& state) {
         printer->setOutputFileName(path);
         return printer;
     };
+    const astro::Observer observer = ObserverOfSettings(ObserverSettings);
+    const PhaseShadingFrame shading = ShadingFrameOf(observer.ZoneOffsetMinutes, 0);
     for (auto _ : state)
-        benchmark::DoNotOptimize(PrintCalendar(3, 2024));
+        benchmark::DoNotOptimize(PrintCalendar(3, 2024, observer, shading));
     state.counters["pdf_kB"] = static_cast<double>(QFileInfo(path).size()) / 1024.0;
 }
 BENCHMARK(BM_PrintCalendarToPdf)->Arg(1)->Arg(0)->Unit(benchmark::kMillisecond);
@@ -46,8 +48,10 @@ BENCHMARK(BM_PrintCalendarToPdf)->Arg(1)->Arg(0)->Unit(benchmark::kMillisecond);
 // The page's astronomy alone: the grid, the month's phases (no drawing).
 void BM_CalendarPageFor(benchmark::State& state) {
     UseLondon();
+    const astro::Observer observer = ObserverOfSettings(ObserverSettings);
+    const PhaseShadingFrame shading = ShadingFrameOf(observer.ZoneOffsetMinutes, 0);
     for (auto _ : state)
-        benchmark::DoNotOptimize(CalendarPageFor(3, 2024));
+        benchmark::DoNotOptimize(CalendarPageFor(3, 2024, observer, shading));
 }
 BENCHMARK(BM_CalendarPageFor)->Unit(benchmark::kMicrosecond);
 

@@ -1,7 +1,7 @@
 // libFuzzer target: the exit check of the coordinate boxes of the lunar features database.
 // Any text must give either a message or a valid text that reads back as the same number
 // within the axis' range and passes the check again unchanged.
-#include "ui/reports/FeatureFile.h"
+#include "data/FeatureFile.h"
 
 #include <cstdint>
 #include <cstdlib>

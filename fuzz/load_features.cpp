@@ -4,7 +4,7 @@
 //   cmake --build build-fuzz --target fuzz_load_features
 //   TMPDIR=/dev/shm build-fuzz/fuzz_load_features -max_len=1200 corpus/
 // (TMPDIR in memory: the target rewrites a file for every input)
-#include "ui/reports/FeatureFile.h"
+#include "data/FeatureFile.h"
 
 #include <QDir>
 #include <QFile>

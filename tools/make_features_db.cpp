@@ -3,7 +3,7 @@
 // Keeps every mare, oceanus, sinus, lacus, palus, mons/montes, promontorium, rupes and vallis,
 // and the named craters of 20 km and more on the near side (|longitude| <= 90 degrees).
 // Coordinates are rounded to 0.01 degree and written as the editor's exit checks leave them.
-#include "ui/reports/FeatureFile.h"
+#include "data/FeatureFile.h"
 
 #include <QCoreApplication>
 #include <QFile>

@@ -2,7 +2,7 @@
 
 #include "astro/fMoonCalcs.h"
 #include "cli/CliArgs.h"
-#include "ui/reports/FeatureFile.h"
+#include "data/FeatureFile.h"
 
 #include <QDir>
 #include <QFile>

@@ -2,8 +2,6 @@
 
 #include "astro/fPhases.h"
 #include "settings/ObserverSettings.h"
-#include "ui/Windows.h"
-#include "ui/main/fMain.h"
 
 #include <QPaintEngine>
 #include <QPainter>
@@ -15,13 +13,11 @@
 #include <cmath>
 #include <cstdlib>
 
-PhaseShadingFrame CurrentPhaseShadingFrame() {
+PhaseShadingFrame ShadingFrameOf(int zoneOffsetMinutes, double clockOffsetDays) {
     PhaseShadingFrame frame;
+    frame.ZoneOffsetMinutes = zoneOffsetMinutes;
+    frame.ClockOffsetDays = clockOffsetDays;
     frame.North = ObserverSettings.LatDir == QStringLiteral("North");
-    if (const TMain* main = Windows().Main) {
-        frame.ZoneOffsetMinutes = main->ZoneOffset();
-        frame.ClockOffsetDays = main->ClockOffset;
-    }
     return frame;
 }
 
@@ -127,9 +123,4 @@ void DrawPhaseShading(QPainter& canvas, int cx, int cy, int r, int illuminatedPe
                       const astro::DateTimeRec& date, const PhaseShadingFrame& frame) {
     const DarkSide dark = DarkSideOf(IsWaning(date, frame), frame.North);
     DrawPhaseShadingOnSide(canvas, cx, cy, r, illuminatedPercent, grey, dark);
-}
-
-void DrawPhaseShading(QPainter& canvas, int cx, int cy, int r, int illuminatedPercent, int grey,
-                      const astro::DateTimeRec& date) {
-    DrawPhaseShading(canvas, cx, cy, r, illuminatedPercent, grey, date, CurrentPhaseShadingFrame());
 }

@@ -13,9 +13,9 @@ struct PhaseShadingFrame {
     bool North = true;          // LatDir is "North": the dark side is not mirrored
 };
 
-// The frame as the program holds it now: the main window's zone and clock offsets and the
-// LatDir setting (zeros and north when there is no main window).
-PhaseShadingFrame CurrentPhaseShadingFrame();
+// The frame of a clock (zone offset in minutes, clock offset in days) with the hemisphere of
+// the LatDir setting.
+PhaseShadingFrame ShadingFrameOf(int zoneOffsetMinutes, double clockOffsetDays);
 
 // Which side of the disc the shadow lies on.
 enum class DarkSide { Left, Right };
@@ -33,10 +33,6 @@ DarkSide DarkSideOf(bool waning, bool north);
 // Changes nothing else on the canvas (its pen and brush are restored).
 void DrawPhaseShading(QPainter& canvas, int cx, int cy, int r, int illuminatedPercent, int grey,
                       const astro::DateTimeRec& date, const PhaseShadingFrame& frame);
-
-// The same with the program's current frame (CurrentPhaseShadingFrame()).
-void DrawPhaseShading(QPainter& canvas, int cx, int cy, int r, int illuminatedPercent, int grey,
-                      const astro::DateTimeRec& date);
 
 // The shading itself once the dark side is known (no astronomy): for tests and callers that
 // already know the side.

@@ -5,8 +5,6 @@
 #include "print/PrintJob.h"
 #include "print/fPrint.h"
 #include "settings/ObserverSettings.h"
-#include "ui/Windows.h"
-#include "ui/main/fMain.h"
 
 #include <QLocale>
 #include <QPaintDevice>
@@ -56,17 +54,6 @@ int WeekdayOf(int day, int month, int year) {
 double Radians(const QString& deg, const QString& min, const QString& sec) {
     const double degrees = deg.toInt() + min.toInt() / 60.0 + sec.toInt() / 3600.0;
     return degrees * M_PI / 180.0;
-}
-
-// The observer as the main window computes it from the settings.
-astro::Observer ObserverOfSettings(const TObserverSettings& s) {
-    astro::Observer o;
-    o.Longitude = Radians(s.LongDeg, s.LongMin, s.LongSec);
-    if (s.LongDir == QStringLiteral("East")) o.Longitude = -o.Longitude;
-    o.Latitude = Radians(s.LatDeg, s.LatMin, s.LatSec);
-    if (s.LatDir == QStringLiteral("South")) o.Latitude = -o.Latitude;
-    o.ZoneOffsetMinutes = ZoneMinutes(s) + DaylightSavingMinutes(s);
-    return o;
 }
 
 QString LongWeekdayName(int weekday) {
@@ -242,13 +229,23 @@ void PrintPhaseMarker(QPainter& c, const PageMeasures& m, const astro::PhaseEven
 
 } // namespace
 
-CalendarPage CalendarPageFor(int month, int year) {
+astro::Observer ObserverOfSettings(const TObserverSettings& s) {
+    astro::Observer o;
+    o.Longitude = Radians(s.LongDeg, s.LongMin, s.LongSec);
+    if (s.LongDir == QStringLiteral("East")) o.Longitude = -o.Longitude;
+    o.Latitude = Radians(s.LatDeg, s.LatMin, s.LatSec);
+    if (s.LatDir == QStringLiteral("South")) o.Latitude = -o.Latitude;
+    o.ZoneOffsetMinutes = ZoneMinutes(s) + DaylightSavingMinutes(s);
+    return o;
+}
+
+CalendarPage CalendarPageFor(int month, int year, const astro::Observer& observer,
+                             const PhaseShadingFrame& shading) {
     CalendarPage page;
     page.Month = month;
     page.Year = year;
-    const TMain* main = Windows().Main;
-    page.Observer = main ? main->observer() : ObserverOfSettings(ObserverSettings);
-    page.Shading = CurrentPhaseShadingFrame();
+    page.Observer = observer;
+    page.Shading = shading;
 
     page.FirstColumnOffset = (WeekdayOf(1, month, year) - ObserverSettings.DayOrder % 7 + 7) % 7;
     const int days = astro::DaysInMonth(month, year);
@@ -312,8 +309,9 @@ void DrawCalendarPage(QPainter& canvas, const CalendarPage& page) {
     PrintPageFooter(canvas);
 }
 
-bool PrintCalendar(int month, int year, QWidget* parent) {
-    const CalendarPage page = CalendarPageFor(month, year);
+bool PrintCalendar(int month, int year, const astro::Observer& observer,
+                   const PhaseShadingFrame& shading, QWidget* parent) {
+    const CalendarPage page = CalendarPageFor(month, year, observer, shading);
     PrintJob job(parent, SuggestedPdfName(QStringLiteral("Calendar"), month, year),
                  PrintJob::Orientation::Landscape);
     if (!job.Started()) return false;

@@ -15,6 +15,11 @@
 
 class QPainter;
 class QWidget;
+struct TObserverSettings;
+
+// The observer of the settings, computed as the main window computes it (radians west and north
+// positive, zone plus daylight-saving minutes).
+astro::Observer ObserverOfSettings(const TObserverSettings& s);
 
 // What one calendar page shows besides the settings.
 struct CalendarPage {
@@ -28,10 +33,10 @@ struct CalendarPage {
     PhaseShadingFrame Shading;      // zone and clock offsets and hemisphere of the drawings
 };
 
-// The page of a month as the program holds it now: the grid laid out from DayOrder as the main
-// calendar lays it out, and the phases, rise and set times for the main window's observer (or,
-// without a main window, the observer of the settings).
-CalendarPage CalendarPageFor(int month, int year);
+// The page of a month for an observer: the grid laid out from DayOrder as the main calendar
+// lays it out, and the month's phases; the drawings shaded for `shading`.
+CalendarPage CalendarPageFor(int month, int year, const astro::Observer& observer,
+                             const PhaseShadingFrame& shading);
 
 // One line of a cell's Moon or Sun block.
 struct TimeLine {
@@ -56,4 +61,5 @@ void DrawCalendarPage(QPainter& canvas, const CalendarPage& page);
 // Prints the month on the printer the platform chooses, in landscape, giving the printer its
 // orientation back. False when nothing was printed (cancelled, or a printer error, which has
 // been shown in a message box).
-bool PrintCalendar(int month, int year, QWidget* parent = nullptr);
+bool PrintCalendar(int month, int year, const astro::Observer& observer,
+                   const PhaseShadingFrame& shading, QWidget* parent = nullptr);

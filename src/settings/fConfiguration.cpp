@@ -6,7 +6,7 @@
 #include "ui/Windows.h"
 #include "ui/frame/NumericKeyFilter.h"
 #include "ui/main/fMain.h"
-#include "ui/main/fMainStyle.h"
+#include "ui/style/Style.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>

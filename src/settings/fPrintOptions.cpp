@@ -7,7 +7,7 @@
 #include "ui/Windows.h"
 #include "ui/frame/NumericKeyFilter.h"
 #include "ui/main/fMain.h"
-#include "ui/main/fMainStyle.h"
+#include "ui/style/Style.h"
 
 #include <QCheckBox>
 #include <QFocusEvent>
@@ -153,10 +153,13 @@ void TPrintOptions::lblOKClick() {
     if (const QString notice = settingsstore::TakeNotice(); !notice.isEmpty())
         platform::ShowMessage(this, notice);
     if (const TMain* main = Windows().Main) {
-        PrintCalendar(main->SelectedDate.Month, main->SelectedDate.Year, this);
+        PrintCalendar(main->SelectedDate.Month, main->SelectedDate.Year, main->observer(),
+                      ShadingFrameOf(main->ZoneOffset(), main->ClockOffset), this);
     } else {
         const QDate today = platform::Now().date();
-        PrintCalendar(today.month(), today.year(), this);
+        const astro::Observer observer = ObserverOfSettings(ObserverSettings);
+        PrintCalendar(today.month(), today.year(), observer,
+                      ShadingFrameOf(observer.ZoneOffsetMinutes, 0), this);
     }
     close();
 }

@@ -42,6 +42,12 @@ astro::DateTimeRec Day(int day, int month, int year) {
     return d;
 }
 
+// The page of a month for the observer of the settings, on the system clock.
+CalendarPage PageOf(int month, int year) {
+    const astro::Observer observer = ObserverOfSettings(ObserverSettings);
+    return CalendarPageFor(month, year, observer, ShadingFrameOf(observer.ZoneOffsetMinutes, 0));
+}
+
 class PrintCalendarTest : public ::testing::Test {
   protected:
     void SetUp() override {
@@ -81,7 +87,9 @@ class PrintCalendarTest : public ::testing::Test {
     QString Print(int month, int year, const QString& name) {
         const QString pdf = dir_.filePath(name + QStringLiteral(".pdf"));
         pdftest::PrintTo(pdf);
-        EXPECT_TRUE(PrintCalendar(month, year));
+        const astro::Observer observer = ObserverOfSettings(ObserverSettings);
+        EXPECT_TRUE(
+            PrintCalendar(month, year, observer, ShadingFrameOf(observer.ZoneOffsetMinutes, 0)));
         EXPECT_TRUE(messages_.isEmpty());
         return pdf;
     }
@@ -119,9 +127,9 @@ class PrintCalendarTest : public ::testing::Test {
 // Monday, the engine's times for the days that need sorting, the legend and five markers.
 TEST_F(PrintCalendarTest, PageReadsBackWithTheEnginesTimesAndPhases) {
     int month = 1;
-    while (month < 12 && CalendarPageFor(month, 2024).PhaseCount < 5)
+    while (month < 12 && PageOf(month, 2024).PhaseCount < 5)
         ++month;
-    const CalendarPage page = CalendarPageFor(month, 2024);
+    const CalendarPage page = PageOf(month, 2024);
     ASSERT_EQ(page.PhaseCount, 5);
     const QString pdf = Print(month, 2024, QStringLiteral("all"));
     const QString layout = pdftest::Text(pdf);
@@ -210,7 +218,7 @@ TEST_F(PrintCalendarTest, AllOptionsOffLeavesTheBarePage) {
 // and white (invisible on the white cell) at 0.
 TEST_F(PrintCalendarTest, PhaseDensityChoosesTheGreyOfTheDrawings) {
     SetOptions(true, false, false, false);
-    const CalendarPage layout = CalendarPageFor(3, 2024);
+    const CalendarPage layout = PageOf(3, 2024);
     const int n = 10 + layout.FirstColumnOffset - 1; // 10 March 2024, new moon at 09:00 UT
     ASSERT_LE(astro::MoonPosition(Day(10, 3, 2024).Julian, layout.Observer).Moon.IlluminatedPercent,
               1);

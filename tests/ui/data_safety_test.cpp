@@ -9,9 +9,9 @@
 // privilege: a write past it fails as on a full disk.
 #include "ReportFixture.h"
 
+#include "data/FeatureFile.h"
 #include "print/PrintJob.h"
 #include "settings/fConfiguration.h"
-#include "ui/reports/FeatureFile.h"
 #include "ui/reports/fMonthlyPhases.h"
 
 #include <QFile>
@@ -125,6 +125,7 @@ TEST_F(DataSafety, FeaturesFileStaysWholeWhenItCannotBeWritten) {
     }
     EXPECT_FALSE(error.isEmpty());
     EXPECT_EQ(Contents(path), old);
+    EXPECT_EQ(QDir(folder).entryList(QDir::Files), QStringList({"data.dat"})); // no temporary left
 
     ReadOnlyFolder readOnly(folder);
     if (!readOnly.Available()) GTEST_SKIP() << "no way to make a folder read-only here";

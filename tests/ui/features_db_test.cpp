@@ -1,7 +1,7 @@
 // The lunar features database editor driven as a user would: typing, clicking the action,
 // cancel and delete labels, double-clicking rows, and what reaches data.dat.
+#include "data/FeatureFile.h"
 #include "platform/Platform.h"
-#include "ui/reports/FeatureFile.h"
 #include "ui/reports/fFeaturesDB.h"
 
 #include <QDir>

@@ -1,11 +1,11 @@
 // The Sun rise/set list of the lunar features: rows, marked rows, scrolling, the list picture,
 // and recomputing when the database editor closes.
+#include "data/FeatureFile.h"
 #include "platform/Platform.h"
 #include "ui/Windows.h"
-#include "ui/reports/FeatureFile.h"
-#include "ui/reports/FeatureStyle.h"
 #include "ui/reports/fFeatures.h"
 #include "ui/reports/fFeaturesDB.h"
+#include "ui/style/FeatureStyle.h"
 
 #include <QDir>
 #include <QLineEdit>

@@ -3,8 +3,8 @@
 #include "astro/fMoonCalcs.h"
 #include "astro/fRiseSet.h"
 #include "main_window_fixture.h"
-#include "ui/main/fMainStyle.h"
 #include "ui/main/fMoonDrawing.h"
+#include "ui/style/Style.h"
 
 #include <QPainter>
 

@@ -1,6 +1,6 @@
 #include "ui/main/fCalendarLabels.h"
 
-#include "ui/main/fMainStyle.h"
+#include "ui/style/Style.h"
 
 TDayLabel::TDayLabel(QWidget* parent, int index) : QLabel(parent) {
     setObjectName(QStringLiteral("lblDay%1").arg(index));

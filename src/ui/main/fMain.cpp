@@ -10,11 +10,11 @@
 #include "ui/main/Startup.h"
 #include "ui/main/fAbout.h"
 #include "ui/main/fCalendarLabels.h"
-#include "ui/main/fMainStyle.h"
 #include "ui/reports/fEclipse.h"
 #include "ui/reports/fReportMenu.h"
 #include "ui/reports/fTimesList.h"
 #include "ui/reports/fWebMenu.h"
+#include "ui/style/Style.h"
 
 #include <QApplication>
 #include <QDir>

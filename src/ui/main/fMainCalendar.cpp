@@ -5,8 +5,8 @@
 #include "ui/main/fCalendarLabels.h"
 #include "ui/main/fDateInfo.h"
 #include "ui/main/fMain.h"
-#include "ui/main/fMainStyle.h"
 #include "ui/main/fMonthList.h"
+#include "ui/style/Style.h"
 
 #include <QLocale>
 #include <QPainter>

@@ -3,7 +3,7 @@
 #include "platform/Platform.h"
 #include "ui/LocalDateTime.h"
 #include "ui/main/fMain.h"
-#include "ui/main/fMainStyle.h"
+#include "ui/style/Style.h"
 
 #include <QPainter>
 #include <QTimer>

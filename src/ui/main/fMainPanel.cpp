@@ -4,8 +4,8 @@
 #include "astro/fSidereal.h"
 #include "ui/Windows.h"
 #include "ui/main/fMain.h"
-#include "ui/main/fMainStyle.h"
 #include "ui/reports/fEclipse.h"
+#include "ui/style/Style.h"
 
 #include <QLabel>
 #include <QPainter>

@@ -1,7 +1,7 @@
 // The main window's skin pictures. Each loads by name from the embedded artwork; a plain
 // picture of the same size stands in while a file is missing.
 #include "ui/main/fMain.h"
-#include "ui/main/fMainStyle.h"
+#include "ui/style/Style.h"
 
 #include <QPainter>
 #include <QPainterPath>

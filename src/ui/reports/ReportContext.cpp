@@ -13,6 +13,11 @@ astro::Observer MainObserver() {
     return Windows().Main ? Windows().Main->observer() : astro::Observer{};
 }
 
+PhaseShadingFrame CurrentPhaseShadingFrame() {
+    const TMain* main = Windows().Main;
+    return main ? ShadingFrameOf(main->ZoneOffset(), main->ClockOffset) : ShadingFrameOf(0, 0);
+}
+
 astro::DateTimeRec SelectedDate() {
     if (Windows().Main) return Windows().Main->SelectedDate;
     const QDate today = platform::Now().date();

@@ -2,11 +2,16 @@
 #pragma once
 
 #include "astro/fGlobals.h"
+#include "print/fPhaseShading.h"
 
 namespace reportcontext {
 
 // The main window's observer; the default observer when there is no main window.
 astro::Observer MainObserver();
+
+// The main window's zone and clock offsets with the hemisphere of the settings (zeros when
+// there is no main window): how the Moon drawings are shaded.
+PhaseShadingFrame CurrentPhaseShadingFrame();
 
 // The main window's selected date; today's when there is no main window.
 astro::DateTimeRec SelectedDate();

@@ -2,7 +2,7 @@
 
 #include "ui/Windows.h"
 #include "ui/main/fMain.h"
-#include "ui/main/fMainStyle.h"
+#include "ui/style/Style.h"
 
 #include <QPainter>
 

@@ -5,8 +5,8 @@
 #include "platform/Platform.h"
 #include "ui/Windows.h"
 #include "ui/main/fMain.h"
-#include "ui/main/fMainStyle.h"
 #include "ui/reports/fEclipse.h"
+#include "ui/style/Style.h"
 
 #include <QApplication>
 #include <QKeyEvent>

@@ -3,7 +3,7 @@
 #include "settings/ObserverSettings.h"
 #include "ui/Windows.h"
 #include "ui/main/fMain.h"
-#include "ui/main/fMainStyle.h"
+#include "ui/style/Style.h"
 
 #include <QPainter>
 

@@ -5,8 +5,8 @@
 #include "ui/LocalDateTime.h"
 #include "ui/Windows.h"
 #include "ui/main/fMain.h"
-#include "ui/reports/FeatureStyle.h"
 #include "ui/reports/fFeaturesDB.h"
+#include "ui/style/FeatureStyle.h"
 
 #include <QEvent>
 #include <QLabel>

@@ -3,8 +3,8 @@
 #pragma once
 
 #include "astro/fGlobals.h"
+#include "data/FeatureFile.h"
 #include "ui/frame/TFrame.h"
-#include "ui/reports/FeatureFile.h"
 
 #include <QPixmap>
 

@@ -3,8 +3,8 @@
 #include "platform/Platform.h"
 #include "ui/Windows.h"
 #include "ui/frame/NumericKeyFilter.h"
-#include "ui/reports/FeatureStyle.h"
 #include "ui/reports/fFeatures.h"
+#include "ui/style/FeatureStyle.h"
 
 #include <QCloseEvent>
 #include <QDir>

@@ -2,8 +2,8 @@
 // which the user adds, changes and deletes one. Every change rewrites data.dat.
 #pragma once
 
+#include "data/FeatureFile.h"
 #include "ui/frame/TFrame.h"
-#include "ui/reports/FeatureFile.h"
 
 #include <QPixmap>
 

@@ -7,7 +7,8 @@
 #include "ui/Windows.h"
 #include "ui/main/fCalendarLabels.h"
 #include "ui/main/fMain.h"
-#include "ui/main/fMainStyle.h"
+#include "ui/reports/ReportContext.h"
+#include "ui/style/Style.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -222,7 +223,7 @@ void TMonthlyPhases::PrintDayCells(QPainter& canvas, const astro::DateTimeRec& s
     const QStringList grid = CalendarGridTexts(selected);
     const TMain* main = Windows().Main;
     const astro::Observer observer = main ? main->observer() : astro::Observer{};
-    PhaseShadingFrame frame = CurrentPhaseShadingFrame();
+    PhaseShadingFrame frame = reportcontext::CurrentPhaseShadingFrame();
     frame.North = north;
 
     for (int n = 0; n < grid.size(); ++n) {

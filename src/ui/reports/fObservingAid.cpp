@@ -9,6 +9,7 @@
 #include "ui/Windows.h"
 #include "ui/main/fMain.h"
 #include "ui/reports/ReportContext.h"
+#include "ui/style/Style.h"
 
 #include <QEvent>
 #include <QPainter>
@@ -25,7 +26,7 @@ using reportcontext::SelectedDate;
 
 constexpr int Noon = 720; // minutes after midnight
 constexpr int MinutesPerDay = 1440;
-const QColor ValueTextColour(255, 255, 176);
+using mainstyle::ValueTextColour;
 const QColor SkinBand(28, 40, 78);
 
 bool IsNone(const std::string& text) {

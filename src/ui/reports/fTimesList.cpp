@@ -9,6 +9,7 @@
 #include "ui/Windows.h"
 #include "ui/main/fMain.h"
 #include "ui/reports/ReportContext.h"
+#include "ui/style/Style.h"
 
 #include <QEvent>
 #include <QLocale>
@@ -25,10 +26,10 @@ using reportcontext::DayOf;
 using reportcontext::MainObserver;
 using reportcontext::SelectedDate;
 
-const QColor Aqua(0, 255, 255);
-const QColor SunYellow(255, 255, 0);
-const QColor ValueTextColour(255, 255, 176);
-const QColor StripeGrey(70, 70, 70);
+using mainstyle::Aqua;
+using mainstyle::StripeGrey;
+using mainstyle::ValueTextColour;
+const QColor SunYellow = mainstyle::Yellow;
 const QColor SkinBand(28, 40, 78);
 
 QString Text(const std::string& s) {

@@ -1,7 +1,7 @@
 // The data.dat records, the loader, the byte-order sort, the coordinate exit checks and the
 // numeric key filter; random files fed to the loader.
+#include "data/FeatureFile.h"
 #include "ui/frame/NumericKeyFilter.h"
-#include "ui/reports/FeatureFile.h"
 
 #include <QDir>
 #include <QFile>
@@ -11,9 +11,6 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <gtest/gtest.h>
-
-#include <csignal>
-#include <sys/resource.h>
 
 namespace {
 
@@ -133,27 +130,6 @@ TEST_F(FeatureFileTest, LongTextsAreCutAndStaleBytesIgnored) {
     EXPECT_EQ(back.Name, "Short");
     EXPECT_EQ(back.Longitude, "1.0");
     EXPECT_EQ(buffer.Bytes[1 + 5], 'x');
-}
-
-// A disk that takes only part of the data (full, or a size limit) must not pass for a save.
-TEST_F(FeatureFileTest, RefusedWriteLeavesTheOldFileWhole) {
-    const std::vector<FeatureTexts> old = {{"Old", "001.0", "01.0"}};
-    QString error;
-    ASSERT_TRUE(WriteFeatureFile(old, error, Path()));
-    const QByteArray before = ReadBytes();
-    std::signal(SIGXFSZ, SIG_IGN);
-    rlimit saved{};
-    ::getrlimit(RLIMIT_FSIZE, &saved);
-    rlimit limit = saved;
-    limit.rlim_cur = 150; // room for one record and a half
-    ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &limit), 0);
-    const bool written =
-        WriteFeatureFile({{"A", "1", "1"}, {"B", "2", "2"}, {"C", "3", "3"}}, error, Path());
-    ::setrlimit(RLIMIT_FSIZE, &saved);
-    EXPECT_FALSE(written);
-    EXPECT_FALSE(error.isEmpty());
-    EXPECT_EQ(ReadBytes(), before);
-    EXPECT_EQ(QDir(dir_.path()).entryList(QDir::Files), QStringList({"data.dat"}));
 }
 
 TEST_F(FeatureFileTest, CodePageOfNames) {

@@ -1,4 +1,4 @@
-#include "ui/main/fMainStyle.h"
+#include "ui/style/Style.h"
 
 #include "print/Canvas.h"
 

@@ -1,4 +1,5 @@
-// Fonts, colours, pictures and text drawing shared by the main window and its popups.
+// The program's look: fonts scaled to the screen, colours, embedded pictures and text drawing,
+// shared by the main window, its popups, the report windows and the settings windows.
 #pragma once
 
 #include <QColor>
@@ -20,6 +21,7 @@ inline const QColor ValueTextColour{255, 255, 176};
 inline const QColor HeadingColour{60, 60, 60};
 inline const QColor HeadingShadowColour{210, 210, 210};
 inline const QColor ShadingColour{30, 30, 30};
+inline const QColor StripeGrey{70, 70, 70}; // odd rows of a list; even rows are black
 
 // 96 / the screen's pixels per inch, computed once.
 double FontScale();

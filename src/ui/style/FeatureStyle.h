@@ -2,6 +2,7 @@
 #pragma once
 
 #include "print/Canvas.h"
+#include "ui/style/Style.h"
 
 #include <QColor>
 #include <QFont>
@@ -15,9 +16,9 @@
 
 namespace featurestyle {
 
-inline const QColor ValueTextColour{255, 255, 176};
-inline const QColor Aqua{0, 255, 255};
-inline const QColor StripeGrey{70, 70, 70};
+inline const QColor ValueTextColour = mainstyle::ValueTextColour;
+inline const QColor Aqua = mainstyle::Aqua;
+inline const QColor StripeGrey = mainstyle::StripeGrey;
 
 // 96 / the screen's pixels per inch.
 inline double FontScale() {

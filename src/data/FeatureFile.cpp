@@ -1,4 +1,4 @@
-#include "ui/reports/FeatureFile.h"
+#include "data/FeatureFile.h"
 
 #include <QFile>
 #include <QLocale>
