@@ -69,8 +69,9 @@ double TrueObliquity(JulianDay jd);
 // obliquity, ecliptic latitude, ecliptic longitude. Right ascension comes back in 0..360.
 EquatorialRec EclipticToEquatorial(double obliquity, double latitude, double longitude);
 
-// The Moon's position and physical ephemeris at the instant (UT used as is, no Delta T) for the
-// observer (75 m above sea level), with the apparent Sun of the same instant.
+// The Moon's position and physical ephemeris at the UT instant (series taken at the dynamical
+// instant jd + DeltaTDays(jd), sidereal time at jd) for the observer (75 m above sea level), with
+// the apparent Sun of the same instant.
 MoonAndSun MoonPosition(JulianDay jd, const Observer& observer);
 
 // Sunrise and sunset over a lunar feature at selenographic `longitude` and `latitude` (degrees,

@@ -58,14 +58,19 @@ void DisplayCoord(QPainter& canvas, int x, CoordForm form, const astro::DmsRec& 
     }
 }
 
+// Hours (right ascension) wrap at 24 h; angles keep their sign.
+astro::DmsRec SplitForDisplay(CoordForm form, double value) {
+    return form == HourForm ? astro::HoursToDms(value) : astro::DecimalToDms(value);
+}
+
 // Values on the main canvas: first column 249, minutes 273, seconds 301.
 void DisplayCanvasCoord(QPainter& canvas, CoordForm form, double value, int y) {
-    DisplayCoord(canvas, 249, form, astro::DecimalToDms(value), y, 301, 273, true);
+    DisplayCoord(canvas, 249, form, SplitForDisplay(form, value), y, 301, 273, true);
 }
 
 // Values in a small table: columns 10, 34 and 62, drawn with a clear brush.
 void DisplayTableCoord(QPainter& table, CoordForm form, double value, int y) {
-    DisplayCoord(table, 10, form, astro::DecimalToDms(value), y, 62, 34, false);
+    DisplayCoord(table, 10, form, SplitForDisplay(form, value), y, 62, 34, false);
 }
 
 QLabel* PanelLabel(QWidget* parent, const QString& text, int x, int y, const QColor& colour,
