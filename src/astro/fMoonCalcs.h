@@ -52,6 +52,10 @@ struct FeatureSunTimes {
     DateTimeRec Sunset;      // sunset that will end that lunar day
     bool HasSunrise = false; // Sunrise holds a found instant
     bool HasSunset = false;  // Sunset holds a found instant
+    // A crossing found outside the years 1..9999 (the lunar day of early January of the year 1
+    // began in the year 0): not given, Has... false, the date all zeros.
+    bool SunriseOutOfRange = false;
+    bool SunsetOutOfRange = false;
 };
 
 // Nutation of the instant (Meeus ch. 22, 63-term series of table 22.A).

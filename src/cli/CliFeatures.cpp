@@ -12,9 +12,10 @@
 namespace cli {
 namespace {
 
-// "HH:MM  DD Month YYYY": the date-time text without its seconds, as the features list shows it.
+// "HH:MM  DD Month YYYY": the date-time text rounded to the minute.
 QString shortTimeText(const astro::DateTimeRec& d) {
-    const QString full = QString::fromStdString(astro::DateTimeText(d));
+    const astro::DateTimeRec rounded = astro::JulianToDateToMinute(astro::DateToJulian(d));
+    const QString full = QString::fromStdString(astro::DateTimeText(rounded));
     return full.left(5) + full.mid(8);
 }
 
@@ -52,10 +53,13 @@ QJsonObject FeaturesCommand(const astro::DateTimeRec& month, const astro::Observ
         } else {
             const astro::FeatureSunTimes t =
                 astro::FeatureSunriseSunset(startJd, lon, lat, observer);
-            o[QStringLiteral("sunrise")] =
-                t.HasSunrise ? shortTimeText(t.Sunrise) : QStringLiteral("No sunrise");
-            o[QStringLiteral("sunset")] =
-                t.HasSunset ? shortTimeText(t.Sunset) : QStringLiteral("No sunset");
+            const QString outside = QStringLiteral("Outside years 1-9999");
+            o[QStringLiteral("sunrise")] = t.SunriseOutOfRange ? outside
+                                           : t.HasSunrise      ? shortTimeText(t.Sunrise)
+                                                               : QStringLiteral("No sunrise");
+            o[QStringLiteral("sunset")] = t.SunsetOutOfRange ? outside
+                                          : t.HasSunset      ? shortTimeText(t.Sunset)
+                                                             : QStringLiteral("No sunset");
         }
         list.append(o);
     }

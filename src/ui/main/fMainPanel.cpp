@@ -370,8 +370,8 @@ void TMain::SelectMajorPhaseDate(const QString& t) {
     const int hour = t.mid(0, 2).toInt(&okHour);
     const int minute = t.mid(3, 2).toInt(&okMinute);
     const int day = t.mid(7, 2).toInt(&okDay);
-    if (!okHour || !okMinute || !okDay || hour > 23 || minute > 59 || day < 1 ||
-        day > astro::DaysInMonth(SelectedDate.Month, SelectedDate.Year))
+    if (!okHour || !okMinute || !okDay || hour > 23 || minute > 59 ||
+        !astro::DateExists(day, SelectedDate.Month, SelectedDate.Year))
         return;
     SelectedDate.Day = static_cast<std::uint16_t>(day);
     ClockOffset = (hour * 60 + minute - SelectedDate.Hour * 60 - SelectedDate.Minute) / 1440.0;
