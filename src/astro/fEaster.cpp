@@ -4,8 +4,24 @@
 
 namespace astro {
 
+namespace {
+
+// The Julian computus (Meeus ch. 8): a date of the Julian calendar.
+EasterDate JulianEaster(int y) {
+    const int a = y % 4;
+    const int b = y % 7;
+    const int c = y % 19;
+    const int d = (19 * c + 15) % 30;
+    const int e = (2 * a + 4 * b - d + 34) % 7;
+    const int n = d + e + 114;
+    return {n / 31, n % 31 + 1};
+}
+
+} // namespace
+
 EasterDate EasterSunday(std::uint16_t year) {
     const int y = year;
+    if (y < 1583) return JulianEaster(y);
     const int a = y % 19;
     const int b = y / 100;
     const int c = y % 100;

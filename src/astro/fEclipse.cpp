@@ -19,9 +19,10 @@ double SemiDuration(double radius, double gamma, double n) {
     return std::sqrt(radius * radius - gamma * gamma) * 60 / n / 1440;
 }
 
-// "HH:MM" of a local instant into `out`; also writes its DateTimeText into `work`.
+// "HH:MM" of a local instant, rounded to the minute, into `out`; also writes its DateTimeText
+// into `work`.
 void AssignContact(std::string& out, std::string& work, JulianDay localJd) {
-    const DateTimeRec d = JulianToDate(localJd);
+    const DateTimeRec d = JulianToDateToMinute(localJd);
     text::AssignHourMinute(out, d);
     work = DateTimeText(d);
 }
@@ -115,7 +116,7 @@ bool EclipseCalcs(const PhaseEvent& phase, std::uint16_t year, const Observer& o
     if (e.Kind == NoEclipse) return true;
 
     const double z = observer.ZoneOffsetMinutes / 1440.0;
-    record.LocalMaximum = JulianToDate(e.MaximumUT + z);
+    record.LocalMaximum = JulianToDateToMinute(e.MaximumUT + z);
     const std::string maximumText = DateTimeText(record.LocalMaximum);
     record.Maximum = text::SliceChars(maximumText, 0, 5);
     record.Date = text::SliceChars(maximumText, 10, 40);

@@ -34,7 +34,7 @@ struct EclipseCircumstances {
     double PenumbralMagnitude = 0;
     std::uint8_t Kind = NoEclipse; // 0 none, 1 penumbral, 2 partial, 3 total
     std::string Visibility;        // "Visible", "Partially Visible", "Not Visible"; at most 18
-    DateTimeRec LocalMaximum;      // local calendar date and time of maximum
+    DateTimeRec LocalMaximum;      // local date and time of maximum, rounded to the minute
 };
 
 // The geometry of the eclipse at the full moon k (Meeus ch. 54), before any local time.

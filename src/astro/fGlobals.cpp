@@ -1,5 +1,6 @@
 #include "astro/fGlobals.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace astro {
@@ -29,35 +30,51 @@ JulianDay DateToJulian(const DateTimeRec& date) {
     return static_cast<double>(jd);
 }
 
-DateTimeRec JulianToDate(JulianDay jd) {
+namespace {
+
+// Date and time of an instant rounded once to a whole number of `unitSeconds`, the carry taken
+// on into the date (Meeus ch. 7 for the date of the day number).
+DateTimeRec JulianToDateRounded(JulianDay jd, int unitSeconds) {
+    DateTimeRec out;
+    out.Day = out.Month = out.Year = 0;
+    if (!std::isfinite(jd) || std::fabs(jd) > 1e9) return out;
     const double j = jd + 0.5;
-    const double z = std::trunc(j);
-    const double f = j - z;
+    double z = std::floor(j);
+    long long seconds = std::llround((j - z) * 86400 / unitSeconds) * unitSeconds;
+    if (seconds >= 86400) {
+        z += 1;
+        seconds -= 86400;
+    }
     double a = z;
     if (z >= 2299161) {
-        const auto alpha = static_cast<long long>(std::trunc((z - 1867216.25) / 36524.25));
-        a = z + 1 + static_cast<double>(alpha) - static_cast<double>(alpha / 4);
+        const auto alpha = static_cast<long long>(std::floor((z - 1867216.25) / 36524.25));
+        a = z + 1 + static_cast<double>(alpha) - std::floor(static_cast<double>(alpha) / 4);
     }
     const double b = a + 1524;
-    const double c = std::trunc((b - 122.1) / 365.25);
-    const double d = std::trunc(365.25L * c);
-    const double e = std::trunc((b - d) / 30.6001);
+    const double c = std::floor((b - 122.1) / 365.25);
+    const double d = std::floor(365.25L * c);
+    const double e = std::floor((b - d) / 30.6001);
 
-    DateTimeRec out;
     out.Day = static_cast<std::uint16_t>(std::trunc(b - d - std::trunc(30.6001L * e)));
     const int month = e < 14 ? static_cast<int>(e) - 1 : static_cast<int>(e) - 13;
     out.Month = static_cast<std::uint16_t>(month);
     out.Year = static_cast<std::uint16_t>(month > 2 ? c - 4716 : c - 4715);
-
-    const double h = f * 24;
-    out.Hour = static_cast<std::uint16_t>(std::trunc(h));
-    const double mins = (h - out.Hour) * 60;
-    out.Minute = static_cast<std::uint16_t>(std::trunc(mins));
-    const double secs = std::nearbyint((mins - out.Minute) * 60);
-    out.Second = secs >= 60 ? 0 : static_cast<std::uint16_t>(secs);
+    out.Hour = static_cast<std::uint16_t>(seconds / 3600);
+    out.Minute = static_cast<std::uint16_t>(seconds / 60 % 60);
+    out.Second = static_cast<std::uint16_t>(seconds % 60);
     out.Millisecond = 0;
     out.Julian = 0;
     return out;
+}
+
+} // namespace
+
+DateTimeRec JulianToDate(JulianDay jd) {
+    return JulianToDateRounded(jd, 1);
+}
+
+DateTimeRec JulianToDateToMinute(JulianDay jd) {
+    return JulianToDateRounded(jd, 60);
 }
 
 double JulianCenturies(JulianDay jd) {
@@ -105,18 +122,31 @@ DmsRec DecimalToDms(double x) {
     DmsRec out;
     out.Sign = x >= 0 ? " " : EnDash;
     x = std::fabs(x);
-    const double w = std::trunc(x);
-    out.Whole = CutToCapacity(TwoDigits(static_cast<int>(w)), 3);
-    const double m = (x - w) * 60;
-    int minutes = static_cast<int>(std::trunc(m));
-    int s = static_cast<int>(std::trunc((m - minutes) * 60 + 1));
-    if (s == 60) {
-        ++minutes;
-        s = 0;
-    }
-    out.Minutes = CutToCapacity(TwoDigits(minutes), 2);
-    out.Seconds = CutToCapacity(TwoDigits(s), 2);
+    // Beyond any angle or hour the program shows; keeps the rounding in range.
+    const long long seconds = std::isfinite(x) ? std::llround(std::min(x, 1e6) * 3600) : 0;
+    out.Whole = CutToCapacity(TwoDigits(static_cast<int>(seconds / 3600)), 3);
+    out.Minutes = TwoDigits(static_cast<int>(seconds / 60 % 60));
+    out.Seconds = TwoDigits(static_cast<int>(seconds % 60));
     return out;
+}
+
+DmsRec HoursToDms(double hours) {
+    const double h = std::isfinite(hours) ? std::fmod(hours, 24.0) : 0;
+    long long seconds = std::llround(h * 3600) % 86400;
+    if (seconds < 0) seconds += 86400;
+    DmsRec out;
+    out.Sign = " ";
+    out.Whole = TwoDigits(static_cast<int>(seconds / 3600));
+    out.Minutes = TwoDigits(static_cast<int>(seconds / 60 % 60));
+    out.Seconds = TwoDigits(static_cast<int>(seconds % 60));
+    return out;
+}
+
+std::string ClockText(double hours) {
+    if (!std::isfinite(hours)) hours = 0;
+    const long long minutes = std::clamp<long long>(std::llround(hours * 60), 0, 24 * 60 - 1);
+    return TwoDigits(static_cast<int>(minutes / 60)) + ":" +
+           TwoDigits(static_cast<int>(minutes % 60));
 }
 
 std::string DateTimeText(const DateTimeRec& date) {
@@ -129,13 +159,50 @@ std::string DateTimeText(const DateTimeRec& date) {
 std::uint8_t DaysInMonth(int month, int year) {
     static constexpr std::uint8_t lengths[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
     if (month < 1 || month > 12) return 0;
-    const bool leap = (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
+    const bool leap =
+        year < 1582 ? year % 4 == 0 : (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
     return static_cast<std::uint8_t>(lengths[month - 1] + (month == 2 && leap ? 1 : 0));
+}
+
+bool DateExists(int day, int month, int year) {
+    if (year < 1 || year > 9999 || day < 1 || day > DaysInMonth(month, year)) return false;
+    return !(year == 1582 && month == 10 && day > 4 && day < 15);
+}
+
+int ExistingDay(int day, int month, int year) {
+    const int last = DaysInMonth(month, year);
+    day = std::clamp(day, 1, std::max(last, 1));
+    if (year == 1582 && month == 10 && day > 4 && day < 15) day = 15;
+    return day;
+}
+
+int Weekday(int day, int month, int year) {
+    DateTimeRec d;
+    d.Day = static_cast<std::uint16_t>(day);
+    d.Month = static_cast<std::uint16_t>(month);
+    d.Year = static_cast<std::uint16_t>(year);
+    // Julian Day 0.5 (the day of JD 0 at noon) was a Monday.
+    const auto n = static_cast<long long>(std::floor(DateToJulian(d) + 1.5));
+    return static_cast<int>(((n % 7) + 7) % 7);
+}
+
+MonthGridDays MonthGrid(int month, int year, int firstWeekday) {
+    MonthGridDays cells{};
+    int cell = (Weekday(1, month, year) - firstWeekday % 7 + 7) % 7;
+    const int last = DaysInMonth(month, year);
+    for (int day = 1; day <= last && cell < static_cast<int>(cells.size()); ++day)
+        if (DateExists(day, month, year)) cells[static_cast<std::size_t>(cell++)] = day;
+    return cells;
 }
 
 double DeltaTSeconds(std::uint16_t year) {
     const long long n = static_cast<long long>(year) - 1810;
     return 0.00225 * static_cast<double>(n * n) - 15;
+}
+
+double DeltaTDays(JulianDay jdUT) {
+    if (!std::isfinite(jdUT)) return 0;
+    return DeltaTSeconds(JulianToDate(jdUT).Year) / 86400;
 }
 
 JulianDay EngineInstant(const DateTimeRec& local, int zoneOffsetMinutes, double clockOffsetDays) {

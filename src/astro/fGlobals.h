@@ -52,9 +52,14 @@ JulianDay DateToJulian(const DateTimeRec& date);
 // True for a date before 15 October 1582 (after the Jan/Feb -> months 13/14 shift).
 bool IsJulianCalendar(int day, int month, int year);
 
-// Calendar date and time of an instant (Meeus ch. 7). Seconds round to nearest, ties to even;
-// a rounded 60 is stored as 0 without advancing the minute. Millisecond = 0, Julian untouched (0).
+// Calendar date and time of an instant (Meeus ch. 7), Julian calendar before 15 October 1582.
+// Rounded once to the nearest second (halves up), carried on into the minute, hour and date.
+// Millisecond = 0, Julian = 0.
 DateTimeRec JulianToDate(JulianDay jd);
+
+// JulianToDate rounded to the nearest minute instead (Second = 0): the form of every instant
+// shown to the minute. 23:59:30 and later becomes 00:00 of the next day.
+DateTimeRec JulianToDateToMinute(JulianDay jd);
 
 // Julian centuries from J2000.0.
 double JulianCenturies(JulianDay jd);
@@ -69,18 +74,46 @@ double ReduceDegrees(double x);
 double DegToRad(double deg);
 double RadToDeg(double rad);
 
-// x split into sign, whole, minutes, seconds. Seconds are Trunc(s + 1); 60 carries into the
-// minutes only (not on into the whole part).
+// x split into sign, whole, minutes, seconds, rounded once to the nearest second with the
+// carries made (59.5 seconds show as the next minute, never as 60).
 DmsRec DecimalToDms(double x);
+
+// DecimalToDms of an hour of the day or a right ascension in hours, taken into 0..24 after the
+// rounding (23:59:59.6 shows 00:00:00, never 24:00:00); the sign is always blank.
+DmsRec HoursToDms(double hours);
+
+// "HH:MM" of a local time of day in hours (0 <= hours < 24), rounded to the nearest minute.
+// The last half minute of the day shows 23:59: the text belongs to the day it was found in.
+std::string ClockText(double hours);
 
 // "HH:MM:SS  DD MonthName YYYY", at most 60 characters.
 std::string DateTimeText(const DateTimeRec& date);
 
-// Length of a month 1..12; Gregorian leap rule for every year.
+// Length of a month 1..12: Julian leap rule (every fourth year) before 1582, Gregorian from
+// 1582 on. October 1582 counts to 31 although 5-14 October do not exist (see DateExists).
 std::uint8_t DaysInMonth(int month, int year);
+
+// True for a date of the calendar in force in the years 1..9999: not 5-14 October 1582.
+bool DateExists(int day, int month, int year);
+
+// The nearest existing day of the month at or after `day` (the month's last day when `day` is
+// past it): 29 February in a common year gives 28, 10 October 1582 gives 15.
+int ExistingDay(int day, int month, int year);
+
+// Weekday of a date, 0 Sunday .. 6 Saturday, in the calendar of the date.
+int Weekday(int day, int month, int year);
+
+// Day numbers of a month laid out in 6 rows of 7 days whose first column is weekday
+// `firstWeekday` (0 Sunday); 0 for a blank cell. The days that do not exist are left out.
+using MonthGridDays = std::array<int, 42>;
+MonthGridDays MonthGrid(int month, int year, int firstWeekday);
 
 // Delta T estimate in seconds: 0.00225 * (year - 1810)^2 - 15, the square as a whole number.
 double DeltaTSeconds(std::uint16_t year);
+
+// Delta T in days for a Universal-Time instant (DeltaTSeconds of the instant's calendar year):
+// dynamical time = UT + DeltaTDays. The one Delta T of the engine.
+double DeltaTDays(JulianDay jdUT);
 
 // Engine instant (UT) of a local date and time: DateToJulian(local) - zoneOffset/1440 + offset.
 JulianDay EngineInstant(const DateTimeRec& local, int zoneOffsetMinutes,

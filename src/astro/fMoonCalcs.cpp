@@ -336,7 +336,7 @@ GeocentricPlace ObserverPlace(double latitudeRad) {
 
 EquatorialRec MakeEquatorial(double raDeg, double decDeg) {
     EquatorialRec e;
-    e.RightAscensionText = DecimalToDms(raDeg / 15);
+    e.RightAscensionText = HoursToDms(raDeg / 15);
     e.DeclinationText = DecimalToDms(decDeg);
     e.RightAscension = raDeg;
     e.Declination = decDeg;
@@ -429,11 +429,13 @@ MoonAndSun MoonPosition(JulianDay jd, const Observer& observer) {
     ReleaseUpperVectorState();
     MoonAndSun out;
     MoonRec& moon = out.Moon;
-    const MoonArguments args = ComputeMoonArguments(jd);
+    // The series run in dynamical time; the Earth's rotation in UT.
+    const JulianDay jde = jd + DeltaTDays(jd);
+    const MoonArguments args = ComputeMoonArguments(jde);
     const MoonSums sums = SumMoonTerms(args);
 
     NutationRec nutation;
-    const double obliquity = TrueObliquity(jd, nutation);
+    const double obliquity = TrueObliquity(jde, nutation);
 
     moon.EclipticLongitude = DegToRad(ReduceDegrees(RadToDeg(args.Lp) + sums.l / 1e6));
     moon.ApparentLongitude = moon.EclipticLongitude + DegToRad(nutation.DeltaPsi / 3600);

@@ -52,6 +52,10 @@ struct FeatureSunTimes {
     DateTimeRec Sunset;      // sunset that will end that lunar day
     bool HasSunrise = false; // Sunrise holds a found instant
     bool HasSunset = false;  // Sunset holds a found instant
+    // A crossing found outside the years 1..9999 (the lunar day of early January of the year 1
+    // began in the year 0): not given, Has... false, the date all zeros.
+    bool SunriseOutOfRange = false;
+    bool SunsetOutOfRange = false;
 };
 
 // Nutation of the instant (Meeus ch. 22, 63-term series of table 22.A).
@@ -69,8 +73,9 @@ double TrueObliquity(JulianDay jd);
 // obliquity, ecliptic latitude, ecliptic longitude. Right ascension comes back in 0..360.
 EquatorialRec EclipticToEquatorial(double obliquity, double latitude, double longitude);
 
-// The Moon's position and physical ephemeris at the instant (UT used as is, no Delta T) for the
-// observer (75 m above sea level), with the apparent Sun of the same instant.
+// The Moon's position and physical ephemeris at the UT instant (series taken at the dynamical
+// instant jd + DeltaTDays(jd), sidereal time at jd) for the observer (75 m above sea level), with
+// the apparent Sun of the same instant.
 MoonAndSun MoonPosition(JulianDay jd, const Observer& observer);
 
 // Sunrise and sunset over a lunar feature at selenographic `longitude` and `latitude` (degrees,

@@ -238,6 +238,21 @@ void FillPhysicalEphemeris(const PhysicalEphemerisInput& in, const SunRec& sun, 
     FillSunSelenographic(in, p, omega, sun, moon);
 }
 
+namespace {
+
+// A found local instant, kept when its date lies in the years 1..9999.
+void TakeFeatureCrossing(JulianDay local, DateTimeRec& date, bool& has, bool& outOfRange) {
+    const DateTimeRec d = JulianToDate(local);
+    if (d.Year < 1 || d.Year > 9999) {
+        outOfRange = true;
+        return;
+    }
+    date = d;
+    has = true;
+}
+
+} // namespace
+
 FeatureSunTimes FeatureSunriseSunset(JulianDay start, double longitude, double latitude,
                                      const Observer& observer) {
     ReleaseUpperVectorState();
@@ -252,14 +267,10 @@ FeatureSunTimes FeatureSunriseSunset(JulianDay start, double longitude, double l
 
     const double zoneDays = observer.ZoneOffsetMinutes / 1440.0;
     JulianDay found = 0;
-    if (SearchFeatureHorizon(start, longitude, latitude, observer, true, found)) {
-        out.Sunrise = JulianToDate(found + zoneDays);
-        out.HasSunrise = true;
-    }
-    if (SearchFeatureHorizon(start, longitude, latitude, observer, false, found)) {
-        out.Sunset = JulianToDate(found + zoneDays);
-        out.HasSunset = true;
-    }
+    if (SearchFeatureHorizon(start, longitude, latitude, observer, true, found))
+        TakeFeatureCrossing(found + zoneDays, out.Sunrise, out.HasSunrise, out.SunriseOutOfRange);
+    if (SearchFeatureHorizon(start, longitude, latitude, observer, false, found))
+        TakeFeatureCrossing(found + zoneDays, out.Sunset, out.HasSunset, out.SunsetOutOfRange);
     return out;
 }
 

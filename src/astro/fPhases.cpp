@@ -3,6 +3,7 @@
 #include "astro/fTextParts.h"
 #include "astro/fVectorState.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 
@@ -215,6 +216,11 @@ JulianDay PhaseInstant(double k) {
     return mean + PhaseCorrection(p, kind, k);
 }
 
+JulianDay PhaseInstantUT(double k) {
+    const JulianDay jde = PhaseInstant(k);
+    return jde - DeltaTDays(jde);
+}
+
 int MonthPhases(const DateTimeRec& date, const Observer& observer, MonthPhaseList& events) {
     ReleaseUpperVectorState();
     const int year = date.Year;
@@ -227,6 +233,7 @@ int MonthPhases(const DateTimeRec& date, const Observer& observer, MonthPhaseLis
     double k = std::trunc(p) / 4;
     k = StartNearInstant(k, 0.25, jStart - 2, MeanPhaseInstant);
     const double zoneDays = observer.ZoneOffsetMinutes / 1440.0;
+    const double deltaT = std::max(DeltaTDays(jStart), 0.0);
 
     // The start lies within a quarter or two before the month; 16 quarter steps span more
     // than any month and bound the walk.
@@ -235,11 +242,16 @@ int MonthPhases(const DateTimeRec& date, const Observer& observer, MonthPhaseLis
         PhasePowers powers{};
         const JulianDay mean = MeanPhase(k, powers);
         // A phase lies within 0.9 day of its mean instant and local time within 14 hours of
-        // UT, so nothing at or after this mean instant can fall before the month's end.
-        if (!(mean < jEnd + 1.5)) break;
+        // UT, which is Delta T before the mean instant's dynamical time: nothing at or after
+        // this mean instant can fall before the month's end.
+        if (!(mean - deltaT < jEnd + 1.5)) break;
         const int kind = static_cast<int>(std::trunc(std::fabs(k) * 4)) % 4;
-        const JulianDay t = mean + PhaseCorrection(powers, kind, k) + zoneDays;
-        if (t < jStart || t >= jEnd || count >= MaxMonthPhases) continue;
+        const JulianDay jde = mean + PhaseCorrection(powers, kind, k);
+        const JulianDay t = jde - DeltaTDays(jde) + zoneDays;
+        // The instant as shown, to the minute, decides the month: 23:59:40 on the last day
+        // reads 00:00 on the 1st and belongs to the next month.
+        const JulianDay shown = std::round(t * 1440) / 1440;
+        if (shown < jStart || shown >= jEnd || count >= MaxMonthPhases) continue;
         PhaseEvent& e = events[static_cast<std::size_t>(count)];
         int stored = kind;
         if (k >= 0 && kind == 1)
@@ -250,7 +262,7 @@ int MonthPhases(const DateTimeRec& date, const Observer& observer, MonthPhaseLis
         e.Kind = static_cast<PhaseKind>(stored);
         e.Julian = t;
         e.Date = JulianToDate(t);
-        AssignPhaseText(e.Text, e.Date);
+        AssignPhaseText(e.Text, JulianToDateToMinute(t));
         ++count;
     }
     return count;
@@ -262,27 +274,27 @@ LunationRec NewMoonsAround(const DateTimeRec& date) {
     double k = std::trunc(x);
     if (x < 0) k -= 1;
     LunationRec out;
-    const JulianDay n = PhaseInstant(k);
+    const JulianDay n = PhaseInstantUT(k);
     double kPrevious = k;
     if (n > j) {
         out.NextNewMoon = n;
         kPrevious = k - 1;
-        out.PreviousNewMoon = PhaseInstant(kPrevious);
+        out.PreviousNewMoon = PhaseInstantUT(kPrevious);
     } else {
         out.PreviousNewMoon = n;
-        out.NextNewMoon = PhaseInstant(k + 1);
+        out.NextNewMoon = PhaseInstantUT(k + 1);
     }
     // Far from 2000 the year-based estimate can be a lunation or more off; walk until the two
     // new moons really bracket the instant (age and lunation percentage depend on it).
     for (int i = 0; i < 8 && out.PreviousNewMoon > j; ++i) {
         kPrevious -= 1;
         out.NextNewMoon = out.PreviousNewMoon;
-        out.PreviousNewMoon = PhaseInstant(kPrevious);
+        out.PreviousNewMoon = PhaseInstantUT(kPrevious);
     }
     for (int i = 0; i < 8 && out.NextNewMoon <= j; ++i) {
         kPrevious += 1;
         out.PreviousNewMoon = out.NextNewMoon;
-        out.NextNewMoon = PhaseInstant(kPrevious + 1);
+        out.NextNewMoon = PhaseInstantUT(kPrevious + 1);
     }
     return out;
 }
@@ -471,7 +483,7 @@ namespace {
 
 // "HH:MM  DD Mon  ": characters 1-5 and 9-16 of DateTimeText, then two blanks.
 std::string ApsisTimeText(JulianDay localJd) {
-    const std::string full = DateTimeText(JulianToDate(localJd));
+    const std::string full = DateTimeText(JulianToDateToMinute(localJd));
     return text::SliceChars(full, 0, 5) + text::SliceChars(full, 8, 8) + "  ";
 }
 
@@ -494,8 +506,9 @@ ApsisTexts NextApsides(const DateTimeRec& date, const Observer& observer) {
     // Two events come within three half-steps of the start; eight bound the walk.
     for (int step = 0; step < 8 && produced < 2; ++step, k += 0.5) {
         const ApsisRec a = ApsisInstant(k);
-        if (!(a.Jde >= j)) continue;
-        const std::string when = ApsisTimeText(a.Jde + 1.0 / 2880 + zoneDays);
+        const JulianDay ut = a.Jde - DeltaTDays(a.Jde);
+        if (!(ut >= j)) continue;
+        const std::string when = ApsisTimeText(ut + zoneDays);
         const std::string distance = ApsisDistanceText(a.DistanceKm);
         if (a.Perigee) {
             out.PerigeeTimeText = text::SliceChars(when, 0, 25);

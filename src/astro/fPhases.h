@@ -51,7 +51,7 @@ struct ApsisTexts {
 
 // One apsis of the Moon (Meeus 1st ed. ch. 48).
 struct ApsisRec {
-    JulianDay Jde = 0;         // instant, dynamical time taken as UT
+    JulianDay Jde = 0;         // instant, dynamical time (less DeltaTDays for UT)
     double ParallaxArcsec = 0; // equatorial horizontal parallax, arcseconds
     double DistanceKm = 0;     // 6378.14 / sin(parallax), kilometres (not rounded)
     bool Perigee = true;       // integer k: perigee; k + 0.5: apogee
@@ -68,8 +68,11 @@ JulianDay MeanPhase(double k, PhasePowers& powers);
 // last quarters -W, for negative k too.
 double PhaseCorrection(const PhasePowers& powers, int kind, double k);
 
-// True instant (JDE taken as UT) of the phase with lunation number k.
+// True instant (JDE, dynamical time) of the phase with lunation number k.
 JulianDay PhaseInstant(double k);
+
+// The same instant in Universal Time: PhaseInstant(k) less Delta T.
+JulianDay PhaseInstantUT(double k);
 
 // Every principal phase whose local time falls in the calendar month of `date` (Month and Year
 // only), in time order, written to events[0..count); returns count (0..5).

@@ -61,7 +61,7 @@ HeliocentricEarth EarthPlace(JulianDay jd) {
 SunRec SunPosition(JulianDay jd, const Observer& observer, double obliquityRad,
                    double deltaPsiArcsec) {
     ReleaseUpperVectorState();
-    const HeliocentricEarth earth = EarthPlace(jd);
+    const HeliocentricEarth earth = EarthPlace(jd + DeltaTDays(jd));
 
     // Geocentric place, then to the FK5 system.
     const double theta = ReduceDegrees(earth.longitudeDeg + 180);
@@ -90,7 +90,7 @@ SunRec SunPosition(JulianDay jd, const Observer& observer, double obliquityRad,
 
 SunRec SunPosition(JulianDay jd, const Observer& observer) {
     NutationRec nutation;
-    const double obliquity = TrueObliquity(jd, nutation);
+    const double obliquity = TrueObliquity(jd + DeltaTDays(jd), nutation);
     return SunPosition(jd, observer, obliquity, nutation.DeltaPsi);
 }
 
@@ -139,38 +139,24 @@ EventFractions FractionsAboutTransit(double m0, double h0HourAngleDeg) {
             NormaliseFraction(m0 + h0HourAngleDeg / 360)};
 }
 
-// Local clock text of a day fraction: zone offset and half a minute added (so that cutting
-// to minutes rounds), "*****" outside the local day. For the Sun (negative h0) the time is
-// first brought into the day once. A minutes value carried to 60 by the seconds rule of
-// DecimalToDms is carried on into the hours.
+// Local clock text of a day fraction: the zone offset added, "*****" outside the local day,
+// rounded to the minute by ClockText (the last half minute of the day shows 23:59). For the
+// Sun (negative h0) the time is first brought into the day once.
 void AssignEventText(std::string& out, double m, int zoneOffsetMinutes, double h0Deg) {
-    double t = 24 * m + zoneOffsetMinutes / 60.0 + 1.0 / 120;
+    double t = 24 * m + zoneOffsetMinutes / 60.0;
     if (!std::isfinite(t)) {
         out = "None";
         return;
     }
     if (h0Deg < 0) {
         if (t < 0) t += 24;
-        if (t > 24) t -= 24;
+        if (t >= 24) t -= 24;
     }
-    if (t < 0 || t > 24) {
+    if (t < 0 || t >= 24) {
         out = "*****";
         return;
     }
-    const DmsRec dms = DecimalToDms(t);
-    int hours = std::atoi(dms.Whole.c_str());
-    int minutes = std::atoi(dms.Minutes.c_str());
-    if (minutes >= 60) {
-        minutes -= 60;
-        hours += 1;
-    }
-    char buf[8];
-    buf[0] = static_cast<char>('0' + hours / 10 % 10);
-    buf[1] = static_cast<char>('0' + hours % 10);
-    buf[2] = ':';
-    buf[3] = static_cast<char>('0' + minutes / 10 % 10);
-    buf[4] = static_cast<char>('0' + minutes % 10);
-    out.assign(buf, 5);
+    out = ClockText(t);
 }
 
 TabulatedPosition Tabulate(const EquatorialRec& e) {
@@ -295,7 +281,8 @@ RiseSetTimes MoonRiseSet(const DateTimeRec& date, const Observer& observer) {
                                           Tabulate(day.Moon.Equatorial),
                                           Tabulate(after.Moon.Equatorial)};
     const double h0 = 0.7275 * day.Moon.Parallax - 0.5667;
-    RiseSetTimes out = RiseTransitSet(positions, DeltaTSeconds(date.Year), h0, jd0, observer);
+    // The positions are those of the UT instants already: no Delta T in the interpolation.
+    RiseSetTimes out = RiseTransitSet(positions, 0, h0, jd0, observer);
     out.IlluminatedPercent = day.Moon.IlluminatedPercent;
     return out;
 }
@@ -305,7 +292,7 @@ RiseSetTimes SunRiseSet(const DateTimeRec& date, double h0Deg, const Observer& o
     const TabulatedPositions positions = {Tabulate(SunPosition(jd0 - 1, observer).Equatorial),
                                           Tabulate(SunPosition(jd0, observer).Equatorial),
                                           Tabulate(SunPosition(jd0 + 1, observer).Equatorial)};
-    return RiseTransitSet(positions, DeltaTSeconds(date.Year), h0Deg, jd0, observer);
+    return RiseTransitSet(positions, 0, h0Deg, jd0, observer);
 }
 
 } // namespace astro

@@ -33,13 +33,13 @@ struct SunRec {
     EquatorialRec Equatorial; // apparent right ascension and declination
 };
 
-// Apparent Sun at the instant (UT used as is, no Delta T), with its geocentric altitude and
-// azimuth for the observer (hour angle from the mean sidereal time).
+// Apparent Sun at the UT instant (the theory taken at jd + DeltaTDays(jd)), with its geocentric
+// altitude and azimuth for the observer (hour angle from the mean sidereal time of jd).
 SunRec SunPosition(JulianDay jd, const Observer& observer);
 
-// The same with the true obliquity (radians) and the nutation in longitude (arcseconds) of `jd`
-// already at hand, so that a caller that has them (the Moon's position) does not compute them
-// twice.
+// The same with the true obliquity (radians) and the nutation in longitude (arcseconds) of the
+// dynamical instant jd + DeltaTDays(jd) already at hand, so that a caller that has them (the Moon's
+// position) does not compute them twice.
 SunRec SunPosition(JulianDay jd, const Observer& observer, double obliquityRad,
                    double deltaPsiArcsec);
 

@@ -23,7 +23,7 @@ JulianDay SeasonPolynomial(int index, double y) {
     }
 }
 
-// Moves an instant until the Sun's apparent longitude reaches 90 * index degrees (Meeus ch. 27:
+// Moves a UT instant until the Sun's apparent longitude reaches 90 * index degrees (Meeus ch. 27:
 // 58 sin(target - longitude) days per round). At most 50 rounds; the last instant is kept.
 JulianDay CorrectToLongitude(JulianDay instant, int index, const Observer& observer) {
     for (int round = 0; round < 50; ++round) {
@@ -49,9 +49,11 @@ SeasonsRec EquinoxesAndSolstices(std::uint16_t year, const Observer& observer) {
     const double deltaTDays = DeltaTSeconds(year) / 86400;
     const double zoneDays = observer.ZoneOffsetMinutes / 1440.0;
     for (int i = 0; i < 4; ++i) {
-        out.Instants[i] = CorrectToLongitude(out.MeanInstants[i], i, observer);
-        // Half a minute added so that showing hours and minutes rounds to the nearest minute.
-        out.LocalDates[i] = JulianToDate(out.Instants[i] - deltaTDays + 1.0 / 2880 + zoneDays);
+        // The Sun's position takes a UT instant; the events lie inside the year, whose Delta T
+        // it applies.
+        const JulianDay ut = CorrectToLongitude(out.MeanInstants[i] - deltaTDays, i, observer);
+        out.Instants[i] = ut + deltaTDays;
+        out.LocalDates[i] = JulianToDate(ut + zoneDays);
         out.Texts[i] = DateTimeText(out.LocalDates[i]);
     }
     for (int j = 0; j < 4; ++j) {

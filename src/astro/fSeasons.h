@@ -16,7 +16,7 @@ namespace astro {
 struct SeasonsRec {
     std::array<JulianDay, 5> MeanInstants{}; // dynamical time; [4] is the next March equinox
     std::array<JulianDay, 4> Instants{};     // corrected, dynamical time
-    std::array<DateTimeRec, 4> LocalDates{}; // local civil time, rounded to the minute
+    std::array<DateTimeRec, 4> LocalDates{}; // local civil time, rounded to the second
     std::array<std::string, 4> Texts;        // DateTimeText of LocalDates, at most 60 characters
     std::array<double, 4> Lengths{};         // days, truncated to two decimals; [3] ends at the
                                              // uncorrected next March equinox

@@ -88,7 +88,7 @@ double LocalSiderealTimeHours(const DateTimeRec& local, const Observer& observer
 }
 
 std::string LocalSiderealTimeText(const DateTimeRec& local, const Observer& observer) {
-    const DmsRec split = DecimalToDms(LocalSiderealTimeHours(local, observer));
+    const DmsRec split = HoursToDms(LocalSiderealTimeHours(local, observer));
     return CutToCapacity(split.Whole + ":" + split.Minutes + ":" + split.Seconds, 15);
 }
 

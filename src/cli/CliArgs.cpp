@@ -80,6 +80,9 @@ astro::DateTimeRec dateOf(const std::vector<int>& f, const std::string& what,
     }
     if (f.size() > 2) {
         checkRange(f[2], 1, astro::DaysInMonth(f[1], f[0]), "day", what, text);
+        if (!astro::DateExists(f[2], f[1], f[0]))
+            fail("invalid " + what + " '" + text +
+                 "': 5-14 October 1582 do not exist (4 October was followed by 15 October)");
         d.Day = static_cast<std::uint16_t>(f[2]);
     }
     return d;

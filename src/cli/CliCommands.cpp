@@ -304,6 +304,7 @@ QJsonObject TimesCommand(const astro::DateTimeRec& month, const astro::Observer&
     QJsonArray days;
     const int count = astro::DaysInMonth(month.Month, month.Year);
     for (int d = 1; d <= count; ++d) {
+        if (!astro::DateExists(d, month.Month, month.Year)) continue; // 5-14 October 1582
         astro::DateTimeRec day = month;
         day.Day = static_cast<std::uint16_t>(d);
         day.Hour = day.Minute = day.Second = 0;

@@ -80,13 +80,16 @@ QJsonObject FeaturesCommand(const astro::DateTimeRec& month, const astro::Observ
         o[QStringLiteral("longitude")] = f.Longitude;
         o[QStringLiteral("latitude")] = f.Latitude;
         const astro::FeatureSunTimes t = astro::FeatureSunriseSunset(startJd, lon, lat, observer);
-        auto put = [&](const QString& key, bool found, const astro::DateTimeRec& when,
+        auto put = [&](const QString& key, bool found, bool outside, const astro::DateTimeRec& when,
                        const char* reason) {
-            o[key] = found ? QJsonValue(isoText(when)) : QJsonValue();
-            if (!found) o[key + QStringLiteral("_reason")] = QLatin1String(reason);
+            o[key] = found && !outside ? QJsonValue(isoText(when)) : QJsonValue();
+            if (outside)
+                o[key + QStringLiteral("_reason")] = QLatin1String("outside_years_1_9999");
+            else if (!found)
+                o[key + QStringLiteral("_reason")] = QLatin1String(reason);
         };
-        put(QStringLiteral("sunrise"), t.HasSunrise, t.Sunrise, "no_sunrise");
-        put(QStringLiteral("sunset"), t.HasSunset, t.Sunset, "no_sunset");
+        put(QStringLiteral("sunrise"), t.HasSunrise, t.SunriseOutOfRange, t.Sunrise, "no_sunrise");
+        put(QStringLiteral("sunset"), t.HasSunset, t.SunsetOutOfRange, t.Sunset, "no_sunset");
         list.append(o);
     }
     return {{QStringLiteral("features"), list}};

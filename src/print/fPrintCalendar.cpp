@@ -248,11 +248,10 @@ CalendarPage CalendarPageFor(int month, int year, const astro::Observer& observe
     page.Shading = shading;
 
     page.FirstColumnOffset = (WeekdayOf(1, month, year) - ObserverSettings.DayOrder % 7 + 7) % 7;
-    const int days = astro::DaysInMonth(month, year);
+    const astro::MonthGridDays grid = astro::MonthGrid(month, year, ObserverSettings.DayOrder);
     for (int i = 0; i < GridCells; ++i) {
-        const bool blank = i < page.FirstColumnOffset || i >= page.FirstColumnOffset + days;
-        page.Cells[i] =
-            blank ? QStringLiteral(" ") : QString::number(i - page.FirstColumnOffset + 1);
+        const int day = i < static_cast<int>(grid.size()) ? grid[static_cast<std::size_t>(i)] : 0;
+        page.Cells[i] = day == 0 ? QStringLiteral(" ") : QString::number(day);
     }
 
     astro::DateTimeRec date;

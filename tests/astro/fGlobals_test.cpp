@@ -40,13 +40,23 @@ TEST(TimeBase, GregorianSwitchAndJ2000) {
     EXPECT_EQ(DateToJulian(date(-0 + 1, 1, 1, 12)), 1721424.0);
 }
 
-TEST(TimeBase, SecondsRoundingToSixtyKeepsTheMinute) {
-    // 12:34:59.7 on 1 January 2000.
-    const JulianDay jd = 2451544.5 + (12 * 3600 + 34 * 60 + 59.7) / 86400.0;
-    const DateTimeRec d = JulianToDate(jd);
+TEST(TimeBase, RoundingCarriesOnIntoTheDate) {
+    // 12:34:59.7 on 1 January 2000 is 12:35:00; 23:59:59.6 on 31 December 1999 is the new year.
+    const DateTimeRec d = JulianToDate(2451544.5 + (12 * 3600 + 34 * 60 + 59.7) / 86400.0);
     EXPECT_EQ(d.Hour, 12);
-    EXPECT_EQ(d.Minute, 34);
+    EXPECT_EQ(d.Minute, 35);
     EXPECT_EQ(d.Second, 0);
+    const DateTimeRec y = JulianToDate(2451544.5 - 0.4 / 86400);
+    EXPECT_EQ(DateTimeText(y), "00:00:00  01 January 2000");
+    // To the minute: 23:59:30 belongs to the next day, 23:59:29 stays.
+    EXPECT_EQ(DateTimeText(JulianToDateToMinute(2451544.5 - 30.0 / 86400)),
+              "00:00:00  01 January 2000");
+    EXPECT_EQ(DateTimeText(JulianToDateToMinute(2451544.5 - 31.0 / 86400)),
+              "23:59:00  31 December 1999");
+    // A Julian leap day before the reform, and the day after 4 October 1582.
+    EXPECT_EQ(DateTimeText(JulianToDate(DateToJulian(date(1500, 2, 29, 6)))),
+              "06:00:00  29 February 1500");
+    EXPECT_EQ(JulianToDate(DateToJulian(date(1582, 10, 4)) + 1).Day, 15);
 }
 
 TEST(TimeBase, RoundTripEveryYear) {
@@ -73,25 +83,48 @@ TEST(TimeBase, ReduceDegreesKeepsItsAsymmetry) {
     EXPECT_NEAR(ReduceDegrees(-0.001), 359.999, 1e-9);
 }
 
-TEST(TimeBase, DecimalToDmsSecondsRule) {
+TEST(TimeBase, DmsRoundsOnceWithFullCarries) {
     const DmsRec half = DecimalToDms(-0.5);
     EXPECT_EQ(half.Sign, "\u2013");
-    EXPECT_EQ(half.Whole, "00");
-    EXPECT_EQ(half.Minutes, "30");
-    EXPECT_EQ(half.Seconds, "01");
+    EXPECT_EQ(half.Whole + half.Minutes + half.Seconds, "003000");
+    const DmsRec eleven = DecimalToDms(11);
+    EXPECT_EQ(eleven.Whole + eleven.Minutes + eleven.Seconds, "110000");
+    // 10 59' 59.964": the seconds carry through the minutes into the degrees.
     const DmsRec carry = DecimalToDms(10.99999);
     EXPECT_EQ(carry.Sign, " ");
-    EXPECT_EQ(carry.Whole, "10");
-    EXPECT_EQ(carry.Minutes, "60");
-    EXPECT_EQ(carry.Seconds, "00");
+    EXPECT_EQ(carry.Whole + carry.Minutes + carry.Seconds, "110000");
     EXPECT_EQ(DecimalToDms(123.25).Whole, "123");
     EXPECT_EQ(DecimalToDms(7).Whole, "07");
+    // Hours of the day and right ascension wrap at 24 h.
+    const DmsRec midnight = HoursToDms(23.99999);
+    EXPECT_EQ(midnight.Whole + midnight.Minutes + midnight.Seconds, "000000");
+    const DmsRec before = HoursToDms(-0.5);
+    EXPECT_EQ(before.Sign + before.Whole + before.Minutes, " 2330");
+    // A clock text to the minute never reads 24:00 or :60.
+    EXPECT_EQ(ClockText(11.999), "12:00");
+    EXPECT_EQ(ClockText(23.0 + 59.0 / 60 + 40.0 / 3600), "23:59");
+    EXPECT_EQ(ClockText(0.0), "00:00");
 }
 
 TEST(TimeBase, CalendarHelpers) {
     EXPECT_EQ(DaysInMonth(2, 1900), 28);
     EXPECT_EQ(DaysInMonth(2, 2000), 29);
-    EXPECT_EQ(DaysInMonth(2, 1500), 28);
+    EXPECT_EQ(DaysInMonth(2, 1500), 29); // Julian calendar
+    EXPECT_EQ(DaysInMonth(2, 1700), 28);
+    EXPECT_FALSE(DateExists(5, 10, 1582));
+    EXPECT_FALSE(DateExists(14, 10, 1582));
+    EXPECT_TRUE(DateExists(4, 10, 1582) && DateExists(15, 10, 1582));
+    EXPECT_EQ(ExistingDay(10, 10, 1582), 15);
+    EXPECT_EQ(ExistingDay(31, 2, 1900), 28);
+    // Thursday 4 October 1582 was followed by Friday 15 October.
+    EXPECT_EQ(Weekday(4, 10, 1582), 4);
+    EXPECT_EQ(Weekday(15, 10, 1582), 5);
+    const MonthGridDays october = MonthGrid(10, 1582, 0);
+    EXPECT_EQ(october[1], 1); // Monday 1 October
+    EXPECT_EQ(october[4], 4);
+    EXPECT_EQ(october[5], 15);
+    EXPECT_EQ(october[21], 31);
+    EXPECT_EQ(october[22], 0);
     EXPECT_EQ(DaysInMonth(12, 2001), 31);
     EXPECT_NEAR(DeltaTSeconds(2002), 67.944, 1e-9);
     EXPECT_EQ(DateTimeText(date(2002, 12, 7, 9, 5, 3)), "09:05:03  07 December 2002");

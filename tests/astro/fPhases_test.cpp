@@ -22,7 +22,8 @@ Observer zone(int minutes) {
     return o;
 }
 
-// Every phase whose local instant lies in the month, found by walking k over a wide span.
+// Every phase whose local instant, to the minute, lies in the month, found by walking k over a
+// wide span.
 int bruteForcePhaseCount(int year, int month, int zoneMinutes) {
     const JulianDay start = DateToJulian(monthOf(year, month));
     const JulianDay end =
@@ -30,7 +31,7 @@ int bruteForcePhaseCount(int year, int month, int zoneMinutes) {
     const double k0 = std::floor((start - 2451550.1) / 29.530588853 * 4) / 4 - 2;
     int count = 0;
     for (double k = k0; k < k0 + 5; k += 0.25) {
-        const JulianDay t = PhaseInstant(k) + zoneMinutes / 1440.0;
+        const JulianDay t = std::round((PhaseInstantUT(k) + zoneMinutes / 1440.0) * 1440) / 1440;
         if (t >= start && t < end) ++count;
     }
     return count;
@@ -63,17 +64,16 @@ TEST(Phases, QuarterSignOfWBeforeAndAfter2000) {
     }
     // December 1999 (negative k): Kind 3 for the first quarter, 1 for the last quarter. The full
     // moon of 22 December 17:31 UT and the last quarter of 29 December 14:04 UT are the published
-    // instants (US Naval Observatory phases table); the engine gives dynamical time, about a
-    // minute later.
+    // instants (US Naval Observatory phases table), in UT as the engine gives them.
     MonthPhaseList ev;
     ASSERT_EQ(MonthPhases(monthOf(1999, 12), zone(0), ev), 4);
     EXPECT_EQ(ev[1].K, -0.75);
     EXPECT_EQ(ev[1].Kind, PhaseKind::FirstQuarter);
     EXPECT_EQ(ev[2].Kind, PhaseKind::FullMoon);
-    EXPECT_EQ(ev[2].Text, "17:32  22 December 1999");
+    EXPECT_EQ(ev[2].Text, "17:31  22 December 1999");
     EXPECT_EQ(ev[3].K, -0.25);
     EXPECT_EQ(ev[3].Kind, PhaseKind::LastQuarter);
-    EXPECT_EQ(ev[3].Text, "14:05  29 December 1999");
+    EXPECT_EQ(ev[3].Text, "14:04  29 December 1999");
     // January 2000 (k >= 0): the first quarter k = 0.25 is stored as Kind 3 as well.
     ASSERT_EQ(MonthPhases(monthOf(2000, 1), zone(0), ev), 4);
     EXPECT_EQ(ev[0].K, 0);
@@ -94,7 +94,7 @@ TEST(Phases, BlueMoonMonthAndPhaseNames) {
     EXPECT_EQ(ev[4].Kind, PhaseKind::FullMoon);
     for (int i = 1; i < n; ++i)
         EXPECT_GT(ev[i].Julian, ev[i - 1].Julian);
-    EXPECT_EQ(ev[4].Text, "01:36  31 August 2023");
+    EXPECT_EQ(ev[4].Text, "01:35  31 August 2023"); // 01:35:3x UT
     EXPECT_EQ(ev[4].Date.Day, 31);
     EXPECT_EQ(ev[4].Text.substr(0, 5), DateTimeText(ev[4].Date).substr(0, 5));
 
@@ -116,22 +116,23 @@ TEST(Phases, BlueMoonMonthAndPhaseNames) {
 }
 
 TEST(Phases, MonthBoundaryAtLocalMidnight) {
-    // The full moon k = 22.5 falls on 2001 November 1 at 05:42 (342.07 minutes after 0h).
+    // The full moon k = 22.5 falls on 2001 November 1 at 05:40:57 UT (340.95 minutes after 0h).
     MonthPhaseList ev;
-    const JulianDay full = PhaseInstant(22.5);
-    ASSERT_NEAR((full - 2452214.5) * 1440, 342.07, 0.01);
-    // Local clock 4 s after midnight: listed in November, not in October.
-    int n = MonthPhases(monthOf(2001, 11), zone(-342), ev);
+    const JulianDay full = PhaseInstantUT(22.5);
+    ASSERT_NEAR((full - 2452214.5) * 1440, 340.95, 0.01);
+    // Local clock 3 s before midnight: shown as 00:00 on 1 November, so listed in November and
+    // not in October.
+    int n = MonthPhases(monthOf(2001, 11), zone(-341), ev);
     ASSERT_GE(n, 1);
     EXPECT_EQ(ev[0].K, 22.5);
-    EXPECT_EQ(ev[0].Text.substr(0, 5), "00:00");
-    n = MonthPhases(monthOf(2001, 10), zone(-342), ev);
+    EXPECT_EQ(ev[0].Text, "00:00  01 November 2001");
+    n = MonthPhases(monthOf(2001, 10), zone(-341), ev);
     EXPECT_NE(ev[n - 1].K, 22.5);
-    // 56 s before midnight: the last event of October.
-    n = MonthPhases(monthOf(2001, 10), zone(-343), ev);
+    // 63 s before midnight: the last event of October.
+    n = MonthPhases(monthOf(2001, 10), zone(-342), ev);
     EXPECT_EQ(ev[n - 1].K, 22.5);
     EXPECT_EQ(ev[n - 1].Text, "23:59  31 October 2001");
-    n = MonthPhases(monthOf(2001, 11), zone(-343), ev);
+    n = MonthPhases(monthOf(2001, 11), zone(-342), ev);
     EXPECT_NE(ev[0].K, 22.5);
 }
 
@@ -157,15 +158,15 @@ TEST(Phases, EveryPhaseOfTheMonthOverTheWholeRange) {
 }
 
 TEST(Phases, NewMoonsAroundBracketTheInstant) {
-    DateTimeRec d = JulianToDate(PhaseInstant(0));
-    d.Julian = PhaseInstant(0);
+    DateTimeRec d = JulianToDate(PhaseInstantUT(0));
+    d.Julian = PhaseInstantUT(0);
     LunationRec l = NewMoonsAround(d);
-    EXPECT_EQ(l.PreviousNewMoon, PhaseInstant(0));
-    EXPECT_EQ(l.NextNewMoon, PhaseInstant(1));
+    EXPECT_EQ(l.PreviousNewMoon, PhaseInstantUT(0));
+    EXPECT_EQ(l.NextNewMoon, PhaseInstantUT(1));
     d.Julian -= 1e-6;
     l = NewMoonsAround(d);
-    EXPECT_EQ(l.PreviousNewMoon, PhaseInstant(-1));
-    EXPECT_EQ(l.NextNewMoon, PhaseInstant(0));
+    EXPECT_EQ(l.PreviousNewMoon, PhaseInstantUT(-1));
+    EXPECT_EQ(l.NextNewMoon, PhaseInstantUT(0));
 
     // Far from 2000 the estimate is off by more than a lunation; the bracket still holds.
     for (JulianDay j = 1721500; j < 5373000; j += 9973.37) {
@@ -196,19 +197,21 @@ TEST(Apsides, ReferenceValuesAndAtOrAfter) {
     EXPECT_NEAR(apogee.ParallaxArcsec, 3240.689, 5e-4);
     EXPECT_EQ(std::lround(apogee.DistanceKm), 405975);
 
-    // An apsis at exactly the instant is produced.
-    DateTimeRec d = JulianToDate(perigee.Jde);
-    d.Julian = perigee.Jde;
+    // An apsis at exactly the instant is produced; the texts are UT (dynamical time less
+    // Delta T) to the minute.
+    const auto ut = [](const ApsisRec& a) { return a.Jde - DeltaTDays(a.Jde); };
+    DateTimeRec d = JulianToDate(ut(perigee));
+    d.Julian = ut(perigee);
     ApsisTexts t = NextApsides(d, zone(0));
     EXPECT_EQ(t.PerigeeDistanceText, "356654 km  ");
-    EXPECT_EQ(t.PerigeeTimeText, "11:01  22 Dec  ");
-    EXPECT_EQ(t.ApogeeTimeText, "12:24  04 Jan  ");
+    EXPECT_EQ(t.PerigeeTimeText, "11:00  22 Dec  ");
+    EXPECT_EQ(t.ApogeeTimeText, "12:23  04 Jan  ");
     // A moment later the next perigee (k = 1) is given; the zone offset moves the clock text.
     d.Julian += 1e-6;
     t = NextApsides(d, zone(60));
-    const DateTimeRec next = JulianToDate(ApsisInstant(1).Jde + 1.0 / 2880 + 1.0 / 24);
+    const DateTimeRec next = JulianToDateToMinute(ut(ApsisInstant(1)) + 1.0 / 24);
     EXPECT_EQ(t.PerigeeTimeText.substr(0, 5), DateTimeText(next).substr(0, 5));
-    EXPECT_EQ(t.ApogeeTimeText, "13:24  04 Jan  ");
+    EXPECT_EQ(t.ApogeeTimeText, "13:23  04 Jan  ");
 
     // The first perigee and apogee at or after the instant, far from 2000 too.
     for (JulianDay j = 1721500; j < 5373000; j += 19937.3) {
@@ -216,10 +219,10 @@ TEST(Apsides, ReferenceValuesAndAtOrAfter) {
         at.Julian = j;
         const ApsisTexts texts = NextApsides(at, zone(0));
         double k = std::floor((j - 2451534.6698) / 27.55454988 * 2) / 2 - 1;
-        for (int i = 0; i < 8 && ApsisInstant(k).Jde < j; ++i)
+        for (int i = 0; i < 8 && ut(ApsisInstant(k)) < j; ++i)
             k += 0.5;
         const ApsisRec first = ApsisInstant(k);
-        const DateTimeRec when = JulianToDate(first.Jde + 1.0 / 2880);
+        const DateTimeRec when = JulianToDateToMinute(ut(first));
         const std::string expected =
             DateTimeText(when).substr(0, 5) + DateTimeText(when).substr(8, 8) + "  ";
         EXPECT_EQ(first.Perigee ? texts.PerigeeTimeText : texts.ApogeeTimeText, expected) << j;

@@ -9,6 +9,7 @@
 #include "astro/fPhases.h"
 #include "astro/fRiseSet.h"
 #include "astro/fSeasons.h"
+#include "astro/fSidereal.h"
 
 #include <gtest/gtest.h>
 
@@ -50,31 +51,39 @@ std::string Where(const DateTimeRec& d, const Observer& o) {
            std::to_string(RadToDeg(o.Longitude)) + " zone " + std::to_string(o.ZoneOffsetMinutes);
 }
 
-// "HH:MM". The half-minute rounding may reach 24:00 exactly, and seconds that carry into the
-// minutes stop there (23:60 for 23:59:29.5 and later): both are the documented forms.
+// "HH:MM" of a time of day: never 24:00, never :60.
 bool IsClock(std::string_view t) {
     if (t.size() != 5 || t[2] != ':') return false;
     for (std::size_t i : {0u, 1u, 3u, 4u})
         if (!std::isdigit(static_cast<unsigned char>(t[i]))) return false;
     const int hours = (t[0] - '0') * 10 + (t[1] - '0');
     const int minutes = (t[3] - '0') * 10 + (t[4] - '0');
-    return minutes <= 60 && hours * 60 + minutes <= 24 * 60;
+    return hours < 24 && minutes < 60;
+}
+
+// "HH:MM:SS" likewise.
+bool IsClockWithSeconds(std::string_view t) {
+    return t.size() == 8 && t[5] == ':' && IsClock(t.substr(0, 5)) &&
+           std::isdigit(static_cast<unsigned char>(t[6])) && t[6] < '6' &&
+           std::isdigit(static_cast<unsigned char>(t[7]));
 }
 
 bool IsEventText(std::string_view t) {
     return t == "None" || t == "*****" || IsClock(t);
 }
 
-// A date of the calendar in force: the engine's dates follow the Julian calendar before
-// 15 October 1582, where every fourth year has a 29 February.
+// A date of the calendar in force: Julian before 15 October 1582, where every fourth year has a
+// 29 February, Gregorian from then on; 5-14 October 1582 do not exist.
 bool IsRealDate(const DateTimeRec& d) {
-    if (d.Year < 1 || d.Month < 1 || d.Month > 12 || d.Day < 1 || d.Hour >= 24 || d.Minute >= 60 ||
-        d.Second >= 60)
+    if (d.Year < 1 || d.Year > 9999 || d.Month < 1 || d.Month > 12 || d.Day < 1 || d.Hour >= 24 ||
+        d.Minute >= 60 || d.Second >= 60)
         return false;
-    const bool julianLeapDay = d.Month == 2 && d.Day == 29 && d.Year % 4 == 0;
-    if (IsJulianCalendar(d.Day, d.Month, d.Year) && julianLeapDay) return true;
-    const bool lostDays = d.Year == 1582 && d.Month == 10 && d.Day > 4 && d.Day < 15;
-    return !lostDays && d.Day <= DaysInMonth(d.Month, d.Year);
+    const int y = d.Year;
+    const bool leap = y < 1582 ? y % 4 == 0 : (y % 4 == 0 && y % 100 != 0) || y % 400 == 0;
+    static constexpr int lengths[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    const int length = lengths[d.Month - 1] + (d.Month == 2 && leap ? 1 : 0);
+    const bool lostDays = y == 1582 && d.Month == 10 && d.Day > 4 && d.Day < 15;
+    return !lostDays && d.Day <= length;
 }
 
 bool Within(double x, double low, double high) {
@@ -120,7 +129,12 @@ void CheckDay(const DateTimeRec& day, const Observer& o) {
         CheckRiseSet(SunRiseSet(day, h0, o), "sun", day, o);
     DateTimeRec noon = day;
     noon.Hour = 12;
-    CheckPosition(MoonPosition(EngineInstant(noon, o.ZoneOffsetMinutes), o), noon, o);
+    const MoonAndSun position = MoonPosition(EngineInstant(noon, o.ZoneOffsetMinutes), o);
+    CheckPosition(position, noon, o);
+    const DmsRec& ra = position.Moon.Topocentric.RightAscensionText;
+    EXPECT_TRUE(IsClockWithSeconds(ra.Whole + ":" + ra.Minutes + ":" + ra.Seconds) &&
+                IsClockWithSeconds(LocalSiderealTimeText(noon, o)))
+        << Where(day, o) << " R.A. " << ra.Whole << ":" << ra.Minutes << ":" << ra.Seconds;
 }
 
 // --- one month -------------------------------------------------------------------------------
@@ -142,8 +156,8 @@ void CheckMonth(int year, int month, const Observer& o) {
     ASSERT_TRUE(n >= 3 && n <= MaxMonthPhases) << Where(date, o) << " " << n;
     for (int i = 0; i < n; ++i) {
         const PhaseEvent& e = events[static_cast<std::size_t>(i)];
-        EXPECT_TRUE(std::isfinite(e.Julian) && e.Date.Month == month && e.Date.Year == year &&
-                    IsRealDate(e.Date) && !e.Text.empty() && e.Text.size() <= 60)
+        EXPECT_TRUE(std::isfinite(e.Julian) && e.Date.Year == year && IsRealDate(e.Date) &&
+                    IsClock(e.Text.substr(0, 5)) && e.Text.size() <= 60)
             << Where(date, o) << " " << e.Text;
         if (i > 0) {
             EXPECT_GT(e.Julian, events[static_cast<std::size_t>(i - 1)].Julian);
@@ -162,6 +176,15 @@ void CheckMonth(int year, int month, const Observer& o) {
                      eclipse.Visibility == "Partially Visible"))
             << "eclipse " << Where(date, o) << " " << eclipse.Date << " "
             << eclipse.PenumbralMagnitude << " " << eclipse.Visibility;
+        // The maximum and the full moon that causes it are the same instant within hours, in
+        // every century (both in UT).
+        const JulianDay maximum = DateToJulian(eclipse.LocalMaximum);
+        double nearest = 99;
+        for (int i = 0; i < n; ++i)
+            if (events[static_cast<std::size_t>(i)].Kind == PhaseKind::FullMoon)
+                nearest = std::min(nearest,
+                                   std::fabs(events[static_cast<std::size_t>(i)].Julian - maximum));
+        EXPECT_LT(nearest, 0.2) << "eclipse " << Where(date, o) << " " << eclipse.Date;
     }
 
     const ApsisTexts apsides = NextApsides(date, o);
@@ -196,6 +219,36 @@ void CheckYear(int year, const Observer& o) {
     EXPECT_TRUE((easter.Month == 3 && easter.Day >= 22 && easter.Day <= 31) ||
                 (easter.Month == 4 && easter.Day >= 1 && easter.Day <= 25))
         << year;
+    DateTimeRec sunday;
+    sunday.Year = static_cast<std::uint16_t>(year);
+    sunday.Month = static_cast<std::uint16_t>(easter.Month);
+    sunday.Day = static_cast<std::uint16_t>(easter.Day);
+    // Julian Day 0 began on a Monday at noon: (JD + 1.5) mod 7 is 0 on a Sunday.
+    EXPECT_EQ(static_cast<long long>(std::floor(DateToJulian(sunday) + 1.5)) % 7, 0)
+        << "Easter " << year;
+}
+
+// The month lengths agree with the Julian Days of the first days of the months: the Julian
+// 29 February before the reform is there, 5-14 October 1582 are not.
+void CheckMonthLengths(int year) {
+    const auto first = [](int y, int m) {
+        DateTimeRec d;
+        d.Year = static_cast<std::uint16_t>(y);
+        d.Month = static_cast<std::uint16_t>(m);
+        return DateToJulian(d);
+    };
+    for (int m = 1; m <= 12; ++m) {
+        const double days = (m == 12 ? first(year + 1, 1) : first(year, m + 1)) - first(year, m);
+        int listed = 0;
+        for (int d = 1; d <= DaysInMonth(m, year); ++d)
+            listed += DateExists(d, m, year) ? 1 : 0;
+        ASSERT_EQ(days, listed) << year << "-" << m;
+        DateTimeRec last;
+        last.Year = static_cast<std::uint16_t>(year);
+        last.Month = static_cast<std::uint16_t>(m);
+        last.Day = static_cast<std::uint16_t>(DaysInMonth(m, year));
+        ASSERT_TRUE(IsRealDate(last)) << year << "-" << m;
+    }
 }
 
 // --- a point of the Moon -----------------------------------------------------------------------
@@ -207,15 +260,12 @@ void CheckFeature(JulianDay start, double lonDeg, double latDeg, const Observer&
             EXPECT_TRUE(d.Day == 0 && d.Month == 0 && d.Year == 0) << what;
             return;
         }
-        // The lunar day of 1 January of the year 1 began in December of the year 0.
-        DateTimeRec yearOne = d;
-        yearOne.Year = std::max<std::uint16_t>(d.Year, 1);
         const double jd = DateToJulian(d);
         // At night the next lunar day begins within a lunation and ends within another. Near
         // a pole the Sun's selenographic latitude decides, which swings over the eclipse
         // year: the lunar day there may last months.
         const double span = std::fabs(latDeg) > 85 ? 366 : 60;
-        EXPECT_TRUE(IsRealDate(yearOne) && std::fabs(jd - start) < span)
+        EXPECT_TRUE(IsRealDate(d) && std::fabs(jd - start) < span)
             << what << " at " << lonDeg << "/" << latDeg << " from " << start << ": " << d.Year
             << "-" << d.Month << "-" << d.Day;
     };
@@ -304,6 +354,12 @@ TEST(RangeSweep, MonthsAndYears) {
         }
     for (int year = 1; year <= 9999; year += yearStride)
         CheckYear(year, observers[turn++ % observers.size()]);
+    // Cheap enough for every year: the calendar and Easter.
+    for (int year = 1; year <= 9999; ++year) {
+        CheckMonthLengths(year);
+        const EasterDate easter = EasterSunday(static_cast<std::uint16_t>(year));
+        ASSERT_EQ(Weekday(easter.Day, easter.Month, year), 0) << "Easter " << year;
+    }
     CheckYear(9999, observers.back());
     std::cout << "months " << months << "\n";
     EXPECT_GT(months, 1000);

@@ -235,23 +235,20 @@ TEST(RiseSet, RightAscensionUnwrappedAcrossZero) {
     EXPECT_EQ(a.Set, b.Set);
 }
 
-TEST(RiseSet, HalfMinuteRoundingAndTheEndOfTheDay) {
+TEST(RiseSet, RoundedToTheMinuteAndNeverPastTheDay) {
     const JulianDay jd0 = 2451716.5;
     const Observer north = place(80, 0, 0);
-    // Half a minute is added before the split into hours and minutes, whose seconds rule
-    // (whole seconds plus one) moves the threshold one second earlier: 12:00:28.5 shows 12:00,
-    // 12:00:29.5 shows 12:01.
-    EXPECT_EQ(RiseTransitSet(circumpolarTransitAt(43228.5, jd0), 0, -0.8333, jd0, north).Transit,
-              "12:00");
+    // Rounded once to the nearest minute: 12:00:29.5 shows 12:00, 12:00:30.5 shows 12:01,
+    // 10:59:30.5 shows 11:00 (never 10:60).
     EXPECT_EQ(RiseTransitSet(circumpolarTransitAt(43229.5, jd0), 0, -0.8333, jd0, north).Transit,
+              "12:00");
+    EXPECT_EQ(RiseTransitSet(circumpolarTransitAt(43230.5, jd0), 0, -0.8333, jd0, north).Transit,
               "12:01");
-    // A minute carried to 60 by that rule is carried on into the hours: 10:59:29.5 shows 11:00.
-    EXPECT_EQ(RiseTransitSet(circumpolarTransitAt(39569.5, jd0), 0, -0.8333, jd0, north).Transit,
+    EXPECT_EQ(RiseTransitSet(circumpolarTransitAt(39570.5, jd0), 0, -0.8333, jd0, north).Transit,
               "11:00");
-    // 23:59:45 rounds past 24h: a Moon event (positive h0) falls outside the day, a Sun event
-    // wraps to 00:00.
+    // 23:59:45 stays in its day as 23:59 (never 24:00), for the Moon and the Sun alike.
     const TabulatedPositions late = circumpolarTransitAt(86385, jd0);
-    EXPECT_EQ(RiseTransitSet(late, 0, 0.125, jd0, north).Transit, "*****");
-    EXPECT_EQ(RiseTransitSet(late, 0, -0.8333, jd0, north).Transit, "00:00");
+    EXPECT_EQ(RiseTransitSet(late, 0, 0.125, jd0, north).Transit, "23:59");
+    EXPECT_EQ(RiseTransitSet(late, 0, -0.8333, jd0, north).Transit, "23:59");
     EXPECT_EQ(RiseTransitSet(late, 0, -0.8333, jd0, north).Rise, "None");
 }

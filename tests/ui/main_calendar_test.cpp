@@ -121,6 +121,19 @@ TEST_F(CalendarTest, YearChangeBringsTheDayWithinTheMonth) {
     Type("\b\b\b\b2023\r");
     EXPECT_EQ(main->SelectedDate.Day, 28);
     EXPECT_EQ(main->imgCurrDate->pos(), CellOfDay(28)->pos() - QPoint(1, 3));
+
+    // Before the reform the Julian calendar: 1500 has a 29 February.
+    SelectDate(1500, 2, 29);
+    EXPECT_EQ(main->SelectedDate.Day, 29);
+    ASSERT_NE(CellOfDay(29), nullptr);
+    // 10 October of a year typed as 1582 did not exist: the 15th, which follows the 4th.
+    SelectDate(2024, 10, 10);
+    Click(main->lblSelectedYear);
+    Type("\b\b\b\b1582\r");
+    EXPECT_EQ(main->SelectedDate.Day, 15);
+    EXPECT_EQ(main->imgCurrDate->pos(), CellOfDay(15)->pos() - QPoint(1, 3));
+    EXPECT_EQ(CellOfDay(10), nullptr);
+    EXPECT_EQ(main->DateLabels.indexOf(CellOfDay(15)), main->DateLabels.indexOf(CellOfDay(4)) + 1);
 }
 
 TEST_F(CalendarTest, KeysChangeNothingWhileNoEntryIsOpen) {

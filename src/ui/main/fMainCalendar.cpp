@@ -21,14 +21,9 @@ const char* const HeadingMonthNames[12] = {"January",   "February", "March",    
                                            "May",       "June",     "July",     "August",
                                            "September", "October",  "November", "December"};
 
-// Weekday of a date, 0 Sunday .. 6 Saturday.
+// Weekday of a date, 0 Sunday .. 6 Saturday, in the calendar of the date.
 int WeekdayOf(int day, int month, int year) {
-    astro::DateTimeRec d;
-    d.Day = static_cast<std::uint16_t>(day);
-    d.Month = static_cast<std::uint16_t>(month);
-    d.Year = static_cast<std::uint16_t>(year);
-    const auto jd = static_cast<long long>(astro::DateToJulian(d) + 1.5);
-    return static_cast<int>(jd % 7);
+    return astro::Weekday(day, month, year);
 }
 
 QLabel* HeadingLabel(QWidget* parent, const char* name, const QColor& colour) {
@@ -116,9 +111,13 @@ void TMain::ShowSelectedMonth() {
     FirstWeekday = WeekdayOf(1, month, year);
     MonthOffset = (FirstWeekday - ObserverSettings.DayOrder + 7) % 7;
     MonthDays = astro::DaysInMonth(month, year);
+    // 5-14 October 1582 do not exist: the grid goes on from the 4th to the 15th.
+    const astro::MonthGridDays grid = astro::MonthGrid(month, year, ObserverSettings.DayOrder);
+    int selectedCell = -1;
     for (int i = 0; i < DateLabels.size(); ++i) {
-        const bool blank = i < MonthOffset || i >= MonthOffset + MonthDays;
-        DateLabels[i]->setText(blank ? QStringLiteral(" ") : QString::number(i - MonthOffset + 1));
+        const int day = i < static_cast<int>(grid.size()) ? grid[static_cast<std::size_t>(i)] : 0;
+        DateLabels[i]->setText(day == 0 ? QStringLiteral(" ") : QString::number(day));
+        if (day != 0 && day == SelectedDate.Day) selectedCell = i;
     }
     const QString yearText = QString::number(year);
     const QString monthText = QString::fromLatin1(HeadingMonthNames[(month + 11) % 12]);
@@ -129,8 +128,7 @@ void TMain::ShowSelectedMonth() {
     lblSelectedMonthShadow->setText(monthText);
     LayOutHeading();
 
-    const int cell = MonthOffset + SelectedDate.Day - 1;
-    if (cell >= 0 && cell < DateLabels.size()) DateSelect(DateLabels[cell]);
+    if (selectedCell >= 0) DateSelect(DateLabels[selectedCell]);
     DisplayPhaseTimes();
 }
 
@@ -195,9 +193,10 @@ bool TMain::AcceptYear() {
         }
         lblSelectedYearShadow->setText(typed);
         SelectedDate.Year = static_cast<std::uint16_t>(year);
-        // 29 February of a leap year becomes 28 February in a common year.
-        const int days = astro::DaysInMonth(SelectedDate.Month, year);
-        if (SelectedDate.Day > days) SelectedDate.Day = static_cast<std::uint16_t>(days);
+        // 29 February of a leap year becomes 28 February in a common year, a day lost in
+        // October 1582 the 15th.
+        SelectedDate.Day = static_cast<std::uint16_t>(
+            astro::ExistingDay(SelectedDate.Day, SelectedDate.Month, year));
         SelectedDate.Julian = astro::DateToJulian(SelectedDate);
         CloseYearEntry();
         ShowSelectedMonth();
@@ -228,8 +227,8 @@ void TMain::lblSelectedmonthClick() {
 void TMain::SelectMonth(int month) {
     if (month < 1 || month > 12) return;
     SelectedDate.Month = static_cast<std::uint16_t>(month);
-    const int days = astro::DaysInMonth(month, SelectedDate.Year);
-    if (SelectedDate.Day > days) SelectedDate.Day = static_cast<std::uint16_t>(days);
+    SelectedDate.Day =
+        static_cast<std::uint16_t>(astro::ExistingDay(SelectedDate.Day, month, SelectedDate.Year));
     SelectedDate.Julian = astro::DateToJulian(SelectedDate);
     ShowSelectedMonth();
     emit selectedMonthChanged();

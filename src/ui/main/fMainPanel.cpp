@@ -58,14 +58,19 @@ void DisplayCoord(QPainter& canvas, int x, CoordForm form, const astro::DmsRec& 
     }
 }
 
+// Hours (right ascension) wrap at 24 h; angles keep their sign.
+astro::DmsRec SplitForDisplay(CoordForm form, double value) {
+    return form == HourForm ? astro::HoursToDms(value) : astro::DecimalToDms(value);
+}
+
 // Values on the main canvas: first column 249, minutes 273, seconds 301.
 void DisplayCanvasCoord(QPainter& canvas, CoordForm form, double value, int y) {
-    DisplayCoord(canvas, 249, form, astro::DecimalToDms(value), y, 301, 273, true);
+    DisplayCoord(canvas, 249, form, SplitForDisplay(form, value), y, 301, 273, true);
 }
 
 // Values in a small table: columns 10, 34 and 62, drawn with a clear brush.
 void DisplayTableCoord(QPainter& table, CoordForm form, double value, int y) {
-    DisplayCoord(table, 10, form, astro::DecimalToDms(value), y, 62, 34, false);
+    DisplayCoord(table, 10, form, SplitForDisplay(form, value), y, 62, 34, false);
 }
 
 QLabel* PanelLabel(QWidget* parent, const QString& text, int x, int y, const QColor& colour,
@@ -365,8 +370,8 @@ void TMain::SelectMajorPhaseDate(const QString& t) {
     const int hour = t.mid(0, 2).toInt(&okHour);
     const int minute = t.mid(3, 2).toInt(&okMinute);
     const int day = t.mid(7, 2).toInt(&okDay);
-    if (!okHour || !okMinute || !okDay || hour > 23 || minute > 59 || day < 1 ||
-        day > astro::DaysInMonth(SelectedDate.Month, SelectedDate.Year))
+    if (!okHour || !okMinute || !okDay || hour > 23 || minute > 59 ||
+        !astro::DateExists(day, SelectedDate.Month, SelectedDate.Year))
         return;
     SelectedDate.Day = static_cast<std::uint16_t>(day);
     ClockOffset = (hour * 60 + minute - SelectedDate.Hour * 60 - SelectedDate.Minute) / 1440.0;

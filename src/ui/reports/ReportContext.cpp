@@ -36,4 +36,11 @@ astro::DateTimeRec DayOf(const astro::DateTimeRec& date, int day) {
     return d;
 }
 
+std::vector<int> DaysOfMonth(const astro::DateTimeRec& date) {
+    std::vector<int> days;
+    for (int d = 1; d <= astro::DaysInMonth(date.Month, date.Year); ++d)
+        if (astro::DateExists(d, date.Month, date.Year)) days.push_back(d);
+    return days;
+}
+
 } // namespace reportcontext

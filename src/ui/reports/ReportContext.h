@@ -4,6 +4,8 @@
 #include "astro/fGlobals.h"
 #include "print/fPhaseShading.h"
 
+#include <vector>
+
 namespace reportcontext {
 
 // The main window's observer; the default observer when there is no main window.
@@ -18,5 +20,9 @@ astro::DateTimeRec SelectedDate();
 
 // Midnight of day `day` (1-based) of the month of `date`; the Julian day is left to be computed.
 astro::DateTimeRec DayOf(const astro::DateTimeRec& date, int day);
+
+// The days of the month of `date` that exist, in order (5-14 October 1582 left out): one row
+// each in the month tables.
+std::vector<int> DaysOfMonth(const astro::DateTimeRec& date);
 
 } // namespace reportcontext

@@ -17,6 +17,7 @@ using namespace featurestyle;
 
 const QString TFeatures::NoSunriseText = QStringLiteral("No sunrise");
 const QString TFeatures::NoSunsetText = QStringLiteral("No sunset");
+const QString TFeatures::OutOfRangeText = QStringLiteral("Outside years 1-9999");
 const QString TFeatures::InvalidCoordinatesText = QStringLiteral("invalid coordinates");
 
 namespace {
@@ -113,13 +114,15 @@ void TFeatures::ComputeRow(int row, astro::JulianDay start, const astro::Observe
     }
     const astro::FeatureSunTimes times =
         astro::FeatureSunriseSunset(start, longitude, latitude, observer);
-    StringGrid1.SetCell(3, row,
-                        times.HasSunrise
-                            ? QString::fromStdString(astro::DateTimeText(times.Sunrise))
-                            : NoSunriseText);
+    const auto cell = [](bool has, bool outOfRange, const astro::DateTimeRec& date,
+                         const QString& none) {
+        if (outOfRange) return OutOfRangeText;
+        return has ? QString::fromStdString(astro::DateTimeText(date)) : none;
+    };
+    StringGrid1.SetCell(
+        3, row, cell(times.HasSunrise, times.SunriseOutOfRange, times.Sunrise, NoSunriseText));
     StringGrid1.SetCell(4, row,
-                        times.HasSunset ? QString::fromStdString(astro::DateTimeText(times.Sunset))
-                                        : NoSunsetText);
+                        cell(times.HasSunset, times.SunsetOutOfRange, times.Sunset, NoSunsetText));
 }
 
 void TFeatures::DisplayDataBitmap() {

@@ -31,6 +31,7 @@ class TFeatures : public TFrame {
     // coordinates are not numbers.
     static const QString NoSunriseText;
     static const QString NoSunsetText;
+    static const QString OutOfRangeText; // a date before the year 1 or after 9999
     static const QString InvalidCoordinatesText;
 
     TClickLabel* lblDatabase = nullptr;

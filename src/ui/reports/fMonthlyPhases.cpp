@@ -31,17 +31,6 @@ constexpr int kMoonWidth = 50;
 constexpr int kMoonHeight = 49;
 constexpr int kShadingRadius = 25;
 
-// Weekday of a calendar date, 0 Sunday .. 6 Saturday.
-int WeekdayOf(int day, int month, int year) {
-    astro::DateTimeRec d;
-    d.Day = static_cast<std::uint16_t>(day);
-    d.Month = static_cast<std::uint16_t>(month);
-    d.Year = static_cast<std::uint16_t>(year);
-    const double jd = astro::DateToJulian(d);
-    const long long n = static_cast<long long>(std::floor(jd + 1.5));
-    return static_cast<int>(((n % 7) + 7) % 7);
-}
-
 // The system's long name of weekday w (0 Sunday .. 6 Saturday).
 QString LongWeekdayName(int w) {
     return QLocale::system().dayName(w == 0 ? 7 : w, QLocale::LongFormat);
@@ -90,14 +79,10 @@ QStringList CalendarGridTexts(const astro::DateTimeRec& selected) {
 } // namespace
 
 QStringList MonthGridTexts(int month, int year, int dayOrder) {
-    const int d1 = WeekdayOf(1, month, year);
-    const int offset = (d1 - dayOrder + 7) % 7;
-    const int n = astro::DaysInMonth(month, year);
     QStringList texts;
     texts.reserve(42);
-    for (int i = 0; i < 42; ++i)
-        texts.append(i < offset || i >= offset + n ? QStringLiteral(" ")
-                                                   : QString::number(i - offset + 1));
+    for (int day : astro::MonthGrid(month, year, dayOrder))
+        texts.append(day == 0 ? QStringLiteral(" ") : QString::number(day));
     return texts;
 }
 

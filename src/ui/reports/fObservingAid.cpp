@@ -353,10 +353,12 @@ void TObservingAid::DrawGraphic(int a, const astro::DateTimeRec& date, const Cha
 
     canvas::FillRect(c, 0, s.Top, s.Width, s.Top + s.Height, s.BackgroundColour);
 
+    // The days lost in October 1582 keep their rows, left dark.
+    const auto exists = [&date](int d) { return astro::DateExists(d, date.Month, date.Year); };
     for (int d = 1; d <= days; ++d)
-        DrawSunBands(c, place, d, DayOf(date, d), s, observer);
+        if (exists(d)) DrawSunBands(c, place, d, DayOf(date, d), s, observer);
     for (int d = 1; d <= days; ++d)
-        DrawMoonBar(c, place, d, DayOf(date, d), observer);
+        if (exists(d)) DrawMoonBar(c, place, d, DayOf(date, d), observer);
 
     canvas::SetFont(c, QStringLiteral("Arial"), canvas::ScreenPointSize(s.FontSize));
     QPen gridPen(s.GridColour);

@@ -23,6 +23,7 @@
 namespace {
 
 using reportcontext::DayOf;
+using reportcontext::DaysOfMonth;
 using reportcontext::MainObserver;
 using reportcontext::SelectedDate;
 
@@ -190,7 +191,10 @@ QString SystemDateSeparator() {
 QString FormatListDate(const astro::DateTimeRec& date, const QString& pattern,
                        const QString& separator) {
     const QLocale locale = QLocale::system();
-    const QDate qdate(date.Year, date.Month, date.Day);
+    // Qt numbers the weekdays 1 Monday .. 7 Sunday; the engine's weekday follows the calendar
+    // of the date (Julian before the reform), which QDate does not.
+    const int weekday = astro::Weekday(date.Day, date.Month, date.Year);
+    const int qtWeekday = weekday == 0 ? 7 : weekday;
     QString out;
     for (qsizetype i = 0; i < pattern.size();) {
         const QChar ch = pattern[i].toLower();
@@ -203,9 +207,9 @@ QString FormatListDate(const astro::DateTimeRec& date, const QString& pattern,
             else if (run == 2)
                 out += QString::number(date.Day).rightJustified(2, QLatin1Char('0'));
             else if (run == 3)
-                out += locale.dayName(qdate.dayOfWeek(), QLocale::ShortFormat);
+                out += locale.dayName(qtWeekday, QLocale::ShortFormat);
             else
-                out += locale.dayName(qdate.dayOfWeek(), QLocale::LongFormat);
+                out += locale.dayName(qtWeekday, QLocale::LongFormat);
         } else if (ch == QLatin1Char('m')) {
             if (run == 1)
                 out += QString::number(date.Month);
@@ -268,7 +272,8 @@ void TTimesList::SetupDataBitmap(const astro::DateTimeRec& date) {
 
 void TTimesList::SetupDataBitmap(const astro::DateTimeRec& date, const astro::Observer& observer) {
     Offset = 0;
-    Days = astro::DaysInMonth(date.Month, date.Year);
+    const std::vector<int> dayNumbers = DaysOfMonth(date);
+    Days = static_cast<int>(dayNumbers.size());
 
     imgData = QPixmap(DataWidth, DataHeight);
     QPainter canvas(&imgData);
@@ -277,9 +282,9 @@ void TTimesList::SetupDataBitmap(const astro::DateTimeRec& date, const astro::Ob
                          i % 2 == 0 ? QColor(Qt::black) : StripeGrey);
     canvas.setBrush(Qt::NoBrush);
     canvas::SetFont(canvas, QStringLiteral("Arial"), canvas::ScreenPointSize(8));
-    for (int d = 1; d <= Days; ++d) {
-        const astro::DateTimeRec day = DayOf(date, d);
-        DrawDayRow(canvas, day, ComputeTimesOfDay(day, observer), RowHeight * (d - 1));
+    for (int row = 0; row < Days; ++row) {
+        const astro::DateTimeRec day = DayOf(date, dayNumbers[static_cast<std::size_t>(row)]);
+        DrawDayRow(canvas, day, ComputeTimesOfDay(day, observer), RowHeight * row);
     }
     canvas.end();
     DisplayDataBitmap();
@@ -430,14 +435,14 @@ void TTimesList::PrintTimes(const astro::DateTimeRec& date, const astro::Observe
     canvas::SetFont(c, font, 10);
     const QColor tint = PrintedTint(ObserverSettings.PrinterType);
     const QString separator = SystemDateSeparator();
-    const int days = astro::DaysInMonth(date.Month, date.Year);
-    for (int d = 1; d <= days; ++d) {
-        const int rowTop = top + q + (d - 1) * rowHeight + 2;
-        canvas::SetPenAndBrush(c, d % 2 == 1 ? QColor(Qt::white) : tint);
+    const std::vector<int> dayNumbers = DaysOfMonth(date);
+    for (std::size_t row = 0; row < dayNumbers.size(); ++row) {
+        const int rowTop = top + q + static_cast<int>(row) * rowHeight + 2;
+        canvas::SetPenAndBrush(c, row % 2 == 0 ? QColor(Qt::white) : tint);
         canvas::Rectangle(c, 2, rowTop, w - 2, rowTop + rowHeight);
         c.setBrush(Qt::NoBrush);
 
-        const astro::DateTimeRec day = DayOf(date, d);
+        const astro::DateTimeRec day = DayOf(date, dayNumbers[row]);
         const QString lst =
             QString::fromStdString(astro::LocalSiderealTimeText(day, observer)).left(10);
         const int y = rowTop + (rowHeight - canvas::TextHeight(c, QStringLiteral("8"))) / 2;
