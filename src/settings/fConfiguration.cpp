@@ -5,8 +5,8 @@
 #include "settings/TSpinButton.h"
 #include "ui/Windows.h"
 #include "ui/frame/NumericKeyFilter.h"
-#include "ui/main/fMain.h"
 #include "ui/main/fMainStyle.h"
+#include "ui/state/AppState.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -258,7 +258,7 @@ bool TConfiguration::IsMarked(const TClickLabel* radio) const {
 // --- showing and filling ------------------------------------------------------------------
 
 void TConfiguration::FormShow() {
-    if (const TMain* main = Windows().Main)
+    if (const QWidget* main = MainWidget())
         move(Clamp(CentredOn(*main, size()), size(), screenSize(), ClampOrder::LeftFirst));
     FormActivate();
 }
@@ -469,8 +469,6 @@ void TConfiguration::SaveIntoSettings() {
     s.LatDeg = Cut(txtLatDeg->text(), 3);
     s.LatMin = Cut(txtLatMin->text(), 2);
     s.LatSec = Cut(txtLatSec->text(), 2);
-    if (pNSDirection->text() != s.LatDir)
-        if (TMain* main = Windows().Main) main->InvertPhaseIcons();
     s.LatDir = Cut(pNSDirection->text(), 5);
     s.LongDeg = Cut(txtLongDeg->text(), 3);
     s.LongMin = Cut(txtLongMin->text(), 2);
@@ -491,10 +489,5 @@ void TConfiguration::closeEvent(QCloseEvent* event) {
 }
 
 void TConfiguration::FormClose() {
-    TMain* main = Windows().Main;
-    if (!main) return;
-    main->DaylightMinutes = DaylightSavingMinutes(ObserverSettings);
-    main->ZoneMinutes = ZoneMinutes(ObserverSettings);
-    main->SetDayTitles(ObserverSettings.DayOrder);
-    main->RefreshLatAndLong();
+    if (TAppState* state = SharedState()) state->ApplySettings(ObserverSettings);
 }

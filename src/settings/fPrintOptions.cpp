@@ -6,8 +6,8 @@
 #include "settings/TSpinButton.h"
 #include "ui/Windows.h"
 #include "ui/frame/NumericKeyFilter.h"
-#include "ui/main/fMain.h"
 #include "ui/main/fMainStyle.h"
+#include "ui/state/AppState.h"
 
 #include <QCheckBox>
 #include <QFocusEvent>
@@ -88,7 +88,7 @@ TPrintOptions::TPrintOptions(QWidget* parent) : TFrame(parent) {
 }
 
 void TPrintOptions::FormShow() {
-    if (const TMain* main = Windows().Main) move(CentredOn(*main, size()));
+    if (const QWidget* main = MainWidget()) move(CentredOn(*main, size()));
     FormActivate();
 }
 
@@ -152,8 +152,8 @@ void TPrintOptions::lblOKClick() {
         platform::ShowMessage(this, settingsstore::NotSavedMessage());
     if (const QString notice = settingsstore::TakeNotice(); !notice.isEmpty())
         platform::ShowMessage(this, notice);
-    if (const TMain* main = Windows().Main) {
-        PrintCalendar(main->SelectedDate.Month, main->SelectedDate.Year, this);
+    if (const TAppState* state = SharedState()) {
+        PrintCalendar(state->SelectedDate.Month, state->SelectedDate.Year, this);
     } else {
         const QDate today = platform::Now().date();
         PrintCalendar(today.month(), today.year(), this);

@@ -1,8 +1,7 @@
 #include "ui/reports/ReportContext.h"
 
 #include "platform/Platform.h"
-#include "ui/Windows.h"
-#include "ui/main/fMain.h"
+#include "ui/state/AppState.h"
 
 #include <QDate>
 #include <QDateTime>
@@ -10,11 +9,12 @@
 namespace reportcontext {
 
 astro::Observer MainObserver() {
-    return Windows().Main ? Windows().Main->observer() : astro::Observer{};
+    const TAppState* state = SharedState();
+    return state ? state->observer() : astro::Observer{};
 }
 
 astro::DateTimeRec SelectedDate() {
-    if (Windows().Main) return Windows().Main->SelectedDate;
+    if (const TAppState* state = SharedState()) return state->SelectedDate;
     const QDate today = platform::Now().date();
     astro::DateTimeRec d;
     d.Day = static_cast<std::uint16_t>(today.day());

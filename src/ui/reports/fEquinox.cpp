@@ -4,6 +4,7 @@
 #include "ui/Windows.h"
 #include "ui/main/fMain.h"
 #include "ui/main/fMainStyle.h"
+#include "ui/reports/ReportContext.h"
 
 #include <QPainter>
 
@@ -69,8 +70,7 @@ TEquinox::TEquinox(QWidget* parent) : TFrame(parent) {
 }
 
 void TEquinox::EquinoxesAndSolstices(int year) {
-    const TMain* main = Windows().Main;
-    const astro::Observer observer = main ? main->observer() : astro::Observer{};
+    const astro::Observer observer = reportcontext::MainObserver();
     const auto y = static_cast<std::uint16_t>(std::clamp(year, 1, 9999));
     const astro::SeasonsRec seasons = astro::EquinoxesAndSolstices(y, observer);
 

@@ -8,6 +8,7 @@
 #include "ui/main/fCalendarLabels.h"
 #include "ui/main/fMain.h"
 #include "ui/main/fMainStyle.h"
+#include "ui/reports/ReportContext.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -151,8 +152,7 @@ void TMonthlyPhases::DrawMoonPhases() {
     imgMiniMoon = north ? imgOriginal : imgOriginal.mirrored(true, true);
     PageTop = 32;
 
-    astro::DateTimeRec selected;
-    if (const TMain* main = Windows().Main) selected = main->SelectedDate;
+    const astro::DateTimeRec selected = reportcontext::SelectedDate();
 
     QPainter canvas(&imgPhases);
     DrawBevel(canvas);
@@ -220,8 +220,7 @@ void TMonthlyPhases::PrintDayCells(QPainter& canvas, const astro::DateTimeRec& s
     const int cw = (PageWidth - 6) / 7;
     const int ch = (PageHeight - PageTop - 2) / 6;
     const QStringList grid = CalendarGridTexts(selected);
-    const TMain* main = Windows().Main;
-    const astro::Observer observer = main ? main->observer() : astro::Observer{};
+    const astro::Observer observer = reportcontext::MainObserver();
     PhaseShadingFrame frame = CurrentPhaseShadingFrame();
     frame.North = north;
 
