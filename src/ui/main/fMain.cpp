@@ -100,7 +100,7 @@ TMain::TMain(QWidget* parent) : TFrame(parent) {
 
     // 8-10. Settings, the clock, the version value.
     settingsstore::Load(ObserverSettings);
-    const QDateTime now = platform::Now();
+    const QDateTime now = State.LocalNow();
     SetDateAndTime(SelectedDate, now);
     SelectedDate.Millisecond = static_cast<std::uint16_t>(now.time().msec());
     SelectedDate.Julian = astro::DateToJulian(SelectedDate);

@@ -6,6 +6,7 @@
 #include "print/PrintJob.h"
 #include "print/fPrint.h"
 #include "settings/ObserverSettings.h"
+#include "settings/Zone.h"
 #include "ui/Windows.h"
 #include "ui/main/fMain.h"
 #include "ui/reports/ReportContext.h"
@@ -353,9 +354,9 @@ void TObservingAid::DrawGraphic(int a, const astro::DateTimeRec& date, const Cha
     canvas::FillRect(c, 0, s.Top, s.Width, s.Top + s.Height, s.BackgroundColour);
 
     for (int d = 1; d <= days; ++d)
-        DrawSunBands(c, place, d, DayOf(date, d), s, observer);
+        DrawSunBands(c, place, d, DayOf(date, d), s, ObserverOnDay(observer, DayOf(date, d)));
     for (int d = 1; d <= days; ++d)
-        DrawMoonBar(c, place, d, DayOf(date, d), observer);
+        DrawMoonBar(c, place, d, DayOf(date, d), ObserverOnDay(observer, DayOf(date, d)));
 
     canvas::SetFont(c, QStringLiteral("Arial"), canvas::ScreenPointSize(s.FontSize));
     QPen gridPen(s.GridColour);

@@ -1,6 +1,8 @@
 #include "ui/state/AppState.h"
 
+#include "platform/Platform.h"
 #include "settings/ObserverSettings.h"
+#include "settings/Zone.h"
 
 namespace {
 TAppState* shared = nullptr;
@@ -22,6 +24,22 @@ void TAppState::ReadObserver(const TObserverSettings& s) {
     ReadPlace(s);
     ZoneMinutes = ::ZoneMinutes(s);
     DaylightMinutes = DaylightSavingMinutes(s);
+    SetCurrentZone(ZoneOfSettings(s));
+}
+
+int TAppState::ZoneOffset() const {
+    const TZone& zone = CurrentZone();
+    if (!zone.IsNamed()) return ZoneMinutes + DaylightMinutes;
+    const double localJd = static_cast<double>(astro::DateToJulian(SelectedDate)) + ClockOffset;
+    return zone.OffsetAtLocalJd(localJd);
+}
+
+QDateTime TAppState::LocalNow() const {
+    const QDateTime now = platform::Now();
+    const TZone& zone = CurrentZone();
+    if (!zone.IsNamed() || zone.Id() == QTimeZone::systemTimeZoneId()) return now;
+    const QDateTime there = now.toTimeZone(zone.TimeZone());
+    return QDateTime(there.date(), there.time());
 }
 
 void TAppState::ApplySettings(const TObserverSettings& s) {

@@ -4,6 +4,7 @@
 
 #include "astro/fGlobals.h"
 
+#include <QDateTime>
 #include <QObject>
 
 struct TObserverSettings;
@@ -18,12 +19,17 @@ class TAppState : public QObject {
     double ObserverLongitude = 0;    // radians, west positive
     double ObserverLatitude = 0;     // radians, north positive
 
-    int ZoneOffset() const { return ZoneMinutes + DaylightMinutes; }
+    // Minutes local ahead of UT at the shown local time: a named zone's offset in force then,
+    // else the fixed zone and daylight-saving minutes.
+    int ZoneOffset() const;
     astro::Observer observer() const { return {ObserverLatitude, ObserverLongitude, ZoneOffset()}; }
     // UT instant of the shown local time, with the clock offset.
     astro::JulianDay EngineInstant() const {
         return astro::EngineInstant(SelectedDate, ZoneOffset(), ClockOffset);
     }
+
+    // The system clock's date and time on the zone's clock (as is with a fixed offset).
+    QDateTime LocalNow() const;
 
     // Takes the observer's latitude and longitude from the settings record (no signal).
     void ReadPlace(const TObserverSettings& s);
