@@ -243,14 +243,18 @@ QJsonObject TimesCommand(const astro::DateTimeRec& month, const astro::Observer&
         day.Day = static_cast<std::uint16_t>(d);
         day.Hour = day.Minute = day.Second = 0;
         const astro::Observer observer = ObserverOnDay(observerAnyDay, day);
-        const astro::RiseSetTimes moon = astro::MoonRiseSet(day, observer);
-        const astro::RiseSetTimes sun = astro::SunRiseSet(day, astro::SunriseAltitude, observer);
-        const astro::RiseSetTimes civil =
-            astro::SunRiseSet(day, astro::CivilTwilightAltitude, observer);
-        const astro::RiseSetTimes nautical =
-            astro::SunRiseSet(day, astro::NauticalTwilightAltitude, observer);
-        const astro::RiseSetTimes astronomical =
-            astro::SunRiseSet(day, astro::AstronomicalTwilightAltitude, observer);
+        auto sunAt = [&](double h0) {
+            return RiseSetOnDay(day, observerAnyDay, [&](const astro::Observer& o) {
+                return astro::SunRiseSet(day, h0, o);
+            });
+        };
+        const astro::RiseSetTimes moon =
+            RiseSetOnDay(day, observerAnyDay,
+                         [&](const astro::Observer& o) { return astro::MoonRiseSet(day, o); });
+        const astro::RiseSetTimes sun = sunAt(astro::SunriseAltitude);
+        const astro::RiseSetTimes civil = sunAt(astro::CivilTwilightAltitude);
+        const astro::RiseSetTimes nautical = sunAt(astro::NauticalTwilightAltitude);
+        const astro::RiseSetTimes astronomical = sunAt(astro::AstronomicalTwilightAltitude);
         QJsonObject o;
         o[QStringLiteral("date")] = dayText(day);
         o[QStringLiteral("lst")] = qs(astro::LocalSiderealTimeText(day, observer));
