@@ -2,6 +2,7 @@
 #include "bench_support.h"
 
 #include "astro/fGlobals.h"
+#include "settings/Zone.h"
 #include "ui/reports/fTimesList.h"
 
 #include <benchmark/benchmark.h>
@@ -20,6 +21,22 @@ void BM_SetupDataBitmap(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_SetupDataBitmap)->Unit(benchmark::kMillisecond);
+
+// The same in a named zone, for a month in which the clocks go back.
+void BM_SetupDataBitmapNamedZone(benchmark::State& state) {
+    SetCurrentZone(*TZone::Named("Europe/London"));
+    TTimesList list;
+    astro::DateTimeRec month;
+    month.Day = 1;
+    month.Month = 10;
+    month.Year = 2026;
+    for (auto _ : state) {
+        list.SetupDataBitmap(month, bench::London);
+        benchmark::DoNotOptimize(list.DataPicture().cacheKey());
+    }
+    SetCurrentZone(TZone::Fixed(0));
+}
+BENCHMARK(BM_SetupDataBitmapNamedZone)->Unit(benchmark::kMillisecond);
 
 void BM_ScrollOneRow(benchmark::State& state) {
     TTimesList list;

@@ -119,6 +119,9 @@ Options ParseOptions(const std::vector<std::string>& argv) {
             o.output = valueOf(argv, i);
         } else if (a == "--dst") {
             o.dst = true;
+        } else if (a == "--tz") {
+            o.tz = valueOf(argv, i);
+            if (o.tz.empty() || o.tz.size() > 64) fail("invalid zone name '" + o.tz + "'");
         } else if (a == "--lat") {
             const std::string& v = valueOf(argv, i);
             const double lat = parseNumber("latitude", v);
@@ -186,7 +189,8 @@ int ParseYear(const std::string& text) {
 }
 
 std::string UsageText() {
-    return "Usage: cresselle-cli [--lat DEG] [--lon DEG] [--zone MINUTES] [--dst] [--json] "
+    return "Usage: cresselle-cli [--lat DEG] [--lon DEG] [--zone MINUTES] [--dst] [--tz ZONE] "
+           "[--json] "
            "COMMAND ARGS\n"
            "       cresselle-cli --version | --help\n"
            "\n"
@@ -195,9 +199,13 @@ std::string UsageText() {
            "  --lon DEG        longitude in decimal degrees, EAST positive (-180..180)\n"
            "  --zone MINUTES   time zone, minutes ahead of UT (multiple of 30, -720..720)\n"
            "  --dst            daylight saving in force (adds 60 minutes)\n"
+           "  --tz ZONE        named zone of the system's zone database (Europe/London):\n"
+           "                   each time in the offset in force then\n"
            "  --json           JSON output\n"
            "  --csv            CSV output (times only; its text output is CSV already)\n"
            "  -o FILE          ical: the file to write (default: standard output)\n"
+           "  --help           this text\n"
+           "  --version        the program's version\n"
            "  --file PATH      lunar features file (features; default data.dat in the working "
            "folder)\n"
            "Without --lat, --lon, --zone and --dst the stored settings give the observer.\n"

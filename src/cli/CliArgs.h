@@ -14,6 +14,7 @@ struct Options {
     std::optional<double> longitudeDeg; // EAST positive, -180..180
     std::optional<int> zoneMinutes;     // minutes ahead of UT, multiple of 30, -720..720
     bool dst = false;
+    std::string tz; // a named zone ("Europe/London"); empty: --zone/--dst or the stored zone
     bool json = false;
     bool csv = false;
     bool help = false;

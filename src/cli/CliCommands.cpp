@@ -10,6 +10,7 @@
 #include "cli/CliFeatures.h"
 #include "export/IcsCalendar.h"
 #include "settings/ObserverSettings.h"
+#include "settings/Zone.h"
 
 #include <QDateTime>
 #include <QFile>
@@ -132,6 +133,11 @@ astro::Observer storedObserver() {
     const int index = ok && stored >= 0 && stored <= 24 ? static_cast<int>(stored * 2) : 24;
     const int zone =
         (index - 24) * 30 + (text("DaylightSavings") == QLatin1String("True") ? 60 : 0);
+    TObserverSettings zoneSettings;
+    zoneSettings.ZoneName = text("ZoneName").trimmed();
+    zoneSettings.TimeZoneIndex = index;
+    zoneSettings.DaylightSavings = text("DaylightSavings") == QLatin1String("True");
+    SetCurrentZone(ZoneOfSettings(zoneSettings));
     return {astro::DegToRad(lat), astro::DegToRad(lonWest), zone};
 }
 
@@ -157,7 +163,11 @@ void putContacts(QJsonObject& o, const astro::EclipseElements& g, double zoneDay
 
 } // namespace
 
-astro::Observer ObserverFor(const Options& options) {
+namespace {
+
+// The observer of --lat, --lon, --zone and --dst, else the stored one; sets the zone.
+astro::Observer ObserverOfOptions(const Options& options) {
+    SetCurrentZone(TZone::Fixed(options.zoneMinutes.value_or(0) + (options.dst ? 60 : 0)));
     if (!options.observerGiven()) return storedObserver();
     astro::Observer o;
     o.Latitude = astro::DegToRad(options.latitudeDeg.value_or(0));
@@ -166,7 +176,21 @@ astro::Observer ObserverFor(const Options& options) {
     return o;
 }
 
-QJsonObject MoonCommand(const astro::DateTimeRec& local, const astro::Observer& observer) {
+} // namespace
+
+astro::Observer ObserverFor(const Options& options) {
+    astro::Observer o = ObserverOfOptions(options);
+    if (options.tz.empty()) return o;
+    const auto zone = TZone::Named(QByteArray::fromStdString(options.tz));
+    if (!zone) throw UsageError{"unknown zone '" + options.tz + "'"};
+    SetCurrentZone(*zone);
+    return o;
+}
+
+QJsonObject MoonCommand(const astro::DateTimeRec& local, const astro::Observer& observerAnyTime) {
+    astro::Observer observer = observerAnyTime;
+    observer.ZoneOffsetMinutes =
+        CurrentZone().IsNamed() ? CurrentZone().OffsetAtLocal(local) : observer.ZoneOffsetMinutes;
     const astro::JulianDay instant = astro::EngineInstant(local, observer.ZoneOffsetMinutes);
     const astro::MoonAndSun pos = astro::MoonPosition(instant, observer);
     const astro::MoonRec& m = pos.Moon;
@@ -177,7 +201,7 @@ QJsonObject MoonCommand(const astro::DateTimeRec& local, const astro::Observer& 
     const astro::LunationRec lunation = astro::NewMoonsAround(selected);
     const double lunationPercent = astro::LunationPercent(instant, lunation);
     astro::MonthPhaseList events;
-    const int count = astro::MonthPhases(local, observer, events);
+    const int count = MonthPhasesInZone(local, observer, events);
 
     QJsonObject moon;
     moon[QStringLiteral("ecliptic_longitude_deg")] = astro::RadToDeg(m.EclipticLongitude);
@@ -224,7 +248,7 @@ QJsonObject MoonCommand(const astro::DateTimeRec& local, const astro::Observer& 
 
 QJsonObject PhasesCommand(const astro::DateTimeRec& month, const astro::Observer& observer) {
     astro::MonthPhaseList events;
-    const int count = astro::MonthPhases(month, observer, events);
+    const int count = MonthPhasesInZone(month, observer, events);
     QJsonArray list;
     for (int i = 0; i < count; ++i) {
         const astro::PhaseEvent& e = events[static_cast<std::size_t>(i)];
@@ -283,7 +307,8 @@ QJsonObject ApsidesCommand(const astro::DateTimeRec& local, const astro::Observe
     return out;
 }
 
-QJsonObject RiseSetCommand(const astro::DateTimeRec& day, const astro::Observer& observer) {
+QJsonObject RiseSetCommand(const astro::DateTimeRec& day, const astro::Observer& observerAnyDay) {
+    const astro::Observer observer = ObserverOnDay(observerAnyDay, day);
     const astro::RiseSetTimes moonTimes = astro::MoonRiseSet(day, observer);
     QJsonObject moon = riseSetObject(moonTimes, "rise", "set");
     moon[QStringLiteral("illuminated_percent")] = moonTimes.IlluminatedPercent;
@@ -300,7 +325,7 @@ QJsonObject RiseSetCommand(const astro::DateTimeRec& day, const astro::Observer&
     return out;
 }
 
-QJsonObject TimesCommand(const astro::DateTimeRec& month, const astro::Observer& observer) {
+QJsonObject TimesCommand(const astro::DateTimeRec& month, const astro::Observer& observerAnyDay) {
     QJsonArray days;
     const int count = astro::DaysInMonth(month.Month, month.Year);
     for (int d = 1; d <= count; ++d) {
@@ -308,14 +333,19 @@ QJsonObject TimesCommand(const astro::DateTimeRec& month, const astro::Observer&
         astro::DateTimeRec day = month;
         day.Day = static_cast<std::uint16_t>(d);
         day.Hour = day.Minute = day.Second = 0;
-        const astro::RiseSetTimes moon = astro::MoonRiseSet(day, observer);
-        const astro::RiseSetTimes sun = astro::SunRiseSet(day, astro::SunriseAltitude, observer);
-        const astro::RiseSetTimes civil =
-            astro::SunRiseSet(day, astro::CivilTwilightAltitude, observer);
-        const astro::RiseSetTimes nautical =
-            astro::SunRiseSet(day, astro::NauticalTwilightAltitude, observer);
-        const astro::RiseSetTimes astronomical =
-            astro::SunRiseSet(day, astro::AstronomicalTwilightAltitude, observer);
+        const astro::Observer observer = ObserverOnDay(observerAnyDay, day);
+        auto sunAt = [&](double h0) {
+            return RiseSetOnDay(day, observerAnyDay, [&](const astro::Observer& o) {
+                return astro::SunRiseSet(day, h0, o);
+            });
+        };
+        const astro::RiseSetTimes moon =
+            RiseSetOnDay(day, observerAnyDay,
+                         [&](const astro::Observer& o) { return astro::MoonRiseSet(day, o); });
+        const astro::RiseSetTimes sun = sunAt(astro::SunriseAltitude);
+        const astro::RiseSetTimes civil = sunAt(astro::CivilTwilightAltitude);
+        const astro::RiseSetTimes nautical = sunAt(astro::NauticalTwilightAltitude);
+        const astro::RiseSetTimes astronomical = sunAt(astro::AstronomicalTwilightAltitude);
         QJsonObject o;
         o[QStringLiteral("date")] = dayText(day);
         o[QStringLiteral("lst")] = qs(astro::LocalSiderealTimeText(day, observer));

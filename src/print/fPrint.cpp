@@ -3,7 +3,9 @@
 #include "astro/fGlobals.h"
 #include "print/Canvas.h"
 #include "settings/ObserverSettings.h"
+#include "settings/Zone.h"
 
+#include <QDate>
 #include <QPaintDevice>
 #include <QPainter>
 
@@ -51,6 +53,13 @@ QString PlaceLine(const TObserverSettings& s) {
                          QStringLiteral("\" ") + s.LatDir + QStringLiteral(",   Longitude: ") +
                          s.LongDeg + degree + QStringLiteral(" ") + s.LongMin +
                          QStringLiteral("' ") + s.LongSec + QStringLiteral("\" ") + s.LongDir;
+    // A named zone is named with its abbreviations: "Zone: Europe/London, GMT/BST".
+    const TZone zone = ZoneOfSettings(s);
+    if (zone.IsNamed()) {
+        const QDate today = QDate::currentDate();
+        const astro::JulianDay jd = static_cast<double>(today.toJulianDay()) - 0.5;
+        return (line + QStringLiteral(",   Zone: ") + zone.Description(jd)).trimmed();
+    }
     return line.trimmed();
 }
 

@@ -5,6 +5,7 @@
 #include "print/PrintJob.h"
 #include "print/fPrint.h"
 #include "settings/ObserverSettings.h"
+#include "settings/Zone.h"
 
 #include <QLocale>
 #include <QPaintDevice>
@@ -121,6 +122,7 @@ void PrintDayCell(QPainter& c, const PageMeasures& m, int n, const CalendarPage&
     canvas::TextOut(c, x + m.u(3.86), y + m.u(3.86), page.Cells[n]);
 
     const astro::DateTimeRec date = DayOf(page.Cells[n].trimmed().toInt(), page.Month, page.Year);
+    const astro::Observer observer = ObserverOnDay(page.Observer, date);
     const int cx = x + m.cw / 2;
     const int cy = y + ch / 2;
     if (s.PrintDailyPhases) PrintPhaseDrawing(c, m, cx, cy, date, page, s.PhaseDensity);
@@ -130,13 +132,13 @@ void PrintDayCell(QPainter& c, const PageMeasures& m, int n, const CalendarPage&
     const int right = cx + m.cw / 2;
     if (s.PrintLunarTimes) {
         const int top = cy - ch / 2;
-        PrintTimeLines(c, m, right, MoonLines(astro::MoonRiseSet(date, page.Observer)),
+        PrintTimeLines(c, m, right, MoonLines(astro::MoonRiseSet(date, observer)),
                        {top + m.u(3.22), top + m.u(12.86), top + m.u(22.51)});
     }
     if (s.PrintSunTimes) {
         const int bottom = cy + ch / 2;
         PrintTimeLines(c, m, right,
-                       SunLines(astro::SunRiseSet(date, astro::SunriseAltitude, page.Observer)),
+                       SunLines(astro::SunRiseSet(date, astro::SunriseAltitude, observer)),
                        {bottom - m.u(32.15), bottom - m.u(22.51), bottom - m.u(12.86)});
     }
 }
@@ -258,7 +260,7 @@ CalendarPage CalendarPageFor(int month, int year, const astro::Observer& observe
     date.Day = 1;
     date.Month = static_cast<std::uint16_t>(month);
     date.Year = static_cast<std::uint16_t>(year);
-    page.PhaseCount = astro::MonthPhases(date, page.Observer, page.Phases);
+    page.PhaseCount = MonthPhasesInZone(date, page.Observer, page.Phases);
     return page;
 }
 

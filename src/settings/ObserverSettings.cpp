@@ -1,5 +1,7 @@
 #include "settings/ObserverSettings.h"
 
+#include "settings/Zone.h"
+
 TObserverSettings ObserverSettings;
 
 int ZoneMinutes(const TObserverSettings& s) {
@@ -8,4 +10,10 @@ int ZoneMinutes(const TObserverSettings& s) {
 
 int DaylightSavingMinutes(const TObserverSettings& s) {
     return s.DaylightSavings ? 60 : 0;
+}
+
+TZone ZoneOfSettings(const TObserverSettings& s) {
+    if (s.ZoneName == QLatin1String(AutomaticZone)) return TZone::System();
+    if (auto named = TZone::Named(s.ZoneName.toLatin1())) return *named;
+    return TZone::Fixed(ZoneMinutes(s) + DaylightSavingMinutes(s));
 }

@@ -21,6 +21,7 @@ struct TObserverSettings {
     QString DateFormat;             // capacity 12, e.g. "dd/mm/yyyy"
     bool DaylightSavings = false;
     double TimeZoneIndex = 24;      // 0..48, half hours east of GMT - 12:00 (24 is UT)
+    QString ZoneName;               // "" fixed offset above, "Automatic" the system's, or an id
     std::uint8_t PhaseDensity = 75; // 0..100
     bool PrintDailyPhases = true;
     bool PrintMajorPhases = true;
@@ -36,6 +37,12 @@ extern TObserverSettings ObserverSettings;
 int ZoneMinutes(const TObserverSettings& s);
 // 60 when daylight saving is on, else 0.
 int DaylightSavingMinutes(const TObserverSettings& s);
+
+class TZone;
+// The zone of the settings: the named zone, the system's for "Automatic", else the fixed offset.
+TZone ZoneOfSettings(const TObserverSettings& s);
+// The ZoneName meaning the system's own zone.
+inline const char* AutomaticZone = "Automatic";
 
 // The store (QSettings: the native HKEY_CURRENT_USER\HKEY_CRESSELLE key on Windows, an INI
 // file per user elsewhere).

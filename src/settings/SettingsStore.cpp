@@ -5,6 +5,7 @@
 // save); the defaults are still written one by one in the table's order, which the registry
 // keeps.
 #include "settings/ObserverSettings.h"
+#include "settings/Zone.h"
 
 #include <QCoreApplication>
 #include <QDateTime>
@@ -550,6 +551,55 @@ QByteArray WithoutBinaryValues(const QByteArray& ini) {
 
 namespace {
 
+// "51", "30", "00" of a coordinate in degrees.
+std::array<QString, 3> DegreesMinutesSeconds(double degrees, int degreeDigits) {
+    const int seconds = static_cast<int>(std::lround(std::abs(degrees) * 3600));
+    return {QStringLiteral("%1").arg(seconds / 3600, degreeDigits, 10, QLatin1Char('0')),
+            QStringLiteral("%1").arg(seconds / 60 % 60, 2, 10, QLatin1Char('0')),
+            QStringLiteral("%1").arg(seconds % 60, 2, 10, QLatin1Char('0'))};
+}
+
+// The first start takes the system's zone and, as the observer, its principal city.
+Values FirstStartPlace() {
+    Values values{{QStringLiteral("ZoneName"), QString::fromLatin1(AutomaticZone)}};
+    const TZonePlace* place = ZonePlaceOf(TZone::System().Id());
+    if (!place) return values;
+    const auto lat = DegreesMinutesSeconds(place->Latitude, 2);
+    const auto lon = DegreesMinutesSeconds(place->Longitude, 3);
+    const QString names[6] = {QStringLiteral("LatDeg"),  QStringLiteral("LatMin"),
+                              QStringLiteral("LatSec"),  QStringLiteral("LongDeg"),
+                              QStringLiteral("LongMin"), QStringLiteral("LongSec")};
+    for (int i = 0; i < 3; ++i) {
+        values.emplace_back(names[i], lat[static_cast<std::size_t>(i)]);
+        values.emplace_back(names[i + 3], lon[static_cast<std::size_t>(i)]);
+    }
+    values.emplace_back(QStringLiteral("LatDir"),
+                        place->Latitude < 0 ? QStringLiteral("South") : QStringLiteral("North"));
+    values.emplace_back(QStringLiteral("LongDir"),
+                        place->Longitude < 0 ? QStringLiteral("West") : QStringLiteral("East"));
+    values.emplace_back(QStringLiteral("Location"),
+                        QStringLiteral("%1 (principal city of %2)")
+                            .arg(place->City, QString::fromLatin1(place->ZoneId))
+                            .left(64));
+    return values;
+}
+
+// "" (a file from before named zones: the fixed offset), "Automatic" or a zone the system's
+// database knows. An unknown or damaged name falls back to the fixed offset; the user is told.
+QString ReadZoneName(const QSettings& store, Reader& read) {
+    const QVariant value = store.value(QStringLiteral("ZoneName"));
+    if (!value.isValid() || value.typeId() != QMetaType::QString) return {};
+    const QString name = value.toString().trimmed();
+    if (name.isEmpty() || name == QLatin1String(AutomaticZone)) return name;
+    if (name.size() <= 64 && TZone::Named(name.toLatin1())) return name;
+    read.RepairWith("ZoneName");
+    if (!PendingNotice().isEmpty()) PendingNotice() += QLatin1Char('\n');
+    PendingNotice() += QStringLiteral("The zone \"%1\" in the settings is not known to this "
+                                      "system; the fixed offset from UT is used instead.")
+                           .arg(name.left(64));
+    return {};
+}
+
 // A stored position outside the globe (LatDeg=999, or 90 degrees with minutes) would spoil
 // every computation: it is repaired like any other unusable value.
 void RepairPosition(Reader& read, QString* fields[3], const char* const names[3], int limit) {
@@ -574,7 +624,12 @@ void Load(TObserverSettings& s) {
     if (!Exists()) {
         // A store that cannot be created leaves the defaults in memory; the program runs on.
         QString why;
-        if (PrepareStoreFolder(why)) SaveValues(DefaultValues());
+        if (PrepareStoreFolder(why)) {
+            Values values = DefaultValues();
+            for (auto& value : FirstStartPlace())
+                values.push_back(value);
+            SaveValues(values);
+        }
     }
     // A damaged file is repaired, and a binary value taken out (see HoldsBinaryValue), before
     // QSettings reads the file; it is read from a copy, so that a hand-edited Latin-1 text is
@@ -608,6 +663,7 @@ void Load(TObserverSettings& s) {
     s.DateFormat = read.Text("DateFormat", 12);
     s.DaylightSavings = read.Boolean("DaylightSavings");
     s.TimeZoneIndex = read.TimeZoneIndex("TimeZone");
+    s.ZoneName = ReadZoneName(*store, read);
     s.PhaseDensity = read.Integer("PhaseDensity", 0, 100);
     s.PrintDailyPhases = read.Boolean("PrintDailyPhases");
     s.PrintMajorPhases = read.Boolean("PrintMajorPhases");
@@ -656,6 +712,7 @@ Values ConfigurationValues(const TObserverSettings& s) {
         {QStringLiteral("DateFormat"), CutToCapacity(s.DateFormat, 12)},
         {QStringLiteral("TimeZone"), DecimalText(s.TimeZoneIndex / 2)},
         {QStringLiteral("DaylightSavings"), BoolText(s.DaylightSavings)},
+        {QStringLiteral("ZoneName"), CutToCapacity(s.ZoneName, 64)},
         {QStringLiteral("PrinterType"), CutToCapacity(s.PrinterType, 15)},
     };
 }

@@ -3,14 +3,16 @@
 #include "platform/Platform.h"
 #include "settings/ObserverSettings.h"
 #include "settings/TSpinButton.h"
+#include "settings/Zone.h"
 #include "ui/Windows.h"
 #include "ui/frame/NumericKeyFilter.h"
-#include "ui/main/fMain.h"
+#include "ui/state/AppState.h"
 #include "ui/style/Style.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QCompleter>
 #include <QFocusEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -18,6 +20,7 @@
 #include <QTimer>
 
 #include <algorithm>
+#include <cmath>
 
 using namespace mainstyle;
 
@@ -115,8 +118,9 @@ TConfiguration::TConfiguration(QWidget* parent) : TFrame(parent) {
     setBackground(
         LoadPicture(QStringLiteral("config.jpg"), QSize(284, 400), [](QPainter& p, QSize size) {
             p.fillRect(QRect(QPoint(0, 0), size), QColor(20, 30, 90));
-            for (const QRect& group : {QRect(10, 52, 264, 94), QRect(10, 154, 264, 64),
-                                       QRect(10, 292, 264, 38), QRect(10, 338, 264, 46)})
+            for (const QRect& group :
+                 {QRect(10, 52, 264, 94), QRect(10, 154, 264, 64), QRect(10, 226, 264, 58),
+                  QRect(10, 292, 264, 38), QRect(10, 338, 264, 46)})
                 p.fillRect(group, Qt::black);
             p.setPen(QColor(220, 220, 255));
             p.drawText(QRect(40, 10, 204, 23), Qt::AlignCenter, QStringLiteral("Configuration"));
@@ -133,6 +137,7 @@ TConfiguration::TConfiguration(QWidget* parent) : TFrame(parent) {
     CreatePositionRows();
     CreateListRows();
     CreatePrinterRow();
+    CreateZoneRows();
     SetTabOrder();
 }
 
@@ -142,6 +147,8 @@ void TConfiguration::CreateStaticLabels() {
     StaticLabel(this, QStringLiteral("Location:"), 20, 120);
     StaticLabel(this, QStringLiteral("Day Order:"), 20, 168);
     StaticLabel(this, QStringLiteral("Date Format:"), 20, 192);
+    StaticLabel(this, QStringLiteral("Zone:"), 20, 234);
+    StaticLabel(this, QStringLiteral("Place:"), 20, 260);
     StaticLabel(this, QStringLiteral("Timezone:"), 20, 306);
     StaticLabel(this, QStringLiteral("DST:"), 210, 306);
 }
@@ -201,6 +208,66 @@ void TConfiguration::CreateListRows() {
     chkDaylightSavings->setGeometry(240, 304, 18, 18);
 }
 
+void TConfiguration::CreateZoneRows() {
+    QStringList names{
+        QStringLiteral("Fixed offset (below)"),
+        QStringLiteral("Automatic (%1)").arg(QString::fromLatin1(QTimeZone::systemTimeZoneId()))};
+    for (const QByteArray& id : QTimeZone::availableTimeZoneIds())
+        names << QString::fromLatin1(id);
+    cmbZoneName = ListBox(this, QRect(70, 230, 194, 21), names);
+    cmbZoneName->completer()->setFilterMode(Qt::MatchContains);
+    cmbZoneName->completer()->setCompletionMode(QCompleter::PopupCompletion);
+    cmbZoneName->setStyleSheet(ValueBoxStyle("QComboBox"));
+    // Changing the fixed offset or the daylight switch means the fixed offset is wanted.
+    auto chooseFixed = [this] { cmbZoneName->setCurrentIndex(0); };
+    connect(cmbTimeZone, &QComboBox::activated, this, chooseFixed);
+    connect(chkDaylightSavings, &QCheckBox::clicked, this, chooseFixed);
+
+    QStringList places;
+    for (const TZonePlace& place : ZonePlaces())
+        places << QStringLiteral("%1, %2").arg(place.City, QString::fromLatin1(place.ZoneId));
+    places.sort(Qt::CaseInsensitive);
+    txtPlace = new QLineEdit(this);
+    txtPlace->setGeometry(70, 256, 194, 21);
+    txtPlace->setPlaceholderText(QStringLiteral("type a city to search"));
+    txtPlace->setStyleSheet(ValueBoxStyle("QLineEdit"));
+    auto* completer = new QCompleter(places, txtPlace);
+    completer->setCaseSensitivity(Qt::CaseInsensitive);
+    completer->setFilterMode(Qt::MatchContains);
+    txtPlace->setCompleter(completer);
+    connect(completer, qOverload<const QString&>(&QCompleter::activated), this,
+            [this](const QString& text) { ChoosePlace(text); });
+    connect(txtPlace, &QLineEdit::returnPressed, this, [this] { ChoosePlace(txtPlace->text()); });
+}
+
+QString TConfiguration::ChosenZoneName() const {
+    const int index = ChosenIndex(*cmbZoneName);
+    if (index <= 0) return {};
+    if (index == 1) return QString::fromLatin1(AutomaticZone);
+    return cmbZoneName->itemText(index);
+}
+
+bool TConfiguration::ChoosePlace(const QString& text) {
+    const QString id = text.section(QStringLiteral(", "), -1).trimmed();
+    const TZonePlace* place = ZonePlaceOf(id.toLatin1());
+    if (!place) return false;
+    const auto fill = [](double degrees, int degreeDigits, QLineEdit* d, QLineEdit* m,
+                         QLineEdit* sec) {
+        const int seconds = static_cast<int>(std::lround(std::abs(degrees) * 3600));
+        d->setText(QStringLiteral("%1").arg(seconds / 3600, degreeDigits, 10, QLatin1Char('0')));
+        m->setText(QStringLiteral("%1").arg(seconds / 60 % 60, 2, 10, QLatin1Char('0')));
+        sec->setText(QStringLiteral("%1").arg(seconds % 60, 2, 10, QLatin1Char('0')));
+    };
+    fill(place->Latitude, 2, txtLatDeg, txtLatMin, txtLatSec);
+    fill(place->Longitude, 3, txtLongDeg, txtLongMin, txtLongSec);
+    pNSDirection->setText(place->Latitude < 0 ? QStringLiteral("South") : QStringLiteral("North"));
+    pEWDirection->setText(place->Longitude < 0 ? QStringLiteral("West") : QStringLiteral("East"));
+    txtLocation->setText(place->City);
+    const int zoneIndex = cmbZoneName->findText(QString::fromLatin1(place->ZoneId));
+    if (zoneIndex >= 0) cmbZoneName->setCurrentIndex(zoneIndex);
+    return true;
+}
+
 void TConfiguration::CreatePrinterRow() {
     struct Radio {
         TClickLabel*& picture;
@@ -233,10 +300,10 @@ void TConfiguration::CreatePrinterRow() {
 }
 
 void TConfiguration::SetTabOrder() {
-    QWidget* const order[] = {txtLatDeg,         txtLatMin,   txtLatSec,     NSSpinButton,
-                              txtLongDeg,        txtLongMin,  txtLongSec,    EWSpinButton,
-                              txtLocation,       cmbDayOrder, cmbDateFormat, cmbTimeZone,
-                              chkDaylightSavings};
+    QWidget* const order[] = {txtLatDeg,   txtLatMin,   txtLatSec,         NSSpinButton,
+                              txtLongDeg,  txtLongMin,  txtLongSec,        EWSpinButton,
+                              txtLocation, cmbDayOrder, cmbDateFormat,     cmbZoneName,
+                              txtPlace,    cmbTimeZone, chkDaylightSavings};
     for (std::size_t i = 1; i < std::size(order); ++i)
         setTabOrder(order[i - 1], order[i]);
 }
@@ -258,7 +325,7 @@ bool TConfiguration::IsMarked(const TClickLabel* radio) const {
 // --- showing and filling ------------------------------------------------------------------
 
 void TConfiguration::FormShow() {
-    if (const TMain* main = Windows().Main)
+    if (const QWidget* main = MainWidget())
         move(Clamp(CentredOn(*main, size()), size(), screenSize(), ClampOrder::LeftFirst));
     FormActivate();
 }
@@ -282,6 +349,13 @@ void TConfiguration::FormActivate() {
     cmbTimeZone->setCurrentIndex(
         std::clamp(static_cast<int>(s.TimeZoneIndex), 0, TimeZoneCount - 1));
     ChoosePrinterType(s.PrinterType);
+    if (s.ZoneName.isEmpty())
+        cmbZoneName->setCurrentIndex(0);
+    else if (s.ZoneName == QLatin1String(AutomaticZone))
+        cmbZoneName->setCurrentIndex(1);
+    else
+        cmbZoneName->setCurrentIndex(std::max(cmbZoneName->findText(s.ZoneName), 0));
+    txtPlace->clear();
 }
 
 void TConfiguration::changeEvent(QEvent* event) {
@@ -469,8 +543,6 @@ void TConfiguration::SaveIntoSettings() {
     s.LatDeg = Cut(txtLatDeg->text(), 3);
     s.LatMin = Cut(txtLatMin->text(), 2);
     s.LatSec = Cut(txtLatSec->text(), 2);
-    if (pNSDirection->text() != s.LatDir)
-        if (TMain* main = Windows().Main) main->InvertPhaseIcons();
     s.LatDir = Cut(pNSDirection->text(), 5);
     s.LongDeg = Cut(txtLongDeg->text(), 3);
     s.LongMin = Cut(txtLongMin->text(), 2);
@@ -482,6 +554,7 @@ void TConfiguration::SaveIntoSettings() {
     s.DateFormat = Cut(cmbDateFormat->currentText(), 12);
     s.TimeZoneIndex = ChosenIndex(*cmbTimeZone);
     s.DaylightSavings = chkDaylightSavings->isChecked();
+    s.ZoneName = ChosenZoneName();
     s.PrinterType = PrinterType;
 }
 
@@ -491,10 +564,5 @@ void TConfiguration::closeEvent(QCloseEvent* event) {
 }
 
 void TConfiguration::FormClose() {
-    TMain* main = Windows().Main;
-    if (!main) return;
-    main->DaylightMinutes = DaylightSavingMinutes(ObserverSettings);
-    main->ZoneMinutes = ZoneMinutes(ObserverSettings);
-    main->SetDayTitles(ObserverSettings.DayOrder);
-    main->RefreshLatAndLong();
+    if (TAppState* state = SharedState()) state->ApplySettings(ObserverSettings);
 }

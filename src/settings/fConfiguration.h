@@ -36,6 +36,12 @@ class TConfiguration : public TFrame {
     QComboBox* cmbDateFormat = nullptr; // 0 day first, 1 month first
     QComboBox* cmbTimeZone = nullptr;   // 49 entries, index = half hours east of GMT - 12:00
     QCheckBox* chkDaylightSavings = nullptr;
+    // Zone by name: entry 0 the fixed offset above, 1 the system's zone, then the database's
+    // zones; typing filters.
+    QComboBox* cmbZoneName = nullptr;
+    // Place by name from the zone table ("London, Europe/London"); choosing one fills the
+    // position, the location and the zone.
+    QLineEdit* txtPlace = nullptr;
     // Printer type radio pictures and their captions.
     TClickLabel* imgLaser = nullptr;
     TClickLabel* imgBWInkjet = nullptr;
@@ -51,6 +57,11 @@ class TConfiguration : public TFrame {
     const QString& ChosenPrinterType() const { return PrinterType; }
     // True when the radio picture shows the chosen picture.
     bool IsMarked(const TClickLabel* radio) const;
+
+    // The ZoneName the zone list shows: "", "Automatic" or a zone's name.
+    QString ChosenZoneName() const;
+    // Takes the place of the zone table row named `text` ("City, Zone/Id"); false when none.
+    bool ChoosePlace(const QString& text);
 
     // Fills the controls from ObserverSettings (once per showing, so that switching to another
     // program and back keeps the edits in progress).
@@ -104,6 +115,7 @@ class TConfiguration : public TFrame {
     void CreatePositionRows();
     void CreateListRows();
     void CreatePrinterRow();
+    void CreateZoneRows();
     void SetTabOrder();
 
     const NumberField* FieldOf(const QObject* edit) const;

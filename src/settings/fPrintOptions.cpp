@@ -6,7 +6,7 @@
 #include "settings/TSpinButton.h"
 #include "ui/Windows.h"
 #include "ui/frame/NumericKeyFilter.h"
-#include "ui/main/fMain.h"
+#include "ui/state/AppState.h"
 #include "ui/style/Style.h"
 
 #include <QCheckBox>
@@ -88,7 +88,7 @@ TPrintOptions::TPrintOptions(QWidget* parent) : TFrame(parent) {
 }
 
 void TPrintOptions::FormShow() {
-    if (const TMain* main = Windows().Main) move(CentredOn(*main, size()));
+    if (const QWidget* main = MainWidget()) move(CentredOn(*main, size()));
     FormActivate();
 }
 
@@ -152,9 +152,9 @@ void TPrintOptions::lblOKClick() {
         platform::ShowMessage(this, settingsstore::NotSavedMessage());
     if (const QString notice = settingsstore::TakeNotice(); !notice.isEmpty())
         platform::ShowMessage(this, notice);
-    if (const TMain* main = Windows().Main) {
-        PrintCalendar(main->SelectedDate.Month, main->SelectedDate.Year, main->observer(),
-                      ShadingFrameOf(main->ZoneOffset(), main->ClockOffset), this);
+    if (const TAppState* state = SharedState()) {
+        PrintCalendar(state->SelectedDate.Month, state->SelectedDate.Year, state->observer(),
+                      ShadingFrameOf(state->ZoneOffset(), state->ClockOffset), this);
     } else {
         const QDate today = platform::Now().date();
         const astro::Observer observer = ObserverOfSettings(ObserverSettings);

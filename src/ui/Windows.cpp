@@ -36,6 +36,10 @@ AppWindows& Windows() {
     return windows;
 }
 
+QWidget* MainWidget() {
+    return Windows().Main;
+}
+
 void CreateWindows() {
     AppWindows& w = Windows();
     createdCount = 0;

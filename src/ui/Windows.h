@@ -44,6 +44,9 @@ struct AppWindows {
 // The global instances (null until CreateWindows has run).
 AppWindows& Windows();
 
+// The main window as a widget (null until CreateWindows has run), for placing windows by it.
+QWidget* MainWidget();
+
 // Creates the seventeen windows in start-up order, the main window first. Each window is
 // created hidden; the caller shows the main window.
 void CreateWindows();

@@ -100,15 +100,16 @@ TMain::TMain(QWidget* parent) : TFrame(parent) {
 
     // 8-10. Settings, the clock, the version value.
     settingsstore::Load(ObserverSettings);
-    const QDateTime now = platform::Now();
+    const QDateTime now = State.LocalNow();
     SetDateAndTime(SelectedDate, now);
     SelectedDate.Millisecond = static_cast<std::uint16_t>(now.time().msec());
     SelectedDate.Julian = astro::DateToJulian(SelectedDate);
     settingsstore::WriteVersion();
 
-    // 11. Derived zone values.
-    DaylightMinutes = DaylightSavingMinutes(ObserverSettings);
-    ZoneMinutes = ::ZoneMinutes(ObserverSettings);
+    // 11. Derived observer and zone values; the other windows reach them from here on.
+    State.ReadObserver(ObserverSettings);
+    SetSharedState(&State);
+    connect(&State, &TAppState::settingsApplied, this, &TMain::SettingsApplied);
 
     // 12. Binoculars first.
     OpticsView = 0;
@@ -116,6 +117,10 @@ TMain::TMain(QWidget* parent) : TFrame(parent) {
 
     // 13. The calendar's labels and weekday names.
     CreateCalendar();
+}
+
+TMain::~TMain() {
+    if (SharedState() == &State) SetSharedState(nullptr);
 }
 
 void TMain::CreateToolbar() {
@@ -172,14 +177,14 @@ void TMain::CreateToolbar() {
 }
 
 void TMain::RefreshLatAndLong() {
-    const TObserverSettings& s = ObserverSettings;
-    const double longDeg =
-        s.LongDeg.toInt() + s.LongMin.toInt() / 60.0 + s.LongSec.toInt() / 3600.0;
-    const double latDeg = s.LatDeg.toInt() + s.LatMin.toInt() / 60.0 + s.LatSec.toInt() / 3600.0;
-    ObserverLongitude = astro::DegToRad(longDeg);
-    if (s.LongDir == QLatin1String("East")) ObserverLongitude = -ObserverLongitude;
-    ObserverLatitude = astro::DegToRad(latDeg);
-    if (s.LatDir == QLatin1String("South")) ObserverLatitude = -ObserverLatitude;
+    State.ReadPlace(ObserverSettings);
+    ShowSelectedMonth();
+}
+
+void TMain::SettingsApplied() {
+    SetDayTitles(ObserverSettings.DayOrder);
+    if ((ObserverSettings.LatDir == QLatin1String("South")) != PhaseIconsInverted)
+        InvertPhaseIcons();
     ShowSelectedMonth();
 }
 

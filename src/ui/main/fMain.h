@@ -9,6 +9,7 @@
 #include "astro/fMoonCalcs.h"
 #include "astro/fPhases.h"
 #include "ui/frame/TFrame.h"
+#include "ui/state/AppState.h"
 
 #include <QList>
 #include <QPixmap>
@@ -26,20 +27,22 @@ class TMain : public TFrame {
   public:
     explicit TMain(QWidget* parent = nullptr);
 
-    // State the other windows read (and, where they jump the calendar, set).
-    astro::DateTimeRec SelectedDate; // local civil date and time; Julian = its local Julian Day
-    double ClockOffset = 0;          // days, set by the time editor and by clicking a phase
-    int ZoneMinutes = 0;             // zone offset of local standard time from UT, east positive
-    int DaylightMinutes = 0;         // 60 with daylight saving, else 0
-    double ObserverLongitude = 0;    // radians, west positive
-    double ObserverLatitude = 0;     // radians, north positive
+    ~TMain() override;
 
-    int ZoneOffset() const { return ZoneMinutes + DaylightMinutes; }
-    astro::Observer observer() const { return {ObserverLatitude, ObserverLongitude, ZoneOffset()}; }
+    // State the other windows read (and, where they jump the calendar, set), under the names
+    // the main window's code uses.
+    TAppState State;
+    astro::DateTimeRec& SelectedDate = State.SelectedDate;
+    double& ClockOffset = State.ClockOffset;
+    int& ZoneMinutes = State.ZoneMinutes;
+    int& DaylightMinutes = State.DaylightMinutes;
+    double& ObserverLongitude = State.ObserverLongitude;
+    double& ObserverLatitude = State.ObserverLatitude;
+
+    int ZoneOffset() const { return State.ZoneOffset(); }
+    astro::Observer observer() const { return State.observer(); }
     // UT instant of the shown local time, with the clock offset.
-    astro::JulianDay EngineInstant() const {
-        return astro::EngineInstant(SelectedDate, ZoneOffset(), ClockOffset);
-    }
+    astro::JulianDay EngineInstant() const { return State.EngineInstant(); }
     // Local date and time the clock shows (SelectedDate shifted by the clock offset).
     astro::DateTimeRec ShownDate() const;
 
@@ -180,6 +183,8 @@ class TMain : public TFrame {
   protected:
     void FormShow() override;
     void FormActivate();
+    // The user changed the settings: weekday order, phase icons' hemisphere, the month again.
+    void SettingsApplied();
     void paintEvent(QPaintEvent* event) override;
     void changeEvent(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;

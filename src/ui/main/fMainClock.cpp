@@ -111,7 +111,7 @@ void TMain::Timer1Timer() {
 // when the shown time passes midnight. Returns true when the date changed.
 bool TMain::GetTime() {
     const int before = SecondsOfDay(SelectedDate);
-    const QTime now = platform::Now().time();
+    const QTime now = State.LocalNow().time();
     SelectedDate.Hour = static_cast<std::uint16_t>(now.hour());
     SelectedDate.Minute = static_cast<std::uint16_t>(now.minute());
     SelectedDate.Second = static_cast<std::uint16_t>(now.second());
@@ -265,7 +265,7 @@ void TMain::FormKeyPress(int key) {
 }
 
 void TMain::ApplyTime() {
-    const QTime now = platform::Now().time();
+    const QTime now = State.LocalNow().time();
     SelectedDate.Hour = static_cast<std::uint16_t>(now.hour());
     SelectedDate.Minute = static_cast<std::uint16_t>(now.minute());
     SelectedDate.Second = static_cast<std::uint16_t>(now.second());
@@ -284,7 +284,7 @@ void TMain::ApplyTime() {
 void TMain::imgTimeButtonMouseUp(Qt::MouseButton, QPoint pos) {
     if (pos.x() < 87 || pos.x() > 126 || pos.y() < 4 || pos.y() > 19) return;
     ClockOffset = 0;
-    SetDateAndTime(SelectedDate, platform::Now());
+    SetDateAndTime(SelectedDate, State.LocalNow());
     SelectedDate.Julian = astro::DateToJulian(SelectedDate);
     ShowSelectedMonth();
     Timer1->start();

@@ -2,6 +2,7 @@
 // times of the selected day, and the principal phases of the shown month.
 #include "astro/fRiseSet.h"
 #include "astro/fSidereal.h"
+#include "settings/Zone.h"
 #include "ui/Windows.h"
 #include "ui/main/fMain.h"
 #include "ui/reports/fEclipse.h"
@@ -332,7 +333,7 @@ void TMain::DisplaySolarRiseSetTimes(const astro::DateTimeRec& date) {
 
 void TMain::DisplayPhaseTimes() {
     const astro::Observer obs = observer();
-    PhaseCount = astro::MonthPhases(SelectedDate, obs, Phases);
+    PhaseCount = MonthPhasesInZone(SelectedDate, obs, Phases);
     EclipseRecord = astro::CheckForEclipse(Phases, PhaseCount, SelectedDate.Year, obs);
     const bool eclipse = EclipseRecord.Kind != astro::NoEclipse;
     imgEclipse->setVisible(eclipse);

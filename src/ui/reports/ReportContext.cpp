@@ -1,8 +1,7 @@
 #include "ui/reports/ReportContext.h"
 
 #include "platform/Platform.h"
-#include "ui/Windows.h"
-#include "ui/main/fMain.h"
+#include "ui/state/AppState.h"
 
 #include <QDate>
 #include <QDateTime>
@@ -10,16 +9,17 @@
 namespace reportcontext {
 
 astro::Observer MainObserver() {
-    return Windows().Main ? Windows().Main->observer() : astro::Observer{};
+    const TAppState* state = SharedState();
+    return state ? state->observer() : astro::Observer{};
 }
 
 PhaseShadingFrame CurrentPhaseShadingFrame() {
-    const TMain* main = Windows().Main;
-    return main ? ShadingFrameOf(main->ZoneOffset(), main->ClockOffset) : ShadingFrameOf(0, 0);
+    const TAppState* state = SharedState();
+    return state ? ShadingFrameOf(state->ZoneOffset(), state->ClockOffset) : ShadingFrameOf(0, 0);
 }
 
 astro::DateTimeRec SelectedDate() {
-    if (Windows().Main) return Windows().Main->SelectedDate;
+    if (const TAppState* state = SharedState()) return state->SelectedDate;
     const QDate today = platform::Now().date();
     astro::DateTimeRec d;
     d.Day = static_cast<std::uint16_t>(today.day());

@@ -1,4 +1,4 @@
-// What the month report windows take from the main window: its selected date and observer.
+// What the report windows take from the shared state: the selected date and the observer.
 #pragma once
 
 #include "astro/fGlobals.h"
@@ -8,14 +8,14 @@
 
 namespace reportcontext {
 
-// The main window's observer; the default observer when there is no main window.
+// The shared observer; the default observer when there is no main window.
 astro::Observer MainObserver();
 
-// The main window's zone and clock offsets with the hemisphere of the settings (zeros when
+// The shared zone and clock offsets with the hemisphere of the settings (zeros when
 // there is no main window): how the Moon drawings are shaded.
 PhaseShadingFrame CurrentPhaseShadingFrame();
 
-// The main window's selected date; today's when there is no main window.
+// The shared selected date; today's when there is no main window.
 astro::DateTimeRec SelectedDate();
 
 // Midnight of day `day` (1-based) of the month of `date`; the Julian day is left to be computed.

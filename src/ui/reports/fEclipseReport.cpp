@@ -5,6 +5,7 @@
 #include "platform/Platform.h"
 #include "ui/Windows.h"
 #include "ui/main/fMain.h"
+#include "ui/reports/ReportContext.h"
 #include "ui/reports/fEclipse.h"
 #include "ui/style/Style.h"
 
@@ -221,8 +222,7 @@ void TEclipseReport::lblCalculateClick() {
 
 void TEclipseReport::CalculateEclipses(int fromYear, int toYear) {
     if (searching() || toYear < fromYear) return;
-    const TMain* main = Windows().Main;
-    const astro::Observer observer = main ? main->observer() : astro::Observer{};
+    const astro::Observer observer = reportcontext::MainObserver();
     cancel_ = false;
     yearReached_ = fromYear - 1;
     worker_ = QThread::create([this, fromYear, toYear, observer] {

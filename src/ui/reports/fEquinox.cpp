@@ -1,8 +1,10 @@
 #include "ui/reports/fEquinox.h"
 
 #include "settings/ObserverSettings.h"
+#include "settings/Zone.h"
 #include "ui/Windows.h"
 #include "ui/main/fMain.h"
+#include "ui/reports/ReportContext.h"
 #include "ui/style/Style.h"
 
 #include <QPainter>
@@ -69,10 +71,16 @@ TEquinox::TEquinox(QWidget* parent) : TFrame(parent) {
 }
 
 void TEquinox::EquinoxesAndSolstices(int year) {
-    const TMain* main = Windows().Main;
-    const astro::Observer observer = main ? main->observer() : astro::Observer{};
+    const astro::Observer observer = reportcontext::MainObserver();
     const auto y = static_cast<std::uint16_t>(std::clamp(year, 1, 9999));
-    const astro::SeasonsRec seasons = astro::EquinoxesAndSolstices(y, observer);
+    astro::SeasonsRec seasons = astro::EquinoxesAndSolstices(y, observer);
+    // A named zone: each event in the offset in force at it.
+    for (std::size_t i = 0; i < seasons.Texts.size() && CurrentZone().IsNamed(); ++i) {
+        astro::Observer there = observer;
+        there.ZoneOffsetMinutes = CurrentZone().OffsetAt(seasons.Instants[i]);
+        if (there.ZoneOffsetMinutes != observer.ZoneOffsetMinutes)
+            seasons.Texts[i] = astro::EquinoxesAndSolstices(y, there).Texts[i];
+    }
 
     // Events 0 March, 1 June, 2 September, 3 December; the south has them half a year apart.
     const bool north = ObserverSettings.LatDir == QStringLiteral("North");

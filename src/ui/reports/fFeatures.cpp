@@ -2,6 +2,7 @@
 
 #include "astro/fMoonCalcs.h"
 #include "platform/Platform.h"
+#include "settings/Zone.h"
 #include "ui/LocalDateTime.h"
 #include "ui/Windows.h"
 #include "ui/main/fMain.h"
@@ -92,7 +93,7 @@ void TFeatures::DisplaySunRiseSetTimes(const astro::DateTimeRec& selectedDate,
 
     LoadFeatures(StringGrid1);
     for (int row = 0; row < StringGrid1.RowCount() - 1; ++row)
-        ComputeRow(row, start, observer);
+        ComputeRow(row, start, ObserverOnDay(observer, first));
 
     const int rows = StringGrid1.RowCount();
     ScrollBar1->setMinimum(0);

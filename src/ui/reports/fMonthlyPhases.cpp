@@ -137,8 +137,7 @@ void TMonthlyPhases::DrawMoonPhases() {
     imgMiniMoon = north ? imgOriginal : imgOriginal.mirrored(true, true);
     PageTop = 32;
 
-    astro::DateTimeRec selected;
-    if (const TMain* main = Windows().Main) selected = main->SelectedDate;
+    const astro::DateTimeRec selected = reportcontext::SelectedDate();
 
     QPainter canvas(&imgPhases);
     DrawBevel(canvas);
@@ -206,8 +205,7 @@ void TMonthlyPhases::PrintDayCells(QPainter& canvas, const astro::DateTimeRec& s
     const int cw = (PageWidth - 6) / 7;
     const int ch = (PageHeight - PageTop - 2) / 6;
     const QStringList grid = CalendarGridTexts(selected);
-    const TMain* main = Windows().Main;
-    const astro::Observer observer = main ? main->observer() : astro::Observer{};
+    const astro::Observer observer = reportcontext::MainObserver();
     PhaseShadingFrame frame = reportcontext::CurrentPhaseShadingFrame();
     frame.North = north;
 

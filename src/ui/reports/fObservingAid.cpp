@@ -6,6 +6,7 @@
 #include "print/PrintJob.h"
 #include "print/fPrint.h"
 #include "settings/ObserverSettings.h"
+#include "settings/Zone.h"
 #include "ui/Windows.h"
 #include "ui/main/fMain.h"
 #include "ui/reports/ReportContext.h"
@@ -356,9 +357,11 @@ void TObservingAid::DrawGraphic(int a, const astro::DateTimeRec& date, const Cha
     // The days lost in October 1582 keep their rows, left dark.
     const auto exists = [&date](int d) { return astro::DateExists(d, date.Month, date.Year); };
     for (int d = 1; d <= days; ++d)
-        if (exists(d)) DrawSunBands(c, place, d, DayOf(date, d), s, observer);
+        if (exists(d))
+            DrawSunBands(c, place, d, DayOf(date, d), s, ObserverOnDay(observer, DayOf(date, d)));
     for (int d = 1; d <= days; ++d)
-        if (exists(d)) DrawMoonBar(c, place, d, DayOf(date, d), observer);
+        if (exists(d))
+            DrawMoonBar(c, place, d, DayOf(date, d), ObserverOnDay(observer, DayOf(date, d)));
 
     canvas::SetFont(c, QStringLiteral("Arial"), canvas::ScreenPointSize(s.FontSize));
     QPen gridPen(s.GridColour);

@@ -6,6 +6,7 @@
 #include "print/PrintJob.h"
 #include "print/fPrint.h"
 #include "settings/ObserverSettings.h"
+#include "settings/Zone.h"
 #include "ui/Windows.h"
 #include "ui/main/fMain.h"
 #include "ui/reports/ReportContext.h"
@@ -171,13 +172,34 @@ void PrintDayTexts(QPainter& c, const PrintColumns& col, int y, const QString& d
 
 } // namespace
 
-TimesOfDay ComputeTimesOfDay(const astro::DateTimeRec& date, const astro::Observer& observer) {
+namespace {
+
+TimesOfDay TimesWithOffset(const astro::DateTimeRec& date, const astro::Observer& observer) {
     TimesOfDay t;
     t.Moon = astro::MoonRiseSet(date, observer);
     t.Sun = astro::SunRiseSet(date, astro::SunriseAltitude, observer);
     t.Civil = astro::SunRiseSet(date, astro::CivilTwilightAltitude, observer);
     t.Nautical = astro::SunRiseSet(date, astro::NauticalTwilightAltitude, observer);
     t.Astronomical = astro::SunRiseSet(date, astro::AstronomicalTwilightAltitude, observer);
+    return t;
+}
+
+} // namespace
+
+TimesOfDay ComputeTimesOfDay(const astro::DateTimeRec& date, const astro::Observer& observer) {
+    const TDayChange change = ChangeOnDay(CurrentZone(), date);
+    if (!change.Changes) return TimesWithOffset(date, ObserverOnDay(observer, date));
+    astro::Observer before = observer, after = observer;
+    before.ZoneOffsetMinutes = change.Before;
+    after.ZoneOffsetMinutes = change.After;
+    const TimesOfDay early = TimesWithOffset(date, before);
+    const TimesOfDay late = TimesWithOffset(date, after);
+    TimesOfDay t;
+    t.Moon = MergedAtChange(early.Moon, late.Moon, change);
+    t.Sun = MergedAtChange(early.Sun, late.Sun, change);
+    t.Civil = MergedAtChange(early.Civil, late.Civil, change);
+    t.Nautical = MergedAtChange(early.Nautical, late.Nautical, change);
+    t.Astronomical = MergedAtChange(early.Astronomical, late.Astronomical, change);
     return t;
 }
 
@@ -444,7 +466,8 @@ void TTimesList::PrintTimes(const astro::DateTimeRec& date, const astro::Observe
 
         const astro::DateTimeRec day = DayOf(date, dayNumbers[row]);
         const QString lst =
-            QString::fromStdString(astro::LocalSiderealTimeText(day, observer)).left(10);
+            QString::fromStdString(astro::LocalSiderealTimeText(day, ObserverOnDay(observer, day)))
+                .left(10);
         const int y = rowTop + (rowHeight - canvas::TextHeight(c, QStringLiteral("8"))) / 2;
         PrintDayTexts(c, col, y, FormatListDate(day, ObserverSettings.DateFormat, separator), lst,
                       ComputeTimesOfDay(day, observer));

@@ -1,0 +1,133 @@
+// Named zones: offsets of odd zones, the clock changes in the times list, a damaged zone name
+// and the first start's place.
+#include "settings/ObserverSettings.h"
+#include "settings/Zone.h"
+#include "ui/reports/fTimesList.h"
+
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace {
+
+astro::DateTimeRec Local(int y, int mo, int d, int h = 0, int mi = 0) {
+    astro::DateTimeRec r;
+    r.Year = static_cast<std::uint16_t>(y);
+    r.Month = static_cast<std::uint16_t>(mo);
+    r.Day = static_cast<std::uint16_t>(d);
+    r.Hour = static_cast<std::uint16_t>(h);
+    r.Minute = static_cast<std::uint16_t>(mi);
+    return r;
+}
+
+TZone Named(const char* id) {
+    const auto zone = TZone::Named(id);
+    EXPECT_TRUE(zone) << id;
+    return zone ? *zone : TZone::Fixed(0);
+}
+
+int Minutes(const std::string& hhmm) {
+    return std::stoi(hhmm.substr(0, 2)) * 60 + std::stoi(hhmm.substr(3, 2));
+}
+
+TEST(Zone, OffsetsOfWholeMinuteAndHalfHourDaylightZones) {
+    const struct {
+        const char* id;
+        astro::DateTimeRec at;
+        int minutes;
+    } cases[] = {
+        {"Asia/Kathmandu", Local(2026, 6, 1, 12), 345},
+        {"Pacific/Kiritimati", Local(2026, 6, 1, 12), 840},
+        {"Pacific/Chatham", Local(2026, 7, 1, 12), 765},
+        {"Australia/Lord_Howe", Local(2026, 7, 1, 12), 630},
+        {"Australia/Lord_Howe", Local(2026, 1, 15, 12), 660},
+        // Local 01:30 on the day the clocks go forward does not exist: the offset before the
+        // change; in the repeated hour of October the first of its two offsets.
+        {"Europe/London", Local(2026, 3, 29, 1, 30), 0},
+        {"Europe/London", Local(2026, 3, 29, 3, 0), 60},
+        {"Europe/London", Local(2026, 10, 25, 1, 30), 60},
+        {"Europe/London", Local(2026, 10, 25, 3, 0), 0},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(Named(c.id).OffsetAtLocal(c.at), c.minutes) << c.id << " " << c.at.Month;
+    EXPECT_EQ(Named("Europe/London").Description(astro::DateToJulian(Local(2026, 5, 1))),
+              QStringLiteral("Europe/London, GMT/BST"));
+    EXPECT_FALSE(TZone::Named("Mars/Olympus_Mons"));
+}
+
+TEST(Zone, TimesListFollowsTheLondonClockChanges) {
+    SetCurrentZone(Named("Europe/London"));
+    const astro::Observer london{astro::DegToRad(51.5), astro::DegToRad(0.12), 0};
+    auto sunrise = [&](int mo, int d) {
+        return Minutes(ComputeTimesOfDay(Local(2026, mo, d), london).Sun.Rise);
+    };
+    // Sunrise moves about two minutes a day; the clock change adds or takes an hour.
+    EXPECT_NEAR(sunrise(3, 29) - sunrise(3, 28), 60 - 2, 1);
+    EXPECT_NEAR(sunrise(10, 25) - sunrise(10, 24), -60 + 2, 1);
+    EXPECT_NEAR(sunrise(10, 26) - sunrise(10, 25), 2, 1);
+
+    // On the change day, events before the change keep the old offset and events after it take
+    // the new one; a time of the repeated hour names its zone, so none is shown twice alike.
+    TDayChange autumn = ChangeOnDay(CurrentZone(), Local(2026, 10, 25));
+    ASSERT_TRUE(autumn.Changes);
+    EXPECT_EQ(autumn.MinuteOfDay, 120);
+    astro::RiseSetTimes early, late;
+    early.Rise = "01:30"; // 00:30 UT, first pass of 01:30
+    late.Rise = "00:30";
+    early.Set = "02:30"; // 01:30 UT, second pass of 01:30
+    late.Set = "01:30";
+    early.Transit = "12:00"; // 11:00 UT
+    late.Transit = "11:00";
+    const astro::RiseSetTimes merged = MergedAtChange(early, late, autumn);
+    EXPECT_EQ(merged.Rise, "01:30 BST");
+    EXPECT_EQ(merged.Set, "01:30 GMT");
+    EXPECT_EQ(merged.Transit, "11:00");
+    SetCurrentZone(TZone::Fixed(0));
+}
+
+class ZoneSettingsTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        ASSERT_TRUE(dir_.isValid());
+        path_ = dir_.filePath(QStringLiteral("Cresselle.ini"));
+        settingsstore::SetLocationForTests(path_);
+        oldTz_ = qgetenv("TZ");
+    }
+    void TearDown() override {
+        settingsstore::SetLocationForTests(QString());
+        qputenv("TZ", oldTz_);
+        settingsstore::TakeNotice();
+    }
+    QTemporaryDir dir_;
+    QString path_;
+    QByteArray oldTz_;
+};
+
+TEST_F(ZoneSettingsTest, FirstStartTakesTheSystemZoneAndItsCity) {
+    qputenv("TZ", "Asia/Kathmandu");
+    TObserverSettings s;
+    settingsstore::Load(s);
+    EXPECT_EQ(s.ZoneName, QStringLiteral("Automatic"));
+    EXPECT_EQ(ZoneOfSettings(s).Id(), QByteArray("Asia/Kathmandu"));
+    EXPECT_EQ(s.LatDeg + s.LatMin + s.LatDir, QStringLiteral("2743North"));
+    EXPECT_EQ(s.LongDeg + s.LongMin + s.LongDir, QStringLiteral("08519East"));
+    EXPECT_TRUE(s.Location.startsWith(QStringLiteral("Kathmandu"))) << s.Location.toStdString();
+}
+
+TEST_F(ZoneSettingsTest, UnknownZoneNameFallsBackToTheFixedOffsetWithANote) {
+    {
+        TObserverSettings first;
+        settingsstore::Load(first);
+        first.ZoneName = QStringLiteral("Europe/Atlantis");
+        first.TimeZoneIndex = 26; // +1:00
+        ASSERT_TRUE(settingsstore::SaveConfiguration(first));
+        settingsstore::TakeNotice();
+    }
+    TObserverSettings s;
+    settingsstore::Load(s);
+    EXPECT_TRUE(s.ZoneName.isEmpty());
+    EXPECT_FALSE(ZoneOfSettings(s).IsNamed());
+    EXPECT_EQ(ZoneOfSettings(s).OffsetAt(2461000.5), 60);
+    EXPECT_TRUE(settingsstore::TakeNotice().contains(QStringLiteral("Europe/Atlantis")));
+}
+
+} // namespace
