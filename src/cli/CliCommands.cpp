@@ -73,11 +73,29 @@ astro::Observer storedObserver() {
     return {astro::DegToRad(lat), astro::DegToRad(lonWest), zone};
 }
 
+// Why an event has no clock time: "always_up", "always_down", "outside_day"; empty for a time.
+QString reasonText(astro::EventState state) {
+    switch (state) {
+    case astro::EventState::AlwaysUp:
+        return QStringLiteral("always_up");
+    case astro::EventState::AlwaysDown:
+        return QStringLiteral("always_down");
+    case astro::EventState::OutsideDay:
+        return QStringLiteral("outside_day");
+    default:
+        return {};
+    }
+}
+
 QJsonObject riseSetObject(const astro::RiseSetTimes& t, const char* first, const char* last) {
     QJsonObject o;
     o[QLatin1String(first)] = qs(t.Rise);
     if (std::string_view(first) == "rise") o[QStringLiteral("transit")] = qs(t.Transit);
     o[QLatin1String(last)] = qs(t.Set);
+    const QString firstReason = reasonText(t.RiseState);
+    const QString lastReason = reasonText(t.SetState);
+    if (!firstReason.isEmpty()) o[QLatin1String(first) + QStringLiteral("_reason")] = firstReason;
+    if (!lastReason.isEmpty()) o[QLatin1String(last) + QStringLiteral("_reason")] = lastReason;
     return o;
 }
 
@@ -91,6 +109,19 @@ QJsonObject contactFields(const astro::EclipseCircumstances& e) {
     o[QStringLiteral("umbra_left")] = partial ? qs(e.UmbraLeft) : QString();
     o[QStringLiteral("totality_begins")] = total ? qs(e.TotalityBegins) : QString();
     o[QStringLiteral("totality_ends")] = total ? qs(e.TotalityEnds) : QString();
+    return o;
+}
+
+QJsonObject eclipseObject(const astro::EclipseCircumstances& e) {
+    QJsonObject o = contactFields(e);
+    o[QStringLiteral("kind")] = e.Kind;
+    o[QStringLiteral("kind_name")] = qs(astro::EclipseKindName(e.Kind));
+    o[QStringLiteral("max_local")] = isoText(e.LocalMaximum);
+    o[QStringLiteral("text")] = qs(e.Maximum);
+    o[QStringLiteral("date")] = qs(e.Date);
+    o[QStringLiteral("visibility")] = qs(e.Visibility);
+    o[QStringLiteral("umbral_magnitude")] = e.UmbralMagnitude;
+    o[QStringLiteral("penumbral_magnitude")] = e.PenumbralMagnitude;
     return o;
 }
 
@@ -111,12 +142,8 @@ QJsonObject MoonCommand(const astro::DateTimeRec& local, const astro::Observer& 
     const astro::MoonRec& m = pos.Moon;
     const astro::SunRec& s = pos.Sun;
 
-    astro::DateTimeRec selected = local;
-    selected.Julian = astro::DateToJulian(local);
-    const astro::LunationRec lunation = astro::NewMoonsAround(selected);
+    const astro::LunationRec lunation = astro::NewMoonsAround(instant);
     const double lunationPercent = astro::LunationPercent(instant, lunation);
-    astro::MonthPhaseList events;
-    const int count = astro::MonthPhases(local, observer, events);
 
     QJsonObject moon;
     moon[QStringLiteral("ecliptic_longitude_deg")] = astro::RadToDeg(m.EclipticLongitude);
@@ -141,8 +168,7 @@ QJsonObject MoonCommand(const astro::DateTimeRec& local, const astro::Observer& 
     moon[QStringLiteral("sun_selenographic_lat_deg")] = astro::RadToDeg(m.SunSelenographicLatitude);
     moon[QStringLiteral("age_days")] = astro::MoonAgeDays(instant, lunation);
     moon[QStringLiteral("lunation_percent")] = lunationPercent;
-    moon[QStringLiteral("phase_name")] =
-        qs(astro::PhaseName(lunationPercent, selected, events, count));
+    moon[QStringLiteral("phase_name")] = qs(astro::PhaseNameAt(instant, observer));
 
     QJsonObject sun;
     sun[QStringLiteral("longitude_deg")] = s.Longitude;
@@ -178,9 +204,8 @@ QJsonObject PhasesCommand(const astro::DateTimeRec& month, const astro::Observer
 }
 
 QJsonObject ApsidesCommand(const astro::DateTimeRec& local, const astro::Observer& observer) {
-    astro::DateTimeRec start = local;
-    start.Julian = astro::DateToJulian(local);
-    const astro::ApsisTexts t = astro::NextApsides(start, observer);
+    const astro::ApsisTexts t =
+        astro::NextApsides(astro::EngineInstant(local, observer.ZoneOffsetMinutes), observer);
     auto apsis = [](const std::string& time, const std::string& distance) {
         QJsonObject o;
         o[QStringLiteral("time_text")] = qs(time).trimmed();
@@ -255,19 +280,10 @@ QJsonObject EclipsesCommand(int fromYear, int toYear, const astro::Observer& obs
             first.Month = static_cast<std::uint16_t>(month);
             astro::MonthPhaseList events;
             const int count = astro::MonthPhases(first, observer, events);
-            const astro::EclipseCircumstances e =
-                astro::CheckForEclipse(events, count, first.Year, observer);
-            if (e.Kind == astro::NoEclipse) continue;
-            QJsonObject o = contactFields(e);
-            o[QStringLiteral("kind")] = e.Kind;
-            o[QStringLiteral("kind_name")] = qs(astro::EclipseKindName(e.Kind));
-            o[QStringLiteral("max_local")] = isoText(e.LocalMaximum);
-            o[QStringLiteral("text")] = qs(e.Maximum);
-            o[QStringLiteral("date")] = qs(e.Date);
-            o[QStringLiteral("visibility")] = qs(e.Visibility);
-            o[QStringLiteral("umbral_magnitude")] = e.UmbralMagnitude;
-            o[QStringLiteral("penumbral_magnitude")] = e.PenumbralMagnitude;
-            list.append(o);
+            const astro::MonthEclipseList found =
+                astro::MonthEclipses(events, count, first.Year, observer);
+            for (int i = 0; i < found.Count; ++i)
+                list.append(eclipseObject(found.Eclipses[static_cast<std::size_t>(i)]));
         }
     }
     return {{QStringLiteral("eclipses"), list}};

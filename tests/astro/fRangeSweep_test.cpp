@@ -164,7 +164,7 @@ void CheckMonth(int year, int month, const Observer& o) {
             << eclipse.PenumbralMagnitude << " " << eclipse.Visibility;
     }
 
-    const ApsisTexts apsides = NextApsides(date, o);
+    const ApsisTexts apsides = NextApsides(date.Julian, o);
     EXPECT_TRUE(IsApsisDistance(apsides.PerigeeDistanceText) &&
                 IsApsisDistance(apsides.ApogeeDistanceText) &&
                 IsClock(apsides.PerigeeTimeText.substr(0, 5)) &&
@@ -173,7 +173,7 @@ void CheckMonth(int year, int month, const Observer& o) {
         << "apsides " << Where(date, o) << " " << apsides.PerigeeDistanceText << "|"
         << apsides.PerigeeTimeText << "|" << apsides.ApogeeTimeText;
 
-    const LunationRec lunation = NewMoonsAround(date);
+    const LunationRec lunation = NewMoonsAround(date.Julian);
     const double percent = LunationPercent(date.Julian, lunation);
     EXPECT_TRUE(Within(percent, 0, 100) &&
                 Within(lunation.NextNewMoon - lunation.PreviousNewMoon, 29.2, 29.9))

@@ -10,6 +10,7 @@
 #include "astro/fPhases.h"
 #include "ui/frame/TFrame.h"
 
+#include <QDate>
 #include <QList>
 #include <QPixmap>
 
@@ -115,11 +116,15 @@ class TMain : public TFrame {
     astro::ApsisTexts Apsides;    // next perigee and apogee
     astro::MonthPhaseList Phases; // principal phases of the shown month
     int PhaseCount = 0;
-    astro::EclipseCircumstances EclipseRecord; // the shown month's eclipse (Kind 0: none)
-    astro::MoonAndSun LastPosition;            // the Moon and the Sun as last shown
-    QString PhaseName;                         // as last shown on the clock line
-    int OpticsView = 0;                        // 0 binoculars, 1 telescope
-    bool MoonParamsMode = true;                // true: position, false: librations
+    astro::EclipseCircumstances EclipseRecord;   // the shown month's eclipse (Kind 0: none)
+    astro::MonthEclipseList MonthEclipseRecords; // every eclipse of the shown month
+    int ShownEclipse = 0;                        // index of EclipseRecord in MonthEclipseRecords
+    // Makes the month's eclipse `index` the one the eclipse window shows.
+    void ShowMonthEclipse(int index);
+    astro::MoonAndSun LastPosition; // the Moon and the Sun as last shown
+    QString PhaseName;              // as last shown on the clock line
+    int OpticsView = 0;             // 0 binoculars, 1 telescope
+    bool MoonParamsMode = true;     // true: position, false: librations
     bool PhaseIconsInverted = false;
 
     // --- toolbar ---
@@ -200,6 +205,7 @@ class TMain : public TFrame {
 
     // Clock (fMainClock.cpp).
     bool GetTime();
+    QDate LastSystemDay; // the system clock's date at the last tick (invalid before the first)
     void RefreshPanel();
     QString DisplayTime() const;
     void DrawClockStrip();
