@@ -94,6 +94,7 @@ void TEclipse::lblOtherEclipseClick() {
     TMain* main = Windows().Main;
     if (!main || main->MonthEclipseRecords.Count < 2) return;
     main->ShowMonthEclipse(1 - main->ShownEclipse);
+    UpdateLabels(CurrentEclipse());
     update();
 }
 
