@@ -221,6 +221,10 @@ void CheckFeature(JulianDay start, double lonDeg, double latDeg, const Observer&
     };
     check(t.HasSunrise, t.Sunrise, "feature sunrise");
     check(t.HasSunset, t.Sunset, "feature sunset");
+    if (t.HasSunrise && t.HasSunset) {
+        EXPECT_GT(DateToJulian(t.Sunset), DateToJulian(t.Sunrise))
+            << "sunset before sunrise at " << lonDeg << "/" << latDeg << " from " << start;
+    }
 }
 
 // Day indices from 1 January of the year 1 to 31 December 9999.
