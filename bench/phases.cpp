@@ -33,12 +33,10 @@ BENCHMARK(BM_MonthPhases)->Unit(benchmark::kMicrosecond);
 
 void BM_NextApsides(benchmark::State& state) {
     astro::Observer observer;
-    astro::DateTimeRec date;
-    date.Year = 2024;
-    date.Julian = 2460310.5;
+    astro::JulianDay instant = 2460310.5;
     for (auto _ : state) {
-        benchmark::DoNotOptimize(astro::NextApsides(date, observer));
-        date.Julian += 1.3;
+        benchmark::DoNotOptimize(astro::NextApsides(instant, observer));
+        instant += 1.3;
     }
 }
 BENCHMARK(BM_NextApsides)->Unit(benchmark::kMicrosecond);

@@ -1,5 +1,6 @@
 #include "astro/fEclipse.h"
 
+#include "astro/fMoonCalcs.h"
 #include "astro/fRiseSet.h"
 #include "astro/fTextParts.h"
 #include "astro/fVectorState.h"
@@ -25,6 +26,14 @@ void AssignContact(std::string& out, std::string& work, JulianDay localJd) {
     const DateTimeRec d = JulianToDateToMinute(localJd);
     text::AssignHourMinute(out, d);
     work = DateTimeText(d);
+}
+
+// Whether the Moon stands above its rising altitude (Meeus ch. 15, h0 = 0.7275 parallax -
+// 0.5667 degrees, geocentric) at `instant` (UT): decides the visibility on a date on which it
+// neither rises nor sets.
+bool MoonUpAt(JulianDay instant, const Observer& observer) {
+    const MoonRec moon = MoonPosition(instant, observer).Moon;
+    return moon.Altitude > 0.7275 * moon.Parallax - 0.5667;
 }
 
 bool IsFullMoon(double k) {
@@ -128,8 +137,11 @@ bool EclipseCalcs(const PhaseEvent& phase, std::uint16_t year, const Observer& o
     AssignContact(record.PenumbraEntered, record.WorkText,
                   e.MaximumUT - e.PenumbralSemiDuration + z);
     AssignContact(record.PenumbraLeft, record.WorkText, e.MaximumUT + e.PenumbralSemiDuration + z);
-    record.Visibility =
-        VisibilityOverDay(moon.Rise, moon.Set, record.PenumbraEntered, record.PenumbraLeft);
+    if (moon.Rise == "None" && moon.Set == "None")
+        record.Visibility = MoonUpAt(e.MaximumUT, observer) ? "Visible" : "Not Visible";
+    else
+        record.Visibility =
+            VisibilityOverDay(moon.Rise, moon.Set, record.PenumbraEntered, record.PenumbraLeft);
     if (e.Kind >= PartialEclipse) {
         AssignContact(record.UmbraEntered, record.WorkText,
                       e.MaximumUT - e.PartialSemiDuration + z);
@@ -141,6 +153,24 @@ bool EclipseCalcs(const PhaseEvent& phase, std::uint16_t year, const Observer& o
         AssignContact(record.TotalityEnds, record.WorkText, e.MaximumUT + e.TotalSemiDuration + z);
     }
     return true;
+}
+
+MonthEclipseList MonthEclipses(const MonthPhaseList& events, int count, std::uint16_t year,
+                               const Observer& observer) {
+    ReleaseUpperVectorState();
+    MonthEclipseList out;
+    const int n = count < MaxMonthPhases ? count : MaxMonthPhases;
+    for (int i = 0; i < n && out.Count < MaxMonthEclipses; ++i) {
+        const PhaseEvent& phase = events[static_cast<std::size_t>(i)];
+        if (!IsFullMoon(phase.K)) continue;
+        EclipseCircumstances& slot = out.Eclipses[static_cast<std::size_t>(out.Count)];
+        EclipseCalcs(phase, year, observer, slot);
+        if (slot.Kind != NoEclipse)
+            ++out.Count;
+        else
+            slot = EclipseCircumstances{};
+    }
+    return out;
 }
 
 EclipseCircumstances CheckForEclipse(const MonthPhaseList& events, int count, std::uint16_t year,

@@ -6,6 +6,7 @@
 #include "astro/fGlobals.h"
 #include "astro/fPhases.h"
 
+#include <array>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -69,6 +70,18 @@ bool EclipseCalcs(const PhaseEvent& phase, std::uint16_t year, const Observer& o
 // Kind 0: the month has no eclipse.
 EclipseCircumstances CheckForEclipse(const MonthPhaseList& events, int count, std::uint16_t year,
                                      const Observer& observer);
+
+// Every eclipse of a month: a month holding two full moons can hold two eclipses.
+inline constexpr int MaxMonthEclipses = 2;
+struct MonthEclipseList {
+    std::array<EclipseCircumstances, MaxMonthEclipses> Eclipses; // [0..Count), in time order
+    int Count = 0;
+};
+
+// The eclipses of the month whose phases are events[0..count), each full moon evaluated on its
+// own record.
+MonthEclipseList MonthEclipses(const MonthPhaseList& events, int count, std::uint16_t year,
+                               const Observer& observer);
 
 // Whether an eclipse from `start` to `end` is seen while the Moon is up from `rise` to `set`
 // (all "HH:MM"): "Visible", "Partially Visible" or "Not Visible". Comparisons are strict.

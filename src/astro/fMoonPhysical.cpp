@@ -16,11 +16,11 @@ constexpr double kColongitudeRateDegPerDay = 12.19075;
 // Degrees per radian as the heliocentric reduction of the Sun's place writes it.
 constexpr double kHeliocentricDegPerRad = 57.296;
 
-// Sunrise/sunset search over a feature: rounds per search, and how close to the horizon the
-// Sun's altitude must come, degrees.
-constexpr int kFeatureSearchRounds = 60;
-constexpr double kHorizonToleranceDeg = 0.25;
-constexpr double kMaxFeatureStepDays = 1;
+// Sunrise/sunset over a feature: days tried while the Sun does not cross the point's horizon,
+// Newton rounds per crossing, and the step (days, about 1 s) below which a crossing is taken.
+constexpr int kFeatureSearchDays = 60;
+constexpr int kFeatureRefineRounds = 12;
+constexpr double kFeatureRefineDays = 1.0e-5;
 
 double SafeAsin(double x) {
     return std::asin(std::clamp(x, -1.0, 1.0));
@@ -164,40 +164,82 @@ void FillSunSelenographic(const PhysicalEphemerisInput& in, const PhysicalLibrat
     moon.SunSelenographicLatitude = DegToRad(b0);
 }
 
-// One run of the feature search: the instant near `start` at which the Sun rises (or sets) over
-// the point, or false when the Sun does not cross its horizon within the bound.
-bool SearchFeatureHorizon(JulianDay start, double longitudeDeg, double latitudeDeg,
-                          const Observer& observer, bool sunrise, JulianDay& found) {
-    const double cosBeta = std::cos(DegToRad(latitudeDeg));
-    const double sinBeta = std::sin(DegToRad(latitudeDeg));
-    const double rate = kColongitudeRateDegPerDay * cosBeta;
-    // Smallest step off a horizon crossing of the wrong kind (a sunset when seeking a sunrise).
-    const double leaveStep = std::min(kHorizonToleranceDeg / rate, kMaxFeatureStepDays);
-    JulianDay d = start;
-    for (int round = 0; round < kFeatureSearchRounds; ++round) {
-        const MoonRec moon = MoonPosition(d, observer).Moon;
-        const double b0 = moon.SunSelenographicLatitude;
-        // With the Sun this far from the point's pole it stays up (or down) all lunar day.
-        if (std::cos(b0) * cosBeta <= std::fabs(std::sin(b0) * sinBeta)) {
-            d += 1;
-            continue;
-        }
-        const double h = SunAltitudeOverFeature(moon.Colongitude, b0, longitudeDeg, latitudeDeg);
-        const bool rising = std::cos(DegToRad(moon.Colongitude + longitudeDeg)) > 0;
-        const bool rightKind = rising == sunrise;
-        if (std::fabs(h) < kHorizonToleranceDeg && rightKind) {
-            found = d;
+// The Sun over a lunar point at one instant: where it stands in its daily round and where that
+// round crosses the point's horizon.
+struct FeatureSun {
+    double Angle = 0;     // colongitude + point longitude, degrees (grows ~12.19 deg a day)
+    double Rising = 0;    // Angle at sunrise, degrees -90..90
+    bool Crosses = false; // false: the Sun stays up (or down) all lunar day at this latitude
+    bool Up = false;      // the Sun above the point's horizon
+};
+
+// sin h = sin b0 sin beta + cos b0 cos beta sin(Angle): the Sun is on the horizon where
+// sin(Angle) = -tan b0 tan beta, rising at the root with cos(Angle) > 0 and setting at the other.
+FeatureSun FeatureSunAt(JulianDay jd, double longitudeDeg, double latitudeDeg,
+                        const Observer& observer) {
+    const MoonRec moon = MoonPosition(jd, observer).Moon;
+    const double b0 = moon.SunSelenographicLatitude;
+    const double beta = DegToRad(latitudeDeg);
+    FeatureSun sun;
+    sun.Angle = moon.Colongitude + longitudeDeg;
+    const double s = -std::tan(b0) * std::tan(beta);
+    sun.Crosses = std::fabs(s) < 1;
+    sun.Rising = RadToDeg(SafeAsin(s));
+    sun.Up = std::sin(DegToRad(sun.Angle)) > s;
+    return sun;
+}
+
+// Degrees reduced into [-180, 180).
+double Signed(double deg) {
+    return ReduceDegrees(deg + 180) - 180;
+}
+
+// Newton steps on the daily round from `jd`, whose first step `firstDegrees` picks the crossing
+// (it may span most of a lunar day); the later steps move less than half a round. Stops when a
+// step is below kFeatureRefineDays; false when the Sun stops crossing the horizon on the way or
+// the rounds run out.
+bool RefineFeatureCrossing(JulianDay jd, double firstDegrees, bool sunrise, double longitudeDeg,
+                           double latitudeDeg, const Observer& observer, JulianDay& found) {
+    double step = firstDegrees / kColongitudeRateDegPerDay;
+    for (int round = 0; round < kFeatureRefineRounds; ++round) {
+        jd += step;
+        const FeatureSun sun = FeatureSunAt(jd, longitudeDeg, latitudeDeg, observer);
+        if (!sun.Crosses) return false;
+        const double target = sunrise ? sun.Rising : 180 - sun.Rising;
+        step = Signed(target - sun.Angle) / kColongitudeRateDegPerDay;
+        if (std::fabs(step) < kFeatureRefineDays) {
+            found = jd + step;
             return true;
         }
-        if (h < 0) {
-            d += 1; // Sun down: a day on, until it is up
-            continue;
-        }
-        double m = std::min(h / rate, kMaxFeatureStepDays);
-        if (!rightKind) m = std::max(m, leaveStep);
-        d = sunrise ? d - m : d + m;
     }
     return false;
+}
+
+// The sunrise that began the lunar day in progress at `start` over the point (the next one when
+// it is night there), or false when the Sun does not cross the horizon within the bound.
+bool FeatureSunrise(JulianDay start, double longitudeDeg, double latitudeDeg,
+                    const Observer& observer, JulianDay& found) {
+    JulianDay d = start;
+    // Near the poles the Sun may stay up or down for days: a day on at a time, bounded.
+    for (int day = 0; day < kFeatureSearchDays; ++day, d += 1) {
+        const FeatureSun sun = FeatureSunAt(d, longitudeDeg, latitudeDeg, observer);
+        if (!sun.Crosses) continue;
+        const double ahead = ReduceDegrees(sun.Rising - sun.Angle); // 0..360 to the next sunrise
+        const double first = sun.Up ? ahead - 360 : ahead;
+        return RefineFeatureCrossing(d, first, true, longitudeDeg, latitudeDeg, observer, found);
+    }
+    return false;
+}
+
+// The sunset that ends the lunar day begun at `sunrise`.
+bool FeatureSunset(JulianDay sunrise, double longitudeDeg, double latitudeDeg,
+                   const Observer& observer, JulianDay& found) {
+    const FeatureSun sun = FeatureSunAt(sunrise, longitudeDeg, latitudeDeg, observer);
+    if (!sun.Crosses) return false;
+    const double ahead = ReduceDegrees(180 - sun.Rising - sun.Angle);
+    return RefineFeatureCrossing(sunrise, ahead, false, longitudeDeg, latitudeDeg, observer,
+                                 found) &&
+           found > sunrise;
 }
 
 DateTimeRec NoDate() {
@@ -266,11 +308,12 @@ FeatureSunTimes FeatureSunriseSunset(JulianDay start, double longitude, double l
     if (!usable) return out;
 
     const double zoneDays = observer.ZoneOffsetMinutes / 1440.0;
-    JulianDay found = 0;
-    if (SearchFeatureHorizon(start, longitude, latitude, observer, true, found))
-        TakeFeatureCrossing(found + zoneDays, out.Sunrise, out.HasSunrise, out.SunriseOutOfRange);
-    if (SearchFeatureHorizon(start, longitude, latitude, observer, false, found))
-        TakeFeatureCrossing(found + zoneDays, out.Sunset, out.HasSunset, out.SunsetOutOfRange);
+    JulianDay rise = 0;
+    if (!FeatureSunrise(start, longitude, latitude, observer, rise)) return out;
+    TakeFeatureCrossing(rise + zoneDays, out.Sunrise, out.HasSunrise, out.SunriseOutOfRange);
+    JulianDay set = 0;
+    if (FeatureSunset(rise, longitude, latitude, observer, set))
+        TakeFeatureCrossing(set + zoneDays, out.Sunset, out.HasSunset, out.SunsetOutOfRange);
     return out;
 }
 

@@ -268,9 +268,9 @@ int MonthPhases(const DateTimeRec& date, const Observer& observer, MonthPhaseLis
     return count;
 }
 
-LunationRec NewMoonsAround(const DateTimeRec& date) {
-    const JulianDay j = date.Julian;
-    const double x = LunationEstimate(j, date.Year);
+LunationRec NewMoonsAround(JulianDay instant) {
+    const JulianDay j = instant;
+    const double x = LunationEstimate(j, JulianToDate(j).Year);
     double k = std::trunc(x);
     if (x < 0) k -= 1;
     LunationRec out;
@@ -493,11 +493,11 @@ std::string ApsisDistanceText(double km) {
 
 } // namespace
 
-ApsisTexts NextApsides(const DateTimeRec& date, const Observer& observer) {
-    const JulianDay j = date.Julian;
-    double k = std::trunc(2 * 13.2555 *
-                          ((j - JulianDayOfYearStart(date.Year)) / 365.25 + date.Year - 2000)) /
-               2;
+ApsisTexts NextApsides(JulianDay instant, const Observer& observer) {
+    const JulianDay j = instant;
+    const int year = JulianToDate(j).Year;
+    double k =
+        std::trunc(2 * 13.2555 * ((j - JulianDayOfYearStart(year)) / 365.25 + year - 2000)) / 2;
     // An apsis lies at most about two days from its mean instant.
     k = StartNearInstant(k, 0.5, j - 3, MeanApsisInstant);
     const double zoneDays = observer.ZoneOffsetMinutes / 1440.0;
@@ -540,27 +540,53 @@ std::string_view FullMoonName(int month) {
     return names[month - 1];
 }
 
-bool IsBlueMoon(const DateTimeRec& selected, const MonthPhaseList& events, int count) {
-    if (count != MaxMonthPhases) return false;
-    const PhaseEvent& fifth = events[MaxMonthPhases - 1];
-    return fifth.Kind == PhaseKind::FullMoon && selected.Julian > fifth.Julian - 0.5;
+namespace {
+
+// Quarter-step lunation number k of the principal phase at or before `instant` (UT), so that
+// PhaseInstant(k) <= instant < PhaseInstant(k + 0.25).
+double PhaseAtOrBefore(JulianDay instant) {
+    double k = std::floor(LunationEstimate(instant, JulianToDate(instant).Year) * 4) / 4;
+    // The estimate is within a few quarters even far from 2000; the walks are bounded.
+    for (int i = 0; i < 64 && PhaseInstant(k) > instant; ++i)
+        k -= 0.25;
+    for (int i = 0; i < 64 && PhaseInstant(k + 0.25) <= instant; ++i)
+        k += 0.25;
+    return k;
 }
 
-std::string_view PhaseName(double p, int month, bool blueMoon) {
-    if (p <= 3) return "New Moon";
-    if (p <= 23) return "Waxing Crescent";
-    if (p <= 27) return "First Quarter";
-    if (p <= 47) return "Waxing Gibbous";
-    if (p <= 53) return blueMoon ? "Full (Blue) Moon" : FullMoonName(month);
-    if (p <= 73) return "Waning Gibbous";
-    if (p <= 77) return "Last Quarter";
-    if (p <= 97) return "Waning Crescent";
-    return "New Moon";
+// 0 new, 1 first quarter, 2 full, 3 last quarter, for negative k too.
+int QuarterOf(double k) {
+    const double q = (k - std::floor(k)) * 4;
+    return static_cast<int>(std::lround(q)) % 4;
 }
 
-std::string_view PhaseName(double lunationPercent, const DateTimeRec& selected,
-                           const MonthPhaseList& events, int count) {
-    return PhaseName(lunationPercent, selected.Month, IsBlueMoon(selected, events, count));
+// A full moon is named by the month of its own local instant; the second full moon of a local
+// calendar month is the blue moon.
+std::string_view FullMoonNameOf(double k, const Observer& observer) {
+    const double zone = observer.ZoneOffsetMinutes / 1440.0;
+    const DateTimeRec own = JulianToDate(PhaseInstant(k) + zone);
+    const DateTimeRec previous = JulianToDate(PhaseInstant(k - 1) + zone);
+    if (previous.Month == own.Month && previous.Year == own.Year) return "Full (Blue) Moon";
+    return FullMoonName(own.Month);
+}
+
+std::string_view PrincipalPhaseName(double k, const Observer& observer) {
+    static constexpr std::string_view names[4] = {"New Moon", "First Quarter", "", "Last Quarter"};
+    const int q = QuarterOf(k);
+    return q == 2 ? FullMoonNameOf(k, observer) : names[q];
+}
+
+} // namespace
+
+std::string_view PhaseNameAt(JulianDay instant, const Observer& observer) {
+    const double k = PhaseAtOrBefore(instant);
+    if (instant - PhaseInstant(k) <= PrincipalPhaseWindowDays)
+        return PrincipalPhaseName(k, observer);
+    if (PhaseInstant(k + 0.25) - instant <= PrincipalPhaseWindowDays)
+        return PrincipalPhaseName(k + 0.25, observer);
+    static constexpr std::string_view between[4] = {"Waxing Crescent", "Waxing Gibbous",
+                                                    "Waning Gibbous", "Waning Crescent"};
+    return between[QuarterOf(k)];
 }
 
 } // namespace astro

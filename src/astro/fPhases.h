@@ -78,15 +78,16 @@ JulianDay PhaseInstantUT(double k);
 // only), in time order, written to events[0..count); returns count (0..5).
 int MonthPhases(const DateTimeRec& date, const Observer& observer, MonthPhaseList& events);
 
-// The new moons before (at or before) and after the instant date.Julian (UT, no zone offset).
-LunationRec NewMoonsAround(const DateTimeRec& date);
+// The new moons before (at or before) and after `instant` (UT, the engine instant).
+LunationRec NewMoonsAround(JulianDay instant);
 
 // Apsis with number k: integer k a perigee, k + 0.5 an apogee (Meeus 1st ed. ch. 48, the four
 // series summed in the order of the tables).
 ApsisRec ApsisInstant(double k);
 
-// The first perigee and the first apogee at or after date.Julian, as local-time texts.
-ApsisTexts NextApsides(const DateTimeRec& date, const Observer& observer);
+// The first perigee and the first apogee at or after `instant` (UT, the engine instant), as
+// local-time texts.
+ApsisTexts NextApsides(JulianDay instant, const Observer& observer);
 
 // Age of the Moon in days at `instant` (UT): instant - PreviousNewMoon.
 double MoonAgeDays(JulianDay instant, const LunationRec& lunation);
@@ -97,16 +98,13 @@ double LunationPercent(JulianDay instant, const LunationRec& lunation);
 // Traditional name of the full moon of month 1..12, "Full (Wolf) Moon" ... "Full (Cold) Moon".
 std::string_view FullMoonName(int month);
 
-// True when the month's phases hold five events, the fifth a full moon, and the selected local
-// instant (selected.Julian) is later than half a day before that full moon.
-bool IsBlueMoon(const DateTimeRec& selected, const MonthPhaseList& events, int count);
+// Days on each side of a principal phase's instant in which the Moon carries that phase's name.
+inline constexpr double PrincipalPhaseWindowDays = 0.5;
 
-// Phase name from the lunation percentage: "New Moon", "Waxing Crescent", ..., with the full moon
-// named after `month` (1..12) or "Full (Blue) Moon" when blueMoon is set.
-std::string_view PhaseName(double lunationPercent, int month, bool blueMoon);
-
-// Phase name as the main window shows it for the selected local date and time.
-std::string_view PhaseName(double lunationPercent, const DateTimeRec& selected,
-                           const MonthPhaseList& events, int count);
+// Phase name at `instant` (UT): within PrincipalPhaseWindowDays of a new moon, quarter or full
+// moon that phase's name; between them "Waxing Crescent", "Waxing Gibbous", "Waning Gibbous",
+// "Waning Crescent" (the quadrant of the elongation). A full moon is named after the month of its
+// own local instant, "Full (Blue) Moon" when it is the second of that month.
+std::string_view PhaseNameAt(JulianDay instant, const Observer& observer);
 
 } // namespace astro

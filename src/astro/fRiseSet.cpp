@@ -139,6 +139,13 @@ EventFractions FractionsAboutTransit(double m0, double h0HourAngleDeg) {
             NormaliseFraction(m0 + h0HourAngleDeg / 360)};
 }
 
+// The state of an event text; "None" (a fraction that is not finite) takes `none`.
+EventState StateOfText(const std::string& text, EventState none) {
+    if (text == "*****") return EventState::OutsideDay;
+    if (text == "None") return none;
+    return EventState::Time;
+}
+
 // Local clock text of a day fraction: the zone offset added, "*****" outside the local day,
 // rounded to the minute by ClockText (the last half minute of the day shows 23:59). For the
 // Sun (negative h0) the time is first brought into the day once.
@@ -232,10 +239,14 @@ RiseSetTimes RiseTransitSet(const TabulatedPositions& positions, double deltaTSe
     const double dec2 = DegToRad(p[1].Declination);
     const double cosH0 = (std::sin(DegToRad(h0Deg)) - std::sin(phi) * std::sin(dec2)) /
                          (std::cos(phi) * std::cos(dec2));
+    // cos H0 <= -1: above the standard altitude all day; >= 1 (or undefined at a pole with the
+    // body on the horizon): below it.
+    const EventState allDay = cosH0 < 0 ? EventState::AlwaysUp : EventState::AlwaysDown;
     if (!(std::fabs(cosH0) < 1)) {
         // Above or below the standard altitude all day (or at a pole): transit only.
         out.Rise = "None";
         out.Set = "None";
+        out.RiseState = out.SetState = allDay;
         AssignEventText(out.Transit, m0, zone, h0Deg);
         return out;
     }
@@ -265,10 +276,13 @@ RiseSetTimes RiseTransitSet(const TabulatedPositions& positions, double deltaTSe
         // Grazing the standard altitude: no reliable crossing.
         out.Rise = "None";
         out.Set = "None";
+        out.RiseState = out.SetState = allDay;
         return out;
     }
     AssignEventText(out.Rise, r.m[1], zone, h0Deg);
     AssignEventText(out.Set, r.m[2], zone, h0Deg);
+    out.RiseState = StateOfText(out.Rise, allDay);
+    out.SetState = StateOfText(out.Set, allDay);
     return out;
 }
 

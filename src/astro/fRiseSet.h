@@ -53,11 +53,21 @@ SunRec SunPosition(JulianDay jd, const Observer& observer, double obliquityRad,
 // does not reach the standard altitude that date) or "*****" (the event falls outside the local
 // day). For twilight, Rise is the beginning of morning twilight and Set the end of evening
 // twilight.
+// What a rise or set text stands for.
+enum class EventState : std::uint8_t {
+    Time,       // a clock time
+    OutsideDay, // "*****": the event falls on a neighbouring local day
+    AlwaysUp,   // "None": the body stays above the standard altitude all day
+    AlwaysDown, // "None": the body stays below the standard altitude all day
+};
+
 struct RiseSetTimes {
     std::string Rise;                    // at most 6 characters
     std::string Transit;                 // at most 6 characters
     std::string Set;                     // at most 6 characters
     std::int32_t IlluminatedPercent = 0; // MoonRiseSet only: the Moon's at 0h UT, 0..100
+    EventState RiseState = EventState::Time;
+    EventState SetState = EventState::Time;
 };
 
 // Apparent geocentric place of the body at 0h UT of one tabulated day.

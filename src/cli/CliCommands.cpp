@@ -68,6 +68,10 @@ const struct {
     {"No sunrise", "no_sunrise"},
     {"No sunset", "no_sunset"},
     {"invalid coordinates", "invalid_coordinates"},
+    // Finer reasons the engine gives for "None"; read back to the same text.
+    {"None", "always_up"},
+    {"None", "always_down"},
+    {"Outside years 1-9999", "outside_years_1_9999"},
 };
 
 void putMaybe(QJsonObject& o, const QString& key, const QString& text) {
@@ -141,11 +145,22 @@ astro::Observer storedObserver() {
     return {astro::DegToRad(lat), astro::DegToRad(lonWest), zone};
 }
 
+// A rise or set: its clock text, or null with the reason; a body that stays up or down all
+// day says which.
+void putEvent(QJsonObject& o, const QString& key, const std::string& text,
+              astro::EventState state) {
+    putMaybe(o, key, qs(text));
+    if (state == astro::EventState::AlwaysUp)
+        o[key + QStringLiteral("_reason")] = QStringLiteral("always_up");
+    else if (state == astro::EventState::AlwaysDown)
+        o[key + QStringLiteral("_reason")] = QStringLiteral("always_down");
+}
+
 QJsonObject riseSetObject(const astro::RiseSetTimes& t, const char* first, const char* last) {
     QJsonObject o;
-    putMaybe(o, QLatin1String(first), qs(t.Rise));
+    putEvent(o, QLatin1String(first), t.Rise, t.RiseState);
     if (std::string_view(first) == "rise") putMaybe(o, QStringLiteral("transit"), qs(t.Transit));
-    putMaybe(o, QLatin1String(last), qs(t.Set));
+    putEvent(o, QLatin1String(last), t.Set, t.SetState);
     return o;
 }
 
@@ -196,12 +211,8 @@ QJsonObject MoonCommand(const astro::DateTimeRec& local, const astro::Observer& 
     const astro::MoonRec& m = pos.Moon;
     const astro::SunRec& s = pos.Sun;
 
-    astro::DateTimeRec selected = local;
-    selected.Julian = astro::DateToJulian(local);
-    const astro::LunationRec lunation = astro::NewMoonsAround(selected);
+    const astro::LunationRec lunation = astro::NewMoonsAround(instant);
     const double lunationPercent = astro::LunationPercent(instant, lunation);
-    astro::MonthPhaseList events;
-    const int count = MonthPhasesInZone(local, observer, events);
 
     QJsonObject moon;
     moon[QStringLiteral("ecliptic_longitude_deg")] = astro::RadToDeg(m.EclipticLongitude);
@@ -226,8 +237,7 @@ QJsonObject MoonCommand(const astro::DateTimeRec& local, const astro::Observer& 
     moon[QStringLiteral("sun_selenographic_lat_deg")] = astro::RadToDeg(m.SunSelenographicLatitude);
     moon[QStringLiteral("age_days")] = astro::MoonAgeDays(instant, lunation);
     moon[QStringLiteral("lunation_percent")] = lunationPercent;
-    moon[QStringLiteral("phase_name")] =
-        qs(astro::PhaseName(lunationPercent, selected, events, count));
+    moon[QStringLiteral("phase_name")] = qs(astro::PhaseNameAt(instant, observer));
 
     QJsonObject sun;
     sun[QStringLiteral("longitude_deg")] = s.Longitude;
@@ -287,11 +297,10 @@ std::array<astro::ApsisRec, 2> nextApsisInstants(astro::JulianDay from) {
 } // namespace
 
 QJsonObject ApsidesCommand(const astro::DateTimeRec& local, const astro::Observer& observer) {
-    astro::DateTimeRec start = local;
-    start.Julian = astro::DateToJulian(local);
     const double zoneDays = observer.ZoneOffsetMinutes / 1440.0;
-    const astro::ApsisTexts t = astro::NextApsides(start, observer);
-    const auto instants = nextApsisInstants(start.Julian - zoneDays);
+    const astro::JulianDay from = astro::EngineInstant(local, observer.ZoneOffsetMinutes);
+    const astro::ApsisTexts t = astro::NextApsides(from, observer);
+    const auto instants = nextApsisInstants(from);
     auto apsis = [&](const std::string& time, const std::string& distance,
                      const astro::ApsisRec& a) {
         QJsonObject o;
@@ -349,19 +358,19 @@ QJsonObject TimesCommand(const astro::DateTimeRec& month, const astro::Observer&
         QJsonObject o;
         o[QStringLiteral("date")] = dayText(day);
         o[QStringLiteral("lst")] = qs(astro::LocalSiderealTimeText(day, observer));
-        putMaybe(o, QStringLiteral("moon_rise"), qs(moon.Rise));
+        putEvent(o, QStringLiteral("moon_rise"), moon.Rise, moon.RiseState);
         putMaybe(o, QStringLiteral("moon_transit"), qs(moon.Transit));
-        putMaybe(o, QStringLiteral("moon_set"), qs(moon.Set));
+        putEvent(o, QStringLiteral("moon_set"), moon.Set, moon.SetState);
         o[QStringLiteral("illuminated_percent")] = moon.IlluminatedPercent;
-        putMaybe(o, QStringLiteral("astro_start"), qs(astronomical.Rise));
-        putMaybe(o, QStringLiteral("nautical_start"), qs(nautical.Rise));
-        putMaybe(o, QStringLiteral("civil_start"), qs(civil.Rise));
-        putMaybe(o, QStringLiteral("sun_rise"), qs(sun.Rise));
+        putEvent(o, QStringLiteral("astro_start"), astronomical.Rise, astronomical.RiseState);
+        putEvent(o, QStringLiteral("nautical_start"), nautical.Rise, nautical.RiseState);
+        putEvent(o, QStringLiteral("civil_start"), civil.Rise, civil.RiseState);
+        putEvent(o, QStringLiteral("sun_rise"), sun.Rise, sun.RiseState);
         putMaybe(o, QStringLiteral("sun_transit"), qs(sun.Transit));
-        putMaybe(o, QStringLiteral("sun_set"), qs(sun.Set));
-        putMaybe(o, QStringLiteral("civil_end"), qs(civil.Set));
-        putMaybe(o, QStringLiteral("nautical_end"), qs(nautical.Set));
-        putMaybe(o, QStringLiteral("astro_end"), qs(astronomical.Set));
+        putEvent(o, QStringLiteral("sun_set"), sun.Set, sun.SetState);
+        putEvent(o, QStringLiteral("civil_end"), civil.Set, civil.SetState);
+        putEvent(o, QStringLiteral("nautical_end"), nautical.Set, nautical.SetState);
+        putEvent(o, QStringLiteral("astro_end"), astronomical.Set, astronomical.SetState);
         days.append(o);
     }
     return {{QStringLiteral("days"), days}};

@@ -22,9 +22,10 @@ PhaseShadingFrame ShadingFrameOf(int zoneOffsetMinutes, double clockOffsetDays) 
 }
 
 bool IsWaning(const astro::DateTimeRec& date, const PhaseShadingFrame& frame) {
-    const astro::LunationRec lunation = astro::NewMoonsAround(date);
-    const double elapsed = date.Julian - lunation.PreviousNewMoon -
-                           frame.ZoneOffsetMinutes / 1440.0 + frame.ClockOffsetDays;
+    const astro::JulianDay instant =
+        date.Julian - frame.ZoneOffsetMinutes / 1440.0 + frame.ClockOffsetDays;
+    const astro::LunationRec lunation = astro::NewMoonsAround(instant);
+    const double elapsed = instant - lunation.PreviousNewMoon;
     const double q = elapsed / (lunation.NextNewMoon - lunation.PreviousNewMoon) * 100;
     return q >= 50;
 }

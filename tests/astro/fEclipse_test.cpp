@@ -1,5 +1,6 @@
 #include "TestObservers.h"
 #include "astro/fEclipse.h"
+#include "astro/fRiseSet.h"
 
 #include <gtest/gtest.h>
 
@@ -154,4 +155,32 @@ TEST(Eclipse, MonthsAndTwoFullMoons) {
     const EclipseCircumstances jan2048 = CheckForEclipse(ev, n, 2048, utc);
     EXPECT_EQ(jan2048.Kind, TotalEclipse);
     EXPECT_EQ(jan2048.Date, "01 January 2048");
+    EXPECT_EQ(MonthEclipses(ev, n, 2048, utc).Count, 1);
+
+    // March 1904 holds two eclipses, on the 2nd and the 31st: both are kept.
+    n = MonthPhases(monthOf(1904, 3), utc, ev);
+    const MonthEclipseList march1904 = MonthEclipses(ev, n, 1904, utc);
+    ASSERT_EQ(march1904.Count, 2);
+    EXPECT_EQ(march1904.Eclipses[0].Date, "02 March 1904");
+    EXPECT_EQ(march1904.Eclipses[1].Date, "31 March 1904");
+}
+
+// The Moon neither rises nor sets on 21 December 2010 at 78.2 N; it stands about 14 degrees high
+// during the total eclipse.
+TEST(Eclipse, VisibleWhenTheMoonStaysUp) {
+    const Observer svalbard = place(78.2, 15.6, 60);
+    MonthPhaseList ev;
+    const int n = MonthPhases(monthOf(2010, 12), svalbard, ev);
+    const MonthEclipseList december = MonthEclipses(ev, n, 2010, svalbard);
+    ASSERT_EQ(december.Count, 1);
+    const EclipseCircumstances& e = december.Eclipses[0];
+    ASSERT_EQ(e.Kind, TotalEclipse);
+    ASSERT_EQ(MoonRiseSet(e.LocalMaximum, svalbard).Rise, "None");
+    EXPECT_EQ(e.Visibility, "Visible");
+    // At 78.2 S the Moon stays down all that day.
+    const Observer south = place(-78.2, 15.6, 60);
+    const MonthEclipseList below =
+        MonthEclipses(ev, MonthPhases(monthOf(2010, 12), south, ev), 2010, south);
+    ASSERT_EQ(below.Count, 1);
+    EXPECT_EQ(below.Eclipses[0].Visibility, "Not Visible");
 }

@@ -60,10 +60,10 @@ TEST(Sweep, EveryMonthOfSampledYearsAtFiveLatitudes) {
                     EXPECT_TRUE(std::isfinite(events[static_cast<std::size_t>(i)].Julian));
                     EXPECT_EQ(events[static_cast<std::size_t>(i)].Date.Month, month) << year;
                 }
-                const LunationRec lunation = NewMoonsAround(date);
+                const LunationRec lunation = NewMoonsAround(date.Julian);
                 const double percent = LunationPercent(date.Julian, lunation);
                 EXPECT_TRUE(percent >= 0 && percent < 100) << year << "-" << month;
-                const ApsisTexts apsides = NextApsides(date, o);
+                const ApsisTexts apsides = NextApsides(date.Julian, o);
                 EXPECT_FALSE(apsides.PerigeeTimeText.empty());
                 EXPECT_FALSE(apsides.ApogeeTimeText.empty());
 

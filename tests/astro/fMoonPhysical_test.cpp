@@ -47,6 +47,19 @@ double AltitudeOver(JulianDay jd, double lon, double lat, bool* rising = nullptr
     return SunAltitudeOverFeature(m.Colongitude, m.SunSelenographicLatitude, lon, lat);
 }
 
+// The instant within a few hours of `near` at which the Sun's altitude over the point changes
+// sign, by bisection of the altitude alone.
+JulianDay CrossingNear(JulianDay near, double lon, double lat) {
+    JulianDay a = near - 0.2;
+    JulianDay b = near + 0.2;
+    const bool aboveAtA = AltitudeOver(a, lon, lat) > 0;
+    for (int i = 0; i < 40; ++i) {
+        const JulianDay mid = (a + b) / 2;
+        ((AltitudeOver(mid, lon, lat) > 0) == aboveAtA ? a : b) = mid;
+    }
+    return (a + b) / 2;
+}
+
 } // namespace
 
 TEST(PhysicalEphemeris, IlluminationAndOpticalLibrationRules) {
@@ -161,9 +174,24 @@ TEST(FeatureSunriseSunset, StartingAtSunriseStillFindsTheSunset) {
 TEST(FeatureSunriseSunset, FoundTimesAreRealCrossingsAtEveryLatitude) {
     const Observer utc{};
     const double latitudes[] = {-90, -89.9, -80, -45, 0, 30, 75, 89.9, 90};
+    const double twoMinutes = 2.0 / 1440;
     for (double lat : latitudes) {
-        for (JulianDay start = 2460340.5; start < 2460370.5; start += 7.3) {
+        for (JulianDay start = 2460340.5; start < 2460370.5; start += 1.3) {
             const FeatureSunTimes t = FeatureSunriseSunset(start, 35, lat, utc);
+            if (t.HasSunrise && t.HasSunset) {
+                const JulianDay rise = InstantOf(t.Sunrise, utc);
+                const JulianDay set = InstantOf(t.Sunset, utc);
+                EXPECT_GT(set, rise) << lat << " " << start;
+                EXPECT_LT(set - rise, 30) << lat << " " << start;
+                if (std::fabs(lat) < 60) {
+                    EXPECT_NEAR(rise, CrossingNear(rise, 35, lat), twoMinutes)
+                        << lat << " " << start;
+                    EXPECT_NEAR(set, CrossingNear(set, 35, lat), twoMinutes) << lat << " " << start;
+                    // Day at the start: the sunrise began it; night: the next one comes.
+                    EXPECT_EQ(rise <= start, AltitudeOver(start, 35, lat) > 0)
+                        << lat << " " << start;
+                }
+            }
             if (t.HasSunrise) {
                 bool rising = false;
                 const double h = AltitudeOver(InstantOf(t.Sunrise, utc), 35, lat, &rising);
@@ -187,6 +215,12 @@ TEST(FeatureSunriseSunset, FoundTimesAreRealCrossingsAtEveryLatitude) {
             }
         }
     }
+    // Archytas (58.7 N, 5.0 E) from 1 December 2026: the night falls just before the start; the
+    // sunset is the one that ends the coming lunar day.
+    const FeatureSunTimes archytas = FeatureSunriseSunset(2461375.5, 5.0, 58.7, utc);
+    ASSERT_TRUE(archytas.HasSunrise && archytas.HasSunset);
+    EXPECT_EQ(archytas.Sunrise.Day, 16);
+    EXPECT_GT(InstantOf(archytas.Sunset, utc), InstantOf(archytas.Sunrise, utc));
     // Input the database should never hold gives no times rather than a crash or a hang.
     EXPECT_FALSE(FeatureSunriseSunset(2460340.5, 0, 120, utc).HasSunrise);
     EXPECT_FALSE(FeatureSunriseSunset(2460340.5, std::nan(""), 0, utc).HasSunset);

@@ -98,21 +98,42 @@ TEST(Phases, BlueMoonMonthAndPhaseNames) {
     EXPECT_EQ(ev[4].Date.Day, 31);
     EXPECT_EQ(ev[4].Text.substr(0, 5), DateTimeText(ev[4].Date).substr(0, 5));
 
-    DateTimeRec selected = monthOf(2023, 8);
-    selected.Julian = ev[4].Julian - 0.5;
-    EXPECT_FALSE(IsBlueMoon(selected, ev, n));
-    EXPECT_EQ(PhaseName(50, selected, ev, n), "Full (Sturgeon) Moon");
-    selected.Julian = ev[4].Julian - 0.49;
-    EXPECT_TRUE(IsBlueMoon(selected, ev, n));
-    EXPECT_EQ(PhaseName(50, selected, ev, n), "Full (Blue) Moon");
-    EXPECT_EQ(PhaseName(60, selected, ev, n), "Waning Gibbous");
-    EXPECT_FALSE(IsBlueMoon(selected, ev, 4));
+    // One full moon, one name, fixed by its own instant (01:36 UT on the 31st).
+    const JulianDay full = PhaseInstant(ev[4].K);
+    EXPECT_EQ(PhaseNameAt(full - 11.0 / 24, zone(0)), "Full (Blue) Moon");
+    EXPECT_EQ(PhaseNameAt(full + 11.0 / 24, zone(0)), "Full (Blue) Moon");
+    EXPECT_EQ(PhaseNameAt(full + 13.0 / 24, zone(0)), "Waning Gibbous");
+    // Eight hours west of Greenwich it falls on the 30th, still August's second full moon.
+    EXPECT_EQ(PhaseNameAt(full, zone(-480)), "Full (Blue) Moon");
+    EXPECT_EQ(PhaseNameAt(PhaseInstant(ev[0].K), zone(720)), "Full (Sturgeon) Moon");
+}
 
-    // Upper bounds are inclusive.
-    EXPECT_EQ(PhaseName(3, 1, false), "New Moon");
-    EXPECT_EQ(PhaseName(3.001, 1, false), "Waxing Crescent");
-    EXPECT_EQ(PhaseName(53, 10, false), "Full (Hunter's) Moon");
-    EXPECT_EQ(PhaseName(97.01, 1, false), "New Moon");
+// Every principal phase of 2026 carries its own name at its instant and until half a day on
+// either side; between them the crescent and gibbous names follow.
+TEST(Phases, PhaseNamesAgreeWithThePhaseList) {
+    static const char* const names[4] = {"New Moon", "Last Quarter", "", "First Quarter"};
+    int quarters = 0;
+    for (int month = 1; month <= 12; ++month) {
+        MonthPhaseList ev;
+        const int n = MonthPhases(monthOf(2026, month), zone(0), ev);
+        for (int i = 0; i < n; ++i) {
+            const int kind = static_cast<int>(ev[i].Kind);
+            const JulianDay at = PhaseInstant(ev[i].K);
+            for (double offset : {-0.49, 0.0, 0.49}) {
+                const std::string_view name = PhaseNameAt(at + offset, zone(0));
+                if (kind == 2)
+                    EXPECT_EQ(name.substr(0, 6), "Full (") << ev[i].Text;
+                else
+                    EXPECT_EQ(name, names[kind]) << ev[i].Text;
+            }
+            if (kind == 1 || kind == 3) ++quarters;
+        }
+    }
+    EXPECT_EQ(quarters, 25);
+    const JulianDay firstQuarter = PhaseInstant(333.25); // 17 December 2026, 05:43
+    EXPECT_EQ(PhaseNameAt(firstQuarter, zone(0)), "First Quarter");
+    EXPECT_EQ(PhaseNameAt(firstQuarter - 2, zone(0)), "Waxing Crescent");
+    EXPECT_EQ(PhaseNameAt(firstQuarter + 2, zone(0)), "Waxing Gibbous");
 }
 
 TEST(Phases, MonthBoundaryAtLocalMidnight) {
@@ -160,11 +181,11 @@ TEST(Phases, EveryPhaseOfTheMonthOverTheWholeRange) {
 TEST(Phases, NewMoonsAroundBracketTheInstant) {
     DateTimeRec d = JulianToDate(PhaseInstantUT(0));
     d.Julian = PhaseInstantUT(0);
-    LunationRec l = NewMoonsAround(d);
+    LunationRec l = NewMoonsAround(d.Julian);
     EXPECT_EQ(l.PreviousNewMoon, PhaseInstantUT(0));
     EXPECT_EQ(l.NextNewMoon, PhaseInstantUT(1));
     d.Julian -= 1e-6;
-    l = NewMoonsAround(d);
+    l = NewMoonsAround(d.Julian);
     EXPECT_EQ(l.PreviousNewMoon, PhaseInstantUT(-1));
     EXPECT_EQ(l.NextNewMoon, PhaseInstantUT(0));
 
@@ -172,7 +193,7 @@ TEST(Phases, NewMoonsAroundBracketTheInstant) {
     for (JulianDay j = 1721500; j < 5373000; j += 9973.37) {
         DateTimeRec at = JulianToDate(j);
         at.Julian = j;
-        const LunationRec r = NewMoonsAround(at);
+        const LunationRec r = NewMoonsAround(at.Julian);
         EXPECT_LE(r.PreviousNewMoon, j);
         EXPECT_GT(r.NextNewMoon, j);
         EXPECT_LT(r.NextNewMoon - r.PreviousNewMoon, 30.0);
@@ -202,13 +223,13 @@ TEST(Apsides, ReferenceValuesAndAtOrAfter) {
     const auto ut = [](const ApsisRec& a) { return a.Jde - DeltaTDays(a.Jde); };
     DateTimeRec d = JulianToDate(ut(perigee));
     d.Julian = ut(perigee);
-    ApsisTexts t = NextApsides(d, zone(0));
+    ApsisTexts t = NextApsides(d.Julian, zone(0));
     EXPECT_EQ(t.PerigeeDistanceText, "356654 km  ");
     EXPECT_EQ(t.PerigeeTimeText, "11:00  22 Dec  ");
     EXPECT_EQ(t.ApogeeTimeText, "12:23  04 Jan  ");
     // A moment later the next perigee (k = 1) is given; the zone offset moves the clock text.
     d.Julian += 1e-6;
-    t = NextApsides(d, zone(60));
+    t = NextApsides(d.Julian, zone(60));
     const DateTimeRec next = JulianToDateToMinute(ut(ApsisInstant(1)) + 1.0 / 24);
     EXPECT_EQ(t.PerigeeTimeText.substr(0, 5), DateTimeText(next).substr(0, 5));
     EXPECT_EQ(t.ApogeeTimeText, "13:23  04 Jan  ");
@@ -217,7 +238,7 @@ TEST(Apsides, ReferenceValuesAndAtOrAfter) {
     for (JulianDay j = 1721500; j < 5373000; j += 19937.3) {
         DateTimeRec at = JulianToDate(j);
         at.Julian = j;
-        const ApsisTexts texts = NextApsides(at, zone(0));
+        const ApsisTexts texts = NextApsides(at.Julian, zone(0));
         double k = std::floor((j - 2451534.6698) / 27.55454988 * 2) / 2 - 1;
         for (int i = 0; i < 8 && ut(ApsisInstant(k)) < j; ++i)
             k += 0.5;

@@ -187,7 +187,7 @@ void CheckMonth(int year, int month, const Observer& o) {
         EXPECT_LT(nearest, 0.2) << "eclipse " << Where(date, o) << " " << eclipse.Date;
     }
 
-    const ApsisTexts apsides = NextApsides(date, o);
+    const ApsisTexts apsides = NextApsides(date.Julian, o);
     EXPECT_TRUE(IsApsisDistance(apsides.PerigeeDistanceText) &&
                 IsApsisDistance(apsides.ApogeeDistanceText) &&
                 IsClock(apsides.PerigeeTimeText.substr(0, 5)) &&
@@ -196,7 +196,7 @@ void CheckMonth(int year, int month, const Observer& o) {
         << "apsides " << Where(date, o) << " " << apsides.PerigeeDistanceText << "|"
         << apsides.PerigeeTimeText << "|" << apsides.ApogeeTimeText;
 
-    const LunationRec lunation = NewMoonsAround(date);
+    const LunationRec lunation = NewMoonsAround(date.Julian);
     const double percent = LunationPercent(date.Julian, lunation);
     EXPECT_TRUE(Within(percent, 0, 100) &&
                 Within(lunation.NextNewMoon - lunation.PreviousNewMoon, 29.2, 29.9))
@@ -271,6 +271,10 @@ void CheckFeature(JulianDay start, double lonDeg, double latDeg, const Observer&
     };
     check(t.HasSunrise, t.Sunrise, "feature sunrise");
     check(t.HasSunset, t.Sunset, "feature sunset");
+    if (t.HasSunrise && t.HasSunset) {
+        EXPECT_GT(DateToJulian(t.Sunset), DateToJulian(t.Sunrise))
+            << "sunset before sunrise at " << lonDeg << "/" << latDeg << " from " << start;
+    }
 }
 
 // Day indices from 1 January of the year 1 to 31 December 9999.

@@ -173,6 +173,13 @@ TEST(RiseSet, PolarDayAndNightAndDeepTwilight) {
     EXPECT_EQ(winter.Rise, "None");
     EXPECT_EQ(winter.Set, "None");
     EXPECT_TRUE(isClockText(winter.Transit));
+    // The two "None" are told apart.
+    EXPECT_EQ(summer.RiseState, EventState::AlwaysUp);
+    EXPECT_EQ(summer.SetState, EventState::AlwaysUp);
+    EXPECT_EQ(winter.RiseState, EventState::AlwaysDown);
+    EXPECT_EQ(winter.SetState, EventState::AlwaysDown);
+    // At 78 N the Moon stays up through 23 December 2026.
+    EXPECT_EQ(MoonRiseSet(day(2026, 12, 23), place(78, 15.6, 60)).RiseState, EventState::AlwaysUp);
     // The poles themselves, for the Sun and the Moon.
     for (double lat : {90.0, -90.0}) {
         const RiseSetTimes sun = SunRiseSet(day(2000, 3, 1), SunriseAltitude, place(lat, 0, 0));
@@ -188,6 +195,7 @@ TEST(RiseSet, PolarDayAndNightAndDeepTwilight) {
         SunRiseSet(day(2000, 6, 21), AstronomicalTwilightAltitude, place(51.5, 0, 60));
     EXPECT_EQ(astro.Rise, "None");
     EXPECT_EQ(astro.Set, "None");
+    EXPECT_EQ(astro.SetState, EventState::AlwaysUp);
     EXPECT_TRUE(isClockText(astro.Transit));
 }
 

@@ -256,3 +256,34 @@ TEST(Cli, FeaturesOfTheShippedDatabase) {
     const Result missing = runCli({"features", "2024-06", "--file", "/nonexistent/data.dat"});
     EXPECT_EQ(missing.exitCode, 2);
 }
+
+// Age and apsides from the UT instant far from Greenwich; every eclipse of a month; the two
+// kinds of "None".
+TEST(Cli, EventsInEveryZone) {
+    const QStringList east = {QStringLiteral("--lat"),  QStringLiteral("0"),
+                              QStringLiteral("--lon"),  QStringLiteral("170"),
+                              QStringLiteral("--zone"), QStringLiteral("720")};
+    const QJsonObject moon = runJson(east + QStringList{"moon", "2000-01-07T01:00:00"});
+    EXPECT_GT(moon[QStringLiteral("moon")][QStringLiteral("age_days")].toDouble(), 0);
+    const QJsonObject apsides = runJson(east + QStringList{"apsides", "2026-12-24T18:00:00"});
+    EXPECT_TRUE(apsides[QStringLiteral("perigee")][QStringLiteral("time_text")].toString().contains(
+        QStringLiteral("24 Dec")));
+
+    const QJsonArray eclipses =
+        runJson(greenwich + QStringList{"eclipses", "1904", "1904"})[QStringLiteral("eclipses")]
+            .toArray();
+    QStringList dates;
+    for (const QJsonValue& e : eclipses)
+        dates << e[QStringLiteral("date")].toString();
+    EXPECT_TRUE(dates.contains(QStringLiteral("02 March 1904"))) << dates.join(',').toStdString();
+    EXPECT_TRUE(dates.contains(QStringLiteral("31 March 1904")));
+
+    const QStringList north = {QStringLiteral("--lat"),  QStringLiteral("78"),
+                               QStringLiteral("--lon"),  QStringLiteral("15.6"),
+                               QStringLiteral("--zone"), QStringLiteral("60")};
+    const QJsonObject winter = runJson(north + QStringList{"riseset", "2026-12-23"});
+    EXPECT_EQ(winter[QStringLiteral("moon")][QStringLiteral("rise_reason")].toString(),
+              QStringLiteral("always_up"));
+    EXPECT_EQ(winter[QStringLiteral("sun")][QStringLiteral("set_reason")].toString(),
+              QStringLiteral("always_down"));
+}

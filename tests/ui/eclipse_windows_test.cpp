@@ -253,4 +253,21 @@ TEST_F(EclipseWindows, EclipseWindowPaintsTheMonthsEclipseUnderItsButton) {
     EXPECT_EQ(main->SelectedDate.Month, 1);
 }
 
+// March 1904 holds two eclipses: the window offers the other one and switches to it.
+TEST_F(EclipseWindows, AMonthWithTwoEclipsesShowsBoth) {
+    main->show();
+    SelectDay(1, 3, 1904);
+    ASSERT_EQ(main->MonthEclipseRecords.Count, 2);
+    EXPECT_EQ(main->EclipseRecord.Date, "02 March 1904");
+    eclipse->show();
+    eclipse->repaint();
+    ASSERT_TRUE(eclipse->lblOtherEclipse->isVisible());
+    EXPECT_EQ(eclipse->lblOtherEclipse->text(), QStringLiteral("Also: 31 March 1904"));
+    QTest::mouseClick(eclipse->lblOtherEclipse, Qt::LeftButton);
+    eclipse->repaint();
+    EXPECT_EQ(main->EclipseRecord.Date, "31 March 1904");
+    EXPECT_EQ(eclipse->lblDate->text(), QStringLiteral("31 March 1904"));
+    EXPECT_EQ(eclipse->lblOtherEclipse->text(), QStringLiteral("Also: 02 March 1904"));
+}
+
 } // namespace

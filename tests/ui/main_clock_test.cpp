@@ -25,6 +25,14 @@ TEST_F(ClockTest, DayAdvancesAtLocalMidnight) {
     EXPECT_EQ(main->imgCurrDate->pos(), CellOfDay(16)->pos() - QPoint(1, 3));
     EXPECT_TRUE(main->ClockText.startsWith("00:00:00  16 March 2024 - "));
     EXPECT_DOUBLE_EQ(main->ClockOffset, 0);
+
+    // The clock set back an hour (end of daylight saving) is no midnight.
+    SetClock(2024, 3, 16, 2, 59, 59);
+    Tick(main);
+    SetClock(2024, 3, 16, 2, 0, 0);
+    Tick(main);
+    EXPECT_EQ(main->SelectedDate.Day, 16);
+    EXPECT_TRUE(main->ClockText.startsWith("02:00:00  16 March 2024 - "));
 }
 
 TEST_F(ClockTest, MonthAndYearFollowAtTheirEnds) {

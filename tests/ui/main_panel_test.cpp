@@ -177,7 +177,8 @@ QImage IconOf(const TClickLabel* icon) {
 
 // August 2023: full moon, last quarter, new moon, first quarter, full moon on the 31st.
 TEST_F(PanelTest, SecondFullMoonIsABlueMoon) {
-    SetClock(2023, 8, 31, 22, 0, 0);
+    SetClock(2023, 8, 31, 12, 0, 0);
+    main->Timer1Timer();
     SelectDate(2023, 8, 31);
     main->Timer1Timer();
     ASSERT_EQ(main->PhaseCount, 5);
@@ -189,6 +190,11 @@ TEST_F(PanelTest, SecondFullMoonIsABlueMoon) {
     EXPECT_EQ(IconOf(main->imgPhase[3]), Picture("phase_first_quarter.png")); // lit on the right
     EXPECT_TRUE(main->ClockText.endsWith(" - Full (Blue) Moon")) << main->ClockText.toStdString();
 
+    // The same full moon keeps its name the evening before.
+    SetClock(2023, 8, 30, 16, 0, 0);
+    SelectDate(2023, 8, 30);
+    main->Timer1Timer();
+    EXPECT_TRUE(main->ClockText.endsWith(" - Full (Blue) Moon")) << main->ClockText.toStdString();
     SetClock(2023, 8, 1, 22, 0, 0);
     SelectDate(2023, 8, 1);
     main->Timer1Timer();
@@ -205,14 +211,20 @@ TEST_F(PanelTest, MonthOfFourPhasesHidesTheFifthSlot) {
     EXPECT_EQ(main->lblPhase[0]->text().toStdString(), main->Phases[0].Text);
 }
 
-TEST(PhaseNames, ThresholdsAreInclusiveOnTheUpperSide) {
-    EXPECT_EQ(astro::PhaseName(3, 1, false), "New Moon");
-    EXPECT_EQ(astro::PhaseName(3.01, 1, false), "Waxing Crescent");
-    EXPECT_EQ(astro::PhaseName(27, 1, false), "First Quarter");
-    EXPECT_EQ(astro::PhaseName(53, 10, false), "Full (Hunter's) Moon");
-    EXPECT_EQ(astro::PhaseName(53.01, 10, false), "Waning Gibbous");
-    EXPECT_EQ(astro::PhaseName(97, 1, false), "Waning Crescent");
-    EXPECT_EQ(astro::PhaseName(97.5, 1, false), "New Moon");
+// The clock line names the phase that was clicked in the month's list.
+TEST_F(PanelTest, ClickingAQuarterNamesIt) {
+    SetClock(2026, 12, 1, 12, 0, 0);
+    main->Timer1Timer();
+    SelectDate(2026, 12, 1);
+    main->Timer1Timer();
+    for (int slot = 0; slot < main->PhaseCount; ++slot) {
+        if (main->Phases[slot].Kind != astro::PhaseKind::FirstQuarter) continue;
+        Click(main->lblPhase[slot]);
+        main->Timer1Timer();
+        EXPECT_TRUE(main->ClockText.endsWith(" - First Quarter")) << main->ClockText.toStdString();
+        return;
+    }
+    FAIL() << "no first quarter in December 2026";
 }
 
 TEST_F(PanelTest, ClickingAPhaseJumpsToItsMinute) {

@@ -135,6 +135,14 @@ TEST(ObservingAidChart, PolarSummerIsDayAndPolarWinterHasNoDayBand) {
             ASSERT_NE(BandAt(chart, row, x), Screen.CivilAllDayColour) << row << " " << x;
             ASSERT_NE(BandAt(chart, row, x), Screen.CivilColour) << row << " " << x;
         }
+    // The Moon stays up all day around the full moon of 24 December: its bar spans the row.
+    const QColor moon(255, 255, 176);
+    for (int day = 21; day <= 26; ++day) {
+        ASSERT_EQ(astro::MoonRiseSet(Date(day, 12, 2026), north).RiseState,
+                  astro::EventState::AlwaysUp);
+        for (int minutes : {60, 720, 1380})
+            EXPECT_EQ(chart.pixelColor(DayViewX(minutes), (day - 1) * 12 + 1), moon) << day;
+    }
 
     // In the south the seasons turn round: December is the midnight sun.
     aid.doa(Date(1, 12, 2026), At(-78));

@@ -11,6 +11,7 @@
 #include "ui/frame/TFrame.h"
 #include "ui/state/AppState.h"
 
+#include <QDate>
 #include <QList>
 #include <QPixmap>
 
@@ -118,11 +119,15 @@ class TMain : public TFrame {
     astro::ApsisTexts Apsides;    // next perigee and apogee
     astro::MonthPhaseList Phases; // principal phases of the shown month
     int PhaseCount = 0;
-    astro::EclipseCircumstances EclipseRecord; // the shown month's eclipse (Kind 0: none)
-    astro::MoonAndSun LastPosition;            // the Moon and the Sun as last shown
-    QString PhaseName;                         // as last shown on the clock line
-    int OpticsView = 0;                        // 0 binoculars, 1 telescope
-    bool MoonParamsMode = true;                // true: position, false: librations
+    astro::EclipseCircumstances EclipseRecord;   // the shown month's eclipse (Kind 0: none)
+    astro::MonthEclipseList MonthEclipseRecords; // every eclipse of the shown month
+    int ShownEclipse = 0;                        // index of EclipseRecord in MonthEclipseRecords
+    // Makes the month's eclipse `index` the one the eclipse window shows.
+    void ShowMonthEclipse(int index);
+    astro::MoonAndSun LastPosition; // the Moon and the Sun as last shown
+    QString PhaseName;              // as last shown on the clock line
+    int OpticsView = 0;             // 0 binoculars, 1 telescope
+    bool MoonParamsMode = true;     // true: position, false: librations
     bool PhaseIconsInverted = false;
 
     // --- toolbar ---
@@ -205,6 +210,7 @@ class TMain : public TFrame {
 
     // Clock (fMainClock.cpp).
     bool GetTime();
+    QDate LastSystemDay; // the system clock's date at the last tick (invalid before the first)
     void RefreshPanel();
     QString DisplayTime() const;
     void DrawClockStrip();

@@ -111,7 +111,8 @@ void TMain::Timer1Timer() {
 // when the shown time passes midnight. Returns true when the date changed.
 bool TMain::GetTime() {
     const int before = SecondsOfDay(SelectedDate);
-    const QTime now = State.LocalNow().time();
+    const QDateTime system = State.LocalNow();
+    const QTime now = system.time();
     SelectedDate.Hour = static_cast<std::uint16_t>(now.hour());
     SelectedDate.Minute = static_cast<std::uint16_t>(now.minute());
     SelectedDate.Second = static_cast<std::uint16_t>(now.second());
@@ -119,8 +120,12 @@ bool TMain::GetTime() {
     const int after = SecondsOfDay(SelectedDate);
 
     long long offset = std::llround(ClockOffset * SecondsPerDay);
-    // The system clock passed midnight: the offset takes over the day it lost.
-    if (after < before) offset += SecondsPerDay;
+    // The system clock passed midnight: the offset takes over the day it lost. Only a later
+    // system date counts; a clock set back within the day only moves the time.
+    const bool passedMidnight =
+        LastSystemDay.isValid() ? system.date() > LastSystemDay : after < before;
+    if (passedMidnight) offset += SecondsPerDay;
+    LastSystemDay = system.date();
     int days = 0;
     if (after + offset >= SecondsPerDay) {
         days = 1;

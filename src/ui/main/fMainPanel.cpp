@@ -13,6 +13,7 @@
 #include <QTimer>
 
 #include <cmath>
+#include <cstdlib>
 #include <utility>
 
 using namespace mainstyle;
@@ -267,9 +268,7 @@ void TMain::DisplayPerigeeAndApogee(QPainter& canvas) {
 // The phase name for the clock line; draws the Moon on the way.
 QString TMain::DisplayMoonPhase(astro::JulianDay instant, int illuminatedPercent) {
     const double p = astro::LunationPercent(instant, Lunation);
-    astro::DateTimeRec shown = SelectedDate;
-    shown.Julian = SelectedDate.Julian + ClockOffset;
-    const QString name = Q(std::string(astro::PhaseName(p, shown, Phases, PhaseCount)));
+    const QString name = Q(std::string(astro::PhaseNameAt(instant, observer())));
     DrawMoonGraphic(illuminatedPercent, p);
     return name;
 }
@@ -279,18 +278,15 @@ QString TMain::DisplayMoonPhase(astro::JulianDay instant, int illuminatedPercent
 // The new moons around the shown instant and the next apsides, both from the UT instant,
 // so that they agree with the age and with each other in every time zone.
 void TMain::RecomputeDayData() {
-    astro::DateTimeRec at = SelectedDate;
-    at.Julian = EngineInstant();
-    Lunation = astro::NewMoonsAround(at);
-    Apsides = astro::NextApsides(at, observer());
+    const astro::JulianDay instant = EngineInstant();
+    Lunation = astro::NewMoonsAround(instant);
+    Apsides = astro::NextApsides(instant, observer());
 }
 
 // A clock that runs past a new moon takes the next lunation, so the age never runs beyond it.
 void TMain::KeepLunationCurrent(astro::JulianDay instant) {
     if (instant >= Lunation.PreviousNewMoon && instant < Lunation.NextNewMoon) return;
-    astro::DateTimeRec at = SelectedDate;
-    at.Julian = instant;
-    Lunation = astro::NewMoonsAround(at);
+    Lunation = astro::NewMoonsAround(instant);
 }
 
 void TMain::DisplayLunarRiseSetTimes(const astro::DateTimeRec& date) {
@@ -331,10 +327,36 @@ void TMain::DisplaySolarRiseSetTimes(const astro::DateTimeRec& date) {
 
 // --- per month ---
 
+namespace {
+
+// The month's eclipse whose local maximum falls nearest the selected day.
+int NearestEclipse(const astro::MonthEclipseList& list, int day) {
+    int best = 0;
+    for (int i = 1; i < list.Count; ++i) {
+        const auto& e = list.Eclipses[static_cast<std::size_t>(i)];
+        const auto& b = list.Eclipses[static_cast<std::size_t>(best)];
+        if (std::abs(e.LocalMaximum.Day - day) < std::abs(b.LocalMaximum.Day - day)) best = i;
+    }
+    return best;
+}
+
+} // namespace
+
+void TMain::ShowMonthEclipse(int index) {
+    if (index < 0 || index >= MonthEclipseRecords.Count) {
+        ShownEclipse = 0;
+        EclipseRecord = astro::EclipseCircumstances{};
+        return;
+    }
+    ShownEclipse = index;
+    EclipseRecord = MonthEclipseRecords.Eclipses[static_cast<std::size_t>(index)];
+}
+
 void TMain::DisplayPhaseTimes() {
     const astro::Observer obs = observer();
     PhaseCount = MonthPhasesInZone(SelectedDate, obs, Phases);
-    EclipseRecord = astro::CheckForEclipse(Phases, PhaseCount, SelectedDate.Year, obs);
+    MonthEclipseRecords = astro::MonthEclipses(Phases, PhaseCount, SelectedDate.Year, obs);
+    ShowMonthEclipse(NearestEclipse(MonthEclipseRecords, SelectedDate.Day));
     const bool eclipse = EclipseRecord.Kind != astro::NoEclipse;
     imgEclipse->setVisible(eclipse);
     if (!eclipse && Windows().Eclipse && Windows().Eclipse->isVisible()) Windows().Eclipse->hide();

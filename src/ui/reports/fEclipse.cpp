@@ -79,6 +79,41 @@ TEclipse::TEclipse(QWidget* parent) : TFrame(parent) {
 
     lblMaximum = new QLabel(this);
     lblMaximum->hide();
+
+    lblOtherEclipse = new TClickLabel(this);
+    lblOtherEclipse->setFont(ArialPixels(12, true));
+    lblOtherEclipse->setStyleSheet(TransparentLabelStyle(Aqua));
+    lblOtherEclipse->setCursor(Qt::PointingHandCursor);
+    lblOtherEclipse->setToolTip(QStringLiteral("This month holds two eclipses"));
+    lblOtherEclipse->move(0, 226);
+    lblOtherEclipse->hide();
+    connect(lblOtherEclipse, &TClickLabel::clicked, this, &TEclipse::lblOtherEclipseClick);
+}
+
+void TEclipse::lblOtherEclipseClick() {
+    TMain* main = Windows().Main;
+    if (!main || main->MonthEclipseRecords.Count < 2) return;
+    main->ShowMonthEclipse(1 - main->ShownEclipse);
+    UpdateLabels(CurrentEclipse());
+    update();
+}
+
+// "Also: 02 March 1904" under the contacts when the month holds a second eclipse.
+void TEclipse::UpdateOtherEclipse() {
+    const TMain* main = Windows().Main;
+    const bool two = main && main->MonthEclipseRecords.Count == 2;
+    QString text;
+    if (two) {
+        const auto& other =
+            main->MonthEclipseRecords.Eclipses[static_cast<std::size_t>(1 - main->ShownEclipse)];
+        text = QStringLiteral("Also: ") + QString::fromStdString(other.Date);
+    }
+    if (lblOtherEclipse->text() != text) {
+        lblOtherEclipse->setText(text);
+        lblOtherEclipse->adjustSize();
+    }
+    lblOtherEclipse->move((width() - lblOtherEclipse->width()) / 2, lblOtherEclipse->y());
+    lblOtherEclipse->setVisible(two);
 }
 
 const astro::EclipseCircumstances& TEclipse::CurrentEclipse() {
@@ -118,6 +153,7 @@ void TEclipse::UpdateLabels(const astro::EclipseCircumstances& eclipse) {
     }
     lblDate->move((width() - lblDate->width()) / 2, lblDate->y());
     lblMaximum->setText(maximum);
+    UpdateOtherEclipse();
 }
 
 void TEclipse::paintEvent(QPaintEvent* event) {

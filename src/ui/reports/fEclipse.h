@@ -17,7 +17,8 @@ class TEclipse : public TFrame {
 
     QLabel* lblEclipseType = nullptr;
     TClickLabel* lblDate = nullptr;
-    QLabel* lblMaximum = nullptr; // invisible: maximum time, two blanks, date
+    QLabel* lblMaximum = nullptr;           // invisible: maximum time, two blanks, date
+    TClickLabel* lblOtherEclipse = nullptr; // shown when the month holds two eclipses
 
     // The record painted: the main window's current eclipse.
     static const astro::EclipseCircumstances& CurrentEclipse();
@@ -25,6 +26,8 @@ class TEclipse : public TFrame {
   public slots:
     // Jumps the main window to the instant of maximum.
     void lblDateDblClick();
+    // Shows the month's other eclipse.
+    void lblOtherEclipseClick();
 
   protected:
     void FormShow() override;
@@ -32,6 +35,7 @@ class TEclipse : public TFrame {
 
   private:
     void UpdateLabels(const astro::EclipseCircumstances& eclipse);
+    void UpdateOtherEclipse();
     void DrawContacts(QPainter& canvas, const astro::EclipseCircumstances& eclipse);
 };
 

@@ -71,17 +71,19 @@ EclipseSearchResult SearchEclipses(int fromYear, int toYear, const astro::Observ
                 if (phases[static_cast<std::size_t>(i)].Kind == astro::PhaseKind::FullMoon &&
                     !astro::EclipseGeometry(phases[static_cast<std::size_t>(i)].K, y).NearNode)
                     result.FullMoonFarFromNode = true;
-            const astro::EclipseCircumstances eclipse =
-                astro::CheckForEclipse(phases, count, y, observer);
-            if (eclipse.Kind == astro::NoEclipse) continue;
-            EclipseEntry entry;
-            entry.Kind = eclipse.Kind;
-            entry.Text = (QString::fromStdString(eclipse.Maximum) + QStringLiteral("  ") +
-                          QString::fromStdString(eclipse.Date))
-                             .left(27);
-            entry.Visibility = QString::fromStdString(eclipse.Visibility).left(18);
-            entry.LocalMaximum = eclipse.LocalMaximum;
-            result.Entries.push_back(std::move(entry));
+            const astro::MonthEclipseList found = astro::MonthEclipses(phases, count, y, observer);
+            for (int i = 0; i < found.Count; ++i) {
+                const astro::EclipseCircumstances& eclipse =
+                    found.Eclipses[static_cast<std::size_t>(i)];
+                EclipseEntry entry;
+                entry.Kind = eclipse.Kind;
+                entry.Text = (QString::fromStdString(eclipse.Maximum) + QStringLiteral("  ") +
+                              QString::fromStdString(eclipse.Date))
+                                 .left(27);
+                entry.Visibility = QString::fromStdString(eclipse.Visibility).left(18);
+                entry.LocalMaximum = eclipse.LocalMaximum;
+                result.Entries.push_back(std::move(entry));
+            }
         }
         if (betweenYears && !betweenYears(year)) {
             result.Stopped = year < toYear;

@@ -120,6 +120,10 @@ void DrawMoonBar(QPainter& c, const ChartPlacer& place, int d, const astro::Date
     const int percent = t.IlluminatedPercent;
     int inset = R - canvas::Nearest(R * 0.75 * percent / 100.0);
     if (inset > canvas::Nearest(0.8 * R) && percent > 1) inset = canvas::Nearest(0.8 * R);
+    if (t.RiseState == astro::EventState::AlwaysUp && t.SetState == astro::EventState::AlwaysUp) {
+        place.Interval(c, d, 0, MinutesPerDay, inset, ValueTextColour);
+        return;
+    }
     if (IsNone(t.Rise) || IsNone(t.Set)) return;
     const int rise = HMToMins(t.Rise);
     const int set = t.Set == "*****" ? MinutesPerDay : HMToMins(t.Set);
