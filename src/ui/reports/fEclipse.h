@@ -32,6 +32,7 @@ class TEclipse : public TFrame {
 
   private:
     void UpdateLabels(const astro::EclipseCircumstances& eclipse);
+    void FitHeading();
     void DrawContacts(QPainter& canvas, const astro::EclipseCircumstances& eclipse);
 };
 
