@@ -160,7 +160,11 @@ void TMain::CreateCalendar() {
     for (int r = 0; r < 6; ++r) {
         for (int c = 0; c < 7; ++c) {
             auto* label = new TDateLabel(this, r, c);
-            connect(label, &TClickLabel::clicked, this, [this, label] { DateSelect(label); });
+            // A year half typed is dropped: the heading shows the year of the clicked day.
+            connect(label, &TClickLabel::clicked, this, [this, label] {
+                if (label->dayNumber() > 0 && yearEntryOpen()) CancelEntries();
+                DateSelect(label);
+            });
             connect(
                 label, &TClickLabel::mouseDown, this,
                 [this, label](Qt::MouseButton button, QPoint) { DisplayDateInfo(label, button); });
@@ -260,8 +264,6 @@ void TMain::LayOutHeading() {
 void TMain::DateSelect(TDateLabel* label) {
     const int day = label ? label->dayNumber() : 0;
     if (day <= 0) return;
-    // A year half typed is dropped: the heading shows the year of the selected day.
-    if (yearEntryOpen()) CancelEntries();
     SelectedDate.Day = static_cast<std::uint16_t>(day);
     imgCurrDate->move(label->x() - 1, label->y() - 3);
     imgCurrDate->show();
