@@ -117,6 +117,19 @@ TEST_F(FrameDrag, AnyButtonGrabsAndTheTitleStaysOnTheScreen) {
     QTest::mouseRelease(frame.lblTitle, Qt::RightButton, {}, QPoint(10, 5));
 }
 
+// Escape closes a window as its close button does; Enter reaches a window's default action
+// only through its own handler (a plain frame has none and stays open).
+TEST(FrameKeys, EscapeClosesTheWindow) {
+    TFrame report;
+    report.setFixedSize(200, 100);
+    report.addExitLabel(QRect(180, 2, 16, 16));
+    report.show();
+    QTest::keyClick(&report, Qt::Key_Return);
+    EXPECT_TRUE(report.isVisible());
+    QTest::keyClick(&report, Qt::Key_Escape);
+    EXPECT_FALSE(report.isVisible());
+}
+
 TEST(Placement, RulesRelativeToTheMainWindow) {
     QWidget main;
     main.setGeometry(100, 50, 640, 480);
