@@ -325,9 +325,14 @@ bool TConfiguration::IsMarked(const TClickLabel* radio) const {
 // --- showing and filling ------------------------------------------------------------------
 
 void TConfiguration::FormShow() {
-    if (const QWidget* main = MainWidget())
-        move(Clamp(CentredOn(*main, size()), size(), screenSize(), ClampOrder::LeftFirst));
+    if (const QWidget* main = MainWidget()) {
+        const QPoint at = CentredOn(*main, size());
+        move(Clamp(at, size(), screenArea(at), ClampOrder::LeftFirst));
+    }
     FormActivate();
+    // Typing replaces the first field.
+    txtLocation->setFocus(Qt::OtherFocusReason);
+    txtLocation->selectAll();
 }
 
 void TConfiguration::FormActivate() {

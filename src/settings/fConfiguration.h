@@ -95,6 +95,12 @@ class TConfiguration : public TFrame {
 
   protected:
     void FormShow() override;
+    // Enter saves and closes like the close button; Escape closes without saving.
+    bool FormEnter() override {
+        lblExitClick();
+        return true;
+    }
+    void FormEscape() override { close(); }
     // After every close: the main window's zone, daylight saving and observer, and its redraw.
     void FormClose();
 

@@ -11,6 +11,7 @@
 
 #include <QCheckBox>
 #include <QFocusEvent>
+#include <QGuiApplication>
 #include <QLineEdit>
 #include <QPainter>
 #include <QRegularExpressionValidator>
@@ -46,6 +47,22 @@ void PaintFallback(QPainter& p, QSize size) {
                QStringLiteral("Daily Phase Density:"));
 }
 
+QPixmap CloseButtonPicture() {
+    const qreal ratio = qGuiApp ? qGuiApp->devicePixelRatio() : 1.0;
+    QPixmap picture(QSize(18, 18) * ratio);
+    picture.setDevicePixelRatio(ratio);
+    picture.fill(Qt::transparent);
+    QPainter p(&picture);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(QPen(QColor(40, 40, 40), 1));
+    p.setBrush(QColor(200, 200, 200));
+    p.drawRoundedRect(QRectF(0.5, 0.5, 17, 17), 3, 3);
+    p.setPen(QPen(QColor(30, 30, 30), 2));
+    p.drawLine(QPointF(5, 5), QPointF(13, 13));
+    p.drawLine(QPointF(13, 5), QPointF(5, 13));
+    return picture;
+}
+
 } // namespace
 
 TPrintOptions::TPrintOptions(QWidget* parent) : TFrame(parent) {
@@ -79,6 +96,10 @@ TPrintOptions::TPrintOptions(QWidget* parent) : TFrame(parent) {
     lblOK = new TClickLabel(this, QRect(62, 210, 99, 29));
     lblOK->setCursor(Qt::PointingHandCursor);
     connect(lblOK, &TClickLabel::clicked, this, &TPrintOptions::lblOKClick);
+
+    // A way out without printing: a close button painted in the corner.
+    addExitLabel(QRect(198, 4, 18, 18), QStringLiteral("Close without printing (Escape)"));
+    lblExit->setPixmap(CloseButtonPicture());
 
     setTabOrder(chkDailyPhases, chkMajorPhases);
     setTabOrder(chkMajorPhases, chkMoonTimes);

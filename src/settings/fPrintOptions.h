@@ -37,6 +37,11 @@ class TPrintOptions : public TFrame {
 
   protected:
     void FormShow() override;
+    // Enter prints like the OK button; Escape and the close button leave without printing.
+    bool FormEnter() override {
+        lblOKClick();
+        return true;
+    }
     void hideEvent(QHideEvent* event) override;
     void changeEvent(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -24,8 +24,10 @@ namespace {
 std::array<QWidget*, 17> createdOrder{};
 int createdCount = 0;
 
+// Every window but the main one belongs to it (transient for it): it stays above the main
+// window and has no taskbar entry of its own.
 template <typename T> T* create(T*& slot) {
-    slot = new T();
+    slot = new T(Windows().Main);
     createdOrder[static_cast<std::size_t>(createdCount++)] = slot;
     return slot;
 }

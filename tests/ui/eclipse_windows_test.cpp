@@ -270,4 +270,35 @@ TEST_F(EclipseWindows, AMonthWithTwoEclipsesShowsBoth) {
     EXPECT_EQ(eclipse->lblOtherEclipse->text(), QStringLiteral("Also: 02 March 1904"));
 }
 
+// The longest heading fits the 252-pixel window, and no list cell runs into the next column
+// (the columns start at x 100 and 250 of the list; the list stands at x 20 of the window).
+TEST_F(EclipseWindows, HeadingAndListCellsFitTheirPlaces) {
+    main->show();
+    SelectDay(10, 1, 2000);
+    main->EclipseRecord.Kind = astro::PenumbralEclipse;
+    main->EclipseRecord.Visibility = "Partially Visible";
+    eclipse->show();
+    eclipse->repaint();
+    const QRect heading = eclipse->lblEclipseType->geometry();
+    EXPECT_GE(heading.left(), 0);
+    EXPECT_LE(heading.right(), eclipse->width() - 1);
+    EXPECT_EQ(eclipse->lblEclipseType->text(), "Penumbral Eclipse (Partially Visible)");
+
+    std::vector<EclipseEntry> entries = Dummies(2);
+    for (EclipseEntry& e : entries) {
+        e.Text = QStringLiteral("16:18  28 September 2015");
+        e.Visibility = QStringLiteral("Partially Visible");
+    }
+    report->show();
+    report->SetEntries(entries);
+    const QImage list = report->grab().toImage();
+    const int top = report->ScrollBar1->y();
+    for (int column : {20 + 100, 20 + 250})
+        for (int y = top; y < top + 32; ++y)
+            for (int x = column - 3; x < column; ++x) {
+                const QColor c = list.pixelColor(x, y);
+                ASSERT_TRUE(c == Qt::black || c == QColor(70, 70, 70)) << x << "," << y;
+            }
+}
+
 } // namespace

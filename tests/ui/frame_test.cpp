@@ -8,6 +8,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QMouseEvent>
+#include <QScreen>
 #include <QTemporaryDir>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -103,11 +104,30 @@ TEST_F(FrameDrag, MoveWithoutPressMovesNothing) {
     EXPECT_EQ(frame.pos(), QPoint(100, 100));
 }
 
-TEST_F(FrameDrag, AnyButtonGrabsAndNothingIsClamped) {
+TEST_F(FrameDrag, AnyButtonGrabsAndTheTitleStaysOnTheScreen) {
+    const QRect screen = frame.screen()->geometry();
     QTest::mousePress(frame.lblTitle, Qt::RightButton, {}, QPoint(10, 5));
     QTest::mouseMove(frame.lblTitle, QPoint(-400, -300));
-    EXPECT_EQ(frame.pos(), QPoint(100 - 410, 100 - 305));
+    // The title's top on the screen's top edge, 40 pixels of it still to grab at the left.
+    EXPECT_EQ(frame.pos(), screen.topLeft() + QPoint(40 - 40 - 200, -10));
+    QTest::mouseMove(frame.lblTitle, QPoint(5000, 5000));
+    const QRect title = frame.lblTitle->geometry().translated(frame.pos());
+    EXPECT_EQ(title.bottom(), screen.bottom());
+    EXPECT_EQ(title.left(), screen.right() + 1 - 40);
     QTest::mouseRelease(frame.lblTitle, Qt::RightButton, {}, QPoint(10, 5));
+}
+
+// Escape closes a window as its close button does; Enter reaches a window's default action
+// only through its own handler (a plain frame has none and stays open).
+TEST(FrameKeys, EscapeClosesTheWindow) {
+    TFrame report;
+    report.setFixedSize(200, 100);
+    report.addExitLabel(QRect(180, 2, 16, 16));
+    report.show();
+    QTest::keyClick(&report, Qt::Key_Return);
+    EXPECT_TRUE(report.isVisible());
+    QTest::keyClick(&report, Qt::Key_Escape);
+    EXPECT_FALSE(report.isVisible());
 }
 
 TEST(Placement, RulesRelativeToTheMainWindow) {

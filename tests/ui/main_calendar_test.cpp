@@ -158,4 +158,78 @@ TEST_F(CalendarTest, MonthNameEndsAHalfTypedYearAndOpensThePicker) {
     Windows().MonthList->hide();
 }
 
+// Page Up/Down a month, with Ctrl a year, the wheel over the calendar, the heading's arrows;
+// the day stays within the month and the year turns over at either end.
+TEST_F(CalendarTest, KeysWheelAndArrowsMoveThroughTheMonths) {
+    SelectDate(2024, 1, 31);
+    QTest::keyClick(main, Qt::Key_PageDown);
+    EXPECT_EQ(main->SelectedDate.Month, 2);
+    EXPECT_EQ(main->SelectedDate.Day, 29);
+    QTest::keyClick(main, Qt::Key_PageDown, Qt::ControlModifier);
+    EXPECT_EQ(main->SelectedDate.Year, 2025);
+    EXPECT_EQ(main->SelectedDate.Day, 28);
+    EXPECT_EQ(main->lblSelectedYear->text(), "2025");
+    QTest::keyClick(main, Qt::Key_PageUp);
+    QTest::keyClick(main, Qt::Key_PageUp);
+    EXPECT_EQ(main->SelectedDate.Month, 12);
+    EXPECT_EQ(main->SelectedDate.Year, 2024);
+    EXPECT_EQ(main->lblSelectedmonth->text(), "December");
+
+    auto wheel = [this](QPoint at, int delta) {
+        QWheelEvent event(at, main->mapToGlobal(at), {}, QPoint(0, delta), Qt::NoButton,
+                          Qt::NoModifier, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(main, &event);
+    };
+    wheel(QPoint(500, 380), -120); // towards the user: on in time
+    EXPECT_EQ(main->SelectedDate.Month, 1);
+    EXPECT_EQ(main->SelectedDate.Year, 2025);
+    wheel(QPoint(100, 380), 120); // over the data panel: nothing
+    EXPECT_EQ(main->SelectedDate.Month, 1);
+    wheel(QPoint(500, 380), 60); // half a notch waits for the other half
+    EXPECT_EQ(main->SelectedDate.Month, 1);
+    wheel(QPoint(500, 380), 60);
+    EXPECT_EQ(main->SelectedDate.Month, 12);
+
+    Click(main->lblNextMonth);
+    EXPECT_EQ(main->SelectedDate.Month, 1);
+    Click(main->lblPrevMonth);
+    EXPECT_EQ(main->SelectedDate.Month, 12);
+    EXPECT_TRUE(main->lblPrevMonth->isVisibleTo(main));
+}
+
+// Home: today and now, and the clock offset gone; today keeps its frame when another day
+// is selected, and the frame leaves with the month.
+TEST_F(CalendarTest, HomeReturnsToTodayWhichStaysFramedApartFromTheSelection) {
+    main->ClockOffset = 0.25;
+    SelectDate(2023, 7, 4);
+    EXPECT_FALSE(main->imgToday->isVisibleTo(main));
+    QTest::keyClick(main, Qt::Key_Home);
+    EXPECT_EQ(main->SelectedDate.Year, 2024);
+    EXPECT_EQ(main->SelectedDate.Month, 3);
+    EXPECT_EQ(main->SelectedDate.Day, 15);
+    EXPECT_EQ(main->ClockOffset, 0);
+    EXPECT_TRUE(main->imgToday->isVisibleTo(main));
+    Click(CellOfDay(20));
+    EXPECT_TRUE(main->imgToday->isVisibleTo(main));
+    EXPECT_TRUE(main->imgToday->geometry().contains(CellOfDay(15)->geometry()));
+    EXPECT_FALSE(main->imgToday->geometry().intersects(main->imgCurrDate->geometry()));
+}
+
+// A day clicked while a year is half typed: the typed year is dropped and the heading shows
+// the year whose data the panel shows.
+TEST_F(CalendarTest, ClickingADayWhileAYearIsTypedKeepsTheHeadingOnTheShownYear) {
+    SelectDate(2024, 3, 15);
+    Click(main->lblSelectedYear);
+    Type("\b\b\b\b19");
+    Click(CellOfDay(3));
+    EXPECT_FALSE(main->yearEntryOpen());
+    EXPECT_EQ(main->SelectedDate.Day, 3);
+    EXPECT_EQ(main->lblSelectedYear->text(), "2024");
+    Click(main->lblSelectedYear);
+    Type("\b\b7");
+    main->FormKeyPress(27); // Escape
+    EXPECT_FALSE(main->yearEntryOpen());
+    EXPECT_EQ(main->lblSelectedYear->text(), "2024");
+}
+
 } // namespace

@@ -205,4 +205,44 @@ TEST_F(ClockTest, ClockStripIsDrawnAtItsPlace) {
     EXPECT_EQ(surface.pixel(637, 40 + 1), strip.pixel(637, 1));
 }
 
+// The editor closes without a change on Escape, on a click elsewhere and on Enter with nothing
+// typed (its fields then hold the time it opened at, stale by now); the clock runs on.
+TEST_F(ClockTest, EditorClosesWithoutAStaleTime) {
+    SetClock(2024, 3, 15, 12, 0, 0);
+    QTest::keyClick(main, Qt::Key_Home);
+    main->lblClockClick();
+    main->FormKeyPress('7');
+    QTest::keyClick(main, Qt::Key_Escape);
+    EXPECT_FALSE(main->timeEditorOpen());
+    EXPECT_TRUE(main->Timer1->isActive());
+    EXPECT_DOUBLE_EQ(main->ClockOffset, 0);
+
+    main->lblClockClick();
+    SetClock(2024, 3, 15, 12, 10, 0);
+    main->FormKeyPress(13);
+    EXPECT_FALSE(main->timeEditorOpen());
+    EXPECT_DOUBLE_EQ(main->ClockOffset, 0);
+    EXPECT_TRUE(main->ClockText.startsWith("12:10:00  15 March 2024 - "));
+
+    main->lblClockClick();
+    QTest::mouseClick(main->lblHour, Qt::LeftButton);
+    EXPECT_TRUE(main->timeEditorOpen()) << "a click on a field edits it";
+    QTest::mouseClick(main->lblLibration, Qt::LeftButton);
+    EXPECT_FALSE(main->timeEditorOpen());
+    EXPECT_TRUE(main->Timer1->isActive());
+}
+
+// The strip tells how far the shown time is from now, and nothing when it shows now.
+TEST_F(ClockTest, StripShowsTheOffsetFromNow) {
+    SetClock(2024, 3, 15, 12, 0, 0);
+    QTest::keyClick(main, Qt::Key_Home);
+    const QImage now = main->surface().toImage().copy(575, 40, 60, 24);
+    TypeTime(*this, main, "09", "00", "00");
+    main->FormKeyPress(13);
+    const QImage set = main->surface().toImage().copy(575, 40, 60, 24);
+    EXPECT_NE(now, set);
+    QTest::keyClick(main, Qt::Key_Home);
+    EXPECT_EQ(main->surface().toImage().copy(575, 40, 60, 24), now);
+}
+
 } // namespace

@@ -8,6 +8,8 @@
 
 #include <QPainter>
 
+#include <cmath>
+
 namespace {
 
 using PanelTest = MainWindowTest;
@@ -37,9 +39,15 @@ TEST(MoonDrawing, HalfMoonShadesOneHalfAndTheCentreLine) {
 }
 
 TEST(MoonDrawing, NewMoonIsDarkAllOverAndFullMoonHasOnlyItsLimbArc) {
-    const QImage dark = Shaded(0, 1);
-    for (int x : {10, 40, 78, 116, 146})
-        EXPECT_EQ(dark.pixel(x, 78), Dark) << x;
+    // No photo pixel shows through anywhere inside the limb, before or after full.
+    for (double p : {1.0, 99.0}) {
+        const QImage dark = Shaded(0, p);
+        for (int y = 5; y < 153; ++y)
+            for (int x = 5; x < 152; ++x)
+                if (std::hypot(x + 0.5 - 78, (y + 0.5 - 78.5) * 150.0 / 151.0) < 73) {
+                    ASSERT_EQ(dark.pixel(x, y), Dark) << x << "," << y << " at " << p;
+                }
+    }
     const QImage full = Shaded(100, 49);
     EXPECT_EQ(full.pixel(3, 78), Dark); // the arc e = 75 on the left before full
     for (int x : {10, 40, 78, 116, 146, 152})

@@ -2,10 +2,14 @@
 
 #include <QApplication>
 #include <QEvent>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScreen>
 #include <QShowEvent>
+#include <QWheelEvent>
+
+#include <algorithm>
 
 TFrame::TFrame(QWidget* parent) : QWidget(parent, Qt::Window | Qt::FramelessWindowHint) {
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -93,7 +97,12 @@ void TFrame::lblTitleMouseDown(Qt::MouseButton, QPoint pos) {
 void TFrame::lblTitleMouseMove(Qt::MouseButtons, QPoint globalPos) {
     if (!dragging_ || !lblTitle) return;
     const QPoint labelOffset = lblTitle->mapTo(this, QPoint(0, 0));
-    move(globalPos - labelOffset - DragOrigin);
+    const QPoint target = globalPos - labelOffset - DragOrigin;
+    const QRect title(labelOffset, lblTitle->size());
+    // The screen under the pointer: a title dragged onto another monitor stays there.
+    const QScreen* under = QGuiApplication::screenAt(globalPos);
+    const QRect area = under ? under->geometry() : screenArea(target);
+    move(KeepTitleOnScreen(target, title, area));
 }
 
 void TFrame::lblTitleMouseUp(Qt::MouseButton, QPoint) {
@@ -113,12 +122,14 @@ QPoint TFrame::BesideCalendarHeading(const QWidget& main) {
     return {main.x() + 580, main.y() + 50};
 }
 
-QPoint TFrame::Clamp(QPoint p, QSize size, QSize screen, ClampOrder order) {
+QPoint TFrame::Clamp(QPoint p, QSize size, const QRect& screen, ClampOrder order) {
+    const int right = screen.x() + screen.width();
+    const int bottom = screen.y() + screen.height();
     auto clampLeft = [&] {
-        if (p.x() < 0) p.setX(0);
+        if (p.x() < screen.x()) p.setX(screen.x());
     };
     auto clampRight = [&] {
-        if (p.x() + size.width() > screen.width()) p.setX(screen.width() - size.width());
+        if (p.x() + size.width() > right) p.setX(right - size.width());
     };
     if (order == ClampOrder::LeftFirst) {
         clampLeft();
@@ -128,15 +139,73 @@ QPoint TFrame::Clamp(QPoint p, QSize size, QSize screen, ClampOrder order) {
         clampLeft();
     }
     if (order != ClampOrder::None) {
-        if (p.y() < 0) p.setY(0);
-        if (p.y() + size.height() > screen.height()) p.setY(screen.height() - size.height());
+        if (p.y() < screen.y()) p.setY(screen.y());
+        if (p.y() + size.height() > bottom) p.setY(bottom - size.height());
     }
     return p;
+}
+
+QPoint TFrame::KeepTitleOnScreen(QPoint p, const QRect& title, const QRect& screen) {
+    constexpr int Grip = 40; // pixels of the title that stay within reach
+    const int grip = std::min(Grip, title.width());
+    const int minX = screen.x() + grip - title.x() - title.width();
+    const int maxX = screen.x() + screen.width() - grip - title.x();
+    const int minY = screen.y() - title.y();
+    const int maxY = screen.y() + screen.height() - title.y() - title.height();
+    return {std::clamp(p.x(), minX, std::max(minX, maxX)),
+            std::clamp(p.y(), minY, std::max(minY, maxY))};
 }
 
 QSize TFrame::screenSize() const {
     const QScreen* s = screen() ? screen() : QGuiApplication::primaryScreen();
     return s ? s->geometry().size() : QSize(1024, 768);
+}
+
+QRect TFrame::screenArea(QPoint topLeft) const {
+    const QScreen* s = QGuiApplication::screenAt(topLeft + QPoint(width() / 2, height() / 2));
+    if (!s) s = QGuiApplication::screenAt(topLeft);
+    if (!s && parentWidget()) s = parentWidget()->screen();
+    if (!s) s = screen() ? screen() : QGuiApplication::primaryScreen();
+    return s ? s->geometry() : QRect(0, 0, 1024, 768);
+}
+
+int TFrame::ScrollRowsForKey(const QKeyEvent& event, int pageRows) {
+    switch (event.key()) {
+    case Qt::Key_Up:
+        return -1;
+    case Qt::Key_Down:
+        return 1;
+    case Qt::Key_PageUp:
+        return -pageRows;
+    case Qt::Key_PageDown:
+        return pageRows;
+    default:
+        return 0;
+    }
+}
+
+int TFrame::WheelNotches(const QWheelEvent& event, int& rest) {
+    rest -= event.angleDelta().y();
+    const int notches = rest / QWheelEvent::DefaultDeltasPerStep;
+    rest -= notches * QWheelEvent::DefaultDeltasPerStep;
+    return notches;
+}
+
+void TFrame::FormEscape() {
+    if (lblExit)
+        lblExitClick();
+    else
+        hide();
+}
+
+void TFrame::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        FormEscape();
+        return;
+    }
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    if (enter && FormEnter()) return;
+    QWidget::keyPressEvent(event);
 }
 
 void TFrame::paintEvent(QPaintEvent*) {

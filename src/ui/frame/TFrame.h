@@ -9,6 +9,9 @@
 #include <QPoint>
 #include <QWidget>
 
+class QKeyEvent;
+class QWheelEvent;
+
 class TFrame : public QWidget {
     Q_OBJECT
   public:
@@ -39,9 +42,25 @@ class TFrame : public QWidget {
     static QPoint CentredOn(const QWidget& main, QSize size);
     static QPoint BelowButton(const QWidget& main, int buttonLeft);
     static QPoint BesideCalendarHeading(const QWidget& main);
-    // Clamps a position to the screen; the test made last wins for a window larger than the screen.
-    static QPoint Clamp(QPoint topLeft, QSize size, QSize screen, ClampOrder order);
+    // Clamps a position to the screen area; the test made last wins for a window larger than
+    // the screen.
+    static QPoint Clamp(QPoint topLeft, QSize size, const QRect& screen, ClampOrder order);
+    static QPoint Clamp(QPoint topLeft, QSize size, QSize screen, ClampOrder order) {
+        return Clamp(topLeft, size, QRect(QPoint(0, 0), screen), order);
+    }
+    // A window position that keeps the title label (at `title` in the window) on the screen
+    // area: its top and bottom inside, and at least a grip of it across.
+    static QPoint KeepTitleOnScreen(QPoint topLeft, const QRect& title, const QRect& screen);
     QSize screenSize() const;
+    // The screen under the window at `topLeft` (the screen of its main window, or the first
+    // one, when it lies off every screen), in global coordinates.
+    QRect screenArea(QPoint topLeft) const;
+
+    // Rows a list scrolls for a key: the arrows one row, Page Up/Down `pageRows`; 0 for any
+    // other key.
+    static int ScrollRowsForKey(const QKeyEvent& event, int pageRows);
+    // Whole wheel notches, towards the user positive; smaller steps are carried in `rest`.
+    static int WheelNotches(const QWheelEvent& event, int& rest);
 
     bool isDragging() const { return dragging_; }
 
@@ -52,6 +71,10 @@ class TFrame : public QWidget {
   protected:
     virtual void FormShow() {}
     virtual void FormDeactivate() { hide(); }
+    // Escape: closes the window as its close button does.
+    virtual void FormEscape();
+    // Enter (when no control took it): the window's default action; false when it has none.
+    virtual bool FormEnter() { return false; }
 
     // `pos` in the title label's coordinates; the move takes the pointer's screen position.
     void lblTitleMouseDown(Qt::MouseButton button, QPoint pos);
@@ -63,6 +86,7 @@ class TFrame : public QWidget {
     void paintEvent(QPaintEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void changeEvent(QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
     QPixmap Image1;
 

@@ -24,6 +24,10 @@
 #include <QPainter>
 #include <QScreen>
 #include <QTimer>
+#include <QWheelEvent>
+
+#include <algorithm>
+#include <iterator>
 
 using namespace mainstyle;
 
@@ -191,8 +195,9 @@ void TMain::SettingsApplied() {
 void TMain::FormShow() {
     if (ObserverSettings.LatDir == QLatin1String("South") && !PhaseIconsInverted)
         InvertPhaseIcons();
-    const QSize screen = screenSize();
-    move((screen.width() - width()) / 2, (screen.height() - height()) / 2);
+    const QRect screen = screenArea(pos());
+    move(screen.x() + (screen.width() - width()) / 2,
+         screen.y() + (screen.height() - height()) / 2);
     // Activation may come late (or, without a window manager, not at all): the month and
     // the panel are shown at once rather than a second after the start.
     RefreshLatAndLong();
@@ -213,20 +218,49 @@ void TMain::changeEvent(QEvent* event) {
     TFrame::changeEvent(event);
     if (event->type() == QEvent::ActivationChange && isVisible() && isActiveWindow())
         FormActivate();
+    if (event->type() == QEvent::WindowStateChange &&
+        static_cast<QWindowStateChangeEvent*>(event)->oldState().testFlag(Qt::WindowMinimized) &&
+        !isMinimized())
+        RestoreOtherWindows();
 }
 
 void TMain::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
-    painter.drawPixmap(event->rect(), Canvas, event->rect());
+    // The surface may hold more pixels than the window has points (display scaling).
+    const QRectF area(event->rect());
+    const qreal ratio = Canvas.devicePixelRatio();
+    painter.drawPixmap(area, Canvas, QRectF(area.topLeft() * ratio, area.size() * ratio));
 }
 
 void TMain::RefreshArea(const QRect& area) {
     update(area);
 }
 
+// Page Up/Down: a month back or on; with Ctrl a year. Home: today and now.
+bool TMain::NavigationKey(const QKeyEvent& event) {
+    const bool ctrl = event.modifiers().testFlag(Qt::ControlModifier);
+    switch (event.key()) {
+    case Qt::Key_PageUp:
+        StepMonths(ctrl ? -12 : -1);
+        return true;
+    case Qt::Key_PageDown:
+        StepMonths(ctrl ? 12 : 1);
+        return true;
+    case Qt::Key_Home:
+        GoToToday();
+        return true;
+    default:
+        return false;
+    }
+}
+
 void TMain::keyPressEvent(QKeyEvent* event) {
+    if (NavigationKey(*event)) return;
     int key = 0;
     switch (event->key()) {
+    case Qt::Key_Escape:
+        key = 27;
+        break;
     case Qt::Key_Backspace:
         key = 8;
         break;
@@ -242,6 +276,38 @@ void TMain::keyPressEvent(QKeyEvent* event) {
         return;
     }
     FormKeyPress(key);
+}
+
+// The wheel over the calendar turns the months: away from the user is back in time.
+void TMain::wheelEvent(QWheelEvent* event) {
+    const QRect calendar(400, 250, 240, 225);
+    if (!calendar.contains(event->position().toPoint())) {
+        TFrame::wheelEvent(event);
+        return;
+    }
+    wheelRest_ += event->angleDelta().y();
+    const int notches = wheelRest_ / QWheelEvent::DefaultDeltasPerStep;
+    wheelRest_ -= notches * QWheelEvent::DefaultDeltasPerStep;
+    if (notches != 0) StepMonths(-notches);
+    event->accept();
+}
+
+// While the time editor is open a click anywhere else closes it.
+bool TMain::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::MouseButtonPress && watched->isWidgetType() && timeEditorOpen()) {
+        const QObject* editor[] = {imgTimeButton, lblHour,   lblMinute, lblSecond,
+                                   lblColon1,     lblColon2, lblCursor};
+        if (std::find(std::begin(editor), std::end(editor), watched) == std::end(editor))
+            CancelTimeEditor();
+    }
+    return TFrame::eventFilter(watched, event);
+}
+
+// Restoring the main window brings back the windows minimised with it.
+void TMain::RestoreOtherWindows() {
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (w != this && qobject_cast<TFrame*>(w) && w->isVisible() && w->isMinimized())
+            w->showNormal();
 }
 
 void TMain::lblExitClick() {

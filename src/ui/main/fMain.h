@@ -75,6 +75,17 @@ class TMain : public TFrame {
     int MonthOffset = 0;             // grid cell of day 1, 0..6
     int MonthDays = 31;              // days in the shown month
     bool yearEntryOpen() const;
+    TClickLabel* lblPrevMonth = nullptr; // previous/next month arrows in the heading
+    TClickLabel* lblNextMonth = nullptr;
+    QLabel* imgToday = nullptr; // frame around today's cell, apart from the selection
+
+    // --- moving through time ---
+    // Moves the shown month by `months` (negative: back), keeping the day within the month.
+    void StepMonths(int months);
+    // Today and now: the system date and time, no clock offset.
+    void GoToToday();
+    // Closes the year entry and the time editor without taking over what was typed.
+    void CancelEntries();
 
     // --- clock and time editor ---
     QTimer* Timer1 = nullptr;      // 1000 ms clock tick
@@ -187,12 +198,14 @@ class TMain : public TFrame {
 
   protected:
     void FormShow() override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void FormActivate();
     // The user changed the settings: weekday order, phase icons' hemisphere, the month again.
     void SettingsApplied();
     void paintEvent(QPaintEvent* event) override;
     void changeEvent(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
 
   private:
     // Creation (fMain.cpp, fMainPictures.cpp).
@@ -205,6 +218,10 @@ class TMain : public TFrame {
 
     // Calendar (fMainCalendar.cpp).
     void LayOutHeading();
+    void CreateMonthArrows();
+    void PlaceTodayMarker();
+    bool NavigationKey(const QKeyEvent& event);
+    void RestoreOtherWindows();
     void CloseYearEntry();
     void EditLabel(QLabel* label, int key, int limit);
 
@@ -218,6 +235,9 @@ class TMain : public TFrame {
     void ShowCursor(QLabel* label);
     void DisplayTimeEditor(bool visible);
     void ChooseField(int field, QLabel* label);
+    void CancelTimeEditor();
+    void WatchClicksOutsideEditor(bool watch);
+    QString OffsetText() const;
 
     // Panel (fMainPanel.cpp).
     void DrawPositionValues(QPainter& canvas, const astro::MoonRec& moon);
@@ -251,6 +271,8 @@ class TMain : public TFrame {
     QPixmap imgMoonParamsOrig, imgSunParamsOrig, imgMoonParams, imgSunParams;
     QPixmap imgTimeButtonPicture;
 
+    int wheelRest_ = 0;         // wheel steps smaller than one notch, carried over
+    bool timeTyped_ = false;    // a key changed the time editor since it opened
     int drawnIlluminated_ = -1; // the shading in imgMoon: illuminated percent and side
     bool drawnWaxing_ = false;
 };

@@ -1,6 +1,7 @@
 // The month calendar: weekday names, the day grid, the heading and the year entry.
 #include "platform/Platform.h"
 #include "settings/ObserverSettings.h"
+#include "ui/LocalDateTime.h"
 #include "ui/Windows.h"
 #include "ui/main/fCalendarLabels.h"
 #include "ui/main/fDateInfo.h"
@@ -8,6 +9,7 @@
 #include "ui/main/fMonthList.h"
 #include "ui/style/Style.h"
 
+#include <QGuiApplication>
 #include <QLocale>
 #include <QPainter>
 #include <QTimer>
@@ -48,7 +50,64 @@ TClickLabel* ClickHeadingLabel(QWidget* parent, const char* name, const QColor& 
     return label;
 }
 
+const QColor TodayColour{255, 200, 0};
+
+// Pictures painted here are sharp under display scaling.
+qreal DeviceRatio() {
+    return qGuiApp ? qGuiApp->devicePixelRatio() : 1.0;
+}
+
+// A small triangle pointing left or right in the heading's colours, over a light shadow.
+QPixmap MonthArrowPicture(bool pointsLeft) {
+    QPixmap picture(QSize(16, 20) * DeviceRatio());
+    picture.setDevicePixelRatio(DeviceRatio());
+    picture.fill(Qt::transparent);
+    QPainter p(&picture);
+    p.setRenderHint(QPainter::Antialiasing);
+    const auto triangle = [pointsLeft](QPointF shift) {
+        QPolygonF t;
+        if (pointsLeft)
+            t << QPointF(3, 10) << QPointF(12, 4) << QPointF(12, 16);
+        else
+            t << QPointF(13, 10) << QPointF(4, 4) << QPointF(4, 16);
+        t.translate(shift);
+        return t;
+    };
+    p.setPen(Qt::NoPen);
+    p.setBrush(HeadingShadowColour);
+    p.drawPolygon(triangle(QPointF(1, 1)));
+    p.setBrush(HeadingColour);
+    p.drawPolygon(triangle(QPointF(0, 0)));
+    return picture;
+}
+
+// Today's cell: a frame a little larger than the selection marker, so both show on one day.
+QPixmap TodayFramePicture() {
+    QPixmap picture(QSize(29, 25) * DeviceRatio());
+    picture.setDevicePixelRatio(DeviceRatio());
+    picture.fill(Qt::transparent);
+    QPainter p(&picture);
+    p.setPen(QPen(TodayColour, 2));
+    p.drawRect(QRectF(1, 1, 27, 23));
+    return picture;
+}
+
 } // namespace
+
+void TMain::CreateMonthArrows() {
+    lblPrevMonth = new TClickLabel(this, QRect(424, 257, 16, 20),
+                                   QStringLiteral("Previous month (Page Up; Ctrl+Page Up: year)"));
+    lblNextMonth = new TClickLabel(this, QRect(604, 257, 16, 20),
+                                   QStringLiteral("Next month (Page Down; Ctrl+Page Down: year)"));
+    lblPrevMonth->setObjectName(QStringLiteral("lblPrevMonth"));
+    lblNextMonth->setObjectName(QStringLiteral("lblNextMonth"));
+    lblPrevMonth->setPixmap(MonthArrowPicture(true));
+    lblNextMonth->setPixmap(MonthArrowPicture(false));
+    for (TClickLabel* arrow : {lblPrevMonth, lblNextMonth})
+        arrow->setCursor(Qt::PointingHandCursor);
+    connect(lblPrevMonth, &TClickLabel::clicked, this, [this] { StepMonths(-1); });
+    connect(lblNextMonth, &TClickLabel::clicked, this, [this] { StepMonths(1); });
+}
 
 void TMain::CreateCalendar() {
     // Pictures that lie under the texts come first.
@@ -62,6 +121,13 @@ void TMain::CreateCalendar() {
         }));
     imgCurrDate->adjustSize();
     imgCurrDate->hide();
+    imgToday = new QLabel(this);
+    imgToday->setObjectName(QStringLiteral("imgToday"));
+    imgToday->setPixmap(TodayFramePicture());
+    imgToday->setAttribute(Qt::WA_TransparentForMouseEvents);
+    imgToday->setToolTip(QStringLiteral("Today"));
+    imgToday->adjustSize();
+    imgToday->hide();
     imgYearButton = new QLabel(this);
     imgYearButton->setObjectName(QStringLiteral("imgYearButton"));
     imgYearButton->setPixmap(
@@ -81,6 +147,7 @@ void TMain::CreateCalendar() {
     lblSelectedYear->move(lblSelectedYear->x(), lblSelectedmonth->y());
     connect(lblSelectedmonth, &TClickLabel::clicked, this, &TMain::lblSelectedmonthClick);
     connect(lblSelectedYear, &TClickLabel::clicked, this, &TMain::lblSelectedYearClick);
+    CreateMonthArrows();
 
     for (int i = 0; i < 7; ++i)
         DayLabels.append(new TDayLabel(this, i));
@@ -88,7 +155,11 @@ void TMain::CreateCalendar() {
     for (int r = 0; r < 6; ++r) {
         for (int c = 0; c < 7; ++c) {
             auto* label = new TDateLabel(this, r, c);
-            connect(label, &TClickLabel::clicked, this, [this, label] { DateSelect(label); });
+            // A year half typed is dropped: the heading shows the year of the clicked day.
+            connect(label, &TClickLabel::clicked, this, [this, label] {
+                if (label->dayNumber() > 0 && yearEntryOpen()) CancelEntries();
+                DateSelect(label);
+            });
             connect(
                 label, &TClickLabel::mouseDown, this,
                 [this, label](Qt::MouseButton button, QPoint) { DisplayDateInfo(label, button); });
@@ -128,8 +199,51 @@ void TMain::ShowSelectedMonth() {
     lblSelectedMonthShadow->setText(monthText);
     LayOutHeading();
 
+    PlaceTodayMarker();
     if (selectedCell >= 0) DateSelect(DateLabels[selectedCell]);
     DisplayPhaseTimes();
+}
+
+void TMain::PlaceTodayMarker() {
+    const QDate today = platform::Now().date();
+    const int cell = MonthOffset + today.day() - 1;
+    const bool shown = today.month() == SelectedDate.Month && today.year() == SelectedDate.Year &&
+                       cell >= 0 && cell < DateLabels.size();
+    if (shown) {
+        const TDateLabel* label = DateLabels[cell];
+        imgToday->move(label->x() - 3, label->y() - 4);
+    }
+    imgToday->setVisible(shown);
+}
+
+void TMain::StepMonths(int months) {
+    CancelEntries();
+    const int index = SelectedDate.Year * 12 + (SelectedDate.Month - 1) + months;
+    const int year = index / 12;
+    if (year < 1 || year > 9999) return; // the calendar holds the years 1 to 9999
+    SelectedDate.Year = static_cast<std::uint16_t>(year);
+    SelectMonth(index % 12 + 1);
+}
+
+void TMain::GoToToday() {
+    CancelEntries();
+    ClockOffset = 0;
+    const QDateTime now = platform::Now();
+    SetDateAndTime(SelectedDate, now);
+    SelectedDate.Millisecond = static_cast<std::uint16_t>(now.time().msec());
+    SelectedDate.Julian = astro::DateToJulian(SelectedDate);
+    ShowSelectedMonth();
+    emit selectedMonthChanged();
+    RefreshPanel();
+}
+
+void TMain::CancelEntries() {
+    if (yearEntryOpen()) {
+        lblSelectedYear->setText(QString::number(SelectedDate.Year));
+        CloseYearEntry();
+        LayOutHeading();
+    }
+    if (timeEditorOpen()) CancelTimeEditor();
 }
 
 void TMain::LayOutHeading() {

@@ -5,6 +5,8 @@
 #include "ui/main/fMain.h"
 #include "ui/style/Style.h"
 
+#include <QApplication>
+#include <QDate>
 #include <QPainter>
 #include <QTimer>
 
@@ -15,6 +17,7 @@ using namespace mainstyle;
 namespace {
 
 constexpr int SecondsPerDay = 86400;
+const QColor OffsetColour{150, 0, 0};
 
 int SecondsOfDay(const astro::DateTimeRec& d) {
     return d.Hour * 3600 + d.Minute * 60 + d.Second;
@@ -163,15 +166,38 @@ QString TMain::DisplayTime() const {
 void TMain::DrawClockStrip() {
     {
         QPainter buffer(&imgClockBuf);
-        buffer.drawPixmap(0, 0, imgClockBgnd);
+        buffer.drawPixmap(QRect(0, 0, 640, 24), imgClockBgnd);
         buffer.setFont(ArialPoints(11, true));
         buffer.setPen(Navy);
         TextOut(buffer, 420 + (200 - TextWidth(buffer, LstText)) / 2, 4, LstText);
         TextOut(buffer, 20 + (382 - TextWidth(buffer, ClockText)) / 2, 4, ClockText);
+        // How far the shown time is from now, at the right end of the strip.
+        const QString offset = OffsetText();
+        if (!offset.isEmpty()) {
+            buffer.setFont(ArialPoints(8, true));
+            buffer.setPen(OffsetColour);
+            TextOut(buffer, 620 - TextWidth(buffer, offset), 6, offset);
+        }
     }
     QPainter canvas(&Canvas);
     canvas.drawPixmap(0, 40, imgClockBuf);
     RefreshArea(QRect(0, 40, 640, 24));
+}
+
+// The shown time less now, in the largest whole unit ("+3d", "-22h", "+5m", "+30s"); empty
+// when the clock shows now.
+QString TMain::OffsetText() const {
+    const QDate today = platform::Now().date();
+    const QDate selected(SelectedDate.Year, SelectedDate.Month, SelectedDate.Day);
+    const long long days = selected.isValid() ? today.daysTo(selected) : 0;
+    const long long seconds = days * SecondsPerDay + std::llround(ClockOffset * SecondsPerDay);
+    if (seconds == 0) return {};
+    const long long size = seconds < 0 ? -seconds : seconds;
+    const QString sign = seconds < 0 ? QStringLiteral("\u2212") : QStringLiteral("+");
+    if (size >= SecondsPerDay) return sign + QString::number(size / SecondsPerDay) + u'd';
+    if (size >= 3600) return sign + QString::number(size / 3600) + u'h';
+    if (size >= 60) return sign + QString::number(size / 60) + u'm';
+    return sign + QString::number(size) + u's';
 }
 
 // --- time editor ---
@@ -198,7 +224,23 @@ void TMain::lblClockClick() {
     lblColon1->move(at + QPoint(28, 2));
     lblColon2->move(at + QPoint(53, 2));
     if (EditedField == 3) EditedField = 0;
+    timeTyped_ = false;
     DisplayTimeEditor(true);
+    WatchClicksOutsideEditor(true);
+}
+
+// Escape, a click elsewhere or Enter with nothing typed: the editor closes, the clock runs on
+// with the offset it had.
+void TMain::CancelTimeEditor() {
+    DisplayTimeEditor(false);
+    Timer1->start();
+    Timer1Timer();
+}
+
+void TMain::WatchClicksOutsideEditor(bool watch) {
+    if (!qApp) return;
+    qApp->removeEventFilter(this);
+    if (watch) qApp->installEventFilter(this);
 }
 
 void TMain::DisplayTimeEditor(bool visible) {
@@ -210,6 +252,7 @@ void TMain::DisplayTimeEditor(bool visible) {
     }
     CursorTimer->stop();
     lblCursor->hide();
+    if (!visible) WatchClicksOutsideEditor(false);
 }
 
 void TMain::ChooseField(int field, QLabel* label) {
@@ -244,7 +287,9 @@ void TMain::CursorTimerTimer() {
 void TMain::FormKeyPress(int key) {
     if (EditedField == 3) {
         if (!yearEntryOpen()) return; // no entry open: keys change nothing
-        if (key == 13)
+        if (key == 27)
+            CancelEntries();
+        else if (key == 13)
             AcceptYear();
         else
             EditLabel(lblSelectedYear, key, 4);
@@ -252,8 +297,19 @@ void TMain::FormKeyPress(int key) {
     }
     if (!timeEditorOpen()) return;
     QLabel* const fields[3] = {lblHour, lblMinute, lblSecond};
+    if (key == 27) {
+        CancelTimeEditor();
+        return;
+    }
     if (key != 13) {
         EditLabel(fields[EditedField], key, 2);
+        timeTyped_ = true;
+        return;
+    }
+    // Enter with nothing typed keeps the running clock: the fields hold the time the editor
+    // opened at, which is stale by now.
+    if (!timeTyped_) {
+        CancelTimeEditor();
         return;
     }
     // Enter applies the time only when all three fields hold a time of day.

@@ -8,6 +8,7 @@
 #include "ui/reports/fEclipse.h"
 #include "ui/style/Style.h"
 
+#include <QGuiApplication>
 #include <QLabel>
 #include <QPainter>
 #include <QTimer>
@@ -100,6 +101,19 @@ TClickLabel* ClickPanelLabel(QWidget* parent, int x, int y, const QColor& colour
 void SetLabelText(QLabel* label, const QString& text) {
     label->setText(text);
     label->adjustSize();
+}
+
+// A copy of a skin picture at the display's pixel ratio, so that the texts drawn into it
+// stay sharp under display scaling.
+QPixmap SharpCopy(const QPixmap& picture) {
+    const qreal ratio = qGuiApp ? qGuiApp->devicePixelRatio() : 1.0;
+    if (ratio == 1.0) return picture.copy();
+    QPixmap copy(picture.size() * ratio);
+    copy.setDevicePixelRatio(ratio);
+    QPainter painter(&copy);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    painter.drawPixmap(QRect(QPoint(0, 0), picture.size()), picture);
+    return copy;
 }
 
 } // namespace
@@ -210,7 +224,7 @@ void TMain::DrawPositionValues(QPainter& canvas, const astro::MoonRec& moon) {
 }
 
 void TMain::DrawSunTable(const astro::SunRec& sun) {
-    imgSunParams = imgSunParamsOrig.copy();
+    imgSunParams = SharpCopy(imgSunParamsOrig);
     {
         QPainter table(&imgSunParams);
         table.setFont(ArialPoints(9));
@@ -222,11 +236,11 @@ void TMain::DrawSunTable(const astro::SunRec& sun) {
     }
     QPainter canvas(&Canvas);
     canvas.drawPixmap(315, 387, imgSunParams);
-    RefreshArea(QRect(QPoint(315, 387), imgSunParams.size()));
+    RefreshArea(QRect(QPoint(315, 387), imgSunParamsOrig.size()));
 }
 
 void TMain::DrawMoonTable(const astro::MoonRec& moon) {
-    imgMoonParams = imgMoonParamsOrig.copy();
+    imgMoonParams = SharpCopy(imgMoonParamsOrig);
     {
         QPainter table(&imgMoonParams);
         table.setFont(ArialPoints(9));
@@ -242,7 +256,7 @@ void TMain::DrawMoonTable(const astro::MoonRec& moon) {
     }
     QPainter canvas(&Canvas);
     canvas.drawPixmap(315, 280, imgMoonParams);
-    RefreshArea(QRect(QPoint(315, 280), imgMoonParams.size()));
+    RefreshArea(QRect(QPoint(315, 280), imgMoonParamsOrig.size()));
 }
 
 // Days, hours and minutes, each two digits with its unit.

@@ -3,6 +3,7 @@
 #include "ui/main/fMain.h"
 #include "ui/style/Style.h"
 
+#include <QGuiApplication>
 #include <QPainter>
 #include <QPainterPath>
 
@@ -112,14 +113,21 @@ QPixmap PlainTable(const QString& name) {
 void TMain::LoadPictures() {
     imgBgnd = LoadPicture(QStringLiteral("main.jpg"), QSize(640, 480), PaintPlainBackground);
     setBackground(imgBgnd, false);
-    Canvas = QPixmap(640, 480);
+    // The surface and the clock strip are painted at the display's pixel ratio (sharp texts
+    // and lines under display scaling); the skin pictures are scaled into them.
+    const qreal ratio = qGuiApp ? qGuiApp->devicePixelRatio() : 1.0;
+    Canvas = QPixmap(QSize(640, 480) * ratio);
+    Canvas.setDevicePixelRatio(ratio);
     Canvas.fill(Qt::black);
     {
         QPainter painter(&Canvas);
-        painter.drawPixmap(0, 0, imgBgnd);
+        painter.setRenderHint(QPainter::SmoothPixmapTransform);
+        painter.drawPixmap(QRect(0, 0, 640, 480), imgBgnd);
     }
     imgClockBgnd = LoadPicture(QStringLiteral("clock_strip.jpg"), QSize(640, 24), PaintPlainStrip);
-    imgClockBuf = imgClockBgnd.copy();
+    imgClockBuf = QPixmap(QSize(640, 24) * ratio);
+    imgClockBuf.setDevicePixelRatio(ratio);
+    imgClockBuf.fill(Qt::black);
     imgTimeButtonPicture =
         LoadPicture(QStringLiteral("time_editor.png"), QSize(146, 31), PaintPlainTimeEditor);
     imgMoonOriginal =

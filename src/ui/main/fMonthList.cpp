@@ -68,8 +68,10 @@ TMonthList::TMonthList(QWidget* parent) : TFrame(parent) {
 
 void TMonthList::FormShow() {
     setFixedWidth(imgMonths->pixmap().width());
-    if (const QWidget* main = Windows().Main)
-        move(Clamp(BesideCalendarHeading(*main), size(), screenSize(), ClampOrder::RightFirst));
+    if (const QWidget* main = Windows().Main) {
+        const QPoint at = BesideCalendarHeading(*main);
+        move(Clamp(at, size(), screenArea(at), ClampOrder::RightFirst));
+    }
     imgMonthArrow->move(10, imgMonthArrow->y());
     imgMonthArrow->hide();
 }

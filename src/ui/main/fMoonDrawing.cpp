@@ -5,6 +5,7 @@
 #include "ui/style/Style.h"
 
 #include <QPainter>
+#include <QPainterPath>
 #include <QTransform>
 
 #include <cmath>
@@ -24,6 +25,21 @@ void HalfEllipse(QPainter& painter, int e, bool leftHalf) {
     painter.drawArc(box, (leftHalf ? 90 : 270) * 16, 180 * 16);
 }
 
+// The dark part as one region, from the limb to the terminator (the half-ellipse of half-width
+// |b|): the arcs alone, a pixel apart, leave single photo pixels between them.
+void FillDarkSide(QPainter& painter, int b, bool waxing) {
+    const QRectF limb(CentreX - 75, Top, 150, Bottom - Top);
+    const QRectF terminator(CentreX - std::abs(b), Top, 2.0 * std::abs(b), Bottom - Top);
+    // Angles run counter-clockwise from three o'clock: the left half is 90 -> 270.
+    const double limbSweep = waxing ? 180 : -180;
+    const bool terminatorOnDarkSide = b > 0;
+    QPainterPath path(QPointF(CentreX, Top));
+    path.arcTo(limb, 90, limbSweep);
+    path.arcTo(terminator, 270, terminatorOnDarkSide == waxing ? -180 : 180);
+    path.closeSubpath();
+    painter.fillPath(path, mainstyle::ShadingColour);
+}
+
 } // namespace
 
 void ShadeMoonPicture(QPixmap& picture, int q, double p) {
@@ -32,6 +48,7 @@ void ShadeMoonPicture(QPixmap& picture, int q, double p) {
     painter.setBrush(Qt::NoBrush);
     const int b = 75 - static_cast<int>(std::trunc((100 - q) * 150 / 100.0));
     const bool waxing = p < 50;
+    if (b < 75) FillDarkSide(painter, b, waxing);
     // The dark side: left halves while waxing, right halves while waning.
     for (int e = b; e <= 75; ++e)
         HalfEllipse(painter, e, waxing);

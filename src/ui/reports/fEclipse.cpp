@@ -135,6 +135,23 @@ void TEclipse::lblDateDblClick() {
         main->SelectMajorPhaseDate(lblMaximum->text());
 }
 
+// The heading's font shrinks until the text fits the window with a margin each side
+// ("Penumbral Eclipse (Partially Visible)" is wider than the window at 15 pixels).
+void TEclipse::FitHeading() {
+    constexpr int Margin = 4;
+    const int room = width() - 2 * Margin;
+    for (int pixels = 15; pixels >= 9; --pixels) {
+        lblEclipseType->setFont(ArialPixels(pixels, true));
+        if (lblEclipseType->fontMetrics().horizontalAdvance(lblEclipseType->text()) <= room) break;
+    }
+    lblEclipseType->adjustSize();
+    if (lblEclipseType->width() > room) {
+        lblEclipseType->setText(lblEclipseType->fontMetrics().elidedText(lblEclipseType->text(),
+                                                                         Qt::ElideMiddle, room));
+        lblEclipseType->adjustSize();
+    }
+}
+
 // Heading and date, each centred across the window.
 void TEclipse::UpdateLabels(const astro::EclipseCircumstances& eclipse) {
     const QString heading = EclipseHeading(eclipse);
@@ -144,7 +161,7 @@ void TEclipse::UpdateLabels(const astro::EclipseCircumstances& eclipse) {
                      : QString();
     if (lblEclipseType->text() != heading) {
         lblEclipseType->setText(heading);
-        lblEclipseType->adjustSize();
+        FitHeading();
     }
     lblEclipseType->move((width() - lblEclipseType->width()) / 2, lblEclipseType->y());
     if (lblDate->text() != date) {

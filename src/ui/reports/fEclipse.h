@@ -36,6 +36,7 @@ class TEclipse : public TFrame {
   private:
     void UpdateLabels(const astro::EclipseCircumstances& eclipse);
     void UpdateOtherEclipse();
+    void FitHeading();
     void DrawContacts(QPainter& canvas, const astro::EclipseCircumstances& eclipse);
 };
 

@@ -10,11 +10,13 @@
 #include "ui/style/Style.h"
 
 #include <QApplication>
+#include <QFontMetrics>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPrinter>
 #include <QRegularExpressionValidator>
+#include <QWheelEvent>
 
 #include <algorithm>
 
@@ -49,6 +51,14 @@ QLineEdit* MakeYearBox(QWidget* parent, const QRect& geometry) {
 QString KindName(std::uint8_t kind) {
     const std::string_view name = astro::EclipseKindName(kind);
     return QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()));
+}
+
+// A list cell's text within `room` pixels: the kind loses its " Eclipse" first (the column
+// says what it lists), then anything still too wide is cut with an ellipsis.
+QString FitCell(const QFontMetrics& metrics, QString text, int room) {
+    if (metrics.horizontalAdvance(text) > room && text.endsWith(QLatin1String(" Eclipse")))
+        text.chop(8);
+    return metrics.elidedText(text, Qt::ElideRight, room);
 }
 
 } // namespace
@@ -160,6 +170,21 @@ bool TEclipseReport::eventFilter(QObject* watched, QEvent* event) {
         if (typed && !(text.size() == 1 && text.at(0) >= u'0' && text.at(0) <= u'9')) return true;
     }
     return TFrame::eventFilter(watched, event);
+}
+
+// The list scrolls with the arrows (a row), Page Up/Down (a page) and the wheel (three rows).
+void TEclipseReport::keyPressEvent(QKeyEvent* event) {
+    if (const int rows = ScrollRowsForKey(*event, VisibleRows)) {
+        ScrollBar1->setValue(ScrollBar1->value() + rows);
+        return;
+    }
+    TFrame::keyPressEvent(event);
+}
+
+void TEclipseReport::wheelEvent(QWheelEvent* event) {
+    if (const int notches = WheelNotches(*event, wheelRest_))
+        ScrollBar1->setValue(ScrollBar1->value() + 3 * notches);
+    event->accept();
 }
 
 void TEclipseReport::FormShow() {
@@ -301,11 +326,13 @@ void TEclipseReport::DisplayDataBitmap() {
         const int top = RowHeight * b;
         canvas.fillRect(0, top, imgData.width(), RowHeight, e % 2 ? kStripeGrey : Qt::black);
         canvas.setPen(Qt::white);
-        TextOut(canvas, 10, top + 1, KindName(entry.Kind));
+        // Each cell ends a few pixels before the next column starts.
+        const QFontMetrics metrics = canvas.fontMetrics();
+        TextOut(canvas, 10, top + 1, FitCell(metrics, KindName(entry.Kind), 100 - 10 - 4));
         canvas.setPen(Aqua);
-        TextOut(canvas, 100, top + 1, entry.Text);
+        TextOut(canvas, 100, top + 1, FitCell(metrics, entry.Text, 250 - 100 - 4));
         canvas.setPen(ValueTextColour);
-        TextOut(canvas, 250, top + 1, entry.Visibility);
+        TextOut(canvas, 250, top + 1, FitCell(metrics, entry.Visibility, imgData.width() - 250));
     }
     canvas.end();
     update();

@@ -82,12 +82,22 @@ class TEclipseReport : public TFrame {
 
   protected:
     void FormShow() override;
+    // Enter starts the search.
+    bool FormEnter() override {
+        lblCalculateClick();
+        return true;
+    }
     void paintEvent(QPaintEvent* event) override;
     void changeEvent(QEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
+
+  private:
+    int wheelRest_ = 0; // wheel steps smaller than a notch
 
   private:
     void FormActivate();

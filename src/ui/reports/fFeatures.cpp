@@ -164,7 +164,7 @@ void TFeatures::FormShow() {
         placed_ = true;
         if (TMain* main = Windows().Main) at = CentredOn(*main, size());
     }
-    move(Clamp(at, size(), screenSize(), ClampOrder::LeftFirst));
+    move(Clamp(at, size(), screenArea(at), ClampOrder::LeftFirst));
 }
 
 void TFeatures::FormActivate() {

@@ -125,7 +125,7 @@ void TFeaturesDB::FormShow() {
     QPoint at = pos();
     if (const TFeatures* features = Windows().Features)
         at = {features->x() + (features->width() - width()) / 2, features->y() + 40};
-    move(Clamp(at, size(), screenSize(), ClampOrder::LeftFirst));
+    move(Clamp(at, size(), screenArea(at), ClampOrder::LeftFirst));
     // Loaded here as well as on activation, for window systems that do not activate it.
     FormActivate();
 }

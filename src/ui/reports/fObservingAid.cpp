@@ -306,7 +306,7 @@ void TObservingAid::FormShow() {
         placed_ = true;
         move(left, main->y());
     }
-    move(Clamp(pos(), size(), screenSize(), ClampOrder::LeftFirst));
+    move(Clamp(pos(), size(), screenArea(pos()), ClampOrder::LeftFirst));
     // Drawn here as well as on activation, so that the chart is there even where the window
     // is shown without being activated.
     FormActivate();

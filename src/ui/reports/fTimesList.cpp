@@ -13,10 +13,12 @@
 #include "ui/style/Style.h"
 
 #include <QEvent>
+#include <QKeyEvent>
 #include <QLocale>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPrinter>
+#include <QWheelEvent>
 
 #include <algorithm>
 #include <cmath>
@@ -365,6 +367,25 @@ void TTimesList::lblScrollDownClick() {
     DisplayDataBitmap();
 }
 
+// Arrows a row, Page Up/Down a band's worth of rows, the wheel three rows a notch.
+void TTimesList::ScrollRows(int rows) {
+    Offset = ClampOffset(Offset + rows * RowHeight);
+    DisplayDataBitmap();
+}
+
+void TTimesList::keyPressEvent(QKeyEvent* event) {
+    if (const int rows = ScrollRowsForKey(*event, BandRows / RowHeight - 1)) {
+        ScrollRows(rows);
+        return;
+    }
+    TFrame::keyPressEvent(event);
+}
+
+void TTimesList::wheelEvent(QWheelEvent* event) {
+    if (const int notches = WheelNotches(*event, wheelRest_)) ScrollRows(3 * notches);
+    event->accept();
+}
+
 void TTimesList::FormMouseDown(QPoint pos) {
     Dragging = true;
     DragY = pos.y();
@@ -403,7 +424,7 @@ void TTimesList::FormShow() {
         placed_ = true;
         if (TMain* main = Windows().Main) at = CentredOn(*main, size());
     }
-    move(Clamp(at, size(), screenSize(), ClampOrder::LeftFirst));
+    move(Clamp(at, size(), screenArea(at), ClampOrder::LeftFirst));
 }
 
 void TTimesList::FormActivate() {

@@ -79,9 +79,13 @@ class TTimesList : public TFrame {
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void changeEvent(QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
 
   private:
     bool placed_ = false; // the first showing opens over the main window
+    int wheelRest_ = 0;   // wheel steps smaller than a notch
+    void ScrollRows(int rows);
     int ClampOffset(int offset) const;
     static bool InVisibleBand(QPoint pos);
     void DrawDayRow(QPainter& canvas, const astro::DateTimeRec& date, const TimesOfDay& times,
