@@ -196,6 +196,8 @@ void TFeatures::DisplaySunRiseSetTimes(const astro::DateTimeRec& selectedDate,
     PlaceScrollBar();
     month_ = selectedDate.Month;
     year_ = selectedDate.Year;
+    lastDate_ = selectedDate;
+    lastObserver_ = observer;
     lblComputedFor->setText(ComputedForText(selectedDate, observer));
     show();
     StartComputing(selectedDate, observer);
@@ -231,9 +233,12 @@ void TFeatures::StartComputing(const astro::DateTimeRec& selectedDate,
     result_.assign(input_.size(), RowTimes{});
     rowsDone_ = 0;
     cancel_ = false;
-    worker_ = QThread::create([this, monthStart, shown, observer] {
+    // The next sunrises cost twice the month's times: only for the order that shows them.
+    const bool withNext = order_ == Order::NextSunrise;
+    withNext_ = withNext;
+    worker_ = QThread::create([this, monthStart, shown, observer, withNext] {
         for (std::size_t i = 0; i < input_.size() && !cancel_; ++i) {
-            result_[i] = ComputeRow(input_[i], monthStart, shown, observer);
+            result_[i] = ComputeRow(input_[i], monthStart, withNext, shown, observer);
             rowsDone_ = static_cast<int>(i) + 1;
         }
     });
@@ -279,13 +284,13 @@ void TFeatures::ComputingEnded() {
     progressTimer_->stop();
     Progress->hide();
     lblComputedFor->show();
-    nextSunrise_.assign(result_.size(), std::numeric_limits<double>::infinity());
+    if (withNext_) nextSunrise_.assign(result_.size(), std::numeric_limits<double>::infinity());
     for (std::size_t i = 0; i < result_.size(); ++i) {
         const int row = static_cast<int>(i);
         const RowTimes& times = result_[i];
         StringGrid1.SetRow(row, {input_[i].Name, input_[i].Longitude, input_[i].Latitude,
                                  times.Sunrise, times.Sunset, times.NextSunrise, times.NextSunset});
-        nextSunrise_[i] = times.NextSunriseJulian;
+        if (withNext_) nextSunrise_[i] = times.NextSunriseJulian;
     }
     result_.clear();
     RefreshOrder();
@@ -295,7 +300,7 @@ void TFeatures::ComputingEnded() {
 // A row whose coordinates are not numbers (a file written elsewhere) is marked, not fatal.
 // The next sunrise is the first from half a day before the shown instant on.
 TFeatures::RowTimes TFeatures::ComputeRow(const FeatureTexts& feature, astro::JulianDay monthStart,
-                                          astro::JulianDay shownInstant,
+                                          bool withNext, astro::JulianDay shownInstant,
                                           const astro::Observer& observer) {
     RowTimes row;
     row.NextSunriseJulian = std::numeric_limits<double>::infinity();
@@ -310,6 +315,7 @@ TFeatures::RowTimes TFeatures::ComputeRow(const FeatureTexts& feature, astro::Ju
         astro::FeatureSunriseSunset(monthStart, longitude, latitude, observer);
     row.Sunrise = TimeText(month.HasSunrise, month.Sunrise, NoSunriseText);
     row.Sunset = TimeText(month.HasSunset, month.Sunset, NoSunsetText);
+    if (!withNext) return row;
 
     const double zone = observer.ZoneOffsetMinutes / 1440.0;
     const astro::JulianDay from = shownInstant - kTerminatorLookbackDays;
@@ -346,6 +352,9 @@ void TFeatures::SetOrder(Order order) {
     RefreshOrder();
     ScrollBar1->setValue(0);
     DisplayDataBitmap();
+    // Times computed for the other order lack the next sunrises.
+    if (bySunrise && nextSunrise_.empty() && lastDate_.Year != 0)
+        DisplaySunRiseSetTimes(lastDate_, lastObserver_);
 }
 
 // Names as a reader looks them up; by the next sunrise once the times are known (features

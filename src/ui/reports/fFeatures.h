@@ -96,7 +96,8 @@ class TFeatures : public TFrame {
     void FormCreate();
     void FormActivate();
     static RowTimes ComputeRow(const FeatureTexts& feature, astro::JulianDay monthStart,
-                               astro::JulianDay shownInstant, const astro::Observer& observer);
+                               bool withNext, astro::JulianDay shownInstant,
+                               const astro::Observer& observer);
     void StartComputing(const astro::DateTimeRec& selectedDate, const astro::Observer& observer);
     void CancelComputing();
     void ComputingEnded();
@@ -120,7 +121,10 @@ class TFeatures : public TFrame {
     std::vector<RowTimes> result_;
     std::atomic<int> rowsDone_{0};
     std::atomic<bool> cancel_{false};
-    int computation_ = 0; // number of the computation under way
+    int computation_ = 0;   // number of the computation under way
+    bool withNext_ = false; // the computation under way finds the next sunrises too
+    astro::DateTimeRec lastDate_;
+    astro::Observer lastObserver_;
     int month_ = 0;
     int year_ = 0;
 };

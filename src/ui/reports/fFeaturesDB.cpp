@@ -80,9 +80,9 @@ TFeaturesDB::TFeaturesDB(QWidget* parent) : TFrame(parent) {
     txtLatitude = Box(this, QRect(130, 344, 61, kBoxHeight), FeatureCoordinateCapacity);
     Edit1 = Box(this, QRect(518, 12, 40, kBoxHeight), 0);
     Edit1->setFocusPolicy(Qt::ClickFocus); // reached only from code, never by Tab
-    // The search box sits in the band between the list and the edit boxes.
-    lblFind = AquaCaption(this, QStringLiteral("Find"), {32, 276});
-    txtFind = Box(this, QRect(130, 273, 157, kBoxHeight), FeatureNameCapacity);
+    // The search box sits in the edit panel, right of the latitude box.
+    lblFind = AquaCaption(this, QStringLiteral("Find"), {222, 347});
+    txtFind = Box(this, QRect(252, 344, 128, kBoxHeight), FeatureNameCapacity);
     txtFind->setPlaceholderText(QStringLiteral("part of a name"));
     connect(txtFind, &QLineEdit::textEdited, this, &TFeaturesDB::txtFindChange);
     txtFind->installEventFilter(this);
