@@ -1,6 +1,7 @@
 // The Sun rise/set list of the lunar features: rows, marked rows, scrolling, the list picture,
 // and recomputing when the database editor closes.
 #include "platform/Platform.h"
+#include "print/PdfHelpers.h"
 #include "ui/Windows.h"
 #include "ui/reports/FeatureFile.h"
 #include "ui/reports/FeatureStyle.h"
@@ -11,6 +12,7 @@
 #include <QFile>
 #include <QLineEdit>
 #include <QPainter>
+#include <QRegularExpression>
 #include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTest>
@@ -219,6 +221,32 @@ TEST_F(FeaturesListTest, NextSunriseOrderAndCsvFollowTheShownInstant) {
     ASSERT_EQ(lines.size(), 14);
     EXPECT_TRUE(lines[1].startsWith(list_.StringGrid1.Cell(0, order[0]) + ","));
     EXPECT_EQ(lines.filter("\"Comma, Crater\",010.0,10.0,").size(), 1);
+}
+
+// The shipped database runs over many pages: every feature is printed once, under the page
+// frame, and no row runs into the footer.
+TEST_F(FeaturesListTest, PrintedListKeepsEveryFeatureOnItsPages) {
+    ASSERT_TRUE(QFile::copy(qEnvironmentVariable("CRESSELLE_SOURCE_DIR") + "/runtime/data.dat",
+                            "data.dat"));
+    Compute();
+    const QString pdf = dir_.filePath("features.pdf");
+    pdftest::PrintTo(pdf);
+    ASSERT_TRUE(list_.PrintList());
+    const QString text = pdftest::Text(pdf);
+    const QStringList pages = text.split('\f', Qt::SkipEmptyParts);
+    ASSERT_GT(pages.size(), 5);
+    int rows = 0;
+    for (const QString& page : pages) {
+        if (page.trimmed().isEmpty()) continue;
+        EXPECT_TRUE(page.contains("March 2025")) << page.left(200).toStdString();
+        const QStringList lines = page.split('\n', Qt::SkipEmptyParts);
+        // The footer is the page's last line; the rows stand above it.
+        ASSERT_FALSE(lines.isEmpty());
+        EXPECT_TRUE(lines.last().contains("Cresselle")) << lines.last().toStdString();
+        for (const QString& line : lines)
+            if (line.contains(QRegularExpression("\\d\\d:\\d\\d\\s+\\d\\d \\w+ \\d{4}"))) ++rows;
+    }
+    EXPECT_EQ(rows, list_.StringGrid1.RowCount() - 1);
 }
 
 } // namespace
