@@ -360,6 +360,7 @@ void TFeatures::SetOrder(Order order) {
 // Names as a reader looks them up; by the next sunrise once the times are known (features
 // without one last, in name order).
 void TFeatures::RefreshOrder() {
+    found_ = -1;
     shown_ = ReaderOrder(StringGrid1);
     if (order_ != Order::NextSunrise || nextSunrise_.size() != shown_.size()) return;
     std::stable_sort(shown_.begin(), shown_.end(), [this](int a, int b) {
@@ -370,7 +371,9 @@ void TFeatures::RefreshOrder() {
 
 void TFeatures::txtFindChange() {
     const int found = FindFeature(StringGrid1, shown_, txtFind->text());
+    found_ = found;
     if (found >= 0) ScrollBar1->setValue(found);
+    DisplayDataBitmap();
 }
 
 void TFeatures::DisplayDataBitmap() {
@@ -381,6 +384,11 @@ void TFeatures::DisplayDataBitmap() {
     imgData.fill(Qt::black);
     QPainter painter(&imgData);
     FillListStripes(painter, visible, first, imgData.width(), kRowHeight);
+    if (found_ >= first && found_ < first + visible) {
+        painter.setPen(Aqua);
+        painter.drawRect(
+            QRect(0, kRowHeight * (found_ - first), imgData.width() - 2, kRowHeight - 1));
+    }
     painter.setFont(ScaledFont(QStringLiteral("Arial"), 8));
     const int textWidth = imgData.width();
     auto text = [&](int x, int y, const QColor& colour, const QString& s) {

@@ -114,6 +114,7 @@ class TFeatures : public TFrame {
     std::vector<int> shown_;          // shown position -> grid row
     std::vector<double> nextSunrise_; // grid row -> local Julian Day of its next sunrise
     int wheelDelta_ = 0;
+    int found_ = -1; // shown position of the name the search found, outlined
     // The computation on the worker thread: its input, its rows done, its result.
     QThread* worker_ = nullptr;
     QTimer* progressTimer_ = nullptr;

@@ -155,13 +155,16 @@ void TFeaturesDB::SetScrollMaximum() {
 }
 
 void TFeaturesDB::RefreshOrder() {
+    found_ = -1;
     order_ = ReaderOrder(StringGrid1);
 }
 
 // The first matching name comes to the top of the list (as far as the list scrolls).
 void TFeaturesDB::txtFindChange() {
     const int found = FindFeature(StringGrid1, order_, txtFind->text());
+    found_ = found;
     if (found >= 0) ScrollBar1->setValue(found);
+    DisplayDataBitmap();
 }
 
 void TFeaturesDB::changeEvent(QEvent* event) {
@@ -193,6 +196,11 @@ void TFeaturesDB::DisplayDataBitmap() {
     imgData.fill(Qt::black);
     QPainter painter(&imgData);
     FillListStripes(painter, visible, first, imgData.width(), kRowHeight);
+    if (found_ >= first && found_ < first + visible) {
+        painter.setPen(Aqua);
+        painter.drawRect(
+            QRect(0, kRowHeight * (found_ - first), imgData.width() - 2, kRowHeight - 1));
+    }
     painter.setFont(ScaledFont(QStringLiteral("Arial"), 8));
     auto text = [&](int x, int y, const QColor& colour, const QString& s) {
         painter.setPen(colour);

@@ -95,6 +95,7 @@ class TFeaturesDB : public TFrame {
     int selectedRow_ = -1;
     std::vector<int> order_; // shown position -> grid row
     int wheelDelta_ = 0;
+    int found_ = -1; // shown position of the name the search found, outlined
     QPoint lastMouseDown_;
     QLineEdit* pendingExit_ = nullptr; // box whose exit check is due
     QLineEdit* checkedBox_ = nullptr;  // box whose exit check the action just ran
