@@ -1,5 +1,6 @@
 // The Sun rise/set list of the lunar features: rows, marked rows, scrolling, the list picture,
 // and recomputing when the database editor closes.
+#include "main_window_fixture.h"
 #include "platform/Platform.h"
 #include "print/PdfHelpers.h"
 #include "ui/Windows.h"
@@ -247,6 +248,27 @@ TEST_F(FeaturesListTest, PrintedListKeepsEveryFeatureOnItsPages) {
             if (line.contains(QRegularExpression("\\d\\d:\\d\\d\\s+\\d\\d \\w+ \\d{4}"))) ++rows;
     }
     EXPECT_EQ(rows, list_.StringGrid1.RowCount() - 1);
+}
+
+// An open list follows the month the main window shows; a closed one waits until it opens.
+TEST_F(MainWindowTest, FeaturesListFollowsTheMainWindowsMonth) {
+    WriteFeatures({{"Copernicus", "-020.08", "09.62"}});
+    SelectDate(2024, 3, 15);
+    TFeatures list;
+    list.DisplaySunRiseSetTimes();
+    list.WaitForTimes();
+    EXPECT_TRUE(list.lblComputedFor->text().startsWith("March 2024"))
+        << list.lblComputedFor->text().toStdString();
+    const QString march = list.StringGrid1.Cell(3, 0);
+    main->SelectMonth(7);
+    list.WaitForTimes();
+    EXPECT_TRUE(list.lblComputedFor->text().startsWith("July 2024"));
+    EXPECT_NE(list.StringGrid1.Cell(3, 0), march);
+    EXPECT_TRUE(list.StringGrid1.Cell(3, 0).contains("2024"));
+    list.hide();
+    main->SelectMonth(9);
+    EXPECT_FALSE(list.Computing());
+    EXPECT_TRUE(list.lblComputedFor->text().startsWith("July 2024"));
 }
 
 } // namespace
