@@ -31,6 +31,7 @@ void BM_DisplaySunRiseSetTimes(benchmark::State& state) {
     TFeatures list;
     for (auto _ : state) {
         list.DisplaySunRiseSetTimes(March2025(), bench::London);
+        list.WaitForTimes();
         benchmark::DoNotOptimize(list.StringGrid1.Cell(3, 0));
     }
     state.counters["features"] = list.StringGrid1.RowCount() - 1;

@@ -1,7 +1,9 @@
 // Builds the default lunar features database from the gazetteer table:
 //   tool_make_features_db <lunar-nomenclature.tsv> <data.dat>
-// Keeps every mare, oceanus, sinus, lacus, palus, mons/montes, promontorium, rupes and vallis,
-// and the named craters of 20 km and more on the near side (|longitude| <= 90 degrees).
+// Keeps what an observer can see from the Earth, libration zones included (|longitude| <= 98
+// degrees), nothing beyond: every named mare, oceanus, sinus, lacus, palus, mons/montes,
+// promontorium, rupes, vallis, rima, dorsum and albedo feature, the craters of 20 km and more,
+// and the smaller craters observers look for by name (kSmallTargets).
 // Coordinates are rounded to 0.01 degree and written as the editor's exit checks leave them.
 #include "data/FeatureFile.h"
 
@@ -18,9 +20,17 @@
 
 namespace {
 
-const QSet<QString> kEveryFeatureOf = {"ME", "OC", "SI", "LC", "PA", "MO", "PR", "RU", "VA"};
+const QSet<QString> kEveryFeatureOf = {"ME", "OC", "SI", "LC", "PA", "MO",
+                                       "PR", "RU", "VA", "RI", "DO", "AL"};
 constexpr double kMinCraterKm = 20;
-constexpr double kNearSideLongitude = 90;
+constexpr double kVisibleLongitude = 98; // the near side and the libration zones
+
+// Craters under 20 km that observers seek out: small but sharp, odd, or on a classic route.
+const QSet<QString> kSmallTargets = {
+    "Ariadaeus", "Beer",       "Bessarion",    "Bessel",     "Birt",      "Bode",        "Brayley",
+    "Cauchy",    "Censorinus", "Chladni",      "Dawes",      "Dionysius", "Diophantus",  "Euclides",
+    "Feuillée",  "Galilaei",   "Gruithuisen",  "Hortensius", "Hyginus",   "Lichtenberg", "Linné",
+    "Messier",   "Milichius",  "Piazzi Smyth", "Pickering",  "Pytheas"};
 
 // The text the exit check leaves for a coordinate rounded to hundredths.
 QString CoordinateText(double degrees, CoordinateAxis axis) {
@@ -29,10 +39,11 @@ QString CoordinateText(double degrees, CoordinateAxis axis) {
     return VerifyCoordinate(typed, axis).Text;
 }
 
-bool Wanted(const QString& type, double longitude, double diameterKm) {
+bool Wanted(const QString& name, const QString& type, double longitude, double diameterKm) {
+    if (std::fabs(longitude) > kVisibleLongitude) return false;
     if (kEveryFeatureOf.contains(type)) return true;
-    return type == QLatin1String("AA") && diameterKm >= kMinCraterKm &&
-           std::fabs(longitude) <= kNearSideLongitude;
+    return type == QLatin1String("AA") &&
+           (diameterKm >= kMinCraterKm || kSmallTargets.contains(name));
 }
 
 } // namespace
@@ -51,6 +62,7 @@ int main(int argc, char** argv) {
     QTextStream in(&table);
     in.readLine(); // header
     std::vector<FeatureTexts> features;
+    QSet<QString> missingTargets = kSmallTargets;
     while (!in.atEnd()) {
         const QStringList cells = in.readLine().split(QLatin1Char('\t'));
         if (cells.size() < 5) continue;
@@ -58,7 +70,8 @@ int main(int argc, char** argv) {
         const double latitude = cells[2].toDouble(&latOk);
         const double longitude = cells[3].toDouble(&lonOk);
         const double diameter = cells[4].toDouble(&diaOk);
-        if (!latOk || !lonOk || !diaOk || !Wanted(cells[1], longitude, diameter)) continue;
+        if (!latOk || !lonOk || !diaOk || !Wanted(cells[0], cells[1], longitude, diameter))
+            continue;
         const FeatureTexts feature{FoldToWindows1252(cells[0]),
                                    CoordinateText(longitude, CoordinateAxis::Longitude),
                                    CoordinateText(latitude, CoordinateAxis::Latitude)};
@@ -68,8 +81,11 @@ int main(int argc, char** argv) {
             std::fprintf(stderr, "skipped %s: coordinates out of range\n", qPrintable(cells[0]));
             continue;
         }
+        missingTargets.remove(cells[0]);
         features.push_back(feature);
     }
+    for (const QString& name : missingTargets)
+        std::fprintf(stderr, "not in the table: %s\n", qPrintable(name));
     std::stable_sort(features.begin(), features.end(),
                      [](const FeatureTexts& a, const FeatureTexts& b) {
                          return FeatureNameLess(a.Name, b.Name);

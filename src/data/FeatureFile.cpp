@@ -337,3 +337,48 @@ CoordinateCheck VerifyCoordinate(const QString& typed, CoordinateAxis axis) {
 bool ParseCoordinate(const QString& text, CoordinateAxis axis, double& degrees) {
     return ToFiniteNumber(text.trimmed(), degrees) && std::fabs(degrees) <= RuleOf(axis).limit;
 }
+
+// --- reader's order and search -------------------------------------------------------------
+
+QString FeatureFoldedName(const QString& name) {
+    const QString decomposed = name.normalized(QString::NormalizationForm_KD);
+    QString folded;
+    folded.reserve(decomposed.size());
+    for (const QChar c : decomposed) {
+        const QChar::Category category = c.category();
+        if (category == QChar::Mark_NonSpacing || category == QChar::Mark_Enclosing) continue;
+        folded.append(c);
+    }
+    return folded.toCaseFolded().simplified();
+}
+
+std::vector<int> ReaderOrder(const TStringGrid& grid) {
+    const int count = std::max(0, grid.RowCount() - 1);
+    std::vector<QString> keys(static_cast<std::size_t>(count));
+    for (int r = 0; r < count; ++r)
+        keys[static_cast<std::size_t>(r)] = FeatureFoldedName(grid.Cell(0, r));
+    std::vector<int> order(static_cast<std::size_t>(count));
+    std::iota(order.begin(), order.end(), 0);
+    // Rows are in byte order already, so equal folded names keep it.
+    std::stable_sort(order.begin(), order.end(), [&keys](int a, int b) {
+        return keys[static_cast<std::size_t>(a)] < keys[static_cast<std::size_t>(b)];
+    });
+    return order;
+}
+
+int FindFeature(const TStringGrid& grid, const std::vector<int>& order, const QString& typed) {
+    const QString wanted = FeatureFoldedName(typed);
+    if (wanted.isEmpty()) return -1;
+    const QString wordStart = QLatin1Char(' ') + wanted;
+    int wordMatch = -1;
+    int anyMatch = -1;
+    for (std::size_t i = 0; i < order.size(); ++i) {
+        const QString name = FeatureFoldedName(grid.Cell(0, order[i]));
+        const int at = name.indexOf(wanted);
+        if (at == 0) return static_cast<int>(i);
+        if (at < 0) continue;
+        if (wordMatch < 0 && name.contains(wordStart)) wordMatch = static_cast<int>(i);
+        if (anyMatch < 0) anyMatch = static_cast<int>(i);
+    }
+    return wordMatch >= 0 ? wordMatch : anyMatch;
+}

@@ -94,6 +94,17 @@ bool FeatureNameLess(const QString& a, const QString& b);
 // order.
 void BubbleSort(TStringGrid& grid);
 
+// How a reader looks a name up: without case and accents ("Bürg" -> "burg", "de Gasparis" ->
+// "de gasparis").
+QString FeatureFoldedName(const QString& name);
+// The rows but the blank last one of the grid in the order a reader expects: names compared
+// by their folded form, then in byte order; the grid itself keeps the stored order.
+std::vector<int> ReaderOrder(const TStringGrid& grid);
+// The position in `order` (rows of the grid) of the first name that begins with the typed
+// text, else of the first with a word that begins with it, else of the first that contains it,
+// all compared folded; -1 when none does or the text is blank.
+int FindFeature(const TStringGrid& grid, const std::vector<int>& order, const QString& typed);
+
 // The exit check of a coordinate box.
 enum class CoordinateAxis { Longitude, Latitude };
 struct CoordinateCheck {

@@ -8,9 +8,12 @@
 #include <QFileInfo>
 #include <QLineEdit>
 #include <QRandomGenerator>
+#include <QSet>
 #include <QTemporaryDir>
 #include <QTest>
 #include <gtest/gtest.h>
+
+#include <cmath>
 
 namespace {
 
@@ -157,6 +160,58 @@ TEST_F(FeatureFileTest, SortIsByteOrderAndStable) {
     EXPECT_EQ(grid.Cell(1, 2), "5");
     EXPECT_EQ(grid.Cell(0, 6), QString());            // the blank last row stays last
     EXPECT_TRUE(FeatureNameLess("Zeta", "\u00C9ta")); // 0xC9 sorts after every ASCII letter
+}
+
+// Names compared as a reader does, while the file keeps byte order; the search finds a part of
+// a name without its case and accents.
+TEST(FeatureNames, ReaderOrderAndSearch) {
+    TStringGrid grid(3);
+    const QStringList stored = {"Apollo",   "Burckhardt", "Burnham",     "Bürg",     "Dawes",
+                                "Delambre", "Vitello",    "de Gasparis", "von Braun"};
+    grid.SetRowCount(static_cast<int>(stored.size()) + 1);
+    for (int r = 0; r < stored.size(); ++r)
+        grid.SetRow(r, {stored[r], "000.0", "00.0"});
+    BubbleSort(grid);
+    for (int r = 0; r < stored.size(); ++r)
+        EXPECT_EQ(grid.Cell(0, r), stored[r]);
+
+    const std::vector<int> order = ReaderOrder(grid);
+    QStringList shown;
+    for (const int row : order)
+        shown << grid.Cell(0, row);
+    EXPECT_EQ(shown, QStringList({"Apollo", "Burckhardt", "Bürg", "Burnham", "Dawes", "de Gasparis",
+                                  "Delambre", "Vitello", "von Braun"}));
+    auto found = [&](const QString& typed) {
+        const int at = FindFeature(grid, order, typed);
+        return at < 0 ? QString() : shown[at];
+    };
+    EXPECT_EQ(found("gasparis"), "de Gasparis");
+    EXPECT_EQ(found("burg"), "Bürg");
+    EXPECT_EQ(found("BRAUN"), "von Braun");
+    EXPECT_EQ(found("d"), "Dawes");
+    EXPECT_EQ(found("hard"), "Burckhardt");
+    EXPECT_EQ(found("xyz"), QString());
+    EXPECT_EQ(found("  "), QString());
+}
+
+// The shipped database: what an observer can see, the small classic targets included.
+TEST(ShippedDatabase, VisibleSideWithTheClassicTargets) {
+    const std::vector<FeatureTexts> features = ReadFeatureFile(
+        qEnvironmentVariable("CRESSELLE_SOURCE_DIR") + QStringLiteral("/runtime/data.dat"));
+    ASSERT_GT(features.size(), 900u);
+    QSet<QString> names;
+    for (const FeatureTexts& f : features) {
+        double longitude = 0;
+        ASSERT_TRUE(ParseCoordinate(f.Longitude, CoordinateAxis::Longitude, longitude));
+        EXPECT_LE(std::fabs(longitude), 98.0) << f.Name.toStdString();
+        names.insert(f.Name);
+    }
+    for (const char* name : {"Messier", "Linné", "Hyginus", "Birt", "Bessel", "Dionysius",
+                             "Censorinus", "Pytheas", "Rima Hyginus", "Rima Ariadaeus",
+                             "Dorsa Smirnov", "Reiner Gamma", "Mare Orientale", "Copernicus"})
+        EXPECT_TRUE(names.contains(QString::fromUtf8(name))) << name;
+    for (const char* name : {"Mare Moscoviense", "Mare Ingenii", "Mons Tai", "Vallis Planck"})
+        EXPECT_FALSE(names.contains(QString::fromUtf8(name))) << name;
 }
 
 TEST(CoordinateCheck, ExamplesAndMessages) {

@@ -4,12 +4,14 @@
 #include "platform/Platform.h"
 #include "ui/reports/fFeaturesDB.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QLineEdit>
 #include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QWheelEvent>
 #include <gtest/gtest.h>
 
 #include <csignal>
@@ -279,6 +281,39 @@ TEST_F(FeaturesDBTest, ThirteenthFeatureScrollsToTheEndUntilTheNextActivation) {
     db_.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&db_));
     EXPECT_EQ(db_.ScrollBar1->maximum(), 0);
+}
+
+// The list shows names as a reader expects while the file keeps byte order: the search box,
+// the wheel and the keys move it, and a double-click takes the row that is shown.
+TEST_F(FeaturesDBTest, SearchAndScrollingReachTheShownRows) {
+    QStringList names;
+    for (int i = 0; i < 30; ++i)
+        names << QString("Zone %1").arg(i, 2, 10, QLatin1Char('0'));
+    names << "de Gasparis"
+          << "Bürg"
+          << "Dawes"
+          << "von Braun";
+    WriteFeatures(names);
+    Open();
+    Type(db_.txtFind, "gasparis");
+    const int found = db_.ScrollBar1->value();
+    DoubleClickRow(0);
+    EXPECT_EQ(db_.txtFeatureName->text(), "de Gasparis");
+    EXPECT_EQ(db_.StringGrid1.Cell(0, db_.SelectedRow()), "de Gasparis");
+    db_.lblCancelClick();
+
+    Type(db_.txtFind, "BURG");
+    EXPECT_EQ(db_.ScrollBar1->value(), 0); // Bürg comes first
+    EXPECT_EQ(db_.StringGrid1.Cell(0, db_.ShownOrder()[0]), "Bürg");
+    QTest::keyClick(db_.txtFind, Qt::Key_Down);
+    EXPECT_EQ(db_.ScrollBar1->value(), 1);
+    QTest::keyClick(&db_, Qt::Key_PageDown);
+    EXPECT_EQ(db_.ScrollBar1->value(), 1 + TFeaturesDB::VisibleRows);
+    QWheelEvent wheel(QPointF(100, 100), db_.mapToGlobal(QPointF(100, 100)), QPoint(),
+                      QPoint(0, 120), Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(&db_, &wheel);
+    EXPECT_EQ(db_.ScrollBar1->value(), 11);
+    EXPECT_EQ(found, 2); // after Bürg and Dawes
 }
 
 TEST_F(FeaturesDBTest, FailedSaveKeepsTheOldFileAndAllowsARetry) {

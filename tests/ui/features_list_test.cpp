@@ -1,15 +1,19 @@
 // The Sun rise/set list of the lunar features: rows, marked rows, scrolling, the list picture,
 // and recomputing when the database editor closes.
 #include "data/FeatureFile.h"
+#include "main_window_fixture.h"
 #include "platform/Platform.h"
+#include "print/PdfHelpers.h"
 #include "ui/Windows.h"
 #include "ui/reports/fFeatures.h"
 #include "ui/reports/fFeaturesDB.h"
 #include "ui/style/FeatureStyle.h"
 
 #include <QDir>
+#include <QFile>
 #include <QLineEdit>
 #include <QPainter>
+#include <QRegularExpression>
 #include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTest>
@@ -70,7 +74,10 @@ class FeaturesListTest : public ::testing::Test {
         platform::ResetServices();
         QDir::setCurrent(oldFolder_);
     }
-    void Compute() { list_.DisplaySunRiseSetTimes(Date(17, 3, 2025, 21), observer_); }
+    void Compute() {
+        list_.DisplaySunRiseSetTimes(Date(17, 3, 2025, 21), observer_);
+        list_.WaitForTimes();
+    }
 
     QTemporaryDir dir_;
     QString oldFolder_;
@@ -156,6 +163,7 @@ TEST_F(FeaturesListTest, ClosingTheEditorRecomputesTheList) {
     Windows().Features = &list_;
     Windows().FeaturesDB = &editor;
     list_.DisplaySunRiseSetTimes();
+    list_.WaitForTimes();
     ASSERT_EQ(list_.StringGrid1.RowCount(), 2);
 
     QTest::mouseClick(list_.lblDatabase, Qt::LeftButton);
@@ -166,6 +174,7 @@ TEST_F(FeaturesListTest, ClosingTheEditorRecomputesTheList) {
     QTest::mouseClick(editor.imgEdit, Qt::LeftButton);
     list_.hide();
     QTest::mouseClick(editor.lblExit, Qt::LeftButton);
+    list_.WaitForTimes();
     EXPECT_FALSE(editor.isVisible());
     EXPECT_TRUE(list_.isVisible());
     ASSERT_EQ(list_.StringGrid1.RowCount(), 3);
@@ -173,6 +182,93 @@ TEST_F(FeaturesListTest, ClosingTheEditorRecomputesTheList) {
     EXPECT_EQ(list_.StringGrid1.Cell(1, 1), "005.0");
     EXPECT_EQ(list_.StringGrid1.Cell(2, 1), "-05.0");
     EXPECT_EQ(list_.StringGrid1.Cell(3, 1).mid(2, 1), ":");
+}
+
+// Twelve features 30 degrees apart on the equator: the Sun rises over one of them every
+// 2.5 days, so ordered by the next sunrise the first is the one the terminator reaches now.
+TEST_F(FeaturesListTest, NextSunriseOrderAndCsvFollowTheShownInstant) {
+    std::vector<FeatureTexts> ring;
+    for (int k = 0; k < 12; ++k) {
+        const int longitude = k * 30 - 150;
+        ring.push_back(
+            {QString("Ring %1").arg(longitude),
+             VerifyCoordinate(QString::number(longitude), CoordinateAxis::Longitude).Text, "00.0"});
+    }
+    ring.push_back({"Comma, Crater", "010.0", "10.0"});
+    WriteFeatures(ring);
+    list_.SetOrder(TFeatures::Order::NextSunrise);
+    Compute();
+    // Shown 17 March 2025 21:00 local, an hour ahead of UT; times are local too.
+    const double shown = astro::DateToJulian(Date(17, 3, 2025, 21));
+    const std::vector<int>& order = list_.ShownOrder();
+    ASSERT_EQ(order.size(), 13u);
+    double previous = 0;
+    for (const int row : order) {
+        const double rise = JulianOf(list_.StringGrid1.Cell(5, row));
+        EXPECT_GE(rise, previous);
+        EXPECT_GT(rise, shown - 0.6);
+        EXPECT_NEAR(JulianOf(list_.StringGrid1.Cell(6, row)) - rise, kSynodicMonth / 2, 0.6);
+        previous = rise;
+    }
+    EXPECT_LT(JulianOf(list_.StringGrid1.Cell(5, order[0])), shown + 2.0);
+
+    const QString csvPath = dir_.filePath("list");
+    platform::Services().saveFileName = [&](QWidget*, const QString&, const QString&,
+                                            const QString&) { return csvPath; };
+    ASSERT_TRUE(list_.ExportCsv());
+    QFile csv(csvPath + ".csv");
+    ASSERT_TRUE(csv.open(QIODevice::ReadOnly));
+    const QStringList lines = QString::fromUtf8(csv.readAll()).split('\n', Qt::SkipEmptyParts);
+    ASSERT_EQ(lines.size(), 14);
+    EXPECT_TRUE(lines[1].startsWith(list_.StringGrid1.Cell(0, order[0]) + ","));
+    EXPECT_EQ(lines.filter("\"Comma, Crater\",010.0,10.0,").size(), 1);
+}
+
+// The shipped database runs over many pages: every feature is printed once, under the page
+// frame, and no row runs into the footer.
+TEST_F(FeaturesListTest, PrintedListKeepsEveryFeatureOnItsPages) {
+    ASSERT_TRUE(QFile::copy(qEnvironmentVariable("CRESSELLE_SOURCE_DIR") + "/runtime/data.dat",
+                            "data.dat"));
+    Compute();
+    const QString pdf = dir_.filePath("features.pdf");
+    pdftest::PrintTo(pdf);
+    ASSERT_TRUE(list_.PrintList());
+    const QString text = pdftest::Text(pdf);
+    const QStringList pages = text.split('\f', Qt::SkipEmptyParts);
+    ASSERT_GT(pages.size(), 5);
+    int rows = 0;
+    for (const QString& page : pages) {
+        if (page.trimmed().isEmpty()) continue;
+        EXPECT_TRUE(page.contains("March 2025")) << page.left(200).toStdString();
+        const QStringList lines = page.split('\n', Qt::SkipEmptyParts);
+        // The footer is the page's last line; the rows stand above it.
+        ASSERT_FALSE(lines.isEmpty());
+        EXPECT_TRUE(lines.last().contains("Cresselle")) << lines.last().toStdString();
+        for (const QString& line : lines)
+            if (line.contains(QRegularExpression("\\d\\d:\\d\\d\\s+\\d\\d \\w+ \\d{4}"))) ++rows;
+    }
+    EXPECT_EQ(rows, list_.StringGrid1.RowCount() - 1);
+}
+
+// An open list follows the month the main window shows; a closed one waits until it opens.
+TEST_F(MainWindowTest, FeaturesListFollowsTheMainWindowsMonth) {
+    WriteFeatures({{"Copernicus", "-020.08", "09.62"}});
+    SelectDate(2024, 3, 15);
+    TFeatures list;
+    list.DisplaySunRiseSetTimes();
+    list.WaitForTimes();
+    EXPECT_TRUE(list.lblComputedFor->text().startsWith("March 2024"))
+        << list.lblComputedFor->text().toStdString();
+    const QString march = list.StringGrid1.Cell(3, 0);
+    main->SelectMonth(7);
+    list.WaitForTimes();
+    EXPECT_TRUE(list.lblComputedFor->text().startsWith("July 2024"));
+    EXPECT_NE(list.StringGrid1.Cell(3, 0), march);
+    EXPECT_TRUE(list.StringGrid1.Cell(3, 0).contains("2024"));
+    list.hide();
+    main->SelectMonth(9);
+    EXPECT_FALSE(list.Computing());
+    EXPECT_TRUE(list.lblComputedFor->text().startsWith("July 2024"));
 }
 
 } // namespace

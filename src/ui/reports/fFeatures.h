@@ -8,20 +8,46 @@
 
 #include <QPixmap>
 
+#include <atomic>
+#include <vector>
+
 class QLabel;
+class QLineEdit;
+class QProgressBar;
 class QScrollBar;
+class QThread;
+class QTimer;
 
 class TFeatures : public TFrame {
     Q_OBJECT
   public:
     explicit TFeatures(QWidget* parent = nullptr);
+    ~TFeatures() override;
 
-    // Reloads the database, computes every feature's sunrise and sunset from the 1st of the
-    // month the main window shows, and shows the window.
+    // The list order: names as a reader looks them up, or the next sunrise from the shown
+    // instant (what comes to the morning terminator tonight first).
+    enum class Order { Name, NextSunrise };
+
+    // Reloads the database, shows the window and starts computing every feature's sunrise and
+    // sunset from the 1st of the month the main window shows (and the next ones from the shown
+    // instant) on a worker thread; the times appear when it ends.
     void DisplaySunRiseSetTimes();
     // The same for a given selected date and observer (the main window's when there is one).
     void DisplaySunRiseSetTimes(const astro::DateTimeRec& selectedDate,
                                 const astro::Observer& observer);
+    // Blocks until a computation under way has ended and its times are in the table.
+    void WaitForTimes();
+    bool Computing() const { return worker_ != nullptr; }
+    void SetOrder(Order order);
+    Order ListOrder() const { return order_; }
+    // Grid rows in the order the list shows them.
+    const std::vector<int>& ShownOrder() const { return shown_; }
+    // The list as comma-separated values: a heading line, then one line per shown row.
+    QString CsvText() const;
+    // Prints the list, framed as every printout; false when nothing was printed.
+    bool PrintList();
+    // Asks for a file and writes CsvText to it; false when cancelled or not written (told).
+    bool ExportCsv();
     // Draws the visible rows into the list picture and repaints.
     void DisplayDataBitmap();
 
@@ -39,22 +65,68 @@ class TFeatures : public TFrame {
     QLabel* Label2 = nullptr; // "Feature Name"
     QLabel* Label3 = nullptr; // "Sunset"
     QScrollBar* ScrollBar1 = nullptr;
-    QPixmap imgData;            // off-screen picture of the list
-    TStringGrid StringGrid1{5}; // name, longitude, latitude, sunrise, sunset; blank last row
+    QPixmap imgData; // off-screen picture of the list
+    // name, longitude, latitude, sunrise, sunset from the 1st of the month, next sunrise and
+    // the sunset after it from the shown instant; blank last row.
+    TStringGrid StringGrid1{7};
+    QLineEdit* txtFind = nullptr;     // part of a name: the list jumps to it
+    QLabel* lblComputedFor = nullptr; // month and observer of the times
+    TClickLabel* lblOrder = nullptr;  // switches the order
+    TClickLabel* lblPrint = nullptr;
+    TClickLabel* lblExport = nullptr; // CSV file
+    QProgressBar* Progress = nullptr; // shown while the times are computed
 
   public slots:
     void lblDatabaseClick();
+    // The main window shows another month: an open list follows it.
+    void MainMonthChanged();
 
   protected:
     void FormShow() override;
     void paintEvent(QPaintEvent* event) override;
     void changeEvent(QEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
+    struct RowTimes {
+        QString Sunrise, Sunset, NextSunrise, NextSunset;
+        double NextSunriseJulian = 0; // local; +infinity when there is none
+    };
     void FormCreate();
     void FormActivate();
-    void ComputeRow(int row, astro::JulianDay start, const astro::Observer& observer);
+    static RowTimes ComputeRow(const FeatureTexts& feature, astro::JulianDay monthStart,
+                               bool withNext, astro::JulianDay shownInstant,
+                               const astro::Observer& observer);
+    void StartComputing(const astro::DateTimeRec& selectedDate, const astro::Observer& observer);
+    void CancelComputing();
+    void ComputingEnded();
+    void ShowProgress();
+    void RefreshOrder();
+    void txtFindChange();
+    void ConnectToMain();
+    QString ComputedForText(const astro::DateTimeRec& date, const astro::Observer& observer) const;
     void PlaceScrollBar();
     void DrawFallbackFrame(QPainter& painter);
     bool placed_ = false;
+    bool connectedToMain_ = false;
+    Order order_ = Order::Name;
+    std::vector<int> shown_;          // shown position -> grid row
+    std::vector<double> nextSunrise_; // grid row -> local Julian Day of its next sunrise
+    int wheelDelta_ = 0;
+    int found_ = -1; // shown position of the name the search found, outlined
+    // The computation on the worker thread: its input, its rows done, its result.
+    QThread* worker_ = nullptr;
+    QTimer* progressTimer_ = nullptr;
+    std::vector<FeatureTexts> input_;
+    std::vector<RowTimes> result_;
+    std::atomic<int> rowsDone_{0};
+    std::atomic<bool> cancel_{false};
+    int computation_ = 0;   // number of the computation under way
+    bool withNext_ = false; // the computation under way finds the next sunrises too
+    astro::DateTimeRec lastDate_;
+    astro::Observer lastObserver_;
+    int month_ = 0;
+    int year_ = 0;
 };

@@ -3,6 +3,7 @@
 #include "platform/Platform.h"
 #include "ui/Windows.h"
 #include "ui/frame/NumericKeyFilter.h"
+#include "ui/reports/ListScrolling.h"
 #include "ui/reports/fFeatures.h"
 #include "ui/style/FeatureStyle.h"
 
@@ -79,8 +80,15 @@ TFeaturesDB::TFeaturesDB(QWidget* parent) : TFrame(parent) {
     txtLatitude = Box(this, QRect(130, 344, 61, kBoxHeight), FeatureCoordinateCapacity);
     Edit1 = Box(this, QRect(518, 12, 40, kBoxHeight), 0);
     Edit1->setFocusPolicy(Qt::ClickFocus); // reached only from code, never by Tab
+    // The search box sits in the edit panel, right of the latitude box.
+    lblFind = AquaCaption(this, QStringLiteral("Find"), {222, 347});
+    txtFind = Box(this, QRect(252, 344, 128, kBoxHeight), FeatureNameCapacity);
+    txtFind->setPlaceholderText(QStringLiteral("part of a name"));
+    connect(txtFind, &QLineEdit::textEdited, this, &TFeaturesDB::txtFindChange);
+    txtFind->installEventFilter(this);
     setTabOrder(txtFeatureName, txtLongitude);
     setTabOrder(txtLongitude, txtLatitude);
+    setTabOrder(txtLatitude, txtFind);
     for (QLineEdit* box : {txtLongitude, txtLatitude}) {
         InstallNumericKeyFilter(box, 1);
         box->installEventFilter(this);
@@ -134,6 +142,7 @@ void TFeaturesDB::FormActivate() {
     for (QLineEdit* box : {txtFeatureName, txtLongitude, txtLatitude})
         box->setFixedHeight(kBoxHeight);
     LoadFeatures(StringGrid1);
+    RefreshOrder();
     SetScrollMaximum();
     ScrollBar1->setGeometry(imgData.width() + 19, kListTop, 16, 207);
     DisplayDataBitmap();
@@ -143,6 +152,19 @@ void TFeaturesDB::SetScrollMaximum() {
     const int rows = StringGrid1.RowCount();
     ScrollBar1->setMinimum(0);
     ScrollBar1->setMaximum(rows >= VisibleRows + 2 ? rows - (VisibleRows + 1) : 0);
+}
+
+void TFeaturesDB::RefreshOrder() {
+    found_ = -1;
+    order_ = ReaderOrder(StringGrid1);
+}
+
+// The first matching name comes to the top of the list (as far as the list scrolls).
+void TFeaturesDB::txtFindChange() {
+    const int found = FindFeature(StringGrid1, order_, txtFind->text());
+    found_ = found;
+    if (found >= 0) ScrollBar1->setValue(found);
+    DisplayDataBitmap();
 }
 
 void TFeaturesDB::changeEvent(QEvent* event) {
@@ -170,9 +192,15 @@ void TFeaturesDB::closeEvent(QCloseEvent* event) {
 void TFeaturesDB::DisplayDataBitmap() {
     const int visible = std::min(StringGrid1.RowCount() - 1, VisibleRows);
     const int first = ScrollBar1->value();
+    if (static_cast<int>(order_.size()) != StringGrid1.RowCount() - 1) RefreshOrder();
     imgData.fill(Qt::black);
     QPainter painter(&imgData);
     FillListStripes(painter, visible, first, imgData.width(), kRowHeight);
+    if (found_ >= first && found_ < first + visible) {
+        painter.setPen(Aqua);
+        painter.drawRect(
+            QRect(0, kRowHeight * (found_ - first), imgData.width() - 2, kRowHeight - 1));
+    }
     painter.setFont(ScaledFont(QStringLiteral("Arial"), 8));
     auto text = [&](int x, int y, const QColor& colour, const QString& s) {
         painter.setPen(colour);
@@ -189,7 +217,9 @@ void TFeaturesDB::DisplayDataBitmap() {
         }
     };
     for (int k = 0; k < visible; ++k) {
-        const int row = k + first;
+        const int shown = k + first;
+        if (shown >= static_cast<int>(order_.size())) break; // the blank row at the end
+        const int row = order_[static_cast<std::size_t>(shown)];
         const int y = kRowHeight * k + 1;
         text(10, y, ValueTextColour, StringGrid1.Cell(0, row));
         coordinate(250, y, Aqua, StringGrid1.Cell(1, row));
@@ -238,6 +268,17 @@ void TFeaturesDB::mouseDoubleClickEvent(QMouseEvent* event) {
     FormDblClick();
 }
 
+void TFeaturesDB::wheelEvent(QWheelEvent* event) {
+    listscrolling::ScrollByWheel(*ScrollBar1, *event, wheelDelta_);
+    event->accept();
+}
+
+// List keys scroll the list unless an edit box is being typed in (the search box passes the
+// rows keys on, so a match can be looked around).
+void TFeaturesDB::keyPressEvent(QKeyEvent* event) {
+    if (!listscrolling::ScrollByKey(*ScrollBar1, event->key())) TFrame::keyPressEvent(event);
+}
+
 void TFeaturesDB::FormMouseDown(QPoint pos) {
     lastMouseDown_ = pos;
 }
@@ -249,9 +290,10 @@ void TFeaturesDB::FormDblClick() {
     const int y = lastMouseDown_.y();
     if (!(kListLeft < x && x < imgData.width() + 19 && top < y && y < top + kRowHeight * visible))
         return;
-    const int row = (y - top) / kRowHeight + ScrollBar1->value();
+    const int shown = (y - top) / kRowHeight + ScrollBar1->value();
     // The blank last row (shown when the list is scrolled to its end) is no feature.
-    if (row >= StringGrid1.RowCount() - 1) return;
+    if (shown >= static_cast<int>(order_.size())) return;
+    const int row = order_[static_cast<std::size_t>(shown)];
     selectedRow_ = row;
     txtFeatureName->setText(StringGrid1.Cell(0, row));
     txtLongitude->setText(StringGrid1.Cell(1, row));
@@ -266,6 +308,12 @@ void TFeaturesDB::FormDblClick() {
 // Leaving a coordinate box for another control of this window runs its exit check once the
 // focus has settled (a message box must not open inside the focus change).
 bool TFeaturesDB::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == txtFind && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        const bool rowKey = key == Qt::Key_Up || key == Qt::Key_Down || key == Qt::Key_PageUp ||
+                            key == Qt::Key_PageDown;
+        if (rowKey) return listscrolling::ScrollByKey(*ScrollBar1, key);
+    }
     if (event->type() == QEvent::FocusOut && (watched == txtLongitude || watched == txtLatitude)) {
         const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
         if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason &&
@@ -366,6 +414,7 @@ void TFeaturesDB::AddRowToGrid() {
     if (!update) StringGrid1.AddRow();
     // A failed save leaves the list as the file is, so a retry acts on the same feature.
     if (!UpdateDatabase()) StringGrid1 = before;
+    RefreshOrder();
     txtFeatureName->setFocus();
 }
 
@@ -413,6 +462,7 @@ void TFeaturesDB::lblDeleteClick() {
         StringGrid1 = before;
         SetScrollMaximum();
     }
+    RefreshOrder();
     DisplayDataBitmap();
 }
 

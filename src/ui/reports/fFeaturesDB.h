@@ -35,7 +35,9 @@ class TFeaturesDB : public TFrame {
     QLineEdit* txtFeatureName = nullptr;
     QLineEdit* txtLongitude = nullptr;
     QLineEdit* txtLatitude = nullptr;
-    QLineEdit* Edit1 = nullptr; // focus target outside the visible area
+    QLineEdit* Edit1 = nullptr;   // focus target outside the visible area
+    QLabel* lblFind = nullptr;    // caption of the search box
+    QLineEdit* txtFind = nullptr; // part of a name: the list jumps to the first that matches
     TClickLabel* imgEdit = nullptr;
     TClickLabel* lblCancel = nullptr;
     TClickLabel* lblDelete = nullptr;
@@ -48,6 +50,8 @@ class TFeaturesDB : public TFrame {
 
     bool InUpdateMode() const { return imgEditTag != imgAdd.Tag; }
     int SelectedRow() const { return selectedRow_; }
+    // Grid rows in the order the list shows them (names without case and accents).
+    const std::vector<int>& ShownOrder() const { return order_; }
 
   public slots:
     void imgEditClick();
@@ -62,6 +66,8 @@ class TFeaturesDB : public TFrame {
     void closeEvent(QCloseEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
@@ -80,11 +86,16 @@ class TFeaturesDB : public TFrame {
     bool CoordinateBoxHolds(QLineEdit* box);
     void RunPendingExit();
     void SetScrollMaximum();
+    void RefreshOrder();
+    void txtFindChange();
     void ShowMessage(const QString& text);
     void DrawFallbackFrame(QPainter& painter);
 
     FeatureRecord recordBuffer_; // reused for every record written
     int selectedRow_ = -1;
+    std::vector<int> order_; // shown position -> grid row
+    int wheelDelta_ = 0;
+    int found_ = -1; // shown position of the name the search found, outlined
     QPoint lastMouseDown_;
     QLineEdit* pendingExit_ = nullptr; // box whose exit check is due
     QLineEdit* checkedBox_ = nullptr;  // box whose exit check the action just ran
