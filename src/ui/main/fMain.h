@@ -110,6 +110,7 @@ class TMain : public TFrame {
     QLabel* lblLunarAlt = nullptr;
     QLabel* lblLunarPA = nullptr;
     QLabel* lblLunarPhA = nullptr;
+    QLabel* lblZone = nullptr; // "Europe/London, BST" for a named zone, else empty
     TClickLabel* lblLibration = nullptr;
     std::array<TClickLabel*, 5> imgPhase{}; // imgPhase1 .. imgPhase5
     std::array<TClickLabel*, 5> lblPhase{}; // lblPhase1 .. lblPhase5
@@ -214,6 +215,7 @@ class TMain : public TFrame {
     void ChooseField(int field, QLabel* label);
 
     // Panel (fMainPanel.cpp).
+    void ShowZoneName(astro::JulianDay instant);
     void DrawPositionValues(QPainter& canvas, const astro::MoonRec& moon);
     void DrawSunTable(const astro::SunRec& sun);
     void DrawMoonTable(const astro::MoonRec& moon);
