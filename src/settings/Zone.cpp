@@ -262,6 +262,23 @@ int MonthPhasesInZone(const astro::DateTimeRec& date, astro::Observer observer,
     return count;
 }
 
+astro::EclipseCircumstances EclipseInZone(const astro::MonthPhaseList& events, int count,
+                                          std::uint16_t year, astro::Observer observer,
+                                          const TZone& zone) {
+    astro::EclipseCircumstances eclipse = astro::CheckForEclipse(events, count, year, observer);
+    if (eclipse.Kind == astro::NoEclipse || !zone.IsNamed()) return eclipse;
+    const astro::JulianDay ut =
+        astro::DateToJulian(eclipse.LocalMaximum) - observer.ZoneOffsetMinutes / 1440.0;
+    const int offset = zone.OffsetAt(ut);
+    if (offset == observer.ZoneOffsetMinutes) return eclipse;
+    observer.ZoneOffsetMinutes = offset;
+    return astro::CheckForEclipse(events, count, year, observer);
+}
+
+int OffsetAtEvent(const TZone& zone, astro::JulianDay ut, int fixedMinutes) {
+    return zone.IsNamed() ? zone.OffsetAt(ut) : fixedMinutes;
+}
+
 astro::RiseSetTimes MergedAtChange(const astro::RiseSetTimes& early,
                                    const astro::RiseSetTimes& late, const TDayChange& change) {
     astro::RiseSetTimes t = early;

@@ -346,7 +346,7 @@ void TMain::DisplaySolarRiseSetTimes(const astro::DateTimeRec& date) {
 void TMain::DisplayPhaseTimes() {
     const astro::Observer obs = observer();
     PhaseCount = MonthPhasesInZone(SelectedDate, obs, Phases);
-    EclipseRecord = astro::CheckForEclipse(Phases, PhaseCount, SelectedDate.Year, obs);
+    EclipseRecord = EclipseInZone(Phases, PhaseCount, SelectedDate.Year, obs, CurrentZone());
     const bool eclipse = EclipseRecord.Kind != astro::NoEclipse;
     imgEclipse->setVisible(eclipse);
     if (!eclipse && Windows().Eclipse && Windows().Eclipse->isVisible()) Windows().Eclipse->hide();
