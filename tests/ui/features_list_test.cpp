@@ -2,6 +2,7 @@
 // and recomputing when the database editor closes.
 #include "data/FeatureFile.h"
 #include "platform/Platform.h"
+#include "settings/Zone.h"
 #include "ui/Windows.h"
 #include "ui/reports/fFeatures.h"
 #include "ui/reports/fFeaturesDB.h"
@@ -173,6 +174,34 @@ TEST_F(FeaturesListTest, ClosingTheEditorRecomputesTheList) {
     EXPECT_EQ(list_.StringGrid1.Cell(1, 1), "005.0");
     EXPECT_EQ(list_.StringGrid1.Cell(2, 1), "-05.0");
     EXPECT_EQ(list_.StringGrid1.Cell(3, 1).mid(2, 1), ":");
+}
+
+// In London each time is in the offset of its own instant: an hour later from the clock change
+// of 29 March 2026 (01:00 UT) on, though the month began in winter time.
+TEST_F(FeaturesListTest, LondonTimesTakeTheOffsetOfTheirInstant) {
+    std::vector<FeatureTexts> features;
+    for (int i = 0; i < 12; ++i)
+        features.push_back(
+            {QString("Crater %1").arg(i), QString("%1.0").arg(i * 30 - 165), "00.0"});
+    WriteFeatures(features);
+    const astro::Observer greenwich{astro::DegToRad(51.5), 0, 0};
+    SetCurrentZone(TZone::Fixed(0));
+    list_.DisplaySunRiseSetTimes(Date(17, 3, 2026, 21), greenwich);
+    const TStringGrid inUt = list_.StringGrid1;
+    SetCurrentZone(*TZone::Named("Europe/London"));
+    list_.DisplaySunRiseSetTimes(Date(17, 3, 2026, 21), greenwich);
+    SetCurrentZone(TZone::Fixed(0));
+    const double change = astro::DateToJulian(Date(29, 3, 2026, 1));
+    int summer = 0;
+    for (int row = 0; row < 12; ++row)
+        for (int column : {3, 4}) {
+            const double ut = JulianOf(inUt.Cell(column, row));
+            const double ahead = ut >= change ? 1 / 24.0 : 0;
+            summer += ahead > 0;
+            EXPECT_NEAR(JulianOf(list_.StringGrid1.Cell(column, row)) - ut, ahead, 1e-6)
+                << row << " " << inUt.Cell(column, row).toStdString();
+        }
+    EXPECT_GT(summer, 0);
 }
 
 } // namespace

@@ -103,6 +103,21 @@ void TFeatures::DisplaySunRiseSetTimes(const astro::DateTimeRec& selectedDate,
     DisplayDataBitmap();
 }
 
+namespace {
+
+// `date`, local in `observer`'s offset, in the offset of a named zone in force at that instant.
+astro::DateTimeRec InOffsetOfItsInstant(const astro::DateTimeRec& date,
+                                        const astro::Observer& observer) {
+    const TZone& zone = CurrentZone();
+    if (!zone.IsNamed()) return date;
+    const double local = astro::DateToJulian(date);
+    const int offset = zone.OffsetAt(local - observer.ZoneOffsetMinutes / 1440.0);
+    if (offset == observer.ZoneOffsetMinutes) return date;
+    return astro::JulianToDate(local + (offset - observer.ZoneOffsetMinutes) / 1440.0);
+}
+
+} // namespace
+
 // A row whose coordinates are not numbers (a file written elsewhere) is marked, not fatal.
 void TFeatures::ComputeRow(int row, astro::JulianDay start, const astro::Observer& observer) {
     double longitude = 0;
@@ -115,10 +130,12 @@ void TFeatures::ComputeRow(int row, astro::JulianDay start, const astro::Observe
     }
     const astro::FeatureSunTimes times =
         astro::FeatureSunriseSunset(start, longitude, latitude, observer);
-    const auto cell = [](bool has, bool outOfRange, const astro::DateTimeRec& date,
-                         const QString& none) {
+    const auto cell = [&observer](bool has, bool outOfRange, const astro::DateTimeRec& date,
+                                  const QString& none) {
         if (outOfRange) return OutOfRangeText;
-        return has ? QString::fromStdString(astro::DateTimeText(date)) : none;
+        return has ? QString::fromStdString(
+                         astro::DateTimeText(InOffsetOfItsInstant(date, observer)))
+                   : none;
     };
     StringGrid1.SetCell(
         3, row, cell(times.HasSunrise, times.SunriseOutOfRange, times.Sunrise, NoSunriseText));
