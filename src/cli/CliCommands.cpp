@@ -202,10 +202,25 @@ astro::Observer ObserverFor(const Options& options) {
     return o;
 }
 
+namespace {
+
+// `observer` with the offset of a named zone in force at the UT instant `ut`; a fixed zone's
+// observer as it is.
+astro::Observer ObserverAt(astro::Observer observer, astro::JulianDay ut) {
+    observer.ZoneOffsetMinutes = OffsetAtEvent(CurrentZone(), ut, observer.ZoneOffsetMinutes);
+    return observer;
+}
+
+// The same at the local time `local`.
+astro::Observer ObserverAtLocal(astro::Observer observer, const astro::DateTimeRec& local) {
+    if (CurrentZone().IsNamed()) observer.ZoneOffsetMinutes = CurrentZone().OffsetAtLocal(local);
+    return observer;
+}
+
+} // namespace
+
 QJsonObject MoonCommand(const astro::DateTimeRec& local, const astro::Observer& observerAnyTime) {
-    astro::Observer observer = observerAnyTime;
-    observer.ZoneOffsetMinutes =
-        CurrentZone().IsNamed() ? CurrentZone().OffsetAtLocal(local) : observer.ZoneOffsetMinutes;
+    const astro::Observer observer = ObserverAtLocal(observerAnyTime, local);
     const astro::JulianDay instant = astro::EngineInstant(local, observer.ZoneOffsetMinutes);
     const astro::MoonAndSun pos = astro::MoonPosition(instant, observer);
     const astro::MoonRec& m = pos.Moon;
@@ -277,14 +292,16 @@ QJsonObject PhasesCommand(const astro::DateTimeRec& month, const astro::Observer
 
 namespace {
 
-// The first apsis of each kind at or after the UT instant `from`, as the panel finds them.
+// The first apsis of each kind at or after the UT instant `from`, as the panel finds them
+// (Jde holds the UT instant).
 std::array<astro::ApsisRec, 2> nextApsisInstants(astro::JulianDay from) {
     std::array<astro::ApsisRec, 2> found{}; // perigee, apogee
     std::array<bool, 2> have{};
     // Mean apsides 13.78 days apart: start two steps early, eight steps reach both.
     double k = std::floor((from - 2451534.6698) / 27.55454988 * 2) / 2 - 1;
     for (int step = 0; step < 8 && !(have[0] && have[1]); ++step, k += 0.5) {
-        const astro::ApsisRec a = astro::ApsisInstant(k);
+        astro::ApsisRec a = astro::ApsisInstant(k);
+        a.Jde -= astro::DeltaTDays(a.Jde); // dynamical time to UT, as the panel shows it
         const std::size_t i = a.Perigee ? 0 : 1;
         if (a.Jde >= from && !have[i]) {
             found[i] = a;
@@ -297,22 +314,27 @@ std::array<astro::ApsisRec, 2> nextApsisInstants(astro::JulianDay from) {
 } // namespace
 
 QJsonObject ApsidesCommand(const astro::DateTimeRec& local, const astro::Observer& observer) {
-    const double zoneDays = observer.ZoneOffsetMinutes / 1440.0;
-    const astro::JulianDay from = astro::EngineInstant(local, observer.ZoneOffsetMinutes);
-    const astro::ApsisTexts t = astro::NextApsides(from, observer);
-    const auto instants = nextApsisInstants(from);
-    auto apsis = [&](const std::string& time, const std::string& distance,
-                     const astro::ApsisRec& a) {
+    const astro::Observer atStart = ObserverAtLocal(observer, local);
+    const astro::JulianDay startUt =
+        astro::DateToJulian(local) - atStart.ZoneOffsetMinutes / 1440.0;
+    const auto instants = nextApsisInstants(startUt);
+    // Each apsis's texts in the offset in force at it, from the same UT start.
+    auto texts = [&](const astro::Observer& at) { return astro::NextApsides(startUt, at); };
+    auto apsis = [&](bool perigee, const astro::ApsisRec& a) {
+        const astro::Observer at = ObserverAt(observer, a.Jde);
+        const astro::ApsisTexts t = texts(at);
+        const std::string& time = perigee ? t.PerigeeTimeText : t.ApogeeTimeText;
+        const std::string& distance = perigee ? t.PerigeeDistanceText : t.ApogeeDistanceText;
         QJsonObject o;
-        o[QStringLiteral("local")] = isoOfJulian(a.Jde + zoneDays);
+        o[QStringLiteral("local")] = isoOfJulian(a.Jde + at.ZoneOffsetMinutes / 1440.0);
         o[QStringLiteral("ut")] = isoOfJulian(a.Jde);
         o[QStringLiteral("time_text")] = qs(time).trimmed();
         o[QStringLiteral("distance_km")] = qs(distance).section(QLatin1Char(' '), 0, 0).toInt();
         return o;
     };
     QJsonObject out;
-    out[QStringLiteral("perigee")] = apsis(t.PerigeeTimeText, t.PerigeeDistanceText, instants[0]);
-    out[QStringLiteral("apogee")] = apsis(t.ApogeeTimeText, t.ApogeeDistanceText, instants[1]);
+    out[QStringLiteral("perigee")] = apsis(true, instants[0]);
+    out[QStringLiteral("apogee")] = apsis(false, instants[1]);
     return out;
 }
 
@@ -377,7 +399,6 @@ QJsonObject TimesCommand(const astro::DateTimeRec& month, const astro::Observer&
 }
 
 QJsonObject EclipsesCommand(int fromYear, int toYear, const astro::Observer& observer) {
-    const double zoneDays = observer.ZoneOffsetMinutes / 1440.0;
     QJsonArray list;
     for (int year = fromYear; year <= toYear; ++year) {
         for (int month = 1; month <= 12; ++month) {
@@ -392,8 +413,10 @@ QJsonObject EclipsesCommand(int fromYear, int toYear, const astro::Observer& obs
                 if (p.Kind != astro::PhaseKind::FullMoon) continue;
                 const astro::EclipseElements g = astro::EclipseGeometry(p.K, first.Year);
                 if (!g.NearNode || g.Kind == astro::NoEclipse) continue;
+                const astro::Observer at = ObserverAt(observer, g.MaximumUT);
+                const double zoneDays = at.ZoneOffsetMinutes / 1440.0;
                 astro::EclipseCircumstances e;
-                astro::EclipseCalcs(p, first.Year, observer, e);
+                astro::EclipseCalcs(p, first.Year, at, e);
                 QJsonObject o;
                 putContacts(o, g, zoneDays);
                 o[QStringLiteral("kind")] = e.Kind;
@@ -423,9 +446,13 @@ QJsonObject SeasonsCommand(int year, const astro::Observer& observer) {
         QJsonObject o;
         o[QStringLiteral("name")] = QLatin1String(names[i]);
         const double ut = s.Instants[i] - deltaTDays;
-        o[QStringLiteral("local")] = isoOfJulian(ut + observer.ZoneOffsetMinutes / 1440.0);
+        const astro::Observer at = ObserverAt(observer, ut);
+        const std::string text = at.ZoneOffsetMinutes == observer.ZoneOffsetMinutes
+                                     ? s.Texts[i]
+                                     : astro::EquinoxesAndSolstices(y, at).Texts[i];
+        o[QStringLiteral("local")] = isoOfJulian(ut + at.ZoneOffsetMinutes / 1440.0);
         o[QStringLiteral("ut")] = isoOfJulian(ut);
-        o[QStringLiteral("text")] = qs(s.Texts[i]);
+        o[QStringLiteral("text")] = qs(text);
         events.append(o);
         lengths.append(s.Lengths[i]);
     }

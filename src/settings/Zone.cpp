@@ -262,6 +262,29 @@ int MonthPhasesInZone(const astro::DateTimeRec& date, astro::Observer observer,
     return count;
 }
 
+astro::MonthEclipseList MonthEclipsesInZone(const astro::MonthPhaseList& events, int count,
+                                            std::uint16_t year, astro::Observer observer,
+                                            const TZone& zone) {
+    astro::MonthEclipseList found = astro::MonthEclipses(events, count, year, observer);
+    if (!zone.IsNamed()) return found;
+    const int firstOffset = observer.ZoneOffsetMinutes;
+    for (int i = 0; i < found.Count; ++i) {
+        astro::EclipseCircumstances& eclipse = found.Eclipses[static_cast<std::size_t>(i)];
+        const astro::JulianDay ut =
+            astro::DateToJulian(eclipse.LocalMaximum) - firstOffset / 1440.0;
+        const int offset = zone.OffsetAt(ut);
+        if (offset == firstOffset) continue;
+        observer.ZoneOffsetMinutes = offset;
+        const astro::MonthEclipseList again = astro::MonthEclipses(events, count, year, observer);
+        if (i < again.Count) eclipse = again.Eclipses[static_cast<std::size_t>(i)];
+    }
+    return found;
+}
+
+int OffsetAtEvent(const TZone& zone, astro::JulianDay ut, int fixedMinutes) {
+    return zone.IsNamed() ? zone.OffsetAt(ut) : fixedMinutes;
+}
+
 astro::RiseSetTimes MergedAtChange(const astro::RiseSetTimes& early,
                                    const astro::RiseSetTimes& late, const TDayChange& change) {
     astro::RiseSetTimes t = early;

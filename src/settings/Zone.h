@@ -2,6 +2,7 @@
 // saving at each instant), or a fixed offset from UT. Also the places of the zone table.
 #pragma once
 
+#include "astro/fEclipse.h"
 #include "astro/fGlobals.h"
 #include "astro/fPhases.h"
 #include "astro/fRiseSet.h"
@@ -88,6 +89,16 @@ astro::Observer ObserverOnDay(astro::Observer observer, const astro::DateTimeRec
 // of the current zone in force at that phase.
 int MonthPhasesInZone(const astro::DateTimeRec& date, astro::Observer observer,
                       astro::MonthPhaseList& events);
+
+// The month's eclipses (astro::MonthEclipses), each with its times in the offset of `zone` in
+// force at its maximum (`observer`'s own offset for a fixed zone).
+astro::MonthEclipseList MonthEclipsesInZone(const astro::MonthPhaseList& events, int count,
+                                            std::uint16_t year, astro::Observer observer,
+                                            const TZone& zone);
+
+// Minutes local ahead of UT at the UT instant `ut`: `zone`'s offset then for a named zone,
+// else `fixedMinutes`.
+int OffsetAtEvent(const TZone& zone, astro::JulianDay ut, int fixedMinutes);
 
 // One row of the system's zone table (zone1970.tab).
 struct TZonePlace {

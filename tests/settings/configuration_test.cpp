@@ -3,6 +3,7 @@
 // button that saves; the values read back from memory, from a fresh store and from the main
 // window.
 #include "settings/TSpinButton.h"
+#include "settings/Zone.h"
 #include "settings/fConfiguration.h"
 #include "ui/main_window_fixture.h"
 
@@ -291,6 +292,36 @@ TEST_F(ConfigurationTest, TypedListEntries) {
     Exit();
     EXPECT_EQ(ObserverSettings.DayOrder, 1);
     EXPECT_EQ(ObserverSettings.TimeZoneIndex, 35);
+}
+
+// A zone typed by name is stored and followed by the main window; a place typed by name fills
+// the position, the location and its zone.
+TEST_F(ConfigurationTest, ZoneAndPlaceChosenByName) {
+    cfg->cmbZoneName->setFocus();
+    cfg->cmbZoneName->lineEdit()->clear();
+    QTest::keyClicks(cfg->cmbZoneName->lineEdit(), QStringLiteral("Asia/Kathmandu"));
+    Exit();
+    EXPECT_EQ(Stored(QStringLiteral("ZoneName")), QStringLiteral("Asia/Kathmandu"));
+    EXPECT_EQ(CurrentZone().Id(), QByteArrayLiteral("Asia/Kathmandu"));
+    EXPECT_EQ(main->State.ZoneOffset(), 345);
+    main->Timer1Timer();
+    EXPECT_TRUE(main->lblZone->text().startsWith(QStringLiteral("Asia/Kathmandu, ")))
+        << main->lblZone->text().toStdString();
+
+    Open();
+    EXPECT_EQ(cfg->cmbZoneName->currentText(), QStringLiteral("Asia/Kathmandu"));
+    cfg->txtPlace->setFocus();
+    QTest::keyClicks(cfg->txtPlace, QStringLiteral("Chatham, Pacific/Chatham"));
+    QTest::keyClick(cfg->txtPlace, Qt::Key_Return);
+    EXPECT_EQ(cfg->cmbZoneName->currentText(), QStringLiteral("Pacific/Chatham"));
+    Exit();
+    EXPECT_EQ(Stored(QStringLiteral("ZoneName")), QStringLiteral("Pacific/Chatham"));
+    EXPECT_EQ(ObserverSettings.Location, QStringLiteral("Chatham"));
+    EXPECT_EQ(ObserverSettings.LatDeg + ObserverSettings.LatMin + ObserverSettings.LatDir,
+              QStringLiteral("4357South"));
+    EXPECT_EQ(ObserverSettings.LongDeg + ObserverSettings.LongMin + ObserverSettings.LongDir,
+              QStringLiteral("17633West"));
+    SetCurrentZone(TZone::Fixed(0));
 }
 
 TEST_F(ConfigurationTest, PrinterTypeRadioPictures) {

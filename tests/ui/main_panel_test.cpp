@@ -3,6 +3,7 @@
 #include "astro/fMoonCalcs.h"
 #include "astro/fRiseSet.h"
 #include "main_window_fixture.h"
+#include "settings/Zone.h"
 #include "ui/main/fMoonDrawing.h"
 #include "ui/style/Style.h"
 
@@ -265,6 +266,25 @@ TEST_F(PanelTest, PhaseIconsTurnForTheSouthAndBack) {
     EXPECT_EQ(IconOf(main->imgPhase[0]), before.mirrored(true, true));
     main->InvertPhaseIcons();
     EXPECT_EQ(IconOf(main->imgPhase[0]), before);
+}
+
+} // namespace
+
+namespace {
+
+// The zone's abbreviation follows the shown instant, not the day the window opened.
+TEST_F(PanelTest, NamedZoneIsNamedWithTheAbbreviationOfTheShownDay) {
+    EXPECT_TRUE(main->lblZone->text().isEmpty());
+    SetCurrentZone(*TZone::Named("Europe/London"));
+    SelectDate(2024, 7, 15);
+    main->Timer1Timer();
+    EXPECT_EQ(main->lblZone->text().toStdString(), "Europe/London, BST");
+    SelectDate(2024, 12, 15);
+    main->Timer1Timer();
+    EXPECT_EQ(main->lblZone->text().toStdString(), "Europe/London, GMT");
+    SetCurrentZone(TZone::Fixed(0));
+    main->Timer1Timer();
+    EXPECT_TRUE(main->lblZone->text().isEmpty());
 }
 
 } // namespace

@@ -122,6 +122,7 @@ class TMain : public TFrame {
     QLabel* lblLunarAlt = nullptr;
     QLabel* lblLunarPA = nullptr;
     QLabel* lblLunarPhA = nullptr;
+    QLabel* lblZone = nullptr; // "Europe/London, BST" for a named zone, else empty
     TClickLabel* lblLibration = nullptr;
     std::array<TClickLabel*, 5> imgPhase{}; // imgPhase1 .. imgPhase5
     std::array<TClickLabel*, 5> lblPhase{}; // lblPhase1 .. lblPhase5
@@ -240,6 +241,7 @@ class TMain : public TFrame {
     QString OffsetText() const;
 
     // Panel (fMainPanel.cpp).
+    void ShowZoneName(astro::JulianDay instant);
     void DrawPositionValues(QPainter& canvas, const astro::MoonRec& moon);
     void DrawSunTable(const astro::SunRec& sun);
     void DrawMoonTable(const astro::MoonRec& moon);

@@ -140,6 +140,7 @@ void TMain::CreatePanel() {
     lblSunRise = PanelLabel(this, {}, 94, 300, ValueTextColour, "lblSunRise");
     lblSunTransit = PanelLabel(this, {}, 94, 316, ValueTextColour, "lblSunTransit");
     lblSunSet = PanelLabel(this, {}, 94, 332, ValueTextColour, "lblSunSet");
+    lblZone = PanelLabel(this, {}, 32, 258, Aqua, "lblZone");
     PanelLabel(this, QStringLiteral("Start"), 130, 390, Aqua);
     PanelLabel(this, QStringLiteral("End"), 212, 390, Aqua);
     PanelLabel(this, QStringLiteral("Civil:"), 32, 404, Aqua);
@@ -192,6 +193,7 @@ void TMain::RefreshPanel() {
     const astro::MoonRec& moon = LastPosition.Moon;
 
     KeepLunationCurrent(instant);
+    ShowZoneName(instant);
     {
         QPainter canvas(&Canvas);
         canvas.setFont(ArialPoints(9));
@@ -208,6 +210,16 @@ void TMain::RefreshPanel() {
     ClockText = (DisplayTime() + PhaseName).left(80);
     LstText = QStringLiteral("LST: ") + Q(astro::LocalSiderealTimeText(ShownDate(), obs));
     DrawClockStrip();
+}
+
+// A named zone with the abbreviation in force at the shown instant; nothing for a fixed offset.
+void TMain::ShowZoneName(astro::JulianDay instant) {
+    const TZone& zone = CurrentZone();
+    const QString text = zone.IsNamed()
+                             ? QStringLiteral("%1, %2").arg(QString::fromLatin1(zone.Id()),
+                                                            zone.Abbreviation(instant))
+                             : QString();
+    if (text != lblZone->text()) SetLabelText(lblZone, text);
 }
 
 void TMain::DrawPositionValues(QPainter& canvas, const astro::MoonRec& moon) {
@@ -369,7 +381,8 @@ void TMain::ShowMonthEclipse(int index) {
 void TMain::DisplayPhaseTimes() {
     const astro::Observer obs = observer();
     PhaseCount = MonthPhasesInZone(SelectedDate, obs, Phases);
-    MonthEclipseRecords = astro::MonthEclipses(Phases, PhaseCount, SelectedDate.Year, obs);
+    MonthEclipseRecords =
+        MonthEclipsesInZone(Phases, PhaseCount, SelectedDate.Year, obs, CurrentZone());
     ShowMonthEclipse(NearestEclipse(MonthEclipseRecords, SelectedDate.Day));
     const bool eclipse = EclipseRecord.Kind != astro::NoEclipse;
     imgEclipse->setVisible(eclipse);

@@ -3,6 +3,7 @@
 #include "astro/fEclipse.h"
 #include "astro/fPhases.h"
 #include "platform/Platform.h"
+#include "settings/Zone.h"
 #include "ui/Windows.h"
 #include "ui/main/fMain.h"
 #include "ui/reports/ReportContext.h"
@@ -64,7 +65,12 @@ QString FitCell(const QFontMetrics& metrics, QString text, int room) {
 } // namespace
 
 EclipseSearchResult SearchEclipses(int fromYear, int toYear, const astro::Observer& observer,
-                                   const std::function<bool(int year)>& betweenYears) {
+                                   const std::function<bool(int year)>& betweenYears,
+                                   const QByteArray& zoneId) {
+    // Made here: the search runs on its own thread.
+    const TZone zone =
+        zoneId.isEmpty() ? TZone::Fixed(observer.ZoneOffsetMinutes)
+                         : TZone::Named(zoneId).value_or(TZone::Fixed(observer.ZoneOffsetMinutes));
     EclipseSearchResult result;
     fromYear = std::clamp(fromYear, kMinYear, kMaxYear);
     toYear = std::clamp(toYear, kMinYear, kMaxYear);
@@ -81,7 +87,8 @@ EclipseSearchResult SearchEclipses(int fromYear, int toYear, const astro::Observ
                 if (phases[static_cast<std::size_t>(i)].Kind == astro::PhaseKind::FullMoon &&
                     !astro::EclipseGeometry(phases[static_cast<std::size_t>(i)].K, y).NearNode)
                     result.FullMoonFarFromNode = true;
-            const astro::MonthEclipseList found = astro::MonthEclipses(phases, count, y, observer);
+            const astro::MonthEclipseList found =
+                MonthEclipsesInZone(phases, count, y, observer, zone);
             for (int i = 0; i < found.Count; ++i) {
                 const astro::EclipseCircumstances& eclipse =
                     found.Eclipses[static_cast<std::size_t>(i)];
@@ -250,13 +257,17 @@ void TEclipseReport::lblCalculateClick() {
 void TEclipseReport::CalculateEclipses(int fromYear, int toYear) {
     if (searching() || toYear < fromYear) return;
     const astro::Observer observer = reportcontext::MainObserver();
+    const QByteArray zoneId = CurrentZone().Id();
     cancel_ = false;
     yearReached_ = fromYear - 1;
-    worker_ = QThread::create([this, fromYear, toYear, observer] {
-        found_ = SearchEclipses(fromYear, toYear, observer, [this](int year) {
-            yearReached_ = year;
-            return !cancel_;
-        });
+    worker_ = QThread::create([this, fromYear, toYear, observer, zoneId] {
+        found_ = SearchEclipses(
+            fromYear, toYear, observer,
+            [this](int year) {
+                yearReached_ = year;
+                return !cancel_;
+            },
+            zoneId);
     });
     // A search cancelled meanwhile has been ended already; its late signal is not this one's.
     connect(worker_, &QThread::finished, this, [this, search = ++searchNumber_] {

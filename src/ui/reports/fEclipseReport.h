@@ -5,6 +5,7 @@
 #include "astro/fGlobals.h"
 #include "ui/frame/TFrame.h"
 
+#include <QByteArray>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPixmap>
@@ -36,9 +37,11 @@ struct EclipseSearchResult {
 
 // Every month of the years fromYear .. toYear (1 .. 9999, from <= to), one eclipse at most per
 // month. `betweenYears` is called after each year with the year searched; when it returns false
-// the search stops there (Stopped is then set).
+// the search stops there (Stopped is then set). Each eclipse is in the offset of the named zone
+// `zoneId` in force at its maximum; with no zone, in `observer`'s offset.
 EclipseSearchResult SearchEclipses(int fromYear, int toYear, const astro::Observer& observer,
-                                   const std::function<bool(int year)>& betweenYears = {});
+                                   const std::function<bool(int year)>& betweenYears = {},
+                                   const QByteArray& zoneId = {});
 
 class TEclipseReport : public TFrame {
     Q_OBJECT

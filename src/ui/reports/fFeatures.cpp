@@ -242,9 +242,10 @@ void TFeatures::StartComputing(const astro::DateTimeRec& selectedDate,
     // The next sunrises cost twice the month's times: only for the order that shows them.
     const bool withNext = order_ == Order::NextSunrise;
     withNext_ = withNext;
-    worker_ = QThread::create([this, monthStart, shown, observer, withNext] {
+    // The worker reads its own copy of the zone (the zone caches its last transition).
+    worker_ = QThread::create([this, monthStart, shown, observer, withNext, zone = CurrentZone()] {
         for (std::size_t i = 0; i < input_.size() && !cancel_; ++i) {
-            result_[i] = ComputeRow(input_[i], monthStart, withNext, shown, observer);
+            result_[i] = ComputeRow(input_[i], monthStart, withNext, shown, observer, zone);
             rowsDone_ = static_cast<int>(i) + 1;
         }
     });
@@ -303,11 +304,25 @@ void TFeatures::ComputingEnded() {
     DisplayDataBitmap();
 }
 
+namespace {
+
+// `date`, local in `observer`'s offset, in the offset of a named zone in force at that instant.
+astro::DateTimeRec InOffsetOfItsInstant(const astro::DateTimeRec& date,
+                                        const astro::Observer& observer, const TZone& zone) {
+    if (!zone.IsNamed()) return date;
+    const double local = astro::DateToJulian(date);
+    const int offset = zone.OffsetAt(local - observer.ZoneOffsetMinutes / 1440.0);
+    if (offset == observer.ZoneOffsetMinutes) return date;
+    return astro::JulianToDate(local + (offset - observer.ZoneOffsetMinutes) / 1440.0);
+}
+
+} // namespace
+
 // A row whose coordinates are not numbers (a file written elsewhere) is marked, not fatal.
 // The next sunrise is the first from half a day before the shown instant on.
 TFeatures::RowTimes TFeatures::ComputeRow(const FeatureTexts& feature, astro::JulianDay monthStart,
                                           bool withNext, astro::JulianDay shownInstant,
-                                          const astro::Observer& observer) {
+                                          const astro::Observer& observer, const TZone& zone) {
     RowTimes row;
     row.NextSunriseJulian = std::numeric_limits<double>::infinity();
     double longitude = 0;
@@ -319,8 +334,10 @@ TFeatures::RowTimes TFeatures::ComputeRow(const FeatureTexts& feature, astro::Ju
     }
     const astro::FeatureSunTimes month =
         astro::FeatureSunriseSunset(monthStart, longitude, latitude, observer);
-    row.Sunrise = TimeText(month.HasSunrise, month.SunriseOutOfRange, month.Sunrise, NoSunriseText);
-    row.Sunset = TimeText(month.HasSunset, month.SunsetOutOfRange, month.Sunset, NoSunsetText);
+    row.Sunrise = TimeText(month.HasSunrise, month.SunriseOutOfRange,
+                           InOffsetOfItsInstant(month.Sunrise, observer, zone), NoSunriseText);
+    row.Sunset = TimeText(month.HasSunset, month.SunsetOutOfRange,
+                          InOffsetOfItsInstant(month.Sunset, observer, zone), NoSunsetText);
     if (!withNext) return row;
 
     const double zone = observer.ZoneOffsetMinutes / 1440.0;
@@ -342,9 +359,10 @@ TFeatures::RowTimes TFeatures::ComputeRow(const FeatureTexts& feature, astro::Ju
         next.HasSunset = day.HasSunset && astro::DateToJulian(day.Sunset) - zone > rise;
         next.Sunset = day.Sunset;
     }
-    row.NextSunrise =
-        TimeText(next.HasSunrise, next.SunriseOutOfRange, next.Sunrise, NoSunriseText);
-    row.NextSunset = TimeText(next.HasSunset, next.SunsetOutOfRange, next.Sunset, NoSunsetText);
+    row.NextSunrise = TimeText(next.HasSunrise, next.SunriseOutOfRange,
+                               InOffsetOfItsInstant(next.Sunrise, observer, zone), NoSunriseText);
+    row.NextSunset = TimeText(next.HasSunset, next.SunsetOutOfRange,
+                              InOffsetOfItsInstant(next.Sunset, observer, zone), NoSunsetText);
     if (next.HasSunrise) row.NextSunriseJulian = astro::DateToJulian(next.Sunrise);
     return row;
 }

@@ -18,6 +18,7 @@ class QScrollBar;
 class QThread;
 class QTimer;
 
+class TZone;
 class TFeatures : public TFrame {
     Q_OBJECT
   public:
@@ -98,7 +99,7 @@ class TFeatures : public TFrame {
     void FormActivate();
     static RowTimes ComputeRow(const FeatureTexts& feature, astro::JulianDay monthStart,
                                bool withNext, astro::JulianDay shownInstant,
-                               const astro::Observer& observer);
+                               const astro::Observer& observer, const TZone& zone);
     void StartComputing(const astro::DateTimeRec& selectedDate, const astro::Observer& observer);
     void CancelComputing();
     void ComputingEnded();
