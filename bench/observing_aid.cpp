@@ -35,7 +35,7 @@ void BM_DrawGraphicPrinted(benchmark::State& state) {
     const ChartStyle style = PrintedChartStyle(page.width(), page.height(), 400, 80, "Laser");
     for (auto _ : state) {
         QPainter canvas(&page);
-        aid.DrawGraphic(120, December2026(), style, canvas, bench::London);
+        aid.DrawGraphic(style.LeftMargin, December2026(), style, canvas, bench::London);
     }
 }
 BENCHMARK(BM_DrawGraphicPrinted)->Unit(benchmark::kMillisecond);

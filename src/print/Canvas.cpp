@@ -26,6 +26,12 @@ int ScreenPointSize(double nominal) {
     return Nearest(FontScale() * nominal);
 }
 
+int Dots(const QPainter& canvas, double points) {
+    const QPaintDevice* device = canvas.device();
+    const int dpi = device ? device->logicalDpiY() : 96;
+    return Nearest(points * (dpi > 0 ? dpi : 96) / 72.0);
+}
+
 void SetFont(QPainter& canvas, const QString& family, int pointSize, bool bold, bool italic) {
     QFont font(family);
     font.setPointSize(pointSize > 0 ? pointSize : 1);

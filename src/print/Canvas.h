@@ -18,6 +18,10 @@ double FontScale();
 // A nominal point size for the screen: FontScale × size, rounded to the nearest.
 int ScreenPointSize(double nominal);
 
+// Device pixels of a length in points (1/72 inch) on the canvas' device; lays printed pages out
+// alike at any printer resolution.
+int Dots(const QPainter& canvas, double points);
+
 // Sets the canvas font; sizes in points.
 void SetFont(QPainter& canvas, const QString& family, int pointSize, bool bold = false,
              bool italic = false);

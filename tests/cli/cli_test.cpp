@@ -287,30 +287,32 @@ TEST(Cli, EventsInEveryZone) {
               QStringLiteral("always_up"));
     EXPECT_EQ(winter[QStringLiteral("sun")][QStringLiteral("set_reason")].toString(),
               QStringLiteral("always_down"));
-    // With a named zone each event is in the offset of its own instant, not of the first one.
-    TEST(Cli, LondonEventsEachInTheOffsetOfTheirInstant) {
-        auto hoursAhead = [](const QJsonObject& o, const char* local, const char* ut) {
-            const auto at = [&](const char* key) {
-                return QDateTime::fromString(o[QLatin1String(key)].toString(), Qt::ISODate);
-            };
-            return at(ut).secsTo(at(local)) / 3600.0;
-        };
-        const QStringList london = {QStringLiteral("--tz"), QStringLiteral("Europe/London")};
-        const QJsonArray eclipses =
-            runJson(london + QStringList{"eclipses", "2026", "2026"})[QStringLiteral("eclipses")]
-                .toArray();
-        ASSERT_EQ(eclipses.size(), 2);
-        EXPECT_EQ(hoursAhead(eclipses[0].toObject(), "max_local", "max_ut"), 0); // 3 March
-        EXPECT_EQ(hoursAhead(eclipses[1].toObject(), "max_local", "max_ut"), 1); // 28 August
+}
 
-        const QJsonArray seasons =
-            runJson(london + QStringList{"seasons", "2026"})[QStringLiteral("events")].toArray();
-        const double expected[4] = {0, 1, 1, 0};
-        for (int i = 0; i < 4; ++i) {
-            const QJsonObject e = seasons[i].toObject();
-            EXPECT_EQ(hoursAhead(e, "local", "ut"), expected[i]) << i;
-            EXPECT_TRUE(e[QStringLiteral("text")].toString().startsWith(
-                e[QStringLiteral("local")].toString().mid(11, 5)))
-                << e[QStringLiteral("text")].toString().toStdString();
-        }
+// With a named zone each event is in the offset of its own instant, not of the first one.
+TEST(Cli, LondonEventsEachInTheOffsetOfTheirInstant) {
+    auto hoursAhead = [](const QJsonObject& o, const char* local, const char* ut) {
+        const auto at = [&](const char* key) {
+            return QDateTime::fromString(o[QLatin1String(key)].toString(), Qt::ISODate);
+        };
+        return at(ut).secsTo(at(local)) / 3600.0;
+    };
+    const QStringList london = {QStringLiteral("--tz"), QStringLiteral("Europe/London")};
+    const QJsonArray eclipses =
+        runJson(london + QStringList{"eclipses", "2026", "2026"})[QStringLiteral("eclipses")]
+            .toArray();
+    ASSERT_EQ(eclipses.size(), 2);
+    EXPECT_EQ(hoursAhead(eclipses[0].toObject(), "max_local", "max_ut"), 0); // 3 March
+    EXPECT_EQ(hoursAhead(eclipses[1].toObject(), "max_local", "max_ut"), 1); // 28 August
+
+    const QJsonArray seasons =
+        runJson(london + QStringList{"seasons", "2026"})[QStringLiteral("events")].toArray();
+    const double expected[4] = {0, 1, 1, 0};
+    for (int i = 0; i < 4; ++i) {
+        const QJsonObject e = seasons[i].toObject();
+        EXPECT_EQ(hoursAhead(e, "local", "ut"), expected[i]) << i;
+        EXPECT_TRUE(e[QStringLiteral("text")].toString().startsWith(
+            e[QStringLiteral("local")].toString().mid(11, 5)))
+            << e[QStringLiteral("text")].toString().toStdString();
     }
+}

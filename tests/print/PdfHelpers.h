@@ -6,17 +6,19 @@
 #include <QImage>
 #include <QPrinter>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QString>
 #include <QStringList>
 
 namespace pdftest {
 
 // Every printout goes to `path` as PDF until the services are reset; `offered` receives the
-// file name the program suggested.
-inline void PrintTo(const QString& path, QString* offered = nullptr) {
-    platform::Services().printer = [path, offered](QWidget*, const QString& suggested) {
+// file name the program suggested. A `dpi` above 0 sets the printer's resolution.
+inline void PrintTo(const QString& path, QString* offered = nullptr, int dpi = 0) {
+    platform::Services().printer = [path, offered, dpi](QWidget*, const QString& suggested) {
         if (offered) *offered = suggested;
         auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+        if (dpi > 0) printer->setResolution(dpi);
         printer->setOutputFormat(QPrinter::PdfFormat);
         printer->setOutputFileName(path);
         printer->setPageSize(QPageSize(QPageSize::A4));
@@ -34,6 +36,29 @@ inline QString Run(const QString& program, const QStringList& args) {
 // The page's text with its layout kept.
 inline QString Text(const QString& pdf) {
     return Run(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
+}
+
+// A word of the page and its box in points from the paper's top-left corner.
+struct Word {
+    QString text;
+    double xMin, yMin, xMax, yMax;
+    double centre() const { return (xMin + xMax) / 2; }
+};
+
+// The words of the first page (pdftotext -bbox).
+inline QList<Word> Words(const QString& pdf) {
+    const QString html = Run(QStringLiteral("pdftotext"),
+                             {QStringLiteral("-bbox"), QStringLiteral("-f"), QStringLiteral("1"),
+                              QStringLiteral("-l"), QStringLiteral("1"), pdf, QStringLiteral("-")});
+    static const QRegularExpression word(QStringLiteral(
+        R"re(<word xMin="([\d.]+)" yMin="([\d.]+)" xMax="([\d.]+)" yMax="([\d.]+)">([^<]*)</word>)re"));
+    QList<Word> words;
+    for (auto it = word.globalMatch(html); it.hasNext();) {
+        const auto m = it.next();
+        words.append({m.captured(5), m.captured(1).toDouble(), m.captured(2).toDouble(),
+                      m.captured(3).toDouble(), m.captured(4).toDouble()});
+    }
+    return words;
 }
 
 // The first page as a picture at `dpi`.

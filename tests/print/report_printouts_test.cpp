@@ -8,9 +8,12 @@
 #include "ui/reports/fObservingAid.h"
 #include "ui/reports/fTimesList.h"
 
+#include <QMap>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+
+#include <algorithm>
 
 namespace {
 
@@ -181,6 +184,76 @@ TEST_F(ReportPrintoutTest, ObservingChartPrintsWithThePaletteOfThePrinterType) {
         EXPECT_TRUE(text.contains(QStringLiteral("Cresselle V2.50")));
         EXPECT_TRUE(text.contains(QRegularExpression(QStringLiteral("12\\s+11\\s+10"))))
             << text.toStdString();
+    }
+}
+
+// Centres of the thin white lines crossing row y of the picture from x = `from`, in points.
+QList<double> WhiteLines(const QImage& page, int y, int from, double pointsPerPixel) {
+    QList<double> lines;
+    int x = from;
+    while (x < page.width()) {
+        if (qGray(page.pixel(x, y)) < 245) {
+            ++x;
+            continue;
+        }
+        const int start = x;
+        while (x < page.width() && qGray(page.pixel(x, y)) >= 245)
+            ++x;
+        if (x - start > 6) break; // the paper beyond the printable area
+        const double centre = (start + x - 1) / 2.0 * pointsPerPixel;
+        if (lines.isEmpty() || centre - lines.last() > 3) lines.append(centre);
+    }
+    return lines;
+}
+
+TEST_F(ReportPrintoutTest, ObservingChartKeepsItsLayoutAtAnyPrinterResolution) {
+    for (const int dpi : {300, 1200}) {
+        const QString pdf = Pdf(QStringLiteral("Chart%1").arg(dpi));
+        pdftest::PrintTo(pdf, nullptr, dpi);
+        TObservingAid aid;
+        aid.imgLinesGridClick(); // hour lines and labels
+        aid.PrintChart(Date(1, 3, 2026), London());
+
+        // The hour labels are the one line of 25 numbers; the day numbers stand alone.
+        QMap<int, QList<pdftest::Word>> numbersByLine;
+        for (const pdftest::Word& w : pdftest::Words(pdf)) {
+            bool number = false;
+            const int n = w.text.toInt(&number);
+            if (number && n <= 31) numbersByLine[qRound(w.yMin)].append(w);
+        }
+        QList<pdftest::Word> hours;
+        QList<pdftest::Word> days;
+        for (const auto& line : numbersByLine)
+            (line.size() == 25 ? hours : days) += line;
+        ASSERT_EQ(hours.size(), 25) << dpi; // the last label used to fall off the page
+        ASSERT_EQ(days.size(), 31) << dpi;
+        std::sort(hours.begin(), hours.end(),
+                  [](const auto& a, const auto& b) { return a.xMin < b.xMin; });
+        EXPECT_LE(hours.last().xMax, 595.0) << dpi; // A4 width
+
+        const double pointsPerPixel = 0.5;
+        const QImage page = pdftest::Page(pdf, 144, pdf);
+        ASSERT_FALSE(page.isNull());
+        // A row through the middle of a day, away from the lines between days.
+        const int mid = page.height() / 2;
+        int y = mid;
+        for (int dy = 0; dy < 40; ++dy)
+            if (qGray(page.pixel(page.width() / 2 + 7, mid + dy)) < 245) {
+                y = mid + dy + 3;
+                break;
+            }
+        const QList<double> lines = WhiteLines(
+            page, y, static_cast<int>(hours.first().xMin / pointsPerPixel), pointsPerPixel);
+        ASSERT_EQ(lines.size(), 25) << dpi;
+        // The last label stands on the chart's dark ground, not on the white page.
+        const QPoint besideLast(qRound((hours.last().xMax - 1) / pointsPerPixel),
+                                qRound((hours.last().yMin - 1) / pointsPerPixel));
+        EXPECT_LT(qGray(page.pixel(besideLast)), 128) << dpi;
+        for (int i = 0; i < 25; ++i)
+            EXPECT_NEAR(hours[i].centre(), lines[i], 2.0) << dpi << " dpi, hour line " << i;
+        for (const pdftest::Word& day : days)
+            EXPECT_LT(day.xMax, lines.first() - 2.0)
+                << dpi << " dpi, day " << day.text.toStdString();
     }
 }
 

@@ -340,23 +340,23 @@ TFeatures::RowTimes TFeatures::ComputeRow(const FeatureTexts& feature, astro::Ju
                           InOffsetOfItsInstant(month.Sunset, observer, zone), NoSunsetText);
     if (!withNext) return row;
 
-    const double zone = observer.ZoneOffsetMinutes / 1440.0;
+    const double zoneDays = observer.ZoneOffsetMinutes / 1440.0;
     const astro::JulianDay from = shownInstant - kTerminatorLookbackDays;
     // A search from daytime gives the sunrise that began the lunar day; one from the middle of
     // the night after it gives the next.
     astro::FeatureSunTimes next = astro::FeatureSunriseSunset(from, longitude, latitude, observer);
     for (int round = 0; round < 3 && next.HasSunrise; ++round) {
-        const astro::JulianDay rise = astro::DateToJulian(next.Sunrise) - zone;
+        const astro::JulianDay rise = astro::DateToJulian(next.Sunrise) - zoneDays;
         if (rise >= from) break;
         next =
             astro::FeatureSunriseSunset(rise + kHalfLunarDayAndMore, longitude, latitude, observer);
     }
     // The sunset that ends the lunar day this sunrise begins: searched from within that day.
     if (next.HasSunrise) {
-        const astro::JulianDay rise = astro::DateToJulian(next.Sunrise) - zone;
+        const astro::JulianDay rise = astro::DateToJulian(next.Sunrise) - zoneDays;
         const astro::FeatureSunTimes day =
             astro::FeatureSunriseSunset(rise + 1, longitude, latitude, observer);
-        next.HasSunset = day.HasSunset && astro::DateToJulian(day.Sunset) - zone > rise;
+        next.HasSunset = day.HasSunset && astro::DateToJulian(day.Sunset) - zoneDays > rise;
         next.Sunset = day.Sunset;
     }
     row.NextSunrise = TimeText(next.HasSunrise, next.SunriseOutOfRange,

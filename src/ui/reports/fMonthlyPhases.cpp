@@ -29,7 +29,8 @@ namespace {
 
 constexpr int kMoonWidth = 50;
 constexpr int kMoonHeight = 49;
-constexpr int kShadingRadius = 25;
+// One pixel more than the photograph's disc (50 x 49), so that the dark side covers its rim.
+constexpr int kShadingRadius = 26;
 
 // The system's long name of weekday w (0 Sunday .. 6 Saturday).
 QString LongWeekdayName(int w) {

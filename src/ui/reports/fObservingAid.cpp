@@ -15,6 +15,7 @@
 #include <QEvent>
 #include <QPainter>
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstdlib>
@@ -135,6 +136,11 @@ void DrawMoonBar(QPainter& c, const ChartPlacer& place, int d, const astro::Date
     }
 }
 
+// The label of hour line i (0..24): hours from midnight, or from noon in the nighttime view.
+QString HourLabel(int i, int view) {
+    return QString::number(std::abs(i - 12 * view)).left(3);
+}
+
 QPixmap PlainSkin() {
     QPixmap skin(540, 480);
     skin.fill(Qt::black);
@@ -228,16 +234,19 @@ ChartStyle ScreenChartStyle(int rowHeight) {
 }
 
 ChartStyle PrintedChartStyle(int pageWidth, int pageHeight, int headerBottom, int footerHeight,
-                             const QString& printerType) {
+                             const QString& printerType, int dpi) {
+    const auto inches = [dpi](double length) { return canvas::Nearest(length * dpi); };
     ChartStyle s = ScreenChartStyle();
-    s.Width = pageWidth;
+    s.LeftMargin = inches(0.4); // room for "31" at 9 points
+    s.TextLeft = inches(0.05);
+    s.Width = pageWidth - inches(0.12); // half of "24" at 9 points and some
     s.Height = pageHeight - headerBottom - footerHeight;
     s.RowHeight = s.Height / 33;
-    s.PixelsPerMinute = (pageWidth - 120) / 1440.0;
+    s.PixelsPerMinute = (s.Width - s.LeftMargin) / 1440.0;
     s.Top = headerBottom;
     s.ExtraTop = s.Height / 33; // one row for the hour labels
     s.FontSize = 9;
-    s.PenWidth = 2;
+    s.PenWidth = std::max(1, inches(1.0 / 150)); // a sixth of a millimetre
     s.TextColour = Qt::white;
     s.GridColour = Qt::white;
     if (printerType == QStringLiteral("Colour Inkjet")) {
@@ -374,7 +383,7 @@ void TObservingAid::DrawGraphic(int a, const astro::DateTimeRec& date, const Cha
     for (int n = 1; n <= days; ++n) {
         c.setPen(gridPen);
         c.drawLine(1, y0 + n * R, s.Width - 1, y0 + n * R);
-        canvas::TextOut(c, 3, y0 + (n - 1) * R, QString::number(n), s.TextColour);
+        canvas::TextOut(c, s.TextLeft, y0 + (n - 1) * R, QString::number(n), s.TextColour);
     }
 
     const int bottom = y0 + (days + view) * R;
@@ -397,8 +406,19 @@ void TObservingAid::DisplayHours(QPainter& c, int width, const QColor& colour, i
     c.setBrush(Qt::NoBrush);
     const double step = (width - a) / 24.0;
     for (int i = 0; i <= 24; ++i) {
-        const QString label = QString::number(std::abs(i - 12 * view)).left(3);
+        const QString label = HourLabel(i, view);
         canvas::TextOutRight(c, o + canvas::Nearest((i + 1) * step), y, label, colour);
+    }
+}
+
+void TObservingAid::PrintHours(QPainter& c, const ChartStyle& s) const {
+    c.setBrush(Qt::NoBrush);
+    const double step = (s.Width - s.LeftMargin) / 24.0;
+    const int y = s.Top + (s.ExtraTop - canvas::TextHeight(c, QStringLiteral("8"))) / 2;
+    for (int i = 0; i <= 24; ++i) {
+        const QString label = HourLabel(i, view);
+        const int x = s.LeftMargin + canvas::Nearest(i * step);
+        canvas::TextOut(c, x - canvas::TextWidth(c, label) / 2, y, label, s.TextColour);
     }
 }
 
@@ -424,12 +444,14 @@ void TObservingAid::PrintChart(const astro::DateTimeRec& date, const astro::Obse
     QPainter& c = job.Canvas();
     PrintPageHeader(c, date.Month, date.Year);
     PrintPageFooter(c);
-    const ChartStyle style = PrintedChartStyle(job.PageWidth(), job.PageHeight(), HeaderBottom,
-                                               FooterHeight, ObserverSettings.PrinterType);
-    DrawGraphic(120, date, style, c, observer);
+    const ChartStyle style =
+        PrintedChartStyle(job.PageWidth(), job.PageHeight(), HeaderBottom, FooterHeight,
+                          ObserverSettings.PrinterType, c.device()->logicalDpiX());
+    // The night colour runs on to the page's edge, behind the last hour label.
+    canvas::FillRect(c, style.Width, style.Top, job.PageWidth(), style.Top + style.Height,
+                     style.BackgroundColour);
+    DrawGraphic(style.LeftMargin, date, style, c, observer);
     canvas::SetFont(c, QStringLiteral("Arial"), 9);
-    if (grid)
-        DisplayHours(c, job.PageWidth(), Qt::white,
-                     HeaderBottom + canvas::TextHeight(c, QStringLiteral("8")) / 2, -75, 120);
+    if (grid) PrintHours(c, style);
     job.Finish();
 }

@@ -25,6 +25,8 @@ struct ChartStyle {
     int ExtraTop = 0;           // rows kept free above the first day (hour labels on paper)
     int FontSize = 8;           // nominal points of the day numbers
     int PenWidth = 1;           // row and grid lines
+    int LeftMargin = 20;        // column of the day numbers left of the hours, pixels
+    int TextLeft = 3;           // x of the day numbers, pixels
     QColor DayColour;           // Sun above -0.8333 degrees
     QColor CivilAllDayColour;   // Sun above -6 degrees all day
     QColor CivilColour;         // Sun between -6 and -0.8333 degrees
@@ -37,9 +39,11 @@ struct ChartStyle {
 
 // The screen chart: 500 x 384 with rows of `rowHeight`.
 ChartStyle ScreenChartStyle(int rowHeight = 12);
-// The printed chart below the page header, palette by the "PrinterType" setting.
+// The printed chart below the page header, palette by the "PrinterType" setting. Margins and
+// lines are physical lengths turned into pixels at the printer's `dpi`; the chart stops short of
+// the page's right edge by half an hour label.
 ChartStyle PrintedChartStyle(int pageWidth, int pageHeight, int headerBottom, int footerHeight,
-                             const QString& printerType);
+                             const QString& printerType, int dpi = 300);
 
 // Minutes after midnight of an "HH:MM" text; 0 for "*****", "None" or anything unreadable.
 int HMToMins(const std::string& text);
@@ -59,6 +63,9 @@ class TObservingAid : public TFrame {
     // Writes the 25 hour labels ending at x offset + nearest((i + 1) * step).
     void DisplayHours(QPainter& canvas, int width, const QColor& colour, int y, int xOffset,
                       int leftMargin) const;
+
+    // The 25 printed hour labels, each centred on its hour line, in the row above the first day.
+    void PrintHours(QPainter& canvas, const ChartStyle& style) const;
 
     // Prints the chart of the month of `date` in the printer's current orientation.
     void PrintChart(const astro::DateTimeRec& date, const astro::Observer& observer);

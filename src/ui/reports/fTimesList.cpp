@@ -467,22 +467,25 @@ void TTimesList::PrintTimes(const astro::DateTimeRec& date, const astro::Observe
     const int foot = FooterHeight;
     canvas::SetFont(c, font, 10, true);
 
+    // Gaps in points, so that the page looks alike at any printer resolution.
+    const int boxTop = top - canvas::Dots(c, 7.2);
+    const int inset = canvas::Dots(c, 0.5);
     c.setPen(Qt::black);
     c.setBrush(Qt::white);
-    canvas::Rectangle(c, 0, top - 30, w, top + q);
+    canvas::Rectangle(c, 0, boxTop, w, top + q);
     const PrintColumns col(w);
-    PrintHeadings(c, col, top - 28, top + q / 2 - 28);
+    PrintHeadings(c, col, boxTop + inset, boxTop + inset + q / 2);
 
     // Always 31 slots, whatever the month's length.
-    const int rowHeight = (h - q - top - foot - 2) / 31;
+    const int rowHeight = (h - q - top - foot - inset) / 31;
     canvas::SetFont(c, font, 10);
     const QColor tint = PrintedTint(ObserverSettings.PrinterType);
     const QString separator = SystemDateSeparator();
     const std::vector<int> dayNumbers = DaysOfMonth(date);
     for (std::size_t row = 0; row < dayNumbers.size(); ++row) {
-        const int rowTop = top + q + static_cast<int>(row) * rowHeight + 2;
+        const int rowTop = top + q + static_cast<int>(row) * rowHeight + inset;
         canvas::SetPenAndBrush(c, row % 2 == 0 ? QColor(Qt::white) : tint);
-        canvas::Rectangle(c, 2, rowTop, w - 2, rowTop + rowHeight);
+        canvas::Rectangle(c, inset, rowTop, w - inset, rowTop + rowHeight);
         c.setBrush(Qt::NoBrush);
 
         const astro::DateTimeRec day = DayOf(date, dayNumbers[row]);
