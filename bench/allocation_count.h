@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Counts global allocations so that a benchmark or a test can show that a hot path
 // allocates nothing. Include from exactly one file of a program.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the benchmarks of windows share: an observer and a main() under a Qt application.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Speed of the eclipse test of one year: CheckForEclipse over its twelve months (as the eclipse
 // search does it), with and without finding the months' phases.
 #include "allocation_count.h"

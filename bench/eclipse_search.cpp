@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Speed of the eclipse search over two centuries (every month's phases and eclipse test).
 #include "ui/reports/fEclipseReport.h"
 

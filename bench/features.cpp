@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // DisplaySunRiseSetTimes over the default lunar features database (runtime/data.dat): load,
 // the Sun's rise and set over every feature, and the list picture.
 #include "bench_support.h"

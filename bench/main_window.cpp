@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Cost of the main window's clock tick and of a day selection (offscreen, settings in a
 // temporary folder, a test clock that moves on one second per tick).
 #include "platform/Platform.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Speed of drawing the monthly phases page (31 Moon positions, lunations and shadings).
 #include "settings/ObserverSettings.h"
 #include "ui/Windows.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Speed of the Moon's position (which includes the Sun's), and a check that it allocates nothing.
 #include "allocation_count.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Redrawing the observing aid's chart (a month, five rise/set computations a day), on screen
 // and on a printer-sized canvas.
 #include "bench_support.h"

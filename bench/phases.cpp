@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Speed of a month's principal phases, and a check that filling a reused list allocates nothing.
 #include "allocation_count.h"
 

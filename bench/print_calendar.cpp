@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Speed of one printed calendar page: the page laid out and drawn on a PDF printer at the
 // printer resolution and the file written, every option on (argument 1) or every option but the
 // daily phase drawings (argument 0). Reports the file's size.

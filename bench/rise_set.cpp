@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Speed of one day's rise, transit and set of the Moon and of the Sun (three positions each and
 // the refinement), and a check that neither allocates.
 #include "allocation_count.h"

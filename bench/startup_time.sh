@@ -1,4 +1,5 @@
 #!/bin/bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Time from process start to the main window mapped, under an X server (Xvfb), and the CPU
 # time the program has used by then. Usage: bench/startup_time.sh <path to cresselle> [runs]
 # Needs DISPLAY (e.g. Xvfb :57 & export DISPLAY=:57) and xev. The map is seen through one

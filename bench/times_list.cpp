@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Building the times list's month table (31 days, five rise/set computations a day).
 #include "bench_support.h"
 

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # libFuzzer targets (clang only): one executable fuzz_X per fuzz/X.cpp, linking the engine,
 # the windows and the command-line code, all built with coverage, AddressSanitizer and
 # UndefinedBehaviorSanitizer. With a seed corpus in fuzz/corpus/X, ctest runs each target

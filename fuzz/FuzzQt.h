@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Set-up shared by the fuzz targets that need Qt: one application under the offscreen
 // platform, the user's folders and the working folder in a temporary folder, the resources,
 // and platform services that never block (no message box, no dialog, no printer).

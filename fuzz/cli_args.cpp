@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // libFuzzer target: the command line of cresselle-cli. The input is split at NUL bytes into
 // arguments. Bad input may only raise cli::UsageError (anything else escaping is a fault);
 // whatever is accepted must be in range, and the cheap commands must run on it.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // libFuzzer target: the exit check of the coordinate boxes of the lunar features database.
 // Any text must give either a message or a valid text that reads back as the same number
 // within the axis' range and passes the check again unchanged.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // libFuzzer target: any bytes as data.dat must load without a fault, every text within its
 // capacity, and the loaded features must write back and load again unchanged.
 //   cmake -S . -B build-fuzz -DCMAKE_CXX_COMPILER=clang++ -DCRESSELLE_FUZZ=ON

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // libFuzzer target: the main window's time editor and year entry driven by any sequence of
 // keys, clicks and clock ticks. The first seven bytes set the system clock (any instant of
 // the years 1 to 9999); each following byte is one action, some taking the next byte as

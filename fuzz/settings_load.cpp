@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // libFuzzer target: the settings store with any text in any value. The first byte chooses
 // between values written through the store (lines of the input, one per value in the order
 // of the defaults; fewer lines leave values missing) and the raw bytes of a hand-edited INI

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs with apt-get whatever the build and the tests need and is missing. Qt's JPEG and
 # ICO readers and its X11 and offscreen platforms come with libqt6gui6 (pulled in by qt6-base-dev).
 set -euo pipefail

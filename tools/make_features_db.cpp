@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Builds the default lunar features database from the gazetteer table:
 //   tool_make_features_db <lunar-nomenclature.tsv> <data.dat>
 // Keeps what an observer can see from the Earth, libration zones included (|longitude| <= 98

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Measures the time from process start to the main window shown (mapped and viewable) under
 # Xvfb, in a fresh home: the first run is a first start (settings created, working folder
 # seeded), the later runs are ordinary starts. Needs Xvfb and xwininfo (x11-utils).

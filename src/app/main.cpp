@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Program entry: set the application up, create the seventeen windows in their order, show
 // the main window and run until it closes.
 #include "ui/Windows.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Date of Easter Sunday (Meeus, Astronomical Algorithms, chapter 8): the Julian computus up to
 // 1582, a date of the Julian calendar; the Gregorian computus (the anonymous algorithm) from 1583.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Lunar eclipses at a full moon: the quick rejection by the Moon's distance from the node, the
 // instant of maximum, gamma, magnitudes, kind, contact times and visibility from the observer's
 // place (Meeus, Astronomical Algorithms, 2nd ed. chapter 54, "Eclipses").

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Time base of the engine: Julian Days, civil dates, angle reduction and display splits.
 // Methods follow Meeus, Astronomical Algorithms (2nd ed.), chapter 7 for the calendar.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Nutation, the obliquity of the ecliptic, the change from ecliptic to equatorial coordinates,
 // and the Moon's position with its physical ephemeris for one instant.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Moon's physical ephemeris (Meeus ch. 48 and 53): phase, bright limb, librations with their
 // physical and topocentric parts, position angle of the axis, and the Sun's selenographic place.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Principal phases of the Moon, the new moons around an instant, the Moon's age and phase name,
 // and the next perigee and apogee.
 // Phases: Meeus, Astronomical Algorithms, 1st ed. chapter 47 (2nd ed. chapter 49).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Sun's apparent position, and (below it) the rise, transit and set of the Sun and the Moon.
 // fMoonCalcs.h includes this header, so this header must not include fMoonCalcs.h.
 #pragma once

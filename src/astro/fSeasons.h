@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Equinoxes and solstices of a year and the lengths of the four seasons (Meeus, Astronomical
 // Algorithms, chapter 27: mean instants from the polynomials of table 27.B, corrected by
 // iterating on the Sun's apparent longitude).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Sidereal time, hour angle and horizontal coordinates (Meeus ch. 12 and 13).
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Small text helpers for the engine's result texts: character (code point) slicing of UTF-8
 // and clock/date texts written into fixed buffers, so that filling a record that the caller
 // reuses does not allocate.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The state of the processor's vector registers at the entry of the long computations.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Terms of the truncated VSOP87 series for the Earth (Meeus, appendix III), row for row.
 // Each term is A cos(B + C tau), tau in Julian millennia from J2000.0; A in 1e-8 radian or
 // 1e-8 AU, B in radians, C in radians per millennium.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Earth's truncated VSOP87 series (Meeus, appendix III), read by the Sun's position.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Command line of cresselle-cli: options, the command and its arguments, checked input.
 #pragma once
 

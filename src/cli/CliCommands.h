@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The commands of cresselle-cli: each computes with the engine and returns a JSON object whose
 // texts are those the windows show.
 #pragma once

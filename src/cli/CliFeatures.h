@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The features command: Sun rise and set over every feature of a features file.
 #pragma once
 

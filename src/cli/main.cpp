@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // cresselle-cli: the engine's results as text or JSON, for scripts and checks.
 #include "cli/CliArgs.h"
 #include "cli/CliCommands.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The lunar features file "data.dat": fixed records of 103 bytes, no header, names in the
 // Windows-1252 code page. Reading, writing, sorting and the coordinate checks of the editor.
 // Qt Core only, so the command-line program can use it as well as the two feature windows.

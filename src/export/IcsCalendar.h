@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The year's lunar events as an iCalendar file (RFC 5545): principal phases, lunar eclipses with
 // their visibility for the observer, perigees and apogees, equinoxes and solstices. Standard C++
 // over the engine; used by cresselle-cli and the reports menu.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The few system services that tests stand in for. Each has a default Qt implementation;
 // a test replaces the member of Services() it needs and restores it afterwards.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Drawing on a canvas (an off-screen picture or the printer) the way the program's layouts are
 // measured: a text is placed by the top-left corner of its cell, a rectangle from (x1, y1) to
 // (x2, y2) covers the pixels x1 .. x2 - 1 and y1 .. y2 - 1, sizes are device pixels.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One printed document on the printer the platform layer chooses: the system's default printer
 // without a dialog, or a PDF file the user names when there is none. The job remembers the
 // printer's orientation, sets the one asked for, begins the document and gives the canvas to

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Paints the dark part of the Moon over a picture of the full Moon, on any canvas (window
 // bitmap, saved page, printer). Used by the monthly phases page and the printed calendar.
 #pragma once

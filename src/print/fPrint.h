@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The frame of every printed page: a white frame, the month title, the observer's place line
 // and the footer. The caller begins the document (see PrintJob), calls PrintPageHeader before
 // drawing its own content below HeaderBottom, PrintPageFooter after it, and ends the document.

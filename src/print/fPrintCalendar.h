@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The printed month calendar: one landscape page with the page frame, a yellow row of weekday
 // names, a cell per day with the day number and, as the print options choose, the Moon's phase
 // drawing, the Moon's and the Sun's rise, transit and set times, and a legend and markers of the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The persisted settings of one user, held in one record that every window reads.
 #pragma once
 

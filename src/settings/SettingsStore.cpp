@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The settings store: string values under HKEY_CURRENT_USER\HKEY_CRESSELLE on Windows, an INI
 // file per user elsewhere. Every value is written as a string, booleans as "True"/"False".
 //

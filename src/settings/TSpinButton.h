@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A spin button without a value of its own: two small arrow buttons, one above the other,
 // that report clicks. The window that owns it decides what an up or down click changes.
 #pragma once

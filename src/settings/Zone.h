@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The observer's zone: a named zone of the system's zone database (its offset and daylight
 // saving at each instant), or a fixed offset from UT. Also the places of the zone table.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The configuration window: the observer's position and place name, the calendar's first
 // weekday, the date format, the time zone with daylight saving, and the printer type. It edits
 // the values in its controls and writes them to ObserverSettings and the store when the user

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The print options window: what the printed month calendar carries and how dark its phase
 // drawings print. OK stores the choices and prints the month the main calendar shows.
 #pragma once

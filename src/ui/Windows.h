@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The seventeen windows, created once at start-up in a fixed order and reachable by every
 // other window. Windows are shown and hidden, never re-created.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A sampled sweep over the whole calendar range at the poles, the polar circles and the equator:
 // every computation of a month finishes with finite values and well-formed texts.
 #include "astro/fEclipse.h"

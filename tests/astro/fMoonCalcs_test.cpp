@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Moon's position against Meeus' worked example (ch. 47), the topocentric correction, and
 // the whole routine over two centuries: finite values in range and no allocation.
 #include "../../bench/allocation_count.h"

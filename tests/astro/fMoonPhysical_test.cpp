@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Moon's physical ephemeris: phase, bright limb, librations, colongitude, and the sunrise
 // and sunset search over a lunar feature.
 #include "TestObservers.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Whole-range sweep at the awkward places: the poles, a hair from the poles, the polar circles
 // and the equator, at the date line from both sides and at Greenwich, with the extreme zone
 // offsets. Every routine of a day, a month and a year must end with finite, in-range results.

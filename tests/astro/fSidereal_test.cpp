@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Sidereal time, hour angles and horizontal coordinates.
 #include "TestObservers.h"
 #include "astro/fMoonCalcs.h"

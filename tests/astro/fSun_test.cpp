@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Nutation, obliquity, the change of coordinates and the Sun's position against Meeus' worked
 // examples (ch. 22 and 25), and the observer's sign conventions.
 #include "TestObservers.h"

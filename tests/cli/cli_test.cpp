@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Runs the built cresselle-cli as a user would and reads its output.
 #include <QDateTime>
 #include <QJsonArray>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The shipped help page: every internal link lands on an anchor, every picture it shows is
 // beside it and readable, and it needs nothing from the network.
 #include <QDir>

@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """The calendar file of 2026 read back with a real iCalendar parser: every line within 75
 octets and ended by CRLF, unique UIDs, UTC times, and the count of events counted here
 without the program: published phases and eclipses, the Moon's distance extremes from the

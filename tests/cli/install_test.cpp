@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Installs the build into a temporary prefix, as a package would lay it out, and starts the
 // installed program the way the desktop entry does.
 #include <QCryptographicHash>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The data.dat records, the loader, the byte-order sort, the coordinate exit checks and the
 // numeric key filter; random files fed to the loader.
 #include "data/FeatureFile.h"

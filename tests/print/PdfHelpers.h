@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Printing to a PDF file of the test's own and reading the page back (pdftotext, pdftoppm).
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The printed page frame and the print job: place line, title and footer on a real PDF page,
 // cancelling, printer errors and the printer's orientation.
 #include "print/PdfHelpers.h"

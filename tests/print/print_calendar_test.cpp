@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The printed month calendar read back from a real PDF page: texts with pdftotext, the phase
 // drawings and the quarter pictures from the page rendered by pdftoppm.
 #include "astro/fMoonCalcs.h"

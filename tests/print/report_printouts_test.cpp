@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The printed times table and observing chart, read back from the PDF page.
 #include "astro/fRiseSet.h"
 #include "astro/fSidereal.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The configuration window driven as a user drives it: typing into the number edits and
 // leaving them, the direction spin buttons, the lists, the printer radio pictures, and the exit
 // button that saves; the values read back from memory, from a fresh store and from the main

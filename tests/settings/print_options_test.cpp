@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The print options window: the density box and its spin button, and OK, which stores the
 // options (read back through a fresh store) and prints the month the main calendar shows.
 #include "print/PdfHelpers.h"

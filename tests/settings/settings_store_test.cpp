@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The settings store against a temporary INI file.
 #include "settings/ObserverSettings.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Named zones: offsets of odd zones, the clock changes in the times list, a damaged zone name
 // and the first start's place.
 #include "settings/ObserverSettings.h"

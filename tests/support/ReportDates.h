@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The observer and the dates the report window tests and printout tests work with.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Entry point of every Qt test program: one QApplication under the offscreen platform, with
 // the user's configuration and data folders moved to a temporary folder so that no test reads
 // or changes the real settings.

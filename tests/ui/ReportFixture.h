@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The seventeen windows over a temporary settings store and working folder, with the message
 // box, the browser and the save dialog replaced by recorders.
 #pragma once

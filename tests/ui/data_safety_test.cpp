@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every file the program writes (the features file, the saved phase page, a PDF printout, the
 // settings) under a folder that refuses writes and under a full disk: the user gets a message
 // (or the store reports the failure) and the file already there stays whole. Settings also

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The date information popup: day number, ISO week, days till Christmas, and which clicks on
 // the calendar open it.
 #include "main_window_fixture.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The eclipse of the month and the eclipse search: the list, its scrolling, the year boxes,
 // the double-click that jumps the main window, and the contact lines by kind.
 #include "ReportFixture.h"

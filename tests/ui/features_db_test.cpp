@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The lunar features database editor driven as a user would: typing, clicking the action,
 // cancel and delete labels, double-clicking rows, and what reaches data.dat.
 #include "data/FeatureFile.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Sun rise/set list of the lunar features: rows, marked rows, scrolling, the list picture,
 // and recomputing when the database editor closes.
 #include "data/FeatureFile.h"

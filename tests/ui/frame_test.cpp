@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window frame: creation of the seventeen windows, title drag, placement rules, popups
 // closing when they lose activation, minimising.
 #include "settings/ObserverSettings.h"

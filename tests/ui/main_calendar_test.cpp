@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The month calendar: grid layout by the first weekday, day selection, the heading and the
 // year entry.
 #include "astro/fRiseSet.h"

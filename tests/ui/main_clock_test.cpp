@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The clock: midnight, the time editor with its offset, its refusals and its reset, and the
 // local sidereal time beside the clock.
 #include "astro/fSidereal.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The data panel: drawn values against the engine's, the Moon drawing and its orientation, the
 // small tables, the phase slots with the blue moon and the eclipse button.
 #include "astro/fMoonCalcs.h"

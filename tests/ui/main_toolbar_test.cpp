@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window's toolbar: controls at their places with their hints, and what their
 // clicks open.
 #include "main_window_fixture.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Test bench of the main window: a test clock, a beep counter, captured notices, the settings
 // store in a temporary folder, and the main window with its two popups.
 #pragma once

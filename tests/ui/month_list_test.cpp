@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The month picker: placement beside the calendar heading, the marker, and picking a month.
 #include "main_window_fixture.h"
 

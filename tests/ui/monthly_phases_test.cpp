@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The monthly phases page: its frame, the grid matching the main calendar, the Moon pictures
 // and their shading, the southern turn, and saving the page as a bitmap.
 #include "ReportFixture.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The observing aid's chart: the Sun's bands at known hours, the Moon bar across midnight,
 // polar summer and winter, the two views and the grid.
 #include "astro/fRiseSet.h"

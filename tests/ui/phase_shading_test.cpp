@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The dark part of the Moon: solid at new moon, one limb arc at full, the dark half and the
 // centre line at half, and mirrored for the southern hemisphere.
 #include "print/fPhaseShading.h"

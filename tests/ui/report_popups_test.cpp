@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The reports menu and the links menu, the equinox window and the Easter window.
 #include "ReportFixture.h"
 

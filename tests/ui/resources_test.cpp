@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The pictures of the resource list load through the resource system at their sizes, and the
 // ones whose geometry the windows rely on have it.
 #include <QFile>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window on a display scaled to 200 %: the clock strip is drawn at the display's
 // resolution, not drawn at 100 % and doubled.
 #include "main_window_fixture.h"

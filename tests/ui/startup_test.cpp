@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Start-up: the working folder, the icon, the hint pause, the month names, the About window,
 // and the end of the program when the main window closes.
 #include "astro/fGlobals.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The times list: the month table's rows and cells, scrolling by the labels and by dragging,
 // and following the main window's month.
 #include "astro/fRiseSet.h"

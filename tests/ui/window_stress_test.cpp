@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The windows under stress: clock ticks with the time editor opened and closed in between,
 // rapid month changes with every report window open, and every window opened and closed over
 // and over. Nothing may fail and the heap may not keep growing. ctest runs a short round;

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Shared parts of the artwork tool: the palette, the resource record, the drawing helpers,
 // the Moon renderer and the painter of the window pictures.
 #pragma once

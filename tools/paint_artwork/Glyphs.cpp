@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The button symbols and the buttons that carry them.
 #include "Artwork.h"
 

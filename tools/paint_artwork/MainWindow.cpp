@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window: background, toolbar, clock strip, time editor, small pictures and Moons.
 #include "Artwork.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Moon photographs: the albedo map seen from the Earth, lit from the Sun.
 #include "Artwork.h"
 

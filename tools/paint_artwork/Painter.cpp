@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The order of the windows and the helpers that several windows share.
 #include "Artwork.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The month picker, the date information popup, the about box and the two menus.
 #include "Artwork.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The report windows: times list, eclipses, equinoxes, Easter, monthly phases, observing aid,
 // lunar features.
 #include "Artwork.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The resource list (resources.qrc) and the README of the pictures.
 #include "Artwork.h"
 

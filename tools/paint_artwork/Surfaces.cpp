@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Fonts, text and the surfaces every window is built from: frames, panels, plates, tiles.
 #include "Artwork.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Paints Cresselle's skins, Moon photographs and icons, and writes them with the resource list
 // (resources.qrc), its README and the application icon file.
 //

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The key filter of numeric edit boxes. Mode 0 admits the digits, Backspace (8) and Enter (13);
 // mode 1 also "." and "-"; any other mode admits every key.
 #pragma once

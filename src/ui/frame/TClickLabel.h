@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A transparent label over a painted button or title: shows the parent's picture through it
 // and reports its mouse events in its own coordinates.
 #pragma once

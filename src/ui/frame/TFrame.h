@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window frame every Cresselle window shares: a borderless window painted by its
 // background picture, dragged by a transparent title label, closed and minimised by
 // transparent labels over the painted buttons, and placed relative to the main window.

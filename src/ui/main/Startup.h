@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the program sets up before its windows are created: application names, the hint
 // pause, the icon, the month names of the user's locale, and the working folder.
 #pragma once

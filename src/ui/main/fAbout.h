@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The version window: the program's name and version painted on its picture, a hidden
 // version label, and a close button. It is not dragged.
 #pragma once

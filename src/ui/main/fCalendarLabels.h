@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The weekday names and the day numbers of the main window's month calendar.
 #pragma once
 

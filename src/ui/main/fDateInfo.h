@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The date information popup: Julian Day, day of the year, ISO week and the days left until
 // Christmas of a day of the calendar, opened by the right mouse button.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window's creation, toolbar, activation, keys and surface.
 #include "ui/main/fMain.h"
 

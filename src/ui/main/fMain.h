@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window: month calendar, clock strip, lunar data panel and toolbar.
 // fMain.cpp: creation, toolbar, activation and keys; fMainCalendar.cpp: the month grid and
 // the year entry; fMainClock.cpp: the clock and the time editor; fMainPanel.cpp: the data

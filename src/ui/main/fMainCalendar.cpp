@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The month calendar: weekday names, the day grid, the heading and the year entry.
 #include "platform/Platform.h"
 #include "settings/ObserverSettings.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The clock: the one-second tick, the clock strip, the time editor and the keys.
 #include "astro/fSidereal.h"
 #include "platform/Platform.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The lunar data panel: values of the shown instant, the two small tables, rise and set
 // times of the selected day, and the principal phases of the shown month.
 #include "astro/fRiseSet.h"

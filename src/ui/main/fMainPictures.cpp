@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window's skin pictures. Each loads by name from the embedded artwork; a plain
 // picture of the same size stands in while a file is missing.
 #include "ui/main/fMain.h"

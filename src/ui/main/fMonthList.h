@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The month picker: twelve month names beside the calendar heading; a click sets the month.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Moon's phase drawing: the dark part of the disc shaded over the photograph of the full
 // Moon with elliptical arcs one pixel apart.
 #pragma once

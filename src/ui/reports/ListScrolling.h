@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Scrolling a list drawn as a picture beside its scroll bar: the mouse wheel, the arrow keys,
 // PgUp/PgDn, Home and End move the scroll bar.
 #pragma once

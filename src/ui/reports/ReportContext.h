@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the report windows take from the shared state: the selected date and the observer.
 #pragma once
 

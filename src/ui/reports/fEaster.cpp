@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/reports/fEaster.h"
 
 #include "astro/fEaster.h"

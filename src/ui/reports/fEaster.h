@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The date of Easter Sunday of the main window's year. A popup: it closes when it loses
 // activation.
 #pragma once

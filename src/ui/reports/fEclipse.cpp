@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/reports/fEclipse.h"
 
 #include "ui/Windows.h"

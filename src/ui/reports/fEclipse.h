@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The lunar eclipse of the month the main window shows: its kind and visibility, its date,
 // the local times of every contact and its magnitude.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The lunar eclipses of a range of years, searched month by month and listed twelve rows at a
 // time; a double-click brings an entry's date into the main window and shows its eclipse.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The equinoxes and solstices of the main window's year, named for the observer's hemisphere,
 // with the length of each season. A popup: it closes when it loses activation.
 #pragma once

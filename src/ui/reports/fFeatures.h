@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Sun rise and set over the lunar features of the database, from the month the main calendar
 // shows.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The lunar features database editor: the list of features sorted by name, and the boxes in
 // which the user adds, changes and deletes one. Every change rewrites data.dat.
 #pragma once

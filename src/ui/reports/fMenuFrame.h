@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A popup menu made of a column of picture rows, 265 x 20 each, with a small arrow marking
 // the row under the mouse. Shared by the reports menu and the links menu.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The monthly phases page: one cell per day of the month the main calendar shows, each with
 // a small picture of the Moon shaded for that day. The page can be saved as a bitmap.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The observing aid: one row per day of the month across 24 hours, shaded by the Sun's
 // altitude (night, astronomical, nautical and civil twilight, day) with a bar for the hours the
 // Moon is up, thicker as more of it is lit. The daytime view runs each row from midnight to

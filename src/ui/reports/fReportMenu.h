@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The reports popup: six rows, each opening one report window, and a row that saves the
 // selected year's events as an iCalendar file.
 #pragma once

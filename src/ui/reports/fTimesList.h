@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The month table of rise, transit and set times: the Moon with its illuminated percentage,
 // the Sun, and civil, nautical and astronomical twilight, one row per day. The table is drawn
 // once into imgData; scrolling and repainting only copy a band of it into the window.

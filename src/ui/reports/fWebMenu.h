@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The links popup: two headings and sixteen rows, each opening a lunar web page in the
 // user's browser.
 #pragma once

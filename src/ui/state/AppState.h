@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the windows share: the observer, the zone, the selected date and the clock offset. The
 // main window owns the one instance; the other windows read and set it through SharedState().
 #pragma once

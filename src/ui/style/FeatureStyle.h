@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Colours and fonts of the two lunar feature windows.
 #pragma once
 

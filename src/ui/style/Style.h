@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program's look: fonts scaled to the screen, colours, embedded pictures and text drawing,
 // shared by the main window, its popups, the report windows and the settings windows.
 #pragma once
