@@ -213,9 +213,12 @@ QStringList HelpCommands(const QString& help) {
     QStringList commands;
     bool inside = false;
     for (const QString& line : help.split(QLatin1Char('\n'))) {
-        if (line.startsWith(QLatin1String("Commands:"))) inside = true;
-        else if (inside && line.trimmed().isEmpty()) inside = false;
-        else if (inside) commands << line.trimmed().section(QLatin1Char(' '), 0, 0);
+        if (line.startsWith(QLatin1String("Commands:")))
+            inside = true;
+        else if (inside && line.trimmed().isEmpty())
+            inside = false;
+        else if (inside)
+            commands << line.trimmed().section(QLatin1Char(' '), 0, 0);
     }
     return commands;
 }
@@ -226,7 +229,8 @@ QStringList ManualCommands(const QString& page) {
     bool inside = false;
     static const QRegularExpression item(QStringLiteral("^\\.BI? \"?([a-z]+)"));
     for (const QString& line : page.split(QLatin1Char('\n'))) {
-        if (line.startsWith(QLatin1String(".SH"))) inside = line == QLatin1String(".SH COMMANDS");
+        if (line.startsWith(QLatin1String(".SH")))
+            inside = line == QLatin1String(".SH COMMANDS");
         else if (const auto match = item.match(line); inside && match.hasMatch())
             commands << match.captured(1);
     }
@@ -238,7 +242,8 @@ QStringList LongOptions(QString text) {
     text.replace(QLatin1String("\\-"), QLatin1String("-"));
     QStringList options;
     static const QRegularExpression option(QStringLiteral("--[a-z]+"));
-    for (auto it = option.globalMatch(text); it.hasNext();) options << it.next().captured(0);
+    for (auto it = option.globalMatch(text); it.hasNext();)
+        options << it.next().captured(0);
     options.removeDuplicates();
     options.sort();
     return options;
@@ -279,8 +284,8 @@ TEST(ManualPage, AgreesWithTheHelpOfTheProgram) {
     ASSERT_GE(commands.size(), 9) << help.toStdString();
     EXPECT_EQ(ManualCommands(manual).join(QLatin1Char(' ')).toStdString(),
               commands.join(QLatin1Char(' ')).toStdString());
-    const QString manualOptions = manual.section(QStringLiteral(".SH OPTIONS"), 1, 1)
-                                      .section(QStringLiteral(".SH "), 0, 0);
+    const QString manualOptions =
+        manual.section(QStringLiteral(".SH OPTIONS"), 1, 1).section(QStringLiteral(".SH "), 0, 0);
     EXPECT_EQ(LongOptions(manualOptions).join(QLatin1Char(' ')).toStdString(),
               LongOptions(help).join(QLatin1Char(' ')).toStdString());
 }

@@ -24,7 +24,8 @@ QString DataFolder();
 // Makes `dataFolder` the current folder, creating it and copying every file of
 // `runtimeFolder` that it lacks. A file already there is never replaced, except the help pages
 // under docs/ when the shipped docs/help-version stamp is newer than the working folder's (the
-// user's data.dat and icon are never replaced). False when the folder could not be made current (the program then runs in the folder it was started in).
+// user's data.dat and icon are never replaced). False when the folder could not be made current
+// (the program then runs in the folder it was started in).
 bool EnterWorkingFolder(const QString& dataFolder, const QString& runtimeFolder);
 
 // The hint pause of the application, in milliseconds (installed as a style hint).
