@@ -18,6 +18,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
+#include <QStringListModel>
 #include <QTimer>
 
 #include <algorithm>
@@ -213,8 +214,6 @@ void TConfiguration::CreateZoneRows() {
     QStringList names{
         QStringLiteral("Fixed offset (below)"),
         QStringLiteral("Automatic (%1)").arg(QString::fromLatin1(QTimeZone::systemTimeZoneId()))};
-    for (const QByteArray& id : QTimeZone::availableTimeZoneIds())
-        names << QString::fromLatin1(id);
     cmbZoneName = ListBox(this, QRect(70, 230, 194, 21), names);
     cmbZoneName->completer()->setFilterMode(Qt::MatchContains);
     cmbZoneName->completer()->setCompletionMode(QCompleter::PopupCompletion);
@@ -224,21 +223,30 @@ void TConfiguration::CreateZoneRows() {
     connect(cmbTimeZone, &QComboBox::activated, this, chooseFixed);
     connect(chkDaylightSavings, &QCheckBox::clicked, this, chooseFixed);
 
-    QStringList places;
-    for (const TZonePlace& place : ZonePlaces())
-        places << QStringLiteral("%1, %2").arg(place.City, QString::fromLatin1(place.ZoneId));
-    places.sort(Qt::CaseInsensitive);
     txtPlace = new QLineEdit(this);
     txtPlace->setGeometry(70, 256, 194, 21);
     txtPlace->setPlaceholderText(QStringLiteral("type a city to search"));
     txtPlace->setStyleSheet(ValueBoxStyle("QLineEdit"));
-    auto* completer = new QCompleter(places, txtPlace);
+    auto* completer = new QCompleter(QStringList(), txtPlace);
     completer->setCaseSensitivity(Qt::CaseInsensitive);
     completer->setFilterMode(Qt::MatchContains);
     txtPlace->setCompleter(completer);
     connect(completer, qOverload<const QString&>(&QCompleter::activated), this,
             [this](const QString& text) { ChoosePlace(text); });
     connect(txtPlace, &QLineEdit::returnPressed, this, [this] { ChoosePlace(txtPlace->text()); });
+}
+
+// The zone ids and the places of the zone table fill their lists at the first showing, not at
+// the program's start (the window is created with the others at start-up).
+void TConfiguration::FillZoneLists() {
+    if (cmbZoneName->count() > 2) return;
+    for (const QByteArray& id : QTimeZone::availableTimeZoneIds())
+        cmbZoneName->addItem(QString::fromLatin1(id));
+    QStringList places;
+    for (const TZonePlace& place : ZonePlaces())
+        places << QStringLiteral("%1, %2").arg(place.City, QString::fromLatin1(place.ZoneId));
+    places.sort(Qt::CaseInsensitive);
+    txtPlace->completer()->setModel(new QStringListModel(places, txtPlace->completer()));
 }
 
 QString TConfiguration::ChosenZoneName() const {
@@ -339,6 +347,7 @@ void TConfiguration::FormShow() {
 void TConfiguration::FormActivate() {
     if (filled_) return;
     filled_ = true;
+    FillZoneLists();
     const TObserverSettings& s = ObserverSettings;
     txtLocation->setText(s.Location);
     txtLatDeg->setText(s.LatDeg);

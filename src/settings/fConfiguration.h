@@ -123,6 +123,7 @@ class TConfiguration : public TFrame {
     void CreateListRows();
     void CreatePrinterRow();
     void CreateZoneRows();
+    void FillZoneLists();
     void SetTabOrder();
 
     const NumberField* FieldOf(const QObject* edit) const;
