@@ -5,11 +5,11 @@
 #include "main_window_fixture.h"
 #include "platform/Platform.h"
 #include "print/PdfHelpers.h"
-#include "settings/Zone.h"
 #include "ui/Windows.h"
 #include "ui/reports/fFeatures.h"
 #include "ui/reports/fFeaturesDB.h"
 #include "ui/style/FeatureStyle.h"
+#include "zone/Zone.h"
 
 #include <QDir>
 #include <QFile>

@@ -6,13 +6,14 @@
 #include "print/PrintJob.h"
 #include "print/fPrint.h"
 #include "settings/ObserverSettings.h"
-#include "settings/Zone.h"
 #include "ui/LocalDateTime.h"
 #include "ui/Windows.h"
-#include "ui/main/fMain.h"
 #include "ui/reports/ListScrolling.h"
+#include "ui/reports/ReportContext.h"
 #include "ui/reports/fFeaturesDB.h"
+#include "ui/state/AppState.h"
 #include "ui/style/FeatureStyle.h"
+#include "zone/Zone.h"
 
 #include <QDir>
 #include <QEvent>
@@ -157,14 +158,8 @@ TFeatures::~TFeatures() {
 }
 
 void TFeatures::ConnectToMain() {
-    TMain* main = Windows().Main;
-    if (connectedToMain_ || !main) return;
-    connectedToMain_ = true;
-    connect(main, &TMain::selectedMonthChanged, this, &TFeatures::MainMonthChanged);
-}
-
-void TFeatures::MainMonthChanged() {
-    if (isVisible()) DisplaySunRiseSetTimes();
+    if (connectedToMain_) return;
+    connectedToMain_ = reportcontext::FollowSharedState(this, [this] { DisplaySunRiseSetTimes(); });
 }
 
 void TFeatures::FormCreate() {
@@ -179,11 +174,11 @@ void TFeatures::PlaceScrollBar() {
 }
 
 void TFeatures::DisplaySunRiseSetTimes() {
-    if (TMain* main = Windows().Main) {
-        DisplaySunRiseSetTimes(main->SelectedDate, main->observer());
+    if (const TAppState* state = SharedState()) {
+        DisplaySunRiseSetTimes(state->SelectedDate, state->observer());
         return;
     }
-    DisplaySunRiseSetTimes(ToDateTimeRec(platform::Now()), astro::Observer{});
+    DisplaySunRiseSetTimes(ToDateTimeRec(SharedNow()), astro::Observer{});
 }
 
 void TFeatures::DisplaySunRiseSetTimes(const astro::DateTimeRec& selectedDate,
@@ -304,20 +299,6 @@ void TFeatures::ComputingEnded() {
     RefreshOrder();
     DisplayDataBitmap();
 }
-
-namespace {
-
-// `date`, local in `observer`'s offset, in the offset of a named zone in force at that instant.
-astro::DateTimeRec InOffsetOfItsInstant(const astro::DateTimeRec& date,
-                                        const astro::Observer& observer, const TZone& zone) {
-    if (!zone.IsNamed()) return date;
-    const double local = astro::DateToJulian(date);
-    const int offset = zone.OffsetAt(local - observer.ZoneOffsetMinutes / 1440.0);
-    if (offset == observer.ZoneOffsetMinutes) return date;
-    return astro::JulianToDate(local + (offset - observer.ZoneOffsetMinutes) / 1440.0);
-}
-
-} // namespace
 
 // A row whose coordinates are not numbers (a file written elsewhere) is marked, not fatal.
 // The next sunrise is the first from half a day before the shown instant on.
@@ -447,7 +428,7 @@ void TFeatures::FormShow() {
     QPoint at = pos();
     if (!placed_) {
         placed_ = true;
-        if (TMain* main = Windows().Main) at = CentredOn(*main, size());
+        if (const QWidget* main = MainWidget()) at = CentredOn(*main, size());
     }
     move(Clamp(at, size(), screenArea(at), ClampOrder::LeftFirst));
 }
