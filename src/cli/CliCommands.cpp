@@ -309,20 +309,25 @@ QJsonObject ApsidesCommand(const astro::DateTimeRec& local, const astro::Observe
 }
 
 QJsonObject RiseSetCommand(const astro::DateTimeRec& day, const astro::Observer& observerAnyDay) {
-    const astro::Observer observer = ObserverOnDay(observerAnyDay, day);
-    const astro::RiseSetTimes moonTimes = astro::MoonRiseSet(day, observer);
+    // Each event in the offset in force at it, as the panel and the times list show it.
+    const astro::RiseSetTimes moonTimes = RiseSetOnDay(
+        day, observerAnyDay, [&](const astro::Observer& o) { return astro::MoonRiseSet(day, o); });
+    auto sunAt = [&](double altitude) {
+        return RiseSetOnDay(day, observerAnyDay, [&](const astro::Observer& o) {
+            return astro::SunRiseSet(day, altitude, o);
+        });
+    };
     QJsonObject moon = riseSetObject(moonTimes, "rise", "set");
     moon[QStringLiteral("illuminated_percent")] = moonTimes.IlluminatedPercent;
     QJsonObject out;
     out[QStringLiteral("moon")] = moon;
-    out[QStringLiteral("sun")] =
-        riseSetObject(astro::SunRiseSet(day, astro::SunriseAltitude, observer), "rise", "set");
-    out[QStringLiteral("civil")] = riseSetObject(
-        astro::SunRiseSet(day, astro::CivilTwilightAltitude, observer), "start", "end");
-    out[QStringLiteral("nautical")] = riseSetObject(
-        astro::SunRiseSet(day, astro::NauticalTwilightAltitude, observer), "start", "end");
-    out[QStringLiteral("astronomical")] = riseSetObject(
-        astro::SunRiseSet(day, astro::AstronomicalTwilightAltitude, observer), "start", "end");
+    out[QStringLiteral("sun")] = riseSetObject(sunAt(astro::SunriseAltitude), "rise", "set");
+    out[QStringLiteral("civil")] =
+        riseSetObject(sunAt(astro::CivilTwilightAltitude), "start", "end");
+    out[QStringLiteral("nautical")] =
+        riseSetObject(sunAt(astro::NauticalTwilightAltitude), "start", "end");
+    out[QStringLiteral("astronomical")] =
+        riseSetObject(sunAt(astro::AstronomicalTwilightAltitude), "start", "end");
     return out;
 }
 
