@@ -402,3 +402,15 @@ TEST(Cli, ZonesAsTheyAre) {
     };
     EXPECT_EQ(at(firstUt).secsTo(at(first)), 3600) << first["sunrise"].toString().toStdString();
 }
+
+// The command-line program stays off the window system: Qt Core only.
+TEST(Cli, LinksNoQtGuiOrWidgets) {
+    QProcess ldd;
+    ldd.start(QStringLiteral("ldd"),
+              {qEnvironmentVariable("CRESSELLE_BUILD_DIR") + QStringLiteral("/cresselle-cli")});
+    ASSERT_TRUE(ldd.waitForFinished(60000));
+    const QByteArray libraries = ldd.readAllStandardOutput();
+    EXPECT_TRUE(libraries.contains("libQt6Core")) << libraries.toStdString();
+    EXPECT_FALSE(libraries.contains("libQt6Gui")) << libraries.toStdString();
+    EXPECT_FALSE(libraries.contains("libQt6Widgets")) << libraries.toStdString();
+}
