@@ -2,6 +2,7 @@
 #include "astro/fLunarPlanner.h"
 
 #include "astro/fSidereal.h"
+#include "astro/fVectorState.h"
 
 #include <algorithm>
 #include <cmath>
@@ -177,6 +178,7 @@ int GoodNights(JulianDay from, JulianDay to, double longitudeDeg, double latitud
                int capacity) {
     if (!std::isfinite(from) || !std::isfinite(to) || !(to > from) || capacity <= 0 || !out)
         return 0;
+    ReleaseUpperVectorState();
     to = std::min(to, from + kLongestSearchDays);
     Table table;
     table.SinPhi = std::sin(observer.Latitude);

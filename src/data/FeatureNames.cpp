@@ -57,10 +57,15 @@ const std::vector<PopularName>& PopularNames() {
     return table;
 }
 
-QString PopularNameTarget(const QString& typed) {
+QString PopularNameTarget(const QString& typed, bool prefix) {
     const QString folded = FeatureFoldedName(typed.simplified());
+    if (folded.isEmpty()) return {};
     for (const PopularName& p : PopularNames())
         if (FeatureFoldedName(QString::fromUtf8(p.Popular)) == folded)
+            return QString::fromUtf8(p.Feature);
+    if (!prefix || folded.size() < 3) return {};
+    for (const PopularName& p : PopularNames())
+        if (FeatureFoldedName(QString::fromUtf8(p.Popular)).startsWith(folded))
             return QString::fromUtf8(p.Feature);
     return {};
 }

@@ -21,7 +21,9 @@ struct PopularName {
 const std::vector<PopularName>& PopularNames();
 
 // The database name that a popular name stands for, compared folded; empty when none does.
-QString PopularNameTarget(const QString& typed);
+// With `prefix`, a typed text of three characters or more may also be the start of the popular
+// name (the search box while the name is typed).
+QString PopularNameTarget(const QString& typed, bool prefix = false);
 
 // The index in `features` of the feature named `typed` (folded), or of the feature its popular
 // name stands for; -1 when neither is there.

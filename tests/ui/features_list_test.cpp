@@ -361,10 +361,21 @@ TEST_F(FeaturesListTest, SunColumnCrossesZeroAtTheListedSunriseAndFilters) {
 // The good nights of the selected feature: the window lists them, prints them and saves them
 // as a calendar with the feature's name.
 TEST_F(FeaturesListTest, GoodNightsOfTheSelectedFeature) {
-    WriteFeatures({{"Copernicus", "-020.08", "09.62"}, {"Plato", "-009.38", "51.62"}});
+    WriteFeatures({{"Copernicus", "-020.08", "09.62"},
+                   {"Plato", "-009.38", "51.62"},
+                   {"Rupes Recta", "-007.73", "-21.75"}});
     Compute();
     EXPECT_FALSE(list_.OpenGoodNights()); // nothing selected yet: told
     EXPECT_EQ(messages_.size(), 1);
+    // The search selects; a popular name finds its feature, nothing says so.
+    list_.show();
+    QTest::keyClicks(list_.txtFind, "zzqx");
+    EXPECT_EQ(list_.SelectedRow(), -1);
+    EXPECT_TRUE(list_.lblNotFound->isVisible());
+    list_.txtFind->clear();
+    QTest::keyClicks(list_.txtFind, "straight wall");
+    EXPECT_EQ(list_.SelectedRow(), 2);
+    EXPECT_FALSE(list_.lblNotFound->isVisible());
     list_.SelectShown(1);
     ASSERT_TRUE(list_.OpenGoodNights());
     TGoodNights& nights = *list_.GoodNightsWindow();

@@ -672,9 +672,14 @@ void TFeatures::mouseDoubleClickEvent(QMouseEvent* event) {
 }
 
 void TFeatures::txtFindChange() {
-    // A popular name ("Straight Wall") finds the feature it stands for.
-    const QString target = PopularNameTarget(txtFind->text());
-    const int found = FindFeature(StringGrid1, shown_, target.isEmpty() ? txtFind->text() : target);
+    // A popular name ("Straight Wall") finds the feature it stands for; the database's own
+    // names come first while a name is typed.
+    const QString exact = PopularNameTarget(txtFind->text());
+    int found = FindFeature(StringGrid1, shown_, exact.isEmpty() ? txtFind->text() : exact);
+    if (found < 0) {
+        const QString started = PopularNameTarget(txtFind->text(), true);
+        if (!started.isEmpty()) found = FindFeature(StringGrid1, shown_, started);
+    }
     found_ = found;
     lblNotFound->setVisible(found < 0 && !txtFind->text().trimmed().isEmpty());
     if (found >= 0) ScrollBar1->setValue(found);
