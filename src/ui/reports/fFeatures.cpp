@@ -89,11 +89,11 @@ TClickLabel* BandButton(QWidget* parent, const QString& text, const QRect& geome
 
 constexpr int kSunColumn = 192; // x of the Sun column in the list
 
-// "26 min", "4.7 h", "3 d".
+// "26m", "4.7h", "3d": short, so that a marked time keeps within its column.
 QString UncertaintyText(double minutes) {
-    if (minutes < 90) return QStringLiteral("%1 min").arg(std::lround(minutes));
-    if (minutes < 2 * 1440) return QStringLiteral("%1 h").arg(minutes / 60, 0, 'f', 1);
-    return QStringLiteral("%1 d").arg(std::lround(minutes / 1440));
+    if (minutes < 90) return QStringLiteral("%1m").arg(std::lround(minutes));
+    if (minutes < 2 * 1440) return QStringLiteral("%1h").arg(minutes / 60, 0, 'f', 1);
+    return QStringLiteral("%1d").arg(std::lround(minutes / 1440));
 }
 
 QString CsvField(const QString& text) {
@@ -274,7 +274,7 @@ void TFeatures::DisplaySunRiseSetTimes(const astro::DateTimeRec& selectedDate,
     year_ = selectedDate.Year;
     lastDate_ = selectedDate;
     lastObserver_ = observer;
-    lblComputedFor->setText(ComputedForText(selectedDate, observer));
+    ShowComputedFor(ComputedForText(selectedDate, observer));
     show();
     instantTimer_->start();
     // The offset in force on the first of the month (a named zone's).
@@ -282,6 +282,21 @@ void TFeatures::DisplaySunRiseSetTimes(const astro::DateTimeRec& selectedDate,
     first.Day = 1;
     StartComputing(selectedDate, ObserverOnDay(observer, first));
     DisplayDataBitmap();
+}
+
+// The month and place line in the bottom band: a smaller font down to 6 points when it is
+// long ("Kathmandu (principal city of ...)"), then cut with an ellipsis; the whole line in its
+// tool tip.
+void TFeatures::ShowComputedFor(const QString& text) {
+    const int room = lblComputedFor->width();
+    QFont font = ScaledFont(QStringLiteral("Arial"), 8);
+    for (double points = 8; points > 6 && QFontMetrics(font).horizontalAdvance(text) > room;) {
+        points -= 0.5;
+        font = ScaledFont(QStringLiteral("Arial"), points);
+    }
+    lblComputedFor->setFont(font);
+    lblComputedFor->setText(QFontMetrics(font).elidedText(text, Qt::ElideRight, room));
+    lblComputedFor->setToolTip(text);
 }
 
 QString TFeatures::ComputedForText(const astro::DateTimeRec& date,

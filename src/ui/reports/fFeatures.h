@@ -152,6 +152,7 @@ class TFeatures : public TFrame {
     int ShownAt(QPoint pos) const;
     QString SunColumnText(int row) const;
     QString TimeCellText(int column, int row) const;
+    void ShowComputedFor(const QString& text);
     QString ComputedForText(const astro::DateTimeRec& date, const astro::Observer& observer) const;
     void PlaceScrollBar();
     void DrawFallbackFrame(QPainter& painter);
