@@ -74,19 +74,6 @@ QString TimeText(bool found, bool outOfRange, const astro::DateTimeRec& when, co
     return found ? QString::fromStdString(astro::DateTimeText(when)) : none;
 }
 
-// A clickable caption in the bottom band, aqua like the column headings.
-TClickLabel* BandButton(QWidget* parent, const QString& text, const QRect& geometry,
-                        const QString& hint) {
-    auto* label = new TClickLabel(parent, geometry, hint);
-    label->setFont(ScaledFont(QStringLiteral("Arial"), 8));
-    QPalette pal = label->palette();
-    pal.setColor(QPalette::WindowText, Aqua);
-    label->setPalette(pal);
-    label->setText(text);
-    label->setCursor(Qt::PointingHandCursor);
-    return label;
-}
-
 constexpr int kSunColumn = 192; // x of the Sun column in the list
 
 // "26m", "4.7h", "3d": short, so that a marked time keeps within its column.

@@ -47,18 +47,6 @@ QDoubleSpinBox* DegreeBox(QWidget* parent, const QRect& geometry, double value, 
     return box;
 }
 
-TClickLabel* BandButton(QWidget* parent, const QString& text, const QRect& geometry,
-                        const QString& hint) {
-    auto* label = new TClickLabel(parent, geometry, hint);
-    label->setFont(ScaledFont(QStringLiteral("Arial"), 8));
-    QPalette pal = label->palette();
-    pal.setColor(QPalette::WindowText, Aqua);
-    label->setPalette(pal);
-    label->setText(text);
-    label->setCursor(Qt::PointingHandCursor);
-    return label;
-}
-
 QString LengthText(double days) {
     const long minutes = std::lround(days * 1440);
     return minutes >= 60 ? QObject::tr("%1 h %2 min").arg(minutes / 60).arg(minutes % 60)
