@@ -220,7 +220,8 @@ std::string UsageText() {
            "                   each time in the offset in force then\n"
            "  --json           JSON output\n"
            "  --csv            CSV output (times only; its text output is CSV already)\n"
-           "  -o FILE          ical: the file to write (default: standard output)\n"
+           "  -o FILE          ical: the file to write (default: standard output); plan: also\n"
+           "                   write the nights there as an iCalendar file\n"
            "  --help           this text\n"
            "  --version        the program's version\n"
            "  --file PATH      lunar features file (features, terminator, plan; default data.dat "
@@ -245,9 +246,7 @@ std::string UsageText() {
            "  features YYYY-MM           Sun rise and set over the lunar features\n"
            "  ical YYYY                  the year's events as an iCalendar file\n"
            "  terminator YYYY-MM-DDTHH:MM:SS  features near the terminator at an instant\n"
-           "  plan NAME YYYY-MM [MONTHS] nights a feature is in low sunlight while the Moon\n"
-           "                             is up in a dark sky (MONTHS 1-48, default 3; -o FILE\n"
-           "                             also writes them as an iCalendar file)\n";
+           "  plan NAME YYYY-MM [MONTHS] a feature's good nights (MONTHS 1-48, default 3)\n";
 }
 
 } // namespace cli
