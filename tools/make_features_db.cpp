@@ -6,7 +6,9 @@
 // promontorium, rupes, vallis, rima, dorsum and albedo feature, the craters of 20 km and more,
 // and the smaller craters observers look for by name (kSmallTargets).
 // Coordinates are rounded to 0.01 degree and written as the editor's exit checks leave them.
+// Every feature of the popular names table (src/data/FeatureNames.cpp) must be in the result.
 #include "data/FeatureFile.h"
+#include "data/FeatureNames.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -28,10 +30,12 @@ constexpr double kVisibleLongitude = 98; // the near side and the libration zone
 
 // Craters under 20 km that observers seek out: small but sharp, odd, or on a classic route.
 const QSet<QString> kSmallTargets = {
-    "Ariadaeus", "Beer",       "Bessarion",    "Bessel",     "Birt",      "Bode",        "Brayley",
-    "Cauchy",    "Censorinus", "Chladni",      "Dawes",      "Dionysius", "Diophantus",  "Euclides",
-    "Feuillée",  "Galilaei",   "Gruithuisen",  "Hortensius", "Hyginus",   "Lichtenberg", "Linné",
-    "Messier",   "Milichius",  "Piazzi Smyth", "Pickering",  "Pytheas"};
+    "Ariadaeus", "Bancroft",     "Beer",        "Bessarion",  "Bessel",    "Birt",
+    "Bode",      "Brayley",      "Carrel",      "Cauchy",     "Cayley",    "Censorinus",
+    "Chladni",   "Dawes",        "Dionysius",   "Diophantus", "Draper",    "Euclides",
+    "Feuillée",  "Galilaei",     "Gruithuisen", "Hortensius", "Hyginus",   "Kirch",
+    "Kunowsky",  "Lichtenberg",  "Linné",       "Messier",    "Milichius", "Moltke",
+    "Peirce",    "Piazzi Smyth", "Pickering",   "Pytheas",    "Sosigenes", "Sulpicius Gallus"};
 
 // The text the exit check leaves for a coordinate rounded to hundredths.
 QString CoordinateText(double degrees, CoordinateAxis axis) {
@@ -87,6 +91,13 @@ int main(int argc, char** argv) {
     }
     for (const QString& name : missingTargets)
         std::fprintf(stderr, "not in the table: %s\n", qPrintable(name));
+    int unknownPopular = 0;
+    for (const PopularName& p : PopularNames()) {
+        if (FindFeatureNamed(features, QString::fromUtf8(p.Feature)) >= 0) continue;
+        std::fprintf(stderr, "popular name %s: %s is not in the database\n", p.Popular, p.Feature);
+        ++unknownPopular;
+    }
+    if (unknownPopular > 0) return 1;
     std::stable_sort(features.begin(), features.end(),
                      [](const FeatureTexts& a, const FeatureTexts& b) {
                          return FeatureNameLess(a.Name, b.Name);

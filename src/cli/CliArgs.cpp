@@ -147,6 +147,22 @@ Options ParseOptions(const std::vector<std::string>& argv) {
             o.zoneMinutes = static_cast<int>(zone);
         } else if (a == "--file") {
             o.file = valueOf(argv, i);
+        } else if (a == "--min" || a == "--max" || a == "--moon-min") {
+            const std::string& v = valueOf(argv, i);
+            const double deg = parseNumber("altitude", v);
+            if (deg < -90 || deg > 90)
+                fail("invalid altitude " + Quoted(v) + ": must be -90 to 90");
+            (a == "--min" ? o.minDeg : a == "--max" ? o.maxDeg : o.moonMinDeg) = deg;
+        } else if (a == "--sky") {
+            const std::string& v = valueOf(argv, i);
+            if (v == "civil")
+                o.sunMaxDeg = -6;
+            else if (v == "nautical")
+                o.sunMaxDeg = -12;
+            else if (v == "astronomical")
+                o.sunMaxDeg = -18;
+            else
+                fail("invalid sky " + Quoted(v) + ": must be civil, nautical or astronomical");
         } else if (a.size() > 1 && a[0] == '-' && !std::isdigit(static_cast<unsigned char>(a[1]))) {
             fail("unknown option " + Quoted(a));
         } else if (o.command.empty()) {
@@ -207,11 +223,17 @@ std::string UsageText() {
            "                   each time in the offset in force then\n"
            "  --json           JSON output\n"
            "  --csv            CSV output (times only; its text output is CSV already)\n"
-           "  -o FILE          ical: the file to write (default: standard output)\n"
+           "  -o FILE          ical: the file to write (default: standard output); plan: also\n"
+           "                   write the nights there as an iCalendar file\n"
            "  --help           this text\n"
            "  --version        the program's version\n"
-           "  --file PATH      lunar features file (features; default data.dat in the working "
-           "folder)\n"
+           "  --file PATH      lunar features file (features, terminator, plan; default data.dat "
+           "in the working folder)\n"
+           "  --min DEG        terminator: least Sun over a feature (default 0); plan: 1\n"
+           "  --max DEG        terminator: greatest Sun over a feature (default 8); plan: 12\n"
+           "  --moon-min DEG   plan: least altitude of the Moon here (default 15)\n"
+           "  --sky KIND       plan: darkness wanted, civil, nautical or astronomical (the Sun\n"
+           "                   below -6, -12 or -18 degrees here; default civil)\n"
            "Without --lat, --lon, --zone and --dst the stored settings give the observer.\n"
            "Dates and times are local civil time of the zone.\n"
            "\n"
@@ -225,7 +247,9 @@ std::string UsageText() {
            "  seasons YYYY               equinoxes and solstices\n"
            "  easter YYYY                Easter Sunday\n"
            "  features YYYY-MM           Sun rise and set over the lunar features\n"
-           "  ical YYYY                  the year's events as an iCalendar file\n";
+           "  ical YYYY                  the year's events as an iCalendar file\n"
+           "  terminator YYYY-MM-DDTHH:MM:SS  features near the terminator at an instant\n"
+           "  plan NAME YYYY-MM [MONTHS] a feature's good nights (MONTHS 1-48, default 3)\n";
 }
 
 } // namespace cli

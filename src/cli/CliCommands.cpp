@@ -9,6 +9,7 @@
 #include "astro/fSeasons.h"
 #include "astro/fSidereal.h"
 #include "cli/CliFeatures.h"
+#include "cli/CliPlanner.h"
 #include "export/IcsCalendar.h"
 #include "settings/ObserverSettings.h"
 #include "zone/Zone.h"
@@ -617,9 +618,15 @@ void checkOptionsApply(const Options& options) {
     const std::string& cmd = options.command;
     if (options.csv && cmd != "times") throw UsageError{"--csv applies only to times"};
     if (options.csv && options.json) throw UsageError{"--csv and --json exclude each other"};
-    if (!options.file.empty() && cmd != "features")
-        throw UsageError{"--file applies only to features"};
-    if (!options.output.empty() && cmd != "ical") throw UsageError{"-o applies only to ical"};
+    const bool lunar = cmd == "features" || cmd == "terminator" || cmd == "plan";
+    if (!options.file.empty() && !lunar)
+        throw UsageError{"--file applies only to features, terminator and plan"};
+    if (!options.output.empty() && cmd != "ical" && cmd != "plan")
+        throw UsageError{"-o applies only to ical and plan"};
+    if ((options.minDeg || options.maxDeg) && cmd != "terminator" && cmd != "plan")
+        throw UsageError{"--min and --max apply only to terminator and plan"};
+    if ((options.moonMinDeg || options.sunMaxDeg) && cmd != "plan")
+        throw UsageError{"--moon-min and --sky apply only to plan"};
     if (options.json && cmd == "ical") throw UsageError{"--json does not apply to ical"};
 }
 
@@ -720,6 +727,16 @@ int Run(const Options& options) {
     } else if (cmd == "features") {
         needArgs(1);
         result = FeaturesCommand(ParseMonth(options.args[0]), ObserverFor(options), options.file);
+    } else if (cmd == "terminator") {
+        needArgs(1);
+        result = TerminatorCommand(ParseDateTime(options.args[0]), ObserverFor(options), options);
+    } else if (cmd == "plan") {
+        if (options.args.size() < 2 || options.args.size() > 3)
+            throw UsageError{"plan takes 2 or 3 arguments: NAME YYYY-MM [MONTHS]; see --help"};
+        const astro::Observer observer = ObserverFor(options);
+        const PlanResult plan = PlanCommand(options, observer);
+        if (!options.output.empty() && WriteIcal(plan.Calendar, options.output) != 0) return 1;
+        result = plan.Json;
     } else if (cmd.empty()) {
         throw UsageError{"no command given; see --help"};
     } else {

@@ -67,6 +67,12 @@ QString defaultFeaturesFile() {
 
 } // namespace
 
+std::vector<FeatureTexts> CheckedFeatures(const std::string& file) {
+    const QString path = file.empty() ? defaultFeaturesFile() : QString::fromStdString(file);
+    checkFeaturesFile(path);
+    return ReadFeatureFile(path);
+}
+
 QJsonObject FeaturesCommand(const astro::DateTimeRec& month, const astro::Observer& observer,
                             const std::string& file) {
     const QString path = file.empty() ? defaultFeaturesFile() : QString::fromStdString(file);

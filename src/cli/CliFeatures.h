@@ -3,9 +3,11 @@
 #pragma once
 
 #include "astro/fGlobals.h"
+#include "data/FeatureFile.h"
 
 #include <QJsonObject>
 #include <string>
+#include <vector>
 
 namespace cli {
 
@@ -13,5 +15,8 @@ namespace cli {
 // progress at 0h on the first of the month.
 QJsonObject FeaturesCommand(const astro::DateTimeRec& month, const astro::Observer& observer,
                             const std::string& file);
+
+// The features of `file` (as FeaturesCommand finds it), checked whole; throws UsageError.
+std::vector<FeatureTexts> CheckedFeatures(const std::string& file);
 
 } // namespace cli

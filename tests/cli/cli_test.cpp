@@ -135,7 +135,7 @@ TEST(Cli, BadInputIsOneLineAndStatusTwo) {
         {{"--zone", "+-60", "easter", "2000"}, "not a number"},
         // Options that the command would ignore.
         {{"--csv", "eclipses", "2000", "2000"}, "--csv applies only to times"},
-        {{"-o", "x.ics", "easter", "2000"}, "-o applies only to ical"},
+        {{"-o", "x.ics", "easter", "2000"}, "-o applies only to ical and plan"},
         // A long argument is cut in the message.
         {{QString(500, QLatin1Char('x'))},
          "unknown command 'xxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxx...'"},

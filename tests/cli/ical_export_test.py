@@ -101,9 +101,50 @@ def main():
             for e in eclipses):
         failures.append("eclipses without their unfolded description")
 
+    failures += plan_failures(cli)
     for f in failures:
         print("FAIL:", f)
     return 1 if failures else 0
+
+
+def plan_failures(cli):
+    """The good nights of a feature as a calendar: one event per window of the JSON list, at
+    its times, with the feature's name in the title and UIDs that stay when made again."""
+    data = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "runtime",
+                        "data.dat")
+    args = [cli, "--lat", "51.4769", "--lon", "0", "--zone", "0", "--file", data,
+            "plan", "Plato", "2026-09", "3"]
+    failures = []
+    with tempfile.TemporaryDirectory() as home:
+        env = dict(os.environ, HOME=home, XDG_CONFIG_HOME=os.path.join(home, "config"))
+        out = os.path.join(home, "plato.ics")
+        again = os.path.join(home, "again.ics")
+        listed = subprocess.run(args[:1] + ["--json"] + args[1:] + ["-o", out], check=True,
+                                env=env, capture_output=True).stdout
+        subprocess.run(args + ["-o", again], check=True, env=env, capture_output=True)
+        nights = __import__("json").loads(listed)["nights"]
+        events = icalendar.Calendar.from_ical(open(out, "rb").read()).walk("VEVENT")
+        uids_again = [str(e["UID"]) for e in
+                      icalendar.Calendar.from_ical(open(again, "rb").read()).walk("VEVENT")]
+    if not nights or len(events) != len(nights):
+        failures.append("plan: %d events for %d windows" % (len(events), len(nights)))
+    for e, n in zip(events, nights):
+        start = e.decoded("DTSTART").strftime("%Y-%m-%dT%H:%M")
+        end = e.decoded("DTEND").strftime("%Y-%m-%dT%H:%M")
+        if "Plato" not in str(e["SUMMARY"]):
+            failures.append("plan: no feature name in %r" % str(e["SUMMARY"]))
+        if abs(minutes(start) - minutes(n["start_ut"][:16])) > 1 or \
+                abs(minutes(end) - minutes(n["end_ut"][:16])) > 1:
+            failures.append("plan: event %s-%s, window %s-%s" % (start, end, n["start_ut"],
+                                                                 n["end_ut"]))
+    if [str(e["UID"]) for e in events] != uids_again:
+        failures.append("plan: the UIDs change when the file is made again")
+    return failures
+
+
+def minutes(iso):
+    t = datetime.datetime.strptime(iso, "%Y-%m-%dT%H:%M")
+    return t.timestamp() / 60
 
 
 if __name__ == "__main__":

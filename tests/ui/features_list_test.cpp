@@ -8,6 +8,7 @@
 #include "ui/Windows.h"
 #include "ui/reports/fFeatures.h"
 #include "ui/reports/fFeaturesDB.h"
+#include "ui/reports/fGoodNights.h"
 #include "ui/style/FeatureStyle.h"
 #include "zone/Zone.h"
 
@@ -223,7 +224,14 @@ TEST_F(FeaturesListTest, NextSunriseOrderAndCsvFollowTheShownInstant) {
     const QStringList lines = QString::fromUtf8(csv.readAll()).split('\n', Qt::SkipEmptyParts);
     ASSERT_EQ(lines.size(), 14);
     EXPECT_TRUE(lines[1].startsWith(list_.StringGrid1.Cell(0, order[0]) + ","));
-    EXPECT_EQ(lines.filter("\"Comma, Crater\",010.0,10.0,").size(), 1);
+    // Plain decimals, ISO times with the zone (local an hour ahead) and in UT.
+    const QStringList comma = lines.filter("\"Comma, Crater\",10,10,");
+    ASSERT_EQ(comma.size(), 1);
+    EXPECT_TRUE(
+        comma[0].contains(QRegularExpression(",\\d{4}-\\d\\d-\\d\\dT\\d\\d:\\d\\d:\\d\\d\\+01:00,"
+                                             "\\d{4}-\\d\\d-\\d\\dT\\d\\d:\\d\\d:\\d\\dZ,")))
+        << comma[0].toStdString();
+    EXPECT_TRUE(lines[0].startsWith("name,longitude_deg,latitude_deg,next_sunrise_local,"));
 }
 
 // The shipped database runs over many pages: every feature is printed once, under the page
@@ -248,6 +256,9 @@ TEST_F(FeaturesListTest, PrintedListKeepsEveryFeatureOnItsPages) {
         EXPECT_TRUE(lines.last().contains("Cresselle")) << lines.last().toStdString();
         for (const QString& line : lines)
             if (line.contains(QRegularExpression("\\d\\d:\\d\\d\\s+\\d\\d \\w+ \\d{4}"))) ++rows;
+        EXPECT_TRUE(
+            page.contains(QRegularExpression("page \\d+ of " + QString::number(pages.size()))))
+            << page.right(200).toStdString();
     }
     EXPECT_EQ(rows, list_.StringGrid1.RowCount() - 1);
 }
@@ -304,3 +315,79 @@ TEST_F(FeaturesListTest, LondonTimesTakeTheOffsetOfTheirInstant) {
 }
 
 } // namespace
+
+// The Sun column at the instant of a listed sunrise: the altitude changes sign there (within
+// two minutes), the filter keeps only the band, and the limb order only the limb features.
+TEST_F(FeaturesListTest, SunColumnCrossesZeroAtTheListedSunriseAndFilters) {
+    WriteFeatures({{"Copernicus", "-020.08", "09.62"},
+                   {"Far East", "085.0", "10.0"},
+                   {"Plato", "-009.38", "51.62"},
+                   {"South Pole Rim", "010.0", "-88.0"}});
+    Compute();
+    for (int row = 0; row < 3; ++row) {
+        SCOPED_TRACE(row);
+        // Local, an hour ahead of UT; shown to the minute.
+        const double rise = JulianOf(list_.StringGrid1.Cell(3, row)) - 1.0 / 24;
+        list_.UpdateSunNow(rise - 2.0 / 1440);
+        EXPECT_LT(list_.SunNow(row), 0);
+        list_.UpdateSunNow(rise + 2.0 / 1440);
+        EXPECT_GT(list_.SunNow(row), 0);
+        EXPECT_TRUE(list_.SunNowMorning(row));
+    }
+    list_.UpdateSunNow(JulianOf(list_.StringGrid1.Cell(3, 0)) - 1.0 / 24 + 0.25);
+    list_.SetTerminatorBand(0, 8);
+    list_.SetNearTerminator(true);
+    ASSERT_FALSE(list_.ShownOrder().empty());
+    for (const int row : list_.ShownOrder()) {
+        EXPECT_GE(list_.SunNow(row), 0);
+        EXPECT_LE(list_.SunNow(row), 8);
+    }
+    EXPECT_EQ(list_.ShownOrder()[0], 0); // Copernicus, 3 degrees after its sunrise
+    list_.SetNearTerminator(false);
+
+    // The polar rim's times graze: marked, and never ahead of a well-timed sunrise.
+    EXPECT_GT(list_.TimeUncertainty(3, 3), TFeatures::GrazingMinutes);
+    EXPECT_LT(list_.TimeUncertainty(3, 0), TFeatures::GrazingMinutes);
+    list_.SetOrder(TFeatures::Order::Libration);
+    std::vector<int> limb = list_.ShownOrder();
+    ASSERT_EQ(limb.size(), 2u);
+    EXPECT_GE(list_.LibrationToward(limb[0]), list_.LibrationToward(limb[1]));
+    std::sort(limb.begin(), limb.end());
+    EXPECT_EQ(limb, (std::vector<int>{1, 3}));
+    EXPECT_GT(list_.LibrationToward(1), -10);
+    EXPECT_LT(list_.LibrationToward(1), 10);
+}
+
+// The good nights of the selected feature: the window lists them, prints them and saves them
+// as a calendar with the feature's name.
+TEST_F(FeaturesListTest, GoodNightsOfTheSelectedFeature) {
+    WriteFeatures({{"Copernicus", "-020.08", "09.62"},
+                   {"Plato", "-009.38", "51.62"},
+                   {"Rupes Recta", "-007.73", "-21.75"}});
+    Compute();
+    EXPECT_FALSE(list_.OpenGoodNights()); // nothing selected yet: told
+    EXPECT_EQ(messages_.size(), 1);
+    // The search selects; a popular name finds its feature, nothing says so.
+    list_.show();
+    QTest::keyClicks(list_.txtFind, "zzqx");
+    EXPECT_EQ(list_.SelectedRow(), -1);
+    EXPECT_TRUE(list_.lblNotFound->isVisible());
+    list_.txtFind->clear();
+    QTest::keyClicks(list_.txtFind, "straight wall");
+    EXPECT_EQ(list_.SelectedRow(), 2);
+    EXPECT_FALSE(list_.lblNotFound->isVisible());
+    list_.SelectShown(1);
+    ASSERT_TRUE(list_.OpenGoodNights());
+    TGoodNights& nights = *list_.GoodNightsWindow();
+    ASSERT_GE(nights.Nights().size(), 2u);
+    EXPECT_EQ(nights.RowTexts(0).size(), 6);
+    const std::string calendar = nights.CalendarText();
+    EXPECT_NE(calendar.find("SUMMARY:Plato in low sunlight"), std::string::npos);
+    const QString pdf = dir_.filePath("nights.pdf");
+    pdftest::PrintTo(pdf);
+    ASSERT_TRUE(nights.PrintList());
+    const QString text = pdftest::Text(pdf);
+    EXPECT_TRUE(text.contains("Plato"));
+    EXPECT_TRUE(text.contains(nights.RowTexts(0)[1])) << text.toStdString();
+    nights.hide();
+}

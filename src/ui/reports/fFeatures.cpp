@@ -1,7 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/reports/fFeatures.h"
 
+#include "astro/fLunarPlanner.h"
 #include "astro/fMoonCalcs.h"
+#include "data/FeatureNames.h"
+#include "export/IsoTime.h"
 #include "platform/Platform.h"
 #include "print/PrintJob.h"
 #include "print/fPrint.h"
@@ -11,15 +14,19 @@
 #include "ui/reports/ListScrolling.h"
 #include "ui/reports/ReportContext.h"
 #include "ui/reports/fFeaturesDB.h"
+#include "ui/reports/fGoodNights.h"
 #include "ui/state/AppState.h"
 #include "ui/style/FeatureStyle.h"
 #include "zone/Zone.h"
 
 #include <QDir>
+#include <QDoubleSpinBox>
 #include <QEvent>
 #include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QPrinter>
 #include <QProgressBar>
@@ -67,17 +74,13 @@ QString TimeText(bool found, bool outOfRange, const astro::DateTimeRec& when, co
     return found ? QString::fromStdString(astro::DateTimeText(when)) : none;
 }
 
-// A clickable caption in the bottom band, aqua like the column headings.
-TClickLabel* BandButton(QWidget* parent, const QString& text, const QRect& geometry,
-                        const QString& hint) {
-    auto* label = new TClickLabel(parent, geometry, hint);
-    label->setFont(ScaledFont(QStringLiteral("Arial"), 8));
-    QPalette pal = label->palette();
-    pal.setColor(QPalette::WindowText, Aqua);
-    label->setPalette(pal);
-    label->setText(text);
-    label->setCursor(Qt::PointingHandCursor);
-    return label;
+constexpr int kSunColumn = 192; // x of the Sun column in the list
+
+// "26m", "4.7h", "3d": short, so that a marked time keeps within its column.
+QString UncertaintyText(double minutes) {
+    if (minutes < 90) return QStringLiteral("%1m").arg(std::lround(minutes));
+    if (minutes < 2 * 1440) return QStringLiteral("%1h").arg(minutes / 60, 0, 'f', 1);
+    return QStringLiteral("%1d").arg(std::lround(minutes / 1440));
 }
 
 QString CsvField(const QString& text) {
@@ -128,23 +131,73 @@ TFeatures::TFeatures(QWidget* parent) : TFrame(parent) {
     connect(txtFind, &QLineEdit::textEdited, this, &TFeatures::txtFindChange);
     txtFind->installEventFilter(this);
 
+    lblNotFound = AquaCaption(this, tr("not found"), {50, 30});
+    lblNotFound->setFont(ScaledFont(QStringLiteral("Arial"), 7));
+    lblNotFound->adjustSize();
+    lblNotFound->hide();
+
+    // The Sun column: its heading switches the "near the terminator" filter, whose limits sit
+    // beside it while it is on.
+    lblSunNow = BandButton(this, tr("Sun now"), QRect(214, 42, 70, 16),
+                           tr("The Sun's altitude over each feature at the main window's "
+                              "instant (\u2191 morning, \u2193 evening). Click: only the features "
+                              "near the terminator"));
+    connect(lblSunNow, &TClickLabel::clicked, this,
+            [this] { SetNearTerminator(!nearTerminator_); });
+    auto limitBox = [this](int x, double value, const QString& hint) {
+        auto* box = new QDoubleSpinBox(this);
+        box->setFont(ScaledFont(QStringLiteral("Arial"), 7));
+        box->setGeometry(x, 40, 50, 18);
+        box->setRange(-90, 90);
+        box->setDecimals(1);
+        box->setSuffix(QStringLiteral("\u00B0"));
+        box->setValue(value);
+        box->setToolTip(hint);
+        box->setKeyboardTracking(false);
+        box->hide();
+        connect(box, &QDoubleSpinBox::valueChanged, this, [this] {
+            RefreshOrder();
+            DisplayDataBitmap();
+        });
+        return box;
+    };
+    txtTerminatorMin = limitBox(108, 0,
+                                tr("Least altitude of the Sun over a feature near the "
+                                   "terminator"));
+    txtTerminatorMax = limitBox(160, 8,
+                                tr("Greatest altitude of the Sun over a feature near "
+                                   "the terminator"));
+
     // The bottom band: what the times are for, the order, printing and the CSV file.
     lblComputedFor = AquaCaption(this, QString(), {20, 462});
-    lblComputedFor->setFixedSize(330, 16);
+    lblComputedFor->setFixedSize(250, 16);
     Progress = new QProgressBar(this);
-    Progress->setGeometry(20, 463, 330, 14);
+    Progress->setGeometry(20, 463, 250, 14);
     Progress->setFormat(QStringLiteral("Computing the times %p%"));
     Progress->hide();
     lblOrder = BandButton(this, QStringLiteral("Order: name"), QRect(360, 462, 125, 16),
                           QStringLiteral("Order by name or by the next sunrise"));
-    connect(lblOrder, &TClickLabel::clicked, this,
-            [this] { SetOrder(order_ == Order::Name ? Order::NextSunrise : Order::Name); });
+    connect(lblOrder, &TClickLabel::clicked, this, [this] {
+        SetOrder(order_ == Order::Name          ? Order::NextSunrise
+                 : order_ == Order::NextSunrise ? Order::Libration
+                                                : Order::Name);
+    });
+    lblGoodNights = BandButton(this, tr("Good nights"), QRect(280, 462, 75, 16),
+                               tr("The nights the selected feature is in low sunlight while the "
+                                  "Moon is up in a dark sky here (double-click a row)"));
+    connect(lblGoodNights, &TClickLabel::clicked, this, &TFeatures::OpenGoodNights);
     lblPrint = BandButton(this, QStringLiteral("Print"), QRect(495, 462, 40, 16),
                           QStringLiteral("Print the list"));
     connect(lblPrint, &TClickLabel::clicked, this, &TFeatures::PrintList);
     lblExport = BandButton(this, QStringLiteral("Save CSV"), QRect(545, 462, 70, 16),
                            QStringLiteral("Save the list as a CSV file"));
     connect(lblExport, &TClickLabel::clicked, this, &TFeatures::ExportCsv);
+
+    // The Sun column follows the main window's instant while the list is visible.
+    instantTimer_ = new QTimer(this);
+    instantTimer_->setInterval(1000);
+    connect(instantTimer_, &QTimer::timeout, this, &TFeatures::FollowInstant);
+    goodNights_ = new TGoodNights();
 
     progressTimer_ = new QTimer(this);
     progressTimer_->setInterval(100);
@@ -155,6 +208,7 @@ TFeatures::TFeatures(QWidget* parent) : TFrame(parent) {
 
 TFeatures::~TFeatures() {
     CancelComputing();
+    delete goodNights_;
 }
 
 void TFeatures::ConnectToMain() {
@@ -187,6 +241,10 @@ void TFeatures::DisplaySunRiseSetTimes(const astro::DateTimeRec& selectedDate,
     CancelComputing();
     LoadFeatures(StringGrid1);
     nextSunrise_.clear();
+    times_.clear();
+    UpdateSunNow(astro::DateToJulian(selectedDate) - observer.ZoneOffsetMinutes / 1440.0);
+    if (TAppState* state = SharedState()) UpdateSunNow(state->EngineInstant());
+    ComputeLibrations(selectedDate);
     RefreshOrder();
 
     const int rows = StringGrid1.RowCount();
@@ -197,13 +255,29 @@ void TFeatures::DisplaySunRiseSetTimes(const astro::DateTimeRec& selectedDate,
     year_ = selectedDate.Year;
     lastDate_ = selectedDate;
     lastObserver_ = observer;
-    lblComputedFor->setText(ComputedForText(selectedDate, observer));
+    ShowComputedFor(ComputedForText(selectedDate, observer));
     show();
+    instantTimer_->start();
     // The offset in force on the first of the month (a named zone's).
     astro::DateTimeRec first = selectedDate;
     first.Day = 1;
     StartComputing(selectedDate, ObserverOnDay(observer, first));
     DisplayDataBitmap();
+}
+
+// The month and place line in the bottom band: a smaller font down to 6 points when it is
+// long ("Kathmandu (principal city of ...)"), then cut with an ellipsis; the whole line in its
+// tool tip.
+void TFeatures::ShowComputedFor(const QString& text) {
+    const int room = lblComputedFor->width();
+    QFont font = ScaledFont(QStringLiteral("Arial"), 8);
+    for (double points = 8; points > 6 && QFontMetrics(font).horizontalAdvance(text) > room;) {
+        points -= 0.5;
+        font = ScaledFont(QStringLiteral("Arial"), points);
+    }
+    lblComputedFor->setFont(font);
+    lblComputedFor->setText(QFontMetrics(font).elidedText(text, Qt::ElideRight, room));
+    lblComputedFor->setToolTip(text);
 }
 
 QString TFeatures::ComputedForText(const astro::DateTimeRec& date,
@@ -295,10 +369,27 @@ void TFeatures::ComputingEnded() {
                                  times.Sunrise, times.Sunset, times.NextSunrise, times.NextSunset});
         if (withNext_) nextSunrise_[i] = times.NextSunriseJulian;
     }
+    times_ = std::move(result_);
     result_.clear();
     RefreshOrder();
     DisplayDataBitmap();
 }
+
+namespace {
+
+// The UT instant of a found time (local in `observer`'s offset) and the minutes it may be off
+// where the Sun grazes the feature's horizon (the altitude rate at the crossing).
+void Precision(bool found, const astro::DateTimeRec& local, double lon, double lat,
+               const astro::Observer& observer, double& ut, double& minutes) {
+    ut = std::numeric_limits<double>::quiet_NaN();
+    minutes = 0;
+    if (!found) return;
+    ut = astro::DateToJulian(local) - observer.ZoneOffsetMinutes / 1440.0;
+    const astro::MoonRec moon = astro::MoonPosition(ut, observer).Moon;
+    minutes = astro::CrossingUncertaintyMinutes(astro::FeatureLightingAt(moon, lon, lat).Rate);
+}
+
+} // namespace
 
 // A row whose coordinates are not numbers (a file written elsewhere) is marked, not fatal.
 // The next sunrise is the first from half a day before the shown instant on.
@@ -320,6 +411,10 @@ TFeatures::RowTimes TFeatures::ComputeRow(const FeatureTexts& feature, astro::Ju
                            InOffsetOfItsInstant(month.Sunrise, observer, zone), NoSunriseText);
     row.Sunset = TimeText(month.HasSunset, month.SunsetOutOfRange,
                           InOffsetOfItsInstant(month.Sunset, observer, zone), NoSunsetText);
+    Precision(month.HasSunrise, month.Sunrise, longitude, latitude, observer, row.Ut[0],
+              row.Uncertainty[0]);
+    Precision(month.HasSunset, month.Sunset, longitude, latitude, observer, row.Ut[1],
+              row.Uncertainty[1]);
     if (!withNext) return row;
 
     const double zoneDays = observer.ZoneOffsetMinutes / 1440.0;
@@ -346,16 +441,25 @@ TFeatures::RowTimes TFeatures::ComputeRow(const FeatureTexts& feature, astro::Ju
     row.NextSunset = TimeText(next.HasSunset, next.SunsetOutOfRange,
                               InOffsetOfItsInstant(next.Sunset, observer, zone), NoSunsetText);
     if (next.HasSunrise) row.NextSunriseJulian = astro::DateToJulian(next.Sunrise);
+    Precision(next.HasSunrise, next.Sunrise, longitude, latitude, observer, row.Ut[2],
+              row.Uncertainty[2]);
+    Precision(next.HasSunset, next.Sunset, longitude, latitude, observer, row.Ut[3],
+              row.Uncertainty[3]);
+    // A grazing sunrise is not known well enough to head the order.
+    if (row.Uncertainty[2] > GrazingMinutes)
+        row.NextSunriseJulian = std::numeric_limits<double>::max();
     return row;
 }
 
 void TFeatures::SetOrder(Order order) {
     order_ = order;
     const bool bySunrise = order_ == Order::NextSunrise;
-    lblOrder->setText(bySunrise ? QStringLiteral("Order: next sunrise")
-                                : QStringLiteral("Order: name"));
-    Label1->setText(bySunrise ? QStringLiteral("Next Sunrise") : QStringLiteral("Sunrise"));
+    lblOrder->setText(bySunrise                    ? tr("Order: next sunrise")
+                      : order_ == Order::Libration ? tr("Order: libration")
+                                                   : tr("Order: name"));
+    Label1->setText(bySunrise ? tr("Next Sunrise") : tr("Sunrise"));
     Label1->adjustSize();
+    lblSunNow->setText(order_ == Order::Libration ? tr("Libration") : tr("Sun now"));
     RefreshOrder();
     ScrollBar1->setValue(0);
     DisplayDataBitmap();
@@ -369,16 +473,201 @@ void TFeatures::SetOrder(Order order) {
 void TFeatures::RefreshOrder() {
     found_ = -1;
     shown_ = ReaderOrder(StringGrid1);
-    if (order_ != Order::NextSunrise || nextSunrise_.size() != shown_.size()) return;
+    auto keep = [this](auto wanted) {
+        shown_.erase(
+            std::remove_if(shown_.begin(), shown_.end(),
+                           [&](int row) { return !wanted(static_cast<std::size_t>(row)); }),
+            shown_.end());
+    };
+    if (nearTerminator_ && sunNow_.size() + 1 == static_cast<std::size_t>(StringGrid1.RowCount())) {
+        const double low = txtTerminatorMin->value();
+        const double high = txtTerminatorMax->value();
+        keep([&](std::size_t row) { return sunNow_[row] >= low && sunNow_[row] <= high; });
+    }
+    if (order_ == Order::Libration &&
+        libration_.size() + 1 == static_cast<std::size_t>(StringGrid1.RowCount())) {
+        keep([this](std::size_t row) { return !std::isnan(libration_[row]); });
+        std::stable_sort(shown_.begin(), shown_.end(), [this](int a, int b) {
+            return libration_[static_cast<std::size_t>(a)] >
+                   libration_[static_cast<std::size_t>(b)];
+        });
+    }
+    if (order_ != Order::NextSunrise ||
+        nextSunrise_.size() + 1 != static_cast<std::size_t>(StringGrid1.RowCount()))
+        return;
     std::stable_sort(shown_.begin(), shown_.end(), [this](int a, int b) {
         return nextSunrise_[static_cast<std::size_t>(a)] <
                nextSunrise_[static_cast<std::size_t>(b)];
     });
 }
 
+void TFeatures::UpdateSunNow(astro::JulianDay ut) {
+    sunNowInstant_ = ut;
+    const int rows = StringGrid1.RowCount() - 1;
+    sunNow_.assign(static_cast<std::size_t>(std::max(0, rows)),
+                   std::numeric_limits<double>::quiet_NaN());
+    morning_.assign(sunNow_.size(), 0);
+    if (rows <= 0 || !std::isfinite(ut)) return;
+    const astro::MoonRec moon = astro::MoonPosition(ut, lastObserver_).Moon;
+    for (int row = 0; row < rows; ++row) {
+        double lon = 0, lat = 0;
+        if (!ParseCoordinate(StringGrid1.Cell(1, row), CoordinateAxis::Longitude, lon) ||
+            !ParseCoordinate(StringGrid1.Cell(2, row), CoordinateAxis::Latitude, lat))
+            continue;
+        const astro::FeatureLighting light = astro::FeatureLightingAt(moon, lon, lat);
+        sunNow_[static_cast<std::size_t>(row)] = light.SunAltitude;
+        morning_[static_cast<std::size_t>(row)] = light.Morning;
+    }
+}
+
+// Once a second while visible: a new instant on the main window moves the Sun column (and the
+// filter's rows).
+void TFeatures::FollowInstant() {
+    if (!isVisible()) {
+        instantTimer_->stop();
+        return;
+    }
+    TAppState* state = SharedState();
+    if (!state) return;
+    const astro::JulianDay ut = state->EngineInstant();
+    if (std::fabs(ut - sunNowInstant_) < 30.0 / 86400) return;
+    const int keep = SelectedRow();
+    UpdateSunNow(ut);
+    if (nearTerminator_) {
+        RefreshOrder();
+        const auto at = std::find(shown_.begin(), shown_.end(), keep);
+        if (at != shown_.end()) found_ = static_cast<int>(at - shown_.begin());
+    }
+    DisplayDataBitmap();
+}
+
+// The month's best libration toward each limb feature: the Moon's librations at 0h UT of
+// every day of the month.
+void TFeatures::ComputeLibrations(const astro::DateTimeRec& month) {
+    constexpr double limb = 80; // degrees of longitude or latitude
+    const int rows = StringGrid1.RowCount() - 1;
+    libration_.assign(static_cast<std::size_t>(std::max(0, rows)),
+                      std::numeric_limits<double>::quiet_NaN());
+    astro::DateTimeRec first = month;
+    first.Day = 1;
+    first.Hour = first.Minute = first.Second = 0;
+    const astro::JulianDay start = astro::DateToJulian(first);
+    const int days = astro::DaysInMonth(month.Month, month.Year);
+    double lonLib[31], latLib[31];
+    for (int d = 0; d < days && d < 31; ++d) {
+        const astro::MoonRec moon = astro::MoonPosition(start + d, lastObserver_).Moon;
+        lonLib[d] = moon.LibrationLongitude;
+        latLib[d] = moon.LibrationLatitude;
+    }
+    for (int row = 0; row < rows; ++row) {
+        double lon = 0, lat = 0;
+        if (!ParseCoordinate(StringGrid1.Cell(1, row), CoordinateAxis::Longitude, lon) ||
+            !ParseCoordinate(StringGrid1.Cell(2, row), CoordinateAxis::Latitude, lat) ||
+            (std::fabs(lon) <= limb && std::fabs(lat) <= limb))
+            continue;
+        double best = -180;
+        for (int d = 0; d < days && d < 31; ++d)
+            best = std::max(best, astro::LibrationToward(lonLib[d], latLib[d], lon, lat));
+        libration_[static_cast<std::size_t>(row)] = best;
+    }
+}
+
+double TFeatures::SunNow(int row) const {
+    return row >= 0 && row < static_cast<int>(sunNow_.size())
+               ? sunNow_[static_cast<std::size_t>(row)]
+               : std::numeric_limits<double>::quiet_NaN();
+}
+
+bool TFeatures::SunNowMorning(int row) const {
+    return row >= 0 && row < static_cast<int>(morning_.size()) &&
+           morning_[static_cast<std::size_t>(row)];
+}
+
+double TFeatures::LibrationToward(int row) const {
+    return row >= 0 && row < static_cast<int>(libration_.size())
+               ? libration_[static_cast<std::size_t>(row)]
+               : std::numeric_limits<double>::quiet_NaN();
+}
+
+double TFeatures::TimeUncertainty(int column, int row) const {
+    if (row < 0 || row >= static_cast<int>(times_.size()) || column < 3 || column > 6) return 0;
+    return times_[static_cast<std::size_t>(row)].Uncertainty[column - 3];
+}
+
+void TFeatures::SetNearTerminator(bool on) {
+    nearTerminator_ = on;
+    txtTerminatorMin->setVisible(on);
+    txtTerminatorMax->setVisible(on);
+    lblSunNow->setText(order_ == Order::Libration ? tr("Libration")
+                       : on                       ? tr("Sun now \u2713")
+                                                  : tr("Sun now"));
+    RefreshOrder();
+    ScrollBar1->setValue(0);
+    DisplayDataBitmap();
+}
+
+void TFeatures::SetTerminatorBand(double minDeg, double maxDeg) {
+    txtTerminatorMin->setValue(minDeg);
+    txtTerminatorMax->setValue(maxDeg);
+}
+
+int TFeatures::SelectedRow() const {
+    return found_ >= 0 && found_ < static_cast<int>(shown_.size())
+               ? shown_[static_cast<std::size_t>(found_)]
+               : -1;
+}
+
+void TFeatures::SelectShown(int shownPosition) {
+    found_ =
+        shownPosition >= 0 && shownPosition < static_cast<int>(shown_.size()) ? shownPosition : -1;
+    DisplayDataBitmap();
+}
+
+bool TFeatures::OpenGoodNights() {
+    const int row = SelectedRow();
+    if (row < 0) {
+        platform::ShowMessage(this, tr("Select a feature first: click its row or find it."));
+        return false;
+    }
+    const FeatureTexts feature{StringGrid1.Cell(0, row), StringGrid1.Cell(1, row),
+                               StringGrid1.Cell(2, row)};
+    return goodNights_->ShowFor(feature, lastDate_, lastObserver_);
+}
+
+// The shown position of the row under a point of the window, -1 outside the rows.
+int TFeatures::ShownAt(QPoint pos) const {
+    const QRect list(20, ScrollBar1->y(), imgData.width(), imgData.height());
+    if (!list.contains(pos)) return -1;
+    const int shown = (pos.y() - list.top()) / kRowHeight + ScrollBar1->value();
+    return shown < static_cast<int>(shown_.size()) ? shown : -1;
+}
+
+void TFeatures::mousePressEvent(QMouseEvent* event) {
+    const int shown = ShownAt(event->position().toPoint());
+    if (shown >= 0) SelectShown(shown);
+    TFrame::mousePressEvent(event);
+}
+
+void TFeatures::mouseDoubleClickEvent(QMouseEvent* event) {
+    if (ShownAt(event->position().toPoint()) >= 0) {
+        SelectShown(ShownAt(event->position().toPoint()));
+        OpenGoodNights();
+        return;
+    }
+    TFrame::mouseDoubleClickEvent(event);
+}
+
 void TFeatures::txtFindChange() {
-    const int found = FindFeature(StringGrid1, shown_, txtFind->text());
+    // A popular name ("Straight Wall") finds the feature it stands for; the database's own
+    // names come first while a name is typed.
+    const QString exact = PopularNameTarget(txtFind->text());
+    int found = FindFeature(StringGrid1, shown_, exact.isEmpty() ? txtFind->text() : exact);
+    if (found < 0) {
+        const QString started = PopularNameTarget(txtFind->text(), true);
+        if (!started.isEmpty()) found = FindFeature(StringGrid1, shown_, started);
+    }
     found_ = found;
+    lblNotFound->setVisible(found < 0 && !txtFind->text().trimmed().isEmpty());
     if (found >= 0) ScrollBar1->setValue(found);
     DisplayDataBitmap();
 }
@@ -402,17 +691,45 @@ void TFeatures::DisplayDataBitmap() {
         painter.setPen(colour);
         painter.drawText(QRect(x, y, textWidth - x, kRowHeight), Qt::AlignLeft | Qt::AlignTop, s);
     };
+    const QFontMetrics metrics = painter.fontMetrics();
     for (int k = 0; k < visible; ++k) {
         const int shown = k + first;
         if (shown >= static_cast<int>(shown_.size())) break; // the blank row at the end
         const int row = shown_[static_cast<std::size_t>(shown)];
         const int y = kRowHeight * k + 1;
-        text(10, y, ValueTextColour, StringGrid1.Cell(0, row));
-        text(250, y, Aqua, WithoutSeconds(StringGrid1.Cell(riseColumn, row)));
-        text(430, y, Qt::white, WithoutSeconds(StringGrid1.Cell(riseColumn + 1, row)));
+        text(10, y, ValueTextColour,
+             metrics.elidedText(StringGrid1.Cell(0, row), Qt::ElideRight, kSunColumn - 14));
+        const double sun = SunNow(row);
+        text(kSunColumn, y,
+             order_ == Order::Libration || !(sun < 0) ? QColor(255, 255, 0) : QColor(150, 150, 150),
+             SunColumnText(row));
+        text(250, y, Aqua, TimeCellText(riseColumn, row));
+        text(430, y, Qt::white, TimeCellText(riseColumn + 1, row));
     }
     painter.end();
     update();
+}
+
+// The Sun's altitude over the feature now with its side, or in the libration order this
+// month's best libration toward it.
+QString TFeatures::SunColumnText(int row) const {
+    if (order_ == Order::Libration) {
+        const double lib = LibrationToward(row);
+        return std::isnan(lib) ? QString() : QStringLiteral("%1\u00B0").arg(lib, 0, 'f', 1);
+    }
+    const double sun = SunNow(row);
+    if (std::isnan(sun)) return QString();
+    return QStringLiteral("%1\u00B0 %2")
+        .arg(sun, 0, 'f', 1)
+        .arg(SunNowMorning(row) ? QStringLiteral("\u2191") : QStringLiteral("\u2193"));
+}
+
+// A time cell without its seconds; a grazing time marked "\u2248" with how far it may be off.
+QString TFeatures::TimeCellText(int column, int row) const {
+    const QString shown = WithoutSeconds(StringGrid1.Cell(column, row));
+    const double minutes = TimeUncertainty(column, row);
+    if (!(minutes > GrazingMinutes)) return shown;
+    return QStringLiteral("\u2248") + shown + QStringLiteral(" \u00B1") + UncertaintyText(minutes);
 }
 
 void TFeatures::lblDatabaseClick() {
@@ -459,18 +776,48 @@ bool TFeatures::eventFilter(QObject* watched, QEvent* event) {
 
 // --- the list as a file and on paper -------------------------------------------------------
 
+// One header row; coordinates as plain decimals; each time as an ISO date-time in the local
+// offset in force then and in UT, with how far a grazing time may be off (minutes, blank when
+// the time is good to the minute); the Sun over the feature at the shown instant.
 QString TFeatures::CsvText() const {
     const bool bySunrise = order_ == Order::NextSunrise;
     const int riseColumn = bySunrise ? 5 : 3;
-    QString csv = QStringLiteral("Feature Name,Longitude,Latitude,%1,Sunset\n")
-                      .arg(bySunrise ? QStringLiteral("Next Sunrise") : QStringLiteral("Sunrise"));
+    const QString rise = bySunrise ? QStringLiteral("next_sunrise") : QStringLiteral("sunrise");
+    const QString set = bySunrise ? QStringLiteral("next_sunset") : QStringLiteral("sunset");
+    QString csv =
+        QStringLiteral("name,longitude_deg,latitude_deg,%1_local,%1_ut,%1_uncertainty_min,"
+                       "%2_local,%2_ut,%2_uncertainty_min,sun_now_deg,sun_now_side\n")
+            .arg(rise, set);
+    auto number = [](const QString& text, CoordinateAxis axis) {
+        double value = 0;
+        return ParseCoordinate(text, axis, value)
+                   ? QString::number(value, 'f', QLocale::FloatingPointShortest)
+                   : QString();
+    };
+    auto time = [&](int column, int row) {
+        const int slot = column - 3;
+        const bool known = row < static_cast<int>(times_.size()) &&
+                           std::isfinite(times_[static_cast<std::size_t>(row)].Ut[slot]);
+        if (!known) return QStringList{QString(), QString(), QString()};
+        const RowTimes& t = times_[static_cast<std::size_t>(row)];
+        const double ut = t.Ut[slot];
+        const int offset = OffsetAtEvent(CurrentZone(), ut, lastObserver_.ZoneOffsetMinutes);
+        const double minutes = t.Uncertainty[slot];
+        return QStringList{QString::fromStdString(ics::IsoLocal(ut, offset)),
+                           QString::fromStdString(ics::IsoUtc(ut)),
+                           minutes > GrazingMinutes ? QString::number(std::lround(minutes))
+                                                    : QString()};
+    };
     for (const int row : shown_) {
-        const QStringList cells = {StringGrid1.Cell(0, row), StringGrid1.Cell(1, row),
-                                   StringGrid1.Cell(2, row), StringGrid1.Cell(riseColumn, row),
-                                   StringGrid1.Cell(riseColumn + 1, row)};
-        QStringList fields;
-        for (const QString& cell : cells)
-            fields << CsvField(cell);
+        QStringList fields = {CsvField(StringGrid1.Cell(0, row)),
+                              number(StringGrid1.Cell(1, row), CoordinateAxis::Longitude),
+                              number(StringGrid1.Cell(2, row), CoordinateAxis::Latitude)};
+        fields << time(riseColumn, row) << time(riseColumn + 1, row);
+        const double sun = SunNow(row);
+        fields << (std::isnan(sun) ? QString() : QString::number(sun, 'f', 2))
+               << (std::isnan(sun)      ? QString()
+                   : SunNowMorning(row) ? QStringLiteral("morning")
+                                        : QStringLiteral("evening"));
         csv += fields.join(QLatin1Char(',')) + QLatin1Char('\n');
     }
     return csv;
@@ -497,6 +844,8 @@ bool TFeatures::ExportCsv() {
 }
 
 // Pages of rows under the page frame: name, coordinates and the two times, in the shown order.
+// The columns are measured in millimetres inside the frame: each as wide as its widest text
+// and a gap, the font made smaller when they do not fit; "page n of m" beside the footer.
 bool TFeatures::PrintList() {
     WaitForTimes();
     PrintJob job(this, SuggestedPdfName(QStringLiteral("Lunar Features"), month_, year_),
@@ -505,27 +854,59 @@ bool TFeatures::PrintList() {
     QPainter& canvas = job.Canvas();
     const int pw = job.PageWidth();
     const int ph = job.PageHeight();
+    const double mm = canvas.device()->logicalDpiX() / 25.4; // device pixels per millimetre
+    const int frameWidth = 7 * (pw / 7);
+    const int left = static_cast<int>(6 * mm);
+    const int available = frameWidth - 2 * left;
     const bool bySunrise = order_ == Order::NextSunrise;
     const int riseColumn = bySunrise ? 5 : 3;
     const int rows = static_cast<int>(shown_.size());
-    const int left = pw / 14;
-    const int columns[] = {left, left + pw * 36 / 100, left + pw * 47 / 100, left + pw * 58 / 100,
-                           left + pw * 78 / 100};
+    const QString headings[] = {tr("Feature Name"), tr("Longitude"), tr("Latitude"),
+                                bySunrise ? tr("Next Sunrise") : tr("Sunrise"), tr("Sunset")};
+    auto cell = [&](int c, int row) {
+        return c < 3 ? StringGrid1.Cell(c, row) : TimeCellText(riseColumn + c - 3, row);
+    };
+    // Widest text of each column at 8 points, then the size that fits them all.
+    QFont font(QStringLiteral("Arial"));
+    font.setPointSizeF(8);
+    canvas.setFont(font);
+    double widths[5];
+    double total = 0;
+    for (int c = 0; c < 5; ++c) {
+        widths[c] = canvas.fontMetrics().horizontalAdvance(headings[c]) * 1.1;
+        for (int k = 0; k < rows; ++k)
+            widths[c] = std::max<double>(widths[c], canvas.fontMetrics().horizontalAdvance(cell(
+                                                        c, shown_[static_cast<std::size_t>(k)])));
+        total += widths[c] + 3 * mm;
+    }
+    const double scale = std::min(1.0, available / total);
+    font.setPointSizeF(std::max(5.5, 8 * scale));
+    int columns[5];
+    double x = left;
+    for (int c = 0; c < 5; ++c) {
+        columns[c] = static_cast<int>(x);
+        x += (widths[c] + 3 * mm) * std::min(1.0, available / total);
+    }
+    const int nameWidth = columns[1] - columns[0] - static_cast<int>(2 * mm);
+
+    canvas.setFont(font);
+    const int line = canvas.fontMetrics().height() * 5 / 4;
+    // The header sets the page's measures: one dry run for the number of rows a page holds.
+    PrintPageHeader(canvas, month_ ? month_ : 1, year_);
+    const int firstRow = HeaderBottom + 2 * line;
+    const int lastLimit = ph - FooterHeight - line;
+    const int perPage = std::max(1, (lastLimit - firstRow + line - 1) / line);
+    const int pages = std::max(1, (rows + perPage - 1) / perPage);
     int next = 0;
-    do {
-        if (next > 0) job.Printer()->newPage();
-        PrintPageHeader(canvas, month_ ? month_ : 1, year_);
-        QFont font(QStringLiteral("Arial"));
-        font.setPointSizeF(8);
+    for (int page = 1; page <= pages; ++page) {
+        if (page > 1) {
+            job.Printer()->newPage();
+            PrintPageHeader(canvas, month_ ? month_ : 1, year_);
+        }
         font.setBold(true);
         canvas.setFont(font);
-        const int line = canvas.fontMetrics().height() * 5 / 4;
         int y = HeaderBottom + line;
         canvas.setPen(Qt::black);
-        const QString headings[] = {
-            QStringLiteral("Feature Name"), QStringLiteral("Longitude"), QStringLiteral("Latitude"),
-            bySunrise ? QStringLiteral("Next Sunrise") : QStringLiteral("Sunrise"),
-            QStringLiteral("Sunset")};
         for (int c = 0; c < 5; ++c)
             canvas.drawText(columns[c], y, headings[c]);
         font.setBold(false);
@@ -534,17 +915,23 @@ bool TFeatures::PrintList() {
         for (y += line; next < rows && y < bottom; y += line, ++next) {
             const int row = shown_[static_cast<std::size_t>(next)];
             if (next % 2)
-                canvas.fillRect(
-                    QRect(left - line / 2, y - line * 4 / 5, pw - 2 * left + line, line),
-                    QColor(232, 232, 232));
-            canvas.drawText(columns[0], y, StringGrid1.Cell(0, row));
-            canvas.drawText(columns[1], y, StringGrid1.Cell(1, row));
-            canvas.drawText(columns[2], y, StringGrid1.Cell(2, row));
-            canvas.drawText(columns[3], y, WithoutSeconds(StringGrid1.Cell(riseColumn, row)));
-            canvas.drawText(columns[4], y, WithoutSeconds(StringGrid1.Cell(riseColumn + 1, row)));
+                canvas.fillRect(QRect(left - line / 2, y - line * 4 / 5, available + line, line),
+                                QColor(232, 232, 232));
+            canvas.drawText(
+                columns[0], y,
+                canvas.fontMetrics().elidedText(cell(0, row), Qt::ElideRight, nameWidth));
+            for (int c = 1; c < 5; ++c)
+                canvas.drawText(columns[c], y, cell(c, row));
         }
         PrintPageFooter(canvas);
-    } while (next < rows);
+        QFont small(QStringLiteral("Arial"));
+        small.setPointSizeF(7);
+        small.setItalic(true);
+        canvas.setFont(small);
+        const QString pageText = tr("page %1 of %2").arg(page).arg(pages);
+        canvas.drawText(frameWidth - left - canvas.fontMetrics().horizontalAdvance(pageText),
+                        ph - static_cast<int>(FooterHeight * 0.75), pageText);
+    }
     return job.Finish();
 }
 

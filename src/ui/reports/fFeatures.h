@@ -12,6 +12,7 @@
 #include <atomic>
 #include <vector>
 
+class QDoubleSpinBox;
 class QLabel;
 class QLineEdit;
 class QProgressBar;
@@ -19,6 +20,7 @@ class QScrollBar;
 class QThread;
 class QTimer;
 
+class TGoodNights;
 class TZone;
 class TFeatures : public TFrame {
     Q_OBJECT
@@ -26,9 +28,10 @@ class TFeatures : public TFrame {
     explicit TFeatures(QWidget* parent = nullptr);
     ~TFeatures() override;
 
-    // The list order: names as a reader looks them up, or the next sunrise from the shown
-    // instant (what comes to the morning terminator tonight first).
-    enum class Order { Name, NextSunrise };
+    // The list order: names as a reader looks them up, the next sunrise from the shown
+    // instant (what comes to the morning terminator tonight first), or for the limb features
+    // only, how far this month's libration turns them toward us (best first).
+    enum class Order { Name, NextSunrise, Libration };
 
     // Reloads the database, shows the window and starts computing every feature's sunrise and
     // sunset from the 1st of the month the main window shows (and the next ones from the shown
@@ -53,6 +56,32 @@ class TFeatures : public TFrame {
     // Draws the visible rows into the list picture and repaints.
     void DisplayDataBitmap();
 
+    // The Sun column: the Sun's altitude over each feature at the UT instant (the main window's
+    // instant, followed while the list is visible).
+    void UpdateSunNow(astro::JulianDay ut);
+    // Degrees, NaN for a row without numeric coordinates; grid rows.
+    double SunNow(int row) const;
+    bool SunNowMorning(int row) const;
+    // Only the features with the Sun between the two limits (degrees) over them.
+    void SetNearTerminator(bool on);
+    bool NearTerminator() const { return nearTerminator_; }
+    void SetTerminatorBand(double minDeg, double maxDeg);
+    // This month's best libration toward a limb feature (beyond 80 degrees of longitude or
+    // latitude), degrees; NaN for the other rows.
+    double LibrationToward(int row) const;
+    // Minutes a shown sunrise (column 3 or 5) or sunset (4 or 6) may be off because the Sun
+    // grazes the horizon there; 0 when not known.
+    double TimeUncertainty(int column, int row) const;
+    // The grid row of the selected (clicked or found) feature, -1 when none is.
+    int SelectedRow() const;
+    void SelectShown(int shownPosition);
+    // Opens the good nights of the selected feature; false when none is selected.
+    bool OpenGoodNights();
+    TGoodNights* GoodNightsWindow() const { return goodNights_; }
+
+    // Times uncertain by more than this many minutes are marked as approximate.
+    static constexpr double GrazingMinutes = 5;
+
     // Rows of 16 pixels the list shows at once.
     static constexpr int VisibleRows = 25;
     // Texts of the time columns for a feature the search could not time, or whose stored
@@ -75,8 +104,13 @@ class TFeatures : public TFrame {
     QLabel* lblComputedFor = nullptr; // month and observer of the times
     TClickLabel* lblOrder = nullptr;  // switches the order
     TClickLabel* lblPrint = nullptr;
-    TClickLabel* lblExport = nullptr; // CSV file
-    QProgressBar* Progress = nullptr; // shown while the times are computed
+    TClickLabel* lblExport = nullptr;           // CSV file
+    QProgressBar* Progress = nullptr;           // shown while the times are computed
+    TClickLabel* lblSunNow = nullptr;           // heading of the Sun column; switches the filter
+    QDoubleSpinBox* txtTerminatorMin = nullptr; // the filter's limits, degrees
+    QDoubleSpinBox* txtTerminatorMax = nullptr;
+    QLabel* lblNotFound = nullptr; // "not found" under the search box
+    TClickLabel* lblGoodNights = nullptr;
 
   public slots:
     void lblDatabaseClick();
@@ -88,11 +122,16 @@ class TFeatures : public TFrame {
     void wheelEvent(QWheelEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
 
   private:
     struct RowTimes {
         QString Sunrise, Sunset, NextSunrise, NextSunset;
         double NextSunriseJulian = 0; // local; +infinity when there is none
+        // UT instants of the four times (NaN when none) and their uncertainty in minutes
+        double Ut[4] = {0, 0, 0, 0};
+        double Uncertainty[4] = {0, 0, 0, 0};
     };
     void FormCreate();
     void FormActivate();
@@ -106,6 +145,12 @@ class TFeatures : public TFrame {
     void RefreshOrder();
     void txtFindChange();
     void ConnectToMain();
+    void FollowInstant();
+    void ComputeLibrations(const astro::DateTimeRec& month);
+    int ShownAt(QPoint pos) const;
+    QString SunColumnText(int row) const;
+    QString TimeCellText(int column, int row) const;
+    void ShowComputedFor(const QString& text);
     QString ComputedForText(const astro::DateTimeRec& date, const astro::Observer& observer) const;
     void PlaceScrollBar();
     void DrawFallbackFrame(QPainter& painter);
@@ -114,6 +159,14 @@ class TFeatures : public TFrame {
     Order order_ = Order::Name;
     std::vector<int> shown_;          // shown position -> grid row
     std::vector<double> nextSunrise_; // grid row -> local Julian Day of its next sunrise
+    std::vector<RowTimes> times_;     // grid row -> its times as computed
+    std::vector<double> sunNow_;      // grid row -> Sun's altitude over it now, degrees
+    std::vector<char> morning_;       // grid row -> the Sun climbs there
+    std::vector<double> libration_;   // grid row -> this month's best libration toward it
+    double sunNowInstant_ = 0;        // UT of sunNow_
+    bool nearTerminator_ = false;
+    QTimer* instantTimer_ = nullptr;
+    TGoodNights* goodNights_ = nullptr;
     int wheelDelta_ = 0;
     int found_ = -1; // shown position of the name the search found, outlined
     // The computation on the worker thread: its input, its rows done, its result.

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "print/Canvas.h"
+#include "ui/frame/TClickLabel.h"
 #include "ui/style/Style.h"
 
 #include <QColor>
@@ -53,6 +54,19 @@ inline void FillListStripes(QPainter& painter, int rows, int first, int width, i
         const QColor band = (k + first) % 2 ? StripeGrey : QColor(Qt::black);
         painter.fillRect(QRect(0, rowHeight * k, width - 1, rowHeight), band);
     }
+}
+
+// A clickable aqua caption in a window's bottom band (print, save, order ...).
+inline TClickLabel* BandButton(QWidget* parent, const QString& text, const QRect& geometry,
+                               const QString& hint) {
+    auto* label = new TClickLabel(parent, geometry, hint);
+    label->setFont(ScaledFont(QStringLiteral("Arial"), 8));
+    QPalette pal = label->palette();
+    pal.setColor(QPalette::WindowText, Aqua);
+    label->setPalette(pal);
+    label->setText(text);
+    label->setCursor(Qt::PointingHandCursor);
+    return label;
 }
 
 } // namespace featurestyle
