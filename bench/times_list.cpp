@@ -3,8 +3,8 @@
 #include "bench_support.h"
 
 #include "astro/fGlobals.h"
-#include "settings/Zone.h"
 #include "ui/reports/fTimesList.h"
+#include "zone/Zone.h"
 
 #include <benchmark/benchmark.h>
 

@@ -12,7 +12,8 @@ if(NOT CMAKE_CXX_COMPILER_ID MATCHES "Clang")
 endif()
 
 set(FUZZ_SANITIZERS -fsanitize=address,undefined -fno-sanitize-recover=all)
-foreach(lib astro cresselle_data cresselle_ui)
+foreach(lib astro cresselle_export cresselle_data cresselle_core cresselle_platform cresselle_print
+    cresselle_ui)
   target_compile_options(${lib} PRIVATE -fsanitize=fuzzer-no-link ${FUZZ_SANITIZERS}
     -fno-omit-frame-pointer)
   target_link_options(${lib} INTERFACE -fsanitize=address,undefined)

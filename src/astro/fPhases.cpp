@@ -262,6 +262,7 @@ int MonthPhases(const DateTimeRec& date, const Observer& observer, MonthPhaseLis
         e.K = k;
         e.Kind = static_cast<PhaseKind>(stored);
         e.Julian = t;
+        e.UT = t - zoneDays;
         e.Date = JulianToDate(t);
         AssignPhaseText(e.Text, JulianToDateToMinute(t));
         ++count;

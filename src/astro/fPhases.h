@@ -28,6 +28,7 @@ struct PhaseEvent {
     double K = 0; // lunation number: .0 new, .25 first q., .5 full, .75 last q.
     PhaseKind Kind = PhaseKind::NewMoon; // 3 for every first quarter, 1 for every last quarter
     JulianDay Julian = 0;                // LOCAL civil time (zone offset added)
+    JulianDay UT = 0;                    // the same instant in Universal Time
     DateTimeRec Date;                    // JulianToDate(Julian)
     std::string Text;                    // "HH:MM  DD Month YYYY", at most 60 characters
 };

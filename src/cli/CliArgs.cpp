@@ -139,10 +139,11 @@ Options ParseOptions(const std::vector<std::string>& argv) {
             const std::string& v = valueOf(argv, i);
             const double zone = parseNumber("zone", v);
             // The range first: a huge number has no integer to take the remainder of.
-            if (zone < -720 || zone > 720)
-                fail("invalid zone " + Quoted(v) + ": must be -720 to 720");
-            if (zone != std::trunc(zone) || static_cast<int>(zone) % 30 != 0)
-                fail("invalid zone " + Quoted(v) + ": must be a multiple of 30 minutes");
+            // The offsets in use: UT-12:00 to UT+14:00, in quarter hours (Nepal +345).
+            if (zone < -720 || zone > 840)
+                fail("invalid zone " + Quoted(v) + ": must be -720 to 840");
+            if (zone != std::trunc(zone) || static_cast<int>(zone) % 15 != 0)
+                fail("invalid zone " + Quoted(v) + ": must be a multiple of 15 minutes");
             o.zoneMinutes = static_cast<int>(zone);
         } else if (a == "--file") {
             o.file = valueOf(argv, i);
@@ -170,6 +171,8 @@ Options ParseOptions(const std::vector<std::string>& argv) {
             o.args.push_back(a);
         }
     }
+    if (!o.tz.empty() && (o.zoneMinutes || o.dst))
+        fail("--tz names the zone; --zone and --dst contradict it");
     return o;
 }
 
@@ -214,7 +217,7 @@ std::string UsageText() {
            "Options:\n"
            "  --lat DEG        latitude in decimal degrees, north positive (-90..90)\n"
            "  --lon DEG        longitude in decimal degrees, EAST positive (-180..180)\n"
-           "  --zone MINUTES   time zone, minutes ahead of UT (multiple of 30, -720..720)\n"
+           "  --zone MINUTES   time zone, minutes ahead of UT (multiple of 15, -720..840)\n"
            "  --dst            daylight saving in force (adds 60 minutes)\n"
            "  --tz ZONE        named zone of the system's zone database (Europe/London):\n"
            "                   each time in the offset in force then\n"

@@ -12,7 +12,7 @@
 #include "cli/CliPlanner.h"
 #include "export/IcsCalendar.h"
 #include "settings/ObserverSettings.h"
-#include "settings/Zone.h"
+#include "zone/Zone.h"
 
 #include <QDateTime>
 #include <QFile>
@@ -107,44 +107,13 @@ const char* phaseKey(astro::PhaseKind kind) {
     return "";
 }
 
-double degreesOf(const QString& deg, const QString& min, const QString& sec) {
-    return deg.toInt() + min.toInt() / 60.0 + sec.toInt() / 3600.0;
-}
-
-// The stored settings, read without creating or repairing the store.
+// The stored settings, read by the program's own reader with its repairs made in memory
+// only: nothing is created or written.
 astro::Observer storedObserver() {
-    if (!settingsstore::Exists()) return {};
-    QString where = settingsstore::Location();
-    const bool ini = where.endsWith(QStringLiteral(".ini"), Qt::CaseInsensitive);
-    // The INI file is read from a copy without binary values, which a damaged file could make
-    // QSettings ask gigabytes for.
-    QTemporaryFile copy;
-    if (ini) {
-        QFile file(where);
-        const QByteArray texts = settingsstore::WithoutBinaryValues(
-            file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray());
-        if (!copy.open() || copy.write(texts) != texts.size() || !copy.flush()) return {};
-        where = copy.fileName();
-    }
-    QSettings store(where, ini ? QSettings::IniFormat : QSettings::NativeFormat);
-    auto text = [&](const char* key) { return store.value(QLatin1String(key)).toString(); };
-    double lat = degreesOf(text("LatDeg"), text("LatMin"), text("LatSec"));
-    if (text("LatDir") == QLatin1String("South")) lat = -lat;
-    double lonWest = degreesOf(text("LongDeg"), text("LongMin"), text("LongSec"));
-    if (text("LongDir") == QLatin1String("East")) lonWest = -lonWest;
-    QString zoneText = text("TimeZone");
-    zoneText.replace(QLatin1Char(','), QLatin1Char('.'));
-    bool ok = false;
-    const double stored = zoneText.toDouble(&ok);
-    const int index = ok && stored >= 0 && stored <= 24 ? static_cast<int>(stored * 2) : 24;
-    const int zone =
-        (index - 24) * 30 + (text("DaylightSavings") == QLatin1String("True") ? 60 : 0);
-    TObserverSettings zoneSettings;
-    zoneSettings.ZoneName = text("ZoneName").trimmed();
-    zoneSettings.TimeZoneIndex = index;
-    zoneSettings.DaylightSavings = text("DaylightSavings") == QLatin1String("True");
-    SetCurrentZone(ZoneOfSettings(zoneSettings));
-    return {astro::DegToRad(lat), astro::DegToRad(lonWest), zone};
+    TObserverSettings settings;
+    if (!settingsstore::Peek(settings)) return {};
+    SetCurrentZone(ZoneOfSettings(settings));
+    return ObserverOfSettings(settings);
 }
 
 // A rise or set: its clock text, or null with the reason; a body that stays up or down all
@@ -284,7 +253,7 @@ QJsonObject PhasesCommand(const astro::DateTimeRec& month, const astro::Observer
         o[QStringLiteral("kind")] = static_cast<int>(e.Kind);
         o[QStringLiteral("phase")] = QLatin1String(phaseKey(e.Kind));
         o[QStringLiteral("local")] = isoOfJulian(e.Julian);
-        o[QStringLiteral("ut")] = isoOfJulian(e.Julian - observer.ZoneOffsetMinutes / 1440.0);
+        o[QStringLiteral("ut")] = isoOfJulian(e.UT);
         o[QStringLiteral("jd_local")] = e.Julian;
         o[QStringLiteral("text")] = qs(e.Text);
         list.append(o);
@@ -341,20 +310,25 @@ QJsonObject ApsidesCommand(const astro::DateTimeRec& local, const astro::Observe
 }
 
 QJsonObject RiseSetCommand(const astro::DateTimeRec& day, const astro::Observer& observerAnyDay) {
-    const astro::Observer observer = ObserverOnDay(observerAnyDay, day);
-    const astro::RiseSetTimes moonTimes = astro::MoonRiseSet(day, observer);
+    // Each event in the offset in force at it, as the panel and the times list show it.
+    const astro::RiseSetTimes moonTimes = RiseSetOnDay(
+        day, observerAnyDay, [&](const astro::Observer& o) { return astro::MoonRiseSet(day, o); });
+    auto sunAt = [&](double altitude) {
+        return RiseSetOnDay(day, observerAnyDay, [&](const astro::Observer& o) {
+            return astro::SunRiseSet(day, altitude, o);
+        });
+    };
     QJsonObject moon = riseSetObject(moonTimes, "rise", "set");
     moon[QStringLiteral("illuminated_percent")] = moonTimes.IlluminatedPercent;
     QJsonObject out;
     out[QStringLiteral("moon")] = moon;
-    out[QStringLiteral("sun")] =
-        riseSetObject(astro::SunRiseSet(day, astro::SunriseAltitude, observer), "rise", "set");
-    out[QStringLiteral("civil")] = riseSetObject(
-        astro::SunRiseSet(day, astro::CivilTwilightAltitude, observer), "start", "end");
-    out[QStringLiteral("nautical")] = riseSetObject(
-        astro::SunRiseSet(day, astro::NauticalTwilightAltitude, observer), "start", "end");
-    out[QStringLiteral("astronomical")] = riseSetObject(
-        astro::SunRiseSet(day, astro::AstronomicalTwilightAltitude, observer), "start", "end");
+    out[QStringLiteral("sun")] = riseSetObject(sunAt(astro::SunriseAltitude), "rise", "set");
+    out[QStringLiteral("civil")] =
+        riseSetObject(sunAt(astro::CivilTwilightAltitude), "start", "end");
+    out[QStringLiteral("nautical")] =
+        riseSetObject(sunAt(astro::NauticalTwilightAltitude), "start", "end");
+    out[QStringLiteral("astronomical")] =
+        riseSetObject(sunAt(astro::AstronomicalTwilightAltitude), "start", "end");
     return out;
 }
 
@@ -366,6 +340,7 @@ QJsonObject TimesCommand(const astro::DateTimeRec& month, const astro::Observer&
         astro::DateTimeRec day = month;
         day.Day = static_cast<std::uint16_t>(d);
         day.Hour = day.Minute = day.Second = 0;
+        if (CurrentZone().SkipsDay(day)) continue; // the zone's clocks jumped over it
         const astro::Observer observer = ObserverOnDay(observerAnyDay, day);
         auto sunAt = [&](double h0) {
             return RiseSetOnDay(day, observerAnyDay, [&](const astro::Observer& o) {
@@ -664,6 +639,13 @@ void noteFallbackObserver(const Options& options) {
                stderr);
 }
 
+// A local date the zone's clocks jumped over does not exist there, like 5-14 October 1582.
+void refuseSkippedDay(const astro::DateTimeRec& day, const std::string& text) {
+    if (!CurrentZone().SkipsDay(day)) return;
+    throw UsageError{"invalid date " + Quoted(text) + ": the zone " +
+                     CurrentZone().Id().toStdString() + " skipped that day"};
+}
+
 } // namespace
 
 std::string IcalText(int year, const astro::Observer& observer) {
@@ -707,16 +689,24 @@ int Run(const Options& options) {
     } else if (cmd == "moon") {
         needArgs(1);
         const astro::DateTimeRec at = ParseDateTime(options.args[0]);
-        result = MoonCommand(at, ObserverFor(options));
+        const astro::Observer observer = ObserverFor(options);
+        refuseSkippedDay(at, options.args[0]);
+        result = MoonCommand(at, observer);
     } else if (cmd == "phases") {
         needArgs(1);
         result = PhasesCommand(ParseMonth(options.args[0]), ObserverFor(options));
     } else if (cmd == "apsides") {
         needArgs(1);
-        result = ApsidesCommand(ParseDateTime(options.args[0]), ObserverFor(options));
+        const astro::DateTimeRec at = ParseDateTime(options.args[0]);
+        const astro::Observer observer = ObserverFor(options);
+        refuseSkippedDay(at, options.args[0]);
+        result = ApsidesCommand(at, observer);
     } else if (cmd == "riseset") {
         needArgs(1);
-        result = RiseSetCommand(ParseDay(options.args[0]), ObserverFor(options));
+        const astro::DateTimeRec day = ParseDay(options.args[0]);
+        const astro::Observer observer = ObserverFor(options);
+        refuseSkippedDay(day, options.args[0]);
+        result = RiseSetCommand(day, observer);
     } else if (cmd == "times") {
         needArgs(1);
         result = TimesCommand(ParseMonth(options.args[0]), ObserverFor(options));

@@ -4,6 +4,8 @@
 #include "astro/fMoonCalcs.h"
 #include "cli/CliArgs.h"
 #include "data/FeatureFile.h"
+#include "data/Folders.h"
+#include "zone/Zone.h"
 
 #include <QDir>
 #include <QFile>
@@ -53,10 +55,14 @@ void checkFeaturesFile(const QString& path) {
     if (!fits) throw UsageError{"features file " + shown + " is not a lunar features file"};
 }
 
+// The program's: the working folder's data.dat, else the current folder's, else the shipped one.
 QString defaultFeaturesFile() {
-    const QString dataFolder = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
-    const QString inData = QDir(dataFolder).filePath(FeatureFileName);
-    return QFileInfo::exists(inData) ? inData : FeatureFileName;
+    const QString inData = QDir(folders::DataFolder()).filePath(FeatureFileName);
+    if (QFileInfo::exists(inData) || QFileInfo::exists(FeatureFileName))
+        return QFileInfo::exists(inData) ? inData : FeatureFileName;
+    const QString shipped = folders::ShippedRuntimeFolder();
+    const QString inShipped = QDir(shipped).filePath(FeatureFileName);
+    return !shipped.isEmpty() && QFileInfo::exists(inShipped) ? inShipped : inData;
 }
 
 } // namespace
@@ -74,6 +80,9 @@ QJsonObject FeaturesCommand(const astro::DateTimeRec& month, const astro::Observ
     astro::DateTimeRec start = month;
     start.Day = 1;
     start.Hour = start.Minute = start.Second = 0;
+    // Searched from 0h of the 1st with that day's offset; each time then shown in the offset
+    // in force at it.
+    const astro::Observer onDay = ObserverOnDay(observer, start);
     const astro::JulianDay startJd = astro::DateToJulian(start);
 
     QJsonArray list;
@@ -86,10 +95,12 @@ QJsonObject FeaturesCommand(const astro::DateTimeRec& month, const astro::Observ
         o[QStringLiteral("name")] = f.Name;
         o[QStringLiteral("longitude")] = f.Longitude;
         o[QStringLiteral("latitude")] = f.Latitude;
-        const astro::FeatureSunTimes t = astro::FeatureSunriseSunset(startJd, lon, lat, observer);
+        const astro::FeatureSunTimes t = astro::FeatureSunriseSunset(startJd, lon, lat, onDay);
         auto put = [&](const QString& key, bool found, bool outside, const astro::DateTimeRec& when,
                        const char* reason) {
-            o[key] = found && !outside ? QJsonValue(isoText(when)) : QJsonValue();
+            o[key] = found && !outside
+                         ? QJsonValue(isoText(InOffsetOfItsInstant(when, onDay, CurrentZone())))
+                         : QJsonValue();
             if (outside)
                 o[key + QStringLiteral("_reason")] = QLatin1String("outside_years_1_9999");
             else if (!found)

@@ -6,7 +6,7 @@
 #include "data/FeatureNames.h"
 #include "export/GoodNightsCalendar.h"
 #include "export/IsoTime.h"
-#include "settings/Zone.h"
+#include "zone/Zone.h"
 
 #include <QDateTime>
 #include <QJsonArray>

@@ -13,7 +13,6 @@
 
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
-    QCoreApplication::setOrganizationName(QStringLiteral("Cresselle"));
     QCoreApplication::setApplicationName(QStringLiteral("Cresselle"));
     std::vector<std::string> args(argv + 1, argv + argc);
     try {

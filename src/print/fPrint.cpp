@@ -4,7 +4,7 @@
 #include "astro/fGlobals.h"
 #include "print/Canvas.h"
 #include "settings/ObserverSettings.h"
-#include "settings/Zone.h"
+#include "zone/Zone.h"
 
 #include <QDate>
 #include <QPaintDevice>

@@ -6,7 +6,7 @@
 #include "print/PrintJob.h"
 #include "print/fPrint.h"
 #include "settings/ObserverSettings.h"
-#include "settings/Zone.h"
+#include "zone/Zone.h"
 
 #include <QLocale>
 #include <QPaintDevice>
@@ -51,11 +51,6 @@ int WeekdayOf(int day, int month, int year) {
     d.Month = static_cast<std::uint16_t>(month);
     d.Year = static_cast<std::uint16_t>(year);
     return static_cast<int>(static_cast<long long>(astro::DateToJulian(d) + 1.5) % 7);
-}
-
-double Radians(const QString& deg, const QString& min, const QString& sec) {
-    const double degrees = deg.toInt() + min.toInt() / 60.0 + sec.toInt() / 3600.0;
-    return degrees * M_PI / 180.0;
 }
 
 QString LongWeekdayName(int weekday) {
@@ -123,7 +118,7 @@ void PrintDayCell(QPainter& c, const PageMeasures& m, int n, const CalendarPage&
     canvas::TextOut(c, x + m.u(3.86), y + m.u(3.86), page.Cells[n]);
 
     const astro::DateTimeRec date = DayOf(page.Cells[n].trimmed().toInt(), page.Month, page.Year);
-    const astro::Observer observer = ObserverOnDay(page.Observer, date);
+    const astro::Observer& observer = page.Observer;
     const int cx = x + m.cw / 2;
     const int cy = y + ch / 2;
     if (s.PrintDailyPhases) PrintPhaseDrawing(c, m, cx, cy, date, page, s.PhaseDensity);
@@ -133,13 +128,18 @@ void PrintDayCell(QPainter& c, const PageMeasures& m, int n, const CalendarPage&
     const int right = cx + m.cw / 2;
     if (s.PrintLunarTimes) {
         const int top = cy - ch / 2;
-        PrintTimeLines(c, m, right, MoonLines(astro::MoonRiseSet(date, observer)),
+        // Each time in the offset in force at it, as on the screen.
+        const astro::RiseSetTimes moon = RiseSetOnDay(
+            date, observer, [&](const astro::Observer& o) { return astro::MoonRiseSet(date, o); });
+        PrintTimeLines(c, m, right, MoonLines(moon),
                        {top + m.u(3.22), top + m.u(12.86), top + m.u(22.51)});
     }
     if (s.PrintSunTimes) {
         const int bottom = cy + ch / 2;
-        PrintTimeLines(c, m, right,
-                       SunLines(astro::SunRiseSet(date, astro::SunriseAltitude, observer)),
+        const astro::RiseSetTimes sun = RiseSetOnDay(date, observer, [&](const astro::Observer& o) {
+            return astro::SunRiseSet(date, astro::SunriseAltitude, o);
+        });
+        PrintTimeLines(c, m, right, SunLines(sun),
                        {bottom - m.u(32.15), bottom - m.u(22.51), bottom - m.u(12.86)});
     }
 }
@@ -231,16 +231,6 @@ void PrintPhaseMarker(QPainter& c, const PageMeasures& m, const astro::PhaseEven
 }
 
 } // namespace
-
-astro::Observer ObserverOfSettings(const TObserverSettings& s) {
-    astro::Observer o;
-    o.Longitude = Radians(s.LongDeg, s.LongMin, s.LongSec);
-    if (s.LongDir == QStringLiteral("East")) o.Longitude = -o.Longitude;
-    o.Latitude = Radians(s.LatDeg, s.LatMin, s.LatSec);
-    if (s.LatDir == QStringLiteral("South")) o.Latitude = -o.Latitude;
-    o.ZoneOffsetMinutes = ZoneMinutes(s) + DaylightSavingMinutes(s);
-    return o;
-}
 
 CalendarPage CalendarPageFor(int month, int year, const astro::Observer& observer,
                              const PhaseShadingFrame& shading) {

@@ -9,6 +9,7 @@
 #include "astro/fPhases.h"
 #include "astro/fRiseSet.h"
 #include "print/fPhaseShading.h"
+#include "settings/ObserverSettings.h"
 
 #include <QString>
 
@@ -16,11 +17,6 @@
 
 class QPainter;
 class QWidget;
-struct TObserverSettings;
-
-// The observer of the settings, computed as the main window computes it (radians west and north
-// positive, zone plus daylight-saving minutes).
-astro::Observer ObserverOfSettings(const TObserverSettings& s);
 
 // What one calendar page shows besides the settings.
 struct CalendarPage {

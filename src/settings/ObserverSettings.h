@@ -2,6 +2,8 @@
 // The persisted settings of one user, held in one record that every window reads.
 #pragma once
 
+#include "astro/fGlobals.h"
+
 #include <QByteArray>
 #include <QString>
 #include <cstdint>
@@ -39,6 +41,10 @@ int ZoneMinutes(const TObserverSettings& s);
 // 60 when daylight saving is on, else 0.
 int DaylightSavingMinutes(const TObserverSettings& s);
 
+// The observer of the settings (radians west and north positive, zone plus daylight-saving
+// minutes), as the main window and cresselle-cli compute it.
+astro::Observer ObserverOfSettings(const TObserverSettings& s);
+
 class TZone;
 // The zone of the settings: the named zone, the system's for "Automatic", else the fixed offset.
 TZone ZoneOfSettings(const TObserverSettings& s);
@@ -51,6 +57,9 @@ namespace settingsstore {
 // Reads the store into `s`, creating it with the defaults on the first start and repairing
 // values that are missing or unusable.
 void Load(TObserverSettings& s);
+// Reads the store into `s` as Load does, with the same repairs made in memory only: nothing is
+// created or written. False (and `s` as it was) when there is no store.
+bool Peek(TObserverSettings& s);
 // Rewrites "Version" (every start, after the clock has been read).
 void WriteVersion();
 // Saves the values the configuration window owns.

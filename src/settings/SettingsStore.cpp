@@ -6,7 +6,7 @@
 // save); the defaults are still written one by one in the table's order, which the registry
 // keeps.
 #include "settings/ObserverSettings.h"
-#include "settings/Zone.h"
+#include "zone/Zone.h"
 
 #include <QCoreApplication>
 #include <QDateTime>
@@ -621,8 +621,13 @@ void RepairPosition(Reader& read, QString* fields[3], const char* const names[3]
 
 } // namespace
 
-void Load(TObserverSettings& s) {
-    if (!Exists()) {
+namespace {
+
+// Reads the store into `s` with every repair in memory. With `write`, the store is created on
+// the first start and a damaged file or unusable value is repaired on disk as well; without,
+// nothing is written (cresselle-cli).
+void ReadStore(TObserverSettings& s, bool write) {
+    if (write && !Exists()) {
         // A store that cannot be created leaves the defaults in memory; the program runs on.
         QString why;
         if (PrepareStoreFolder(why)) {
@@ -638,10 +643,11 @@ void Load(TObserverSettings& s) {
     QTemporaryFile readable;
     std::unique_ptr<QSettings> store;
     if (UsesIniFile()) {
-        if (Exists()) RepairDamagedFile(IniPath());
-        const QByteArray stored = Bytes(IniPath());
+        if (write && Exists()) RepairDamagedFile(IniPath());
+        QByteArray stored = Bytes(IniPath());
+        if (!write && IsDamaged(stored)) stored = ReadableLines(stored);
         const QByteArray texts = WithoutBinaryValues(stored);
-        if (texts != stored) WriteWhole(IniPath(), texts);
+        if (write && texts != stored) WriteWhole(IniPath(), texts);
         const QByteArray utf8 = LinesAsUtf8(texts);
         if (readable.open() && readable.write(utf8) == utf8.size() && readable.flush())
             store = std::make_unique<QSettings>(readable.fileName(), QSettings::IniFormat);
@@ -682,12 +688,25 @@ void Load(TObserverSettings& s) {
     RepairPosition(read, latitude, latitudeNames, 90);
     RepairPosition(read, longitude, longitudeNames, 180);
 
-    if (read.Repairs().isEmpty() || !Exists()) return;
+    if (!write || read.Repairs().isEmpty() || !Exists()) return;
     store.reset();
     Values repairs;
     for (const QString& name : read.Repairs())
         repairs.emplace_back(name, DefaultText(name.toLatin1().constData()));
     SaveValues(repairs);
+}
+
+} // namespace
+
+void Load(TObserverSettings& s) {
+    ReadStore(s, true);
+}
+
+bool Peek(TObserverSettings& s) {
+    if (!Exists()) return false;
+    ReadStore(s, false);
+    TakeNotice(); // a repair made in memory only is not news
+    return true;
 }
 
 void WriteVersion() {

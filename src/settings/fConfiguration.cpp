@@ -4,11 +4,11 @@
 #include "platform/Platform.h"
 #include "settings/ObserverSettings.h"
 #include "settings/TSpinButton.h"
-#include "settings/Zone.h"
 #include "ui/Windows.h"
 #include "ui/frame/NumericKeyFilter.h"
 #include "ui/state/AppState.h"
 #include "ui/style/Style.h"
+#include "zone/Zone.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>

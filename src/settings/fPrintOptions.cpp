@@ -178,7 +178,7 @@ void TPrintOptions::lblOKClick() {
         PrintCalendar(state->SelectedDate.Month, state->SelectedDate.Year, state->observer(),
                       ShadingFrameOf(state->ZoneOffset(), state->ClockOffset), this);
     } else {
-        const QDate today = platform::Now().date();
+        const QDate today = SharedNow().date();
         const astro::Observer observer = ObserverOfSettings(ObserverSettings);
         PrintCalendar(today.month(), today.year(), observer,
                       ShadingFrameOf(observer.ZoneOffsetMinutes, 0), this);

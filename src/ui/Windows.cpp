@@ -43,6 +43,12 @@ QWidget* MainWidget() {
     return Windows().Main;
 }
 
+int MainControlLeft(const char* name, int fallback) {
+    const QWidget* main = MainWidget();
+    const QWidget* control = main ? main->findChild<QWidget*>(QString::fromLatin1(name)) : nullptr;
+    return control ? control->x() : fallback;
+}
+
 void CreateWindows() {
     AppWindows& w = Windows();
     createdCount = 0;

@@ -47,6 +47,8 @@ AppWindows& Windows();
 
 // The main window as a widget (null until CreateWindows has run), for placing windows by it.
 QWidget* MainWidget();
+// The left edge of the main window's toolbar control `name` ("imgEclipse"), else `fallback`.
+int MainControlLeft(const char* name, int fallback);
 
 // Creates the seventeen windows in start-up order, the main window first. Each window is
 // created hidden; the caller shows the main window.

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Runs the built cresselle-cli as a user would and reads its output.
 #include <QDateTime>
+#include <QDir>
+#include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -118,9 +120,11 @@ TEST(Cli, BadInputIsOneLineAndStatusTwo) {
         {{"frobnicate"}, "unknown command 'frobnicate'"},
         {{"--lat", "91", "easter", "2000"}, "invalid latitude '91'"},
         {{"--lon", "-181", "easter", "2000"}, "invalid longitude '-181'"},
-        {{"--zone", "45", "easter", "2000"}, "multiple of 30"},
-        {{"--zone", "750", "easter", "2000"}, "must be -720 to 720"},
-        {{"--zone", "1e300", "easter", "2000"}, "must be -720 to 720"},
+        {{"--zone", "50", "easter", "2000"}, "multiple of 15"},
+        {{"--zone", "870", "easter", "2000"}, "must be -720 to 840"},
+        {{"--zone", "1e300", "easter", "2000"}, "must be -720 to 840"},
+        {{"--zone", "60", "--tz", "Europe/London", "easter", "2000"}, "contradict"},
+        {{"--dst", "--tz", "Europe/London", "easter", "2000"}, "contradict"},
         {{"eclipses", "2001", "2000"}, "FROM must not be after TO"},
         {{"easter", "10000"}, "invalid year '10000'"},
         {{"easter", "0"}, "year must be 1-9999"},
@@ -316,4 +320,97 @@ TEST(Cli, LondonEventsEachInTheOffsetOfTheirInstant) {
             e[QStringLiteral("local")].toString().mid(11, 5)))
             << e[QStringLiteral("text")].toString().toStdString();
     }
+}
+
+namespace {
+
+Result runWithHome(const QString& home, const QStringList& args) {
+    QProcess p;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("HOME"), home);
+    env.insert(QStringLiteral("XDG_CONFIG_HOME"), home + QStringLiteral("/config"));
+    env.insert(QStringLiteral("XDG_DATA_HOME"), home + QStringLiteral("/data"));
+    p.setProcessEnvironment(env);
+    p.start(qEnvironmentVariable("CRESSELLE_BUILD_DIR") + QStringLiteral("/cresselle-cli"), args);
+    p.waitForFinished(60000);
+    return {p.exitCode(), p.readAllStandardOutput(), QString::fromUtf8(p.readAllStandardError())};
+}
+
+} // namespace
+
+// The stored settings are read by the program's own reader: an unusable latitude is repaired
+// in memory as the program repairs it, and the file is left as it was.
+TEST(Cli, StoredSettingsReadWithTheProgramsRepairsAndNothingWritten) {
+    QTemporaryDir home;
+    ASSERT_TRUE(QDir().mkpath(home.filePath(QStringLiteral("config/Cresselle"))));
+    const QString ini = home.filePath(QStringLiteral("config/Cresselle/Cresselle.ini"));
+    const QByteArray stored = "[General]\nLatDeg=95\nLatMin=00\nLatSec=00\nLatDir=North\n"
+                              "LongDeg=000\nLongMin=00\nLongSec=00\nLongDir=West\nTimeZone=12\n"
+                              "DaylightSavings=False\nZoneName=Europe/London\n";
+    QFile file(ini);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(stored);
+    file.close();
+    const Result fromStore = runWithHome(home.path(), {"--json", "riseset", "2026-06-21"});
+    const Result explicitly =
+        runWithHome(home.path(), {"--json", "--lat", "0", "--lon", "0", "--tz", "Europe/London",
+                                  "riseset", "2026-06-21"});
+    EXPECT_EQ(fromStore.exitCode, 0) << fromStore.err.toStdString();
+    EXPECT_EQ(fromStore.out, explicitly.out);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll(), stored);
+    EXPECT_EQ(QDir(home.filePath(QStringLiteral("config/Cresselle"))).count(), 3u); // . .. ini
+}
+
+// Zone offsets in use today, a day a zone skipped, features in a named zone from the shipped
+// database in a fresh home.
+TEST(Cli, ZonesAsTheyAre) {
+    for (const char* minutes : {"345", "765", "780", "840", "-720"})
+        EXPECT_EQ(runCli({"--zone", minutes, "easter", "2000"}).exitCode, 0) << minutes;
+    const QStringList apia = {"--lat", "-13.83", "--lon", "-171.76", "--tz", "Pacific/Apia"};
+    const Result skipped = runCli(apia + QStringList{"riseset", "2011-12-30"});
+    EXPECT_EQ(skipped.exitCode, 2);
+    EXPECT_TRUE(skipped.err.contains(QLatin1String("skipped that day")))
+        << skipped.err.toStdString();
+    const QJsonArray days = runJson(apia + QStringList{"times", "2011-12"})["days"].toArray();
+    ASSERT_EQ(days.size(), 30);
+    EXPECT_EQ(days[28].toObject()["date"].toString(), QStringLiteral("2011-12-29"));
+    EXPECT_EQ(days[29].toObject()["date"].toString(), QStringLiteral("2011-12-31"));
+
+    // The phases' UT is UT in a named zone too: 19:28:38 UT is 15:28:38 in New York.
+    const QJsonArray phases = runJson({"--lat", "40", "--lon", "-74", "--tz", "America/New_York",
+                                       "phases", "2026-07"})["events"]
+                                  .toArray();
+    EXPECT_EQ(phases[0].toObject()["local"].toString(), QStringLiteral("2026-07-07T15:28:38"));
+    EXPECT_EQ(phases[0].toObject()["ut"].toString(), QStringLiteral("2026-07-07T19:28:38"));
+
+    // Features: the shipped database; each time in the offset in force at it.
+    QTemporaryDir fresh;
+    const Result features =
+        runWithHome(fresh.path(), {"--json", "--lat", "51.5", "--lon", "0", "--tz", "Europe/London",
+                                   "features", "2026-07"});
+    ASSERT_EQ(features.exitCode, 0) << features.err.toStdString();
+    const QJsonArray list = QJsonDocument::fromJson(features.out).object()["features"].toArray();
+    EXPECT_GT(list.size(), 900);
+    const Result utc = runWithHome(fresh.path(), {"--json", "--lat", "51.5", "--lon", "0", "--zone",
+                                                  "0", "features", "2026-07"});
+    const QJsonObject first = list[0].toObject();
+    const QJsonObject firstUt =
+        QJsonDocument::fromJson(utc.out).object()["features"].toArray()[0].toObject();
+    const auto at = [](const QJsonObject& o) {
+        return QDateTime::fromString(o["sunrise"].toString(), Qt::ISODate);
+    };
+    EXPECT_EQ(at(firstUt).secsTo(at(first)), 3600) << first["sunrise"].toString().toStdString();
+}
+
+// The command-line program stays off the window system: Qt Core only.
+TEST(Cli, LinksNoQtGuiOrWidgets) {
+    QProcess ldd;
+    ldd.start(QStringLiteral("ldd"),
+              {qEnvironmentVariable("CRESSELLE_BUILD_DIR") + QStringLiteral("/cresselle-cli")});
+    ASSERT_TRUE(ldd.waitForFinished(60000));
+    const QByteArray libraries = ldd.readAllStandardOutput();
+    EXPECT_TRUE(libraries.contains("libQt6Core")) << libraries.toStdString();
+    EXPECT_FALSE(libraries.contains("libQt6Gui")) << libraries.toStdString();
+    EXPECT_FALSE(libraries.contains("libQt6Widgets")) << libraries.toStdString();
 }

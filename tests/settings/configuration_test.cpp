@@ -4,9 +4,9 @@
 // button that saves; the values read back from memory, from a fresh store and from the main
 // window.
 #include "settings/TSpinButton.h"
-#include "settings/Zone.h"
 #include "settings/fConfiguration.h"
 #include "ui/main_window_fixture.h"
+#include "zone/Zone.h"
 
 #include <QCheckBox>
 #include <QComboBox>

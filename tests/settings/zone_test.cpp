@@ -1,12 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Named zones: offsets of odd zones, the clock changes in the times list, a damaged zone name
-// and the first start's place.
+// Named zones: offsets of odd zones, the repeated hour, skipped days, phases at a month's edge,
+// a damaged zone name and the first start's place.
 #include "settings/ObserverSettings.h"
-#include "settings/Zone.h"
-#include "ui/reports/fTimesList.h"
+#include "zone/Zone.h"
 
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+
+#include <algorithm>
+#include <vector>
 
 namespace {
 
@@ -24,10 +26,6 @@ TZone Named(const char* id) {
     const auto zone = TZone::Named(id);
     EXPECT_TRUE(zone) << id;
     return zone ? *zone : TZone::Fixed(0);
-}
-
-int Minutes(const std::string& hhmm) {
-    return std::stoi(hhmm.substr(0, 2)) * 60 + std::stoi(hhmm.substr(3, 2));
 }
 
 TEST(Zone, OffsetsOfWholeMinuteAndHalfHourDaylightZones) {
@@ -55,17 +53,9 @@ TEST(Zone, OffsetsOfWholeMinuteAndHalfHourDaylightZones) {
     EXPECT_FALSE(TZone::Named("Mars/Olympus_Mons"));
 }
 
-TEST(Zone, TimesListFollowsTheLondonClockChanges) {
+// The panel, times list, printout and CLI on change days: ui_zone_seam_test.
+TEST(Zone, RepeatedHourNamesItsZoneAndSkippedDaysAreKnown) {
     SetCurrentZone(Named("Europe/London"));
-    const astro::Observer london{astro::DegToRad(51.5), astro::DegToRad(0.12), 0};
-    auto sunrise = [&](int mo, int d) {
-        return Minutes(ComputeTimesOfDay(Local(2026, mo, d), london).Sun.Rise);
-    };
-    // Sunrise moves about two minutes a day; the clock change adds or takes an hour.
-    EXPECT_NEAR(sunrise(3, 29) - sunrise(3, 28), 60 - 2, 1);
-    EXPECT_NEAR(sunrise(10, 25) - sunrise(10, 24), -60 + 2, 1);
-    EXPECT_NEAR(sunrise(10, 26) - sunrise(10, 25), 2, 1);
-
     // On the change day, events before the change keep the old offset and events after it take
     // the new one; a time of the repeated hour names its zone, so none is shown twice alike.
     TDayChange autumn = ChangeOnDay(CurrentZone(), Local(2026, 10, 25));
@@ -82,6 +72,36 @@ TEST(Zone, TimesListFollowsTheLondonClockChanges) {
     EXPECT_EQ(merged.Rise, "01:30 BST");
     EXPECT_EQ(merged.Set, "01:30 GMT");
     EXPECT_EQ(merged.Transit, "11:00");
+    SetCurrentZone(TZone::Fixed(0));
+
+    // Samoa went from 29 to 31 December 2011.
+    EXPECT_TRUE(Named("Pacific/Apia").SkipsDay(Local(2011, 12, 30)));
+    EXPECT_FALSE(Named("Pacific/Apia").SkipsDay(Local(2011, 12, 29)));
+    EXPECT_FALSE(Named("Pacific/Apia").SkipsDay(Local(2011, 12, 31)));
+    EXPECT_FALSE(Named("Europe/London").SkipsDay(Local(2026, 3, 29)));
+}
+
+// A phase belongs to the month of its local time in the offset in force at it, also at a
+// month's edge in a month whose clocks change.
+TEST(Zone, PhasesAtTheMonthsEdgeInOneMonthOnly) {
+    SetCurrentZone(Named("Europe/London"));
+    auto phasesOf = [](int year, int month) {
+        astro::MonthPhaseList events;
+        const int n = MonthPhasesInZone(Local(year, month, 1), astro::Observer{}, events);
+        std::vector<double> ks;
+        for (int i = 0; i < n; ++i)
+            ks.push_back(events[static_cast<std::size_t>(i)].K);
+        return ks;
+    };
+    auto count = [](const std::vector<double>& ks, double k) {
+        return std::count(ks.begin(), ks.end(), k);
+    };
+    // The last quarter of 31 March 2035, 23:06 UT, is 00:06 BST on 1 April.
+    EXPECT_EQ(count(phasesOf(2035, 3), 435.75) + count(phasesOf(2035, 4), 435.75), 1);
+    EXPECT_EQ(count(phasesOf(2035, 4), 435.75), 1);
+    // That of 31 October 2075, 23:26 GMT, is in October.
+    EXPECT_EQ(count(phasesOf(2075, 10), 937.75), 1);
+    EXPECT_EQ(count(phasesOf(2075, 11), 937.75), 0);
     SetCurrentZone(TZone::Fixed(0));
 }
 

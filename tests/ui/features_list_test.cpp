@@ -5,12 +5,12 @@
 #include "main_window_fixture.h"
 #include "platform/Platform.h"
 #include "print/PdfHelpers.h"
-#include "settings/Zone.h"
 #include "ui/Windows.h"
 #include "ui/reports/fFeatures.h"
 #include "ui/reports/fFeaturesDB.h"
 #include "ui/reports/fGoodNights.h"
 #include "ui/style/FeatureStyle.h"
+#include "zone/Zone.h"
 
 #include <QDir>
 #include <QFile>

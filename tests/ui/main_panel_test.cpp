@@ -4,9 +4,9 @@
 #include "astro/fMoonCalcs.h"
 #include "astro/fRiseSet.h"
 #include "main_window_fixture.h"
-#include "settings/Zone.h"
 #include "ui/main/fMoonDrawing.h"
 #include "ui/style/Style.h"
+#include "zone/Zone.h"
 
 #include <QPainter>
 

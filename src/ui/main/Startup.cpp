@@ -2,6 +2,7 @@
 #include "ui/main/Startup.h"
 
 #include "astro/fGlobals.h"
+#include "data/Folders.h"
 
 #include <QApplication>
 #include <QDir>
@@ -152,21 +153,11 @@ void InitialiseApplication(QApplication& app) {
 }
 
 QString ShippedRuntimeFolder() {
-    const QString programFolder = QCoreApplication::applicationDirPath();
-    const QStringList candidates{
-        programFolder + QStringLiteral("/../share/cresselle/runtime"),
-        programFolder + QStringLiteral("/runtime"),
-#ifdef CRESSELLE_SOURCE_RUNTIME_DIR
-        QStringLiteral(CRESSELLE_SOURCE_RUNTIME_DIR),
-#endif
-    };
-    for (const QString& folder : candidates)
-        if (QFileInfo(folder).isDir()) return QDir(folder).absolutePath();
-    return {};
+    return folders::ShippedRuntimeFolder();
 }
 
 QString DataFolder() {
-    return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+    return folders::DataFolder();
 }
 
 bool EnterWorkingFolder(const QString& dataFolder, const QString& runtimeFolder) {

@@ -103,18 +103,20 @@ TMain::TMain(QWidget* parent) : TFrame(parent) {
     // 5. No clock offset yet.
     ClockOffset = 0;
 
-    // 8-10. Settings, the clock, the version value.
+    // 8-11. Settings and the observer and zone derived from them, then the clock on that
+    // zone's time, the version value; the other windows reach the state from here on.
     settingsstore::Load(ObserverSettings);
+    State.ReadObserver(ObserverSettings);
     const QDateTime now = State.LocalNow();
     SetDateAndTime(SelectedDate, now);
     SelectedDate.Millisecond = static_cast<std::uint16_t>(now.time().msec());
     SelectedDate.Julian = astro::DateToJulian(SelectedDate);
     settingsstore::WriteVersion();
-
-    // 11. Derived observer and zone values; the other windows reach them from here on.
-    State.ReadObserver(ObserverSettings);
     SetSharedState(&State);
     connect(&State, &TAppState::settingsApplied, this, &TMain::SettingsApplied);
+    connect(this, &TMain::selectedMonthChanged, &State, &TAppState::monthChanged);
+    connect(&State, &TAppState::phaseDateRequested, this, &TMain::SelectMajorPhaseDate);
+    connect(&State, &TAppState::eclipseRequested, this, &TMain::ShowMonthEclipse);
 
     // 12. Binoculars first.
     OpticsView = 0;
@@ -187,6 +189,8 @@ void TMain::RefreshLatAndLong() {
 }
 
 void TMain::SettingsApplied() {
+    // The zone's clock may be on another date: a new day starts from the new zone's date.
+    LastSystemDay = State.Today();
     SetDayTitles(ObserverSettings.DayOrder);
     if ((ObserverSettings.LatDir == QLatin1String("South")) != PhaseIconsInverted)
         InvertPhaseIcons();
@@ -341,11 +345,8 @@ void TMain::Label1Click() {
 }
 
 void TMain::lblConfigClick() {
+    // Closing the window applies the settings (TAppState::settingsApplied).
     ShowModally(Windows().Configuration);
-    DaylightMinutes = DaylightSavingMinutes(ObserverSettings);
-    ZoneMinutes = ::ZoneMinutes(ObserverSettings);
-    SetDayTitles(ObserverSettings.DayOrder);
-    RefreshLatAndLong();
 }
 
 void TMain::lblHelpClick() {

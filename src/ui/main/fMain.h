@@ -132,9 +132,9 @@ class TMain : public TFrame {
     astro::ApsisTexts Apsides;    // next perigee and apogee
     astro::MonthPhaseList Phases; // principal phases of the shown month
     int PhaseCount = 0;
-    astro::EclipseCircumstances EclipseRecord;   // the shown month's eclipse (Kind 0: none)
-    astro::MonthEclipseList MonthEclipseRecords; // every eclipse of the shown month
-    int ShownEclipse = 0;                        // index of EclipseRecord in MonthEclipseRecords
+    astro::EclipseCircumstances& EclipseRecord = State.Eclipse;         // the shown month's eclipse
+    astro::MonthEclipseList& MonthEclipseRecords = State.MonthEclipses; // every one of the month
+    int& ShownEclipse = State.ShownEclipse; // index of EclipseRecord in MonthEclipseRecords
     // Makes the month's eclipse `index` the one the eclipse window shows.
     void ShowMonthEclipse(int index);
     astro::MoonAndSun LastPosition; // the Moon and the Sun as last shown

@@ -206,7 +206,7 @@ void TMain::ShowSelectedMonth() {
 }
 
 void TMain::PlaceTodayMarker() {
-    const QDate today = platform::Now().date();
+    const QDate today = State.Today();
     const int cell = MonthOffset + today.day() - 1;
     const bool shown = today.month() == SelectedDate.Month && today.year() == SelectedDate.Year &&
                        cell >= 0 && cell < DateLabels.size();
@@ -229,7 +229,7 @@ void TMain::StepMonths(int months) {
 void TMain::GoToToday() {
     CancelEntries();
     ClockOffset = 0;
-    const QDateTime now = platform::Now();
+    const QDateTime now = State.LocalNow();
     SetDateAndTime(SelectedDate, now);
     SelectedDate.Millisecond = static_cast<std::uint16_t>(now.time().msec());
     SelectedDate.Julian = astro::DateToJulian(SelectedDate);

@@ -188,7 +188,7 @@ void TMain::DrawClockStrip() {
 // The shown time less now, in the largest whole unit ("+3d", "-22h", "+5m", "+30s"); empty
 // when the clock shows now.
 QString TMain::OffsetText() const {
-    const QDate today = platform::Now().date();
+    const QDate today = State.Today();
     const QDate selected(SelectedDate.Year, SelectedDate.Month, SelectedDate.Day);
     const long long days = selected.isValid() ? today.daysTo(selected) : 0;
     const long long seconds = days * SecondsPerDay + std::llround(ClockOffset * SecondsPerDay);

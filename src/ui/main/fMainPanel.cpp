@@ -3,11 +3,11 @@
 // times of the selected day, and the principal phases of the shown month.
 #include "astro/fRiseSet.h"
 #include "astro/fSidereal.h"
-#include "settings/Zone.h"
 #include "ui/Windows.h"
 #include "ui/main/fMain.h"
 #include "ui/reports/fEclipse.h"
 #include "ui/style/Style.h"
+#include "zone/Zone.h"
 
 #include <QGuiApplication>
 #include <QLabel>
@@ -316,8 +316,11 @@ void TMain::KeepLunationCurrent(astro::JulianDay instant) {
     Lunation = astro::NewMoonsAround(instant);
 }
 
+// Rise, transit and set of the date, each in the offset in force at it (the times list's and
+// cresselle-cli's rule), not in the offset of the shown instant.
 void TMain::DisplayLunarRiseSetTimes(const astro::DateTimeRec& date) {
-    const astro::RiseSetTimes t = astro::MoonRiseSet(date, observer());
+    const astro::RiseSetTimes t = RiseSetOnDay(
+        date, observer(), [&](const astro::Observer& o) { return astro::MoonRiseSet(date, o); });
     std::pair<QString, std::string> rows[3] = {{QStringLiteral("Transit:"), t.Transit},
                                                {QStringLiteral("Moonrise:"), t.Rise},
                                                {QStringLiteral("Moonset"), t.Set}};
@@ -335,19 +338,22 @@ void TMain::DisplayLunarRiseSetTimes(const astro::DateTimeRec& date) {
 
 void TMain::DisplaySolarRiseSetTimes(const astro::DateTimeRec& date) {
     const astro::Observer obs = observer();
-    const astro::RiseSetTimes sun = astro::SunRiseSet(date, astro::SunriseAltitude, obs);
+    auto sunAt = [&](double altitude) {
+        return RiseSetOnDay(date, obs, [&](const astro::Observer& o) {
+            return astro::SunRiseSet(date, altitude, o);
+        });
+    };
+    const astro::RiseSetTimes sun = sunAt(astro::SunriseAltitude);
     SetLabelText(lblSunRise, Q(sun.Rise));
     SetLabelText(lblSunTransit, Q(sun.Transit));
     SetLabelText(lblSunSet, Q(sun.Set));
-    const astro::RiseSetTimes civil = astro::SunRiseSet(date, astro::CivilTwilightAltitude, obs);
+    const astro::RiseSetTimes civil = sunAt(astro::CivilTwilightAltitude);
     SetLabelText(lblCivilStart, Q(civil.Rise));
     SetLabelText(lblCivilEnd, Q(civil.Set));
-    const astro::RiseSetTimes nautical =
-        astro::SunRiseSet(date, astro::NauticalTwilightAltitude, obs);
+    const astro::RiseSetTimes nautical = sunAt(astro::NauticalTwilightAltitude);
     SetLabelText(lblNauticalStart, Q(nautical.Rise));
     SetLabelText(lblNauticalEnd, Q(nautical.Set));
-    const astro::RiseSetTimes astronomical =
-        astro::SunRiseSet(date, astro::AstronomicalTwilightAltitude, obs);
+    const astro::RiseSetTimes astronomical = sunAt(astro::AstronomicalTwilightAltitude);
     SetLabelText(lblAstroStart, Q(astronomical.Rise));
     SetLabelText(lblAstroEnd, Q(astronomical.Set));
 }

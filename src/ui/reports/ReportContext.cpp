@@ -6,8 +6,20 @@
 
 #include <QDate>
 #include <QDateTime>
+#include <QWidget>
 
 namespace reportcontext {
+
+bool FollowSharedState(QWidget* window, const std::function<void()>& refresh) {
+    TAppState* state = SharedState();
+    if (!state) return false;
+    auto ifVisible = [window, refresh] {
+        if (window->isVisible()) refresh();
+    };
+    QObject::connect(state, &TAppState::monthChanged, window, ifVisible);
+    QObject::connect(state, &TAppState::settingsApplied, window, ifVisible);
+    return true;
+}
 
 astro::Observer MainObserver() {
     const TAppState* state = SharedState();
@@ -21,7 +33,7 @@ PhaseShadingFrame CurrentPhaseShadingFrame() {
 
 astro::DateTimeRec SelectedDate() {
     if (const TAppState* state = SharedState()) return state->SelectedDate;
-    const QDate today = platform::Now().date();
+    const QDate today = SharedNow().date();
     astro::DateTimeRec d;
     d.Day = static_cast<std::uint16_t>(today.day());
     d.Month = static_cast<std::uint16_t>(today.month());

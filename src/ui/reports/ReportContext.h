@@ -5,9 +5,16 @@
 #include "astro/fGlobals.h"
 #include "print/fPhaseShading.h"
 
+#include <functional>
 #include <vector>
 
+class QWidget;
+
 namespace reportcontext {
+
+// Calls `refresh` whenever the shared month, observer or zone changes while `window` is
+// visible. False when there is no shared state yet.
+bool FollowSharedState(QWidget* window, const std::function<void()>& refresh);
 
 // The shared observer; the default observer when there is no main window.
 astro::Observer MainObserver();

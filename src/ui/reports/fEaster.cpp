@@ -3,7 +3,7 @@
 
 #include "astro/fEaster.h"
 #include "ui/Windows.h"
-#include "ui/main/fMain.h"
+#include "ui/reports/ReportContext.h"
 #include "ui/style/Style.h"
 
 #include <QPainter>
@@ -38,9 +38,9 @@ TEaster::TEaster(QWidget* parent) : TFrame(parent) {
 }
 
 void TEaster::FormShow() {
-    const TMain* main = Windows().Main;
+    const QWidget* main = MainWidget();
     if (!main) return;
     move(CentredOn(*main, size()));
-    const int year = std::clamp<int>(main->SelectedDate.Year, 1, 9999);
+    const int year = std::clamp<int>(reportcontext::SelectedDate().Year, 1, 9999);
     lblEaster->setText(QString::fromStdString(astro::Sunday(static_cast<std::uint16_t>(year))));
 }

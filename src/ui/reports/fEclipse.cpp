@@ -2,7 +2,8 @@
 #include "ui/reports/fEclipse.h"
 
 #include "ui/Windows.h"
-#include "ui/main/fMain.h"
+#include "ui/reports/ReportContext.h"
+#include "ui/state/AppState.h"
 #include "ui/style/Style.h"
 
 #include <QPainter>
@@ -89,24 +90,29 @@ TEclipse::TEclipse(QWidget* parent) : TFrame(parent) {
     lblOtherEclipse->move(0, 226);
     lblOtherEclipse->hide();
     connect(lblOtherEclipse, &TClickLabel::clicked, this, &TEclipse::lblOtherEclipseClick);
+    // An open window shows the eclipse of the month and zone the main window shows now.
+    reportcontext::FollowSharedState(this, [this] {
+        UpdateLabels(CurrentEclipse());
+        update();
+    });
 }
 
 void TEclipse::lblOtherEclipseClick() {
-    TMain* main = Windows().Main;
-    if (!main || main->MonthEclipseRecords.Count < 2) return;
-    main->ShowMonthEclipse(1 - main->ShownEclipse);
+    TAppState* state = SharedState();
+    if (!state || state->MonthEclipses.Count < 2) return;
+    emit state->eclipseRequested(1 - state->ShownEclipse);
     UpdateLabels(CurrentEclipse());
     update();
 }
 
 // "Also: 02 March 1904" under the contacts when the month holds a second eclipse.
 void TEclipse::UpdateOtherEclipse() {
-    const TMain* main = Windows().Main;
-    const bool two = main && main->MonthEclipseRecords.Count == 2;
+    const TAppState* state = SharedState();
+    const bool two = state && state->MonthEclipses.Count == 2;
     QString text;
     if (two) {
         const auto& other =
-            main->MonthEclipseRecords.Eclipses[static_cast<std::size_t>(1 - main->ShownEclipse)];
+            state->MonthEclipses.Eclipses[static_cast<std::size_t>(1 - state->ShownEclipse)];
         text = QStringLiteral("Also: ") + QString::fromStdString(other.Date);
     }
     if (lblOtherEclipse->text() != text) {
@@ -119,21 +125,19 @@ void TEclipse::UpdateOtherEclipse() {
 
 const astro::EclipseCircumstances& TEclipse::CurrentEclipse() {
     static const astro::EclipseCircumstances none;
-    const TMain* main = Windows().Main;
-    return main ? main->EclipseRecord : none;
+    const TAppState* state = SharedState();
+    return state ? state->Eclipse : none;
 }
 
 void TEclipse::FormShow() {
-    if (const TMain* main = Windows().Main) {
-        const int buttonLeft = main->imgEclipse ? main->imgEclipse->x() : 182;
-        move(BelowButton(*main, buttonLeft));
-    }
+    if (const QWidget* main = MainWidget())
+        move(BelowButton(*main, MainControlLeft("imgEclipse", 182)));
     UpdateLabels(CurrentEclipse());
 }
 
 void TEclipse::lblDateDblClick() {
-    if (TMain* main = Windows().Main; main && !lblMaximum->text().isEmpty())
-        main->SelectMajorPhaseDate(lblMaximum->text());
+    if (TAppState* state = SharedState(); state && !lblMaximum->text().isEmpty())
+        emit state->phaseDateRequested(lblMaximum->text());
 }
 
 // The heading's font shrinks until the text fits the window with a margin each side

@@ -4,12 +4,12 @@
 #include "astro/fEclipse.h"
 #include "astro/fPhases.h"
 #include "platform/Platform.h"
-#include "settings/Zone.h"
 #include "ui/Windows.h"
-#include "ui/main/fMain.h"
 #include "ui/reports/ReportContext.h"
 #include "ui/reports/fEclipse.h"
+#include "ui/state/AppState.h"
 #include "ui/style/Style.h"
+#include "zone/Zone.h"
 
 #include <QApplication>
 #include <QFontMetrics>
@@ -196,12 +196,10 @@ void TEclipseReport::wheelEvent(QWheelEvent* event) {
 }
 
 void TEclipseReport::FormShow() {
-    if (const TMain* main = Windows().Main) {
-        const int buttonLeft = main->lblReports ? main->lblReports->x() : 158;
-        move(BelowButton(*main, buttonLeft));
-    }
+    if (const QWidget* main = MainWidget())
+        move(BelowButton(*main, MainControlLeft("lblReports", 158)));
     searched_ = false;
-    const QString year = QString::number(platform::Now().date().year());
+    const QString year = QString::number(SharedNow().date().year());
     txtFromYear->setText(year);
     txtToYear->setText(year);
     ScrollBar1->setMaximum(0);
@@ -378,10 +376,10 @@ void TEclipseReport::FormDblClick() {
     const EclipseEntry& entry = entries_[index];
 
     lblSelectedDate->setText(entry.Text);
-    if (TMain* main = Windows().Main) {
-        main->SelectedDate.Month = entry.LocalMaximum.Month;
-        main->SelectedDate.Year = entry.LocalMaximum.Year;
-        main->SelectMajorPhaseDate(lblSelectedDate->text());
+    if (TAppState* state = SharedState()) {
+        state->SelectedDate.Month = entry.LocalMaximum.Month;
+        state->SelectedDate.Year = entry.LocalMaximum.Year;
+        emit state->phaseDateRequested(lblSelectedDate->text());
     }
     PlaceSideBySide();
 }
@@ -389,7 +387,7 @@ void TEclipseReport::FormDblClick() {
 // The eclipse window and the list side by side, centred under the main window.
 void TEclipseReport::PlaceSideBySide() {
     TEclipse* eclipse = Windows().Eclipse;
-    const TMain* main = Windows().Main;
+    const QWidget* main = MainWidget();
     if (!eclipse || !main) return;
     eclipse->show();
     eclipse->raise();

@@ -2,11 +2,10 @@
 #include "ui/reports/fEquinox.h"
 
 #include "settings/ObserverSettings.h"
-#include "settings/Zone.h"
 #include "ui/Windows.h"
-#include "ui/main/fMain.h"
 #include "ui/reports/ReportContext.h"
 #include "ui/style/Style.h"
+#include "zone/Zone.h"
 
 #include <QPainter>
 
@@ -104,5 +103,5 @@ void TEquinox::EquinoxesAndSolstices(int year) {
 }
 
 void TEquinox::FormShow() {
-    if (const TMain* main = Windows().Main) move(CentredOn(*main, size()));
+    if (const QWidget* main = MainWidget()) move(CentredOn(*main, size()));
 }

@@ -9,15 +9,15 @@
 #include "print/PrintJob.h"
 #include "print/fPrint.h"
 #include "settings/ObserverSettings.h"
-#include "settings/Zone.h"
 #include "ui/LocalDateTime.h"
 #include "ui/Windows.h"
-#include "ui/main/fMain.h"
 #include "ui/reports/ListScrolling.h"
+#include "ui/reports/ReportContext.h"
 #include "ui/reports/fFeaturesDB.h"
 #include "ui/reports/fGoodNights.h"
 #include "ui/state/AppState.h"
 #include "ui/style/FeatureStyle.h"
+#include "zone/Zone.h"
 
 #include <QDir>
 #include <QDoubleSpinBox>
@@ -212,14 +212,8 @@ TFeatures::~TFeatures() {
 }
 
 void TFeatures::ConnectToMain() {
-    TMain* main = Windows().Main;
-    if (connectedToMain_ || !main) return;
-    connectedToMain_ = true;
-    connect(main, &TMain::selectedMonthChanged, this, &TFeatures::MainMonthChanged);
-}
-
-void TFeatures::MainMonthChanged() {
-    if (isVisible()) DisplaySunRiseSetTimes();
+    if (connectedToMain_) return;
+    connectedToMain_ = reportcontext::FollowSharedState(this, [this] { DisplaySunRiseSetTimes(); });
 }
 
 void TFeatures::FormCreate() {
@@ -234,11 +228,11 @@ void TFeatures::PlaceScrollBar() {
 }
 
 void TFeatures::DisplaySunRiseSetTimes() {
-    if (TMain* main = Windows().Main) {
-        DisplaySunRiseSetTimes(main->SelectedDate, main->observer());
+    if (const TAppState* state = SharedState()) {
+        DisplaySunRiseSetTimes(state->SelectedDate, state->observer());
         return;
     }
-    DisplaySunRiseSetTimes(ToDateTimeRec(platform::Now()), astro::Observer{});
+    DisplaySunRiseSetTimes(ToDateTimeRec(SharedNow()), astro::Observer{});
 }
 
 void TFeatures::DisplaySunRiseSetTimes(const astro::DateTimeRec& selectedDate,
@@ -382,16 +376,6 @@ void TFeatures::ComputingEnded() {
 }
 
 namespace {
-
-// `date`, local in `observer`'s offset, in the offset of a named zone in force at that instant.
-astro::DateTimeRec InOffsetOfItsInstant(const astro::DateTimeRec& date,
-                                        const astro::Observer& observer, const TZone& zone) {
-    if (!zone.IsNamed()) return date;
-    const double local = astro::DateToJulian(date);
-    const int offset = zone.OffsetAt(local - observer.ZoneOffsetMinutes / 1440.0);
-    if (offset == observer.ZoneOffsetMinutes) return date;
-    return astro::JulianToDate(local + (offset - observer.ZoneOffsetMinutes) / 1440.0);
-}
 
 // The UT instant of a found time (local in `observer`'s offset) and the minutes it may be off
 // where the Sun grazes the feature's horizon (the altitude rate at the crossing).
@@ -761,7 +745,7 @@ void TFeatures::FormShow() {
     QPoint at = pos();
     if (!placed_) {
         placed_ = true;
-        if (TMain* main = Windows().Main) at = CentredOn(*main, size());
+        if (const QWidget* main = MainWidget()) at = CentredOn(*main, size());
     }
     move(Clamp(at, size(), screenArea(at), ClampOrder::LeftFirst));
 }

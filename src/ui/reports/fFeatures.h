@@ -114,8 +114,6 @@ class TFeatures : public TFrame {
 
   public slots:
     void lblDatabaseClick();
-    // The main window shows another month: an open list follows it.
-    void MainMonthChanged();
 
   protected:
     void FormShow() override;

@@ -5,9 +5,9 @@
 #include "platform/Platform.h"
 #include "print/PrintJob.h"
 #include "print/fPrint.h"
-#include "settings/Zone.h"
 #include "ui/reports/ListScrolling.h"
 #include "ui/style/FeatureStyle.h"
+#include "zone/Zone.h"
 
 #include <QComboBox>
 #include <QDateTime>

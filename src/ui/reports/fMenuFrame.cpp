@@ -2,7 +2,6 @@
 #include "ui/reports/fMenuFrame.h"
 
 #include "ui/Windows.h"
-#include "ui/main/fMain.h"
 
 #include <QLinearGradient>
 #include <QPainter>
@@ -56,7 +55,7 @@ void TMenuFrame::rowMouseMove(TClickLabel* row, bool heading) {
 }
 
 void TMenuFrame::FormShow() {
-    if (const TMain* main = Windows().Main) move(BelowButton(*main, buttonLeft_));
+    if (const QWidget* main = MainWidget()) move(BelowButton(*main, buttonLeft_));
     imgArrow->move(7, imgArrow->y());
 }
 

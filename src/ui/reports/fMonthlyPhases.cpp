@@ -6,8 +6,6 @@
 #include "print/fPhaseShading.h"
 #include "settings/ObserverSettings.h"
 #include "ui/Windows.h"
-#include "ui/main/fCalendarLabels.h"
-#include "ui/main/fMain.h"
 #include "ui/reports/ReportContext.h"
 #include "ui/style/Style.h"
 
@@ -66,18 +64,6 @@ QImage LoadMoonPicture() {
     return moon.convertToFormat(QImage::Format_RGB32);
 }
 
-// The main calendar's 42 day cells as it shows them; laid out afresh when there is no
-// calendar to read.
-QStringList CalendarGridTexts(const astro::DateTimeRec& selected) {
-    QStringList texts;
-    if (const TMain* main = Windows().Main; main && main->DateLabels.size() == 42) {
-        for (const TDateLabel* label : main->DateLabels)
-            texts.append(label->text());
-        if (texts.join(QString()).trimmed().size() > 0) return texts;
-    }
-    return MonthGridTexts(selected.Month, selected.Year, ObserverSettings.DayOrder % 7);
-}
-
 } // namespace
 
 QStringList MonthGridTexts(int month, int year, int dayOrder) {
@@ -104,12 +90,7 @@ TMonthlyPhases::TMonthlyPhases(QWidget* parent) : TFrame(parent) {
     imgOriginal = LoadMoonPicture();
     imgMiniMoon = imgOriginal;
 
-    if (TMain* main = Windows().Main)
-        connect(main, &TMain::selectedMonthChanged, this, &TMonthlyPhases::selectedMonthChanged);
-}
-
-void TMonthlyPhases::selectedMonthChanged() {
-    if (isVisible()) DrawMoonPhases();
+    reportcontext::FollowSharedState(this, [this] { DrawMoonPhases(); });
 }
 
 void TMonthlyPhases::FormShow() {
@@ -121,7 +102,7 @@ void TMonthlyPhases::FormShow() {
     // The first showing opens over the main window below its toolbar; later ones keep where
     // the user left it.
     if (!placed_) {
-        if (const TMain* main = Windows().Main)
+        if (const QWidget* main = MainWidget())
             move(main->x() + (main->width() - width()) / 2, main->y() + 40);
         placed_ = true;
     }
@@ -206,7 +187,8 @@ void TMonthlyPhases::PrintDayCells(QPainter& canvas, const astro::DateTimeRec& s
     const QFontMetrics fm = canvas.fontMetrics();
     const int cw = (PageWidth - 6) / 7;
     const int ch = (PageHeight - PageTop - 2) / 6;
-    const QStringList grid = CalendarGridTexts(selected);
+    const QStringList grid =
+        MonthGridTexts(selected.Month, selected.Year, ObserverSettings.DayOrder % 7);
     const astro::Observer observer = reportcontext::MainObserver();
     PhaseShadingFrame frame = reportcontext::CurrentPhaseShadingFrame();
     frame.North = north;

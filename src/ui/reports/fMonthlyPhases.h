@@ -41,7 +41,6 @@ class TMonthlyPhases : public TFrame {
     void PrintDayCells(QPainter& canvas, const astro::DateTimeRec& selected, bool north);
     void DrawBevel(QPainter& canvas);
     void PaintFallbackFrame(QPainter& painter);
-    void selectedMonthChanged();
 
     QPixmap imgPhases;   // the page, 461 x 414
     QImage imgOriginal;  // the full Moon, 50 x 49

@@ -7,11 +7,10 @@
 #include "print/PrintJob.h"
 #include "print/fPrint.h"
 #include "settings/ObserverSettings.h"
-#include "settings/Zone.h"
 #include "ui/Windows.h"
-#include "ui/main/fMain.h"
 #include "ui/reports/ReportContext.h"
 #include "ui/style/Style.h"
+#include "zone/Zone.h"
 
 #include <QEvent>
 #include <QPainter>
@@ -295,11 +294,7 @@ TObservingAid::TObservingAid(QWidget* parent) : TFrame(parent) {
     Image1.fill(Qt::black);
     Image2 = Image1;
 
-    if (TMain* main = Windows().Main) {
-        connect(main, &TMain::selectedMonthChanged, this, [this] {
-            if (isVisible()) doa();
-        });
-    }
+    reportcontext::FollowSharedState(this, [this] { doa(); });
 }
 
 void TObservingAid::ShowTogglePictures() {
@@ -311,7 +306,7 @@ void TObservingAid::FormShow() {
     RowHeight = 12;
     view = 1;
     grid = false;
-    if (TMain* main = Windows().Main) {
+    if (const QWidget* main = MainWidget()) {
         const int left = placed_ ? x() : CentredOn(*main, size()).x();
         placed_ = true;
         move(left, main->y());

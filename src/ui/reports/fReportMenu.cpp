@@ -4,7 +4,6 @@
 #include "export/IcsCalendar.h"
 #include "platform/Platform.h"
 #include "ui/Windows.h"
-#include "ui/main/fMain.h"
 #include "ui/reports/ReportContext.h"
 #include "ui/reports/fEaster.h"
 #include "ui/reports/fEclipseReport.h"
@@ -12,6 +11,7 @@
 #include "ui/reports/fFeatures.h"
 #include "ui/reports/fMonthlyPhases.h"
 #include "ui/reports/fObservingAid.h"
+#include "ui/state/AppState.h"
 
 #include <QCoreApplication>
 #include <QDateTime>
@@ -85,9 +85,8 @@ void TReportMenu::imgLunarFeaturesClick() {
 
 void TReportMenu::imgEquinoxInfoClick() {
     TEquinox* equinox = Windows().Equinox;
-    const TMain* main = Windows().Main;
-    if (!equinox || !main) return;
-    equinox->EquinoxesAndSolstices(main->SelectedDate.Year);
+    if (!equinox || !SharedState()) return;
+    equinox->EquinoxesAndSolstices(reportcontext::SelectedDate().Year);
     BringUp(equinox);
 }
 
@@ -98,7 +97,7 @@ void TReportMenu::imgEasterClick() {
 void TReportMenu::imgSaveCalendarClick() {
     hide(); // the menu is a popup; the dialog takes the activation
     const int year = reportcontext::SelectedDate().Year;
-    QWidget* owner = Windows().Main;
+    QWidget* owner = MainWidget();
     const QString suggested =
         QDir(platform::PdfFolder()).filePath(QStringLiteral("Moon %1.ics").arg(year));
     QString path = platform::GetSaveFileName(owner, QStringLiteral("Save the year's events"),

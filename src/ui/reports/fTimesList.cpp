@@ -7,11 +7,10 @@
 #include "print/PrintJob.h"
 #include "print/fPrint.h"
 #include "settings/ObserverSettings.h"
-#include "settings/Zone.h"
 #include "ui/Windows.h"
-#include "ui/main/fMain.h"
 #include "ui/reports/ReportContext.h"
 #include "ui/style/Style.h"
+#include "zone/Zone.h"
 
 #include <QEvent>
 #include <QKeyEvent>
@@ -175,34 +174,21 @@ void PrintDayTexts(QPainter& c, const PrintColumns& col, int y, const QString& d
 
 } // namespace
 
-namespace {
-
-TimesOfDay TimesWithOffset(const astro::DateTimeRec& date, const astro::Observer& observer) {
-    TimesOfDay t;
-    t.Moon = astro::MoonRiseSet(date, observer);
-    t.Sun = astro::SunRiseSet(date, astro::SunriseAltitude, observer);
-    t.Civil = astro::SunRiseSet(date, astro::CivilTwilightAltitude, observer);
-    t.Nautical = astro::SunRiseSet(date, astro::NauticalTwilightAltitude, observer);
-    t.Astronomical = astro::SunRiseSet(date, astro::AstronomicalTwilightAltitude, observer);
-    return t;
-}
-
-} // namespace
-
 TimesOfDay ComputeTimesOfDay(const astro::DateTimeRec& date, const astro::Observer& observer) {
-    const TDayChange change = ChangeOnDay(CurrentZone(), date);
-    if (!change.Changes) return TimesWithOffset(date, ObserverOnDay(observer, date));
-    astro::Observer before = observer, after = observer;
-    before.ZoneOffsetMinutes = change.Before;
-    after.ZoneOffsetMinutes = change.After;
-    const TimesOfDay early = TimesWithOffset(date, before);
-    const TimesOfDay late = TimesWithOffset(date, after);
+    // Each event in the offset in force at it (RiseSetOnDay), as the panel and the CLI do.
+    auto onDay = [&](const std::function<astro::RiseSetTimes(const astro::Observer&)>& compute) {
+        return RiseSetOnDay(date, observer, compute);
+    };
     TimesOfDay t;
-    t.Moon = MergedAtChange(early.Moon, late.Moon, change);
-    t.Sun = MergedAtChange(early.Sun, late.Sun, change);
-    t.Civil = MergedAtChange(early.Civil, late.Civil, change);
-    t.Nautical = MergedAtChange(early.Nautical, late.Nautical, change);
-    t.Astronomical = MergedAtChange(early.Astronomical, late.Astronomical, change);
+    t.Moon = onDay([&](const astro::Observer& o) { return astro::MoonRiseSet(date, o); });
+    auto sunAt = [&](double altitude) {
+        return onDay(
+            [&](const astro::Observer& o) { return astro::SunRiseSet(date, altitude, o); });
+    };
+    t.Sun = sunAt(astro::SunriseAltitude);
+    t.Civil = sunAt(astro::CivilTwilightAltitude);
+    t.Nautical = sunAt(astro::NauticalTwilightAltitude);
+    t.Astronomical = sunAt(astro::AstronomicalTwilightAltitude);
     return t;
 }
 
@@ -284,11 +270,7 @@ TTimesList::TTimesList(QWidget* parent) : TFrame(parent) {
     imgData = QPixmap(DataWidth, DataHeight);
     imgData.fill(Qt::black);
 
-    if (TMain* main = Windows().Main) {
-        connect(main, &TMain::selectedMonthChanged, this, [this, main] {
-            if (isVisible()) SetupDataBitmap(main->SelectedDate);
-        });
-    }
+    reportcontext::FollowSharedState(this, [this] { SetupDataBitmap(SelectedDate()); });
 }
 
 void TTimesList::SetupDataBitmap(const astro::DateTimeRec& date) {
@@ -309,7 +291,10 @@ void TTimesList::SetupDataBitmap(const astro::DateTimeRec& date, const astro::Ob
     canvas::SetFont(canvas, QStringLiteral("Arial"), canvas::ScreenPointSize(8));
     for (int row = 0; row < Days; ++row) {
         const astro::DateTimeRec day = DayOf(date, dayNumbers[static_cast<std::size_t>(row)]);
-        DrawDayRow(canvas, day, ComputeTimesOfDay(day, observer), RowHeight * row);
+        if (CurrentZone().SkipsDay(day))
+            DrawSkippedDayRow(canvas, day, RowHeight * row);
+        else
+            DrawDayRow(canvas, day, ComputeTimesOfDay(day, observer), RowHeight * row);
     }
     canvas.end();
     DisplayDataBitmap();
@@ -338,6 +323,17 @@ void TTimesList::DrawDayRow(QPainter& canvas, const astro::DateTimeRec& date, co
     canvas::TextOut(canvas, 529, y, Text(t.Nautical.Set), ValueTextColour);
     canvas::TextOut(canvas, 245, y, Text(t.Astronomical.Rise), ValueTextColour);
     canvas::TextOut(canvas, 567, y, Text(t.Astronomical.Set), ValueTextColour);
+}
+
+// A day the zone's clocks jumped over (Pacific/Apia, 30 December 2011) keeps its row, marked.
+void TTimesList::DrawSkippedDayRow(QPainter& canvas, const astro::DateTimeRec& date, int y) {
+    canvas::TextOut(canvas, 10, y,
+                    FormatListDate(date, ObserverSettings.DateFormat, SystemDateSeparator()),
+                    Qt::white);
+    canvas::TextOut(canvas, 84, y,
+                    tr("No such day here: the clocks of %1 skipped it")
+                        .arg(QString::fromLatin1(CurrentZone().Id())),
+                    Aqua);
 }
 
 void TTimesList::DisplayDataBitmap() {
@@ -423,7 +419,7 @@ void TTimesList::FormShow() {
     QPoint at = pos();
     if (!placed_) {
         placed_ = true;
-        if (TMain* main = Windows().Main) at = CentredOn(*main, size());
+        if (const QWidget* main = MainWidget()) at = CentredOn(*main, size());
     }
     move(Clamp(at, size(), screenArea(at), ClampOrder::LeftFirst));
 }

@@ -89,6 +89,7 @@ class TTimesList : public TFrame {
     void ScrollRows(int rows);
     int ClampOffset(int offset) const;
     static bool InVisibleBand(QPoint pos);
+    void DrawSkippedDayRow(QPainter& canvas, const astro::DateTimeRec& date, int y);
     void DrawDayRow(QPainter& canvas, const astro::DateTimeRec& date, const TimesOfDay& times,
                     int y);
 

@@ -3,22 +3,17 @@
 
 #include "platform/Platform.h"
 #include "settings/ObserverSettings.h"
-#include "settings/Zone.h"
+#include "ui/LocalDateTime.h"
+#include "zone/Zone.h"
 
 namespace {
 TAppState* shared = nullptr;
-
-double Radians(const QString& deg, const QString& min, const QString& sec, bool negative) {
-    const double degrees = deg.toInt() + min.toInt() / 60.0 + sec.toInt() / 3600.0;
-    const double r = astro::DegToRad(degrees);
-    return negative ? -r : r;
-}
 } // namespace
 
 void TAppState::ReadPlace(const TObserverSettings& s) {
-    ObserverLongitude =
-        Radians(s.LongDeg, s.LongMin, s.LongSec, s.LongDir == QLatin1String("East"));
-    ObserverLatitude = Radians(s.LatDeg, s.LatMin, s.LatSec, s.LatDir == QLatin1String("South"));
+    const astro::Observer o = ObserverOfSettings(s);
+    ObserverLongitude = o.Longitude;
+    ObserverLatitude = o.Latitude;
 }
 
 void TAppState::ReadObserver(const TObserverSettings& s) {
@@ -38,13 +33,24 @@ int TAppState::ZoneOffset() const {
 QDateTime TAppState::LocalNow() const {
     const QDateTime now = platform::Now();
     const TZone& zone = CurrentZone();
-    if (!zone.IsNamed() || zone.Id() == QTimeZone::systemTimeZoneId()) return now;
-    const QDateTime there = now.toTimeZone(zone.TimeZone());
+    const QDateTime there = zone.IsNamed()
+                                ? now.toTimeZone(zone.TimeZone())
+                                : now.toUTC().addSecs(60LL * (ZoneMinutes + DaylightMinutes));
     return QDateTime(there.date(), there.time());
 }
 
 void TAppState::ApplySettings(const TObserverSettings& s) {
+    // A clock that showed now keeps showing now, on the new zone's clock.
+    const QDate today = Today();
+    const bool showsNow =
+        ClockOffset == 0 && QDate(SelectedDate.Year, SelectedDate.Month, SelectedDate.Day) == today;
     ReadObserver(s);
+    if (showsNow) {
+        const QDateTime now = LocalNow();
+        SetDateAndTime(SelectedDate, now);
+        SelectedDate.Millisecond = static_cast<std::uint16_t>(now.time().msec());
+        SelectedDate.Julian = astro::DateToJulian(SelectedDate);
+    }
     emit settingsApplied();
 }
 
@@ -54,4 +60,11 @@ TAppState* SharedState() {
 
 void SetSharedState(TAppState* state) {
     shared = state;
+}
+
+QDateTime SharedNow() {
+    if (shared) return shared->LocalNow();
+    TAppState state;
+    state.ZoneMinutes = CurrentZone().OffsetAt(0);
+    return state.LocalNow();
 }

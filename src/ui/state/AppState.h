@@ -1,12 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // What the windows share: the observer, the zone, the selected date and the clock offset. The
-// main window owns the one instance; the other windows read and set it through SharedState().
+// main window owns the one instance; the other windows read and set it through SharedState()
+// and learn of changes from its signals, never from the main window itself.
 #pragma once
 
+#include "astro/fEclipse.h"
 #include "astro/fGlobals.h"
 
 #include <QDateTime>
 #include <QObject>
+#include <QString>
 
 struct TObserverSettings;
 
@@ -19,6 +22,10 @@ class TAppState : public QObject {
     int DaylightMinutes = 0;         // 60 with daylight saving, else 0
     double ObserverLongitude = 0;    // radians, west positive
     double ObserverLatitude = 0;     // radians, north positive
+    // The shown month's eclipses and the one the eclipse window shows (Kind 0: none).
+    astro::MonthEclipseList MonthEclipses;
+    astro::EclipseCircumstances Eclipse;
+    int ShownEclipse = 0; // index of Eclipse in MonthEclipses
 
     // Minutes local ahead of UT at the shown local time: a named zone's offset in force then,
     // else the fixed zone and daylight-saving minutes.
@@ -29,8 +36,10 @@ class TAppState : public QObject {
         return astro::EngineInstant(SelectedDate, ZoneOffset(), ClockOffset);
     }
 
-    // The system clock's date and time on the zone's clock (as is with a fixed offset).
+    // Now on the chosen zone's clock: a named zone's local time, or UT plus the fixed zone
+    // and daylight-saving minutes. The only place that reads the system clock.
     QDateTime LocalNow() const;
+    QDate Today() const { return LocalNow().date(); }
 
     // Takes the observer's latitude and longitude from the settings record (no signal).
     void ReadPlace(const TObserverSettings& s);
@@ -40,11 +49,21 @@ class TAppState : public QObject {
     void ApplySettings(const TObserverSettings& s);
 
   signals:
-    // The observer, the zone or the settings shown with them changed.
+    // The observer, the zone or the settings shown with them changed; the main window has
+    // shown its month again when the others hear it.
     void settingsApplied();
+    // The selected month (or the selected date within it) changed.
+    void monthChanged();
+    // A window asks the calendar to select the day and time of a phase or eclipse text
+    // ("HH:MM  DD ..."), in the selected month.
+    void phaseDateRequested(const QString& phaseText);
+    // A window asks the main window to show the month's eclipse `index`.
+    void eclipseRequested(int index);
 };
 
 // The main window's state; null while there is no main window.
 TAppState* SharedState();
 // Registers the owner's instance (null to clear).
 void SetSharedState(TAppState* state);
+// Now on the shared state's zone clock; with no main window, on the current zone's clock.
+QDateTime SharedNow();

@@ -37,6 +37,9 @@ class TZone {
     int OffsetAtLocal(const astro::DateTimeRec& local) const;
     // The same for a local time given as a Julian Day of the local clock.
     int OffsetAtLocalJd(double localJd) const;
+    // True when the zone's clocks jumped over the whole local day of `day` (Pacific/Apia,
+    // 30 December 2011): no instant has that date there.
+    bool SkipsDay(const astro::DateTimeRec& day) const;
     // Offset in force at local noon of the day of `local`.
     int OffsetOnDay(const astro::DateTimeRec& local) const;
     // The zone's abbreviation at `ut` ("GMT", "BST"); "UT+05:30" for a fixed offset.
@@ -96,6 +99,11 @@ int MonthPhasesInZone(const astro::DateTimeRec& date, astro::Observer observer,
 astro::MonthEclipseList MonthEclipsesInZone(const astro::MonthPhaseList& events, int count,
                                             std::uint16_t year, astro::Observer observer,
                                             const TZone& zone);
+
+// `date`, local in `observer`'s offset, in the offset of a named zone in force at that instant
+// (as it is for a fixed zone).
+astro::DateTimeRec InOffsetOfItsInstant(const astro::DateTimeRec& date,
+                                        const astro::Observer& observer, const TZone& zone);
 
 // Minutes local ahead of UT at the UT instant `ut`: `zone`'s offset then for a named zone,
 // else `fixedMinutes`.

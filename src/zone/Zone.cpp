@@ -1,9 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "settings/Zone.h"
+#include "zone/Zone.h"
 
 #include <QDateTime>
 #include <QFile>
 
+#include <algorithm>
+#include <array>
 #include <cmath>
 #include <string>
 
@@ -100,6 +102,23 @@ TZone TZone::System() {
     const QByteArray id = QTimeZone::systemTimeZoneId();
     if (auto named = Named(id)) return *named;
     return Fixed(0);
+}
+
+bool TZone::SkipsDay(const astro::DateTimeRec& day) const {
+    if (!named_) return false;
+    astro::DateTimeRec midnight = day;
+    midnight.Hour = midnight.Minute = midnight.Second = midnight.Millisecond = 0;
+    const double start = static_cast<double>(astro::DateToJulian(midnight)); // local clock
+    // Offsets lie within a day of UT: the transitions that can skip this day lie in these days.
+    const auto changes = zone_.transitions(UtcOf(start - 2), UtcOf(start + 2));
+    for (const QTimeZone::OffsetData& change : changes) {
+        const double at = JdOf(change.atUtc.toMSecsSinceEpoch());
+        const double before = at + zone_.offsetFromUtc(change.atUtc.addSecs(-1)) / 86400.0;
+        const double after = at + change.offsetFromUtc / 86400.0;
+        // The clock jumped from `before` to `after`: the day lies inside the jump.
+        if (before <= start + 1e-9 && after >= start + 1 - 1e-9) return true;
+    }
+    return false;
 }
 
 int TZone::OffsetAt(astro::JulianDay ut) const {
@@ -240,26 +259,60 @@ TDayChange ChangeOnDay(const TZone& zone, const astro::DateTimeRec& day) {
     return change;
 }
 
+// A phase belongs to the month in which its local time, in the offset in force at it, falls.
+// The candidates are the month's phases in each offset in force near the month's edges; each
+// is then taken from the list made with its own offset, or dropped when that list lacks it.
 int MonthPhasesInZone(const astro::DateTimeRec& date, astro::Observer observer,
                       astro::MonthPhaseList& events) {
     const TZone& zone = CurrentZone();
     if (!zone.IsNamed()) return astro::MonthPhases(date, observer, events);
-    astro::DateTimeRec middle = date;
-    middle.Day = 15;
-    observer.ZoneOffsetMinutes = zone.OffsetOnDay(middle);
-    const int count = astro::MonthPhases(date, observer, events);
-    for (int i = 0; i < count; ++i) {
-        astro::PhaseEvent& event = events[static_cast<std::size_t>(i)];
-        const astro::JulianDay ut = event.Julian - observer.ZoneOffsetMinutes / 1440.0;
-        astro::Observer there = observer;
-        there.ZoneOffsetMinutes = zone.OffsetAt(ut);
-        if (there.ZoneOffsetMinutes == observer.ZoneOffsetMinutes) continue;
-        astro::MonthPhaseList again;
-        const int n = astro::MonthPhases(date, there, again);
-        for (int j = 0; j < n; ++j)
-            if (again[static_cast<std::size_t>(j)].K == event.K)
-                event = again[static_cast<std::size_t>(j)];
+    astro::DateTimeRec first = date;
+    first.Day = 1;
+    first.Hour = first.Minute = first.Second = first.Millisecond = 0;
+    const double jStart = astro::DateToJulian(first);
+    astro::DateTimeRec next = first;
+    next.Month = static_cast<std::uint16_t>(date.Month % 12 + 1);
+    next.Year = static_cast<std::uint16_t>(date.Year + (date.Month == 12 ? 1 : 0));
+    const double jEnd = astro::DateToJulian(next);
+
+    // The lists already made, one per offset (a month sees at most a few offsets).
+    struct List {
+        int Offset = 0;
+        int Count = 0;
+        astro::MonthPhaseList Events{};
+    };
+    std::array<List, 8> lists{};
+    int made = 0;
+    auto listFor = [&](int offset) -> const List& {
+        for (int i = 0; i < made; ++i)
+            if (lists[static_cast<std::size_t>(i)].Offset == offset)
+                return lists[static_cast<std::size_t>(i)];
+        List& list = lists[static_cast<std::size_t>(std::min(made, 7))];
+        made = std::min(made + 1, 8);
+        list.Offset = offset;
+        observer.ZoneOffsetMinutes = offset;
+        list.Count = astro::MonthPhases(date, observer, list.Events);
+        return list;
+    };
+
+    int count = 0;
+    for (const double edge : {jStart - 1, jStart + 1, jEnd - 1, jEnd + 1}) {
+        const List candidates = listFor(zone.OffsetAt(edge));
+        for (int i = 0; i < candidates.Count; ++i) {
+            const astro::PhaseEvent& e = candidates.Events[static_cast<std::size_t>(i)];
+            bool known = false;
+            for (int j = 0; j < count; ++j)
+                known = known || events[static_cast<std::size_t>(j)].K == e.K;
+            if (known || count >= astro::MaxMonthPhases) continue;
+            const List& own = listFor(zone.OffsetAt(e.UT));
+            for (int j = 0; j < own.Count; ++j)
+                if (own.Events[static_cast<std::size_t>(j)].K == e.K)
+                    events[static_cast<std::size_t>(count++)] =
+                        own.Events[static_cast<std::size_t>(j)];
+        }
     }
+    std::sort(events.begin(), events.begin() + count,
+              [](const astro::PhaseEvent& a, const astro::PhaseEvent& b) { return a.K < b.K; });
     return count;
 }
 
@@ -280,6 +333,15 @@ astro::MonthEclipseList MonthEclipsesInZone(const astro::MonthPhaseList& events,
         if (i < again.Count) eclipse = again.Eclipses[static_cast<std::size_t>(i)];
     }
     return found;
+}
+
+astro::DateTimeRec InOffsetOfItsInstant(const astro::DateTimeRec& date,
+                                        const astro::Observer& observer, const TZone& zone) {
+    if (!zone.IsNamed()) return date;
+    const double local = astro::DateToJulian(date);
+    const int offset = zone.OffsetAt(local - observer.ZoneOffsetMinutes / 1440.0);
+    if (offset == observer.ZoneOffsetMinutes) return date;
+    return astro::JulianToDate(local + (offset - observer.ZoneOffsetMinutes) / 1440.0);
 }
 
 int OffsetAtEvent(const TZone& zone, astro::JulianDay ut, int fixedMinutes) {
