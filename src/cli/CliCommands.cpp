@@ -8,6 +8,7 @@
 #include "astro/fRiseSet.h"
 #include "astro/fSeasons.h"
 #include "astro/fSidereal.h"
+#include "cli/CliAltitude.h"
 #include "cli/CliFeatures.h"
 #include "cli/CliPlanner.h"
 #include "export/IcsCalendar.h"
@@ -616,7 +617,10 @@ namespace {
 // mistake shows instead of being ignored.
 void checkOptionsApply(const Options& options) {
     const std::string& cmd = options.command;
-    if (options.csv && cmd != "times") throw UsageError{"--csv applies only to times"};
+    if (options.csv && cmd != "times" && cmd != "altitude")
+        throw UsageError{"--csv applies only to times and altitude"};
+    if (options.stepMinutes && cmd != "altitude")
+        throw UsageError{"--step applies only to altitude"};
     if (options.csv && options.json) throw UsageError{"--csv and --json exclude each other"};
     const bool lunar = cmd == "features" || cmd == "terminator" || cmd == "plan";
     if (!options.file.empty() && !lunar)
@@ -737,15 +741,23 @@ int Run(const Options& options) {
         const PlanResult plan = PlanCommand(options, observer);
         if (!options.output.empty() && WriteIcal(plan.Calendar, options.output) != 0) return 1;
         result = plan.Json;
+    } else if (cmd == "altitude") {
+        needArgs(1);
+        const astro::DateTimeRec day = ParseDay(options.args[0]);
+        const astro::Observer observer = ObserverFor(options);
+        refuseSkippedDay(day, options.args[0]);
+        result = AltitudeCommand(day, observer, options.stepMinutes.value_or(10));
     } else if (cmd.empty()) {
         throw UsageError{"no command given; see --help"};
     } else {
         throw UsageError{"unknown command " + Quoted(cmd) + "; see --help"};
     }
     if (cmd != "easter") noteFallbackObserver(options);
-    const QByteArray text = options.json     ? QJsonDocument(result).toJson(QJsonDocument::Indented)
-                            : cmd == "times" ? TimesCsv(result).toUtf8() // text form of the table
-                                             : AlignedText(result).toUtf8();
+    const QByteArray text =
+        options.json        ? QJsonDocument(result).toJson(QJsonDocument::Indented)
+        : cmd == "times"    ? TimesCsv(result).toUtf8() // text form of the table
+        : cmd == "altitude" ? (options.csv ? AltitudeCsv(result) : AltitudeText(result)).toUtf8()
+                            : AlignedText(result).toUtf8();
     std::fwrite(text.constData(), 1, static_cast<std::size_t>(text.size()), stdout);
     return 0;
 }

@@ -429,6 +429,12 @@ class Reader {
         return std::trunc(hours * 2);
     }
 
+    // A value that may be missing (written only once the user has changed it): false then.
+    bool OptionalBoolean(const char* name) const {
+        QString text;
+        return Raw(name, text) && text == QStringLiteral("True");
+    }
+
     const QStringList& Repairs() const { return repairs_; }
     void RepairWith(const char* name) { repairs_.append(QString::fromLatin1(name)); }
 
@@ -681,6 +687,7 @@ void ReadStore(TObserverSettings& s, bool write) {
         s.PrinterType = DefaultText("PrinterType");
         read.RepairWith("PrinterType");
     }
+    s.NightMode = read.OptionalBoolean("NightMode");
     static const char* const latitudeNames[3] = {"LatDeg", "LatMin", "LatSec"};
     static const char* const longitudeNames[3] = {"LongDeg", "LongMin", "LongSec"};
     QString* latitude[3] = {&s.LatDeg, &s.LatMin, &s.LatSec};
@@ -764,6 +771,14 @@ bool SaveConfiguration(const TObserverSettings& s) {
 
 bool SavePrintOptions(const TObserverSettings& s) {
     return SaveRecord(s, PrintOptionValues(s));
+}
+
+bool SaveNightMode(const TObserverSettings& s) {
+    const Values value{{QStringLiteral("NightMode"), BoolText(s.NightMode)}};
+    // A store this save creates gets the whole record first, then the mode.
+    const bool existed = Exists();
+    if (!SaveRecord(s, value)) return false;
+    return existed || SaveRecord(s, value);
 }
 
 QString NotSavedMessage() {

@@ -11,10 +11,12 @@
 #include "ui/main/Startup.h"
 #include "ui/main/fAbout.h"
 #include "ui/main/fCalendarLabels.h"
+#include "ui/reports/fAltitudeGraph.h"
 #include "ui/reports/fEclipse.h"
 #include "ui/reports/fReportMenu.h"
 #include "ui/reports/fTimesList.h"
 #include "ui/reports/fWebMenu.h"
+#include "ui/style/NightMode.h"
 #include "ui/style/Style.h"
 
 #include <QApplication>
@@ -161,6 +163,21 @@ void TMain::CreateToolbar() {
             p.drawEllipse(QRect(7, 5, 15, 15));
         }));
     imgEclipse->hide();
+    imgAltitudes = control("imgAltitudes", 212, 24,
+                           QStringLiteral("Display tonight's Moon and Sun altitudes (G)"));
+    imgAltitudes->setPixmap(
+        LoadPicture(QStringLiteral("altitudes_button.png"), QSize(24, 25), [](QPainter& p, QSize) {
+            p.setRenderHint(QPainter::Antialiasing);
+            p.setPen(QPen(QColor(0, 255, 255), 1));
+            p.drawLine(2, 19, 22, 19);
+            p.setPen(QPen(QColor(255, 255, 176), 2));
+            p.drawArc(QRect(3, 6, 18, 24), 20 * 16, 140 * 16);
+        }));
+    imgNightMode =
+        control("imgNightMode", 238, 24, QStringLiteral("Switch night mode on or off (N)"));
+    imgNightMode->setPixmap(nightmode::TogglePicture());
+    connect(imgNightMode, &TClickLabel::clicked, this, [] { nightmode::Toggle(); });
+    connect(imgAltitudes, &TClickLabel::clicked, this, &TMain::imgAltitudesClick);
     Label1 = control("Label1", 446, 28,
                      QStringLiteral("Moon news and observing guides from NASA (moon.nasa.gov)"));
     lblConfig = control("lblConfig", 478, 28, QStringLiteral("Change configuration parameters"));
@@ -261,6 +278,11 @@ bool TMain::NavigationKey(const QKeyEvent& event) {
 
 void TMain::keyPressEvent(QKeyEvent* event) {
     if (NavigationKey(*event)) return;
+    if (event->key() == Qt::Key_G && event->modifiers() == Qt::NoModifier && !yearEntryOpen() &&
+        !timeEditorOpen()) {
+        imgAltitudesClick();
+        return;
+    }
     int key = 0;
     switch (event->key()) {
     case Qt::Key_Escape:
@@ -338,6 +360,10 @@ void TMain::lblReportsClick() {
 
 void TMain::imgEclipseClick() {
     if (EclipseRecord.Kind != astro::NoEclipse) ShowAndActivate(Windows().Eclipse);
+}
+
+void TMain::imgAltitudesClick() {
+    OpenAltitudeGraph(SelectedDate);
 }
 
 void TMain::Label1Click() {

@@ -151,6 +151,8 @@ class TMain : public TFrame {
     TClickLabel* lblClock = nullptr;
     TClickLabel* lblReports = nullptr;
     TClickLabel* imgEclipse = nullptr;
+    TClickLabel* imgAltitudes = nullptr; // tonight's altitude graph (key G)
+    TClickLabel* imgNightMode = nullptr; // night mode on and off (key N)
     TClickLabel* Label1 = nullptr;
     TClickLabel* lblConfig = nullptr;
     TClickLabel* lblHelp = nullptr;
@@ -187,6 +189,7 @@ class TMain : public TFrame {
     void lblLinksClick();
     void lblReportsClick();
     void imgEclipseClick();
+    void imgAltitudesClick();
     void Label1Click();
     void lblConfigClick();
     void lblHelpClick();

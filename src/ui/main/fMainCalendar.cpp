@@ -272,6 +272,7 @@ void TMain::DateSelect(TDateLabel* label) {
     DisplaySolarRiseSetTimes(SelectedDate);
     // With the clock running the panel follows the new day at once, not at the next tick.
     if (Timer1->isActive()) RefreshPanel();
+    emit State.dayChanged();
 }
 
 void TMain::DisplayDateInfo(TDateLabel* label, Qt::MouseButton button) {

@@ -54,6 +54,8 @@ class TAppState : public QObject {
     void settingsApplied();
     // The selected month (or the selected date within it) changed.
     void monthChanged();
+    // Another day of the shown month was selected.
+    void dayChanged();
     // A window asks the calendar to select the day and time of a phase or eclipse text
     // ("HH:MM  DD ..."), in the selected month.
     void phaseDateRequested(const QString& phaseText);
