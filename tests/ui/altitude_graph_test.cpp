@@ -9,6 +9,7 @@
 #include "ui/main/fCalendarLabels.h"
 #include "ui/reports/fAltitudeGraph.h"
 #include "ui/reports/fObservingAid.h"
+#include "ui/reports/fReportMenu.h"
 #include "zone/Night.h"
 #include "zone/Zone.h"
 

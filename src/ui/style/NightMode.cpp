@@ -9,6 +9,7 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPaintEvent>
+#include <QPaintEngine>
 #include <QPainter>
 #include <QPlainTextEdit>
 #include <QSet>
@@ -103,26 +104,33 @@ class TFilter : public QObject {
         return true;
     }
 
+    // The widget paints as it always does; then the pixels it painted are turned to red in
+    // place, on the window's backing store or on the picture a grab paints into.
     bool Paint(QWidget* widget, QPaintEvent* event) {
+        rendering_.insert(widget);
+        QCoreApplication::sendEvent(widget, event);
+        rendering_.remove(widget);
         const QRect area = event->rect();
         if (area.isEmpty()) return true;
-        const qreal ratio = widget->devicePixelRatioF();
-        const QSize pixels = area.size() * ratio;
-        QImage part(pixels, QImage::Format_ARGB32_Premultiplied);
-        part.setDevicePixelRatio(ratio);
-        part.fill(Qt::transparent);
-        const QWidget::RenderFlags flags = widget->isWindow() || widget->autoFillBackground()
-                                               ? QWidget::DrawWindowBackground
-                                               : QWidget::RenderFlags();
-        rendering_.insert(widget);
-        widget->render(&part, QPoint(), QRegion(area), flags);
-        rendering_.remove(widget);
-        // Rendering ends its own paint event; this one goes on.
-        widget->setAttribute(Qt::WA_WState_InPaintEvent, true);
-        Tint(part);
         QPainter painter(widget);
-        painter.setClipRegion(event->region());
-        painter.drawImage(area.topLeft(), part);
+        QPaintEngine* engine = painter.paintEngine();
+        QPaintDevice* device = engine ? engine->paintDevice() : nullptr;
+        if (!device) return true;
+        const QRect bounds(0, 0, device->width() * device->devicePixelRatio(),
+                           device->height() * device->devicePixelRatio());
+        const QRect pixels =
+            painter.deviceTransform().mapRect(QRectF(area)).toAlignedRect() & bounds;
+        if (pixels.isEmpty()) return true;
+        QImage part;
+        if (device->devType() == QInternal::Image)
+            part = static_cast<QImage*>(device)->copy(pixels);
+        else if (device->devType() == QInternal::Pixmap)
+            part = static_cast<QPixmap*>(device)->copy(pixels).toImage();
+        else
+            return true;
+        Tint(part);
+        painter.setCompositionMode(QPainter::CompositionMode_Source);
+        painter.drawImage(painter.deviceTransform().inverted().mapRect(QRectF(pixels)), part);
         return true;
     }
 
@@ -193,7 +201,9 @@ void Tint(QImage& image) {
         auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
         for (int x = 0; x < w; ++x) {
             const QRgb p = line[x];
-            const int red = RedOf(qRed(p), qGreen(p), qBlue(p));
+            // Pixels already red (tinted before, under a child painted since) stay as they are.
+            const int red = (p & 0xffffu) == 0 ? std::min(qRed(p), MaxRed)
+                                                : RedOf(qRed(p), qGreen(p), qBlue(p));
             line[x] = (p & 0xff000000u) | (static_cast<QRgb>(red) << 16);
         }
     }
