@@ -8,8 +8,8 @@
 #include <QComboBox>
 #include <QKeyEvent>
 #include <QLineEdit>
-#include <QPaintEvent>
 #include <QPaintEngine>
+#include <QPaintEvent>
 #include <QPainter>
 #include <QPlainTextEdit>
 #include <QSet>
@@ -18,6 +18,9 @@
 #include <QWidget>
 
 #include <algorithm>
+#include <array>
+#include <cmath>
+#include <cstdint>
 
 namespace nightmode {
 
@@ -25,12 +28,25 @@ namespace {
 
 bool on = false;
 
-// Red of a pixel of channels r, g, b (premultiplied, 0..255): mostly the brightest channel,
-// so that aqua and blue texts stay as legible as white ones, scaled to MaxRed.
+// Red for a brightness 0..255: a curve that keeps light grounds well below the texts on them,
+// up to MaxRed.
+const std::array<std::uint8_t, 256>& RedCurve() {
+    static const std::array<std::uint8_t, 256> curve = [] {
+        std::array<std::uint8_t, 256> c{};
+        for (int v = 0; v < 256; ++v)
+            c[static_cast<std::size_t>(v)] =
+                static_cast<std::uint8_t>(std::lround(MaxRed * std::pow(v / 255.0, 1.5)));
+        return c;
+    }();
+    return curve;
+}
+
+// Red of a pixel of channels r, g, b (0..255): mostly the brightest channel, so that aqua and
+// blue texts stay as legible as white ones.
 inline int RedOf(int r, int g, int b) {
     const int brightest = std::max({r, g, b});
     const int luma = (r * 77 + g * 150 + b * 29) >> 8;
-    return ((brightest * 3 + luma) * MaxRed) / (4 * 255);
+    return RedCurve()[static_cast<std::size_t>((brightest * 3 + luma) >> 2)];
 }
 
 QPalette NightPalette() {
@@ -78,6 +94,40 @@ bool TakesText(const QWidget* w) {
     return combo && combo->isEditable();
 }
 
+// Tints the pixels of `area` of a 32-bit image in place.
+void TintRect(QImage& image, const QRect& area) {
+    const QRect r = area & image.rect();
+    const auto& curve = RedCurve();
+    // Grounds and texts repeat a few colours: the last ones met are remembered by a hash.
+    struct Entry {
+        QRgb in = 0x00ffffffu; // not a premultiplied colour: never met
+        QRgb out = 0;
+    };
+    std::array<Entry, 64> seen{};
+    for (int y = r.top(); y <= r.bottom(); ++y) {
+        auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
+        for (int x = r.left(); x <= r.right(); ++x) {
+            const QRgb p = line[x];
+            Entry& e = seen[(p * 2654435761u) >> 26];
+            if (e.in != p) {
+                const int red = qRed(p);
+                const int green = qGreen(p);
+                const int blue = qBlue(p);
+                // Pixels already red (tinted before, under a child painted since) stay so.
+                const int v = (green | blue) == 0
+                                  ? std::min(red, MaxRed)
+                                  : curve[static_cast<std::size_t>(
+                                        (std::max({red, green, blue}) * 3 +
+                                         ((red * 77 + green * 150 + blue * 29) >> 8)) >>
+                                        2)];
+                e.in = p;
+                e.out = (p & 0xff000000u) | (static_cast<QRgb>(v) << 16);
+            }
+            line[x] = e.out;
+        }
+    }
+}
+
 class TFilter : public QObject {
   public:
     bool eventFilter(QObject* watched, QEvent* event) override {
@@ -110,27 +160,46 @@ class TFilter : public QObject {
         rendering_.insert(widget);
         QCoreApplication::sendEvent(widget, event);
         rendering_.remove(widget);
-        const QRect area = event->rect();
-        if (area.isEmpty()) return true;
+        if (event->region().isEmpty()) return true;
         QPainter painter(widget);
         QPaintEngine* engine = painter.paintEngine();
         QPaintDevice* device = engine ? engine->paintDevice() : nullptr;
         if (!device) return true;
         const QRect bounds(0, 0, device->width() * device->devicePixelRatio(),
                            device->height() * device->devicePixelRatio());
-        const QRect pixels =
-            painter.deviceTransform().mapRect(QRectF(area)).toAlignedRect() & bounds;
-        if (pixels.isEmpty()) return true;
-        QImage part;
-        if (device->devType() == QInternal::Image)
-            part = static_cast<QImage*>(device)->copy(pixels);
-        else if (device->devType() == QInternal::Pixmap)
-            part = static_cast<QPixmap*>(device)->copy(pixels).toImage();
-        else
-            return true;
-        Tint(part);
+        const QTransform toDevice = painter.deviceTransform();
+        // Each rectangle of the painted region (a region's bounding box may be most of the
+        // window when two distant parts were painted).
+        QList<QRect> parts;
+        for (const QRect& r : event->region()) {
+            const QRect pixels = toDevice.mapRect(QRectF(r)).toAlignedRect() & bounds;
+            if (!pixels.isEmpty()) parts.append(pixels);
+        }
+        // The window's backing store: tinted where it lies.
+        if (device->devType() == QInternal::Image) {
+            auto* image = static_cast<QImage*>(device);
+            const QImage::Format f = image->format();
+            if (image->isDetached() &&
+                (f == QImage::Format_ARGB32_Premultiplied || f == QImage::Format_RGB32)) {
+                painter.end();
+                for (const QRect& pixels : parts)
+                    TintRect(*image, pixels);
+                return true;
+            }
+        }
         painter.setCompositionMode(QPainter::CompositionMode_Source);
-        painter.drawImage(painter.deviceTransform().inverted().mapRect(QRectF(pixels)), part);
+        const QTransform fromDevice = toDevice.inverted();
+        for (const QRect& pixels : parts) {
+            QImage part;
+            if (device->devType() == QInternal::Image)
+                part = static_cast<QImage*>(device)->copy(pixels);
+            else if (device->devType() == QInternal::Pixmap)
+                part = static_cast<QPixmap*>(device)->copy(pixels).toImage();
+            else
+                return true;
+            Tint(part);
+            painter.drawImage(fromDevice.mapRect(QRectF(pixels)), part);
+        }
         return true;
     }
 
@@ -195,18 +264,7 @@ void Tint(QImage& image) {
     if (image.format() != QImage::Format_ARGB32_Premultiplied &&
         image.format() != QImage::Format_RGB32)
         image = image.convertToFormat(QImage::Format_ARGB32_Premultiplied);
-    const int h = image.height();
-    const int w = image.width();
-    for (int y = 0; y < h; ++y) {
-        auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
-        for (int x = 0; x < w; ++x) {
-            const QRgb p = line[x];
-            // Pixels already red (tinted before, under a child painted since) stay as they are.
-            const int red = (p & 0xffffu) == 0 ? std::min(qRed(p), MaxRed)
-                                                : RedOf(qRed(p), qGreen(p), qBlue(p));
-            line[x] = (p & 0xff000000u) | (static_cast<QRgb>(red) << 16);
-        }
-    }
+    TintRect(image, image.rect());
 }
 
 QPixmap TogglePicture() {
