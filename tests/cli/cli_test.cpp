@@ -134,7 +134,11 @@ TEST(Cli, BadInputIsOneLineAndStatusTwo) {
         {{"--lon", " 5", "easter", "2000"}, "invalid longitude ' 5': not a number"},
         {{"--zone", "+-60", "easter", "2000"}, "not a number"},
         // Options that the command would ignore.
-        {{"--csv", "eclipses", "2000", "2000"}, "--csv applies only to times"},
+        {{"--csv", "eclipses", "2000", "2000"}, "--csv applies only to times and altitude"},
+        {{"--step", "5", "riseset", "2026-03-01"}, "--step applies only to altitude"},
+        {{"altitude", "2026-03-01", "--step", "0"}, "must be a whole number of minutes, 1 to 240"},
+        {{"altitude", "2026-03-01", "--step", "241"}, "1 to 240"},
+        {{"altitude", "2026-03-01", "--step", "2.5"}, "1 to 240"},
         {{"-o", "x.ics", "easter", "2000"}, "-o applies only to ical and plan"},
         // A long argument is cut in the message.
         {{QString(500, QLatin1Char('x'))},

@@ -429,9 +429,11 @@ void TObservingAid::paintEvent(QPaintEvent* event) {
     painter.drawPixmap(ChartLeft, ChartTop, Image2);
     canvas::SetFont(painter, QStringLiteral("Arial"), canvas::ScreenPointSize(8));
     DisplayHours(painter, ChartWidth, ValueTextColour, 61, 20, 20);
-    // The month, the place and the zone, under the toolbar.
-    canvas::FillRect(painter, 110, 40, 520, 58, Qt::black);
-    painter.drawText(QRect(114, 40, 402, 18), Qt::AlignVCenter | Qt::AlignRight, caption_);
+    // The month, the place and the zone, right of the buttons.
+    canvas::SetFont(painter, QStringLiteral("Arial"), canvas::ScreenPointSize(8));
+    const int w = std::min(400, canvas::TextWidth(painter, caption_) + 8);
+    canvas::FillRect(painter, 520 - w, 41, 520, 57, Qt::black);
+    canvas::TextOutRight(painter, 516, 42, caption_, ValueTextColour);
 }
 
 QString TObservingAid::CaptionText(const astro::DateTimeRec& date,
