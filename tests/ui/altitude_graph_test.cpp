@@ -131,6 +131,30 @@ TEST_F(AltitudeCurveTest, MaximumIsAtTheTransit) {
     EXPECT_GT(seen, 20);
 }
 
+TEST_F(AltitudeCurveTest, ANightWhenTheClocksGoBackLastsTwentyFiveHours) {
+    const std::optional<TZone> london = TZone::Named("Europe/London");
+    if (!london) GTEST_SKIP() << "no zone database";
+    SetCurrentZone(*london);
+    astro::Observer observer = London();
+    observer.ZoneOffsetMinutes = 60;
+    const TNight night = NightOf(Date(24, 10, 2026), observer, 10);
+    EXPECT_NEAR((night.ToUt - night.FromUt) * 24, 25.0, 1e-6);
+    QStringList labels;
+    for (const astro::JulianDay t : GraphHours(night, observer))
+        labels << NightClockText(t, observer).left(2);
+    EXPECT_EQ(labels.size(), 26);
+    EXPECT_EQ(labels.count(QStringLiteral("01")), 2) << labels.join(' ').toStdString();
+    EXPECT_EQ(labels.first(), QStringLiteral("12"));
+    EXPECT_EQ(labels.last(), QStringLiteral("12"));
+    // The morning's events are on the clock after the change.
+    for (const TNightEvent& e : night.Events) {
+        if (e.Kind == TNightEventKind::Sunrise) {
+            EXPECT_EQ(e.Time, NightClockText(e.Instant, observer));
+        }
+    }
+    SetCurrentZone(TZone::Fixed(0));
+}
+
 class AltitudeGraphWindowTest : public ReportFixture {
   protected:
     void SetUp() override {
