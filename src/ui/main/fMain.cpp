@@ -208,8 +208,10 @@ void TMain::FormShow() {
     RefreshLatAndLong();
     Timer1->start();
     Timer1Timer();
-    // A settings file found damaged at the start was repaired: said once, over the window.
+    // What the start could not do or had to repair is said once, over the window.
     QTimer::singleShot(0, this, [this] {
+        if (const QString notice = startup::TakeStartNotice(); !notice.isEmpty())
+            platform::ShowMessage(this, notice);
         if (const QString notice = settingsstore::TakeNotice(); !notice.isEmpty())
             platform::ShowMessage(this, notice);
     });
@@ -341,7 +343,7 @@ void TMain::imgEclipseClick() {
 }
 
 void TMain::Label1Click() {
-    platform::OpenUrl(QUrl(ObservingSite));
+    platform::OpenOrOffer(this, QUrl(ObservingSite));
 }
 
 void TMain::lblConfigClick() {
@@ -350,8 +352,8 @@ void TMain::lblConfigClick() {
 }
 
 void TMain::lblHelpClick() {
-    platform::OpenUrl(QUrl::fromLocalFile(
-        QDir::current().absoluteFilePath(QStringLiteral("docs/cresselle.htm"))));
+    platform::OpenOrOffer(this, QUrl::fromLocalFile(QDir::current().absoluteFilePath(
+                                    QStringLiteral("docs/cresselle.htm"))));
 }
 
 void TMain::lblAboutClick() {

@@ -45,7 +45,6 @@ class TMonthlyPhases : public TFrame {
     QPixmap imgPhases;   // the page, 461 x 414
     QImage imgOriginal;  // the full Moon, 50 x 49
     QImage imgMiniMoon;  // working copy, turned for the southern hemisphere
-    QString saveFolder_; // the save dialog's initial folder
     int PageTop = 32;
     bool placed_ = false;
 };
