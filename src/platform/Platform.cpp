@@ -4,14 +4,14 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QCursor>
-#include <QHash>
 #include <QDesktopServices>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QHash>
 #include <QMessageBox>
-#include <QPrinter>
 #include <QPrintPreviewDialog>
+#include <QPrinter>
 #include <QPrinterInfo>
 #include <QStandardPaths>
 #include <QToolTip>
@@ -24,10 +24,9 @@ std::unique_ptr<QPrinter> defaultPrinter(QWidget* parent, const QString& suggest
     if (!info.isNull()) return std::make_unique<QPrinter>(info, QPrinter::HighResolution);
     // No printer on the system: the page goes to a PDF file the user names.
     // A name typed without the extension still gives a file that opens as PDF.
-    const QString path = ChooseSaveFile(parent, QStringLiteral("pdf"),
-                                        QStringLiteral("Save printout as PDF"), PdfFolder(),
-                                        suggestedPdfName, QStringLiteral("PDF files (*.pdf)"),
-                                        QStringLiteral(".pdf"));
+    const QString path = ChooseSaveFile(
+        parent, QStringLiteral("pdf"), QStringLiteral("Save printout as PDF"), PdfFolder(),
+        suggestedPdfName, QStringLiteral("PDF files (*.pdf)"), QStringLiteral(".pdf"));
     if (path.isEmpty()) return nullptr;
     auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
     printer->setOutputFormat(QPrinter::PdfFormat);
@@ -121,8 +120,8 @@ QString ChooseSaveFile(QWidget* parent, const QString& kind, const QString& capt
 
 bool OpenOrOffer(QWidget* parent, const QUrl& url) {
     if (Services().openUrl(url)) return true;
-    const QString shown = url.isLocalFile() ? QDir::toNativeSeparators(url.toLocalFile())
-                                            : url.toString();
+    const QString shown =
+        url.isLocalFile() ? QDir::toNativeSeparators(url.toLocalFile()) : url.toString();
     const QString what =
         url.isLocalFile() ? QStringLiteral("the page") : QStringLiteral("the address");
     if (Services().ask(parent, QStringLiteral("Cresselle"),

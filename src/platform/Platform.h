@@ -37,8 +37,7 @@ struct ServiceTable {
     std::function<void(QWidget* parent, const QString& text)> note;
     // The system's print dialog with a preview: `paint` draws the document on the printer it is
     // given (the preview's, then the chosen printer's). True when the user printed.
-    std::function<bool(QWidget* parent, const std::function<void(QPrinter*)>& paint)>
-        printDialog;
+    std::function<bool(QWidget* parent, const std::function<void(QPrinter*)>& paint)> printDialog;
     // Puts a text on the clipboard.
     std::function<void(const QString& text)> copyText;
 };

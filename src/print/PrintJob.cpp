@@ -40,8 +40,8 @@ PrintJob::PrintJob(QWidget* parent, const QString& suggestedPdfName, Orientation
     if (title.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive)) title.chop(4);
     printer_->setDocName(title);
     remembered_ = printer_->pageLayout();
-    printer_->setPageLayout(JobLayout(remembered_, orientation,
-                                      printer_->outputFormat() == QPrinter::NativeFormat));
+    printer_->setPageLayout(
+        JobLayout(remembered_, orientation, printer_->outputFormat() == QPrinter::NativeFormat));
     QString error;
     if (!DivertPdf(error)) {
         FailToSave(error);
@@ -93,8 +93,7 @@ bool PrintJob::Finish() {
 QString PrintJob::Destination() const {
     if (!printer_) return {};
     const QString file = pdfTarget_.isEmpty() ? printer_->outputFileName() : pdfTarget_;
-    if (!file.isEmpty())
-        return QStringLiteral("PDF \"%1\"").arg(QDir::toNativeSeparators(file));
+    if (!file.isEmpty()) return QStringLiteral("PDF \"%1\"").arg(QDir::toNativeSeparators(file));
     return QStringLiteral("the printer \"%1\"").arg(printer_->printerName());
 }
 
@@ -184,8 +183,8 @@ QPageLayout JobLayout(const QPageLayout& current, PrintJob::Orientation orientat
     if (size.width() >= size.height() && current.orientation() == QPageLayout::Portrait)
         return layout;
     const QSizeF wide(std::max(size.width(), size.height()), std::min(size.width(), size.height()));
-    layout.setPageSize(QPageSize(wide, QPageSize::Millimeter, current.pageSize().name(),
-                                 QPageSize::ExactMatch));
+    layout.setPageSize(
+        QPageSize(wide, QPageSize::Millimeter, current.pageSize().name(), QPageSize::ExactMatch));
     layout.setOrientation(QPageLayout::Portrait);
     return layout;
 }

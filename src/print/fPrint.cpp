@@ -123,9 +123,9 @@ void PrintPlaceLine(QPainter& canvas, int pw, int y, int sideClear) {
             if (zone > 0) {
                 const QString coordinates = lines.last().left(zone).trimmed();
                 lines.last() = lines.last().mid(zone);
-                lines.insert(lines.size() - 1,
-                             coordinates.endsWith(QLatin1Char(',')) ? coordinates.chopped(1)
-                                                                    : coordinates);
+                lines.insert(lines.size() - 1, coordinates.endsWith(QLatin1Char(','))
+                                                   ? coordinates.chopped(1)
+                                                   : coordinates);
             }
             FitFont(canvas, lines, room);
         }

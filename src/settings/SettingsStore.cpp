@@ -208,10 +208,12 @@ bool ReadFresh(const QString& iniPath, QMap<QString, QString>& values, QString* 
     if (!original.open(QIODevice::ReadOnly))
         return fail(QStringLiteral("the file cannot be read (%1)").arg(Reason(original)));
     if (!copy.open())
-        return fail(QStringLiteral("no check copy can be written beside it (%1)").arg(Reason(copy)));
+        return fail(
+            QStringLiteral("no check copy can be written beside it (%1)").arg(Reason(copy)));
     const QByteArray bytes = ReadableIni(original.readAll());
     if (copy.write(bytes) != bytes.size() || !copy.flush())
-        return fail(QStringLiteral("no check copy can be written beside it (%1)").arg(Reason(copy)));
+        return fail(
+            QStringLiteral("no check copy can be written beside it (%1)").arg(Reason(copy)));
     const QSettings fresh(copy.fileName(), QSettings::IniFormat);
     if (fresh.status() != QSettings::NoError)
         return fail(QStringLiteral("the file cannot be read"));
@@ -372,7 +374,8 @@ bool SaveIniValues(const QString& iniPath, const Values& values, QString& why) {
         const QByteArray bytes = ReadableIni(original.readAll());
         errno = 0;
         if (rehearsal.write(bytes) != bytes.size() || !rehearsal.flush()) {
-            why = QStringLiteral("the file could not be written in full (%1)").arg(Reason(rehearsal));
+            why =
+                QStringLiteral("the file could not be written in full (%1)").arg(Reason(rehearsal));
             return false;
         }
     }
@@ -719,7 +722,8 @@ void RemoveLeftovers(const QString& iniPath) {
     const QFileInfo ini(iniPath);
     const QDir folder = ini.dir();
     if (!folder.exists()) return;
-    for (const QString& lock : {iniPath + QStringLiteral(".lock.rmlock"), iniPath + QStringLiteral(".lock")}) {
+    for (const QString& lock :
+         {iniPath + QStringLiteral(".lock.rmlock"), iniPath + QStringLiteral(".lock")}) {
         if (!QFileInfo::exists(lock)) continue;
         QLockFile stale(lock);
         stale.setStaleLockTime(60 * 1000);

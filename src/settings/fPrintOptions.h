@@ -53,6 +53,6 @@ class TPrintOptions : public TFrame {
   private:
     void SetDensity(int density);
 
-    bool filled_ = false; // controls filled since the window was shown
+    bool filled_ = false;                  // controls filled since the window was shown
     Qt::KeyboardModifiers printModifiers_; // the keys held with the OK click or Enter
 };

@@ -317,7 +317,8 @@ void TEclipseReport::SearchEnded() {
         const int count = static_cast<int>(result.Entries.size());
         lblSearchNote->setText(
             reached < searchFrom_
-                ? QStringLiteral("Search cancelled before %1: no eclipses searched.").arg(searchFrom_)
+                ? QStringLiteral("Search cancelled before %1: no eclipses searched.")
+                      .arg(searchFrom_)
                 : QStringLiteral("Search cancelled: %1 eclipse%2 found from %3 to %4 only.")
                       .arg(count)
                       .arg(count == 1 ? QString() : QStringLiteral("s"))

@@ -465,10 +465,10 @@ void TFeaturesDB::lblCancelClick() {
     ClearData();
 }
 
+// setText, unlike clear, also forgets the boxes' own undo, so that Ctrl+Z reaches the list.
 void TFeaturesDB::ClearData() {
-    txtFeatureName->clear();
-    txtLongitude->clear();
-    txtLatitude->clear();
+    for (QLineEdit* box : {txtFeatureName, txtLongitude, txtLatitude})
+        box->setText(QString());
     SetMode(imgAdd);
 }
 

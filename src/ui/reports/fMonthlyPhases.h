@@ -42,9 +42,9 @@ class TMonthlyPhases : public TFrame {
     void DrawBevel(QPainter& canvas);
     void PaintFallbackFrame(QPainter& painter);
 
-    QPixmap imgPhases;   // the page, 461 x 414
-    QImage imgOriginal;  // the full Moon, 50 x 49
-    QImage imgMiniMoon;  // working copy, turned for the southern hemisphere
+    QPixmap imgPhases;  // the page, 461 x 414
+    QImage imgOriginal; // the full Moon, 50 x 49
+    QImage imgMiniMoon; // working copy, turned for the southern hemisphere
     int PageTop = 32;
     bool placed_ = false;
 };
