@@ -42,6 +42,10 @@ PrintJob::PrintJob(QWidget* parent, const QString& suggestedPdfName, Orientation
     remembered_ = printer_->pageLayout();
     printer_->setPageLayout(
         JobLayout(remembered_, orientation, printer_->outputFormat() == QPrinter::NativeFormat));
+    // A printer that takes no page of its own size keeps its paper: the page is then turned.
+    const QRectF page = printer_->pageLayout().fullRectPoints();
+    if (orientation == Orientation::Landscape && page.width() < page.height())
+        printer_->setPageOrientation(QPageLayout::Landscape);
     QString error;
     if (!DivertPdf(error)) {
         FailToSave(error);

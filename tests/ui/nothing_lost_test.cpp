@@ -28,6 +28,7 @@
 #include <QProcess>
 #include <QSettings>
 #include <QStandardPaths>
+#include <QSysInfo>
 
 #include <sys/mount.h>
 
@@ -61,14 +62,13 @@ class SmallDisk {
         return ::mount("tmpfs", QFile::encodeName(path_).constData(), "tmpfs",
                        MS_REMOUNT | MS_RDONLY, nullptr) == 0;
     }
-    // Fills the disk but for `leave` bytes.
-    void Fill(qint64 leave) {
+    // Fills the disk.
+    void Fill() {
         QFile filler(path_ + QStringLiteral("/filler"));
-        if (!filler.open(QIODevice::WriteOnly)) return;
-        const QByteArray block(1024, 'f');
+        if (!filler.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) return;
+        const QByteArray block(512, 'f');
         for (int i = 0; i < 100000; ++i)
-            if (filler.write(block) != block.size() || !filler.flush()) break;
-        filler.resize(std::max<qint64>(0, filler.size() - leave));
+            if (filler.write(block) != block.size()) break;
     }
 
   private:
@@ -184,7 +184,8 @@ TEST_F(NothingLost, LeftoversOfAKilledSaveAreRemovedAtStart) {
     }
     WriteBytes(dir_.filePath(QStringLiteral("rehearsal-1-new123.ini")), "running");
     // A lock whose holder is gone (no such process).
-    WriteBytes(Ini() + QStringLiteral(".lock"), "999999\ncresselle\nsomehost\n");
+    WriteBytes(Ini() + QStringLiteral(".lock"),
+               "999999\ncresselle\n" + QSysInfo::machineHostName().toUtf8() + "\n");
     settingsstore::Load(s);
     for (const QString& name : stale)
         EXPECT_FALSE(QFileInfo::exists(dir_.filePath(name))) << name.toStdString();
@@ -202,7 +203,7 @@ TEST_F(NothingLost, FailedSavesGiveTheSystemsReason) {
     TObserverSettings s;
     settingsstore::Load(s);
     const QByteArray old = Contents(ini);
-    disk.Fill(0);
+    disk.Fill();
     s.Location = QString(64, QLatin1Char('x'));
     EXPECT_FALSE(settingsstore::SaveConfiguration(s));
     const QString full = settingsstore::NotSavedMessage();

@@ -2,6 +2,7 @@
 // The main window's creation, toolbar, activation, keys and surface.
 #include "ui/main/fMain.h"
 
+#include "data/Folders.h"
 #include "platform/Platform.h"
 #include "settings/ObserverSettings.h"
 #include "settings/fConfiguration.h"
@@ -20,6 +21,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QEventLoop>
+#include <QFileInfo>
 #include <QKeyEvent>
 #include <QPaintEvent>
 #include <QPainter>
@@ -352,8 +354,13 @@ void TMain::lblConfigClick() {
 }
 
 void TMain::lblHelpClick() {
-    platform::OpenOrOffer(this, QUrl::fromLocalFile(QDir::current().absoluteFilePath(
-                                    QStringLiteral("docs/cresselle.htm"))));
+    const QString page = QStringLiteral("docs/cresselle.htm");
+    QString path = QDir::current().absoluteFilePath(page);
+    // Without a working folder, the shipped page.
+    if (!folders::WorkingFolderProblem().isEmpty() && !QFileInfo::exists(path) &&
+        !startup::ShippedRuntimeFolder().isEmpty())
+        path = QDir(startup::ShippedRuntimeFolder()).absoluteFilePath(page);
+    platform::OpenOrOffer(this, QUrl::fromLocalFile(path));
 }
 
 void TMain::lblAboutClick() {

@@ -90,7 +90,6 @@ TFeaturesDB::TFeaturesDB(QWidget* parent) : TFrame(parent) {
     connect(txtFind, &QLineEdit::textEdited, this, &TFeaturesDB::txtFindChange);
     txtFind->installEventFilter(this);
     txtFeatureName->installEventFilter(this);
-    lblDelete->setToolTip(QStringLiteral("Delete the selected feature (Ctrl+Z puts it back)"));
     setTabOrder(txtFeatureName, txtLongitude);
     setTabOrder(txtLongitude, txtLatitude);
     setTabOrder(txtLatitude, txtFind);
@@ -110,6 +109,7 @@ TFeaturesDB::TFeaturesDB(QWidget* parent) : TFrame(parent) {
     lblDelete = new TClickLabel(this, QRect(392, 344, 79, 23));
     lblDelete->setCursor(Qt::PointingHandCursor);
     connect(lblDelete, &TClickLabel::clicked, this, &TFeaturesDB::lblDeleteClick);
+    lblDelete->setToolTip(QStringLiteral("Delete the selected feature (Ctrl+Z puts it back)"));
 
     ScrollBar1 = new QScrollBar(Qt::Vertical, this);
     ScrollBar1->setRange(0, 0);
