@@ -127,21 +127,6 @@ TEST_F(NothingLost, SaveAsksBeforeReplacingTheNameItAddsAnExtensionTo) {
     EXPECT_TRUE(messages.isEmpty()) << messages.join("; ").toStdString();
 }
 
-// The store removed while the program runs: the save writes every value, the zone's name too.
-TEST_F(NothingLost, AVanishedStoreIsWrittenWithItsZone) {
-    TObserverSettings s;
-    settingsstore::Load(s);
-    s.ZoneName = QStringLiteral("Europe/Paris");
-    s.Location = QStringLiteral("Paris");
-    ASSERT_TRUE(QFile::remove(Ini()));
-    ASSERT_TRUE(settingsstore::SaveConfiguration(s));
-    EXPECT_EQ(Stored("ZoneName"), QStringLiteral("Europe/Paris"));
-    EXPECT_EQ(Stored("Location"), QStringLiteral("Paris"));
-    ASSERT_TRUE(QFile::remove(Ini()));
-    ASSERT_TRUE(settingsstore::SavePrintOptions(s));
-    EXPECT_EQ(Stored("ZoneName"), QStringLiteral("Europe/Paris"));
-}
-
 // Values the program cannot use are reset at start and the user is told, once, which and to
 // what; a value merely missing takes its default without a word.
 TEST_F(NothingLost, StoredValuesResetAtStartAreNamedOnce) {

@@ -242,8 +242,11 @@ bool EnterWorkingFolder(const QString& dataFolder, const QString& runtimeFolder)
     if (!QDir::setCurrent(data.absolutePath()))
         return refuse(QStringLiteral("it cannot be entered"));
     if (!runtimeFolder.isEmpty() && QDir(runtimeFolder) != data) {
+        // Help pages already there are refreshed when the shipped ones are newer; a folder
+        // without them is seeded, what the program needs first.
+        if (QFileInfo::exists(data.filePath(QStringLiteral("docs/cresselle.htm"))))
+            RefreshHelpPages(runtimeFolder, data);
         const QStringList failed = SeedFrom(runtimeFolder, data);
-        RefreshHelpPages(runtimeFolder, data);
         if (!failed.isEmpty())
             StartNotice() =
                 QStringLiteral("These shipped files could not be copied into the working folder "
