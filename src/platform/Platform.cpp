@@ -9,12 +9,13 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QHash>
+#include <QLabel>
 #include <QMessageBox>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QStandardPaths>
-#include <QToolTip>
+#include <QTimer>
 
 namespace platform {
 namespace {
@@ -51,9 +52,19 @@ ServiceTable qtServices() {
         return QMessageBox::question(parent, title, text, QMessageBox::Yes | QMessageBox::No,
                                      QMessageBox::No) == QMessageBox::Yes;
     };
-    s.note = [](QWidget* parent, const QString& text) {
-        // A hint beside the pointer: it takes no focus and goes by itself.
-        QToolTip::showText(QCursor::pos(), text, parent, {}, 6000);
+    s.note = [](QWidget*, const QString& text) {
+        // A hint beside the pointer for a few seconds: it takes no focus, and stays when the
+        // window that printed closes.
+        auto* hint = new QLabel(text, nullptr, Qt::ToolTip | Qt::FramelessWindowHint);
+        hint->setAttribute(Qt::WA_ShowWithoutActivating);
+        hint->setAttribute(Qt::WA_DeleteOnClose);
+        hint->setStyleSheet(
+            QStringLiteral("QLabel { background: #ffffe1; color: black; border: 1px solid #808080; "
+                           "padding: 4px; }"));
+        hint->adjustSize();
+        hint->move(QCursor::pos() + QPoint(12, 16));
+        hint->show();
+        QTimer::singleShot(6000, hint, &QWidget::close);
     };
     s.printDialog = [](QWidget* parent, const std::function<void(QPrinter*)>& paint) {
         QPrinter printer(QPrinter::HighResolution);
