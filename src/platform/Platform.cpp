@@ -66,8 +66,10 @@ ServiceTable qtServices() {
         hint->show();
         QTimer::singleShot(6000, hint, &QWidget::close);
     };
-    s.printDialog = [](QWidget* parent, const std::function<void(QPrinter*)>& paint) {
+    s.printDialog = [](QWidget* parent, const std::function<void(QPrinter*)>& setUp,
+                       const std::function<void(QPrinter*)>& paint) {
         QPrinter printer(QPrinter::HighResolution);
+        setUp(&printer);
         QPrintPreviewDialog dialog(&printer, parent);
         QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog,
                          [&paint](QPrinter* target) { paint(target); });

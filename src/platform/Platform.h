@@ -35,9 +35,12 @@ struct ServiceTable {
     std::function<bool(QWidget* parent, const QString& title, const QString& text)> ask;
     // A short note that needs no answer (where a printout went), shown without taking the focus.
     std::function<void(QWidget* parent, const QString& text)> note;
-    // The system's print dialog with a preview: `paint` draws the document on the printer it is
-    // given (the preview's, then the chosen printer's). True when the user printed.
-    std::function<bool(QWidget* parent, const std::function<void(QPrinter*)>& paint)> printDialog;
+    // The system's print dialog with a preview, on a printer `setUp` prepares first (its page
+    // orientation): `paint` draws the document on the printer it is given (the preview's,
+    // then the chosen printer's). True when the user printed.
+    std::function<bool(QWidget* parent, const std::function<void(QPrinter*)>& setUp,
+                       const std::function<void(QPrinter*)>& paint)>
+        printDialog;
     // Puts a text on the clipboard.
     std::function<void(const QString& text)> copyText;
 };

@@ -40,12 +40,15 @@ PrintJob::PrintJob(QWidget* parent, const QString& suggestedPdfName, Orientation
     if (title.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive)) title.chop(4);
     printer_->setDocName(title);
     remembered_ = printer_->pageLayout();
-    printer_->setPageLayout(
-        JobLayout(remembered_, orientation, printer_->outputFormat() == QPrinter::NativeFormat));
-    // A printer that takes no page of its own size keeps its paper: the page is then turned.
-    const QRectF page = printer_->pageLayout().fullRectPoints();
-    if (orientation == Orientation::Landscape && page.width() < page.height())
-        printer_->setPageOrientation(QPageLayout::Landscape);
+    // The dialog's printer keeps the page the dialog set up (and the user may have changed).
+    if (!DialogPrinter()) {
+        printer_->setPageLayout(JobLayout(remembered_, orientation,
+                                          printer_->outputFormat() == QPrinter::NativeFormat));
+        // A printer that takes no page of its own size keeps its paper: the page is turned.
+        const QRectF page = printer_->pageLayout().fullRectPoints();
+        if (orientation == Orientation::Landscape && page.width() < page.height())
+            printer_->setPageOrientation(QPageLayout::Landscape);
+    }
     QString error;
     if (!DivertPdf(error)) {
         FailToSave(error);
@@ -194,17 +197,22 @@ QPageLayout JobLayout(const QPageLayout& current, PrintJob::Orientation orientat
 }
 
 void PrintFromClick(QWidget* parent, Qt::KeyboardModifiers modifiers,
-                    const std::function<void()>& print) {
+                    PrintJob::Orientation orientation, const std::function<void()>& print) {
     if (!modifiers.testFlag(Qt::ShiftModifier)) {
         print();
         return;
     }
     LastDestination().clear();
-    const bool printed = platform::Services().printDialog(parent, [&print](QPrinter* printer) {
+    const auto setUp = [orientation](QPrinter* printer) {
+        printer->setPageLayout(JobLayout(printer->pageLayout(), orientation,
+                                         printer->outputFormat() == QPrinter::NativeFormat));
+    };
+    const auto paint = [&print](QPrinter* printer) {
         QPrinter* before = std::exchange(DialogPrinter(), printer);
         print();
         DialogPrinter() = before;
-    });
+    };
+    const bool printed = platform::Services().printDialog(parent, setUp, paint);
     if (printed && !LastDestination().isEmpty())
         platform::Note(parent, QStringLiteral("Sent to %1").arg(LastDestination()));
 }

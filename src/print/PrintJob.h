@@ -85,8 +85,9 @@ QPageLayout JobLayout(const QPageLayout& current, PrintJob::Orientation orientat
 // A click on a print button: prints at once on the default printer; with Shift held, opens
 // the system's print dialog with its preview (printer, copies, pages), `print` drawing both
 // the preview and the printout. Either way the user is told where the printout went.
+// `orientation` is the one `print` asks its job for: the dialog's page starts in it.
 void PrintFromClick(QWidget* parent, Qt::KeyboardModifiers modifiers,
-                    const std::function<void()>& print);
+                    PrintJob::Orientation orientation, const std::function<void()>& print);
 
 // "Cresselle <subject> <Month> <year>.pdf", the file name offered when printing goes to PDF.
 QString SuggestedPdfName(const QString& subject, int month, int year);

@@ -180,16 +180,19 @@ void TPrintOptions::lblOKClick() {
     if (const QString notice = settingsstore::TakeNotice(); !notice.isEmpty())
         platform::ShowMessage(this, notice);
     // Shift (on the button, or with Enter) prints through the system's dialog.
-    PrintFromClick(this, std::exchange(printModifiers_, Qt::NoModifier), [this] {
-        if (const TAppState* state = SharedState()) {
-            PrintCalendar(state->SelectedDate.Month, state->SelectedDate.Year, state->observer(),
-                          ShadingFrameOf(state->ZoneOffset(), state->ClockOffset), this);
-        } else {
-            const QDate today = SharedNow().date();
-            const astro::Observer observer = ObserverOfSettings(ObserverSettings);
-            PrintCalendar(today.month(), today.year(), observer,
-                          ShadingFrameOf(observer.ZoneOffsetMinutes, 0), this);
-        }
-    });
+    PrintFromClick(this, std::exchange(printModifiers_, Qt::NoModifier),
+                   PrintJob::Orientation::Landscape, [this] {
+                       if (const TAppState* state = SharedState()) {
+                           PrintCalendar(state->SelectedDate.Month, state->SelectedDate.Year,
+                                         state->observer(),
+                                         ShadingFrameOf(state->ZoneOffset(), state->ClockOffset),
+                                         this);
+                       } else {
+                           const QDate today = SharedNow().date();
+                           const astro::Observer observer = ObserverOfSettings(ObserverSettings);
+                           PrintCalendar(today.month(), today.year(), observer,
+                                         ShadingFrameOf(observer.ZoneOffsetMinutes, 0), this);
+                       }
+                   });
     close();
 }

@@ -312,8 +312,13 @@ TEST_F(NothingLost, PrintoutsSayWhereTheyWentAndShiftOffersTheDialog) {
 
     const QString chosen = dir_.filePath(QStringLiteral("dialog.pdf"));
     int drawn = 0;
-    platform::Services().printDialog = [&](QWidget*, const std::function<void(QPrinter*)>& paint) {
+    platform::Services().printDialog = [&](QWidget*, const std::function<void(QPrinter*)>& setUp,
+                                           const std::function<void(QPrinter*)>& paint) {
         QPrinter preview(QPrinter::HighResolution);
+        preview.setOutputFormat(QPrinter::PdfFormat);
+        setUp(&preview);
+        EXPECT_EQ(preview.pageLayout().orientation(), QPageLayout::Landscape)
+            << "the preview starts on the page the printout asks for";
         preview.setOutputFormat(QPrinter::PdfFormat);
         preview.setOutputFileName(dir_.filePath(QStringLiteral("preview.pdf")));
         paint(&preview);

@@ -188,8 +188,10 @@ TFeatures::TFeatures(QWidget* parent) : TFrame(parent) {
     connect(lblGoodNights, &TClickLabel::clicked, this, &TFeatures::OpenGoodNights);
     lblPrint = BandButton(this, QStringLiteral("Print"), QRect(495, 462, 40, 16),
                           QStringLiteral("Print the list"));
-    connect(lblPrint, &TClickLabel::clicked, this,
-            [this] { PrintFromClick(this, lblPrint->clickModifiers(), [this] { PrintList(); }); });
+    connect(lblPrint, &TClickLabel::clicked, this, [this] {
+        PrintFromClick(this, lblPrint->clickModifiers(), PrintJob::Orientation::Portrait,
+                       [this] { PrintList(); });
+    });
     lblExport = BandButton(this, QStringLiteral("Save CSV"), QRect(545, 462, 70, 16),
                            QStringLiteral("Save the list as a CSV file"));
     connect(lblExport, &TClickLabel::clicked, this, &TFeatures::ExportCsv);

@@ -106,8 +106,10 @@ TGoodNights::TGoodNights(QWidget* parent) : TFrame(parent) {
     lblStatus = AquaCaption(this, QString(), {20, 372});
     lblStatus->setFixedSize(400, 16);
     lblPrint = BandButton(this, tr("Print"), QRect(460, 372, 40, 16), tr("Print the list"));
-    connect(lblPrint, &TClickLabel::clicked, this,
-            [this] { PrintFromClick(this, lblPrint->clickModifiers(), [this] { PrintList(); }); });
+    connect(lblPrint, &TClickLabel::clicked, this, [this] {
+        PrintFromClick(this, lblPrint->clickModifiers(), PrintJob::Orientation::Portrait,
+                       [this] { PrintList(); });
+    });
     lblCalendar = BandButton(this, tr("Save iCalendar"), QRect(510, 372, 110, 16),
                              tr("Save the windows as calendar events"));
     connect(lblCalendar, &TClickLabel::clicked, this, &TGoodNights::SaveCalendar);

@@ -287,7 +287,8 @@ TObservingAid::TObservingAid(QWidget* parent) : TFrame(parent) {
     ShowTogglePictures();
 
     connect(lblPrint, &TClickLabel::clicked, this, [this] {
-        PrintFromClick(this, lblPrint->clickModifiers(), [this] { lblPrintClick(); });
+        PrintFromClick(this, lblPrint->clickModifiers(), PrintJob::Orientation::Current,
+                       [this] { lblPrintClick(); });
     });
     connect(imgDayNight, &TClickLabel::clicked, this, &TObservingAid::imgDayNightClick);
     connect(imgLinesGrid, &TClickLabel::clicked, this, &TObservingAid::imgLinesGridClick);

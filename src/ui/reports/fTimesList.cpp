@@ -264,7 +264,8 @@ TTimesList::TTimesList(QWidget* parent) : TFrame(parent) {
         l->setCursor(Qt::PointingHandCursor);
 
     connect(lblPrint, &TClickLabel::clicked, this, [this] {
-        PrintFromClick(this, lblPrint->clickModifiers(), [this] { lblPrintClick(); });
+        PrintFromClick(this, lblPrint->clickModifiers(), PrintJob::Orientation::Landscape,
+                       [this] { lblPrintClick(); });
     });
     connect(lblScrollUp, &TClickLabel::clicked, this, &TTimesList::lblScrollUpClick);
     connect(lblScrollDown, &TClickLabel::clicked, this, &TTimesList::lblScrollDownClick);
