@@ -88,6 +88,14 @@ QString Comparable(const QString& text) {
     return out;
 }
 
+// True when the list's text names one of its entries.
+bool NamesAnEntry(const QComboBox& list) {
+    const QString typed = Comparable(list.currentText());
+    for (int i = 0; i < list.count(); ++i)
+        if (Comparable(list.itemText(i)) == typed) return true;
+    return false;
+}
+
 // The entry the list's text names; a text that names none keeps the list's last choice.
 int ChosenIndex(const QComboBox& list) {
     const QString typed = Comparable(list.currentText());
@@ -544,6 +552,7 @@ void TConfiguration::lblExitClick() {
         RefusePosition(*beyond);
         return;
     }
+    if (!ListsNameTheirEntries()) return;
     SaveIntoSettings();
     // The values apply even when the store cannot be written; the user is told why.
     if (!settingsstore::SaveConfiguration(ObserverSettings))
@@ -551,6 +560,34 @@ void TConfiguration::lblExitClick() {
     if (const QString notice = settingsstore::TakeNotice(); !notice.isEmpty())
         platform::ShowMessage(this, notice);
     close();
+}
+
+// A typed text the list does not offer would be stored as it is (a date format) or dropped
+// (a zone): it is refused, as a number out of range is, and the list gets the focus back.
+bool TConfiguration::ListsNameTheirEntries() {
+    const struct {
+        QComboBox* list;
+        const char* what;
+    } lists[] = {{cmbDayOrder, "first day of the week"},
+                 {cmbDateFormat, "date format"},
+                 {cmbZoneName, "zone"},
+                 {cmbTimeZone, "offset from UT"}};
+    for (const auto& [list, what] : lists) {
+        if (NamesAnEntry(*list)) continue;
+        const QString typed = list->currentText().left(64);
+        platform::ShowMessage(
+            this, list == cmbZoneName
+                      ? QStringLiteral("The zone \"%1\" is not known to this system. Choose one "
+                                       "from the list (type part of its name to find it).")
+                            .arg(typed)
+                      : QStringLiteral("The %1 \"%2\" is not one the list offers. Choose one "
+                                       "from the list.")
+                            .arg(QLatin1String(what), typed));
+        list->setFocus(Qt::OtherFocusReason);
+        if (list->lineEdit()) list->lineEdit()->selectAll();
+        return false;
+    }
+    return true;
 }
 
 void TConfiguration::SaveIntoSettings() {

@@ -129,6 +129,7 @@ class TConfiguration : public TFrame {
     const NumberField* FieldOf(const QObject* edit) const;
     bool LeaveNumberEdit(const NumberField& field);
     void Refuse(const NumberField& field);
+    bool ListsNameTheirEntries();
     // The first number edit out of its range, or nullptr.
     const NumberField* FirstFieldOutOfRange() const;
     const NumberField* FirstPositionBeyondLimit() const;

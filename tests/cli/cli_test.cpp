@@ -366,6 +366,24 @@ TEST(Cli, StoredSettingsReadWithTheProgramsRepairsAndNothingWritten) {
     EXPECT_EQ(QDir(home.filePath(QStringLiteral("config/Cresselle"))).count(), 3u); // . .. ini
 }
 
+// Without --file, features reads the user's database in the working folder
+// ($XDG_DATA_HOME/Cresselle/data.dat), not a folder of another name.
+TEST(Cli, FeaturesReadTheUsersDatabaseInTheWorkingFolder) {
+    QTemporaryDir home;
+    ASSERT_TRUE(QDir().mkpath(home.filePath(QStringLiteral("data/Cresselle"))));
+    QFile shipped(qEnvironmentVariable("CRESSELLE_SOURCE_DIR") +
+                  QStringLiteral("/runtime/data.dat"));
+    ASSERT_TRUE(shipped.open(QIODevice::ReadOnly));
+    QFile own(home.filePath(QStringLiteral("data/Cresselle/data.dat")));
+    ASSERT_TRUE(own.open(QIODevice::WriteOnly));
+    own.write(shipped.read(103)); // one record
+    own.close();
+    const Result result = runWithHome(
+        home.path(), {"--json", "--lat", "0", "--lon", "0", "--zone", "0", "features", "2026-12"});
+    ASSERT_EQ(result.exitCode, 0) << result.err.toStdString();
+    EXPECT_EQ(QJsonDocument::fromJson(result.out).object()["features"].toArray().size(), 1);
+}
+
 // Zone offsets in use today, a day a zone skipped, features in a named zone from the shipped
 // database in a fresh home.
 TEST(Cli, ZonesAsTheyAre) {

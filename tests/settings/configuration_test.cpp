@@ -274,23 +274,25 @@ TEST_F(ConfigurationTest, TimeZonesStoreHalfHoursAndSetTheZoneMinutes) {
     EXPECT_EQ(main->ZoneMinutes, -720);
 }
 
-// A typed entry that names a list entry chooses it; one that names none keeps the last choice.
-// The date format takes a typed pattern as it is.
+// A typed entry that names a list entry chooses it, whatever its case and blanks; one that
+// names none is refused with a message and the window stays open.
 TEST_F(ConfigurationTest, TypedListEntries) {
-    cfg->cmbDayOrder->setCurrentIndex(2);
-    Choose(cfg->cmbDayOrder, QStringLiteral("Someday"));
+    Choose(cfg->cmbDayOrder, QStringLiteral("monday - sunday"));
     Choose(cfg->cmbTimeZone, QStringLiteral("gmt+05:30"));
-    Choose(cfg->cmbDateFormat, QStringLiteral("yyyy-mm-dd"));
+    Choose(cfg->cmbDateFormat, QStringLiteral("mm/dd/yyyy"));
     Exit();
-    EXPECT_EQ(ObserverSettings.DayOrder, 2);
+    EXPECT_EQ(ObserverSettings.DayOrder, 1);
     EXPECT_EQ(ObserverSettings.TimeZoneIndex, 35);
-    EXPECT_EQ(ObserverSettings.DateFormat, QStringLiteral("yyyy-mm-dd"));
-    EXPECT_EQ(ObserverSettings.DateLayoutIdx, 0);
+    EXPECT_EQ(ObserverSettings.DateLayoutIdx, 1);
 
     Open();
-    Choose(cfg->cmbDayOrder, QStringLiteral("monday - sunday"));
+    Choose(cfg->cmbDayOrder, QStringLiteral("Someday"));
+    cfg->lblExitClick();
+    EXPECT_TRUE(cfg->isVisible());
+    Choose(cfg->cmbDayOrder, QStringLiteral("Sunday - Saturday"));
     Choose(cfg->cmbTimeZone, QStringLiteral("GMT + 99:00"));
-    Exit();
+    cfg->lblExitClick();
+    EXPECT_TRUE(cfg->isVisible());
     EXPECT_EQ(ObserverSettings.DayOrder, 1);
     EXPECT_EQ(ObserverSettings.TimeZoneIndex, 35);
 }

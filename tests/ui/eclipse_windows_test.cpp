@@ -171,7 +171,7 @@ TEST_F(EclipseWindows, AFullMoonFarFromANodeHidesTheEclipseWindow) {
 }
 
 // The search over the whole range runs beside the window: it keeps handling events, shows how
-// far it got, ignores another Calculate and stops on Cancel, leaving the list as it was.
+// far it got, ignores another Calculate and stops on Cancel, saying so under what it found.
 TEST_F(EclipseWindows, LongSearchRunsBesideTheWindowAndCanBeCancelled) {
     report->show();
     Search(QStringLiteral("2000"), QStringLiteral("2000"));
@@ -194,7 +194,7 @@ TEST_F(EclipseWindows, LongSearchRunsBesideTheWindowAndCanBeCancelled) {
     EXPECT_FALSE(report->SearchProgress->isVisible());
     QTest::qWait(200);
     EXPECT_FALSE(report->searching()) << "the ignored click started nothing afterwards";
-    EXPECT_EQ(report->entries().size(), before);
+    EXPECT_TRUE(report->lblSearchNote->isVisible());
     EXPECT_TRUE(messages.isEmpty());
 }
 

@@ -27,6 +27,7 @@ void TClickLabel::mouseMoveEvent(QMouseEvent* event) {
 void TClickLabel::mouseReleaseEvent(QMouseEvent* event) {
     const QPoint pos = event->position().toPoint();
     emit mouseUp(event->button(), pos);
+    clickModifiers_ = event->modifiers();
     if (event->button() == Qt::LeftButton && rect().contains(pos)) emit clicked();
 }
 

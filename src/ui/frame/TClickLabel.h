@@ -10,6 +10,8 @@ class TClickLabel : public QLabel {
     Q_OBJECT
   public:
     explicit TClickLabel(QWidget* parent, const QRect& geometry = {}, const QString& hint = {});
+    // The keys held (Shift, Ctrl) at the last click.
+    Qt::KeyboardModifiers clickModifiers() const { return clickModifiers_; }
 
   signals:
     void clicked(); // left button released inside the label
@@ -24,4 +26,7 @@ class TClickLabel : public QLabel {
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
+
+  private:
+    Qt::KeyboardModifiers clickModifiers_;
 };

@@ -2,6 +2,7 @@
 // The main window's creation, toolbar, activation, keys and surface.
 #include "ui/main/fMain.h"
 
+#include "data/Folders.h"
 #include "platform/Platform.h"
 #include "settings/ObserverSettings.h"
 #include "settings/fConfiguration.h"
@@ -22,6 +23,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QEventLoop>
+#include <QFileInfo>
 #include <QKeyEvent>
 #include <QPaintEvent>
 #include <QPainter>
@@ -225,8 +227,10 @@ void TMain::FormShow() {
     RefreshLatAndLong();
     Timer1->start();
     Timer1Timer();
-    // A settings file found damaged at the start was repaired: said once, over the window.
+    // What the start could not do or had to repair is said once, over the window.
     QTimer::singleShot(0, this, [this] {
+        if (const QString notice = startup::TakeStartNotice(); !notice.isEmpty())
+            platform::ShowMessage(this, notice);
         if (const QString notice = settingsstore::TakeNotice(); !notice.isEmpty())
             platform::ShowMessage(this, notice);
     });
@@ -367,7 +371,7 @@ void TMain::imgAltitudesClick() {
 }
 
 void TMain::Label1Click() {
-    platform::OpenUrl(QUrl(ObservingSite));
+    platform::OpenOrOffer(this, QUrl(ObservingSite));
 }
 
 void TMain::lblConfigClick() {
@@ -376,8 +380,13 @@ void TMain::lblConfigClick() {
 }
 
 void TMain::lblHelpClick() {
-    platform::OpenUrl(QUrl::fromLocalFile(
-        QDir::current().absoluteFilePath(QStringLiteral("docs/cresselle.htm"))));
+    const QString page = QStringLiteral("docs/cresselle.htm");
+    QString path = QDir::current().absoluteFilePath(page);
+    // Without a working folder, the shipped page.
+    if (!folders::WorkingFolderProblem().isEmpty() && !QFileInfo::exists(path) &&
+        !startup::ShippedRuntimeFolder().isEmpty())
+        path = QDir(startup::ShippedRuntimeFolder()).absoluteFilePath(page);
+    platform::OpenOrOffer(this, QUrl::fromLocalFile(path));
 }
 
 void TMain::lblAboutClick() {

@@ -161,6 +161,12 @@ TEclipseReport::TEclipseReport(QWidget* parent) : TFrame(parent) {
     btnCancel->setGeometry(270, 158, 70, 24);
     btnCancel->hide();
     connect(btnCancel, &QPushButton::clicked, this, &TEclipseReport::CancelSearch);
+    // Under the list: what a cancelled search found.
+    lblSearchNote = new QLabel(this);
+    lblSearchNote->setGeometry(16, 268, 358, 15);
+    lblSearchNote->setFont(ArialPoints(7));
+    lblSearchNote->setStyleSheet(QStringLiteral("color: white; background: transparent;"));
+    lblSearchNote->hide();
     progressTimer_ = new QTimer(this);
     progressTimer_->setInterval(100);
     connect(progressTimer_, &QTimer::timeout, this, &TEclipseReport::ShowProgress);
@@ -259,6 +265,8 @@ void TEclipseReport::CalculateEclipses(int fromYear, int toYear) {
     const QByteArray zoneId = CurrentZone().Id();
     cancel_ = false;
     yearReached_ = fromYear - 1;
+    searchFrom_ = fromYear;
+    lblSearchNote->hide();
     worker_ = QThread::create([this, fromYear, toYear, observer, zoneId] {
         found_ = SearchEclipses(
             fromYear, toYear, observer,
@@ -302,9 +310,27 @@ void TEclipseReport::SearchEnded() {
     btnCancel->hide();
     EclipseSearchResult result = std::move(found_);
     found_ = {};
-    if (cancel_ || result.Stopped) return; // cancelled: the list stays as it was
-
     searched_ = true;
+    if (cancel_ || result.Stopped) {
+        // Cancelled: the list shows what was found up to then, and says so.
+        const int reached = yearReached_;
+        const int count = static_cast<int>(result.Entries.size());
+        lblSearchNote->setText(
+            reached < searchFrom_
+                ? QStringLiteral("Search cancelled before %1: no eclipses searched.")
+                      .arg(searchFrom_)
+                : QStringLiteral("Search cancelled: %1 eclipse%2 found from %3 to %4 only.")
+                      .arg(count)
+                      .arg(count == 1 ? QString() : QStringLiteral("s"))
+                      .arg(searchFrom_)
+                      .arg(reached));
+        lblSearchNote->show();
+        entries_ = std::move(result.Entries);
+        ScrollBar1->setValue(0);
+        SetupDataBitmap();
+        DisplayDataBitmap();
+        return;
+    }
     entries_ = std::move(result.Entries);
     if (result.FullMoonFarFromNode)
         if (TEclipse* eclipse = Windows().Eclipse) eclipse->hide();

@@ -61,6 +61,7 @@ class TEclipseReport : public TFrame {
     TClickLabel* lblCalculate = nullptr;
     QScrollBar* ScrollBar1 = nullptr;
     QLabel* lblSelectedDate = nullptr; // invisible
+    QLabel* lblSearchNote = nullptr;   // "Search cancelled: ..." after a cancelled search
 
     const std::vector<EclipseEntry>& entries() const { return entries_; }
     bool searched() const { return searched_; }
@@ -116,6 +117,7 @@ class TEclipseReport : public TFrame {
     QThread* worker_ = nullptr;
     EclipseSearchResult found_;
     std::atomic<int> yearReached_{0};
+    int searchFrom_ = 0;
     std::atomic<bool> cancel_{false};
     QTimer* progressTimer_ = nullptr;
     int searchNumber_ = 0;

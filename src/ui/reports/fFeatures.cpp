@@ -188,7 +188,10 @@ TFeatures::TFeatures(QWidget* parent) : TFrame(parent) {
     connect(lblGoodNights, &TClickLabel::clicked, this, &TFeatures::OpenGoodNights);
     lblPrint = BandButton(this, QStringLiteral("Print"), QRect(495, 462, 40, 16),
                           QStringLiteral("Print the list"));
-    connect(lblPrint, &TClickLabel::clicked, this, &TFeatures::PrintList);
+    connect(lblPrint, &TClickLabel::clicked, this, [this] {
+        PrintFromClick(this, lblPrint->clickModifiers(), PrintJob::Orientation::Portrait,
+                       [this] { PrintList(); });
+    });
     lblExport = BandButton(this, QStringLiteral("Save CSV"), QRect(545, 462, 70, 16),
                            QStringLiteral("Save the list as a CSV file"));
     connect(lblExport, &TClickLabel::clicked, this, &TFeatures::ExportCsv);
@@ -825,15 +828,14 @@ QString TFeatures::CsvText() const {
 
 bool TFeatures::ExportCsv() {
     WaitForTimes();
-    const QString suggested =
-        QDir(platform::PdfFolder())
-            .filePath(QStringLiteral("Cresselle Lunar Features %1 %2.csv")
-                          .arg(QString::fromStdString(astro::LongMonthName(month_ ? month_ : 1)))
-                          .arg(year_));
-    QString path = platform::GetSaveFileName(this, QStringLiteral("Save the lunar features list"),
-                                             suggested, QStringLiteral("CSV files (*.csv)"));
+    const QString path = platform::ChooseSaveFile(
+        this, QStringLiteral("csv"), QStringLiteral("Save the lunar features list"),
+        platform::PdfFolder(),
+        QStringLiteral("Cresselle Lunar Features %1 %2.csv")
+            .arg(QString::fromStdString(astro::LongMonthName(month_ ? month_ : 1)))
+            .arg(year_),
+        QStringLiteral("CSV files (*.csv)"), QStringLiteral(".csv"));
     if (path.isEmpty()) return false;
-    if (QFileInfo(path).suffix().isEmpty()) path += QStringLiteral(".csv");
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly) || file.write(CsvText().toUtf8()) < 0 || !file.commit()) {
         platform::ShowMessage(this, QStringLiteral("The list could not be saved in \"%1\": %2")

@@ -8,6 +8,8 @@
 
 #include <QPixmap>
 
+#include <optional>
+
 class QLabel;
 class QLineEdit;
 class QScrollBar;
@@ -58,6 +60,9 @@ class TFeaturesDB : public TFrame {
     void imgEditClick();
     void lblCancelClick();
     void lblDeleteClick();
+    // Puts the list back as it was before the last change (Ctrl+Z), until the window closes.
+    bool UndoLastChange();
+    bool CanUndo() const { return undo_.has_value(); }
     void DisplayDataBitmap();
 
   protected:
@@ -101,4 +106,5 @@ class TFeaturesDB : public TFrame {
     QLineEdit* pendingExit_ = nullptr; // box whose exit check is due
     QLineEdit* checkedBox_ = nullptr;  // box whose exit check the action just ran
     bool checkedValid_ = false;
+    std::optional<TStringGrid> undo_; // the list before the last change written to the file
 };

@@ -95,10 +95,6 @@ TMonthlyPhases::TMonthlyPhases(QWidget* parent) : TFrame(parent) {
 
 void TMonthlyPhases::FormShow() {
     PageTop = 32;
-    // The program's folder, or the user's pictures when the program may not write there.
-    saveFolder_ = QCoreApplication::applicationDirPath();
-    if (!QFileInfo(saveFolder_).isWritable())
-        saveFolder_ = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
     // The first showing opens over the main window below its toolbar; later ones keep where
     // the user left it.
     if (!placed_) {
@@ -248,15 +244,12 @@ void TMonthlyPhases::PaintFallbackFrame(QPainter& painter) {
 }
 
 void TMonthlyPhases::lblSaveClick() {
-    const QString suggested =
-        QDir(saveFolder_.isEmpty() ? QCoreApplication::applicationDirPath() : saveFolder_)
-            .filePath(QStringLiteral("MoonPhases.BMP"));
-    QString path = platform::GetSaveFileName(this, QStringLiteral("Save image to disk"), suggested,
-                                             QStringLiteral("*.BMP"));
-    if (path.isEmpty()) return;
     // A name typed without the extension still gives a file that opens as a bitmap.
-    if (!path.endsWith(QStringLiteral(".bmp"), Qt::CaseInsensitive)) path += QStringLiteral(".bmp");
-    saveFolder_ = QFileInfo(path).absolutePath();
+    const QString path = platform::ChooseSaveFile(
+        this, QStringLiteral("picture"), QStringLiteral("Save image to disk"),
+        platform::PicturesFolder(), QStringLiteral("MoonPhases.BMP"), QStringLiteral("*.BMP"),
+        QStringLiteral(".bmp"));
+    if (path.isEmpty()) return;
 
     // Written whole or not at all: the old file stays until the new one is complete.
     QSaveFile file(path);

@@ -288,7 +288,10 @@ TObservingAid::TObservingAid(QWidget* parent) : TFrame(parent) {
     imgLines = Picture(QStringLiteral(":/obsaid_lines.png"), "lines");
     ShowTogglePictures();
 
-    connect(lblPrint, &TClickLabel::clicked, this, &TObservingAid::lblPrintClick);
+    connect(lblPrint, &TClickLabel::clicked, this, [this] {
+        PrintFromClick(this, lblPrint->clickModifiers(), PrintJob::Orientation::Current,
+                       [this] { lblPrintClick(); });
+    });
     connect(imgDayNight, &TClickLabel::clicked, this, &TObservingAid::imgDayNightClick);
     connect(imgLinesGrid, &TClickLabel::clicked, this, &TObservingAid::imgLinesGridClick);
 

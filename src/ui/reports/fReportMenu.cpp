@@ -107,12 +107,11 @@ void TReportMenu::imgSaveCalendarClick() {
     hide(); // the menu is a popup; the dialog takes the activation
     const int year = reportcontext::SelectedDate().Year;
     QWidget* owner = MainWidget();
-    const QString suggested =
-        QDir(platform::PdfFolder()).filePath(QStringLiteral("Moon %1.ics").arg(year));
-    QString path = platform::GetSaveFileName(owner, QStringLiteral("Save the year's events"),
-                                             suggested, QStringLiteral("iCalendar (*.ics)"));
+    const QString path = platform::ChooseSaveFile(
+        owner, QStringLiteral("calendar"), QStringLiteral("Save the year's events"),
+        platform::PdfFolder(), QStringLiteral("Moon %1.ics").arg(year),
+        QStringLiteral("iCalendar (*.ics)"), QStringLiteral(".ics"));
     if (path.isEmpty()) return;
-    if (!path.endsWith(QStringLiteral(".ics"), Qt::CaseInsensitive)) path += QStringLiteral(".ics");
     const double nowUt =
         static_cast<double>(QDateTime::currentSecsSinceEpoch()) / 86400.0 + 2440587.5;
     const std::string text =

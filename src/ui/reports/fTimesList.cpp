@@ -263,7 +263,10 @@ TTimesList::TTimesList(QWidget* parent) : TFrame(parent) {
     for (TClickLabel* l : {lblPrint, lblScrollUp, lblScrollDown})
         l->setCursor(Qt::PointingHandCursor);
 
-    connect(lblPrint, &TClickLabel::clicked, this, &TTimesList::lblPrintClick);
+    connect(lblPrint, &TClickLabel::clicked, this, [this] {
+        PrintFromClick(this, lblPrint->clickModifiers(), PrintJob::Orientation::Landscape,
+                       [this] { lblPrintClick(); });
+    });
     connect(lblScrollUp, &TClickLabel::clicked, this, &TTimesList::lblScrollUpClick);
     connect(lblScrollDown, &TClickLabel::clicked, this, &TTimesList::lblScrollDownClick);
 
