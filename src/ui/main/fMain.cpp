@@ -124,6 +124,7 @@ TMain::TMain(QWidget* parent) : TFrame(parent) {
 
     // 13. The calendar's labels and weekday names.
     CreateCalendar();
+    CreateDateEntry();
 }
 
 TMain::~TMain() {
@@ -169,6 +170,11 @@ void TMain::CreateToolbar() {
     addMinimiseLabel(QRect(592, 14, 20, 20), MinimiseScope::Application,
                      QStringLiteral("Minimize Cresselle"));
     addExitLabel(QRect(614, 14, 20, 20), QStringLiteral("Exit Cresselle"));
+    // Tab and the arrows reach every toolbar picture, Enter or Space starts it.
+    for (TClickLabel* button : {lblPrint, imgOptics, lblTimesList, lblLinks, lblClock, lblReports,
+                                imgEclipse, Label1, lblConfig, lblHelp, lblAbout, lblMinimise,
+                                lblExit})
+        button->setKeyboardButton(Qt::Horizontal);
 
     connect(lblPrint, &TClickLabel::clicked, this, &TMain::lblPrintClick);
     connect(imgOptics, &TClickLabel::clicked, this, &TMain::imgOpticsClick);
@@ -260,7 +266,7 @@ bool TMain::NavigationKey(const QKeyEvent& event) {
 }
 
 void TMain::keyPressEvent(QKeyEvent* event) {
-    if (NavigationKey(*event)) return;
+    if (NavigationKey(*event) || CommandKey(*event)) return;
     int key = 0;
     switch (event->key()) {
     case Qt::Key_Escape:

@@ -290,8 +290,7 @@ TObservingAid::TObservingAid(QWidget* parent) : TFrame(parent) {
     connect(imgDayNight, &TClickLabel::clicked, this, &TObservingAid::imgDayNightClick);
     connect(imgLinesGrid, &TClickLabel::clicked, this, &TObservingAid::imgLinesGridClick);
 
-    Image1 = QPixmap(ChartWidth, ChartHeight);
-    Image1.fill(Qt::black);
+    Image1 = mainstyle::DisplayPixmap(QSize(ChartWidth, ChartHeight));
     Image2 = Image1;
 
     reportcontext::FollowSharedState(this, [this] { doa(); });
