@@ -47,7 +47,8 @@ TEST_F(Copy, MainWindowCopiesThePanelLabelAndValuePerLine) {
     EXPECT_EQ(moonrise.size(), QStringLiteral("Moonrise: 00:00").size()) << moonrise.toStdString();
     EXPECT_TRUE(LineStarting(lines, "Time:").contains("15 March 2024"));
     EXPECT_TRUE(LineStarting(lines, "Full Moon:").contains("March 2024"));
-    EXPECT_TRUE(LineStarting(lines, "R.A.:").contains(QRegularExpression("^R\\.A\\.: \\d\\dh \\d\\dm \\d\\ds$")))
+    EXPECT_TRUE(LineStarting(lines, "R.A.:")
+                    .contains(QRegularExpression("^R\\.A\\.: \\d\\dh \\d\\dm \\d\\ds$")))
         << LineStarting(lines, "R.A.:").toStdString();
     EXPECT_TRUE(lines.back().startsWith("LST: "));
     for (const QString& line : lines)
@@ -88,11 +89,10 @@ TEST_F(Copy, EclipseAndFeatureListsCopyTheirRows) {
     EXPECT_TRUE(lines[1].endsWith("\t03:12  14 March 2025\tVisible")) << lines[1].toStdString();
 
     QString error;
-    ASSERT_TRUE(WriteFeatureFile({{QStringLiteral("Plato"), QStringLiteral("-009.3"),
-                                   QStringLiteral("51.6")},
-                                  {QStringLiteral("Copernicus"), QStringLiteral("-020.0"),
-                                   QStringLiteral("09.7")}},
-                                 error))
+    ASSERT_TRUE(WriteFeatureFile(
+        {{QStringLiteral("Plato"), QStringLiteral("-009.3"), QStringLiteral("51.6")},
+         {QStringLiteral("Copernicus"), QStringLiteral("-020.0"), QStringLiteral("09.7")}},
+        error))
         << error.toStdString();
     TFeatures* features = Windows().Features;
     astro::DateTimeRec date = main->SelectedDate;

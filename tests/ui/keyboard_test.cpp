@@ -3,6 +3,7 @@
 // the shown time, F1 opens the help, Ctrl+G takes a typed date, Tab and the arrows reach the
 // toolbar, the menus and the month picker, and Enter or Space starts what they reach.
 #include "ReportFixture.h"
+#include "ui/main/fCalendarLabels.h"
 #include "ui/main/fMonthList.h"
 #include "ui/reports/fObservingAid.h"
 #include "ui/reports/fReportMenu.h"
@@ -110,10 +111,13 @@ TEST_F(Keyboard, TabReachesTheToolbarAndEnterOrSpaceStartsIt) {
         Key(QApplication::focusWidget() ? QApplication::focusWidget() : main, Qt::Key_Tab);
         reached[count++] = QApplication::focusWidget();
     }
-    auto wasReached = [&](const QWidget* w) { return std::find(reached, reached + count, w) != reached + count; };
-    for (QWidget* button : {static_cast<QWidget*>(main->lblPrint), static_cast<QWidget*>(main->lblTimesList),
-                            static_cast<QWidget*>(main->lblReports), static_cast<QWidget*>(main->lblHelp),
-                            static_cast<QWidget*>(main->lblSelectedmonth)})
+    auto wasReached = [&](const QWidget* w) {
+        return std::find(reached, reached + count, w) != reached + count;
+    };
+    for (QWidget* button :
+         {static_cast<QWidget*>(main->lblPrint), static_cast<QWidget*>(main->lblTimesList),
+          static_cast<QWidget*>(main->lblReports), static_cast<QWidget*>(main->lblHelp),
+          static_cast<QWidget*>(main->lblSelectedmonth)})
         EXPECT_TRUE(wasReached(button)) << button->objectName().toStdString();
 
     // The arrows walk along the toolbar; Enter starts the picture, Space too.
@@ -131,7 +135,7 @@ TEST_F(Keyboard, TabReachesTheToolbarAndEnterOrSpaceStartsIt) {
     EXPECT_TRUE(Windows().ReportMenu->isVisible());
 }
 
-TEST_F(Keyboard, MenuRowsAndTheMonthPickerTakeArrowsAndEnter) {
+TEST_F(Keyboard, MenuRowsTakeArrowsAndEnter) {
     SelectDay(15, 3, 2024);
     TReportMenu* menu = Windows().ReportMenu;
     ShowActive(menu);
@@ -145,7 +149,10 @@ TEST_F(Keyboard, MenuRowsAndTheMonthPickerTakeArrowsAndEnter) {
     Key(menu->imgFindEclipses, Qt::Key_Up);
     Key(menu->imgLunarVisibility, Qt::Key_Return);
     EXPECT_TRUE(Windows().ObservingAid->isVisible());
+}
 
+TEST_F(Keyboard, MonthPickerTakesArrowsAndEnter) {
+    SelectDay(15, 3, 2024);
     TMonthList* picker = Windows().MonthList;
     ShowActive(picker);
     Key(picker, Qt::Key_Down); // the marker starts on the shown month
@@ -153,6 +160,8 @@ TEST_F(Keyboard, MenuRowsAndTheMonthPickerTakeArrowsAndEnter) {
     Key(picker, Qt::Key_Down);
     Key(picker, Qt::Key_Down);
     Key(picker, Qt::Key_Up);
+    EXPECT_EQ(picker->imgMonthArrow->y(), 3 * TMonthList::RowHeight);
+    EXPECT_TRUE(picker->isVisible());
     Key(picker, Qt::Key_Return);
     EXPECT_FALSE(picker->isVisible());
     EXPECT_EQ(Selected(), "2024-4-15");

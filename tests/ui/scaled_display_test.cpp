@@ -34,7 +34,7 @@ int SplitBlocks(const QImage& image, int y0, int y1, int x0 = 0, int x1 = -1) {
 }
 
 // The same for an area given in points of a window grabbed at scale 2.
-int SplitBlocksIn(const QWidget& window, const QRect& points) {
+int SplitBlocksIn(QWidget& window, const QRect& points) {
     const QImage image = window.grab().toImage().convertToFormat(QImage::Format_RGB32);
     const QRect px(points.topLeft() * 2, points.size() * 2);
     return SplitBlocks(image, px.top(), px.bottom(), px.left(), px.right());
@@ -89,16 +89,16 @@ TEST_F(ScaledReports, ListsChartsAndPagesAreSharp) {
     entry.Kind = 2;
     entry.Text = QStringLiteral("18:44  28 August 2026");
     entry.Visibility = QStringLiteral("Visible");
-    report->SetEntries({entry, entry, entry});
     shown(report);
+    report->SetEntries({entry, entry, entry});
+    QCoreApplication::processEvents();
     EXPECT_GT(SplitBlocksIn(*report, QRect(TEclipseReport::ListLeft, report->ScrollBar1->y(),
                                            TEclipseReport::ListWidth, 48)),
               300);
 
     QString error;
-    ASSERT_TRUE(WriteFeatureFile({{QStringLiteral("Plato"), QStringLiteral("-009.3"),
-                                   QStringLiteral("51.6")}},
-                                 error));
+    ASSERT_TRUE(WriteFeatureFile(
+        {{QStringLiteral("Plato"), QStringLiteral("-009.3"), QStringLiteral("51.6")}}, error));
     TFeatures* features = Windows().Features;
     features->DisplaySunRiseSetTimes(main->SelectedDate, main->observer());
     features->WaitForTimes();

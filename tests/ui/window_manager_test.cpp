@@ -46,10 +46,17 @@ struct XSession {
             _exit(127);
         }
         close(fds[1]);
+        // The server writes the number and then a newline, in two writes: read up to the
+        // newline, keeping the pipe open until then.
         char number[16] = {};
-        const ssize_t got = read(fds[0], number, sizeof number - 1);
+        std::size_t got = 0;
+        while (server > 0 && got + 1 < sizeof number) {
+            const ssize_t n = read(fds[0], number + got, 1);
+            if (n <= 0 || number[got] == '\n') break;
+            got += static_cast<std::size_t>(n);
+        }
         close(fds[0]);
-        if (server < 0 || got <= 0) {
+        if (server < 0 || got == 0) {
             missing = QStringLiteral("(Xvfb did not start)");
             return;
         }
@@ -61,8 +68,8 @@ struct XSession {
             _exit(127);
         }
         // The manager is ready once it has named itself on the root window (5 s at most).
-        for (int i = 0; i < 50 && !Run({"xprop", "-root", "_NET_SUPPORTING_WM_CHECK"})
-                                        .contains("window id");
+        for (int i = 0;
+             i < 50 && !Run({"xprop", "-root", "_NET_SUPPORTING_WM_CHECK"}).contains("window id");
              ++i)
             usleep(100000);
         qputenv("QT_QPA_PLATFORM", "xcb");

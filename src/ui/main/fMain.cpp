@@ -171,9 +171,9 @@ void TMain::CreateToolbar() {
                      QStringLiteral("Minimize Cresselle"));
     addExitLabel(QRect(614, 14, 20, 20), QStringLiteral("Exit Cresselle"));
     // Tab and the arrows reach every toolbar picture, Enter or Space starts it.
-    for (TClickLabel* button : {lblPrint, imgOptics, lblTimesList, lblLinks, lblClock, lblReports,
-                                imgEclipse, Label1, lblConfig, lblHelp, lblAbout, lblMinimise,
-                                lblExit})
+    for (TClickLabel* button :
+         {lblPrint, imgOptics, lblTimesList, lblLinks, lblClock, lblReports, imgEclipse, Label1,
+          lblConfig, lblHelp, lblAbout, lblMinimise, lblExit})
         button->setKeyboardButton(Qt::Horizontal);
 
     connect(lblPrint, &TClickLabel::clicked, this, &TMain::lblPrintClick);

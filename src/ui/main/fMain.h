@@ -293,9 +293,9 @@ class TMain : public TFrame {
     QPixmap imgMoonParamsOrig, imgSunParamsOrig, imgMoonParams, imgSunParams;
     QPixmap imgTimeButtonPicture;
 
-    int wheelRest_ = 0;         // wheel steps smaller than one notch, carried over
-    int typedFields_ = 0;       // time editor fields typed since it opened, bit 0 hour .. 2 second
+    int wheelRest_ = 0;          // wheel steps smaller than one notch, carried over
+    int typedFields_ = 0;        // time editor fields typed since it opened, bit 0 hour .. 2 second
     bool fieldSelected_ = false; // the edited field's text is selected: a digit replaces it
-    int drawnIlluminated_ = -1; // the shading in imgMoon: illuminated percent and side
+    int drawnIlluminated_ = -1;  // the shading in imgMoon: illuminated percent and side
     bool drawnWaxing_ = false;
 };

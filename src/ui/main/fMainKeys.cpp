@@ -18,9 +18,9 @@ namespace {
 
 // A month name or its first three letters, in English or the system's language: 1..12, or 0.
 int MonthOfName(const QString& name) {
-    static const char* const english[12] = {"january", "february", "march",     "april",
-                                            "may",     "june",     "july",      "august",
-                                            "september", "october", "november", "december"};
+    static const char* const english[12] = {"january",   "february", "march",    "april",
+                                            "may",       "june",     "july",     "august",
+                                            "september", "october",  "november", "december"};
     const QString typed = name.toLower();
     if (typed.size() < 3) return 0;
     const QLocale system = QLocale::system();
@@ -119,7 +119,8 @@ void TMain::OpenDateEntry() {
 }
 
 bool TMain::GoToTypedDate(const QString& text) {
-    static const QRegularExpression iso(QStringLiteral("^\\s*(\\d{1,4})-(\\d{1,2})-(\\d{1,2})\\s*$"));
+    static const QRegularExpression iso(
+        QStringLiteral("^\\s*(\\d{1,4})-(\\d{1,2})-(\\d{1,2})\\s*$"));
     static const QRegularExpression named(
         QStringLiteral("^\\s*(\\d{1,2})\\s+(\\p{L}+)\\.?\\s+(\\d{1,4})\\s*$"));
     int day = 0, month = 0, year = 0;

@@ -341,14 +341,15 @@ QString TMain::PanelAsText() const {
     line(QStringLiteral("Sun Alt.:"), CoordText(DegreeForm, sun.Altitude));
     line(QStringLiteral("Sun R.A.:"), CoordText(HourForm, sun.Equatorial.RightAscension / 15.0));
     line(QStringLiteral("Sun Dec.:"), CoordText(DegreeForm, sun.Equatorial.Declination));
-    line(QStringLiteral("Civil twilight:"), lblCivilStart->text() + QStringLiteral(" - ") + lblCivilEnd->text());
+    line(QStringLiteral("Civil twilight:"),
+         lblCivilStart->text() + QStringLiteral(" - ") + lblCivilEnd->text());
     line(QStringLiteral("Nautical twilight:"),
          lblNauticalStart->text() + QStringLiteral(" - ") + lblNauticalEnd->text());
     line(QStringLiteral("Astronomical twilight:"),
          lblAstroStart->text() + QStringLiteral(" - ") + lblAstroEnd->text());
     // By PhaseKind: 0 new, 1 last quarter, 2 full, 3 first quarter.
-    static const char* const kinds[4] = {"New Moon:", "Last Quarter:", "Full Moon:",
-                                         "First Quarter:"};
+    static const char* const kinds[4] = {
+        "New Moon:", "Last Quarter:", "Full Moon:", "First Quarter:"};
     for (int i = 0; i < PhaseCount && i < 5; ++i) {
         const astro::PhaseEvent& event = Phases[i];
         line(QString::fromLatin1(kinds[static_cast<int>(event.Kind) & 3]), Q(event.Text));

@@ -269,7 +269,8 @@ void TMonthlyPhases::lblSaveClick() {
         // The bitmap keeps the page's size in pixels, whatever the display's scaling.
         QImage page = imgPhases.toImage().convertToFormat(QImage::Format_RGB32);
         if (page.size() != QSize(PageWidth, PageHeight))
-            page = page.scaled(PageWidth, PageHeight, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+            page =
+                page.scaled(PageWidth, PageHeight, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
         page.setDevicePixelRatio(1);
         if (!writer.write(page)) {
             error = writer.errorString();

@@ -47,9 +47,10 @@ QString PercentDigits(std::int32_t percent) {
 
 // The columns as the copied table names them.
 QString TableHeadings() {
-    return QStringLiteral("Date\tMoonrise\tMoon transit\tMoonset\tIlluminated\t"
-                          "Astronomical start\tNautical start\tCivil start\t"
-                          "Sunrise\tSun transit\tSunset\tCivil end\tNautical end\tAstronomical end");
+    return QStringLiteral(
+        "Date\tMoonrise\tMoon transit\tMoonset\tIlluminated\t"
+        "Astronomical start\tNautical start\tCivil start\t"
+        "Sunrise\tSun transit\tSunset\tCivil end\tNautical end\tAstronomical end");
 }
 
 // Column headings over the table, in window coordinates (table x + 20).
@@ -332,20 +333,29 @@ void TTimesList::DrawDayRow(QPainter& canvas, const astro::DateTimeRec& date, co
     canvas::TextOut(canvas, 567, y, Text(t.Astronomical.Set), ValueTextColour);
 
     // The same row as text, in the order of the columns.
-    TableText << QStringList{FormatListDate(date, ObserverSettings.DateFormat, SystemDateSeparator()),
-                             Text(t.Moon.Rise), Text(t.Moon.Transit), Text(t.Moon.Set),
+    TableText << QStringList{FormatListDate(date, ObserverSettings.DateFormat,
+                                            SystemDateSeparator()),
+                             Text(t.Moon.Rise),
+                             Text(t.Moon.Transit),
+                             Text(t.Moon.Set),
                              PercentDigits(t.Moon.IlluminatedPercent) + u'%',
-                             Text(t.Astronomical.Rise), Text(t.Nautical.Rise), Text(t.Civil.Rise),
-                             Text(t.Sun.Rise), Text(t.Sun.Transit), Text(t.Sun.Set),
-                             Text(t.Civil.Set), Text(t.Nautical.Set), Text(t.Astronomical.Set)}
+                             Text(t.Astronomical.Rise),
+                             Text(t.Nautical.Rise),
+                             Text(t.Civil.Rise),
+                             Text(t.Sun.Rise),
+                             Text(t.Sun.Transit),
+                             Text(t.Sun.Set),
+                             Text(t.Civil.Set),
+                             Text(t.Nautical.Set),
+                             Text(t.Astronomical.Set)}
                      .join(u'\t');
 }
 
 // A day the zone's clocks jumped over (Pacific/Apia, 30 December 2011) keeps its row, marked.
 void TTimesList::DrawSkippedDayRow(QPainter& canvas, const astro::DateTimeRec& date, int y) {
     const QString day = FormatListDate(date, ObserverSettings.DateFormat, SystemDateSeparator());
-    const QString note =
-        tr("No such day here: the clocks of %1 skipped it").arg(QString::fromLatin1(CurrentZone().Id()));
+    const QString note = tr("No such day here: the clocks of %1 skipped it")
+                             .arg(QString::fromLatin1(CurrentZone().Id()));
     canvas::TextOut(canvas, 10, y, day, Qt::white);
     canvas::TextOut(canvas, 84, y, note, Aqua);
     TableText << day + u'\t' + note;
@@ -455,7 +465,8 @@ void TTimesList::changeEvent(QEvent* event) {
 void TTimesList::paintEvent(QPaintEvent* event) {
     TFrame::paintEvent(event);
     QPainter painter(this);
-    mainstyle::DrawPicturePart(painter, QPoint(BandLeft, BandTop), imgData, QRect(0, Shown, DataWidth, BandRows));
+    mainstyle::DrawPicturePart(painter, QPoint(BandLeft, BandTop), imgData,
+                               QRect(0, Shown, DataWidth, BandRows));
 }
 
 void TTimesList::lblPrintClick() {
