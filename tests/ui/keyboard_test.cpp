@@ -130,6 +130,14 @@ TEST_F(Keyboard, TabReachesTheToolbarAndEnterOrSpaceStartsIt) {
     EXPECT_EQ(helpOpened(), 1);
     Key(main->lblHelp, Qt::Key_Space);
     EXPECT_EQ(helpOpened(), 2);
+    // The clock picture opens the time editor, which then takes the keys and Enter.
+    main->lblClock->setFocus(Qt::TabFocusReason);
+    Key(main->lblClock, Qt::Key_Space);
+    ASSERT_TRUE(main->timeEditorOpen());
+    QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("7"));
+    Key(QApplication::focusWidget(), Qt::Key_Return);
+    EXPECT_FALSE(main->timeEditorOpen());
+    EXPECT_EQ(main->ShownDate().Hour, 7);
     main->lblReports->setFocus(Qt::TabFocusReason);
     Key(main->lblReports, Qt::Key_Space);
     EXPECT_TRUE(Windows().ReportMenu->isVisible());

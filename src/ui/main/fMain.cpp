@@ -214,6 +214,8 @@ void TMain::FormShow() {
     RefreshLatAndLong();
     Timer1->start();
     Timer1Timer();
+    // The keys go to the calendar, not to the first toolbar picture.
+    setFocus(Qt::OtherFocusReason);
     // A settings file found damaged at the start was repaired: said once, over the window.
     QTimer::singleShot(0, this, [this] {
         if (const QString notice = settingsstore::TakeNotice(); !notice.isEmpty())

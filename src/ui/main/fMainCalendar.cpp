@@ -292,6 +292,7 @@ bool TMain::yearEntryOpen() const {
 
 void TMain::lblSelectedYearClick() {
     EditedField = 3;
+    setFocus(Qt::OtherFocusReason); // the keys, Enter too, go to the entry
     lblCursor->setFont(ArialPoints(14, true));
     ShowCursor(lblSelectedYear);
     imgYearButton->move(lblSelectedYear->x() - 8, lblSelectedYear->y() - 3);

@@ -259,6 +259,7 @@ void TMain::lblClockClick() {
     lblColon2->move(at + QPoint(53, 2));
     if (EditedField == 3) EditedField = 0;
     typedFields_ = 0;
+    setFocus(Qt::OtherFocusReason); // the keys, Enter too, go to the editor
     DisplayTimeEditor(true);
     WatchClicksOutsideEditor(true);
     // The hour is ready for typing: its text selected, so that typing replaces it.

@@ -82,7 +82,7 @@ bool TMain::focusNextPrevChild(bool next) {
 void TMain::CreateDateEntry() {
     txtGoToDate = new QLineEdit(this);
     txtGoToDate->setObjectName(QStringLiteral("txtGoToDate"));
-    txtGoToDate->setGeometry(440, 226, 180, 24);
+    txtGoToDate->setGeometry(430, 255, 180, 26); // over the heading
     txtGoToDate->setFont(ArialPixels(13));
     txtGoToDate->setPlaceholderText(QStringLiteral("2024-03-15 or 15 March 2024"));
     txtGoToDate->setToolTip(QStringLiteral("Go to date: type a date, then Enter (Escape closes)"));

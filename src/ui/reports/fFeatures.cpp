@@ -111,6 +111,7 @@ TFeatures::TFeatures(QWidget* parent) : TFrame(parent) {
     lblDatabase = new TClickLabel(this, QRect(20, 14, 21, 19),
                                   QStringLiteral("Edit the lunar features database"));
     lblDatabase->setCursor(Qt::PointingHandCursor);
+    lblDatabase->setKeyboardButton(Qt::Horizontal);
     connect(lblDatabase, &TClickLabel::clicked, this, &TFeatures::lblDatabaseClick);
 
     Label2 = AquaCaption(this, QStringLiteral("Feature Name"), {31, 42});

@@ -74,6 +74,8 @@ void TMenuFrame::keyPressEvent(QKeyEvent* event) {
 void TMenuFrame::FormShow() {
     if (const QWidget* main = MainWidget()) move(BelowButton(*main, buttonLeft_));
     imgArrow->move(7, imgArrow->y());
+    // No row is chosen yet: Down takes the first, Up the last.
+    setFocus(Qt::OtherFocusReason);
 }
 
 QPixmap PaintedMenuRow(const QString& caption, bool heading) {

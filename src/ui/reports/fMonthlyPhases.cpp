@@ -83,6 +83,7 @@ TMonthlyPhases::TMonthlyPhases(QWidget* parent) : TFrame(parent) {
     addExitLabel(QRect(461, 12, 13, 15));
     lblSave = new TClickLabel(this, QRect(20, 14, 13, 13), QStringLiteral("Save image to disk"));
     lblSave->setCursor(Qt::PointingHandCursor);
+    lblSave->setKeyboardButton(Qt::Horizontal);
     connect(lblSave, &TClickLabel::clicked, this, &TMonthlyPhases::lblSaveClick);
 
     imgPhases = DisplayPixmap(QSize(PageWidth, PageHeight));

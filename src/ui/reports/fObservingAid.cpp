@@ -277,8 +277,10 @@ TObservingAid::TObservingAid(QWidget* parent) : TFrame(parent) {
                                   QStringLiteral("Toggle between Daytime and Nighttime view"));
     imgLinesGrid =
         new TClickLabel(this, QRect(80, 14, 24, 22), QStringLiteral("Toggle grid on and off"));
-    for (TClickLabel* l : {lblPrint, imgDayNight, imgLinesGrid})
+    for (TClickLabel* l : {lblPrint, imgDayNight, imgLinesGrid}) {
         l->setCursor(Qt::PointingHandCursor);
+        l->setKeyboardButton(Qt::Horizontal);
+    }
 
     imgNight = Picture(QStringLiteral(":/obsaid_night.png"), "night");
     imgDay = Picture(QStringLiteral(":/obsaid_day.png"), "day");

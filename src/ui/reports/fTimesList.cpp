@@ -268,8 +268,10 @@ TTimesList::TTimesList(QWidget* parent) : TFrame(parent) {
     addMinimiseLabel(QRect(592, 14, 15, 15), MinimiseScope::Window,
                      QStringLiteral("Minimise this window"));
     addExitLabel(QRect(614, 14, 13, 15), QStringLiteral("Close this window"));
-    for (TClickLabel* l : {lblPrint, lblScrollUp, lblScrollDown})
+    for (TClickLabel* l : {lblPrint, lblScrollUp, lblScrollDown}) {
         l->setCursor(Qt::PointingHandCursor);
+        l->setKeyboardButton(Qt::Horizontal);
+    }
 
     connect(lblPrint, &TClickLabel::clicked, this, &TTimesList::lblPrintClick);
     connect(lblScrollUp, &TClickLabel::clicked, this, &TTimesList::lblScrollUpClick);
