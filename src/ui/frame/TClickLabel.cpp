@@ -4,6 +4,7 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QVariant>
 
 TClickLabel::TClickLabel(QWidget* parent, const QRect& geometry, const QString& hint)
     : QLabel(parent) {
@@ -36,6 +37,11 @@ void TClickLabel::mouseDoubleClickEvent(QMouseEvent* event) {
     if (event->button() == Qt::LeftButton) emit doubleClicked(event->position().toPoint());
 }
 
+namespace {
+// Set while the focus frame is drawn.
+constexpr const char* FramedProperty = "keyboardFramed";
+} // namespace
+
 void TClickLabel::setKeyboardButton(Qt::Orientations arrows) {
     keyboardButton_ = true;
     arrows_ = arrows;
@@ -44,6 +50,10 @@ void TClickLabel::setKeyboardButton(Qt::Orientations arrows) {
 }
 
 void TClickLabel::keyPressEvent(QKeyEvent* event) {
+    if (keyboardButton_ && !property(FramedProperty).toBool()) {
+        setProperty(FramedProperty, true);
+        update();
+    }
     if (keyboardButton_ && event->modifiers() == Qt::NoModifier) {
         switch (event->key()) {
         case Qt::Key_Return:
@@ -75,7 +85,7 @@ void TClickLabel::keyPressEvent(QKeyEvent* event) {
 // A dotted frame marks the button that has the keyboard.
 void TClickLabel::paintEvent(QPaintEvent* event) {
     QLabel::paintEvent(event);
-    if (!keyboardButton_ || !hasFocus()) return;
+    if (!keyboardButton_ || !hasFocus() || !property(FramedProperty).toBool()) return;
     QPainter painter(this);
     painter.setPen(QPen(QColor(255, 220, 60), 1, Qt::DotLine));
     painter.drawRect(rect().adjusted(0, 0, -1, -1));
@@ -83,6 +93,12 @@ void TClickLabel::paintEvent(QPaintEvent* event) {
 
 void TClickLabel::focusInEvent(QFocusEvent* event) {
     QLabel::focusInEvent(event);
+    // The focus a window hands its first control when it opens is not shown until a key is
+    // pressed there; focus moved by the keyboard is.
+    const Qt::FocusReason reason = event->reason();
+    setProperty(FramedProperty, reason != Qt::ActiveWindowFocusReason &&
+                                    reason != Qt::MouseFocusReason &&
+                                    reason != Qt::PopupFocusReason);
     update();
     emit focused();
 }
