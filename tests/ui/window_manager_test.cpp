@@ -143,6 +143,11 @@ TEST_F(WindowManager, SecondaryWindowsBelongToTheMainWindowAndStayAboveIt) {
     }
     // The main window activated as a click or the taskbar does: the aid stays above it.
     XSession::Run({"wmctrl", "-i", "-a", Hex(main)});
+    // Until the manager has the main window active (5 s at most on a loaded machine).
+    for (int i = 0;
+         i < 50 && !XSession::Run({"xprop", "-root", "_NET_ACTIVE_WINDOW"}).contains(Hex(main));
+         ++i)
+        QTest::qWait(100);
     Settle();
     const QStringList order = Stacking();
     ASSERT_TRUE(order.contains(Hex(main)) && order.contains(Hex(aid)));
