@@ -198,7 +198,7 @@ TFeatures::TFeatures(QWidget* parent) : TFrame(parent) {
     instantTimer_ = new QTimer(this);
     instantTimer_->setInterval(1000);
     connect(instantTimer_, &QTimer::timeout, this, &TFeatures::FollowInstant);
-    goodNights_ = new TGoodNights();
+    goodNights_ = new TGoodNights(this); // a dialog of the features window
 
     progressTimer_ = new QTimer(this);
     progressTimer_->setInterval(100);
