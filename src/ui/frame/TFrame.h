@@ -63,6 +63,9 @@ class TFrame : public QWidget {
     // Whole wheel notches, towards the user positive; smaller steps are carried in `rest`.
     static int WheelNotches(const QWheelEvent& event, int& rest);
 
+    // Puts `text` on the clipboard (Ctrl+C in the windows that copy).
+    static void CopyToClipboard(const QString& text);
+
     bool isDragging() const { return dragging_; }
 
   public slots:

@@ -128,6 +128,7 @@ TMain::TMain(QWidget* parent) : TFrame(parent) {
 
     // 13. The calendar's labels and weekday names.
     CreateCalendar();
+    CreateDateEntry();
 }
 
 TMain::~TMain() {
@@ -188,6 +189,11 @@ void TMain::CreateToolbar() {
     addMinimiseLabel(QRect(592, 14, 20, 20), MinimiseScope::Application,
                      QStringLiteral("Minimize Cresselle"));
     addExitLabel(QRect(614, 14, 20, 20), QStringLiteral("Exit Cresselle"));
+    // Tab and the arrows reach every toolbar picture, Enter or Space starts it.
+    for (TClickLabel* button :
+         {lblPrint, imgOptics, lblTimesList, lblLinks, lblClock, lblReports, imgEclipse, Label1,
+          lblConfig, lblHelp, lblAbout, lblMinimise, lblExit})
+        button->setKeyboardButton(Qt::Horizontal);
 
     connect(lblPrint, &TClickLabel::clicked, this, &TMain::lblPrintClick);
     connect(imgOptics, &TClickLabel::clicked, this, &TMain::imgOpticsClick);
@@ -227,6 +233,8 @@ void TMain::FormShow() {
     RefreshLatAndLong();
     Timer1->start();
     Timer1Timer();
+    // The keys go to the calendar, not to the first toolbar picture.
+    setFocus(Qt::OtherFocusReason);
     // What the start could not do or had to repair is said once, over the window.
     QTimer::singleShot(0, this, [this] {
         if (const QString notice = startup::TakeStartNotice(); !notice.isEmpty())
@@ -281,7 +289,7 @@ bool TMain::NavigationKey(const QKeyEvent& event) {
 }
 
 void TMain::keyPressEvent(QKeyEvent* event) {
-    if (NavigationKey(*event)) return;
+    if (NavigationKey(*event) || CommandKey(*event)) return;
     if (event->key() == Qt::Key_G && event->modifiers() == Qt::NoModifier && !yearEntryOpen() &&
         !timeEditorOpen()) {
         imgAltitudesClick();

@@ -19,6 +19,7 @@
 #include <array>
 
 class QLabel;
+class QLineEdit;
 class QPainter;
 class QTimer;
 class TDayLabel;
@@ -87,6 +88,17 @@ class TMain : public TFrame {
     void GoToToday();
     // Closes the year entry and the time editor without taking over what was typed.
     void CancelEntries();
+    // Moves the selected day by `days` (across months and years), the time of day kept.
+    void StepDays(int days);
+    // Steps the shown time by `hours`, the day following when it passes midnight.
+    void StepHours(int hours);
+    // The "go to date" entry (Ctrl+G): a typed date, year-month-day or day month-name year.
+    QLineEdit* txtGoToDate = nullptr;
+    void OpenDateEntry();
+    // Shows the typed date; false (entry left open, a beep) when it is not a date of 1..9999.
+    bool GoToTypedDate(const QString& text);
+    // The data panel as text, a "label value" line each (what Ctrl+C copies).
+    QString PanelAsText() const;
 
     // --- clock and time editor ---
     QTimer* Timer1 = nullptr;      // 1000 ms clock tick
@@ -211,8 +223,12 @@ class TMain : public TFrame {
     void changeEvent(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void wheelEvent(QWheelEvent* event) override;
+    bool focusNextPrevChild(bool next) override;
 
   private:
+    // Keys (fMainKeys.cpp): arrows, time steps, copy, go to date; true when the key was taken.
+    bool CommandKey(const QKeyEvent& event);
+    void CreateDateEntry();
     // Creation (fMain.cpp, fMainPictures.cpp).
     void LoadPictures();
     void CreateToolbar();
@@ -240,6 +256,9 @@ class TMain : public TFrame {
     void ShowCursor(QLabel* label);
     void DisplayTimeEditor(bool visible);
     void ChooseField(int field, QLabel* label);
+    // Tab and Shift+Tab in the time editor: the next or previous field, its text selected.
+    void StepField(int step);
+    void MarkSelectedField();
     void CancelTimeEditor();
     void WatchClicksOutsideEditor(bool watch);
     QString OffsetText() const;
@@ -277,8 +296,9 @@ class TMain : public TFrame {
     QPixmap imgMoonParamsOrig, imgSunParamsOrig, imgMoonParams, imgSunParams;
     QPixmap imgTimeButtonPicture;
 
-    int wheelRest_ = 0;         // wheel steps smaller than one notch, carried over
-    bool timeTyped_ = false;    // a key changed the time editor since it opened
-    int drawnIlluminated_ = -1; // the shading in imgMoon: illuminated percent and side
+    int wheelRest_ = 0;          // wheel steps smaller than one notch, carried over
+    int typedFields_ = 0;        // time editor fields typed since it opened, bit 0 hour .. 2 second
+    bool fieldSelected_ = false; // the edited field's text is selected: a digit replaces it
+    int drawnIlluminated_ = -1;  // the shading in imgMoon: illuminated percent and side
     bool drawnWaxing_ = false;
 };

@@ -9,11 +9,11 @@
 #include "ui/style/Style.h"
 #include "zone/Zone.h"
 
-#include <QGuiApplication>
 #include <QLabel>
 #include <QPainter>
 #include <QTimer>
 
+#include <array>
 #include <cmath>
 #include <cstdlib>
 #include <utility>
@@ -102,19 +102,6 @@ TClickLabel* ClickPanelLabel(QWidget* parent, int x, int y, const QColor& colour
 void SetLabelText(QLabel* label, const QString& text) {
     label->setText(text);
     label->adjustSize();
-}
-
-// A copy of a skin picture at the display's pixel ratio, so that the texts drawn into it
-// stay sharp under display scaling.
-QPixmap SharpCopy(const QPixmap& picture) {
-    const qreal ratio = qGuiApp ? qGuiApp->devicePixelRatio() : 1.0;
-    if (ratio == 1.0) return picture.copy();
-    QPixmap copy(picture.size() * ratio);
-    copy.setDevicePixelRatio(ratio);
-    QPainter painter(&copy);
-    painter.setRenderHint(QPainter::SmoothPixmapTransform);
-    painter.drawPixmap(QRect(QPoint(0, 0), picture.size()), picture);
-    return copy;
 }
 
 } // namespace
@@ -237,7 +224,7 @@ void TMain::DrawPositionValues(QPainter& canvas, const astro::MoonRec& moon) {
 }
 
 void TMain::DrawSunTable(const astro::SunRec& sun) {
-    imgSunParams = SharpCopy(imgSunParamsOrig);
+    imgSunParams = DisplayCopy(imgSunParamsOrig);
     {
         QPainter table(&imgSunParams);
         table.setFont(ArialPoints(9));
@@ -253,7 +240,7 @@ void TMain::DrawSunTable(const astro::SunRec& sun) {
 }
 
 void TMain::DrawMoonTable(const astro::MoonRec& moon) {
-    imgMoonParams = SharpCopy(imgMoonParamsOrig);
+    imgMoonParams = DisplayCopy(imgMoonParamsOrig);
     {
         QPainter table(&imgMoonParams);
         table.setFont(ArialPoints(9));
@@ -272,17 +259,103 @@ void TMain::DrawMoonTable(const astro::MoonRec& moon) {
     RefreshArea(QRect(QPoint(315, 280), imgMoonParamsOrig.size()));
 }
 
-// Days, hours and minutes, each two digits with its unit.
-void TMain::DisplayMoonAge(QPainter& canvas, double age) {
+namespace {
+// Days, hours and minutes of an age, each two digits with its unit.
+std::array<QString, 3> AgeParts(double age) {
+    std::array<QString, 3> parts;
     double v = age;
     const char* units[3] = {"d", "h", "m"};
-    const int xs[3] = {249, 274, 299};
     const double scale[3] = {24, 60, 0};
-    for (int i = 0; i < 3; ++i) {
+    for (std::size_t i = 0; i < 3; ++i) {
         const int n = static_cast<int>(std::trunc(v));
-        TextOut(canvas, xs[i], 94, Q(astro::TwoDigits(n)) + QString::fromLatin1(units[i]), true);
+        parts[i] = Q(astro::TwoDigits(n)) + QString::fromLatin1(units[i]);
         v = (v - n) * scale[i];
     }
+    return parts;
+}
+
+// A value as the panel shows it, on one line: 12h 34m 56s, or –5° 06' 07".
+QString CoordText(CoordForm form, double value) {
+    const astro::DmsRec d = SplitForDisplay(form, value);
+    const QString sign = Q(d.Sign).trimmed();
+    if (form == HourForm)
+        return sign + Q(d.Whole) + QStringLiteral("h ") + Q(d.Minutes) + QStringLiteral("m ") +
+               Q(d.Seconds) + u's';
+    return sign + Q(d.Whole) + QStringLiteral("\u00B0 ") + Q(d.Minutes) + QStringLiteral("' ") +
+           Q(d.Seconds) + u'"';
+}
+} // namespace
+
+void TMain::DisplayMoonAge(QPainter& canvas, double age) {
+    const std::array<QString, 3> parts = AgeParts(age);
+    const int xs[3] = {249, 274, 299};
+    for (std::size_t i = 0; i < 3; ++i)
+        TextOut(canvas, xs[i], 94, parts[i], true);
+}
+
+// The panel as text, one "label value" line each, in the panel's order.
+QString TMain::PanelAsText() const {
+    const astro::MoonRec& moon = LastPosition.Moon;
+    const astro::SunRec& sun = LastPosition.Sun;
+    QStringList lines;
+    const auto line = [&lines](const QString& label, const QString& value) {
+        lines << label + u' ' + value.trimmed();
+    };
+    line(QStringLiteral("Time:"), QString::fromStdString(astro::DateTimeText(ShownDate())));
+    if (!lblZone->text().isEmpty()) line(QStringLiteral("Zone:"), lblZone->text());
+    line(QStringLiteral("Phase:"), PhaseName);
+    line(QStringLiteral("Visible:"), QString::number(moon.IlluminatedPercent) + u'%');
+    const std::array<QString, 3> age = AgeParts(astro::MoonAgeDays(EngineInstant(), Lunation));
+    line(QStringLiteral("Age:"), age[0] + u' ' + age[1] + u' ' + age[2]);
+    line(QStringLiteral("Distance:"),
+         QString::number(static_cast<long long>(std::trunc(moon.DistanceKm))) +
+             QStringLiteral(" km"));
+    line(QStringLiteral("R.A.:"), CoordText(HourForm, moon.Topocentric.RightAscension / 15.0));
+    line(QStringLiteral("Dec.:"), CoordText(DegreeForm, moon.Topocentric.Declination));
+    line(QStringLiteral("Parallax:"), CoordText(DegreeForm, moon.Parallax));
+    line(QStringLiteral("Diameter:"), CoordText(DegreeForm, 2 * moon.SemiDiameter));
+    line(QStringLiteral("Apogee:"), Q(Apsides.ApogeeTimeText) + QStringLiteral("  ") +
+                                        Q(Apsides.ApogeeDistanceText).trimmed());
+    line(QStringLiteral("Perigee:"), Q(Apsides.PerigeeTimeText) + QStringLiteral("  ") +
+                                         Q(Apsides.PerigeeDistanceText).trimmed());
+    const QLabel* moonTitles[3] = {lblMoonTitle1, lblMoonTitle2, lblMoontitle3};
+    const QLabel* moonValues[3] = {lblMoonValue1, lblMoonValue2, lblMoonValue3};
+    for (int i = 0; i < 3; ++i) {
+        QString label = moonTitles[i]->text();
+        if (!label.endsWith(u':')) label += u':'; // "Moonset" has none on the panel
+        line(label, moonValues[i]->text());
+    }
+    const double table[4] = {
+        MoonParamsMode ? moon.Azimuth : moon.Colongitude,
+        MoonParamsMode ? moon.Altitude : moon.LibrationLongitude,
+        MoonParamsMode ? moon.BrightLimbAngle : moon.LibrationLatitude,
+        MoonParamsMode ? moon.PhaseAngle : moon.AxisPositionAngle,
+    };
+    const QLabel* titles[4] = {lblLunarAz, lblLunarAlt, lblLunarPA, lblLunarPhA};
+    for (int i = 0; i < 4; ++i)
+        line(QStringLiteral("Moon ") + titles[i]->text(), CoordText(DegreeForm, table[i]));
+    line(QStringLiteral("Sunrise:"), lblSunRise->text());
+    line(QStringLiteral("Sun transit:"), lblSunTransit->text());
+    line(QStringLiteral("Sunset:"), lblSunSet->text());
+    line(QStringLiteral("Sun Az.:"), CoordText(DegreeForm, sun.Azimuth));
+    line(QStringLiteral("Sun Alt.:"), CoordText(DegreeForm, sun.Altitude));
+    line(QStringLiteral("Sun R.A.:"), CoordText(HourForm, sun.Equatorial.RightAscension / 15.0));
+    line(QStringLiteral("Sun Dec.:"), CoordText(DegreeForm, sun.Equatorial.Declination));
+    line(QStringLiteral("Civil twilight:"),
+         lblCivilStart->text() + QStringLiteral(" - ") + lblCivilEnd->text());
+    line(QStringLiteral("Nautical twilight:"),
+         lblNauticalStart->text() + QStringLiteral(" - ") + lblNauticalEnd->text());
+    line(QStringLiteral("Astronomical twilight:"),
+         lblAstroStart->text() + QStringLiteral(" - ") + lblAstroEnd->text());
+    // By PhaseKind: 0 new, 1 last quarter, 2 full, 3 first quarter.
+    static const char* const kinds[4] = {
+        "New Moon:", "Last Quarter:", "Full Moon:", "First Quarter:"};
+    for (int i = 0; i < PhaseCount && i < 5; ++i) {
+        const astro::PhaseEvent& event = Phases[i];
+        line(QString::fromLatin1(kinds[static_cast<int>(event.Kind) & 3]), Q(event.Text));
+    }
+    lines << LstText;
+    return lines.join(u'\n') + u'\n';
 }
 
 void TMain::DisplayPerigeeAndApogee(QPainter& canvas) {

@@ -5,6 +5,7 @@
 #include "ui/main/fMain.h"
 #include "ui/style/Style.h"
 
+#include <QImage>
 #include <QPainter>
 #include <QPainterPath>
 #include <QTransform>
@@ -73,7 +74,8 @@ void TMain::DrawMoonGraphic(int illuminatedPercent, double lunationPercent) {
     const bool waxing = lunationPercent < 50;
     // The shading changes only with the whole percent and the side; most ticks reuse it.
     if (illuminatedPercent != drawnIlluminated_ || waxing != drawnWaxing_) {
-        imgMoon = imgMoonOriginal.copy();
+        // At the display's pixel ratio: the terminator is drawn at the display's resolution.
+        imgMoon = mainstyle::DisplayCopy(imgMoonOriginal);
         ShadeMoonPicture(imgMoon, illuminatedPercent, lunationPercent);
         drawnIlluminated_ = illuminatedPercent;
         drawnWaxing_ = waxing;
@@ -87,7 +89,9 @@ void TMain::DrawMoon() {
     {
         QPainter canvas(&Canvas);
         if (MoonTurned(south, OpticsView == 1)) {
-            canvas.drawImage(target.topLeft(), imgMoon.toImage().mirrored(true, true));
+            QImage turned = imgMoon.toImage().mirrored(true, true);
+            turned.setDevicePixelRatio(imgMoon.devicePixelRatio());
+            canvas.drawImage(target.topLeft(), turned);
         } else {
             canvas.drawPixmap(target.topLeft(), imgMoon);
         }

@@ -171,8 +171,7 @@ TEclipseReport::TEclipseReport(QWidget* parent) : TFrame(parent) {
     progressTimer_->setInterval(100);
     connect(progressTimer_, &QTimer::timeout, this, &TEclipseReport::ShowProgress);
 
-    imgData = QPixmap(335, VisibleRows * RowHeight);
-    imgData.fill(Qt::black);
+    imgData = DisplayPixmap(QSize(335, VisibleRows * RowHeight));
 }
 
 // Year boxes take the digits 0-9 and backspace; every other typed character is discarded.
@@ -188,6 +187,10 @@ bool TEclipseReport::eventFilter(QObject* watched, QEvent* event) {
 
 // The list scrolls with the arrows (a row), Page Up/Down (a page) and the wheel (three rows).
 void TEclipseReport::keyPressEvent(QKeyEvent* event) {
+    if (event->matches(QKeySequence::Copy)) {
+        CopyToClipboard(TableAsText());
+        return;
+    }
     if (const int rows = ScrollRowsForKey(*event, VisibleRows)) {
         ScrollBar1->setValue(ScrollBar1->value() + rows);
         return;
@@ -345,6 +348,13 @@ void TEclipseReport::SetEntries(std::vector<EclipseEntry> entries) {
     DisplayDataBitmap();
 }
 
+QString TEclipseReport::TableAsText() const {
+    QString text = QStringLiteral("Eclipse\tMaximum\tVisibility\n");
+    for (const EclipseEntry& entry : entries_)
+        text += KindName(entry.Kind) + u'\t' + entry.Text + u'\t' + entry.Visibility + u'\n';
+    return text;
+}
+
 void TEclipseReport::SetupDataBitmap() {
     const int count = static_cast<int>(entries_.size());
     ScrollBar1->setMaximum(count > VisibleRows ? count - VisibleRows : 0);
@@ -360,7 +370,7 @@ void TEclipseReport::DisplayDataBitmap() {
         if (e >= entries_.size()) break;
         const EclipseEntry& entry = entries_[e];
         const int top = RowHeight * b;
-        canvas.fillRect(0, top, imgData.width(), RowHeight, e % 2 ? kStripeGrey : Qt::black);
+        canvas.fillRect(0, top, ListWidth, RowHeight, e % 2 ? kStripeGrey : Qt::black);
         canvas.setPen(Qt::white);
         // Each cell ends a few pixels before the next column starts.
         const QFontMetrics metrics = canvas.fontMetrics();
@@ -368,7 +378,7 @@ void TEclipseReport::DisplayDataBitmap() {
         canvas.setPen(Aqua);
         TextOut(canvas, 100, top + 1, FitCell(metrics, entry.Text, 250 - 100 - 4));
         canvas.setPen(ValueTextColour);
-        TextOut(canvas, 250, top + 1, FitCell(metrics, entry.Visibility, imgData.width() - 250));
+        TextOut(canvas, 250, top + 1, FitCell(metrics, entry.Visibility, ListWidth - 250));
     }
     canvas.end();
     update();
@@ -395,7 +405,7 @@ void TEclipseReport::FormDblClick() {
     const int x = lastMouseDown_.x(), y = lastMouseDown_.y();
     const int top = ScrollBar1->y();
     const int rows = std::min(static_cast<int>(entries_.size()), VisibleRows);
-    if (!(ListLeft < x && x < imgData.width() + ListLeft - 1)) return;
+    if (!(ListLeft < x && x < ListWidth + ListLeft - 1)) return;
     if (!(top < y && y < top + RowHeight * rows)) return;
     const std::size_t index = static_cast<std::size_t>((y - top) / RowHeight + ScrollBar1->value());
     if (index >= entries_.size()) return;

@@ -53,6 +53,7 @@ class TEclipseReport : public TFrame {
     static constexpr int VisibleRows = 12;
     static constexpr int RowHeight = 16;
     static constexpr int ListLeft = 20;
+    static constexpr int ListWidth = 335;
 
     QLabel* Label1 = nullptr; // "From:"
     QLabel* Label2 = nullptr; // "To:"
@@ -66,6 +67,8 @@ class TEclipseReport : public TFrame {
     const std::vector<EclipseEntry>& entries() const { return entries_; }
     bool searched() const { return searched_; }
     const QPixmap& dataPicture() const { return imgData; }
+    // The list as tab-separated text, a heading line first (what Ctrl+C copies).
+    QString TableAsText() const;
 
     QProgressBar* SearchProgress = nullptr; // shown while a search runs
     QPushButton* btnCancel = nullptr;       // stops the search; the list stays as it was

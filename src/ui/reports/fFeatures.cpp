@@ -111,6 +111,7 @@ TFeatures::TFeatures(QWidget* parent) : TFrame(parent) {
     lblDatabase = new TClickLabel(this, QRect(20, 14, 21, 19),
                                   QStringLiteral("Edit the lunar features database"));
     lblDatabase->setCursor(Qt::PointingHandCursor);
+    lblDatabase->setKeyboardButton(Qt::Horizontal);
     connect(lblDatabase, &TClickLabel::clicked, this, &TFeatures::lblDatabaseClick);
 
     Label2 = AquaCaption(this, QStringLiteral("Feature Name"), {31, 42});
@@ -200,7 +201,7 @@ TFeatures::TFeatures(QWidget* parent) : TFrame(parent) {
     instantTimer_ = new QTimer(this);
     instantTimer_->setInterval(1000);
     connect(instantTimer_, &QTimer::timeout, this, &TFeatures::FollowInstant);
-    goodNights_ = new TGoodNights();
+    goodNights_ = new TGoodNights(this); // a dialog of the features window
 
     progressTimer_ = new QTimer(this);
     progressTimer_->setInterval(100);
@@ -221,13 +222,12 @@ void TFeatures::ConnectToMain() {
 
 void TFeatures::FormCreate() {
     // The list fills the band between the side borders, less the scroll bar.
-    imgData = QPixmap(kWidth - kScrollWidth - 40, VisibleRows * kRowHeight);
-    imgData.fill(Qt::black);
+    imgData = mainstyle::DisplayPixmap(QSize(kWidth - kScrollWidth - 40, VisibleRows * kRowHeight));
     PlaceScrollBar();
 }
 
 void TFeatures::PlaceScrollBar() {
-    ScrollBar1->setGeometry(imgData.width() + 19, kListTop, kScrollWidth, 399);
+    ScrollBar1->setGeometry(ListSize().width() + 19, kListTop, kScrollWidth, 399);
 }
 
 void TFeatures::DisplaySunRiseSetTimes() {
@@ -639,7 +639,7 @@ bool TFeatures::OpenGoodNights() {
 
 // The shown position of the row under a point of the window, -1 outside the rows.
 int TFeatures::ShownAt(QPoint pos) const {
-    const QRect list(20, ScrollBar1->y(), imgData.width(), imgData.height());
+    const QRect list(20, ScrollBar1->y(), ListSize().width(), ListSize().height());
     if (!list.contains(pos)) return -1;
     const int shown = (pos.y() - list.top()) / kRowHeight + ScrollBar1->value();
     return shown < static_cast<int>(shown_.size()) ? shown : -1;
@@ -682,14 +682,14 @@ void TFeatures::DisplayDataBitmap() {
     const int riseColumn = order_ == Order::NextSunrise ? 5 : 3;
     imgData.fill(Qt::black);
     QPainter painter(&imgData);
-    FillListStripes(painter, visible, first, imgData.width(), kRowHeight);
+    FillListStripes(painter, visible, first, ListSize().width(), kRowHeight);
     if (found_ >= first && found_ < first + visible) {
         painter.setPen(Aqua);
         painter.drawRect(
-            QRect(0, kRowHeight * (found_ - first), imgData.width() - 2, kRowHeight - 1));
+            QRect(0, kRowHeight * (found_ - first), ListSize().width() - 2, kRowHeight - 1));
     }
     painter.setFont(ScaledFont(QStringLiteral("Arial"), 8));
-    const int textWidth = imgData.width();
+    const int textWidth = ListSize().width();
     auto text = [&](int x, int y, const QColor& colour, const QString& s) {
         painter.setPen(colour);
         painter.drawText(QRect(x, y, textWidth - x, kRowHeight), Qt::AlignLeft | Qt::AlignTop, s);
@@ -763,7 +763,28 @@ void TFeatures::wheelEvent(QWheelEvent* event) {
 }
 
 void TFeatures::keyPressEvent(QKeyEvent* event) {
+    if (event->matches(QKeySequence::Copy)) {
+        CopyToClipboard(TableAsText());
+        return;
+    }
     if (!listscrolling::ScrollByKey(*ScrollBar1, event->key())) TFrame::keyPressEvent(event);
+}
+
+// The list in its shown order and columns, tab-separated, a heading line first.
+QString TFeatures::TableAsText() const {
+    const bool bySunrise = order_ == Order::NextSunrise;
+    const int riseColumn = bySunrise ? 5 : 3;
+    QString text = QStringLiteral("Feature\t%1\t%2\t%3\n")
+                       .arg(order_ == Order::Libration ? QStringLiteral("Libration")
+                                                       : QStringLiteral("Sun now"),
+                            bySunrise ? QStringLiteral("Next sunrise") : QStringLiteral("Sunrise"),
+                            bySunrise ? QStringLiteral("Next sunset") : QStringLiteral("Sunset"));
+    for (const int row : shown_) {
+        if (row < 0 || row >= StringGrid1.RowCount()) continue;
+        text += StringGrid1.Cell(0, row) + u'\t' + SunColumnText(row) + u'\t' +
+                TimeCellText(riseColumn, row) + u'\t' + TimeCellText(riseColumn + 1, row) + u'\n';
+    }
+    return text;
 }
 
 // The search box passes the row keys on to the list, so a match can be looked around.
@@ -954,7 +975,7 @@ void TFeatures::paintEvent(QPaintEvent*) {
 // Plain frame for when the window's picture is missing: bands, title and the three buttons.
 void TFeatures::DrawFallbackFrame(QPainter& painter) {
     painter.fillRect(rect(), QColor(40, 40, 60));
-    painter.fillRect(QRect(20, kListTop, imgData.width(), imgData.height()), Qt::black);
+    painter.fillRect(QRect(20, kListTop, ListSize().width(), ListSize().height()), Qt::black);
     painter.setPen(Aqua);
     painter.drawRect(rect().adjusted(0, 0, -1, -1));
     painter.setFont(ScaledFont(QStringLiteral("Arial"), 10, true));

@@ -84,6 +84,8 @@ class TFeatures : public TFrame {
 
     // Rows of 16 pixels the list shows at once.
     static constexpr int VisibleRows = 25;
+    // The list as tab-separated text, a heading line first (what Ctrl+C copies).
+    QString TableAsText() const;
     // Texts of the time columns for a feature the search could not time, or whose stored
     // coordinates are not numbers.
     static const QString NoSunriseText;
@@ -126,6 +128,7 @@ class TFeatures : public TFrame {
     void mouseDoubleClickEvent(QMouseEvent* event) override;
 
   private:
+    QSize ListSize() const { return imgData.deviceIndependentSize().toSize(); }
     struct RowTimes {
         QString Sunrise, Sunset, NextSunrise, NextSunset;
         double NextSunriseJulian = 0; // local; +infinity when there is none

@@ -83,10 +83,10 @@ TMonthlyPhases::TMonthlyPhases(QWidget* parent) : TFrame(parent) {
     addExitLabel(QRect(461, 12, 13, 15));
     lblSave = new TClickLabel(this, QRect(20, 14, 13, 13), QStringLiteral("Save image to disk"));
     lblSave->setCursor(Qt::PointingHandCursor);
+    lblSave->setKeyboardButton(Qt::Horizontal);
     connect(lblSave, &TClickLabel::clicked, this, &TMonthlyPhases::lblSaveClick);
 
-    imgPhases = QPixmap(PageWidth, PageHeight);
-    imgPhases.fill(Qt::black);
+    imgPhases = DisplayPixmap(QSize(PageWidth, PageHeight));
     imgOriginal = LoadMoonPicture();
     imgMiniMoon = imgOriginal;
 
@@ -119,6 +119,8 @@ void TMonthlyPhases::DrawMoonPhases() {
     const astro::DateTimeRec selected = reportcontext::SelectedDate();
 
     QPainter canvas(&imgPhases);
+    // The small photographs are enlarged smoothly on a scaled display.
+    canvas.setRenderHint(QPainter::SmoothPixmapTransform);
     DrawBevel(canvas);
     PrintTitle(canvas, selected);
     PrintDayNames(canvas, ObserverSettings.DayOrder % 7);
@@ -224,7 +226,7 @@ void TMonthlyPhases::paintEvent(QPaintEvent*) {
     else
         painter.drawPixmap(0, 0, background());
     // The page without its outer bevel pixels, at (18, 55).
-    painter.drawPixmap(18, 55, imgPhases, 3, 3, PageWidth - 5, PageHeight - 5);
+    DrawPicturePart(painter, QPoint(18, 55), imgPhases, QRect(3, 3, PageWidth - 5, PageHeight - 5));
 }
 
 // Frame drawn in code while the skin picture is missing.
@@ -258,7 +260,13 @@ void TMonthlyPhases::lblSaveClick() {
         error = file.errorString();
     } else {
         QImageWriter writer(&file, "BMP");
-        if (!writer.write(imgPhases.toImage().convertToFormat(QImage::Format_RGB32))) {
+        // The bitmap keeps the page's size in pixels, whatever the display's scaling.
+        QImage page = imgPhases.toImage().convertToFormat(QImage::Format_RGB32);
+        if (page.size() != QSize(PageWidth, PageHeight))
+            page =
+                page.scaled(PageWidth, PageHeight, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        page.setDevicePixelRatio(1);
+        if (!writer.write(page)) {
             error = writer.errorString();
             file.cancelWriting();
         } else if (!file.commit()) {

@@ -279,8 +279,10 @@ TObservingAid::TObservingAid(QWidget* parent) : TFrame(parent) {
                                   QStringLiteral("Toggle between Daytime and Nighttime view"));
     imgLinesGrid =
         new TClickLabel(this, QRect(80, 14, 24, 22), QStringLiteral("Toggle grid on and off"));
-    for (TClickLabel* l : {lblPrint, imgDayNight, imgLinesGrid})
+    for (TClickLabel* l : {lblPrint, imgDayNight, imgLinesGrid}) {
         l->setCursor(Qt::PointingHandCursor);
+        l->setKeyboardButton(Qt::Horizontal);
+    }
 
     imgNight = Picture(QStringLiteral(":/obsaid_night.png"), "night");
     imgDay = Picture(QStringLiteral(":/obsaid_day.png"), "day");
@@ -295,8 +297,7 @@ TObservingAid::TObservingAid(QWidget* parent) : TFrame(parent) {
     connect(imgDayNight, &TClickLabel::clicked, this, &TObservingAid::imgDayNightClick);
     connect(imgLinesGrid, &TClickLabel::clicked, this, &TObservingAid::imgLinesGridClick);
 
-    Image1 = QPixmap(ChartWidth, ChartHeight);
-    Image1.fill(Qt::black);
+    Image1 = mainstyle::DisplayPixmap(QSize(ChartWidth, ChartHeight));
     Image2 = Image1;
 
     reportcontext::FollowSharedState(this, [this] { doa(); });

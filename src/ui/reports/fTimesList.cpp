@@ -45,6 +45,14 @@ QString PercentDigits(std::int32_t percent) {
     return QString::number(percent).left(3);
 }
 
+// The columns as the copied table names them.
+QString TableHeadings() {
+    return QStringLiteral(
+        "Date\tMoonrise\tMoon transit\tMoonset\tIlluminated\t"
+        "Astronomical start\tNautical start\tCivil start\t"
+        "Sunrise\tSun transit\tSunset\tCivil end\tNautical end\tAstronomical end");
+}
+
 // Column headings over the table, in window coordinates (table x + 20).
 void DrawColumnHeadings(QPainter& p) {
     canvas::SetFont(p, QStringLiteral("Arial"), canvas::ScreenPointSize(8), true);
@@ -260,8 +268,10 @@ TTimesList::TTimesList(QWidget* parent) : TFrame(parent) {
     addMinimiseLabel(QRect(592, 14, 15, 15), MinimiseScope::Window,
                      QStringLiteral("Minimise this window"));
     addExitLabel(QRect(614, 14, 13, 15), QStringLiteral("Close this window"));
-    for (TClickLabel* l : {lblPrint, lblScrollUp, lblScrollDown})
+    for (TClickLabel* l : {lblPrint, lblScrollUp, lblScrollDown}) {
         l->setCursor(Qt::PointingHandCursor);
+        l->setKeyboardButton(Qt::Horizontal);
+    }
 
     connect(lblPrint, &TClickLabel::clicked, this, [this] {
         PrintFromClick(this, lblPrint->clickModifiers(), PrintJob::Orientation::Landscape,
@@ -270,8 +280,7 @@ TTimesList::TTimesList(QWidget* parent) : TFrame(parent) {
     connect(lblScrollUp, &TClickLabel::clicked, this, &TTimesList::lblScrollUpClick);
     connect(lblScrollDown, &TClickLabel::clicked, this, &TTimesList::lblScrollDownClick);
 
-    imgData = QPixmap(DataWidth, DataHeight);
-    imgData.fill(Qt::black);
+    imgData = mainstyle::DisplayPixmap(QSize(DataWidth, DataHeight));
 
     reportcontext::FollowSharedState(this, [this] { SetupDataBitmap(SelectedDate()); });
 }
@@ -285,7 +294,8 @@ void TTimesList::SetupDataBitmap(const astro::DateTimeRec& date, const astro::Ob
     const std::vector<int> dayNumbers = DaysOfMonth(date);
     Days = static_cast<int>(dayNumbers.size());
 
-    imgData = QPixmap(DataWidth, DataHeight);
+    imgData = mainstyle::DisplayPixmap(QSize(DataWidth, DataHeight));
+    TableText = QStringList{TableHeadings()};
     QPainter canvas(&imgData);
     for (int i = 0; i < 32; ++i)
         canvas::FillRect(canvas, 0, RowHeight * i, DataWidth, RowHeight * i + RowHeight,
@@ -326,17 +336,34 @@ void TTimesList::DrawDayRow(QPainter& canvas, const astro::DateTimeRec& date, co
     canvas::TextOut(canvas, 529, y, Text(t.Nautical.Set), ValueTextColour);
     canvas::TextOut(canvas, 245, y, Text(t.Astronomical.Rise), ValueTextColour);
     canvas::TextOut(canvas, 567, y, Text(t.Astronomical.Set), ValueTextColour);
+
+    // The same row as text, in the order of the columns.
+    TableText << QStringList{FormatListDate(date, ObserverSettings.DateFormat,
+                                            SystemDateSeparator()),
+                             Text(t.Moon.Rise),
+                             Text(t.Moon.Transit),
+                             Text(t.Moon.Set),
+                             PercentDigits(t.Moon.IlluminatedPercent) + u'%',
+                             Text(t.Astronomical.Rise),
+                             Text(t.Nautical.Rise),
+                             Text(t.Civil.Rise),
+                             Text(t.Sun.Rise),
+                             Text(t.Sun.Transit),
+                             Text(t.Sun.Set),
+                             Text(t.Civil.Set),
+                             Text(t.Nautical.Set),
+                             Text(t.Astronomical.Set)}
+                     .join(u'\t');
 }
 
 // A day the zone's clocks jumped over (Pacific/Apia, 30 December 2011) keeps its row, marked.
 void TTimesList::DrawSkippedDayRow(QPainter& canvas, const astro::DateTimeRec& date, int y) {
-    canvas::TextOut(canvas, 10, y,
-                    FormatListDate(date, ObserverSettings.DateFormat, SystemDateSeparator()),
-                    Qt::white);
-    canvas::TextOut(canvas, 84, y,
-                    tr("No such day here: the clocks of %1 skipped it")
-                        .arg(QString::fromLatin1(CurrentZone().Id())),
-                    Aqua);
+    const QString day = FormatListDate(date, ObserverSettings.DateFormat, SystemDateSeparator());
+    const QString note = tr("No such day here: the clocks of %1 skipped it")
+                             .arg(QString::fromLatin1(CurrentZone().Id()));
+    canvas::TextOut(canvas, 10, y, day, Qt::white);
+    canvas::TextOut(canvas, 84, y, note, Aqua);
+    TableText << day + u'\t' + note;
 }
 
 void TTimesList::DisplayDataBitmap() {
@@ -374,6 +401,10 @@ void TTimesList::ScrollRows(int rows) {
 }
 
 void TTimesList::keyPressEvent(QKeyEvent* event) {
+    if (event->matches(QKeySequence::Copy)) {
+        CopyToClipboard(TableAsText());
+        return;
+    }
     if (const int rows = ScrollRowsForKey(*event, BandRows / RowHeight - 1)) {
         ScrollRows(rows);
         return;
@@ -439,7 +470,8 @@ void TTimesList::changeEvent(QEvent* event) {
 void TTimesList::paintEvent(QPaintEvent* event) {
     TFrame::paintEvent(event);
     QPainter painter(this);
-    painter.drawPixmap(BandLeft, BandTop, imgData, 0, Shown, DataWidth, BandRows);
+    mainstyle::DrawPicturePart(painter, QPoint(BandLeft, BandTop), imgData,
+                               QRect(0, Shown, DataWidth, BandRows));
 }
 
 void TTimesList::lblPrintClick() {

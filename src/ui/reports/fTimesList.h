@@ -10,6 +10,7 @@
 
 #include <QPixmap>
 #include <QString>
+#include <QStringList>
 
 // The five rise/set computations of one day.
 struct TimesOfDay {
@@ -50,6 +51,8 @@ class TTimesList : public TFrame {
     int MaxOffset() const;
     int DayCount() const { return Days; }
     const QPixmap& DataPicture() const { return imgData; }
+    // The table as tab-separated text, a heading line first (what Ctrl+C copies).
+    QString TableAsText() const { return TableText.join(u'\n') + u'\n'; }
 
     // Picture geometry.
     static constexpr int RowHeight = 14;
@@ -94,6 +97,7 @@ class TTimesList : public TFrame {
                     int y);
 
     QPixmap imgData;
+    QStringList TableText; // heading and one line per day, tab-separated
     int Offset = 0;
     int Shown = 0;
     int Days = 31;
