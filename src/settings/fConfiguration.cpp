@@ -8,12 +8,16 @@
 #include "ui/frame/NumericKeyFilter.h"
 #include "ui/state/AppState.h"
 #include "ui/style/Style.h"
+#include "zone/Places.h"
 #include "zone/Zone.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QAbstractItemView>
 #include <QCompleter>
+#include <QKeyEvent>
+#include <QToolTip>
 #include <QFocusEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -227,26 +231,53 @@ void TConfiguration::CreateZoneRows() {
     txtPlace->setGeometry(70, 256, 194, 21);
     txtPlace->setPlaceholderText(QStringLiteral("type a city to search"));
     txtPlace->setStyleSheet(ValueBoxStyle("QLineEdit"));
+    txtPlace->installEventFilter(this);
     auto* completer = new QCompleter(QStringList(), txtPlace);
     completer->setCaseSensitivity(Qt::CaseInsensitive);
     completer->setFilterMode(Qt::MatchContains);
+    completer->setMaxVisibleItems(10);
     txtPlace->setCompleter(completer);
     connect(completer, qOverload<const QString&>(&QCompleter::activated), this,
             [this](const QString& text) { ChoosePlace(text); });
-    connect(txtPlace, &QLineEdit::returnPressed, this, [this] { ChoosePlace(txtPlace->text()); });
+    connect(txtPlace, &QLineEdit::returnPressed, this, [this] {
+        if (!ChoosePlace(txtPlace->text())) ShowPlaceNotFound();
+    });
+    connect(txtPlace, &QLineEdit::textEdited, this, [this](const QString& text) {
+        if (text.trimmed().size() >= 3 && txtPlace->completer()->completionCount() == 0)
+            ShowPlaceNotFound();
+        else
+            QToolTip::hideText();
+    });
 }
 
-// The zone ids and the places of the zone table fill their lists at the first showing, not at
-// the program's start (the window is created with the others at start-up).
+// The zone ids and the places fill their lists at the first showing, not at the program's
+// start (the window is created with the others at start-up).
 void TConfiguration::FillZoneLists() {
     if (cmbZoneName->count() > 2) return;
     for (const QByteArray& id : QTimeZone::availableTimeZoneIds())
         cmbZoneName->addItem(QString::fromLatin1(id));
-    QStringList places;
-    for (const TZonePlace& place : ZonePlaces())
-        places << QStringLiteral("%1, %2").arg(place.City, QString::fromLatin1(place.ZoneId));
-    places.sort(Qt::CaseInsensitive);
-    txtPlace->completer()->setModel(new QStringListModel(places, txtPlace->completer()));
+    QStringList labels;
+    labels.reserve(Places().size());
+    for (const TPlace& place : Places())
+        labels << place.Label();
+    txtPlace->completer()->setModel(new QStringListModel(labels, txtPlace->completer()));
+}
+
+// Says why nothing was found, under the box.
+void TConfiguration::ShowPlaceNotFound() {
+    const QString text = txtPlace->text().trimmed();
+    if (text.isEmpty()) return;
+    const QString where =
+        HasWorldPlaces()
+            ? tr("among the %L1 cities known here").arg(Places().size())
+            : tr("among the %L1 principal cities of the zone table (this copy was built "
+                 "without the world's cities)")
+                  .arg(Places().size());
+    QToolTip::showText(txtPlace->mapToGlobal(QPoint(0, txtPlace->height())),
+                       tr("No place named \u201c%1\u201d %2. Type the latitude and longitude "
+                          "above, and choose the zone.")
+                           .arg(text, where),
+                       txtPlace);
 }
 
 QString TConfiguration::ChosenZoneName() const {
@@ -257,9 +288,19 @@ QString TConfiguration::ChosenZoneName() const {
 }
 
 bool TConfiguration::ChoosePlace(const QString& text) {
-    const QString id = text.section(QStringLiteral(", "), -1).trimmed();
-    const TZonePlace* place = ZonePlaceOf(id.toLatin1());
-    if (!place) return false;
+    TPlace chosen;
+    if (const TPlace* place = PlaceOfLabel(text)) {
+        chosen = *place;
+    } else {
+        // "City, Zone/Id" of the zone table.
+        const QString id = text.section(QStringLiteral(", "), -1).trimmed();
+        const TZonePlace* row = ZonePlaceOf(id.toLatin1());
+        if (!row) return false;
+        chosen.Name = row->City;
+        chosen.ZoneId = row->ZoneId;
+        chosen.Latitude = row->Latitude;
+        chosen.Longitude = row->Longitude;
+    }
     const auto fill = [](double degrees, int degreeDigits, QLineEdit* d, QLineEdit* m,
                          QLineEdit* sec) {
         const int seconds = static_cast<int>(std::lround(std::abs(degrees) * 3600));
@@ -267,13 +308,14 @@ bool TConfiguration::ChoosePlace(const QString& text) {
         m->setText(QStringLiteral("%1").arg(seconds / 60 % 60, 2, 10, QLatin1Char('0')));
         sec->setText(QStringLiteral("%1").arg(seconds % 60, 2, 10, QLatin1Char('0')));
     };
-    fill(place->Latitude, 2, txtLatDeg, txtLatMin, txtLatSec);
-    fill(place->Longitude, 3, txtLongDeg, txtLongMin, txtLongSec);
-    pNSDirection->setText(place->Latitude < 0 ? QStringLiteral("South") : QStringLiteral("North"));
-    pEWDirection->setText(place->Longitude < 0 ? QStringLiteral("West") : QStringLiteral("East"));
-    txtLocation->setText(place->City);
-    const int zoneIndex = cmbZoneName->findText(QString::fromLatin1(place->ZoneId));
+    fill(chosen.Latitude, 2, txtLatDeg, txtLatMin, txtLatSec);
+    fill(chosen.Longitude, 3, txtLongDeg, txtLongMin, txtLongSec);
+    pNSDirection->setText(chosen.Latitude < 0 ? QStringLiteral("South") : QStringLiteral("North"));
+    pEWDirection->setText(chosen.Longitude < 0 ? QStringLiteral("West") : QStringLiteral("East"));
+    txtLocation->setText(Cut(chosen.ShortName(), txtLocation->maxLength()));
+    const int zoneIndex = cmbZoneName->findText(QString::fromLatin1(chosen.ZoneId));
     if (zoneIndex >= 0) cmbZoneName->setCurrentIndex(zoneIndex);
+    QToolTip::hideText();
     return true;
 }
 
@@ -315,6 +357,30 @@ void TConfiguration::SetTabOrder() {
                               txtPlace,    cmbTimeZone, chkDaylightSavings};
     for (std::size_t i = 1; i < std::size(order); ++i)
         setTabOrder(order[i - 1], order[i]);
+    // Names a screen reader gives the controls (the captions beside them are painted).
+    const std::pair<QWidget*, const char*> names[] = {
+        {txtLatDeg, "Latitude degrees"},
+        {txtLatMin, "Latitude minutes"},
+        {txtLatSec, "Latitude seconds"},
+        {NSSpinButton, "North or South"},
+        {pNSDirection, "Latitude direction"},
+        {txtLongDeg, "Longitude degrees"},
+        {txtLongMin, "Longitude minutes"},
+        {txtLongSec, "Longitude seconds"},
+        {EWSpinButton, "East or West"},
+        {pEWDirection, "Longitude direction"},
+        {txtLocation, "Location"},
+        {cmbDayOrder, "Day order"},
+        {cmbDateFormat, "Date format"},
+        {cmbZoneName, "Zone"},
+        {txtPlace, "Place: type a city to search"},
+        {cmbTimeZone, "Fixed offset from GMT"},
+        {chkDaylightSavings, "Daylight saving"},
+        {imgLaser, "Laser printer"},
+        {imgBWInkjet, "Black and white inkjet printer"},
+        {imgColourInkjet, "Colour inkjet printer"}};
+    for (const auto& [control, name] : names)
+        control->setAccessibleName(QString::fromLatin1(name));
 }
 
 QString TConfiguration::TimeZoneText(int index) {
@@ -490,6 +556,16 @@ bool TConfiguration::txtLongSecExit() {
 // Leaving a number edit for another control of the window runs its exit handler; losing the
 // focus because another window came up (a message, another program) does not.
 bool TConfiguration::eventFilter(QObject* watched, QEvent* event) {
+    // Escape in the Place box closes its list only, not the window.
+    if (watched == txtPlace && event->type() == QEvent::KeyPress &&
+        static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape) {
+        QAbstractItemView* list = txtPlace->completer()->popup();
+        if (list && list->isVisible()) {
+            list->hide();
+            event->accept();
+            return true;
+        }
+    }
     if (event->type() == QEvent::FocusOut && !refusing_) {
         const auto reason = static_cast<QFocusEvent*>(event)->reason();
         const NumberField* field = FieldOf(watched);

@@ -13,6 +13,7 @@
 #include <algorithm>
 
 TFrame::TFrame(QWidget* parent) : QWidget(parent, Qt::Window | Qt::FramelessWindowHint) {
+    accessibility::Install();
     setAttribute(Qt::WA_OpaquePaintEvent);
     QPalette pal = palette();
     pal.setColor(QPalette::Window, Qt::black);

@@ -231,7 +231,8 @@ std::string TGoodNights::CalendarText() const {
     return ics::CalendarText(ics::GoodNightEvents(feature_.Name.toStdString(), nights_.data(),
                                                   static_cast<int>(nights_.size()), Conditions()),
                              nowUt,
-                             std::string(ProgramAndVersion).substr(sizeof "Cresselle V" - 1));
+                             std::string(ProgramAndVersion).substr(sizeof "Cresselle V" - 1),
+                             tr("Good nights for %1 (Cresselle)").arg(feature_.Name).toStdString());
 }
 
 bool TGoodNights::SaveCalendar() {

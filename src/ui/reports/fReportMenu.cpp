@@ -108,7 +108,8 @@ void TReportMenu::imgSaveCalendarClick() {
         static_cast<double>(QDateTime::currentSecsSinceEpoch()) / 86400.0 + 2440587.5;
     const std::string text =
         ics::CalendarText(ics::YearEvents(year, reportcontext::MainObserver()), nowUt,
-                          QCoreApplication::applicationVersion().toStdString());
+                          QCoreApplication::applicationVersion().toStdString(),
+                          ics::YearCalendarName(year));
     // Written whole or not at all.
     QSaveFile file(path);
     const auto size = static_cast<qint64>(text.size());

@@ -10,6 +10,7 @@
 
 #include <QPixmap>
 #include <QString>
+#include <QStringList>
 
 // The five rise/set computations of one day.
 struct TimesOfDay {
@@ -50,6 +51,8 @@ class TTimesList : public TFrame {
     int MaxOffset() const;
     int DayCount() const { return Days; }
     const QPixmap& DataPicture() const { return imgData; }
+    // One text item a day for a screen reader ("Tuesday 17/03/2026: moonrise 05:10, ...").
+    QList<TSpokenItem> SpokenItems() const override;
 
     // Picture geometry.
     static constexpr int RowHeight = 14;
@@ -96,6 +99,7 @@ class TTimesList : public TFrame {
     QPixmap imgData;
     int Offset = 0;
     int Shown = 0;
+    QStringList RowsSpoken; // the table's rows as text, one a day
     int Days = 31;
     bool Dragging = false;
     int DragY = 0;
