@@ -239,9 +239,6 @@ void TConfiguration::CreateZoneRows() {
     txtPlace->setCompleter(completer);
     connect(completer, qOverload<const QString&>(&QCompleter::activated), this,
             [this](const QString& text) { ChoosePlace(text); });
-    connect(txtPlace, &QLineEdit::returnPressed, this, [this] {
-        if (!ChoosePlace(txtPlace->text())) ShowPlaceNotFound();
-    });
     connect(txtPlace, &QLineEdit::textEdited, this, [this](const QString& text) {
         if (text.trimmed().size() >= 3 && txtPlace->completer()->completionCount() == 0)
             ShowPlaceNotFound();
@@ -556,12 +553,20 @@ bool TConfiguration::txtLongSecExit() {
 // Leaving a number edit for another control of the window runs its exit handler; losing the
 // focus because another window came up (a message, another program) does not.
 bool TConfiguration::eventFilter(QObject* watched, QEvent* event) {
-    // Escape in the Place box closes its list only, not the window.
-    if (watched == txtPlace && event->type() == QEvent::KeyPress &&
-        static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape) {
+    // In the Place box Escape closes its list only, and Enter takes the place typed: neither
+    // reaches the window (which would close, or save and close).
+    if (watched == txtPlace && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
         QAbstractItemView* list = txtPlace->completer()->popup();
-        if (list && list->isVisible()) {
+        const bool listShown = list && list->isVisible();
+        if (key == Qt::Key_Escape && listShown) {
             list->hide();
+            event->accept();
+            return true;
+        }
+        if ((key == Qt::Key_Return || key == Qt::Key_Enter) && !listShown &&
+            !txtPlace->text().trimmed().isEmpty()) {
+            if (!ChoosePlace(txtPlace->text())) ShowPlaceNotFound();
             event->accept();
             return true;
         }

@@ -50,6 +50,12 @@ TEST(MoonDrawing, NewMoonIsDarkAllOverAndFullMoonHasOnlyItsLimbArc) {
                     ASSERT_EQ(dark.pixel(x, y), Dark) << x << "," << y << " at " << p;
                 }
     }
+    // Waning, the dark right limb keeps no rim of the photograph (x 153 is inside its disc).
+    for (int q : {0, 30, 99}) {
+        const QImage waning = Shaded(q, 99);
+        for (int y = 60; y < 97; ++y)
+            ASSERT_EQ(waning.pixel(153, y), Dark) << "row " << y << " at " << q << "%";
+    }
     const QImage full = Shaded(100, 49);
     EXPECT_EQ(full.pixel(3, 78), Dark); // the arc e = 75 on the left before full
     for (int x : {10, 40, 78, 116, 146, 152})
@@ -286,6 +292,23 @@ TEST_F(PanelTest, NamedZoneIsNamedWithTheAbbreviationOfTheShownDay) {
     SetCurrentZone(TZone::Fixed(0));
     main->Timer1Timer();
     EXPECT_TRUE(main->lblZone->text().isEmpty());
+
+    // The place's name comes first; a long one is shortened, never the zone, and the line
+    // keeps clear of the Moon table's switch.
+    const QString saved = ObserverSettings.Location;
+    ObserverSettings.Location = QStringLiteral("Boston, United States of America");
+    main->Timer1Timer();
+    EXPECT_EQ(main->lblZone->text(), ObserverSettings.Location);
+    SetCurrentZone(*TZone::Named("America/New_York"));
+    main->Timer1Timer();
+    EXPECT_EQ(main->lblZone->text(),
+              QStringLiteral("Boston, United States of America \u00B7 America/New_York, EST"));
+    ObserverSettings.Location = QString(60, QLatin1Char('W'));
+    main->Timer1Timer();
+    EXPECT_TRUE(main->lblZone->text().endsWith(QStringLiteral(" America/New_York, EST")));
+    EXPECT_LE(main->lblZone->geometry().right(), main->lblLibration->x());
+    ObserverSettings.Location = saved;
+    SetCurrentZone(TZone::Fixed(0));
 }
 
 } // namespace

@@ -77,9 +77,7 @@ class TSpokenAccessible : public QAccessibleInterface {
     QString text(QAccessible::Text t) const override {
         const QList<TSpokenItem> items = Items();
         if (index_ >= items.size()) return {};
-        if (t == QAccessible::Name) return items[index_].Name;
-        if (t == QAccessible::Description) return items[index_].Description;
-        return {};
+        return t == QAccessible::Name ? items[index_].Name : QString();
     }
     void setText(QAccessible::Text, const QString&) override {}
     QRect rect() const override {

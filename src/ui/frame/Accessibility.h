@@ -10,10 +10,12 @@
 
 // One painted thing read as text: "Moonrise 05:10", "Saturday 28 March 2026, selected".
 struct TSpokenItem {
+    TSpokenItem(const QString& name, const QRect& rect,
+                QAccessible::Role role = QAccessible::StaticText)
+        : Name(name), Rect(rect), Role(role) {}
     QString Name;
-    QRect Rect; // in the window's coordinates
-    QAccessible::Role Role = QAccessible::StaticText;
-    QString Description;
+    QRect Rect; // in the window's coordinates; empty when out of view
+    QAccessible::Role Role;
 };
 
 namespace accessibility {

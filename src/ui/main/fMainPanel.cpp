@@ -4,6 +4,7 @@
 #include "astro/fRiseSet.h"
 #include "astro/fSidereal.h"
 #include "ui/Windows.h"
+#include "settings/ObserverSettings.h"
 #include "ui/main/fMain.h"
 #include "ui/reports/fEclipse.h"
 #include "ui/style/Style.h"
@@ -213,13 +214,27 @@ void TMain::RefreshPanel() {
     DrawClockStrip();
 }
 
-// A named zone with the abbreviation in force at the shown instant; nothing for a fixed offset.
+// The place's name, then a named zone with the abbreviation in force at the shown instant
+// ("Boston, United States of America · America/New_York, EST"); the place is shortened
+// to keep the line clear of the Moon table's switch.
 void TMain::ShowZoneName(astro::JulianDay instant) {
+    constexpr int Room = 380 - 32 - 6;
     const TZone& zone = CurrentZone();
-    const QString text = zone.IsNamed()
-                             ? QStringLiteral("%1, %2").arg(QString::fromLatin1(zone.Id()),
-                                                            zone.Abbreviation(instant))
-                             : QString();
+    const QString zoneText = zone.IsNamed()
+                                 ? QStringLiteral("%1, %2").arg(QString::fromLatin1(zone.Id()),
+                                                                zone.Abbreviation(instant))
+                                 : QString();
+    QString place = ObserverSettings.Location.simplified();
+    const QString separator = QStringLiteral(" · ");
+    if (!place.isEmpty()) {
+        const QFontMetrics metrics(lblZone->font());
+        const int left = Room - (zoneText.isEmpty()
+                                     ? 0
+                                     : metrics.horizontalAdvance(separator + zoneText));
+        place = metrics.elidedText(place, Qt::ElideRight, std::max(left, 40));
+    }
+    const QString text = place.isEmpty() || zoneText.isEmpty() ? place + zoneText
+                                                               : place + separator + zoneText;
     if (text != lblZone->text()) SetLabelText(lblZone, text);
 }
 
