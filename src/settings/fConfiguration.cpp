@@ -376,8 +376,11 @@ void TConfiguration::SetTabOrder() {
         {imgLaser, "Laser printer"},
         {imgBWInkjet, "Black and white inkjet printer"},
         {imgColourInkjet, "Colour inkjet printer"}};
-    for (const auto& [control, name] : names)
+    for (const auto& [control, name] : names) {
         control->setAccessibleName(QString::fromLatin1(name));
+        if (auto* list = qobject_cast<QComboBox*>(control); list && list->lineEdit())
+            list->lineEdit()->setAccessibleName(QString::fromLatin1(name));
+    }
 }
 
 QString TConfiguration::TimeZoneText(int index) {

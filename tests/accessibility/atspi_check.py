@@ -91,6 +91,26 @@ def main():
         if not opened:
             failures.append("pressing Reports through its action opened no menu")
 
+    # The configuration window: every box named by its caption.
+    gear = [n for n in nodes if n[0] in ("push button", "button") and "configuration" in n[1].lower()]
+    if not gear:
+        failures.append("no configuration button")
+    else:
+        gear[0][3].queryAction().doAction(0)
+        deadline = time.time() + 15
+        boxes = []
+        while time.time() < deadline:
+            time.sleep(0.5)
+            shown = [n for n in walk(app) if n[2].contains(showing)]
+            if any(n[1] == "Latitude degrees" for n in shown):
+                boxes = [n for n in shown if n[0] in ("text", "entry", "combo box", "check box")]
+                break
+        if not boxes:
+            failures.append("the configuration window's boxes were not read")
+        unnamed = [n[0] for n in boxes if not n[1].strip()]
+        if unnamed:
+            failures.append("configuration boxes without a name: %s" % unnamed)
+
     for f in failures:
         print("FAIL:", f)
     if failures:

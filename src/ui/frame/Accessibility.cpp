@@ -33,21 +33,30 @@ class TClickLabelAccessible : public QAccessibleWidget {
             return widget()->toolTip();
         return QAccessibleWidget::text(t);
     }
+    // A label that shows nothing and says nothing (a blank day of the calendar) is not
+    // offered to the reader.
+    QAccessible::State state() const override {
+        QAccessible::State s = QAccessibleWidget::state();
+        if (role() == QAccessible::Button && accessibility::ClickLabelName(*widget()).isEmpty())
+            s.invisible = true;
+        return s;
+    }
     QStringList actionNames() const override {
         if (role() != QAccessible::Button) return {};
         return {pressAction()};
     }
     void doAction(const QString& action) override {
         if (action != pressAction() || role() != QAccessible::Button) return;
-        // The same events a mouse click sends, so the window reacts as to a click.
+        // The same events a mouse click sends, so the window reacts as to a click. Posted, not
+        // sent: the reader gets its answer before a window the click opens runs modally.
         QWidget* w = widget();
         const QPointF centre = QRectF(w->rect()).center();
-        QMouseEvent press(QEvent::MouseButtonPress, centre, w->mapToGlobal(centre), Qt::LeftButton,
-                          Qt::LeftButton, Qt::NoModifier);
-        QMouseEvent release(QEvent::MouseButtonRelease, centre, w->mapToGlobal(centre),
-                            Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
-        QCoreApplication::sendEvent(w, &press);
-        QCoreApplication::sendEvent(w, &release);
+        QCoreApplication::postEvent(w, new QMouseEvent(QEvent::MouseButtonPress, centre,
+                                                       w->mapToGlobal(centre), Qt::LeftButton,
+                                                       Qt::LeftButton, Qt::NoModifier));
+        QCoreApplication::postEvent(w, new QMouseEvent(QEvent::MouseButtonRelease, centre,
+                                                       w->mapToGlobal(centre), Qt::LeftButton,
+                                                       Qt::NoButton, Qt::NoModifier));
     }
 };
 
@@ -168,8 +177,8 @@ void Install() {
 QString ClickLabelName(const QWidget& label) {
     if (!label.accessibleName().isEmpty()) return label.accessibleName();
     if (!label.toolTip().isEmpty()) return label.toolTip();
-    if (const auto* l = qobject_cast<const QLabel*>(&label); l && !l->text().isEmpty())
-        return l->text();
+    if (const auto* l = qobject_cast<const QLabel*>(&label); l && !l->text().trimmed().isEmpty())
+        return l->text().trimmed();
     return {};
 }
 

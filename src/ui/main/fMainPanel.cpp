@@ -377,6 +377,21 @@ void TMain::DisplaySolarRiseSetTimes(const astro::DateTimeRec& date) {
 
 namespace {
 
+// "Full Moon" ("Blue Moon" for a month's second), "New Moon", "First Quarter", "Last Quarter".
+QString PhaseKindName(astro::PhaseKind kind, bool second) {
+    switch (kind) {
+    case astro::PhaseKind::NewMoon:
+        return QStringLiteral("New Moon");
+    case astro::PhaseKind::FirstQuarter:
+        return QStringLiteral("First Quarter");
+    case astro::PhaseKind::FullMoon:
+        return second ? QStringLiteral("Blue Moon") : QStringLiteral("Full Moon");
+    case astro::PhaseKind::LastQuarter:
+        return QStringLiteral("Last Quarter");
+    }
+    return {};
+}
+
 // The month's eclipse whose local maximum falls nearest the selected day.
 int NearestEclipse(const astro::MonthEclipseList& list, int day) {
     int best = 0;
@@ -418,6 +433,9 @@ void TMain::DisplayPhaseTimes() {
         if (!shown || slot >= PhaseCount) continue; // hidden slots keep their old texts
         const astro::PhaseEvent& event = Phases[slot];
         SetLabelText(lblPhase[slot], Q(event.Text));
+        const QString phaseName = PhaseKindName(event.Kind, slot == 4);
+        imgPhase[slot]->setAccessibleName(phaseName);
+        lblPhase[slot]->setAccessibleName(phaseName + QStringLiteral(" ") + Q(event.Text).simplified());
         const QPixmap* picture = &imgNewMoon;
         switch (event.Kind) {
         case astro::PhaseKind::NewMoon:
