@@ -17,7 +17,6 @@
 #include <QAbstractItemView>
 #include <QCompleter>
 #include <QKeyEvent>
-#include <QToolTip>
 #include <QFocusEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -232,6 +231,11 @@ void TConfiguration::CreateZoneRows() {
     txtPlace->setPlaceholderText(QStringLiteral("type a city to search"));
     txtPlace->setStyleSheet(ValueBoxStyle("QLineEdit"));
     txtPlace->installEventFilter(this);
+    lblPlaceNotFound = new QLabel(this);
+    lblPlaceNotFound->setGeometry(70, 278, 194, 13);
+    lblPlaceNotFound->setFont(ArialPoints(7));
+    lblPlaceNotFound->setStyleSheet(QStringLiteral("QLabel { color: rgb(255, 255, 176); }"));
+    lblPlaceNotFound->hide();
     auto* completer = new QCompleter(QStringList(), txtPlace);
     completer->setCaseSensitivity(Qt::CaseInsensitive);
     completer->setFilterMode(Qt::MatchContains);
@@ -243,7 +247,7 @@ void TConfiguration::CreateZoneRows() {
         if (text.trimmed().size() >= 3 && txtPlace->completer()->completionCount() == 0)
             ShowPlaceNotFound();
         else
-            QToolTip::hideText();
+            lblPlaceNotFound->hide();
     });
 }
 
@@ -270,11 +274,13 @@ void TConfiguration::ShowPlaceNotFound() {
             : tr("among the %L1 principal cities of the zone table (this copy was built "
                  "without the world's cities)")
                   .arg(Places().size());
-    QToolTip::showText(txtPlace->mapToGlobal(QPoint(0, txtPlace->height())),
-                       tr("No place named \u201c%1\u201d %2. Type the latitude and longitude "
-                          "above, and choose the zone.")
-                           .arg(text, where),
-                       txtPlace);
+    // A short line under the box; the whole reason in its hint and for a screen reader.
+    lblPlaceNotFound->setText(tr("Not found: type the coordinates above"));
+    lblPlaceNotFound->setToolTip(tr("No place named \u201c%1\u201d %2. Type the latitude and "
+                                    "longitude above, and choose the zone.")
+                                     .arg(text, where));
+    lblPlaceNotFound->setAccessibleName(lblPlaceNotFound->toolTip());
+    lblPlaceNotFound->show();
 }
 
 QString TConfiguration::ChosenZoneName() const {
@@ -310,9 +316,10 @@ bool TConfiguration::ChoosePlace(const QString& text) {
     pNSDirection->setText(chosen.Latitude < 0 ? QStringLiteral("South") : QStringLiteral("North"));
     pEWDirection->setText(chosen.Longitude < 0 ? QStringLiteral("West") : QStringLiteral("East"));
     txtLocation->setText(Cut(chosen.ShortName(), txtLocation->maxLength()));
+    txtLocation->setCursorPosition(0);
     const int zoneIndex = cmbZoneName->findText(QString::fromLatin1(chosen.ZoneId));
     if (zoneIndex >= 0) cmbZoneName->setCurrentIndex(zoneIndex);
-    QToolTip::hideText();
+    lblPlaceNotFound->hide();
     return true;
 }
 
@@ -416,6 +423,7 @@ void TConfiguration::FormActivate() {
     FillZoneLists();
     const TObserverSettings& s = ObserverSettings;
     txtLocation->setText(s.Location);
+    txtLocation->setCursorPosition(0);
     txtLatDeg->setText(s.LatDeg);
     txtLatMin->setText(s.LatMin);
     txtLatSec->setText(s.LatSec);

@@ -43,6 +43,8 @@ class TConfiguration : public TFrame {
     // Place by name ("Boston, Massachusetts, United States"), searched as typed; choosing one
     // fills the position, the location and the zone.
     QLineEdit* txtPlace = nullptr;
+    // Under the Place box: why a typed name found nothing.
+    QLabel* lblPlaceNotFound = nullptr;
     // Printer type radio pictures and their captions.
     TClickLabel* imgLaser = nullptr;
     TClickLabel* imgBWInkjet = nullptr;

@@ -11,7 +11,6 @@
 
 #include <QAbstractItemView>
 #include <QCompleter>
-#include <QToolTip>
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -365,7 +364,9 @@ TEST_F(ConfigurationTest, PlaceBoxFindsTheWorldsCities) {
     EXPECT_TRUE(cfg->isVisible());
     cfg->txtPlace->clear();
     QTest::keyClicks(cfg->txtPlace, QStringLiteral("Qqxyzzy"));
-    EXPECT_TRUE(QToolTip::text().contains(QStringLiteral("No place named"))) << QToolTip::text().toStdString();
+    EXPECT_TRUE(cfg->lblPlaceNotFound->isVisible());
+    EXPECT_TRUE(cfg->lblPlaceNotFound->toolTip().startsWith(QStringLiteral("No place named")))
+        << cfg->lblPlaceNotFound->toolTip().toStdString();
     EXPECT_EQ(cfg->txtLocation->text(), QStringLiteral("Boston, United States of America"));
     SetCurrentZone(TZone::Fixed(0));
 }

@@ -293,20 +293,21 @@ TEST_F(PanelTest, NamedZoneIsNamedWithTheAbbreviationOfTheShownDay) {
     main->Timer1Timer();
     EXPECT_TRUE(main->lblZone->text().isEmpty());
 
-    // The place's name comes first; a long one is shortened, never the zone, and the line
-    // keeps clear of the Moon table's switch.
+    // With a place, its name and the abbreviation (the zone in the hint); a long name is
+    // shortened, never the abbreviation, and the line keeps within the Sun and Moon box.
     const QString saved = ObserverSettings.Location;
     ObserverSettings.Location = QStringLiteral("Boston, United States of America");
     main->Timer1Timer();
     EXPECT_EQ(main->lblZone->text(), ObserverSettings.Location);
     SetCurrentZone(*TZone::Named("America/New_York"));
     main->Timer1Timer();
-    EXPECT_EQ(main->lblZone->text(),
+    EXPECT_EQ(main->lblZone->text(), QStringLiteral("Boston, United States of America (EST)"));
+    EXPECT_EQ(main->lblZone->toolTip(),
               QStringLiteral("Boston, United States of America \u00B7 America/New_York, EST"));
     ObserverSettings.Location = QString(60, QLatin1Char('W'));
     main->Timer1Timer();
-    EXPECT_TRUE(main->lblZone->text().endsWith(QStringLiteral(" America/New_York, EST")));
-    EXPECT_LE(main->lblZone->geometry().right(), main->lblLibration->x());
+    EXPECT_TRUE(main->lblZone->text().endsWith(QStringLiteral(" (EST)")));
+    EXPECT_LE(main->lblZone->geometry().right(), 270);
     ObserverSettings.Location = saved;
     SetCurrentZone(TZone::Fixed(0));
 }

@@ -214,28 +214,29 @@ void TMain::RefreshPanel() {
     DrawClockStrip();
 }
 
-// The place's name, then a named zone with the abbreviation in force at the shown instant
-// ("Boston, United States of America · America/New_York, EST"); the place is shortened
-// to keep the line clear of the Moon table's switch.
+// A named zone with the abbreviation in force at the shown instant ("Europe/London, BST");
+// with a place, the place's name and the abbreviation ("Boston, United States of America
+// (EST)"), the place shortened to keep within the Sun and Moon box; the whole line in the hint.
 void TMain::ShowZoneName(astro::JulianDay instant) {
-    constexpr int Room = 380 - 32 - 6;
+    constexpr int Room = 270 - 32 - 4; // the box's right edge less the label's left
     const TZone& zone = CurrentZone();
     const QString zoneText = zone.IsNamed()
                                  ? QStringLiteral("%1, %2").arg(QString::fromLatin1(zone.Id()),
                                                                 zone.Abbreviation(instant))
                                  : QString();
-    QString place = ObserverSettings.Location.simplified();
-    const QString separator = QStringLiteral(" · ");
+    const QString place = ObserverSettings.Location.simplified();
+    QString text = zoneText;
+    QString hint;
     if (!place.isEmpty()) {
+        const QString tail =
+            zone.IsNamed() ? QStringLiteral(" (%1)").arg(zone.Abbreviation(instant)) : QString();
         const QFontMetrics metrics(lblZone->font());
-        const int left = Room - (zoneText.isEmpty()
-                                     ? 0
-                                     : metrics.horizontalAdvance(separator + zoneText));
-        place = metrics.elidedText(place, Qt::ElideRight, std::max(left, 40));
+        const int left = std::max(Room - metrics.horizontalAdvance(tail), 40);
+        text = metrics.elidedText(place, Qt::ElideRight, left) + tail;
+        hint = zoneText.isEmpty() ? place : place + QStringLiteral(" \u00B7 ") + zoneText;
     }
-    const QString text = place.isEmpty() || zoneText.isEmpty() ? place + zoneText
-                                                               : place + separator + zoneText;
     if (text != lblZone->text()) SetLabelText(lblZone, text);
+    if (hint != lblZone->toolTip()) lblZone->setToolTip(hint);
 }
 
 void TMain::DrawPositionValues(QPainter& canvas, const astro::MoonRec& moon) {
