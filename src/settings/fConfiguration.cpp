@@ -11,13 +11,13 @@
 #include "zone/Places.h"
 #include "zone/Zone.h"
 
+#include <QAbstractItemView>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
-#include <QAbstractItemView>
 #include <QCompleter>
-#include <QKeyEvent>
 #include <QFocusEvent>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>

@@ -84,9 +84,8 @@ QList<TPlace> ParsePlaceTable(const QByteArray& text) {
         p.Population = f[6].trimmed().toUInt();
         places << p;
     }
-    std::stable_sort(places.begin(), places.end(), [](const TPlace& a, const TPlace& b) {
-        return a.Population > b.Population;
-    });
+    std::stable_sort(places.begin(), places.end(),
+                     [](const TPlace& a, const TPlace& b) { return a.Population > b.Population; });
     return places;
 }
 

@@ -16,8 +16,8 @@ struct TPlace {
     double Longitude = 0; // degrees, east positive
     quint32 Population = 0;
 
-    // "Boston, Massachusetts, United States of America" (the state left out when it repeats the name);
-    // "London, Europe/London" for a zone table city.
+    // "Boston, Massachusetts, United States of America" (the state left out when it repeats the
+    // name); "London, Europe/London" for a zone table city.
     QString Label() const;
     // What the Location box and the main window show: "Boston, United States of America", "London".
     QString ShortName() const;

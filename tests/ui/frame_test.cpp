@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The window frame: creation of the seventeen windows, title drag, placement rules, popups
 // closing when they lose activation, minimising.
+#include "platform/Platform.h"
 #include "settings/ObserverSettings.h"
 #include "ui/Windows.h"
 #include "ui/frame/TFrame.h"
 #include "ui/main/fMain.h"
-#include "platform/Platform.h"
 
 #include <QApplication>
 #include <QDir>

@@ -51,11 +51,11 @@ TEST_F(ReportPopups, MenusOpenWholeOnTheScreen) {
     const QRect screen = main->screen()->geometry();
     const QPoint saved = main->pos();
     main->move(screen.right() - 250, screen.bottom() - 120);
-    for (QWidget* menu : {static_cast<QWidget*>(Windows().ReportMenu),
-                          static_cast<QWidget*>(Windows().WebMenu)}) {
+    for (QWidget* menu :
+         {static_cast<QWidget*>(Windows().ReportMenu), static_cast<QWidget*>(Windows().WebMenu)}) {
         menu->show();
-        EXPECT_TRUE(screen.contains(menu->geometry())) << menu->geometry().x() << ","
-                                                       << menu->geometry().y();
+        EXPECT_TRUE(screen.contains(menu->geometry()))
+            << menu->geometry().x() << "," << menu->geometry().y();
         menu->hide();
     }
     main->move(saved);

@@ -19,9 +19,8 @@ constexpr int MaxItems = 2000; // a window reads out no more painted items than 
 class TClickLabelAccessible : public QAccessibleWidget {
   public:
     explicit TClickLabelAccessible(QWidget* w)
-        : QAccessibleWidget(w, w->objectName() == QLatin1String("lblTitle")
-                                   ? QAccessible::TitleBar
-                                   : QAccessible::Button) {
+        : QAccessibleWidget(w, w->objectName() == QLatin1String("lblTitle") ? QAccessible::TitleBar
+                                                                            : QAccessible::Button) {
         if (role() == QAccessible::Button) addControllingSignal(QStringLiteral("clicked()"));
     }
     QString text(QAccessible::Text t) const override {
@@ -68,9 +67,7 @@ class TSpokenAccessible : public QAccessibleInterface {
     TSpokenAccessible(TFrame* frame, int index) : frame_(frame), index_(index) {}
     bool isValid() const override { return frame_ && index_ < Items().size(); }
     QObject* object() const override { return nullptr; }
-    QWindow* window() const override {
-        return frame_ ? frame_->window()->windowHandle() : nullptr;
-    }
+    QWindow* window() const override { return frame_ ? frame_->window()->windowHandle() : nullptr; }
     QList<QPair<QAccessibleInterface*, QAccessible::Relation>>
     relations(QAccessible::Relation) const override {
         return {};
@@ -108,7 +105,9 @@ class TSpokenAccessible : public QAccessibleInterface {
     int index() const { return index_; }
 
   private:
-    QList<TSpokenItem> Items() const { return frame_ ? frame_->SpokenItems() : QList<TSpokenItem>(); }
+    QList<TSpokenItem> Items() const {
+        return frame_ ? frame_->SpokenItems() : QList<TSpokenItem>();
+    }
     QPointer<TFrame> frame_;
     int index_;
 };

@@ -3,8 +3,8 @@
 // times of the selected day, and the principal phases of the shown month.
 #include "astro/fRiseSet.h"
 #include "astro/fSidereal.h"
-#include "ui/Windows.h"
 #include "settings/ObserverSettings.h"
+#include "ui/Windows.h"
 #include "ui/main/fMain.h"
 #include "ui/reports/fEclipse.h"
 #include "ui/style/Style.h"
@@ -436,7 +436,8 @@ void TMain::DisplayPhaseTimes() {
         SetLabelText(lblPhase[slot], Q(event.Text));
         const QString phaseName = PhaseKindName(event.Kind, slot == 4);
         imgPhase[slot]->setAccessibleName(phaseName);
-        lblPhase[slot]->setAccessibleName(phaseName + QStringLiteral(" ") + Q(event.Text).simplified());
+        lblPhase[slot]->setAccessibleName(phaseName + QStringLiteral(" ") +
+                                          Q(event.Text).simplified());
         const QPixmap* picture = &imgNewMoon;
         switch (event.Kind) {
         case astro::PhaseKind::NewMoon:

@@ -71,7 +71,8 @@ QList<TSpokenItem> TMain::SpokenItems() const {
     add(QStringLiteral("Parallax ") + SpokenDegrees(moon.Parallax), QRect(188, 162, 230, 14));
     add(QStringLiteral("Diameter ") + SpokenDegrees(2 * moon.SemiDiameter),
         QRect(188, 176, 230, 14));
-    add(QStringLiteral("Apogee %1, %2").arg(Q(Apsides.ApogeeTimeText), Q(Apsides.ApogeeDistanceText)),
+    add(QStringLiteral("Apogee %1, %2")
+            .arg(Q(Apsides.ApogeeTimeText), Q(Apsides.ApogeeDistanceText)),
         QRect(188, 204, 230, 14));
     add(QStringLiteral("Perigee %1, %2")
             .arg(Q(Apsides.PerigeeTimeText), Q(Apsides.PerigeeDistanceText)),
@@ -95,7 +96,8 @@ QList<TSpokenItem> TMain::SpokenItems() const {
     const astro::SunRec& sun = LastPosition.Sun;
     add(QStringLiteral("Sun's azimuth ") + SpokenDegrees(sun.Azimuth), QRect(284, 390, 110, 16));
     add(QStringLiteral("Sun's altitude ") + SpokenDegrees(sun.Altitude), QRect(284, 406, 110, 16));
-    add(QStringLiteral("Sun's right ascension ") + SpokenHours(sun.Equatorial.RightAscension / 15.0),
+    add(QStringLiteral("Sun's right ascension ") +
+            SpokenHours(sun.Equatorial.RightAscension / 15.0),
         QRect(284, 422, 110, 16));
     add(QStringLiteral("Sun's declination ") + SpokenDegrees(sun.Equatorial.Declination),
         QRect(284, 438, 110, 16));
@@ -110,16 +112,15 @@ void TMain::NameSpokenControls() {
                                                  {lblMoontitle3, lblMoonValue3}};
     for (const auto& [title, value] : moon)
         Name(value, TitledValue(title->text(), value->text()));
-    const std::pair<const char*, QLabel*> sun[9] = {
-        {"Sunrise", lblSunRise},
-        {"Sun's transit", lblSunTransit},
-        {"Sunset", lblSunSet},
-        {"Civil twilight starts", lblCivilStart},
-        {"Civil twilight ends", lblCivilEnd},
-        {"Nautical twilight starts", lblNauticalStart},
-        {"Nautical twilight ends", lblNauticalEnd},
-        {"Astronomical twilight starts", lblAstroStart},
-        {"Astronomical twilight ends", lblAstroEnd}};
+    const std::pair<const char*, QLabel*> sun[9] = {{"Sunrise", lblSunRise},
+                                                    {"Sun's transit", lblSunTransit},
+                                                    {"Sunset", lblSunSet},
+                                                    {"Civil twilight starts", lblCivilStart},
+                                                    {"Civil twilight ends", lblCivilEnd},
+                                                    {"Nautical twilight starts", lblNauticalStart},
+                                                    {"Nautical twilight ends", lblNauticalEnd},
+                                                    {"Astronomical twilight starts", lblAstroStart},
+                                                    {"Astronomical twilight ends", lblAstroEnd}};
     for (const auto& [title, value] : sun)
         Name(value, TitledValue(QString::fromLatin1(title), value->text()));
 
@@ -130,10 +131,10 @@ void TMain::NameSpokenControls() {
         QString name;
         if (day > 0) {
             const int weekday = astro::Weekday(day, SelectedDate.Month, SelectedDate.Year);
-            name = QStringLiteral("%1 %2 %3 %4")
-                       .arg(locale.dayName(weekday == 0 ? 7 : weekday), QString::number(day),
-                            locale.monthName(SelectedDate.Month),
-                            QString::number(SelectedDate.Year));
+            name =
+                QStringLiteral("%1 %2 %3 %4")
+                    .arg(locale.dayName(weekday == 0 ? 7 : weekday), QString::number(day),
+                         locale.monthName(SelectedDate.Month), QString::number(SelectedDate.Year));
             if (day == SelectedDate.Day) name += QStringLiteral(", selected");
             if (today == QDate(SelectedDate.Year, SelectedDate.Month, day))
                 name += QStringLiteral(", today");

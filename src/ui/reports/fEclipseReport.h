@@ -65,7 +65,8 @@ class TEclipseReport : public TFrame {
     const std::vector<EclipseEntry>& entries() const { return entries_; }
     bool searched() const { return searched_; }
     const QPixmap& dataPicture() const { return imgData; }
-    // The rows in view as text for a screen reader ("Total Eclipse, 04:44  21 January 2000, Visible").
+    // The rows in view as text for a screen reader ("Total Eclipse, 04:44  21 January 2000,
+    // Visible").
     QList<TSpokenItem> SpokenItems() const override;
 
     QProgressBar* SearchProgress = nullptr; // shown while a search runs

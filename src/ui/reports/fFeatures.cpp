@@ -715,8 +715,8 @@ QList<TSpokenItem> TFeatures::SpokenItems() const {
     const int visible = std::min(StringGrid1.RowCount() - 1, VisibleRows);
     const int first = ScrollBar1->value();
     const int riseColumn = order_ == Order::NextSunrise ? 5 : 3;
-    const QString sunTitle = order_ == Order::Libration ? tr("libration toward us")
-                                                        : tr("Sun over it now");
+    const QString sunTitle =
+        order_ == Order::Libration ? tr("libration toward us") : tr("Sun over it now");
     for (int k = 0; k < visible; ++k) {
         const int shown = k + first;
         if (shown >= static_cast<int>(shown_.size())) break;

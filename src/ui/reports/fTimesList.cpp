@@ -42,8 +42,7 @@ QString Text(const std::string& s) {
 
 // A time drawn within `room` pixels: a longer text ("01:04 GMT" in the repeated hour) is
 // narrowed to fit rather than run into the next column.
-void TimeOut(QPainter& canvas, int x, int y, const QString& text, const QColor& colour,
-             int room) {
+void TimeOut(QPainter& canvas, int x, int y, const QString& text, const QColor& colour, int room) {
     const int width = canvas::TextWidth(canvas, text);
     if (width <= room || room <= 0) {
         canvas::TextOut(canvas, x, y, text, colour);
@@ -167,7 +166,9 @@ void PrintHeadings(QPainter& c, const PrintColumns& col, int upper, int lower) {
 void PrintDayTexts(QPainter& c, const PrintColumns& col, int y, const QString& date,
                    const QString& lst, const TimesOfDay& t) {
     const int room = col.p(46);
-    auto put = [&](int x, const std::string& text) { TimeOut(c, x, y, Text(text), Qt::black, room); };
+    auto put = [&](int x, const std::string& text) {
+        TimeOut(c, x, y, Text(text), Qt::black, room);
+    };
     canvas::TextOut(c, col.p(30), y, date, Qt::black);
     canvas::TextOut(c, col.lst(), y, lst, Qt::black);
     put(col.moon(128.62), t.Moon.Rise);
@@ -320,10 +321,9 @@ void TTimesList::SetupDataBitmap(const astro::DateTimeRec& date, const astro::Ob
                          "dawn %6, nautical dawn %7, civil dawn %8, sunrise %9, Sun's transit "
                          "%10, sunset %11, civil dusk %12, nautical dusk %13, astronomical dusk "
                          "%14")
-                          .arg(dateText, Text(t.Moon.Rise), Text(t.Moon.Transit),
-                               Text(t.Moon.Set), PercentDigits(t.Moon.IlluminatedPercent),
-                               Text(t.Astronomical.Rise), Text(t.Nautical.Rise),
-                               Text(t.Civil.Rise), Text(t.Sun.Rise))
+                          .arg(dateText, Text(t.Moon.Rise), Text(t.Moon.Transit), Text(t.Moon.Set),
+                               PercentDigits(t.Moon.IlluminatedPercent), Text(t.Astronomical.Rise),
+                               Text(t.Nautical.Rise), Text(t.Civil.Rise), Text(t.Sun.Rise))
                           .arg(Text(t.Sun.Transit), Text(t.Sun.Set), Text(t.Civil.Set),
                                Text(t.Nautical.Set), Text(t.Astronomical.Set));
     }
