@@ -249,6 +249,17 @@ void TEclipse::DrawContacts(QPainter& canvas, const astro::EclipseCircumstances&
         canvas.setPen(Aqua);
         TextOut(canvas, kLabelX, line.Top, line.Label);
         canvas.setPen(ValueTextColour);
-        TextOut(canvas, kTimeX, line.Top, line.Value);
+        // A contact with its day ("01:12 (21st)") is narrowed rather than cut at the edge.
+        const int room = width() - kTimeX - 4;
+        const int wide = TextWidth(canvas, line.Value);
+        if (wide <= room) {
+            TextOut(canvas, kTimeX, line.Top, line.Value);
+            continue;
+        }
+        canvas.save();
+        canvas.translate(kTimeX, line.Top);
+        canvas.scale(static_cast<double>(room) / wide, 1.0);
+        TextOut(canvas, 0, 0, line.Value);
+        canvas.restore();
     }
 }
