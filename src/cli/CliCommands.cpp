@@ -655,7 +655,8 @@ void refuseSkippedDay(const astro::DateTimeRec& day, const std::string& text) {
 std::string IcalText(int year, const astro::Observer& observer) {
     const double nowUt =
         static_cast<double>(QDateTime::currentSecsSinceEpoch()) / 86400.0 + 2440587.5;
-    return ics::CalendarText(ics::YearEvents(year, observer), nowUt, CRESSELLE_VERSION);
+    return ics::CalendarText(ics::YearEvents(year, observer), nowUt, CRESSELLE_VERSION,
+                             ics::YearCalendarName(year));
 }
 
 int WriteIcal(const std::string& text, const std::string& path) {

@@ -222,14 +222,19 @@ std::vector<CalendarEvent> YearEvents(int year, const astro::Observer& observer)
     return out;
 }
 
+std::string YearCalendarName(int year) {
+    return "Moon " + std::to_string(year) + " (Cresselle)";
+}
+
 std::string CalendarText(const std::vector<CalendarEvent>& events, astro::JulianDay stampUt,
-                         const std::string& version) {
+                         const std::string& version, const std::string& name) {
     const std::string stamp = UtcDateTime(stampUt);
     std::string out = Line("BEGIN", "VCALENDAR");
     out += Line("VERSION", "2.0");
     out += Line("PRODID", "-//Cresselle//Cresselle " + version + "//EN");
     out += Line("CALSCALE", "GREGORIAN");
     out += Line("METHOD", "PUBLISH");
+    out += Line("X-WR-CALNAME", EscapedText(name));
     for (const CalendarEvent& e : events)
         out += EventText(e, stamp);
     out += Line("END", "VCALENDAR");

@@ -39,7 +39,15 @@ ServiceTable qtServices() {
     ServiceTable s;
     s.now = [] { return QDateTime::currentDateTime(); };
     s.message = [](QWidget* parent, const QString& title, const QString& text) {
-        QMessageBox::information(parent, title, text, QMessageBox::Ok);
+        QMessageBox box(QMessageBox::Information, title, text, QMessageBox::Ok, parent);
+        // Centred on the window it speaks for (a frameless window gives the window manager
+        // nothing to centre it on).
+        if (parent) {
+            box.adjustSize();
+            const QRect over = parent->window()->frameGeometry();
+            box.move(over.center() - QPoint(box.width() / 2, box.height() / 2));
+        }
+        box.exec();
     };
     s.beep = [] { QApplication::beep(); };
     s.openUrl = [](const QUrl& url) { return QDesktopServices::openUrl(url); };

@@ -383,6 +383,8 @@ TEST_F(FeaturesListTest, GoodNightsOfTheSelectedFeature) {
     EXPECT_EQ(nights.RowTexts(0).size(), 6);
     const std::string calendar = nights.CalendarText();
     EXPECT_NE(calendar.find("SUMMARY:Plato in low sunlight"), std::string::npos);
+    EXPECT_NE(calendar.find("X-WR-CALNAME:Good nights for Plato (Cresselle)\r\n"),
+              std::string::npos);
     const QString pdf = dir_.filePath("nights.pdf");
     pdftest::PrintTo(pdf);
     ASSERT_TRUE(nights.PrintList());

@@ -8,6 +8,7 @@
 #include "ui/Windows.h"
 #include "ui/main/fMain.h"
 #include "ui/reports/fTimesList.h"
+#include "zone/Zone.h"
 
 #include <QPainter>
 #include <QTemporaryDir>
@@ -190,3 +191,22 @@ TEST_F(TimesListTest, FollowsTheMainWindowsMonthWhileVisible) {
 }
 
 } // namespace
+
+// Where the clocks go back, a time in the repeated hour carries its zone ("01:04 GMT", London,
+// 27 October 2024) and still keeps to its column: the three pixels before the next column
+// stay the row's stripe.
+TEST_F(TimesListTest, RepeatedHourLabelKeepsToItsColumn) {
+    SetCurrentZone(*TZone::Named("Europe/London"));
+    TTimesList list;
+    list.SetupDataBitmap(Date(1, 10, 2024), London());
+    const TimesOfDay t = ComputeTimesOfDay(Date(27, 10, 2024), London());
+    SetCurrentZone(TZone::Fixed(0));
+    ASSERT_TRUE(QString::fromStdString(t.Moon.Rise).endsWith(QStringLiteral(" GMT")))
+        << t.Moon.Rise;
+    const QImage row = list.DataPicture().copy(0, 14 * 26, 600, 14).toImage();
+    const QColor stripe = StripeOf(27);
+    for (int next : {124, 162, 245, 284, 323, 369, 409, 447, 491, 529, 567})
+        for (int x = next - 3; x < next; ++x)
+            for (int y = 0; y < 14; ++y)
+                ASSERT_EQ(row.pixelColor(x, y), stripe) << "before column " << next << ", y " << y;
+}

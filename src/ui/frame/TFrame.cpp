@@ -25,6 +25,7 @@ Qt::WindowFlags FrameFlags(const QWidget* parent) {
 } // namespace
 
 TFrame::TFrame(QWidget* parent) : QWidget(parent, FrameFlags(parent)) {
+    accessibility::Install();
     setAttribute(Qt::WA_OpaquePaintEvent);
     QPalette pal = palette();
     pal.setColor(QPalette::Window, Qt::black);

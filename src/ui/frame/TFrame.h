@@ -4,8 +4,10 @@
 // transparent labels over the painted buttons, and placed relative to the main window.
 #pragma once
 
+#include "ui/frame/Accessibility.h"
 #include "ui/frame/TClickLabel.h"
 
+#include <QList>
 #include <QPixmap>
 #include <QPoint>
 #include <QWidget>
@@ -67,6 +69,9 @@ class TFrame : public QWidget {
     static void CopyToClipboard(const QString& text);
 
     bool isDragging() const { return dragging_; }
+
+    // What the window paints itself, as text for a screen reader; nothing by default.
+    virtual QList<TSpokenItem> SpokenItems() const { return {}; }
 
   public slots:
     virtual void lblExitClick();

@@ -49,6 +49,9 @@ class TMain : public TFrame {
     // Local date and time the clock shows (SelectedDate shifted by the clock offset).
     astro::DateTimeRec ShownDate() const;
 
+    // The painted panel as text for a screen reader (fMainSpoken.cpp).
+    QList<TSpokenItem> SpokenItems() const override;
+
     // Recomputes the observer from the settings (radians, west and north positive) and shows
     // the selected month again.
     void RefreshLatAndLong();
@@ -149,6 +152,8 @@ class TMain : public TFrame {
     int& ShownEclipse = State.ShownEclipse; // index of EclipseRecord in MonthEclipseRecords
     // Makes the month's eclipse `index` the one the eclipse window shows.
     void ShowMonthEclipse(int index);
+    // Accessible names of the rise and set values and of the calendar's days.
+    void NameSpokenControls();
     astro::MoonAndSun LastPosition; // the Moon and the Sun as last shown
     QString PhaseName;              // as last shown on the clock line
     int OpticsView = 0;             // 0 binoculars, 1 telescope

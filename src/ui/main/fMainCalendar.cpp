@@ -273,6 +273,7 @@ void TMain::DateSelect(TDateLabel* label) {
     RecomputeDayData();
     DisplayLunarRiseSetTimes(SelectedDate);
     DisplaySolarRiseSetTimes(SelectedDate);
+    NameSpokenControls();
     // With the clock running the panel follows the new day at once, not at the next tick.
     if (Timer1->isActive()) RefreshPanel();
     emit State.dayChanged();

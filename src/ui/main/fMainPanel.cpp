@@ -3,6 +3,7 @@
 // times of the selected day, and the principal phases of the shown month.
 #include "astro/fRiseSet.h"
 #include "astro/fSidereal.h"
+#include "settings/ObserverSettings.h"
 #include "ui/Windows.h"
 #include "ui/main/fMain.h"
 #include "ui/reports/fEclipse.h"
@@ -200,14 +201,29 @@ void TMain::RefreshPanel() {
     DrawClockStrip();
 }
 
-// A named zone with the abbreviation in force at the shown instant; nothing for a fixed offset.
+// A named zone with the abbreviation in force at the shown instant ("Europe/London, BST");
+// with a place, the place's name and the abbreviation ("Boston, United States of America
+// (EST)"), the place shortened to keep within the Sun and Moon box; the whole line in the hint.
 void TMain::ShowZoneName(astro::JulianDay instant) {
+    constexpr int Room = 270 - 32 - 4; // the box's right edge less the label's left
     const TZone& zone = CurrentZone();
-    const QString text = zone.IsNamed()
-                             ? QStringLiteral("%1, %2").arg(QString::fromLatin1(zone.Id()),
-                                                            zone.Abbreviation(instant))
-                             : QString();
+    const QString zoneText = zone.IsNamed()
+                                 ? QStringLiteral("%1, %2").arg(QString::fromLatin1(zone.Id()),
+                                                                zone.Abbreviation(instant))
+                                 : QString();
+    const QString place = ObserverSettings.Location.simplified();
+    QString text = zoneText;
+    QString hint;
+    if (!place.isEmpty()) {
+        const QString tail =
+            zone.IsNamed() ? QStringLiteral(" (%1)").arg(zone.Abbreviation(instant)) : QString();
+        const QFontMetrics metrics(lblZone->font());
+        const int left = std::max(Room - metrics.horizontalAdvance(tail), 40);
+        text = metrics.elidedText(place, Qt::ElideRight, left) + tail;
+        hint = zoneText.isEmpty() ? place : place + QStringLiteral(" \u00B7 ") + zoneText;
+    }
     if (text != lblZone->text()) SetLabelText(lblZone, text);
+    if (hint != lblZone->toolTip()) lblZone->setToolTip(hint);
 }
 
 void TMain::DrawPositionValues(QPainter& canvas, const astro::MoonRec& moon) {
@@ -435,6 +451,21 @@ void TMain::DisplaySolarRiseSetTimes(const astro::DateTimeRec& date) {
 
 namespace {
 
+// "Full Moon" ("Blue Moon" for a month's second), "New Moon", "First Quarter", "Last Quarter".
+QString PhaseKindName(astro::PhaseKind kind, bool second) {
+    switch (kind) {
+    case astro::PhaseKind::NewMoon:
+        return QStringLiteral("New Moon");
+    case astro::PhaseKind::FirstQuarter:
+        return QStringLiteral("First Quarter");
+    case astro::PhaseKind::FullMoon:
+        return second ? QStringLiteral("Blue Moon") : QStringLiteral("Full Moon");
+    case astro::PhaseKind::LastQuarter:
+        return QStringLiteral("Last Quarter");
+    }
+    return {};
+}
+
 // The month's eclipse whose local maximum falls nearest the selected day.
 int NearestEclipse(const astro::MonthEclipseList& list, int day) {
     int best = 0;
@@ -476,6 +507,10 @@ void TMain::DisplayPhaseTimes() {
         if (!shown || slot >= PhaseCount) continue; // hidden slots keep their old texts
         const astro::PhaseEvent& event = Phases[slot];
         SetLabelText(lblPhase[slot], Q(event.Text));
+        const QString phaseName = PhaseKindName(event.Kind, slot == 4);
+        imgPhase[slot]->setAccessibleName(phaseName);
+        lblPhase[slot]->setAccessibleName(phaseName + QStringLiteral(" ") +
+                                          Q(event.Text).simplified());
         const QPixmap* picture = &imgNewMoon;
         switch (event.Kind) {
         case astro::PhaseKind::NewMoon:

@@ -64,6 +64,10 @@ void ShadeMoonPicture(QPixmap& picture, int q, double p) {
         for (int k = 0; k <= -b; ++k)
             HalfEllipse(painter, k, !waxing);
     }
+    // The arcs' right edges fall half a pixel inside the photograph's disc: a dark right limb
+    // (waning) takes one arc more, or a dotted rim of the photograph shows on the wrong side.
+    if (!waxing && b < 75)
+        painter.drawArc(QRectF(CentreX - 75, Top, 150.5, Bottom - Top + 0.5), 270 * 16, 180 * 16);
 }
 
 bool MoonTurned(bool south, bool telescope) {

@@ -360,6 +360,21 @@ void TEclipseReport::SetupDataBitmap() {
     ScrollBar1->setMaximum(count > VisibleRows ? count - VisibleRows : 0);
 }
 
+QList<TSpokenItem> TEclipseReport::SpokenItems() const {
+    QList<TSpokenItem> items;
+    const int rows = std::min(static_cast<int>(entries_.size()), VisibleRows);
+    for (int b = 0; b < rows; ++b) {
+        const std::size_t e = static_cast<std::size_t>(b + ScrollBar1->value());
+        if (e >= entries_.size()) break;
+        const EclipseEntry& entry = entries_[e];
+        items.append({QStringLiteral("%1, %2, %3")
+                          .arg(KindName(entry.Kind), entry.Text.simplified(), entry.Visibility),
+                      QRect(ListLeft, ScrollBar1->y() + RowHeight * b, imgData.width(), RowHeight),
+                      QAccessible::Row});
+    }
+    return items;
+}
+
 void TEclipseReport::DisplayDataBitmap() {
     const int rows = std::min(static_cast<int>(entries_.size()), VisibleRows);
     imgData.fill(Qt::black);

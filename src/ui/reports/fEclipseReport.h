@@ -69,6 +69,9 @@ class TEclipseReport : public TFrame {
     const QPixmap& dataPicture() const { return imgData; }
     // The list as tab-separated text, a heading line first (what Ctrl+C copies).
     QString TableAsText() const;
+    // The rows in view as text for a screen reader ("Total Eclipse, 04:44  21 January 2000,
+    // Visible").
+    QList<TSpokenItem> SpokenItems() const override;
 
     QProgressBar* SearchProgress = nullptr; // shown while a search runs
     QPushButton* btnCancel = nullptr;       // stops the search; the list stays as it was

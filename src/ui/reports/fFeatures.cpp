@@ -713,6 +713,26 @@ void TFeatures::DisplayDataBitmap() {
     update();
 }
 
+QList<TSpokenItem> TFeatures::SpokenItems() const {
+    QList<TSpokenItem> items;
+    const int visible = std::min(StringGrid1.RowCount() - 1, VisibleRows);
+    const int first = ScrollBar1->value();
+    const int riseColumn = order_ == Order::NextSunrise ? 5 : 3;
+    const QString sunTitle =
+        order_ == Order::Libration ? tr("libration toward us") : tr("Sun over it now");
+    for (int k = 0; k < visible; ++k) {
+        const int shown = k + first;
+        if (shown >= static_cast<int>(shown_.size())) break;
+        const int row = shown_[static_cast<std::size_t>(shown)];
+        items.append({tr("%1: %2 %3, sunrise %4, sunset %5")
+                          .arg(StringGrid1.Cell(0, row), sunTitle, SunColumnText(row),
+                               TimeCellText(riseColumn, row), TimeCellText(riseColumn + 1, row)),
+                      QRect(20, ScrollBar1->y() + kRowHeight * k, imgData.width(), kRowHeight),
+                      QAccessible::Row});
+    }
+    return items;
+}
+
 // The Sun's altitude over the feature now with its side, or in the libration order this
 // month's best libration toward it.
 QString TFeatures::SunColumnText(int row) const {

@@ -72,6 +72,8 @@ class TFeatures : public TFrame {
     // Minutes a shown sunrise (column 3 or 5) or sunset (4 or 6) may be off because the Sun
     // grazes the horizon there; 0 when not known.
     double TimeUncertainty(int column, int row) const;
+    // The rows in view as text for a screen reader.
+    QList<TSpokenItem> SpokenItems() const override;
     // The grid row of the selected (clicked or found) feature, -1 when none is.
     int SelectedRow() const;
     void SelectShown(int shownPosition);

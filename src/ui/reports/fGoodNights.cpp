@@ -233,8 +233,8 @@ std::string TGoodNights::CalendarText() const {
         static_cast<double>(QDateTime::currentSecsSinceEpoch()) / 86400.0 + 2440587.5;
     return ics::CalendarText(ics::GoodNightEvents(feature_.Name.toStdString(), nights_.data(),
                                                   static_cast<int>(nights_.size()), Conditions()),
-                             nowUt,
-                             std::string(ProgramAndVersion).substr(sizeof "Cresselle V" - 1));
+                             nowUt, std::string(ProgramAndVersion).substr(sizeof "Cresselle V" - 1),
+                             tr("Good nights for %1 (Cresselle)").arg(feature_.Name).toStdString());
 }
 
 bool TGoodNights::SaveCalendar() {

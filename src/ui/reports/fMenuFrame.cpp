@@ -72,7 +72,11 @@ void TMenuFrame::keyPressEvent(QKeyEvent* event) {
 }
 
 void TMenuFrame::FormShow() {
-    if (const QWidget* main = MainWidget()) move(BelowButton(*main, buttonLeft_));
+    // Under its button, but whole on the screen when the main window stands near an edge.
+    if (const QWidget* main = MainWidget()) {
+        const QPoint below = BelowButton(*main, buttonLeft_);
+        move(Clamp(below, size(), screenArea(below), ClampOrder::RightFirst));
+    }
     imgArrow->move(7, imgArrow->y());
     // No row is chosen yet: Down takes the first, Up the last.
     setFocus(Qt::OtherFocusReason);

@@ -114,9 +114,9 @@ void TReportMenu::imgSaveCalendarClick() {
     if (path.isEmpty()) return;
     const double nowUt =
         static_cast<double>(QDateTime::currentSecsSinceEpoch()) / 86400.0 + 2440587.5;
-    const std::string text =
-        ics::CalendarText(ics::YearEvents(year, reportcontext::MainObserver()), nowUt,
-                          QCoreApplication::applicationVersion().toStdString());
+    const std::string text = ics::CalendarText(
+        ics::YearEvents(year, reportcontext::MainObserver()), nowUt,
+        QCoreApplication::applicationVersion().toStdString(), ics::YearCalendarName(year));
     // Written whole or not at all.
     QSaveFile file(path);
     const auto size = static_cast<qint64>(text.size());

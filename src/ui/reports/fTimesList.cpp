@@ -40,6 +40,21 @@ QString Text(const std::string& s) {
     return QString::fromStdString(s);
 }
 
+// A time drawn within `room` pixels: a longer text ("01:04 GMT" in the repeated hour) is
+// narrowed to fit rather than run into the next column.
+void TimeOut(QPainter& canvas, int x, int y, const QString& text, const QColor& colour, int room) {
+    const int width = canvas::TextWidth(canvas, text);
+    if (width <= room || room <= 0) {
+        canvas::TextOut(canvas, x, y, text, colour);
+        return;
+    }
+    canvas.save();
+    canvas.translate(x, y);
+    canvas.scale(static_cast<double>(room) / width, 1.0);
+    canvas::TextOut(canvas, 0, 0, text, colour);
+    canvas.restore();
+}
+
 // The illuminated percentage as the table shows it: at most three digits.
 QString PercentDigits(std::int32_t percent) {
     return QString::number(percent).left(3);
@@ -158,8 +173,9 @@ void PrintHeadings(QPainter& c, const PrintColumns& col, int upper, int lower) {
 
 void PrintDayTexts(QPainter& c, const PrintColumns& col, int y, const QString& date,
                    const QString& lst, const TimesOfDay& t) {
+    const int room = col.p(46);
     auto put = [&](int x, const std::string& text) {
-        canvas::TextOut(c, x, y, Text(text), Qt::black);
+        TimeOut(c, x, y, Text(text), Qt::black, room);
     };
     canvas::TextOut(c, col.p(30), y, date, Qt::black);
     canvas::TextOut(c, col.lst(), y, lst, Qt::black);
@@ -302,12 +318,27 @@ void TTimesList::SetupDataBitmap(const astro::DateTimeRec& date, const astro::Ob
                          i % 2 == 0 ? QColor(Qt::black) : StripeGrey);
     canvas.setBrush(Qt::NoBrush);
     canvas::SetFont(canvas, QStringLiteral("Arial"), canvas::ScreenPointSize(8));
+    RowsSpoken.clear();
     for (int row = 0; row < Days; ++row) {
         const astro::DateTimeRec day = DayOf(date, dayNumbers[static_cast<std::size_t>(row)]);
-        if (CurrentZone().SkipsDay(day))
+        const QString dateText =
+            FormatListDate(day, QStringLiteral("dddd dd/mm/yyyy"), SystemDateSeparator());
+        if (CurrentZone().SkipsDay(day)) {
             DrawSkippedDayRow(canvas, day, RowHeight * row);
-        else
-            DrawDayRow(canvas, day, ComputeTimesOfDay(day, observer), RowHeight * row);
+            RowsSpoken << dateText + tr(": no such day here");
+            continue;
+        }
+        const TimesOfDay t = ComputeTimesOfDay(day, observer);
+        DrawDayRow(canvas, day, t, RowHeight * row);
+        RowsSpoken << tr("%1: moonrise %2, Moon's transit %3, moonset %4, %5% lit; astronomical "
+                         "dawn %6, nautical dawn %7, civil dawn %8, sunrise %9, Sun's transit "
+                         "%10, sunset %11, civil dusk %12, nautical dusk %13, astronomical dusk "
+                         "%14")
+                          .arg(dateText, Text(t.Moon.Rise), Text(t.Moon.Transit), Text(t.Moon.Set),
+                               PercentDigits(t.Moon.IlluminatedPercent), Text(t.Astronomical.Rise),
+                               Text(t.Nautical.Rise), Text(t.Civil.Rise), Text(t.Sun.Rise))
+                          .arg(Text(t.Sun.Transit), Text(t.Sun.Set), Text(t.Civil.Set),
+                               Text(t.Nautical.Set), Text(t.Astronomical.Set));
     }
     canvas.end();
     DisplayDataBitmap();
@@ -319,23 +350,24 @@ void TTimesList::DrawDayRow(QPainter& canvas, const astro::DateTimeRec& date, co
                     FormatListDate(date, ObserverSettings.DateFormat, SystemDateSeparator()),
                     Qt::white);
 
-    canvas::TextOut(canvas, 84, y, Text(t.Moon.Rise), Aqua);
-    canvas::TextOut(canvas, 124, y, Text(t.Moon.Transit), Aqua);
-    canvas::TextOut(canvas, 162, y, Text(t.Moon.Set), Aqua);
+    // Each time keeps to its column: up to 3 pixels short of the next one.
     const QString digits = PercentDigits(t.Moon.IlluminatedPercent);
-    canvas::TextOut(canvas, 212 - canvas::TextWidth(canvas, digits), y,
-                    digits + QStringLiteral("%"), Aqua);
+    const int percentLeft = 212 - canvas::TextWidth(canvas, digits);
+    TimeOut(canvas, 84, y, Text(t.Moon.Rise), Aqua, 124 - 84 - 3);
+    TimeOut(canvas, 124, y, Text(t.Moon.Transit), Aqua, 162 - 124 - 3);
+    TimeOut(canvas, 162, y, Text(t.Moon.Set), Aqua, percentLeft - 162 - 3);
+    canvas::TextOut(canvas, percentLeft, y, digits + QStringLiteral("%"), Aqua);
 
-    canvas::TextOut(canvas, 369, y, Text(t.Sun.Rise), SunYellow);
-    canvas::TextOut(canvas, 409, y, Text(t.Sun.Transit), SunYellow);
-    canvas::TextOut(canvas, 447, y, Text(t.Sun.Set), SunYellow);
+    TimeOut(canvas, 369, y, Text(t.Sun.Rise), SunYellow, 409 - 369 - 3);
+    TimeOut(canvas, 409, y, Text(t.Sun.Transit), SunYellow, 447 - 409 - 3);
+    TimeOut(canvas, 447, y, Text(t.Sun.Set), SunYellow, 491 - 447 - 3);
 
-    canvas::TextOut(canvas, 323, y, Text(t.Civil.Rise), ValueTextColour);
-    canvas::TextOut(canvas, 491, y, Text(t.Civil.Set), ValueTextColour);
-    canvas::TextOut(canvas, 284, y, Text(t.Nautical.Rise), ValueTextColour);
-    canvas::TextOut(canvas, 529, y, Text(t.Nautical.Set), ValueTextColour);
-    canvas::TextOut(canvas, 245, y, Text(t.Astronomical.Rise), ValueTextColour);
-    canvas::TextOut(canvas, 567, y, Text(t.Astronomical.Set), ValueTextColour);
+    TimeOut(canvas, 245, y, Text(t.Astronomical.Rise), ValueTextColour, 284 - 245 - 3);
+    TimeOut(canvas, 284, y, Text(t.Nautical.Rise), ValueTextColour, 323 - 284 - 3);
+    TimeOut(canvas, 323, y, Text(t.Civil.Rise), ValueTextColour, 369 - 323 - 3);
+    TimeOut(canvas, 491, y, Text(t.Civil.Set), ValueTextColour, 529 - 491 - 3);
+    TimeOut(canvas, 529, y, Text(t.Nautical.Set), ValueTextColour, 567 - 529 - 3);
+    TimeOut(canvas, 567, y, Text(t.Astronomical.Set), ValueTextColour, DataWidth - 567 - 3);
 
     // The same row as text, in the order of the columns.
     TableText << QStringList{FormatListDate(date, ObserverSettings.DateFormat,
@@ -364,6 +396,17 @@ void TTimesList::DrawSkippedDayRow(QPainter& canvas, const astro::DateTimeRec& d
     canvas::TextOut(canvas, 10, y, day, Qt::white);
     canvas::TextOut(canvas, 84, y, note, Aqua);
     TableText << day + u'\t' + note;
+}
+
+QList<TSpokenItem> TTimesList::SpokenItems() const {
+    QList<TSpokenItem> items;
+    for (int row = 0; row < RowsSpoken.size(); ++row) {
+        // Rows scrolled out of the band have no place on the screen.
+        const QRect place(BandLeft, BandTop + RowHeight * row - Shown, DataWidth, RowHeight);
+        const bool inBand = place.top() >= BandTop && place.bottom() < BandTop + BandRows;
+        items.append({RowsSpoken[row], inBand ? place : QRect(), QAccessible::Row});
+    }
+    return items;
 }
 
 void TTimesList::DisplayDataBitmap() {

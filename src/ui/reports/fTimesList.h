@@ -53,6 +53,8 @@ class TTimesList : public TFrame {
     const QPixmap& DataPicture() const { return imgData; }
     // The table as tab-separated text, a heading line first (what Ctrl+C copies).
     QString TableAsText() const { return TableText.join(u'\n') + u'\n'; }
+    // One text item a day for a screen reader ("Tuesday 17/03/2026: moonrise 05:10, ...").
+    QList<TSpokenItem> SpokenItems() const override;
 
     // Picture geometry.
     static constexpr int RowHeight = 14;
@@ -100,6 +102,7 @@ class TTimesList : public TFrame {
     QStringList TableText; // heading and one line per day, tab-separated
     int Offset = 0;
     int Shown = 0;
+    QStringList RowsSpoken; // the table's rows as text, one a day
     int Days = 31;
     bool Dragging = false;
     int DragY = 0;
