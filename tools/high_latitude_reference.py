@@ -5,59 +5,69 @@
 #
 # Method: ephem's own ephemeris and Delta T, topocentric places for an observer at sea level
 # with no atmosphere (pressure 0, so no refraction model). The Moon's events are its upper limb
-# at -0°34', the Sun's its centre at -0°50'. Every event inside the local day (00:00 to 24:00
-# of the fixed zone offset) is listed, in time order, found by stepping next_rising /
-# next_setting from the day's start; a day with none is marked always up or always down from
-# the body's altitude at the day's middle.
+# at -0°34', the Sun's its centre at -0°50'. The level (altitude, plus the apparent radius for
+# the Moon, less the horizon) is sampled every minute of the local day (00:00 to 24:00 of the
+# fixed zone offset, one extra sample each side) and every change of sign is bisected to a
+# hundredth of a second; a day with none is marked always up or always down from its sign.
 #
 # Days: the first and last sunrise and moonrise of a stretch of polar day or night at 70 and
-# 81 N and 78 S in 2026, three days known to have been reported wrongly, and a day with two
-# moonrises. Run: /usr/bin/python3 tools/high_latitude_reference.py > tests/astro/high_latitude_reference.inc
+# 81 N and 78 S in 2026 (stretches found on 20-minute samples), three days known to have been
+# reported wrongly, and a day with two moonrises.
+# Run: /usr/bin/python3 tools/high_latitude_reference.py > tests/astro/high_latitude_reference.inc
 import datetime as dt
 import math
 
 import ephem
 
+MOON_HORIZON = math.radians(-34 / 60)
+SUN_HORIZON = math.radians(-50 / 60)
 
-def observer(lat, lon_east):
+
+def level_function(kind, lat, lon_east):
     o = ephem.Observer()
     o.lat = str(lat)
     o.lon = str(lon_east)
     o.elevation = 0
     o.pressure = 0
-    return o
+    body = ephem.Moon() if kind == "moon" else ephem.Sun()
+
+    def level(t):
+        o.date = t
+        body.compute(o)
+        if kind == "moon":
+            return body.alt + body.radius - MOON_HORIZON
+        return body.alt - SUN_HORIZON
+
+    return level
 
 
-def body_and_horizon(kind):
-    if kind == "moon":
-        return ephem.Moon(), "-0:34", False
-    return ephem.Sun(), "-0:50", True
+def day_start(day, zone_min):
+    return ephem.Date(dt.datetime(day.year, day.month, day.day) - dt.timedelta(minutes=zone_min))
 
 
-def events(kind, lat, lon_east, zone_min, day):
+def events(kind, lat, lon_east, zone_min, day, step_min=1):
     """[(minutes after local 00:00, 'rise'|'set')] and the side when there is none."""
-    body, horizon, centre = body_and_horizon(kind)
-    o = observer(lat, lon_east)
-    o.horizon = horizon
-    start = ephem.Date(dt.datetime(day.year, day.month, day.day) - dt.timedelta(minutes=zone_min))
-    end = ephem.Date(start + 1)
+    level = level_function(kind, lat, lon_east)
+    start = day_start(day, zone_min)
+    n = 1440 // step_min
+    samples = [(start + i * step_min / 1440, None) for i in range(n + 1)]
+    samples = [(t, level(t)) for t, _ in samples]
     found = []
-    for what, step in (("rise", o.next_rising), ("set", o.next_setting)):
-        o.date = start
-        for _ in range(6):
-            try:
-                t = step(body, use_center=centre)
-            except (ephem.AlwaysUpError, ephem.NeverUpError):
-                break
-            if t >= end:
-                break
-            found.append(((t - start) * 1440, what))
-            o.date = ephem.Date(t + 1 / 1440)
-    found.sort()
-    o.date = ephem.Date(start + 0.5)
-    body.compute(o)
-    up = math.degrees(body.alt) > float(ephem.degrees(horizon)) * 180 / math.pi
-    return found, up
+    for (a, fa), (b, fb) in zip(samples, samples[1:]):
+        if (fa > 0) == (fb > 0):
+            continue
+        lo, hi, flo = a, b, fa
+        for _ in range(40):
+            mid = (lo + hi) / 2
+            fm = level(mid)
+            if (fm > 0) == (flo > 0):
+                lo, flo = mid, fm
+            else:
+                hi = mid
+        t = (lo + hi) / 2
+        if start <= t < start + 1:
+            found.append(((t - start) * 1440, "rise" if fb > 0 else "set"))
+    return found, samples[0][1] > 0
 
 
 PLACES = {"70N": (70.0, 0.0, 0), "81N": (81.0, 0.0, 0), "78S": (-78.0, 0.0, 0)}
@@ -69,7 +79,7 @@ def stretch_edges(kind, lat, lon, zone, year):
     prev = None
     edges = []
     while day.year == year:
-        has = bool(events(kind, lat, lon, zone, day)[0])
+        has = bool(events(kind, lat, lon, zone, day, 20)[0])
         if prev is not None and has != prev[1]:
             edges.append(day if has else prev[0])
         prev = (day, has)
@@ -80,7 +90,7 @@ def stretch_edges(kind, lat, lon, zone, year):
 def two_rise_day(lat, lon, zone, year):
     day = dt.date(year, 1, 1)
     while day.year == year:
-        ev = events("moon", lat, lon, zone, day)[0]
+        ev = events("moon", lat, lon, zone, day, 20)[0]
         if sum(1 for _, w in ev if w == "rise") >= 2 or sum(1 for _, w in ev if w == "set") >= 2:
             return day
         day += dt.timedelta(days=1)

@@ -433,13 +433,12 @@ QJsonObject SeasonsCommand(int year, const astro::Observer& observer) {
                                    "december_solstice"};
     const auto y = static_cast<std::uint16_t>(year);
     const astro::SeasonsRec s = astro::EquinoxesAndSolstices(y, observer);
-    const double deltaTDays = astro::DeltaTSeconds(y) / 86400;
     QJsonArray events;
     QJsonArray lengths;
     for (std::size_t i = 0; i < 4; ++i) {
         QJsonObject o;
         o[QStringLiteral("name")] = QLatin1String(names[i]);
-        const double ut = s.Instants[i] - deltaTDays;
+        const double ut = s.Instants[i] - astro::DeltaTDays(s.Instants[i]);
         const astro::Observer at = ObserverAt(observer, ut);
         const std::string text = at.ZoneOffsetMinutes == observer.ZoneOffsetMinutes
                                      ? s.Texts[i]

@@ -8,7 +8,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
+#include <string>
 #include <vector>
 
 using namespace astro;
@@ -91,4 +93,48 @@ TEST(HighLatitude, EveryShownInstantIsOnTheLevelAndEveryAllDayStateHolds) {
     // The sweep met both kinds of day in numbers.
     EXPECT_GT(count.events, 10000);
     EXPECT_GT(count.allDay, 3000);
+}
+
+namespace {
+
+struct ReferenceDay {
+    const char* place;
+    bool moon;
+    double lat, lonEast;
+    int zone, y, m, d;
+    bool up;                    // the side of the level on a day without events
+    std::vector<double> events; // minutes after local 00:00, + rise, - set
+};
+
+const ReferenceDay kReference[] = {
+#include "high_latitude_reference.inc"
+};
+
+} // namespace
+
+TEST(HighLatitude, DaysOfAnIndependentEphemerisWithinTwoMinutesAndPresenceExact) {
+    for (const ReferenceDay& r : kReference) {
+        const Observer o = astrotest::AtEast(r.lat, r.lonEast, r.zone);
+        const DateTimeRec date = Day(r.y, r.m, r.d);
+        const RiseSetTimes t = r.moon ? MoonRiseSet(date, o) : SunRiseSet(date, -50.0 / 60, o);
+        const JulianDay start = DateToJulian(date) - r.zone / 1440.0;
+        std::vector<double> mine;
+        for (JulianDay at : {t.Instants.Rise, t.Instants.Rise2})
+            if (!std::isnan(at)) mine.push_back((at - start) * 1440);
+        for (JulianDay at : {t.Instants.Set, t.Instants.Set2})
+            if (!std::isnan(at)) mine.push_back(-(at - start) * 1440);
+        std::sort(mine.begin(), mine.end(),
+                  [](double a, double b) { return std::fabs(a) < std::fabs(b); });
+        const std::string what = std::string(r.place) + (r.moon ? " moon " : " sun ") +
+                                 std::to_string(r.y) + "-" + std::to_string(r.m) + "-" +
+                                 std::to_string(r.d);
+        ASSERT_EQ(mine.size(), r.events.size()) << what;
+        for (std::size_t i = 0; i < mine.size(); ++i) {
+            EXPECT_EQ(mine[i] > 0, r.events[i] > 0) << what << " event " << i;
+            EXPECT_NEAR(std::fabs(mine[i]), std::fabs(r.events[i]), 2) << what << " event " << i;
+        }
+        if (r.events.empty()) {
+            EXPECT_EQ(t.RiseState, r.up ? EventState::AlwaysUp : EventState::AlwaysDown) << what;
+        }
+    }
 }
