@@ -304,6 +304,13 @@ QJsonObject ApsidesCommand(const astro::DateTimeRec& local, const astro::Observe
         const std::string& time = perigee ? t.PerigeeTimeText : t.ApogeeTimeText;
         const std::string& distance = perigee ? t.PerigeeDistanceText : t.ApogeeDistanceText;
         QJsonObject o;
+        if (qs(time) == QLatin1String("Outside years 1-9999")) {
+            // The next apsis falls after 31 December 9999: no date to give.
+            putMaybe(o, QStringLiteral("local"), qs(time));
+            putMaybe(o, QStringLiteral("ut"), qs(time));
+            putMaybe(o, QStringLiteral("time_text"), qs(time));
+            return o;
+        }
         o[QStringLiteral("local")] = isoOfJulian(a.Jde + at.ZoneOffsetMinutes / 1440.0);
         o[QStringLiteral("ut")] = isoOfJulian(a.Jde);
         o[QStringLiteral("time_text")] = qs(time).trimmed();

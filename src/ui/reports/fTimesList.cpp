@@ -13,11 +13,14 @@
 #include "zone/Zone.h"
 
 #include <QEvent>
+#include <QHelpEvent>
 #include <QKeyEvent>
 #include <QLocale>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPrinter>
+#include <QStringList>
+#include <QToolTip>
 #include <QWheelEvent>
 
 #include <algorithm>
@@ -39,6 +42,51 @@ const QColor SkinBand(28, 40, 78);
 QString Text(const std::string& s) {
     return QString::fromStdString(s);
 }
+
+// A rise or set cell: "Up" / "Down" for a body above or below its level all day, the time with
+// a "+" when a second event of the kind follows that day.
+QString Cell(const std::string& text, const std::string& second, astro::EventState state) {
+    if (state == astro::EventState::AlwaysUp) return QStringLiteral("Up");
+    if (state == astro::EventState::AlwaysDown) return QStringLiteral("Down");
+    return second.empty() ? Text(text) : Text(text) + QLatin1Char('+');
+}
+QString RiseCell(const astro::RiseSetTimes& t) {
+    return Cell(t.Rise, t.Rise2, t.RiseState);
+}
+QString SetCell(const astro::RiseSetTimes& t) {
+    return Cell(t.Set, t.Set2, t.SetState);
+}
+
+} // namespace
+
+// The day's second events, as "Moon rise 23:40, Sun set 00:10", empty when there are none.
+QString SecondEvents(const TimesOfDay& t) {
+    const struct {
+        const char* name;
+        const astro::RiseSetTimes& times;
+        const char* rise;
+        const char* set;
+    } bodies[] = {{"Moon", t.Moon, "rise", "set"},
+                  {"Sun", t.Sun, "rise", "set"},
+                  {"Civil twilight", t.Civil, "start", "end"},
+                  {"Nautical twilight", t.Nautical, "start", "end"},
+                  {"Astronomical twilight", t.Astronomical, "start", "end"}};
+    QStringList parts;
+    for (const auto& b : bodies) {
+        if (!b.times.Rise2.empty())
+            parts << QStringLiteral("%1 %2 %3")
+                         .arg(QLatin1String(b.name), QLatin1String(b.rise), Text(b.times.Rise2));
+        if (!b.times.Set2.empty())
+            parts << QStringLiteral("%1 %2 %3")
+                         .arg(QLatin1String(b.name), QLatin1String(b.set), Text(b.times.Set2));
+    }
+    return parts.join(QStringLiteral(", "));
+}
+
+namespace {
+
+// What the marks of the table stand for.
+const char* const Legend = "Up / Down: above / below the level all day   +: a second one that day";
 
 // The illuminated percentage as the table shows it: at most three digits.
 QString PercentDigits(std::int32_t percent) {
@@ -150,26 +198,24 @@ void PrintHeadings(QPainter& c, const PrintColumns& col, int upper, int lower) {
 
 void PrintDayTexts(QPainter& c, const PrintColumns& col, int y, const QString& date,
                    const QString& lst, const TimesOfDay& t) {
-    auto put = [&](int x, const std::string& text) {
-        canvas::TextOut(c, x, y, Text(text), Qt::black);
-    };
+    auto put = [&](int x, const QString& text) { canvas::TextOut(c, x, y, text, Qt::black); };
     canvas::TextOut(c, col.p(30), y, date, Qt::black);
     canvas::TextOut(c, col.lst(), y, lst, Qt::black);
-    put(col.moon(128.62), t.Moon.Rise);
-    put(col.moon(176.85), t.Moon.Transit);
-    put(col.moon(225.08), t.Moon.Set);
+    put(col.moon(128.62), RiseCell(t.Moon));
+    put(col.moon(176.85), Text(t.Moon.Transit));
+    put(col.moon(225.08), SetCell(t.Moon));
     const QString digits = PercentDigits(t.Moon.IlluminatedPercent);
     canvas::TextOut(c, col.moon(305.47) - canvas::TextWidth(c, digits), y,
                     digits + QStringLiteral("%"), Qt::black);
-    put(col.dawn(0), t.Astronomical.Rise);
-    put(col.dawn(48.23), t.Nautical.Rise);
-    put(col.dawn(96.46), t.Civil.Rise);
-    put(col.sun(144.69), t.Sun.Rise);
-    put(col.sun(192.93), t.Sun.Transit);
-    put(col.sun(241.16), t.Sun.Set);
-    put(col.dusk(289.39), t.Civil.Set);
-    put(col.dusk(337.62), t.Nautical.Set);
-    put(col.dusk(385.85), t.Astronomical.Set);
+    put(col.dawn(0), RiseCell(t.Astronomical));
+    put(col.dawn(48.23), RiseCell(t.Nautical));
+    put(col.dawn(96.46), RiseCell(t.Civil));
+    put(col.sun(144.69), RiseCell(t.Sun));
+    put(col.sun(192.93), Text(t.Sun.Transit));
+    put(col.sun(241.16), SetCell(t.Sun));
+    put(col.dusk(289.39), SetCell(t.Civil));
+    put(col.dusk(337.62), SetCell(t.Nautical));
+    put(col.dusk(385.85), SetCell(t.Astronomical));
 }
 
 } // namespace
@@ -281,6 +327,7 @@ void TTimesList::SetupDataBitmap(const astro::DateTimeRec& date, const astro::Ob
     Offset = 0;
     const std::vector<int> dayNumbers = DaysOfMonth(date);
     Days = static_cast<int>(dayNumbers.size());
+    rowNotes_.assign(dayNumbers.size(), QString());
 
     imgData = QPixmap(DataWidth, DataHeight);
     QPainter canvas(&imgData);
@@ -293,8 +340,11 @@ void TTimesList::SetupDataBitmap(const astro::DateTimeRec& date, const astro::Ob
         const astro::DateTimeRec day = DayOf(date, dayNumbers[static_cast<std::size_t>(row)]);
         if (CurrentZone().SkipsDay(day))
             DrawSkippedDayRow(canvas, day, RowHeight * row);
-        else
-            DrawDayRow(canvas, day, ComputeTimesOfDay(day, observer), RowHeight * row);
+        else {
+            const TimesOfDay t = ComputeTimesOfDay(day, observer);
+            rowNotes_[static_cast<std::size_t>(row)] = SecondEvents(t);
+            DrawDayRow(canvas, day, t, RowHeight * row);
+        }
     }
     canvas.end();
     DisplayDataBitmap();
@@ -306,23 +356,23 @@ void TTimesList::DrawDayRow(QPainter& canvas, const astro::DateTimeRec& date, co
                     FormatListDate(date, ObserverSettings.DateFormat, SystemDateSeparator()),
                     Qt::white);
 
-    canvas::TextOut(canvas, 84, y, Text(t.Moon.Rise), Aqua);
+    canvas::TextOut(canvas, 84, y, RiseCell(t.Moon), Aqua);
     canvas::TextOut(canvas, 124, y, Text(t.Moon.Transit), Aqua);
-    canvas::TextOut(canvas, 162, y, Text(t.Moon.Set), Aqua);
+    canvas::TextOut(canvas, 162, y, SetCell(t.Moon), Aqua);
     const QString digits = PercentDigits(t.Moon.IlluminatedPercent);
     canvas::TextOut(canvas, 212 - canvas::TextWidth(canvas, digits), y,
                     digits + QStringLiteral("%"), Aqua);
 
-    canvas::TextOut(canvas, 369, y, Text(t.Sun.Rise), SunYellow);
+    canvas::TextOut(canvas, 369, y, RiseCell(t.Sun), SunYellow);
     canvas::TextOut(canvas, 409, y, Text(t.Sun.Transit), SunYellow);
-    canvas::TextOut(canvas, 447, y, Text(t.Sun.Set), SunYellow);
+    canvas::TextOut(canvas, 447, y, SetCell(t.Sun), SunYellow);
 
-    canvas::TextOut(canvas, 323, y, Text(t.Civil.Rise), ValueTextColour);
-    canvas::TextOut(canvas, 491, y, Text(t.Civil.Set), ValueTextColour);
-    canvas::TextOut(canvas, 284, y, Text(t.Nautical.Rise), ValueTextColour);
-    canvas::TextOut(canvas, 529, y, Text(t.Nautical.Set), ValueTextColour);
-    canvas::TextOut(canvas, 245, y, Text(t.Astronomical.Rise), ValueTextColour);
-    canvas::TextOut(canvas, 567, y, Text(t.Astronomical.Set), ValueTextColour);
+    canvas::TextOut(canvas, 323, y, RiseCell(t.Civil), ValueTextColour);
+    canvas::TextOut(canvas, 491, y, SetCell(t.Civil), ValueTextColour);
+    canvas::TextOut(canvas, 284, y, RiseCell(t.Nautical), ValueTextColour);
+    canvas::TextOut(canvas, 529, y, SetCell(t.Nautical), ValueTextColour);
+    canvas::TextOut(canvas, 245, y, RiseCell(t.Astronomical), ValueTextColour);
+    canvas::TextOut(canvas, 567, y, SetCell(t.Astronomical), ValueTextColour);
 }
 
 // A day the zone's clocks jumped over (Pacific/Apia, 30 December 2011) keeps its row, marked.
@@ -437,6 +487,30 @@ void TTimesList::paintEvent(QPaintEvent* event) {
     TFrame::paintEvent(event);
     QPainter painter(this);
     painter.drawPixmap(BandLeft, BandTop, imgData, 0, Shown, DataWidth, BandRows);
+    canvas::SetFont(painter, QStringLiteral("Arial"), canvas::ScreenPointSize(7));
+    painter.setPen(ValueTextColour);
+    painter.drawText(QRect(BandLeft, BandTop + BandRows, DataWidth, height() - BandTop - BandRows),
+                     Qt::AlignCenter, QLatin1String(Legend));
+}
+
+QString TTimesList::NoteAt(QPoint pos) const {
+    if (!InVisibleBand(pos)) return {};
+    const int row = (pos.y() - BandTop + Shown) / RowHeight;
+    if (row < 0 || row >= static_cast<int>(rowNotes_.size())) return {};
+    return rowNotes_[static_cast<std::size_t>(row)];
+}
+
+bool TTimesList::event(QEvent* e) {
+    if (e->type() == QEvent::ToolTip) {
+        const auto* help = static_cast<QHelpEvent*>(e);
+        const QString note = NoteAt(help->pos());
+        if (note.isEmpty())
+            QToolTip::hideText();
+        else
+            QToolTip::showText(help->globalPos(), tr("Also that day: %1").arg(note), this);
+        return true;
+    }
+    return TFrame::event(e);
 }
 
 void TTimesList::lblPrintClick() {
@@ -493,6 +567,23 @@ void TTimesList::PrintTimes(const astro::DateTimeRec& date, const astro::Observe
         PrintDayTexts(c, col, y, FormatListDate(day, ObserverSettings.DateFormat, separator), lst,
                       ComputeTimesOfDay(day, observer));
     }
+
+    // The marks, and the month's second events by day, under the table.
+    QStringList seconds;
+    for (int d : dayNumbers) {
+        const astro::DateTimeRec day = DayOf(date, d);
+        if (CurrentZone().SkipsDay(day)) continue;
+        const QString note = SecondEvents(ComputeTimesOfDay(day, observer));
+        if (!note.isEmpty()) seconds << QStringLiteral("%1: %2").arg(d).arg(note);
+    }
+    canvas::SetFont(c, font, 7);
+    QString legend = QLatin1String(Legend);
+    if (!seconds.isEmpty())
+        legend += QStringLiteral(".   Second events: ") + seconds.join(QStringLiteral("; "));
+    const int legendTop = top + q + 31 * rowHeight + inset + canvas::Dots(c, 1);
+    c.setPen(Qt::black);
+    c.drawText(QRect(col.p(30), legendTop, w - 2 * col.p(30), h - legendTop),
+               Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, legend);
 
     PrintPageFooter(c);
     job.Finish();

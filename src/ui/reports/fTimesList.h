@@ -11,6 +11,8 @@
 #include <QPixmap>
 #include <QString>
 
+#include <vector>
+
 // The five rise/set computations of one day.
 struct TimesOfDay {
     astro::RiseSetTimes Moon;         // rise, transit, set and illuminated percentage
@@ -20,6 +22,8 @@ struct TimesOfDay {
     astro::RiseSetTimes Astronomical; // h0 = -18
 };
 TimesOfDay ComputeTimesOfDay(const astro::DateTimeRec& date, const astro::Observer& observer);
+// The day's second rises and sets ("Moon rise 23:40, Sun set 00:10"), empty when there are none.
+QString SecondEvents(const TimesOfDay& times);
 
 // A date in the "DateFormat" pattern: d/dd day, m/mm month, mmm/mmmm month name, yy/yyyy year,
 // ddd/dddd weekday name (letters in either case); "/" stands for `separator`; anything else is
@@ -50,6 +54,8 @@ class TTimesList : public TFrame {
     int MaxOffset() const;
     int DayCount() const { return Days; }
     const QPixmap& DataPicture() const { return imgData; }
+    // The second events of the row under a window point, empty elsewhere (the tooltip's text).
+    QString NoteAt(QPoint pos) const;
 
     // Picture geometry.
     static constexpr int RowHeight = 14;
@@ -82,6 +88,7 @@ class TTimesList : public TFrame {
     void changeEvent(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void wheelEvent(QWheelEvent* event) override;
+    bool event(QEvent* event) override;
 
   private:
     bool placed_ = false; // the first showing opens over the main window
@@ -94,6 +101,7 @@ class TTimesList : public TFrame {
                     int y);
 
     QPixmap imgData;
+    std::vector<QString> rowNotes_; // SecondEvents of each row
     int Offset = 0;
     int Shown = 0;
     int Days = 31;
