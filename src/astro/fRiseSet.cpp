@@ -2,6 +2,7 @@
 #include "astro/fRiseSet.h"
 
 #include "astro/fMoonCalcs.h"
+#include "astro/fMoonPlace.h"
 #include "astro/fSidereal.h"
 #include "astro/fVectorState.h"
 #include "astro/fVsop87Tables.h"
@@ -290,7 +291,7 @@ namespace {
 // Sidereal rate, degrees of hour angle per day of UT (Meeus 12.4).
 constexpr double kSiderealRate = 360.98564736629;
 // Tolerance on the level at a refined crossing, degrees.
-constexpr double kLevelTolerance = 1e-8;
+constexpr double kLevelTolerance = 1e-6;
 // Bounds on the refinement loops.
 constexpr int kMaxRootRounds = 60;
 constexpr int kMaxExtremumRounds = 12;
@@ -299,6 +300,12 @@ constexpr int kMaxTransitRounds = 12;
 constexpr double kDenseSamplingLatitude = 80;
 // At most this many crossings of the level are kept from one day.
 constexpr int kMaxCrossings = 8;
+// Degrees per radian and back, in double precision for the many evaluations of the search.
+constexpr double kRad = 3.14159265358979323846 / 180;
+constexpr double kDeg = 180 / 3.14159265358979323846;
+// The Earth's rotation in radians a day: the altitude's second derivative is at most
+// cos(latitude) kOmega^2 (radians a day squared) near the horizon.
+constexpr double kOmega = 2 * 3.14159265358979323846 * 1.00273790935;
 
 // The body over one local day: three positions half a day apart, the middle one at `centre`
 // (UT), interpolated between and a little beyond (Meeus 3.3).
@@ -322,10 +329,10 @@ struct DayTrack {
     // Geocentric altitude less the standard altitude at t, degrees.
     double Level(JulianDay t) const {
         const double n = N(t);
-        const double dec = DegToRad(Interpolate3(n, this->dec[0], this->dec[1], this->dec[2]));
-        const double h = DegToRad(HourAngleAt(t));
+        const double dec = kRad * Interpolate3(n, this->dec[0], this->dec[1], this->dec[2]);
+        const double h = kRad * HourAngleAt(t);
         const double sinAlt = sinPhi * std::sin(dec) + cosPhi * std::cos(dec) * std::cos(h);
-        const double alt = RadToDeg(std::asin(std::clamp(sinAlt, -1.0, 1.0)));
+        const double alt = kDeg * std::asin(std::clamp(sinAlt, -1.0, 1.0));
         return alt - Interpolate3(n, h0[0], h0[1], h0[2]);
     }
 };
@@ -384,7 +391,7 @@ JulianDay RefineCrossing(const DayTrack& k, Node a, Node b) {
         x = (a.t * b.f - b.t * a.f) / (b.f - a.f);
         if (!(x >= a.t && x <= b.t)) x = (a.t + b.t) / 2;
         const double fx = k.Level(x);
-        if (std::fabs(fx) < kLevelTolerance || b.t - a.t < 1e-9) break;
+        if (std::fabs(fx) < kLevelTolerance || b.t - a.t < 1e-8) break;
         if ((fx > 0) == (b.f > 0)) {
             b = {x, fx};
             if (side == -1) a.f /= 2;
@@ -412,6 +419,9 @@ struct DayCrossings {
 DayCrossings FindCrossings(const DayTrack& k, double latitudeDeg) {
     const int steps = std::fabs(latitudeDeg) > kDenseSamplingLatitude ? MaxDaySamples : 8;
     const double step = 1.0 / steps;
+    // How far an extremum between samples can pass the nearest sample, degrees (four times the
+    // bound of the diurnal curvature, and a degree for the body's own motion).
+    const double reach = 4 * k.cosPhi * kOmega * kOmega * step * step / 8 * kDeg + 1;
     // Samples from one step before the day to one step after it.
     std::array<Node, MaxDaySamples + 3> samples{};
     for (int i = 0; i <= steps + 2; ++i) {
@@ -429,7 +439,11 @@ DayCrossings FindCrossings(const DayTrack& k, double latitudeDeg) {
         const double rise2 = after.f - here.f;
         Node extremum{};
         bool hasExtremum = false;
-        if (rise1 * rise2 <= 0 && !(rise1 == 0 && rise2 == 0)) {
+        // Only an extremum whose samples all lie on one side, near enough to the level, can hide
+        // two crossings.
+        const bool oneSide = (before.f > 0) == (here.f > 0) && (here.f > 0) == (after.f > 0);
+        if (oneSide && std::fabs(here.f) < reach && rise1 * rise2 <= 0 &&
+            !(rise1 == 0 && rise2 == 0)) {
             extremum = RefineExtremum(k, before, here, after, rise1 > 0 || rise2 < 0 ? 1 : -1);
             hasExtremum = extremum.t > k.start && extremum.t < k.start + 1 && extremum.t != here.t;
         }
@@ -521,10 +535,17 @@ RiseSetTimes MoonRiseSet(const DateTimeRec& date, const Observer& observer) {
     std::int32_t illuminated = -1;
     for (std::size_t i = 0; i < 3; ++i) {
         const JulianDay t = centre + (static_cast<double>(i) - 1) / 2;
-        const MoonAndSun p = MoonPosition(t, observer);
-        at[i] = p.Moon.Equatorial;
-        h0[i] = 0.7275 * p.Moon.Parallax - 0.5667;
-        if (t == jd0) illuminated = p.Moon.IlluminatedPercent;
+        MoonPlace p;
+        if (t == jd0) {
+            // The full position once, for the illuminated fraction at 0h UT.
+            const MoonAndSun full = MoonPosition(t, observer);
+            p = {full.Moon.Equatorial, full.Moon.Parallax};
+            illuminated = full.Moon.IlluminatedPercent;
+        } else {
+            p = MoonApparentPlace(t);
+        }
+        at[i] = p.Equatorial;
+        h0[i] = 0.7275 * p.Parallax - 0.5667;
     }
     const DayTrack track = MakeTrack(at, h0, centre, start, observer);
     RiseSetTimes out = SearchDay(track, RadToDeg(observer.Latitude));
@@ -537,9 +558,14 @@ RiseSetTimes SunRiseSet(const DateTimeRec& date, double h0Deg, const Observer& o
     const JulianDay jd0 = DateToJulian(DateAtMidnight(date));
     const JulianDay start = LocalDayStart(jd0, observer);
     const JulianDay centre = start + 0.5;
+    // The Sun's place is near enough linear over a day (its second difference moves the
+    // altitude by well under a thousandth of a degree): two positions, the middle their mean.
     std::array<EquatorialRec, 3> at{};
-    for (std::size_t i = 0; i < 3; ++i)
-        at[i] = SunPosition(centre + (static_cast<double>(i) - 1) / 2, observer).Equatorial;
+    at[0] = SunPosition(start, observer).Equatorial;
+    at[2] = SunPosition(start + 1, observer).Equatorial;
+    at[1].RightAscension = ReduceDegrees(
+        at[0].RightAscension + WrapTo180(at[2].RightAscension - at[0].RightAscension) / 2);
+    at[1].Declination = (at[0].Declination + at[2].Declination) / 2;
     const DayTrack track = MakeTrack(at, {h0Deg, h0Deg, h0Deg}, centre, start, observer);
     return SearchDay(track, RadToDeg(observer.Latitude));
 }
