@@ -134,8 +134,8 @@ TEST_F(TimesListTest, UpAndDownApartAndASecondEventMarked) {
     const TimesOfDay t = ComputeTimesOfDay(Date(26, 5, 2026), north);
     ASSERT_FALSE(t.Moon.Set2.empty());
     EXPECT_EQ(
-        Cell(list.DataPicture(), 162, 26, {40, 14}),
-        ExpectedCell(QString::fromStdString(t.Moon.Set) + QLatin1Char('+'), aqua, 26, {40, 14}));
+        Cell(list.DataPicture(), 162, 26, {34, 14}),
+        ExpectedCell(QString::fromStdString(t.Moon.Set) + QLatin1Char('+'), aqua, 26, {34, 14}));
     // The row's tooltip names the second one; rows without any have none.
     list.lblScrollDownClick(); // row 26 is below the first band only when scrolled: pick it
     const int y26 = TTimesList::BandTop + 25 * TTimesList::RowHeight - list.ScrollOffset() + 5;
