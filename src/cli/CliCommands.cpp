@@ -128,11 +128,18 @@ void putEvent(QJsonObject& o, const QString& key, const std::string& text,
         o[key + QStringLiteral("_reason")] = QStringLiteral("always_down");
 }
 
+// A second event of the same kind that day, as "<key>2"; absent on the days without one.
+void putSecond(QJsonObject& o, const QString& key, const std::string& text) {
+    if (!text.empty()) o[key + QLatin1Char('2')] = qs(text);
+}
+
 QJsonObject riseSetObject(const astro::RiseSetTimes& t, const char* first, const char* last) {
     QJsonObject o;
     putEvent(o, QLatin1String(first), t.Rise, t.RiseState);
+    putSecond(o, QLatin1String(first), t.Rise2);
     if (std::string_view(first) == "rise") putMaybe(o, QStringLiteral("transit"), qs(t.Transit));
     putEvent(o, QLatin1String(last), t.Set, t.SetState);
+    putSecond(o, QLatin1String(last), t.Set2);
     return o;
 }
 
@@ -298,6 +305,13 @@ QJsonObject ApsidesCommand(const astro::DateTimeRec& local, const astro::Observe
         const std::string& time = perigee ? t.PerigeeTimeText : t.ApogeeTimeText;
         const std::string& distance = perigee ? t.PerigeeDistanceText : t.ApogeeDistanceText;
         QJsonObject o;
+        if (qs(time) == QLatin1String("Outside years 1-9999")) {
+            // The next apsis falls after 31 December 9999: no date to give.
+            putMaybe(o, QStringLiteral("local"), qs(time));
+            putMaybe(o, QStringLiteral("ut"), qs(time));
+            putMaybe(o, QStringLiteral("time_text"), qs(time));
+            return o;
+        }
         o[QStringLiteral("local")] = isoOfJulian(a.Jde + at.ZoneOffsetMinutes / 1440.0);
         o[QStringLiteral("ut")] = isoOfJulian(a.Jde);
         o[QStringLiteral("time_text")] = qs(time).trimmed();
@@ -359,18 +373,28 @@ QJsonObject TimesCommand(const astro::DateTimeRec& month, const astro::Observer&
         o[QStringLiteral("date")] = dayText(day);
         o[QStringLiteral("lst")] = qs(astro::LocalSiderealTimeText(day, observer));
         putEvent(o, QStringLiteral("moon_rise"), moon.Rise, moon.RiseState);
+        putSecond(o, QStringLiteral("moon_rise"), moon.Rise2);
         putMaybe(o, QStringLiteral("moon_transit"), qs(moon.Transit));
         putEvent(o, QStringLiteral("moon_set"), moon.Set, moon.SetState);
+        putSecond(o, QStringLiteral("moon_set"), moon.Set2);
         o[QStringLiteral("illuminated_percent")] = moon.IlluminatedPercent;
         putEvent(o, QStringLiteral("astro_start"), astronomical.Rise, astronomical.RiseState);
+        putSecond(o, QStringLiteral("astro_start"), astronomical.Rise2);
         putEvent(o, QStringLiteral("nautical_start"), nautical.Rise, nautical.RiseState);
+        putSecond(o, QStringLiteral("nautical_start"), nautical.Rise2);
         putEvent(o, QStringLiteral("civil_start"), civil.Rise, civil.RiseState);
+        putSecond(o, QStringLiteral("civil_start"), civil.Rise2);
         putEvent(o, QStringLiteral("sun_rise"), sun.Rise, sun.RiseState);
+        putSecond(o, QStringLiteral("sun_rise"), sun.Rise2);
         putMaybe(o, QStringLiteral("sun_transit"), qs(sun.Transit));
         putEvent(o, QStringLiteral("sun_set"), sun.Set, sun.SetState);
+        putSecond(o, QStringLiteral("sun_set"), sun.Set2);
         putEvent(o, QStringLiteral("civil_end"), civil.Set, civil.SetState);
+        putSecond(o, QStringLiteral("civil_end"), civil.Set2);
         putEvent(o, QStringLiteral("nautical_end"), nautical.Set, nautical.SetState);
+        putSecond(o, QStringLiteral("nautical_end"), nautical.Set2);
         putEvent(o, QStringLiteral("astro_end"), astronomical.Set, astronomical.SetState);
+        putSecond(o, QStringLiteral("astro_end"), astronomical.Set2);
         days.append(o);
     }
     return {{QStringLiteral("days"), days}};
@@ -417,13 +441,12 @@ QJsonObject SeasonsCommand(int year, const astro::Observer& observer) {
                                    "december_solstice"};
     const auto y = static_cast<std::uint16_t>(year);
     const astro::SeasonsRec s = astro::EquinoxesAndSolstices(y, observer);
-    const double deltaTDays = astro::DeltaTSeconds(y) / 86400;
     QJsonArray events;
     QJsonArray lengths;
     for (std::size_t i = 0; i < 4; ++i) {
         QJsonObject o;
         o[QStringLiteral("name")] = QLatin1String(names[i]);
-        const double ut = s.Instants[i] - deltaTDays;
+        const double ut = s.Instants[i] - astro::DeltaTDays(s.Instants[i]);
         const astro::Observer at = ObserverAt(observer, ut);
         const std::string text = at.ZoneOffsetMinutes == observer.ZoneOffsetMinutes
                                      ? s.Texts[i]

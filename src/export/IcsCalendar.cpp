@@ -181,9 +181,8 @@ void AddSeasons(int year, const astro::Observer& observer, std::vector<CalendarE
                                          "December Solstice"};
     const auto y = static_cast<std::uint16_t>(year);
     const astro::SeasonsRec s = astro::EquinoxesAndSolstices(y, observer);
-    const double deltaTDays = astro::DeltaTSeconds(y) / 86400;
     for (std::size_t i = 0; i < 4; ++i) {
-        const double ut = s.Instants[i] - deltaTDays;
+        const double ut = s.Instants[i] - astro::DeltaTDays(s.Instants[i]);
         out.push_back(
             Instant(tags[i], titles[i], std::string(titles[i]) + " at " + DayAndClockText(ut), ut));
     }

@@ -123,6 +123,14 @@ TEST_F(ReportPopups, LinksOpenTheirAddressesAndHeadingsNothing) {
     EXPECT_EQ(menu->imgApolloLunarSurfaceJournal->geometry(), QRect(0, 340, 265, 20));
 }
 
+TEST_F(ReportPopups, SeasonTimesRoundToTheNearestMinute) {
+    // 2024 June solstice: 20:50:5x UT, published as 20:51 (and so by the calendar export).
+    SelectDay(15, 6, 2024);
+    ObserverSettings.LatDir = QStringLiteral("North");
+    QTest::mouseClick(Windows().ReportMenu->imgEquinoxInfo, Qt::LeftButton);
+    EXPECT_EQ(Windows().Equinox->lblSummer->text(), QStringLiteral("20:51   20 Jun"));
+}
+
 TEST_F(ReportPopups, SouthernObserverSeesTheSeptemberEquinoxAsSpring) {
     SelectDay(15, 6, 2000);
     ObserverSettings.LatDir = QStringLiteral("South");

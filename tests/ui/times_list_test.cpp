@@ -116,6 +116,36 @@ TEST_F(TimesListTest, CellsShowTheEngineTextsInTheirColumns) {
                            {33, 14}));
 }
 
+TEST_F(TimesListTest, UpAndDownApartAndASecondEventMarked) {
+    // 78 N, December 2026: the Moon up all day on the 23rd, the Sun down all day; 26 May 2026
+    // has two moonsets.
+    astro::Observer north;
+    north.Latitude = astro::DegToRad(78);
+    north.Longitude = astro::DegToRad(-15.6);
+    north.ZoneOffsetMinutes = 60;
+    TTimesList list;
+    list.SetupDataBitmap(Date(1, 12, 2026), north);
+    const QColor aqua(0, 255, 255);
+    EXPECT_EQ(Cell(list.DataPicture(), 84, 23, {40, 14}),
+              ExpectedCell(QStringLiteral("Up"), aqua, 23, {40, 14}));
+    EXPECT_EQ(Cell(list.DataPicture(), 369, 23, {36, 14}),
+              ExpectedCell(QStringLiteral("Down"), QColor(255, 255, 0), 23, {36, 14}));
+
+    list.SetupDataBitmap(Date(1, 5, 2026), north);
+    const TimesOfDay t = ComputeTimesOfDay(Date(26, 5, 2026), north);
+    ASSERT_FALSE(t.Moon.Set2.empty());
+    EXPECT_EQ(
+        Cell(list.DataPicture(), 162, 26, {34, 14}),
+        ExpectedCell(QString::fromStdString(t.Moon.Set) + QLatin1Char('+'), aqua, 26, {34, 14}));
+    // The row's tooltip names the second one; rows without any have none.
+    list.lblScrollDownClick(); // row 26 is below the first band only when scrolled: pick it
+    const int y26 = TTimesList::BandTop + 25 * TTimesList::RowHeight - list.ScrollOffset() + 5;
+    EXPECT_TRUE(
+        list.NoteAt({200, y26})
+            .contains(QStringLiteral("Moon set %1").arg(QString::fromStdString(t.Moon.Set2))));
+    EXPECT_TRUE(list.NoteAt({200, TTimesList::BandTop - 5}).isEmpty());
+}
+
 TEST_F(TimesListTest, DateFollowsTheDateFormatSetting) {
     const astro::DateTimeRec d = Date(5, 7, 2026);
     EXPECT_EQ(FormatListDate(d, QStringLiteral("dd/mm/yyyy"), QStringLiteral("/")),

@@ -13,11 +13,14 @@
 #include "zone/Zone.h"
 
 #include <QEvent>
+#include <QHelpEvent>
 #include <QKeyEvent>
 #include <QLocale>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPrinter>
+#include <QStringList>
+#include <QToolTip>
 #include <QWheelEvent>
 
 #include <algorithm>
@@ -54,6 +57,51 @@ void TimeOut(QPainter& canvas, int x, int y, const QString& text, const QColor& 
     canvas::TextOut(canvas, 0, 0, text, colour);
     canvas.restore();
 }
+
+// A rise or set cell: "Up" / "Down" for a body above or below its level all day, the time with
+// a "+" when a second event of the kind follows that day.
+QString Cell(const std::string& text, const std::string& second, astro::EventState state) {
+    if (state == astro::EventState::AlwaysUp) return QStringLiteral("Up");
+    if (state == astro::EventState::AlwaysDown) return QStringLiteral("Down");
+    return second.empty() ? Text(text) : Text(text) + QLatin1Char('+');
+}
+QString RiseCell(const astro::RiseSetTimes& t) {
+    return Cell(t.Rise, t.Rise2, t.RiseState);
+}
+QString SetCell(const astro::RiseSetTimes& t) {
+    return Cell(t.Set, t.Set2, t.SetState);
+}
+
+} // namespace
+
+// The day's second events, as "Moon rise 23:40, Sun set 00:10", empty when there are none.
+QString SecondEvents(const TimesOfDay& t) {
+    const struct {
+        const char* name;
+        const astro::RiseSetTimes& times;
+        const char* rise;
+        const char* set;
+    } bodies[] = {{"Moon", t.Moon, "rise", "set"},
+                  {"Sun", t.Sun, "rise", "set"},
+                  {"Civil twilight", t.Civil, "start", "end"},
+                  {"Nautical twilight", t.Nautical, "start", "end"},
+                  {"Astronomical twilight", t.Astronomical, "start", "end"}};
+    QStringList parts;
+    for (const auto& b : bodies) {
+        if (!b.times.Rise2.empty())
+            parts << QStringLiteral("%1 %2 %3")
+                         .arg(QLatin1String(b.name), QLatin1String(b.rise), Text(b.times.Rise2));
+        if (!b.times.Set2.empty())
+            parts << QStringLiteral("%1 %2 %3")
+                         .arg(QLatin1String(b.name), QLatin1String(b.set), Text(b.times.Set2));
+    }
+    return parts.join(QStringLiteral(", "));
+}
+
+namespace {
+
+// What the marks of the table stand for.
+const char* const Legend = "Up / Down: above / below the level all day   +: a second one that day";
 
 // The illuminated percentage as the table shows it: at most three digits.
 QString PercentDigits(std::int32_t percent) {
@@ -174,26 +222,24 @@ void PrintHeadings(QPainter& c, const PrintColumns& col, int upper, int lower) {
 void PrintDayTexts(QPainter& c, const PrintColumns& col, int y, const QString& date,
                    const QString& lst, const TimesOfDay& t) {
     const int room = col.p(46);
-    auto put = [&](int x, const std::string& text) {
-        TimeOut(c, x, y, Text(text), Qt::black, room);
-    };
+    auto put = [&](int x, const QString& text) { TimeOut(c, x, y, text, Qt::black, room); };
     canvas::TextOut(c, col.p(30), y, date, Qt::black);
     canvas::TextOut(c, col.lst(), y, lst, Qt::black);
-    put(col.moon(128.62), t.Moon.Rise);
-    put(col.moon(176.85), t.Moon.Transit);
-    put(col.moon(225.08), t.Moon.Set);
+    put(col.moon(128.62), RiseCell(t.Moon));
+    put(col.moon(176.85), Text(t.Moon.Transit));
+    put(col.moon(225.08), SetCell(t.Moon));
     const QString digits = PercentDigits(t.Moon.IlluminatedPercent);
     canvas::TextOut(c, col.moon(305.47) - canvas::TextWidth(c, digits), y,
                     digits + QStringLiteral("%"), Qt::black);
-    put(col.dawn(0), t.Astronomical.Rise);
-    put(col.dawn(48.23), t.Nautical.Rise);
-    put(col.dawn(96.46), t.Civil.Rise);
-    put(col.sun(144.69), t.Sun.Rise);
-    put(col.sun(192.93), t.Sun.Transit);
-    put(col.sun(241.16), t.Sun.Set);
-    put(col.dusk(289.39), t.Civil.Set);
-    put(col.dusk(337.62), t.Nautical.Set);
-    put(col.dusk(385.85), t.Astronomical.Set);
+    put(col.dawn(0), RiseCell(t.Astronomical));
+    put(col.dawn(48.23), RiseCell(t.Nautical));
+    put(col.dawn(96.46), RiseCell(t.Civil));
+    put(col.sun(144.69), RiseCell(t.Sun));
+    put(col.sun(192.93), Text(t.Sun.Transit));
+    put(col.sun(241.16), SetCell(t.Sun));
+    put(col.dusk(289.39), SetCell(t.Civil));
+    put(col.dusk(337.62), SetCell(t.Nautical));
+    put(col.dusk(385.85), SetCell(t.Astronomical));
 }
 
 } // namespace
@@ -309,6 +355,7 @@ void TTimesList::SetupDataBitmap(const astro::DateTimeRec& date, const astro::Ob
     Offset = 0;
     const std::vector<int> dayNumbers = DaysOfMonth(date);
     Days = static_cast<int>(dayNumbers.size());
+    rowNotes_.assign(dayNumbers.size(), QString());
 
     imgData = mainstyle::DisplayPixmap(QSize(DataWidth, DataHeight));
     TableText = QStringList{TableHeadings()};
@@ -329,16 +376,17 @@ void TTimesList::SetupDataBitmap(const astro::DateTimeRec& date, const astro::Ob
             continue;
         }
         const TimesOfDay t = ComputeTimesOfDay(day, observer);
+        rowNotes_[static_cast<std::size_t>(row)] = SecondEvents(t);
         DrawDayRow(canvas, day, t, RowHeight * row);
         RowsSpoken << tr("%1: moonrise %2, Moon's transit %3, moonset %4, %5% lit; astronomical "
                          "dawn %6, nautical dawn %7, civil dawn %8, sunrise %9, Sun's transit "
                          "%10, sunset %11, civil dusk %12, nautical dusk %13, astronomical dusk "
                          "%14")
-                          .arg(dateText, Text(t.Moon.Rise), Text(t.Moon.Transit), Text(t.Moon.Set),
-                               PercentDigits(t.Moon.IlluminatedPercent), Text(t.Astronomical.Rise),
-                               Text(t.Nautical.Rise), Text(t.Civil.Rise), Text(t.Sun.Rise))
-                          .arg(Text(t.Sun.Transit), Text(t.Sun.Set), Text(t.Civil.Set),
-                               Text(t.Nautical.Set), Text(t.Astronomical.Set));
+                          .arg(dateText, RiseCell(t.Moon), Text(t.Moon.Transit), SetCell(t.Moon),
+                               PercentDigits(t.Moon.IlluminatedPercent), RiseCell(t.Astronomical),
+                               RiseCell(t.Nautical), RiseCell(t.Civil), RiseCell(t.Sun))
+                          .arg(Text(t.Sun.Transit), SetCell(t.Sun), SetCell(t.Civil),
+                               SetCell(t.Nautical), SetCell(t.Astronomical));
     }
     canvas.end();
     DisplayDataBitmap();
@@ -353,38 +401,38 @@ void TTimesList::DrawDayRow(QPainter& canvas, const astro::DateTimeRec& date, co
     // Each time keeps to its column: up to 3 pixels short of the next one.
     const QString digits = PercentDigits(t.Moon.IlluminatedPercent);
     const int percentLeft = 212 - canvas::TextWidth(canvas, digits);
-    TimeOut(canvas, 84, y, Text(t.Moon.Rise), Aqua, 124 - 84 - 3);
+    TimeOut(canvas, 84, y, RiseCell(t.Moon), Aqua, 124 - 84 - 3);
     TimeOut(canvas, 124, y, Text(t.Moon.Transit), Aqua, 162 - 124 - 3);
-    TimeOut(canvas, 162, y, Text(t.Moon.Set), Aqua, percentLeft - 162 - 3);
+    TimeOut(canvas, 162, y, SetCell(t.Moon), Aqua, percentLeft - 162 - 3);
     canvas::TextOut(canvas, percentLeft, y, digits + QStringLiteral("%"), Aqua);
 
-    TimeOut(canvas, 369, y, Text(t.Sun.Rise), SunYellow, 409 - 369 - 3);
+    TimeOut(canvas, 369, y, RiseCell(t.Sun), SunYellow, 409 - 369 - 3);
     TimeOut(canvas, 409, y, Text(t.Sun.Transit), SunYellow, 447 - 409 - 3);
-    TimeOut(canvas, 447, y, Text(t.Sun.Set), SunYellow, 491 - 447 - 3);
+    TimeOut(canvas, 447, y, SetCell(t.Sun), SunYellow, 491 - 447 - 3);
 
-    TimeOut(canvas, 245, y, Text(t.Astronomical.Rise), ValueTextColour, 284 - 245 - 3);
-    TimeOut(canvas, 284, y, Text(t.Nautical.Rise), ValueTextColour, 323 - 284 - 3);
-    TimeOut(canvas, 323, y, Text(t.Civil.Rise), ValueTextColour, 369 - 323 - 3);
-    TimeOut(canvas, 491, y, Text(t.Civil.Set), ValueTextColour, 529 - 491 - 3);
-    TimeOut(canvas, 529, y, Text(t.Nautical.Set), ValueTextColour, 567 - 529 - 3);
-    TimeOut(canvas, 567, y, Text(t.Astronomical.Set), ValueTextColour, DataWidth - 567 - 3);
+    TimeOut(canvas, 245, y, RiseCell(t.Astronomical), ValueTextColour, 284 - 245 - 3);
+    TimeOut(canvas, 284, y, RiseCell(t.Nautical), ValueTextColour, 323 - 284 - 3);
+    TimeOut(canvas, 323, y, RiseCell(t.Civil), ValueTextColour, 369 - 323 - 3);
+    TimeOut(canvas, 491, y, SetCell(t.Civil), ValueTextColour, 529 - 491 - 3);
+    TimeOut(canvas, 529, y, SetCell(t.Nautical), ValueTextColour, 567 - 529 - 3);
+    TimeOut(canvas, 567, y, SetCell(t.Astronomical), ValueTextColour, DataWidth - 567 - 3);
 
     // The same row as text, in the order of the columns.
     TableText << QStringList{FormatListDate(date, ObserverSettings.DateFormat,
                                             SystemDateSeparator()),
-                             Text(t.Moon.Rise),
+                             RiseCell(t.Moon),
                              Text(t.Moon.Transit),
-                             Text(t.Moon.Set),
+                             SetCell(t.Moon),
                              PercentDigits(t.Moon.IlluminatedPercent) + u'%',
-                             Text(t.Astronomical.Rise),
-                             Text(t.Nautical.Rise),
-                             Text(t.Civil.Rise),
-                             Text(t.Sun.Rise),
+                             RiseCell(t.Astronomical),
+                             RiseCell(t.Nautical),
+                             RiseCell(t.Civil),
+                             RiseCell(t.Sun),
                              Text(t.Sun.Transit),
-                             Text(t.Sun.Set),
-                             Text(t.Civil.Set),
-                             Text(t.Nautical.Set),
-                             Text(t.Astronomical.Set)}
+                             SetCell(t.Sun),
+                             SetCell(t.Civil),
+                             SetCell(t.Nautical),
+                             SetCell(t.Astronomical)}
                      .join(u'\t');
 }
 
@@ -515,6 +563,30 @@ void TTimesList::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
     mainstyle::DrawPicturePart(painter, QPoint(BandLeft, BandTop), imgData,
                                QRect(0, Shown, DataWidth, BandRows));
+    canvas::SetFont(painter, QStringLiteral("Arial"), canvas::ScreenPointSize(7));
+    painter.setPen(ValueTextColour);
+    painter.drawText(QRect(BandLeft, BandTop + BandRows, DataWidth, height() - BandTop - BandRows),
+                     Qt::AlignCenter, QLatin1String(Legend));
+}
+
+QString TTimesList::NoteAt(QPoint pos) const {
+    if (!InVisibleBand(pos)) return {};
+    const int row = (pos.y() - BandTop + Shown) / RowHeight;
+    if (row < 0 || row >= static_cast<int>(rowNotes_.size())) return {};
+    return rowNotes_[static_cast<std::size_t>(row)];
+}
+
+bool TTimesList::event(QEvent* e) {
+    if (e->type() == QEvent::ToolTip) {
+        const auto* help = static_cast<QHelpEvent*>(e);
+        const QString note = NoteAt(help->pos());
+        if (note.isEmpty())
+            QToolTip::hideText();
+        else
+            QToolTip::showText(help->globalPos(), tr("Also that day: %1").arg(note), this);
+        return true;
+    }
+    return TFrame::event(e);
 }
 
 void TTimesList::lblPrintClick() {
@@ -571,6 +643,23 @@ void TTimesList::PrintTimes(const astro::DateTimeRec& date, const astro::Observe
         PrintDayTexts(c, col, y, FormatListDate(day, ObserverSettings.DateFormat, separator), lst,
                       ComputeTimesOfDay(day, observer));
     }
+
+    // The marks, and the month's second events by day, under the table.
+    QStringList seconds;
+    for (int d : dayNumbers) {
+        const astro::DateTimeRec day = DayOf(date, d);
+        if (CurrentZone().SkipsDay(day)) continue;
+        const QString note = SecondEvents(ComputeTimesOfDay(day, observer));
+        if (!note.isEmpty()) seconds << QStringLiteral("%1: %2").arg(d).arg(note);
+    }
+    canvas::SetFont(c, font, 7);
+    QString legend = QLatin1String(Legend);
+    if (!seconds.isEmpty())
+        legend += QStringLiteral(".   Second events: ") + seconds.join(QStringLiteral("; "));
+    const int legendTop = top + q + 31 * rowHeight + inset + canvas::Dots(c, 1);
+    c.setPen(Qt::black);
+    c.drawText(QRect(col.p(30), legendTop, w - 2 * col.p(30), h - legendTop),
+               Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, legend);
 
     PrintPageFooter(c);
     job.Finish();

@@ -12,6 +12,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <vector>
+
 // The five rise/set computations of one day.
 struct TimesOfDay {
     astro::RiseSetTimes Moon;         // rise, transit, set and illuminated percentage
@@ -21,6 +23,8 @@ struct TimesOfDay {
     astro::RiseSetTimes Astronomical; // h0 = -18
 };
 TimesOfDay ComputeTimesOfDay(const astro::DateTimeRec& date, const astro::Observer& observer);
+// The day's second rises and sets ("Moon rise 23:40, Sun set 00:10"), empty when there are none.
+QString SecondEvents(const TimesOfDay& times);
 
 // A date in the "DateFormat" pattern: d/dd day, m/mm month, mmm/mmmm month name, yy/yyyy year,
 // ddd/dddd weekday name (letters in either case); "/" stands for `separator`; anything else is
@@ -55,6 +59,8 @@ class TTimesList : public TFrame {
     QString TableAsText() const { return TableText.join(u'\n') + u'\n'; }
     // One text item a day for a screen reader ("Tuesday 17/03/2026: moonrise 05:10, ...").
     QList<TSpokenItem> SpokenItems() const override;
+    // The second events of the row under a window point, empty elsewhere (the tooltip's text).
+    QString NoteAt(QPoint pos) const;
 
     // Picture geometry.
     static constexpr int RowHeight = 14;
@@ -87,6 +93,7 @@ class TTimesList : public TFrame {
     void changeEvent(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void wheelEvent(QWheelEvent* event) override;
+    bool event(QEvent* event) override;
 
   private:
     bool placed_ = false; // the first showing opens over the main window
@@ -100,6 +107,7 @@ class TTimesList : public TFrame {
 
     QPixmap imgData;
     QStringList TableText; // heading and one line per day, tab-separated
+    std::vector<QString> rowNotes_; // SecondEvents of each row
     int Offset = 0;
     int Shown = 0;
     QStringList RowsSpoken; // the table's rows as text, one a day
