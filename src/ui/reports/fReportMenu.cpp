@@ -104,8 +104,7 @@ void TReportMenu::imgSaveCalendarClick() {
                                              suggested, QStringLiteral("iCalendar (*.ics)"));
     if (path.isEmpty()) return;
     if (!path.endsWith(QStringLiteral(".ics"), Qt::CaseInsensitive)) path += QStringLiteral(".ics");
-    const double nowUt =
-        static_cast<double>(QDateTime::currentSecsSinceEpoch()) / 86400.0 + 2440587.5;
+    const double nowUt = TAppState::UtNow();
     const std::string text =
         ics::CalendarText(ics::YearEvents(year, reportcontext::MainObserver()), nowUt,
                           QCoreApplication::applicationVersion().toStdString());

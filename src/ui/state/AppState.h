@@ -40,6 +40,9 @@ class TAppState : public QObject {
     // and daylight-saving minutes. The only place that reads the system clock.
     QDateTime LocalNow() const;
     QDate Today() const { return LocalNow().date(); }
+    // The system clock's UT instant (Julian Day), without the clock offset: for the stamps of
+    // written files.
+    static astro::JulianDay UtNow();
 
     // Takes the observer's latitude and longitude from the settings record (no signal).
     void ReadPlace(const TObserverSettings& s);
