@@ -330,10 +330,12 @@ void TTimesList::DrawSkippedDayRow(QPainter& canvas, const astro::DateTimeRec& d
     canvas::TextOut(canvas, 10, y,
                     FormatListDate(date, ObserverSettings.DateFormat, SystemDateSeparator()),
                     Qt::white);
-    canvas::TextOut(canvas, 84, y,
-                    tr("No such day here: the clocks of %1 skipped it")
-                        .arg(QString::fromLatin1(CurrentZone().Id())),
-                    Aqua);
+    canvas::TextOut(canvas, 84, y, SkippedDayText(), Aqua);
+}
+
+QString TTimesList::SkippedDayText() {
+    return tr("No such day here: the clocks of %1 skipped it")
+        .arg(QString::fromLatin1(CurrentZone().Id()));
 }
 
 void TTimesList::DisplayDataBitmap() {
@@ -486,12 +488,17 @@ void TTimesList::PrintTimes(const astro::DateTimeRec& date, const astro::Observe
         c.setBrush(Qt::NoBrush);
 
         const astro::DateTimeRec day = DayOf(date, dayNumbers[row]);
+        const int textTop = rowTop + (rowHeight - canvas::TextHeight(c, QStringLiteral("8"))) / 2;
+        const QString dateText = FormatListDate(day, ObserverSettings.DateFormat, separator);
+        if (CurrentZone().SkipsDay(day)) {
+            canvas::TextOut(c, col.p(30), textTop, dateText, Qt::black);
+            canvas::TextOut(c, col.moon(128.62), textTop, SkippedDayText(), Qt::black);
+            continue;
+        }
         const QString lst =
             QString::fromStdString(astro::LocalSiderealTimeText(day, ObserverOnDay(observer, day)))
                 .left(10);
-        const int y = rowTop + (rowHeight - canvas::TextHeight(c, QStringLiteral("8"))) / 2;
-        PrintDayTexts(c, col, y, FormatListDate(day, ObserverSettings.DateFormat, separator), lst,
-                      ComputeTimesOfDay(day, observer));
+        PrintDayTexts(c, col, textTop, dateText, lst, ComputeTimesOfDay(day, observer));
     }
 
     PrintPageFooter(c);
