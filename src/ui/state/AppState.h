@@ -57,9 +57,9 @@ class TAppState : public QObject {
     void settingsApplied();
     // The selected month (or the selected date within it) changed.
     void monthChanged();
-    // A window asks the calendar to select the day and time of a phase or eclipse text
-    // ("HH:MM  DD ..."), in the selected month.
-    void phaseDateRequested(const QString& phaseText);
+    // A window asks the calendar to select a local date and time (to the minute): a phase's or
+    // an eclipse's maximum.
+    void localTimeRequested(const astro::DateTimeRec& local);
     // A window asks the main window to show the month's eclipse `index`.
     void eclipseRequested(int index);
 };
