@@ -119,7 +119,7 @@ TMain::TMain(QWidget* parent) : TFrame(parent) {
     SetSharedState(&State);
     connect(&State, &TAppState::settingsApplied, this, &TMain::SettingsApplied);
     connect(this, &TMain::selectedMonthChanged, &State, &TAppState::monthChanged);
-    connect(&State, &TAppState::phaseDateRequested, this, &TMain::SelectMajorPhaseDate);
+    connect(&State, &TAppState::localTimeRequested, this, &TMain::SelectLocalTime);
     connect(&State, &TAppState::eclipseRequested, this, &TMain::ShowMonthEclipse);
 
     // 12. Binoculars first.

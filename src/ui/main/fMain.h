@@ -62,7 +62,9 @@ class TMain : public TFrame {
     // Month picker: sets the month (1..12), brings the day within it and shows it.
     void SelectMonth(int month);
     // Jumps to the phase minute of a phase text "HH:MM  DD Month YYYY" of the shown month.
-    void SelectMajorPhaseDate(const QString& phaseText);
+    // Shows the local date and time `local` (to the minute) through the clock offset; the
+    // seconds of the clock stay.
+    void SelectLocalTime(const astro::DateTimeRec& local);
     // Turns the five phase icons by 180 degrees (southern hemisphere); a second call turns
     // them back.
     void InvertPhaseIcons();

@@ -168,7 +168,10 @@ void TMain::CreatePanel() {
         for (TClickLabel* control : {imgPhase[i], lblPhase[i]}) {
             control->setCursor(Qt::PointingHandCursor);
             connect(control, &TClickLabel::clicked, this,
-                    [this, i] { SelectMajorPhaseDate(lblPhase[i]->text()); });
+                    [this, i] {
+                        if (i < PhaseCount)
+                            SelectLocalTime(astro::JulianToDateToMinute(Phases[i].Julian));
+                    });
         }
     }
 }
@@ -530,16 +533,15 @@ void TMain::DisplayPhaseTimes() {
     }
 }
 
-void TMain::SelectMajorPhaseDate(const QString& t) {
-    bool okHour = false, okMinute = false, okDay = false;
-    const int hour = t.mid(0, 2).toInt(&okHour);
-    const int minute = t.mid(3, 2).toInt(&okMinute);
-    const int day = t.mid(7, 2).toInt(&okDay);
-    if (!okHour || !okMinute || !okDay || hour > 23 || minute > 59 ||
-        !astro::DateExists(day, SelectedDate.Month, SelectedDate.Year))
+void TMain::SelectLocalTime(const astro::DateTimeRec& local) {
+    if (local.Year < 1 || local.Year > 9999 || local.Hour > 23 || local.Minute > 59 ||
+        !astro::DateExists(local.Day, local.Month, local.Year))
         return;
-    SelectedDate.Day = static_cast<std::uint16_t>(day);
-    ClockOffset = (hour * 60 + minute - SelectedDate.Hour * 60 - SelectedDate.Minute) / 1440.0;
+    SelectedDate.Day = local.Day;
+    SelectedDate.Month = local.Month;
+    SelectedDate.Year = local.Year;
+    ClockOffset = (local.Hour * 60 + local.Minute - SelectedDate.Hour * 60 - SelectedDate.Minute) /
+                  1440.0;
     SelectedDate.Julian = astro::DateToJulian(SelectedDate);
     ShowSelectedMonth();
 }

@@ -164,8 +164,9 @@ void TEclipse::FormShow() {
 }
 
 void TEclipse::lblDateDblClick() {
-    if (TAppState* state = SharedState(); state && !lblMaximum->text().isEmpty())
-        emit state->phaseDateRequested(lblMaximum->text());
+    if (TAppState* state = SharedState();
+        state && !lblMaximum->text().isEmpty() && CurrentEclipse().Kind != astro::NoEclipse)
+        emit state->localTimeRequested(CurrentEclipse().LocalMaximum);
 }
 
 // The heading's font shrinks until the text fits the window with a margin each side

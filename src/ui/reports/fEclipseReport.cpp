@@ -427,11 +427,7 @@ void TEclipseReport::FormDblClick() {
     const EclipseEntry& entry = entries_[index];
 
     lblSelectedDate->setText(entry.Text);
-    if (TAppState* state = SharedState()) {
-        state->SelectedDate.Month = entry.LocalMaximum.Month;
-        state->SelectedDate.Year = entry.LocalMaximum.Year;
-        emit state->phaseDateRequested(lblSelectedDate->text());
-    }
+    if (TAppState* state = SharedState()) emit state->localTimeRequested(entry.LocalMaximum);
     PlaceSideBySide();
 }
 

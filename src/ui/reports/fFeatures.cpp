@@ -17,6 +17,7 @@
 #include "ui/reports/fGoodNights.h"
 #include "ui/state/AppState.h"
 #include "ui/style/FeatureStyle.h"
+#include "zone/FeatureMonth.h"
 #include "zone/Zone.h"
 
 #include <QDir>
@@ -34,6 +35,7 @@
 #include <QScrollBar>
 #include <QThread>
 #include <QTimer>
+#include <QToolTip>
 
 #include <cmath>
 #include <limits>
@@ -295,13 +297,12 @@ QString TFeatures::ComputedForText(const astro::DateTimeRec& date,
         .arg(place);
 }
 
-// The month's columns start on the 1st at the shown time of day, taken without the zone
-// correction; the next sunrise is searched from the shown instant in UT.
+// The month's columns hold the sunrises and sunsets dated in the month; the next sunrise is
+// searched from the shown instant in UT.
 void TFeatures::StartComputing(const astro::DateTimeRec& selectedDate,
                                const astro::Observer& observer) {
     astro::DateTimeRec first = selectedDate;
     first.Day = 1;
-    const astro::JulianDay monthStart = astro::DateToJulian(first);
     const astro::JulianDay shown =
         astro::DateToJulian(selectedDate) - observer.ZoneOffsetMinutes / 1440.0;
 
@@ -316,9 +317,9 @@ void TFeatures::StartComputing(const astro::DateTimeRec& selectedDate,
     const bool withNext = order_ == Order::NextSunrise;
     withNext_ = withNext;
     // The worker reads its own copy of the zone (the zone caches its last transition).
-    worker_ = QThread::create([this, monthStart, shown, observer, withNext, zone = CurrentZone()] {
+    worker_ = QThread::create([this, first, shown, observer, withNext, zone = CurrentZone()] {
         for (std::size_t i = 0; i < input_.size() && !cancel_; ++i) {
-            result_[i] = ComputeRow(input_[i], monthStart, withNext, shown, observer, zone);
+            result_[i] = ComputeRow(input_[i], first, withNext, shown, observer, zone);
             rowsDone_ = static_cast<int>(i) + 1;
         }
     });
@@ -392,12 +393,28 @@ void Precision(bool found, const astro::DateTimeRec& local, double lon, double l
     minutes = astro::CrossingUncertaintyMinutes(astro::FeatureLightingAt(moon, lon, lat).Rate);
 }
 
+// The same for a crossing of the month's list, whose UT instant is known.
+void Precision(const TFeatureCrossing& crossing, double lon, double lat,
+               const astro::Observer& observer, double& ut, double& minutes) {
+    ut = std::numeric_limits<double>::quiet_NaN();
+    minutes = 0;
+    if (!crossing.Found) return;
+    ut = crossing.Ut;
+    const astro::MoonRec moon = astro::MoonPosition(ut, observer).Moon;
+    minutes = astro::CrossingUncertaintyMinutes(astro::FeatureLightingAt(moon, lon, lat).Rate);
+}
+
+QString CrossingText(const TFeatureCrossing& crossing, const QString& none) {
+    if (crossing.OutOfRange) return TFeatures::OutOfRangeText;
+    return crossing.Found ? QString::fromStdString(astro::DateTimeText(crossing.Local)) : none;
+}
+
 } // namespace
 
 // A row whose coordinates are not numbers (a file written elsewhere) is marked, not fatal.
 // The next sunrise is the first from half a day before the shown instant on.
-TFeatures::RowTimes TFeatures::ComputeRow(const FeatureTexts& feature, astro::JulianDay monthStart,
-                                          bool withNext, astro::JulianDay shownInstant,
+TFeatures::RowTimes TFeatures::ComputeRow(const FeatureTexts& feature,
+                                          const astro::DateTimeRec& monthOf, bool withNext, astro::JulianDay shownInstant,
                                           const astro::Observer& observer, const TZone& zone) {
     RowTimes row;
     row.NextSunriseJulian = std::numeric_limits<double>::infinity();
@@ -408,16 +425,15 @@ TFeatures::RowTimes TFeatures::ComputeRow(const FeatureTexts& feature, astro::Ju
         row.Sunrise = row.Sunset = row.NextSunrise = row.NextSunset = InvalidCoordinatesText;
         return row;
     }
-    const astro::FeatureSunTimes month =
-        astro::FeatureSunriseSunset(monthStart, longitude, latitude, observer);
-    row.Sunrise = TimeText(month.HasSunrise, month.SunriseOutOfRange,
-                           InOffsetOfItsInstant(month.Sunrise, observer, zone), NoSunriseText);
-    row.Sunset = TimeText(month.HasSunset, month.SunsetOutOfRange,
-                          InOffsetOfItsInstant(month.Sunset, observer, zone), NoSunsetText);
-    Precision(month.HasSunrise, month.Sunrise, longitude, latitude, observer, row.Ut[0],
-              row.Uncertainty[0]);
-    Precision(month.HasSunset, month.Sunset, longitude, latitude, observer, row.Ut[1],
-              row.Uncertainty[1]);
+    const TFeatureMonth month = FeatureSunTimesOfMonth(monthOf, longitude, latitude, observer, zone);
+    row.Sunrise = CrossingText(month.Sunrise, NoSunriseText);
+    row.Sunset = CrossingText(month.Sunset, NoSunsetText);
+    if (month.Sunrise2.Found) row.Sunrise2 = CrossingText(month.Sunrise2, NoSunriseText);
+    if (month.Sunset2.Found) row.Sunset2 = CrossingText(month.Sunset2, NoSunsetText);
+    row.Ut2[0] = month.Sunrise2.Found ? month.Sunrise2.Ut : std::numeric_limits<double>::quiet_NaN();
+    row.Ut2[1] = month.Sunset2.Found ? month.Sunset2.Ut : std::numeric_limits<double>::quiet_NaN();
+    Precision(month.Sunrise, longitude, latitude, observer, row.Ut[0], row.Uncertainty[0]);
+    Precision(month.Sunset, longitude, latitude, observer, row.Ut[1], row.Uncertainty[1]);
     if (!withNext) return row;
 
     const double zoneDays = observer.ZoneOffsetMinutes / 1440.0;
@@ -748,11 +764,47 @@ QString TFeatures::SunColumnText(int row) const {
 }
 
 // A time cell without its seconds; a grazing time marked "\u2248" with how far it may be off.
-QString TFeatures::TimeCellText(int column, int row) const {
+// A month's second sunrise or sunset follows the first in full (`withSecond`, on paper) or as a
+// "+" whose tool tip gives it (on screen).
+QString TFeatures::TimeCellText(int column, int row, bool withSecond) const {
     const QString shown = WithoutSeconds(StringGrid1.Cell(column, row));
     const double minutes = TimeUncertainty(column, row);
-    if (!(minutes > GrazingMinutes)) return shown;
-    return QStringLiteral("\u2248") + shown + QStringLiteral(" \u00B1") + UncertaintyText(minutes);
+    QString cell = minutes > GrazingMinutes ? QStringLiteral("\u2248") + shown +
+                                                  QStringLiteral(" \u00B1") + UncertaintyText(minutes)
+                                            : shown;
+    const QString second = SecondInMonth(column, row);
+    if (second.isEmpty()) return cell;
+    return cell + (withSecond ? QStringLiteral(" + ") + WithoutSeconds(second) : QStringLiteral(" +"));
+}
+
+// The month's second sunrise (column 3) or sunset (column 4) of a row, else empty.
+QString TFeatures::SecondInMonth(int column, int row) const {
+    if (row < 0 || row >= static_cast<int>(times_.size()) || (column != 3 && column != 4))
+        return {};
+    const RowTimes& t = times_[static_cast<std::size_t>(row)];
+    return column == 3 ? t.Sunrise2 : t.Sunset2;
+}
+
+// Over a time marked "+": the month's second sunrise or sunset in full.
+bool TFeatures::event(QEvent* event) {
+    if (event->type() != QEvent::ToolTip) return TFrame::event(event);
+    const QPoint at = static_cast<QHelpEvent*>(event)->pos();
+    const int shown = ShownAt(at);
+    const int x = at.x() - 20;
+    const int column = order_ == Order::NextSunrise ? -1 : x >= 430 ? 4 : x >= 250 ? 3 : -1;
+    const int row = shown >= 0 ? shown_[static_cast<std::size_t>(shown)] : -1;
+    const QString second = SecondInMonth(column, row);
+    if (second.isEmpty()) {
+        QToolTip::hideText();
+        event->ignore();
+        return true;
+    }
+    QToolTip::showText(static_cast<QHelpEvent*>(event)->globalPos(),
+                       (column == 3 ? tr("Second sunrise this month: %1")
+                                    : tr("Second sunset this month: %1"))
+                           .arg(WithoutSeconds(second)),
+                       this);
+    return true;
 }
 
 void TFeatures::lblDatabaseClick() {
@@ -830,13 +882,22 @@ QString TFeatures::CsvText() const {
     const QString set = bySunrise ? QStringLiteral("next_sunset") : QStringLiteral("sunset");
     QString csv =
         QStringLiteral("name,longitude_deg,latitude_deg,%1_local,%1_ut,%1_uncertainty_min,"
-                       "%2_local,%2_ut,%2_uncertainty_min,sun_now_deg,sun_now_side\n")
+                       "%2_local,%2_ut,%2_uncertainty_min,sun_now_deg,sun_now_side")
             .arg(rise, set);
+    // The month's second sunrise and sunset, where a month holds two.
+    if (!bySunrise) csv += QStringLiteral(",sunrise2_local,sunrise2_ut,sunset2_local,sunset2_ut");
+    csv += QLatin1Char('\n');
     auto number = [](const QString& text, CoordinateAxis axis) {
         double value = 0;
         return ParseCoordinate(text, axis, value)
                    ? QString::number(value, 'f', QLocale::FloatingPointShortest)
                    : QString();
+    };
+    auto instant = [&](double ut) {
+        if (!std::isfinite(ut)) return QStringList{QString(), QString()};
+        const int offset = OffsetAtEvent(CurrentZone(), ut, lastObserver_.ZoneOffsetMinutes);
+        return QStringList{QString::fromStdString(ics::IsoLocal(ut, offset)),
+                           QString::fromStdString(ics::IsoUtc(ut))};
     };
     auto time = [&](int column, int row) {
         const int slot = column - 3;
@@ -844,13 +905,9 @@ QString TFeatures::CsvText() const {
                            std::isfinite(times_[static_cast<std::size_t>(row)].Ut[slot]);
         if (!known) return QStringList{QString(), QString(), QString()};
         const RowTimes& t = times_[static_cast<std::size_t>(row)];
-        const double ut = t.Ut[slot];
-        const int offset = OffsetAtEvent(CurrentZone(), ut, lastObserver_.ZoneOffsetMinutes);
         const double minutes = t.Uncertainty[slot];
-        return QStringList{QString::fromStdString(ics::IsoLocal(ut, offset)),
-                           QString::fromStdString(ics::IsoUtc(ut)),
-                           minutes > GrazingMinutes ? QString::number(std::lround(minutes))
-                                                    : QString()};
+        return instant(t.Ut[slot])
+               << (minutes > GrazingMinutes ? QString::number(std::lround(minutes)) : QString());
     };
     for (const int row : shown_) {
         QStringList fields = {CsvField(StringGrid1.Cell(0, row)),
@@ -862,6 +919,12 @@ QString TFeatures::CsvText() const {
                << (std::isnan(sun)      ? QString()
                    : SunNowMorning(row) ? QStringLiteral("morning")
                                         : QStringLiteral("evening"));
+        if (!bySunrise) {
+            const bool known = row < static_cast<int>(times_.size());
+            const RowTimes* t = known ? &times_[static_cast<std::size_t>(row)] : nullptr;
+            const double none = std::numeric_limits<double>::quiet_NaN();
+            fields << instant(t ? t->Ut2[0] : none) << instant(t ? t->Ut2[1] : none);
+        }
         csv += fields.join(QLatin1Char(',')) + QLatin1Char('\n');
     }
     return csv;
@@ -907,7 +970,7 @@ bool TFeatures::PrintList() {
     const QString headings[] = {tr("Feature Name"), tr("Longitude"), tr("Latitude"),
                                 bySunrise ? tr("Next Sunrise") : tr("Sunrise"), tr("Sunset")};
     auto cell = [&](int c, int row) {
-        return c < 3 ? StringGrid1.Cell(c, row) : TimeCellText(riseColumn + c - 3, row);
+        return c < 3 ? StringGrid1.Cell(c, row) : TimeCellText(riseColumn + c - 3, row, true);
     };
     // Widest text of each column at 8 points, then the size that fits them all.
     QFont font(QStringLiteral("Arial"));

@@ -6,6 +6,7 @@
 #include "print/PrintJob.h"
 #include "print/fPrint.h"
 #include "ui/reports/ListScrolling.h"
+#include "ui/state/AppState.h"
 #include "ui/style/FeatureStyle.h"
 #include "zone/Zone.h"
 
@@ -229,8 +230,7 @@ void TGoodNights::DisplayDataBitmap() {
 }
 
 std::string TGoodNights::CalendarText() const {
-    const double nowUt =
-        static_cast<double>(QDateTime::currentSecsSinceEpoch()) / 86400.0 + 2440587.5;
+    const double nowUt = TAppState::UtNow();
     return ics::CalendarText(ics::GoodNightEvents(feature_.Name.toStdString(), nights_.data(),
                                                   static_cast<int>(nights_.size()), Conditions()),
                              nowUt, std::string(ProgramAndVersion).substr(sizeof "Cresselle V" - 1),

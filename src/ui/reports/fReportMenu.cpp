@@ -112,8 +112,7 @@ void TReportMenu::imgSaveCalendarClick() {
         platform::PdfFolder(), QStringLiteral("Moon %1.ics").arg(year),
         QStringLiteral("iCalendar (*.ics)"), QStringLiteral(".ics"));
     if (path.isEmpty()) return;
-    const double nowUt =
-        static_cast<double>(QDateTime::currentSecsSinceEpoch()) / 86400.0 + 2440587.5;
+    const double nowUt = TAppState::UtNow();
     const std::string text = ics::CalendarText(
         ics::YearEvents(year, reportcontext::MainObserver()), nowUt,
         QCoreApplication::applicationVersion().toStdString(), ics::YearCalendarName(year));

@@ -439,11 +439,15 @@ void TTimesList::DrawDayRow(QPainter& canvas, const astro::DateTimeRec& date, co
 // A day the zone's clocks jumped over (Pacific/Apia, 30 December 2011) keeps its row, marked.
 void TTimesList::DrawSkippedDayRow(QPainter& canvas, const astro::DateTimeRec& date, int y) {
     const QString day = FormatListDate(date, ObserverSettings.DateFormat, SystemDateSeparator());
-    const QString note = tr("No such day here: the clocks of %1 skipped it")
-                             .arg(QString::fromLatin1(CurrentZone().Id()));
+    const QString note = SkippedDayText();
     canvas::TextOut(canvas, 10, y, day, Qt::white);
     canvas::TextOut(canvas, 84, y, note, Aqua);
     TableText << day + u'\t' + note;
+}
+
+QString TTimesList::SkippedDayText() {
+    return tr("No such day here: the clocks of %1 skipped it")
+        .arg(QString::fromLatin1(CurrentZone().Id()));
 }
 
 QList<TSpokenItem> TTimesList::SpokenItems() const {
@@ -636,12 +640,17 @@ void TTimesList::PrintTimes(const astro::DateTimeRec& date, const astro::Observe
         c.setBrush(Qt::NoBrush);
 
         const astro::DateTimeRec day = DayOf(date, dayNumbers[row]);
+        const int textTop = rowTop + (rowHeight - canvas::TextHeight(c, QStringLiteral("8"))) / 2;
+        const QString dateText = FormatListDate(day, ObserverSettings.DateFormat, separator);
+        if (CurrentZone().SkipsDay(day)) {
+            canvas::TextOut(c, col.p(30), textTop, dateText, Qt::black);
+            canvas::TextOut(c, col.moon(128.62), textTop, SkippedDayText(), Qt::black);
+            continue;
+        }
         const QString lst =
             QString::fromStdString(astro::LocalSiderealTimeText(day, ObserverOnDay(observer, day)))
                 .left(10);
-        const int y = rowTop + (rowHeight - canvas::TextHeight(c, QStringLiteral("8"))) / 2;
-        PrintDayTexts(c, col, y, FormatListDate(day, ObserverSettings.DateFormat, separator), lst,
-                      ComputeTimesOfDay(day, observer));
+        PrintDayTexts(c, col, textTop, dateText, lst, ComputeTimesOfDay(day, observer));
     }
 
     // The marks, and the month's second events by day, under the table.

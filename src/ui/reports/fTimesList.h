@@ -102,6 +102,8 @@ class TTimesList : public TFrame {
     int ClampOffset(int offset) const;
     static bool InVisibleBand(QPoint pos);
     void DrawSkippedDayRow(QPainter& canvas, const astro::DateTimeRec& date, int y);
+    // The text in place of the times of a day the zone skipped.
+    static QString SkippedDayText();
     void DrawDayRow(QPainter& canvas, const astro::DateTimeRec& date, const TimesOfDay& times,
                     int y);
 

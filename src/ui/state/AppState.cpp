@@ -30,6 +30,10 @@ int TAppState::ZoneOffset() const {
     return zone.OffsetAtLocalJd(localJd);
 }
 
+astro::JulianDay TAppState::UtNow() {
+    return static_cast<double>(platform::Now().toSecsSinceEpoch()) / 86400.0 + 2440587.5;
+}
+
 QDateTime TAppState::LocalNow() const {
     const QDateTime now = platform::Now();
     const TZone& zone = CurrentZone();
