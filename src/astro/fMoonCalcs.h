@@ -81,7 +81,9 @@ MoonAndSun MoonPosition(JulianDay jd, const Observer& observer);
 
 // Sunrise and sunset over a lunar feature at selenographic `longitude` and `latitude` (degrees,
 // as the feature database holds them), searched from the instant `start`. Times are turned into
-// local civil time with the observer's zone offset. Each search takes at most 60 rounds.
+// local civil time with the observer's zone offset. Each search takes at most 60 rounds. Near
+// a pole, where the Sun had stood above the point since before it could cross its horizon, the
+// sunset is given without a sunrise.
 FeatureSunTimes FeatureSunriseSunset(JulianDay start, double longitude, double latitude,
                                      const Observer& observer);
 

@@ -232,7 +232,23 @@ bool FeatureSunrise(JulianDay start, double longitudeDeg, double latitudeDeg,
     return false;
 }
 
-// The sunset that ends the lunar day begun at `sunrise`.
+// The first day from `start` on (within the bound) on which the Sun can cross the point's
+// horizon and stands above it: where a sunrise could not be traced back, the sunset is searched
+// from there.
+bool FirstCrossingDayUp(JulianDay start, double longitudeDeg, double latitudeDeg,
+                        const Observer& observer, JulianDay& day) {
+    JulianDay d = start;
+    for (int n = 0; n < kFeatureSearchDays; ++n, d += 1) {
+        const FeatureSun sun = FeatureSunAt(d, longitudeDeg, latitudeDeg, observer);
+        if (!sun.Crosses) continue;
+        if (!sun.Up) return false;
+        day = d;
+        return true;
+    }
+    return false;
+}
+
+// The sunset that ends the lunar day begun at `sunrise` (or in progress at that instant).
 bool FeatureSunset(JulianDay sunrise, double longitudeDeg, double latitudeDeg,
                    const Observer& observer, JulianDay& found) {
     const FeatureSun sun = FeatureSunAt(sunrise, longitudeDeg, latitudeDeg, observer);
@@ -310,10 +326,16 @@ FeatureSunTimes FeatureSunriseSunset(JulianDay start, double longitude, double l
 
     const double zoneDays = observer.ZoneOffsetMinutes / 1440.0;
     JulianDay rise = 0;
-    if (!FeatureSunrise(start, longitude, latitude, observer, rise)) return out;
-    TakeFeatureCrossing(rise + zoneDays, out.Sunrise, out.HasSunrise, out.SunriseOutOfRange);
+    JulianDay from = start;
+    if (FeatureSunrise(start, longitude, latitude, observer, rise)) {
+        TakeFeatureCrossing(rise + zoneDays, out.Sunrise, out.HasSunrise, out.SunriseOutOfRange);
+        from = rise;
+    } else if (!FirstCrossingDayUp(start, longitude, latitude, observer, from)) {
+        return out;
+    }
+    // Near a pole the Sun may have stood up for days before: its sunset is still found.
     JulianDay set = 0;
-    if (FeatureSunset(rise, longitude, latitude, observer, set))
+    if (FeatureSunset(from, longitude, latitude, observer, set))
         TakeFeatureCrossing(set + zoneDays, out.Sunset, out.HasSunset, out.SunsetOutOfRange);
     return out;
 }
