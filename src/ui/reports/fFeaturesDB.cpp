@@ -406,23 +406,28 @@ void TFeaturesDB::AddRowToGrid() {
         return;
     }
 
-    const TStringGrid before = StringGrid1;
     const bool update =
         InUpdateMode() && selectedRow_ >= 0 && selectedRow_ < StringGrid1.RowCount() - 1;
-    const int target = update ? selectedRow_ : StringGrid1.RowCount() - 1;
-    StringGrid1.SetRow(target, {FoldToWindows1252(txtFeatureName->text()), txtLongitude->text(),
-                                txtLatitude->text()});
-    if (!update) StringGrid1.AddRow();
+    FeatureEdit edit;
+    if (update) edit.Before = RowTexts(selectedRow_);
+    edit.After = FeatureTexts{FoldToWindows1252(txtFeatureName->text()), txtLongitude->text(),
+                              txtLatitude->text()};
     // A failed save leaves the list as the file is, so a retry acts on the same feature.
-    if (!UpdateDatabase()) StringGrid1 = before;
+    UpdateDatabase(edit);
     RefreshOrder();
     txtFeatureName->setFocus();
 }
 
-bool TFeaturesDB::UpdateDatabase() {
-    BubbleSort(StringGrid1);
+FeatureTexts TFeaturesDB::RowTexts(int row) const {
+    return {StringGrid1.Cell(0, row), StringGrid1.Cell(1, row), StringGrid1.Cell(2, row)};
+}
+
+// The edit is merged into the file as it now stands: another copy of the program may have
+// saved since the list was loaded.
+bool TFeaturesDB::UpdateDatabase(const FeatureEdit& edit) {
+    const int rowsBefore = StringGrid1.RowCount();
     QString error;
-    if (!WriteFeatureFile(StringGrid1, recordBuffer_, error)) {
+    if (!MergeFeatureEdit(StringGrid1, edit, recordBuffer_, error)) {
         ShowMessage(
             QStringLiteral("The lunar features could not be saved in \"%1\": %2")
                 .arg(QDir::toNativeSeparators(QFileInfo(FeatureFileName).absoluteFilePath()),
@@ -431,7 +436,10 @@ bool TFeaturesDB::UpdateDatabase() {
     }
     if (!InUpdateMode() && StringGrid1.RowCount() > VisibleRows) {
         // The list shows its end, where an added feature may be.
-        ScrollBar1->setMaximum(ScrollBar1->maximum() + 1);
+        if (StringGrid1.RowCount() == rowsBefore + 1)
+            ScrollBar1->setMaximum(ScrollBar1->maximum() + 1);
+        else
+            SetScrollMaximum(); // the other copy's features came in as well
         ScrollBar1->setValue(ScrollBar1->maximum());
     }
     ClearData();
@@ -456,13 +464,10 @@ void TFeaturesDB::lblDeleteClick() {
     }
     if (StringGrid1.RowCount() < 2) return;
     if (selectedRow_ < 0 || selectedRow_ >= StringGrid1.RowCount() - 1) return;
-    const TStringGrid before = StringGrid1;
-    StringGrid1.RemoveRow(selectedRow_);
+    FeatureEdit edit;
+    edit.Before = RowTexts(selectedRow_);
+    UpdateDatabase(edit);
     SetScrollMaximum();
-    if (!UpdateDatabase()) {
-        StringGrid1 = before;
-        SetScrollMaximum();
-    }
     RefreshOrder();
     DisplayDataBitmap();
 }

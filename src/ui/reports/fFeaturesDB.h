@@ -80,7 +80,8 @@ class TFeaturesDB : public TFrame {
     void ClearData();
     void SetMode(const TPicture& face);
     void AddRowToGrid();
-    bool UpdateDatabase();
+    bool UpdateDatabase(const FeatureEdit& edit);
+    FeatureTexts RowTexts(int row) const;
     void txtLongitudeExit();
     void txtLatitudeExit();
     bool CoordinateExit(QLineEdit* box);
