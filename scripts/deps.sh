@@ -6,6 +6,8 @@ set -euo pipefail
 packages=(build-essential cmake pkg-config qt6-base-dev qt6-base-dev-tools
   libgl1-mesa-dev libgtest-dev libgmock-dev libbenchmark-dev poppler-utils fonts-liberation xvfb xauth
   appstream desktop-file-utils python3-icalendar tzdata ccache)
+# scripts/check: the fuzz build, its sanitizer runtime and the static checks.
+packages+=(clang libclang-rt-14-dev clang-tidy)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
