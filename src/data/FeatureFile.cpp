@@ -250,7 +250,8 @@ bool MergeFeatureEdit(TStringGrid& grid, const FeatureEdit& edit, FeatureRecord&
                       QString& error, const QString& fileName) {
     QLockFile lock(fileName + QStringLiteral(".lock"));
     lock.setStaleLockTime(5000); // a copy killed while saving leaves its lock behind
-    if (!lock.tryLock(10000)) {
+    // A folder that cannot hold the lock cannot hold the file either: the write tells why.
+    if (!lock.tryLock(10000) && lock.error() == QLockFile::LockFailedError) {
         LoadFeatures(grid, fileName);
         error = QStringLiteral("another copy of the program is saving the features");
         return false;
