@@ -630,7 +630,7 @@ Values FirstStartPlace() {
 QString ReadZoneName(const QSettings& store, Reader& read) {
     const QVariant value = store.value(QStringLiteral("ZoneName"));
     if (!value.isValid() || value.typeId() != QMetaType::QString) return {};
-    const QString name = value.toString().trimmed();
+    QString name = value.toString().trimmed();
     if (name.isEmpty() || name == QLatin1String(AutomaticZone)) return name;
     if (name.size() <= 64 && TZone::Named(name.toLatin1())) return name;
     read.RepairWith("ZoneName");
