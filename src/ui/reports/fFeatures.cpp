@@ -726,7 +726,7 @@ QString TFeatures::SunColumnText(int row) const {
 
 // A time cell without its seconds; a grazing time marked "\u2248" with how far it may be off.
 QString TFeatures::TimeCellText(int column, int row) const {
-    const QString shown = WithoutSeconds(StringGrid1.Cell(column, row));
+    QString shown = WithoutSeconds(StringGrid1.Cell(column, row));
     const double minutes = TimeUncertainty(column, row);
     if (!(minutes > GrazingMinutes)) return shown;
     return QStringLiteral("\u2248") + shown + QStringLiteral(" \u00B1") + UncertaintyText(minutes);
