@@ -3,6 +3,7 @@
 // the refinement), and a check that neither allocates.
 #include "allocation_count.h"
 
+#include "astro/fMoonCalcs.h"
 #include "astro/fRiseSet.h"
 
 #include <benchmark/benchmark.h>
@@ -60,6 +61,62 @@ void BM_SunRiseSet(benchmark::State& state) {
     if (allocated != 0) state.SkipWithError("SunRiseSet allocated memory");
 }
 BENCHMARK(BM_SunRiseSet)->Unit(benchmark::kMicrosecond);
+
+// The one-day method the search replaced, for comparison in the same run: three positions at 0h
+// UT of the day before, the day and the day after, and RiseTransitSet.
+astro::TabulatedPosition Tabulated(const astro::EquatorialRec& e) {
+    return {e.RightAscension, e.Declination};
+}
+
+astro::DateTimeRec AtMidnight(astro::DateTimeRec d) {
+    d.Hour = d.Minute = d.Second = 0;
+    return d;
+}
+
+void BM_MoonRiseSetOneDayMethod(benchmark::State& state) {
+    const astro::Observer observer = London();
+    astro::DateTimeRec date = FirstDay();
+    for (auto _ : state) {
+        const astro::JulianDay jd0 = astro::DateToJulian(AtMidnight(date));
+        const astro::MoonAndSun day = astro::MoonPosition(jd0, observer);
+        const astro::TabulatedPositions p = {
+            Tabulated(astro::MoonPosition(jd0 - 1, observer).Moon.Equatorial),
+            Tabulated(day.Moon.Equatorial),
+            Tabulated(astro::MoonPosition(jd0 + 1, observer).Moon.Equatorial)};
+        benchmark::DoNotOptimize(
+            astro::RiseTransitSet(p, 0, 0.7275 * day.Moon.Parallax - 0.5667, jd0, observer));
+        NextDay(date);
+    }
+}
+BENCHMARK(BM_MoonRiseSetOneDayMethod)->Unit(benchmark::kMicrosecond);
+
+void BM_SunRiseSetOneDayMethod(benchmark::State& state) {
+    const astro::Observer observer = London();
+    astro::DateTimeRec date = FirstDay();
+    for (auto _ : state) {
+        const astro::JulianDay jd0 = astro::DateToJulian(AtMidnight(date));
+        const astro::TabulatedPositions p = {
+            Tabulated(astro::SunPosition(jd0 - 1, observer).Equatorial),
+            Tabulated(astro::SunPosition(jd0, observer).Equatorial),
+            Tabulated(astro::SunPosition(jd0 + 1, observer).Equatorial)};
+        benchmark::DoNotOptimize(
+            astro::RiseTransitSet(p, 0, astro::SunriseAltitude, jd0, observer));
+        NextDay(date);
+    }
+}
+BENCHMARK(BM_SunRiseSetOneDayMethod)->Unit(benchmark::kMicrosecond);
+
+// Beyond 80 degrees the day is sampled every 30 minutes.
+void BM_MoonRiseSetPolar(benchmark::State& state) {
+    astro::Observer observer = London();
+    observer.Latitude = astro::DegToRad(84);
+    astro::DateTimeRec date = FirstDay();
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(astro::MoonRiseSet(date, observer));
+        NextDay(date);
+    }
+}
+BENCHMARK(BM_MoonRiseSetPolar)->Unit(benchmark::kMicrosecond);
 
 } // namespace
 

@@ -43,7 +43,7 @@ bool IsFullMoon(double k) {
 
 } // namespace
 
-EclipseElements EclipseGeometry(double k, std::uint16_t year) {
+EclipseElements EclipseGeometry(double k, std::uint16_t /*year*/) {
     EclipseElements e;
     const double t = k / 1236.85;
     const double t2 = t * t, t3 = t2 * t, t4 = t3 * t;
@@ -80,7 +80,7 @@ EclipseElements EclipseGeometry(double k, std::uint16_t year) {
     jde += -0.0002 * E * std::sin(2 * Mp - M);
     jde += -0.0002 * std::sin(omega);
     e.MaximumJde = jde;
-    e.MaximumUT = jde - DeltaTSeconds(year) / 86400;
+    e.MaximumUT = jde - DeltaTDays(jde);
 
     const double P = 0.207 * E * std::sin(M) + 0.0024 * E * std::sin(2 * M) -
                      0.0392 * std::sin(Mp) + 0.0116 * std::sin(2 * Mp) -

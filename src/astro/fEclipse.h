@@ -55,8 +55,8 @@ struct EclipseElements {
     double TotalSemiDuration = 0;     // days (total)
 };
 
-// Eclipse geometry of the full moon with lunation number k (a fractional part of 0.5), with the
-// Delta T of `year`.
+// Eclipse geometry of the full moon with lunation number k (a fractional part of 0.5); the
+// maximum in UT with the Delta T of its own instant (`year` is not needed for it).
 EclipseElements EclipseGeometry(double k, std::uint16_t year);
 
 // Evaluates the full moon `phase` (only K is read) into `record` for the observer (zone offset;

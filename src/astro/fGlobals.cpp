@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <iterator>
 
 namespace astro {
 
@@ -196,14 +197,113 @@ MonthGridDays MonthGrid(int month, int year, int firstWeekday) {
     return cells;
 }
 
-double DeltaTSeconds(std::uint16_t year) {
-    const long long n = static_cast<long long>(year) - 1810;
-    return 0.00225 * static_cast<double>(n * n) - 15;
+namespace {
+
+// Observed Delta T (TT - UT1) at the start of each year 2000..2026, seconds (IERS / USNO yearly
+// values; the last two provisional).
+constexpr double kObservedDeltaT[] = {63.83, 64.09, 64.30, 64.47, 64.57, 64.69, 64.85,
+                                      65.15, 65.46, 65.78, 66.07, 66.32, 66.60, 66.91,
+                                      67.28, 67.64, 68.10, 68.59, 68.97, 69.22, 69.36,
+                                      69.36, 69.29, 69.20, 69.18, 69.14, 69.11};
+constexpr int kFirstObservedYear = 2000;
+constexpr int kLastObservedYear =
+    kFirstObservedYear + static_cast<int>(std::size(kObservedDeltaT)) - 1;
+
+// Espenak and Meeus's long-term parabola, seconds.
+double LongTermDeltaT(double y) {
+    const double u = (y - 1820) / 100;
+    return -20 + 32 * u * u;
 }
 
-double DeltaTDays(JulianDay jdUT) {
-    if (!std::isfinite(jdUT)) return 0;
-    return DeltaTSeconds(JulianToDate(jdUT).Year) / 86400;
+// Espenak and Meeus's expression for 2050..2150, seconds.
+double DeltaT2050To2150(double y) {
+    return LongTermDeltaT(y) - 0.5628 * (2150 - y);
+}
+
+} // namespace
+
+double DeltaTSeconds(double y) {
+    if (!std::isfinite(y)) return 0;
+    if (y < -500 || y >= 2150) return LongTermDeltaT(y);
+    if (y < 500) {
+        const double u = y / 100;
+        return 10583.6 +
+               u * (-1014.41 +
+                    u * (33.78311 + u * (-5.952053 +
+                                         u * (-0.1798452 + u * (0.022174192 + u * 0.0090316521)))));
+    }
+    if (y < 1600) {
+        const double u = (y - 1000) / 100;
+        return 1574.2 +
+               u * (-556.01 +
+                    u * (71.23472 + u * (0.319781 + u * (-0.8503463 +
+                                                         u * (-0.005050998 + u * 0.0083572073)))));
+    }
+    if (y < 1700) {
+        const double t = y - 1600;
+        return 120 + t * (-0.9808 + t * (-0.01532 + t / 7129));
+    }
+    if (y < 1800) {
+        const double t = y - 1700;
+        return 8.83 + t * (0.1603 + t * (-0.0059285 + t * (0.00013336 - t / 1174000)));
+    }
+    if (y < 1860) {
+        const double t = y - 1800;
+        return 13.72 +
+               t * (-0.332447 +
+                    t * (0.0068612 +
+                         t * (0.0041116 +
+                              t * (-0.00037436 + t * (0.0000121272 +
+                                                      t * (-0.0000001699 + t * 0.000000000875))))));
+    }
+    if (y < 1900) {
+        const double t = y - 1860;
+        return 7.62 +
+               t * (0.5737 + t * (-0.251754 + t * (0.01680668 + t * (-0.0004473624 + t / 233174))));
+    }
+    if (y < 1920) {
+        const double t = y - 1900;
+        return -2.79 + t * (1.494119 + t * (-0.0598939 + t * (0.0061966 - t * 0.000197)));
+    }
+    if (y < 1941) {
+        const double t = y - 1920;
+        return 21.20 + t * (0.84493 + t * (-0.076100 + t * 0.0020936));
+    }
+    if (y < 1961) {
+        const double t = y - 1950;
+        return 29.07 + t * (0.407 + t * (-1 / 233.0 + t / 2547));
+    }
+    if (y < 1986) {
+        const double t = y - 1975;
+        return 45.45 + t * (1.067 + t * (-1 / 260.0 - t / 718));
+    }
+    if (y < kFirstObservedYear) {
+        const double t = y - 2000;
+        return 63.86 + t * (0.3345 + t * (-0.060374 +
+                                          t * (0.0017275 + t * (0.000651814 + t * 0.00002373599))));
+    }
+    if (y < kLastObservedYear) {
+        const double at = y - kFirstObservedYear;
+        const auto i = static_cast<std::size_t>(at);
+        const double f = at - static_cast<double>(i);
+        return kObservedDeltaT[i] + f * (kObservedDeltaT[i + 1] - kObservedDeltaT[i]);
+    }
+    if (y < 2050) {
+        // From the last observed value straight to the 2050 expression.
+        const double last = kObservedDeltaT[std::size(kObservedDeltaT) - 1];
+        const double f = (y - kLastObservedYear) / (2050 - kLastObservedYear);
+        return last + f * (DeltaT2050To2150(2050) - last);
+    }
+    return DeltaT2050To2150(y);
+}
+
+double DecimalYear(JulianDay jd) {
+    return 2000 + (jd - 2451544.5) / 365.2425;
+}
+
+double DeltaTDays(JulianDay jd) {
+    if (!std::isfinite(jd)) return 0;
+    return DeltaTSeconds(DecimalYear(jd)) / 86400;
 }
 
 JulianDay EngineInstant(const DateTimeRec& local, int zoneOffsetMinutes, double clockOffsetDays) {

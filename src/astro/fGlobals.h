@@ -109,12 +109,19 @@ int Weekday(int day, int month, int year);
 using MonthGridDays = std::array<int, 42>;
 MonthGridDays MonthGrid(int month, int year, int firstWeekday);
 
-// Delta T estimate in seconds: 0.00225 * (year - 1810)^2 - 15, the square as a whole number.
-double DeltaTSeconds(std::uint16_t year);
+// Delta T = TT - UT in seconds at a decimal year (a whole year is its 1 January): the
+// polynomial expressions of Espenak and Meeus (Five Millennium Canon of Solar Eclipses, 2006)
+// up to 2000, the observed yearly values 2000..2026 interpolated linearly, then a straight line
+// to their 2050..2150 expression, and their parabola -20 + 32 u^2 (u = (year - 1820) / 100)
+// after 2150.
+double DeltaTSeconds(double year);
 
-// Delta T in days for a Universal-Time instant (DeltaTSeconds of the instant's calendar year):
-// dynamical time = UT + DeltaTDays. The one Delta T of the engine.
-double DeltaTDays(JulianDay jdUT);
+// Decimal year of an instant: 2000.0 at 1 January 2000 0h, 365.2425 days a year.
+double DecimalYear(JulianDay jd);
+
+// Delta T in days at an instant (UT or dynamical time alike: Delta T moves by well under a
+// second a day): dynamical time = UT + DeltaTDays. The one Delta T of the engine.
+double DeltaTDays(JulianDay jd);
 
 // Engine instant (UT) of a local date and time: DateToJulian(local) - zoneOffset/1440 + offset.
 JulianDay EngineInstant(const DateTimeRec& local, int zoneOffsetMinutes,

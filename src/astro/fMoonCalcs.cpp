@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "astro/fMoonCalcs.h"
+#include "astro/fMoonPlace.h"
 
 #include "astro/fMoonPhysical.h"
 #include "astro/fSidereal.h"
@@ -424,6 +425,21 @@ EquatorialRec EclipticToEquatorial(double obliquity, double latitude, double lon
     const double delta = SafeAsin(std::sin(latitude) * std::cos(obliquity) +
                                   std::cos(latitude) * std::sin(obliquity) * std::sin(longitude));
     return MakeEquatorial(raDeg, RadToDeg(delta));
+}
+
+MoonPlace MoonApparentPlace(JulianDay jd) {
+    ReleaseUpperVectorState();
+    const JulianDay jde = jd + DeltaTDays(jd);
+    const MoonArguments args = ComputeMoonArguments(jde);
+    const MoonSums sums = SumMoonTerms(args);
+    NutationRec nutation;
+    const double obliquity = TrueObliquity(jde, nutation);
+    const double longitude = DegToRad(ReduceDegrees(RadToDeg(args.Lp) + sums.l / 1e6)) +
+                             DegToRad(nutation.DeltaPsi / 3600);
+    MoonPlace out;
+    out.Equatorial = EclipticToEquatorial(obliquity, DegToRad(sums.b / 1e6), longitude);
+    out.Parallax = RadToDeg(SafeAsin(6378.14 / (385000.56 + sums.r / 1000)));
+    return out;
 }
 
 MoonAndSun MoonPosition(JulianDay jd, const Observer& observer) {

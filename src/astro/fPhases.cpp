@@ -485,7 +485,9 @@ namespace {
 
 // "HH:MM  DD Mon  ": characters 1-5 and 9-16 of DateTimeText, then two blanks.
 std::string ApsisTimeText(JulianDay localJd) {
-    const std::string full = DateTimeText(JulianToDateToMinute(localJd));
+    const DateTimeRec date = JulianToDateToMinute(localJd);
+    if (date.Year < 1 || date.Year > 9999) return "Outside years 1-9999";
+    const std::string full = DateTimeText(date);
     return text::SliceChars(full, 0, 5) + text::SliceChars(full, 8, 8) + "  ";
 }
 

@@ -46,7 +46,8 @@ struct LunationRec {
 // The next perigee and apogee as panel texts (each at most 25 characters).
 struct ApsisTexts {
     std::string PerigeeDistanceText; // whole km + " km  "
-    std::string PerigeeTimeText;     // "HH:MM  DD Mon  " local time, rounded to the minute
+    std::string PerigeeTimeText;     // "HH:MM  DD Mon  " local time, rounded to the minute;
+                                     // "Outside years 1-9999" past 31 December 9999
     std::string ApogeeDistanceText;
     std::string ApogeeTimeText;
 };

@@ -2,12 +2,15 @@
 #include "astro/fRiseSet.h"
 
 #include "astro/fMoonCalcs.h"
+#include "astro/fMoonPlace.h"
 #include "astro/fSidereal.h"
 #include "astro/fVectorState.h"
 #include "astro/fVsop87Tables.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
+#include <utility>
 
 namespace astro {
 
@@ -167,10 +170,6 @@ void AssignEventText(std::string& out, double m, int zoneOffsetMinutes, double h
     out = ClockText(t);
 }
 
-TabulatedPosition Tabulate(const EquatorialRec& e) {
-    return {e.RightAscension, e.Declination};
-}
-
 DateTimeRec DateAtMidnight(const DateTimeRec& date) {
     DateTimeRec d = date;
     d.Hour = 0;
@@ -287,27 +286,288 @@ RiseSetTimes RiseTransitSet(const TabulatedPositions& positions, double deltaTSe
     return out;
 }
 
+namespace {
+
+// Sidereal rate, degrees of hour angle per day of UT (Meeus 12.4).
+constexpr double kSiderealRate = 360.98564736629;
+// Tolerance on the level at a refined crossing, degrees.
+constexpr double kLevelTolerance = 1e-6;
+// Bounds on the refinement loops.
+constexpr int kMaxRootRounds = 60;
+constexpr int kMaxExtremumRounds = 12;
+constexpr int kMaxTransitRounds = 12;
+// Beyond this latitude (degrees) the day is sampled every 30 minutes instead of every 3 hours.
+constexpr double kDenseSamplingLatitude = 80;
+// At most this many crossings of the level are kept from one day.
+constexpr int kMaxCrossings = 8;
+// Degrees per radian and back, in double precision for the many evaluations of the search.
+constexpr double kRad = 3.14159265358979323846 / 180;
+constexpr double kDeg = 180 / 3.14159265358979323846;
+// The Earth's rotation in radians a day: the altitude's second derivative is at most
+// cos(latitude) kOmega^2 (radians a day squared) near the horizon.
+constexpr double kOmega = 2 * 3.14159265358979323846 * 1.00273790935;
+
+// The body over one local day: three positions half a day apart, the middle one at `centre`
+// (UT), interpolated between and a little beyond (Meeus 3.3).
+struct DayTrack {
+    std::array<double, 3> ra{};  // degrees, unwrapped across 0h
+    std::array<double, 3> dec{}; // degrees
+    std::array<double, 3> h0{};  // standard altitude at each position, degrees
+    JulianDay centre = 0;        // UT of the middle position
+    JulianDay start = 0;         // UT of the local day's 00:00
+    double thetaCentre = 0;      // Greenwich mean sidereal time at `centre`, degrees
+    double lonWestDeg = 0;       // observer's longitude, degrees west
+    double sinPhi = 0;
+    double cosPhi = 1;
+
+    double N(JulianDay t) const { return (t - centre) * 2; }
+    double Ra(JulianDay t) const { return Interpolate3(N(t), ra[0], ra[1], ra[2]); }
+    // Hour angle at t, degrees -180..180.
+    double HourAngleAt(JulianDay t) const {
+        return WrapTo180(thetaCentre + kSiderealRate * (t - centre) - lonWestDeg - Ra(t));
+    }
+    // Geocentric altitude less the standard altitude at t, degrees.
+    double Level(JulianDay t) const {
+        const double n = N(t);
+        const double dec = kRad * Interpolate3(n, this->dec[0], this->dec[1], this->dec[2]);
+        const double h = kRad * HourAngleAt(t);
+        const double sinAlt = sinPhi * std::sin(dec) + cosPhi * std::cos(dec) * std::cos(h);
+        const double alt = kDeg * std::asin(std::clamp(sinAlt, -1.0, 1.0));
+        return alt - Interpolate3(n, h0[0], h0[1], h0[2]);
+    }
+};
+
+DayTrack MakeTrack(const std::array<EquatorialRec, 3>& at, const std::array<double, 3>& h0,
+                   JulianDay centre, JulianDay start, const Observer& observer) {
+    DayTrack k;
+    for (std::size_t i = 0; i < 3; ++i) {
+        k.ra[i] = at[i].RightAscension;
+        k.dec[i] = at[i].Declination;
+    }
+    // Unwrapped so that the interpolation is continuous (the Sun and the Moon move eastward).
+    if (k.ra[1] < k.ra[0]) k.ra[1] += 360;
+    if (k.ra[2] < k.ra[1]) k.ra[2] += 360;
+    k.h0 = h0;
+    k.centre = centre;
+    k.start = start;
+    k.thetaCentre = MeanSiderealTime(centre);
+    k.lonWestDeg = RadToDeg(observer.Longitude);
+    k.sinPhi = std::sin(observer.Latitude);
+    k.cosPhi = std::cos(observer.Latitude);
+    return k;
+}
+
+struct Node {
+    JulianDay t = 0;
+    double f = 0; // Level(t)
+};
+
+// The extremum of the level between a and b about the sample m (s = +1 a maximum, -1 a
+// minimum), by successive parabolas kept inside the bracket.
+Node RefineExtremum(const DayTrack& k, Node a, Node m, Node b, double s) {
+    for (int round = 0; round < kMaxExtremumRounds; ++round) {
+        const double d1 = (m.t - a.t) * (m.f - b.f);
+        const double d2 = (m.t - b.t) * (m.f - a.f);
+        const double den = d1 - d2;
+        if (den == 0) break;
+        const double x = m.t - 0.5 * ((m.t - a.t) * d1 - (m.t - b.t) * d2) / den;
+        if (!(x > a.t && x < b.t) || std::fabs(x - m.t) < 1e-7) break;
+        const Node n{x, k.Level(x)};
+        if (s * n.f >= s * m.f) {
+            (x > m.t ? a : b) = m;
+            m = n;
+        } else {
+            (x > m.t ? b : a) = n;
+        }
+    }
+    return m;
+}
+
+// The crossing of the level between a and b (levels of opposite sides), Illinois regula falsi.
+JulianDay RefineCrossing(const DayTrack& k, Node a, Node b) {
+    int side = 0;
+    JulianDay x = a.t;
+    for (int round = 0; round < kMaxRootRounds; ++round) {
+        x = (a.t * b.f - b.t * a.f) / (b.f - a.f);
+        if (!(x >= a.t && x <= b.t)) x = (a.t + b.t) / 2;
+        const double fx = k.Level(x);
+        if (std::fabs(fx) < kLevelTolerance || b.t - a.t < 1e-8) break;
+        if ((fx > 0) == (b.f > 0)) {
+            b = {x, fx};
+            if (side == -1) a.f /= 2;
+            side = -1;
+        } else {
+            a = {x, fx};
+            if (side == 1) b.f /= 2;
+            side = 1;
+        }
+    }
+    return x;
+}
+
+struct Crossing {
+    JulianDay t = 0;
+    bool rising = false;
+};
+
+struct DayCrossings {
+    std::array<Crossing, kMaxCrossings> list{};
+    int count = 0;
+    bool up = false; // the body's side of the level when there is no crossing
+};
+
+DayCrossings FindCrossings(const DayTrack& k, double latitudeDeg) {
+    const int steps = std::fabs(latitudeDeg) > kDenseSamplingLatitude ? MaxDaySamples : 8;
+    const double step = 1.0 / steps;
+    // How far an extremum between samples can pass the nearest sample, degrees (four times the
+    // bound of the diurnal curvature, and a degree for the body's own motion).
+    const double reach = 4 * k.cosPhi * kOmega * kOmega * step * step / 8 * kDeg + 1;
+    // Samples from one step before the day to one step after it.
+    std::array<Node, MaxDaySamples + 3> samples{};
+    for (int i = 0; i <= steps + 2; ++i) {
+        const JulianDay t = k.start + (i - 1) * step;
+        samples[static_cast<std::size_t>(i)] = {t, k.Level(t)};
+    }
+    // The day's nodes: the samples inside it and every extremum between them, in time order.
+    std::array<Node, 2 * (MaxDaySamples + 3)> nodes{};
+    std::size_t count = 0;
+    for (int i = 1; i <= steps + 1; ++i) {
+        const Node& before = samples[static_cast<std::size_t>(i - 1)];
+        const Node& here = samples[static_cast<std::size_t>(i)];
+        const Node& after = samples[static_cast<std::size_t>(i + 1)];
+        const double rise1 = here.f - before.f;
+        const double rise2 = after.f - here.f;
+        Node extremum{};
+        bool hasExtremum = false;
+        // Only an extremum whose samples all lie on one side, near enough to the level, can hide
+        // two crossings.
+        const bool oneSide = (before.f > 0) == (here.f > 0) && (here.f > 0) == (after.f > 0);
+        if (oneSide && std::fabs(here.f) < reach && rise1 * rise2 <= 0 &&
+            !(rise1 == 0 && rise2 == 0)) {
+            extremum = RefineExtremum(k, before, here, after, rise1 > 0 || rise2 < 0 ? 1 : -1);
+            hasExtremum = extremum.t > k.start && extremum.t < k.start + 1 && extremum.t != here.t;
+        }
+        if (hasExtremum && extremum.t < here.t) nodes[count++] = extremum;
+        if (i <= steps) nodes[count++] = here;
+        if (hasExtremum && extremum.t > here.t) nodes[count++] = extremum;
+    }
+    // The end of the day closes the last interval (a crossing there belongs to the next day).
+    nodes[count++] = samples[static_cast<std::size_t>(steps + 1)];
+    // Extrema of neighbouring samples can come out of order by a hair: sort (few nodes).
+    for (std::size_t i = 1; i < count; ++i)
+        for (std::size_t j = i; j > 0 && nodes[j].t < nodes[j - 1].t; --j)
+            std::swap(nodes[j], nodes[j - 1]);
+
+    DayCrossings out;
+    out.up = nodes[0].f > 0;
+    for (std::size_t i = 0; i + 1 < count && out.count < kMaxCrossings; ++i) {
+        const Node& a = nodes[i];
+        const Node& b = nodes[i + 1];
+        if ((a.f > 0) == (b.f > 0)) continue;
+        const JulianDay t = RefineCrossing(k, a, b);
+        if (t < k.start || t >= k.start + 1) continue;
+        out.list[static_cast<std::size_t>(out.count++)] = {t, b.f > 0};
+    }
+    return out;
+}
+
+// The upper transit (hour angle 0) inside the local day, or NaN where the day has none.
+JulianDay FindTransit(const DayTrack& k) {
+    const double rate = kSiderealRate - (k.ra[2] - k.ra[0]);
+    JulianDay t = k.start + ReduceDegrees(-k.HourAngleAt(k.start)) / rate;
+    for (int round = 0; round < kMaxTransitRounds; ++round) {
+        const double dt = -k.HourAngleAt(t) / rate;
+        t += dt;
+        if (std::fabs(dt) < 1e-9) break;
+    }
+    return t >= k.start && t < k.start + 1 ? t : std::numeric_limits<double>::quiet_NaN();
+}
+
+// "HH:MM" of an instant inside the local day, "*****" for NaN.
+std::string LocalText(JulianDay t, const DayTrack& k) {
+    return std::isnan(t) ? std::string("*****") : ClockText((t - k.start) * 24);
+}
+
+RiseSetTimes SearchDay(const DayTrack& k, double latitudeDeg) {
+    RiseSetTimes out;
+    const DayCrossings c = FindCrossings(k, latitudeDeg);
+    out.Instants.Transit = FindTransit(k);
+    out.Transit = LocalText(out.Instants.Transit, k);
+    if (c.count == 0) {
+        out.Rise = out.Set = "None";
+        out.RiseState = out.SetState = c.up ? EventState::AlwaysUp : EventState::AlwaysDown;
+        return out;
+    }
+    int rises = 0;
+    int sets = 0;
+    for (int i = 0; i < c.count; ++i) {
+        const Crossing& x = c.list[static_cast<std::size_t>(i)];
+        int& seen = x.rising ? rises : sets;
+        if (seen == 0) (x.rising ? out.Instants.Rise : out.Instants.Set) = x.t;
+        if (seen == 1) (x.rising ? out.Instants.Rise2 : out.Instants.Set2) = x.t;
+        ++seen;
+    }
+    out.Rise = LocalText(out.Instants.Rise, k);
+    out.Set = LocalText(out.Instants.Set, k);
+    if (rises > 1) out.Rise2 = LocalText(out.Instants.Rise2, k);
+    if (sets > 1) out.Set2 = LocalText(out.Instants.Set2, k);
+    out.RiseState = rises ? EventState::Time : EventState::OutsideDay;
+    out.SetState = sets ? EventState::Time : EventState::OutsideDay;
+    return out;
+}
+
+// UT of the local day's 00:00 for the date whose 0h UT is jd0.
+JulianDay LocalDayStart(JulianDay jd0, const Observer& observer) {
+    return jd0 - observer.ZoneOffsetMinutes / 1440.0;
+}
+
+} // namespace
+
 RiseSetTimes MoonRiseSet(const DateTimeRec& date, const Observer& observer) {
     const JulianDay jd0 = DateToJulian(DateAtMidnight(date));
-    const MoonAndSun before = MoonPosition(jd0 - 1, observer);
-    const MoonAndSun day = MoonPosition(jd0, observer);
-    const MoonAndSun after = MoonPosition(jd0 + 1, observer);
-    const TabulatedPositions positions = {Tabulate(before.Moon.Equatorial),
-                                          Tabulate(day.Moon.Equatorial),
-                                          Tabulate(after.Moon.Equatorial)};
-    const double h0 = 0.7275 * day.Moon.Parallax - 0.5667;
-    // The positions are those of the UT instants already: no Delta T in the interpolation.
-    RiseSetTimes out = RiseTransitSet(positions, 0, h0, jd0, observer);
-    out.IlluminatedPercent = day.Moon.IlluminatedPercent;
+    const JulianDay start = LocalDayStart(jd0, observer);
+    // Positions on the half-day grid of 0h UT nearest the local day's middle, so that 0h UT
+    // (the illuminated fraction's instant) is one of them for most zones.
+    const double halfDays = std::clamp(std::round((start + 0.5 - jd0) * 2), 0.0, 2.0);
+    const JulianDay centre = jd0 + halfDays / 2;
+    std::array<EquatorialRec, 3> at{};
+    std::array<double, 3> h0{};
+    std::int32_t illuminated = -1;
+    for (std::size_t i = 0; i < 3; ++i) {
+        const JulianDay t = centre + (static_cast<double>(i) - 1) / 2;
+        MoonPlace p;
+        if (t == jd0) {
+            // The full position once, for the illuminated fraction at 0h UT.
+            const MoonAndSun full = MoonPosition(t, observer);
+            p = {full.Moon.Equatorial, full.Moon.Parallax};
+            illuminated = full.Moon.IlluminatedPercent;
+        } else {
+            p = MoonApparentPlace(t);
+        }
+        at[i] = p.Equatorial;
+        h0[i] = 0.7275 * p.Parallax - 0.5667;
+    }
+    const DayTrack track = MakeTrack(at, h0, centre, start, observer);
+    RiseSetTimes out = SearchDay(track, RadToDeg(observer.Latitude));
+    out.IlluminatedPercent =
+        illuminated >= 0 ? illuminated : MoonPosition(jd0, observer).Moon.IlluminatedPercent;
     return out;
 }
 
 RiseSetTimes SunRiseSet(const DateTimeRec& date, double h0Deg, const Observer& observer) {
     const JulianDay jd0 = DateToJulian(DateAtMidnight(date));
-    const TabulatedPositions positions = {Tabulate(SunPosition(jd0 - 1, observer).Equatorial),
-                                          Tabulate(SunPosition(jd0, observer).Equatorial),
-                                          Tabulate(SunPosition(jd0 + 1, observer).Equatorial)};
-    return RiseTransitSet(positions, 0, h0Deg, jd0, observer);
+    const JulianDay start = LocalDayStart(jd0, observer);
+    const JulianDay centre = start + 0.5;
+    // The Sun's place is near enough linear over a day (its second difference moves the
+    // altitude by well under a thousandth of a degree): two positions, the middle their mean.
+    std::array<EquatorialRec, 3> at{};
+    at[0] = SunPosition(start, observer).Equatorial;
+    at[2] = SunPosition(start + 1, observer).Equatorial;
+    at[1].RightAscension = ReduceDegrees(
+        at[0].RightAscension + WrapTo180(at[2].RightAscension - at[0].RightAscension) / 2);
+    at[1].Declination = (at[0].Declination + at[2].Declination) / 2;
+    const DayTrack track = MakeTrack(at, {h0Deg, h0Deg, h0Deg}, centre, start, observer);
+    return SearchDay(track, RadToDeg(observer.Latitude));
 }
 
 } // namespace astro

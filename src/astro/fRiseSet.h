@@ -7,6 +7,7 @@
 
 #include <array>
 #include <cstdint>
+#include <limits>
 #include <string>
 
 namespace astro {
@@ -62,13 +63,25 @@ enum class EventState : std::uint8_t {
     AlwaysDown, // "None": the body stays below the standard altitude all day
 };
 
+// The events of one local day as UT Julian Days; NaN where the event has no clock time.
+struct RiseSetInstants {
+    JulianDay Rise = std::numeric_limits<double>::quiet_NaN();
+    JulianDay Transit = std::numeric_limits<double>::quiet_NaN();
+    JulianDay Set = std::numeric_limits<double>::quiet_NaN();
+    JulianDay Rise2 = std::numeric_limits<double>::quiet_NaN(); // a second rise that day
+    JulianDay Set2 = std::numeric_limits<double>::quiet_NaN();  // a second set that day
+};
+
 struct RiseSetTimes {
     std::string Rise;                    // at most 6 characters
     std::string Transit;                 // at most 6 characters
     std::string Set;                     // at most 6 characters
+    std::string Rise2;                   // "HH:MM" of a second rise that local day, else empty
+    std::string Set2;                    // "HH:MM" of a second set that local day, else empty
     std::int32_t IlluminatedPercent = 0; // MoonRiseSet only: the Moon's at 0h UT, 0..100
     EventState RiseState = EventState::Time;
     EventState SetState = EventState::Time;
+    RiseSetInstants Instants; // MoonRiseSet and SunRiseSet only
 };
 
 // Apparent geocentric place of the body at 0h UT of one tabulated day.
@@ -106,6 +119,19 @@ bool RefineEventTimes(EventFractions& m, const TabulatedPositions& positions, do
 // observer's zone offset (Meeus ch. 15). IlluminatedPercent is left 0.
 RiseSetTimes RiseTransitSet(const TabulatedPositions& positions, double deltaTSeconds, double h0Deg,
                             JulianDay jd0, const Observer& observer);
+
+// MoonRiseSet and SunRiseSet search the local day itself (00:00 to 24:00 of the observer's
+// zone): the body's geocentric altitude less the standard altitude is taken from three
+// positions half a day apart (Meeus ch. 3 interpolation, the hour angle from the mean sidereal
+// time, Meeus ch. 12-13), sampled every 3 hours (every 30 minutes beyond 80 degrees of
+// latitude) with every extremum between the samples found, and each change of sign refined by
+// regula falsi. Rise and Set are the day's first crossings upward and downward, Rise2 and Set2
+// a second one; "*****" where the day has crossings but none of that kind; "None" only where
+// the altitude stays on one side of the standard altitude all day. The transit (hour angle 0)
+// is refined on every day.
+
+// Bound on the samples of one day's search.
+inline constexpr int MaxDaySamples = 48;
 
 // Moonrise, transit and moonset on the date of `date` (Day, Month, Year), local clock time;
 // standard altitude 0.7275 parallax - 0.5667 degrees.

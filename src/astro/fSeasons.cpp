@@ -47,13 +47,12 @@ SeasonsRec EquinoxesAndSolstices(std::uint16_t year, const Observer& observer) {
     SeasonsRec out;
     for (int i = 0; i < 5; ++i)
         out.MeanInstants[i] = MeanSeasonInstant(year, i);
-    const double deltaTDays = DeltaTSeconds(year) / 86400;
     const double zoneDays = observer.ZoneOffsetMinutes / 1440.0;
     for (int i = 0; i < 4; ++i) {
-        // The Sun's position takes a UT instant; the events lie inside the year, whose Delta T
-        // it applies.
-        const JulianDay ut = CorrectToLongitude(out.MeanInstants[i] - deltaTDays, i, observer);
-        out.Instants[i] = ut + deltaTDays;
+        // The Sun's position takes a UT instant.
+        const JulianDay ut =
+            CorrectToLongitude(out.MeanInstants[i] - DeltaTDays(out.MeanInstants[i]), i, observer);
+        out.Instants[i] = ut + DeltaTDays(ut);
         out.LocalDates[i] = JulianToDate(ut + zoneDays);
         out.Texts[i] = DateTimeText(out.LocalDates[i]);
     }

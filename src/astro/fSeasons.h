@@ -26,8 +26,8 @@ struct SeasonsRec {
 // Mean instant (JDE) of event 0..3 of `year`, or event 0 of year + 1 for index 4.
 JulianDay MeanSeasonInstant(int year, int index);
 
-// The four events of `year` in local time (observer's zone offset; the same Delta T of `year`
-// for all four) and the season lengths. Each correction takes at most 50 rounds.
+// The four events of `year` in local time (observer's zone offset; the Delta T of each instant) and
+// the season lengths. Each correction takes at most 50 rounds.
 SeasonsRec EquinoxesAndSolstices(std::uint16_t year, const Observer& observer);
 
 } // namespace astro

@@ -155,6 +155,12 @@ Options ParseOptions(const std::vector<std::string>& argv) {
             if (deg < -90 || deg > 90)
                 fail("invalid altitude " + Quoted(v) + ": must be -90 to 90");
             (a == "--min" ? o.minDeg : a == "--max" ? o.maxDeg : o.moonMinDeg) = deg;
+        } else if (a == "--step") {
+            const std::string& v = valueOf(argv, i);
+            const double step = parseNumber("step", v);
+            if (step < 1 || step > 240 || step != std::trunc(step))
+                fail("invalid step " + Quoted(v) + ": must be a whole number of minutes, 1 to 240");
+            o.stepMinutes = step;
         } else if (a == "--sky") {
             const std::string& v = valueOf(argv, i);
             if (v == "civil")
@@ -224,7 +230,7 @@ std::string UsageText() {
            "  --tz ZONE        named zone of the system's zone database (Europe/London):\n"
            "                   each time in the offset in force then\n"
            "  --json           JSON output\n"
-           "  --csv            CSV output (times only; its text output is CSV already)\n"
+           "  --csv            CSV output (times, altitude; the text of times is CSV already)\n"
            "  -o FILE          ical: the file to write (default: standard output); plan: also\n"
            "                   write the nights there as an iCalendar file\n"
            "  --help           this text\n"
@@ -236,6 +242,7 @@ std::string UsageText() {
            "  --moon-min DEG   plan: least altitude of the Moon here (default 15)\n"
            "  --sky KIND       plan: darkness wanted, civil, nautical or astronomical (the Sun\n"
            "                   below -6, -12 or -18 degrees here; default civil)\n"
+           "  --step MIN       altitude: minutes between rows, 1-240 (default 10)\n"
            "Without --lat, --lon, --zone and --dst the stored settings give the observer.\n"
            "Dates and times are local civil time of the zone.\n"
            "\n"
@@ -251,7 +258,8 @@ std::string UsageText() {
            "  features YYYY-MM           Sun rise and set over the lunar features\n"
            "  ical YYYY                  the year's events as an iCalendar file\n"
            "  terminator YYYY-MM-DDTHH:MM:SS  features near the terminator at an instant\n"
-           "  plan NAME YYYY-MM [MONTHS] a feature's good nights (MONTHS 1-48, default 3)\n";
+           "  plan NAME YYYY-MM [MONTHS] a feature's good nights (MONTHS 1-48, default 3)\n"
+           "  altitude YYYY-MM-DD        the Moon's and the Sun's altitudes from noon to noon\n";
 }
 
 } // namespace cli

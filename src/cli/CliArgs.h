@@ -24,8 +24,9 @@ struct Options {
     std::string file;   // features: data.dat to read
     // terminator and plan: the band of the Sun's altitude over a feature, degrees
     std::optional<double> minDeg, maxDeg;
-    std::optional<double> moonMinDeg; // plan: the Moon's least altitude at the observer
-    std::optional<double> sunMaxDeg;  // plan: the Sun's altitude at the observer stays below
+    std::optional<double> moonMinDeg;  // plan: the Moon's least altitude at the observer
+    std::optional<double> sunMaxDeg;   // plan: the Sun's altitude at the observer stays below
+    std::optional<double> stepMinutes; // altitude: minutes between samples, 1..240
     std::string command;
     std::vector<std::string> args;
 

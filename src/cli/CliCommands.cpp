@@ -8,6 +8,7 @@
 #include "astro/fRiseSet.h"
 #include "astro/fSeasons.h"
 #include "astro/fSidereal.h"
+#include "cli/CliAltitude.h"
 #include "cli/CliFeatures.h"
 #include "cli/CliPlanner.h"
 #include "export/IcsCalendar.h"
@@ -127,11 +128,18 @@ void putEvent(QJsonObject& o, const QString& key, const std::string& text,
         o[key + QStringLiteral("_reason")] = QStringLiteral("always_down");
 }
 
+// A second event of the same kind that day, as "<key>2"; absent on the days without one.
+void putSecond(QJsonObject& o, const QString& key, const std::string& text) {
+    if (!text.empty()) o[key + QLatin1Char('2')] = qs(text);
+}
+
 QJsonObject riseSetObject(const astro::RiseSetTimes& t, const char* first, const char* last) {
     QJsonObject o;
     putEvent(o, QLatin1String(first), t.Rise, t.RiseState);
+    putSecond(o, QLatin1String(first), t.Rise2);
     if (std::string_view(first) == "rise") putMaybe(o, QStringLiteral("transit"), qs(t.Transit));
     putEvent(o, QLatin1String(last), t.Set, t.SetState);
+    putSecond(o, QLatin1String(last), t.Set2);
     return o;
 }
 
@@ -297,6 +305,13 @@ QJsonObject ApsidesCommand(const astro::DateTimeRec& local, const astro::Observe
         const std::string& time = perigee ? t.PerigeeTimeText : t.ApogeeTimeText;
         const std::string& distance = perigee ? t.PerigeeDistanceText : t.ApogeeDistanceText;
         QJsonObject o;
+        if (qs(time) == QLatin1String("Outside years 1-9999")) {
+            // The next apsis falls after 31 December 9999: no date to give.
+            putMaybe(o, QStringLiteral("local"), qs(time));
+            putMaybe(o, QStringLiteral("ut"), qs(time));
+            putMaybe(o, QStringLiteral("time_text"), qs(time));
+            return o;
+        }
         o[QStringLiteral("local")] = isoOfJulian(a.Jde + at.ZoneOffsetMinutes / 1440.0);
         o[QStringLiteral("ut")] = isoOfJulian(a.Jde);
         o[QStringLiteral("time_text")] = qs(time).trimmed();
@@ -358,18 +373,28 @@ QJsonObject TimesCommand(const astro::DateTimeRec& month, const astro::Observer&
         o[QStringLiteral("date")] = dayText(day);
         o[QStringLiteral("lst")] = qs(astro::LocalSiderealTimeText(day, observer));
         putEvent(o, QStringLiteral("moon_rise"), moon.Rise, moon.RiseState);
+        putSecond(o, QStringLiteral("moon_rise"), moon.Rise2);
         putMaybe(o, QStringLiteral("moon_transit"), qs(moon.Transit));
         putEvent(o, QStringLiteral("moon_set"), moon.Set, moon.SetState);
+        putSecond(o, QStringLiteral("moon_set"), moon.Set2);
         o[QStringLiteral("illuminated_percent")] = moon.IlluminatedPercent;
         putEvent(o, QStringLiteral("astro_start"), astronomical.Rise, astronomical.RiseState);
+        putSecond(o, QStringLiteral("astro_start"), astronomical.Rise2);
         putEvent(o, QStringLiteral("nautical_start"), nautical.Rise, nautical.RiseState);
+        putSecond(o, QStringLiteral("nautical_start"), nautical.Rise2);
         putEvent(o, QStringLiteral("civil_start"), civil.Rise, civil.RiseState);
+        putSecond(o, QStringLiteral("civil_start"), civil.Rise2);
         putEvent(o, QStringLiteral("sun_rise"), sun.Rise, sun.RiseState);
+        putSecond(o, QStringLiteral("sun_rise"), sun.Rise2);
         putMaybe(o, QStringLiteral("sun_transit"), qs(sun.Transit));
         putEvent(o, QStringLiteral("sun_set"), sun.Set, sun.SetState);
+        putSecond(o, QStringLiteral("sun_set"), sun.Set2);
         putEvent(o, QStringLiteral("civil_end"), civil.Set, civil.SetState);
+        putSecond(o, QStringLiteral("civil_end"), civil.Set2);
         putEvent(o, QStringLiteral("nautical_end"), nautical.Set, nautical.SetState);
+        putSecond(o, QStringLiteral("nautical_end"), nautical.Set2);
         putEvent(o, QStringLiteral("astro_end"), astronomical.Set, astronomical.SetState);
+        putSecond(o, QStringLiteral("astro_end"), astronomical.Set2);
         days.append(o);
     }
     return {{QStringLiteral("days"), days}};
@@ -416,13 +441,12 @@ QJsonObject SeasonsCommand(int year, const astro::Observer& observer) {
                                    "december_solstice"};
     const auto y = static_cast<std::uint16_t>(year);
     const astro::SeasonsRec s = astro::EquinoxesAndSolstices(y, observer);
-    const double deltaTDays = astro::DeltaTSeconds(y) / 86400;
     QJsonArray events;
     QJsonArray lengths;
     for (std::size_t i = 0; i < 4; ++i) {
         QJsonObject o;
         o[QStringLiteral("name")] = QLatin1String(names[i]);
-        const double ut = s.Instants[i] - deltaTDays;
+        const double ut = s.Instants[i] - astro::DeltaTDays(s.Instants[i]);
         const astro::Observer at = ObserverAt(observer, ut);
         const std::string text = at.ZoneOffsetMinutes == observer.ZoneOffsetMinutes
                                      ? s.Texts[i]
@@ -616,7 +640,10 @@ namespace {
 // mistake shows instead of being ignored.
 void checkOptionsApply(const Options& options) {
     const std::string& cmd = options.command;
-    if (options.csv && cmd != "times") throw UsageError{"--csv applies only to times"};
+    if (options.csv && cmd != "times" && cmd != "altitude")
+        throw UsageError{"--csv applies only to times and altitude"};
+    if (options.stepMinutes && cmd != "altitude")
+        throw UsageError{"--step applies only to altitude"};
     if (options.csv && options.json) throw UsageError{"--csv and --json exclude each other"};
     const bool lunar = cmd == "features" || cmd == "terminator" || cmd == "plan";
     if (!options.file.empty() && !lunar)
@@ -651,7 +678,8 @@ void refuseSkippedDay(const astro::DateTimeRec& day, const std::string& text) {
 std::string IcalText(int year, const astro::Observer& observer) {
     const double nowUt =
         static_cast<double>(QDateTime::currentSecsSinceEpoch()) / 86400.0 + 2440587.5;
-    return ics::CalendarText(ics::YearEvents(year, observer), nowUt, CRESSELLE_VERSION);
+    return ics::CalendarText(ics::YearEvents(year, observer), nowUt, CRESSELLE_VERSION,
+                             ics::YearCalendarName(year));
 }
 
 int WriteIcal(const std::string& text, const std::string& path) {
@@ -737,15 +765,23 @@ int Run(const Options& options) {
         const PlanResult plan = PlanCommand(options, observer);
         if (!options.output.empty() && WriteIcal(plan.Calendar, options.output) != 0) return 1;
         result = plan.Json;
+    } else if (cmd == "altitude") {
+        needArgs(1);
+        const astro::DateTimeRec day = ParseDay(options.args[0]);
+        const astro::Observer observer = ObserverFor(options);
+        refuseSkippedDay(day, options.args[0]);
+        result = AltitudeCommand(day, observer, options.stepMinutes.value_or(10));
     } else if (cmd.empty()) {
         throw UsageError{"no command given; see --help"};
     } else {
         throw UsageError{"unknown command " + Quoted(cmd) + "; see --help"};
     }
     if (cmd != "easter") noteFallbackObserver(options);
-    const QByteArray text = options.json     ? QJsonDocument(result).toJson(QJsonDocument::Indented)
-                            : cmd == "times" ? TimesCsv(result).toUtf8() // text form of the table
-                                             : AlignedText(result).toUtf8();
+    const QByteArray text =
+        options.json        ? QJsonDocument(result).toJson(QJsonDocument::Indented)
+        : cmd == "times"    ? TimesCsv(result).toUtf8() // text form of the table
+        : cmd == "altitude" ? (options.csv ? AltitudeCsv(result) : AltitudeText(result)).toUtf8()
+                            : AlignedText(result).toUtf8();
     std::fwrite(text.constData(), 1, static_cast<std::size_t>(text.size()), stdout);
     return 0;
 }

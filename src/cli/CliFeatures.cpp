@@ -5,6 +5,7 @@
 #include "cli/CliArgs.h"
 #include "data/FeatureFile.h"
 #include "data/Folders.h"
+#include "zone/FeatureMonth.h"
 #include "zone/Zone.h"
 
 #include <QDir>
@@ -80,10 +81,7 @@ QJsonObject FeaturesCommand(const astro::DateTimeRec& month, const astro::Observ
     astro::DateTimeRec start = month;
     start.Day = 1;
     start.Hour = start.Minute = start.Second = 0;
-    // Searched from 0h of the 1st with that day's offset; each time then shown in the offset
-    // in force at it.
     const astro::Observer onDay = ObserverOnDay(observer, start);
-    const astro::JulianDay startJd = astro::DateToJulian(start);
 
     QJsonArray list;
     for (const FeatureTexts& f : ReadFeatureFile(path)) {
@@ -95,19 +93,19 @@ QJsonObject FeaturesCommand(const astro::DateTimeRec& month, const astro::Observ
         o[QStringLiteral("name")] = f.Name;
         o[QStringLiteral("longitude")] = f.Longitude;
         o[QStringLiteral("latitude")] = f.Latitude;
-        const astro::FeatureSunTimes t = astro::FeatureSunriseSunset(startJd, lon, lat, onDay);
-        auto put = [&](const QString& key, bool found, bool outside, const astro::DateTimeRec& when,
-                       const char* reason) {
-            o[key] = found && !outside
-                         ? QJsonValue(isoText(InOffsetOfItsInstant(when, onDay, CurrentZone())))
-                         : QJsonValue();
-            if (outside)
+        const TFeatureMonth t = FeatureSunTimesOfMonth(start, lon, lat, onDay, CurrentZone());
+        auto put = [&](const QString& key, const TFeatureCrossing& c, const char* reason) {
+            o[key] = c.Found ? QJsonValue(isoText(c.Local)) : QJsonValue();
+            if (c.OutOfRange)
                 o[key + QStringLiteral("_reason")] = QLatin1String("outside_years_1_9999");
-            else if (!found)
+            else if (!c.Found && reason)
                 o[key + QStringLiteral("_reason")] = QLatin1String(reason);
         };
-        put(QStringLiteral("sunrise"), t.HasSunrise, t.SunriseOutOfRange, t.Sunrise, "no_sunrise");
-        put(QStringLiteral("sunset"), t.HasSunset, t.SunsetOutOfRange, t.Sunset, "no_sunset");
+        put(QStringLiteral("sunrise"), t.Sunrise, "no_sunrise");
+        put(QStringLiteral("sunset"), t.Sunset, "no_sunset");
+        // A second of a kind within the month; null when the month holds one.
+        put(QStringLiteral("sunrise2"), t.Sunrise2, nullptr);
+        put(QStringLiteral("sunset2"), t.Sunset2, nullptr);
         list.append(o);
     }
     return {{QStringLiteral("features"), list}};

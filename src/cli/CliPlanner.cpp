@@ -184,7 +184,7 @@ PlanResult PlanCommand(const Options& options, const astro::Observer& observer) 
         static_cast<double>(QDateTime::currentSecsSinceEpoch()) / 86400.0 + 2440587.5;
     out.Calendar = ics::CalendarText(
         ics::GoodNightEvents(f.Feature.Name.toStdString(), nights.data(), count, c), nowUt,
-        CRESSELLE_VERSION);
+        CRESSELLE_VERSION, "Good nights for " + f.Feature.Name.toStdString() + " (Cresselle)");
     return out;
 }
 

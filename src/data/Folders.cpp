@@ -34,4 +34,19 @@ QString ShippedRuntimeFolder() {
     return {};
 }
 
+namespace {
+QString& Problem() {
+    static QString problem;
+    return problem;
+}
+} // namespace
+
+QString WorkingFolderProblem() {
+    return Problem();
+}
+
+void SetWorkingFolderProblem(const QString& problem) {
+    Problem() = problem;
+}
+
 } // namespace folders

@@ -14,4 +14,9 @@ QString DataFolder();
 // none is there.
 QString ShippedRuntimeFolder();
 
+// Why the working folder could not be made or entered at start ("" when it was): the program
+// then runs in another folder and writes no database there.
+QString WorkingFolderProblem();
+void SetWorkingFolderProblem(const QString& problem);
+
 } // namespace folders

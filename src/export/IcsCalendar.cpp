@@ -181,9 +181,8 @@ void AddSeasons(int year, const astro::Observer& observer, std::vector<CalendarE
                                          "December Solstice"};
     const auto y = static_cast<std::uint16_t>(year);
     const astro::SeasonsRec s = astro::EquinoxesAndSolstices(y, observer);
-    const double deltaTDays = astro::DeltaTSeconds(y) / 86400;
     for (std::size_t i = 0; i < 4; ++i) {
-        const double ut = s.Instants[i] - deltaTDays;
+        const double ut = s.Instants[i] - astro::DeltaTDays(s.Instants[i]);
         out.push_back(
             Instant(tags[i], titles[i], std::string(titles[i]) + " at " + DayAndClockText(ut), ut));
     }
@@ -222,14 +221,19 @@ std::vector<CalendarEvent> YearEvents(int year, const astro::Observer& observer)
     return out;
 }
 
+std::string YearCalendarName(int year) {
+    return "Moon " + std::to_string(year) + " (Cresselle)";
+}
+
 std::string CalendarText(const std::vector<CalendarEvent>& events, astro::JulianDay stampUt,
-                         const std::string& version) {
+                         const std::string& version, const std::string& name) {
     const std::string stamp = UtcDateTime(stampUt);
     std::string out = Line("BEGIN", "VCALENDAR");
     out += Line("VERSION", "2.0");
     out += Line("PRODID", "-//Cresselle//Cresselle " + version + "//EN");
     out += Line("CALSCALE", "GREGORIAN");
     out += Line("METHOD", "PUBLISH");
+    out += Line("X-WR-CALNAME", EscapedText(name));
     for (const CalendarEvent& e : events)
         out += EventText(e, stamp);
     out += Line("END", "VCALENDAR");

@@ -25,9 +25,13 @@ struct CalendarEvent {
 std::vector<CalendarEvent> YearEvents(int year, const astro::Observer& observer);
 
 // The calendar file: CRLF line ends, lines folded at 75 octets, times in UTC rounded to the
-// minute. `stampUt` (UT) goes into every DTSTAMP; `version` into PRODID.
+// minute. `stampUt` (UT) goes into every DTSTAMP; `version` into PRODID; `name` into
+// X-WR-CALNAME, the name a calendar program gives the imported calendar.
 std::string CalendarText(const std::vector<CalendarEvent>& events, astro::JulianDay stampUt,
-                         const std::string& version);
+                         const std::string& version, const std::string& name);
+
+// "Moon 2026 (Cresselle)": the name of the calendar of a year's events.
+std::string YearCalendarName(int year);
 
 // "YYYYMMDDTHHMMSSZ" of the UT instant rounded to the minute, proleptic Gregorian calendar.
 std::string UtcDateTime(astro::JulianDay jd);

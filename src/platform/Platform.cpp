@@ -2,14 +2,20 @@
 #include "platform/Platform.h"
 
 #include <QApplication>
+#include <QClipboard>
+#include <QCursor>
 #include <QDesktopServices>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QHash>
+#include <QLabel>
 #include <QMessageBox>
+#include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QStandardPaths>
+#include <QTimer>
 
 namespace platform {
 namespace {
@@ -18,12 +24,11 @@ std::unique_ptr<QPrinter> defaultPrinter(QWidget* parent, const QString& suggest
     const QPrinterInfo info = QPrinterInfo::defaultPrinter();
     if (!info.isNull()) return std::make_unique<QPrinter>(info, QPrinter::HighResolution);
     // No printer on the system: the page goes to a PDF file the user names.
-    QString path = Services().saveFileName(parent, QStringLiteral("Save printout as PDF"),
-                                           QDir(PdfFolder()).filePath(suggestedPdfName),
-                                           QStringLiteral("PDF files (*.pdf)"));
-    if (path.isEmpty()) return nullptr;
     // A name typed without the extension still gives a file that opens as PDF.
-    if (!path.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive)) path += QStringLiteral(".pdf");
+    const QString path = ChooseSaveFile(
+        parent, QStringLiteral("pdf"), QStringLiteral("Save printout as PDF"), PdfFolder(),
+        suggestedPdfName, QStringLiteral("PDF files (*.pdf)"), QStringLiteral(".pdf"));
+    if (path.isEmpty()) return nullptr;
     auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
     printer->setOutputFormat(QPrinter::PdfFormat);
     printer->setOutputFileName(path);
@@ -34,7 +39,15 @@ ServiceTable qtServices() {
     ServiceTable s;
     s.now = [] { return QDateTime::currentDateTime(); };
     s.message = [](QWidget* parent, const QString& title, const QString& text) {
-        QMessageBox::information(parent, title, text, QMessageBox::Ok);
+        QMessageBox box(QMessageBox::Information, title, text, QMessageBox::Ok, parent);
+        // Centred on the window it speaks for (a frameless window gives the window manager
+        // nothing to centre it on).
+        if (parent) {
+            box.adjustSize();
+            const QRect over = parent->window()->frameGeometry();
+            box.move(over.center() - QPoint(box.width() / 2, box.height() / 2));
+        }
+        box.exec();
     };
     s.beep = [] { QApplication::beep(); };
     s.openUrl = [](const QUrl& url) { return QDesktopServices::openUrl(url); };
@@ -43,6 +56,34 @@ ServiceTable qtServices() {
         return QFileDialog::getSaveFileName(parent, caption, suggested, filter);
     };
     s.printer = defaultPrinter;
+    s.ask = [](QWidget* parent, const QString& title, const QString& text) {
+        return QMessageBox::question(parent, title, text, QMessageBox::Yes | QMessageBox::No,
+                                     QMessageBox::No) == QMessageBox::Yes;
+    };
+    s.note = [](QWidget*, const QString& text) {
+        // A hint beside the pointer for a few seconds: it takes no focus, and stays when the
+        // window that printed closes.
+        auto* hint = new QLabel(text, nullptr, Qt::ToolTip | Qt::FramelessWindowHint);
+        hint->setAttribute(Qt::WA_ShowWithoutActivating);
+        hint->setAttribute(Qt::WA_DeleteOnClose);
+        hint->setStyleSheet(
+            QStringLiteral("QLabel { background: #ffffe1; color: black; border: 1px solid #808080; "
+                           "padding: 4px; }"));
+        hint->adjustSize();
+        hint->move(QCursor::pos() + QPoint(12, 16));
+        hint->show();
+        QTimer::singleShot(6000, hint, &QWidget::close);
+    };
+    s.printDialog = [](QWidget* parent, const std::function<void(QPrinter*)>& setUp,
+                       const std::function<void(QPrinter*)>& paint) {
+        QPrinter printer(QPrinter::HighResolution);
+        setUp(&printer);
+        QPrintPreviewDialog dialog(&printer, parent);
+        QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog,
+                         [&paint](QPrinter* target) { paint(target); });
+        return dialog.exec() == QDialog::Accepted;
+    };
+    s.copyText = [](const QString& text) { QGuiApplication::clipboard()->setText(text); };
     return s;
 }
 
@@ -51,6 +92,65 @@ ServiceTable qtServices() {
 QString PdfFolder() {
     const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     return !documents.isEmpty() && QFileInfo(documents).isDir() ? documents : QDir::homePath();
+}
+
+QString PicturesFolder() {
+    const QString pictures = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
+    return !pictures.isEmpty() && QFileInfo(pictures).isDir() ? pictures : QDir::homePath();
+}
+
+namespace {
+// The folder each kind of file was last saved in, for this session.
+QHash<QString, QString>& LastFolders() {
+    static QHash<QString, QString> folders;
+    return folders;
+}
+} // namespace
+
+QString ChooseSaveFile(QWidget* parent, const QString& kind, const QString& caption,
+                       const QString& firstFolder, const QString& suggestedName,
+                       const QString& filter, const QString& extension) {
+    QString folder = LastFolders().value(kind);
+    if (folder.isEmpty() || !QFileInfo(folder).isDir()) folder = firstFolder;
+    QString suggested = QDir(folder).filePath(suggestedName);
+    // Bounded: each round is one answer of the user's.
+    for (int round = 0; round < 100; ++round) {
+        QString path = Services().saveFileName(parent, caption, suggested, filter);
+        if (path.isEmpty()) return {};
+        const QString typed = path;
+        if (!extension.isEmpty() && !path.endsWith(extension, Qt::CaseInsensitive))
+            path += extension;
+        const QFileInfo target(path);
+        // The dialog asked about the name as typed; the name with its extension is asked here.
+        if (path != typed && (target.exists() || target.isSymLink())) {
+            const QString question =
+                target.isDir()
+                    ? QString()
+                    : QStringLiteral("\"%1\" already exists.\nDo you want to replace it?")
+                          .arg(QDir::toNativeSeparators(path));
+            if (question.isEmpty() || !Services().ask(parent, caption, question)) {
+                suggested = path;
+                continue;
+            }
+        }
+        LastFolders().insert(kind, target.absolutePath());
+        return path;
+    }
+    return {};
+}
+
+bool OpenOrOffer(QWidget* parent, const QUrl& url) {
+    if (Services().openUrl(url)) return true;
+    const QString shown =
+        url.isLocalFile() ? QDir::toNativeSeparators(url.toLocalFile()) : url.toString();
+    const QString what =
+        url.isLocalFile() ? QStringLiteral("the page") : QStringLiteral("the address");
+    if (Services().ask(parent, QStringLiteral("Cresselle"),
+                       QStringLiteral("Nothing on this system could open %1\n\n%2\n\n"
+                                      "Copy it to the clipboard, to open it yourself?")
+                           .arg(what, shown)))
+        Services().copyText(shown);
+    return false;
 }
 
 ServiceTable& Services() {

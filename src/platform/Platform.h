@@ -31,6 +31,18 @@ struct ServiceTable {
     // system has none. nullptr when the user cancels.
     std::function<std::unique_ptr<QPrinter>(QWidget* parent, const QString& suggestedPdfName)>
         printer;
+    // A question with Yes and No; true for Yes.
+    std::function<bool(QWidget* parent, const QString& title, const QString& text)> ask;
+    // A short note that needs no answer (where a printout went), shown without taking the focus.
+    std::function<void(QWidget* parent, const QString& text)> note;
+    // The system's print dialog with a preview, on a printer `setUp` prepares first (its page
+    // orientation): `paint` draws the document on the printer it is given (the preview's,
+    // then the chosen printer's). True when the user printed.
+    std::function<bool(QWidget* parent, const std::function<void(QPrinter*)>& setUp,
+                       const std::function<void(QPrinter*)>& paint)>
+        printDialog;
+    // Puts a text on the clipboard.
+    std::function<void(const QString& text)> copyText;
 };
 
 // The services in force; starts with the real Qt ones.
@@ -39,6 +51,21 @@ ServiceTable& Services();
 void ResetServices();
 // The folder the PDF file is first offered in: Documents when it exists, else the home folder.
 QString PdfFolder();
+// The folder a picture is first offered in: Pictures when it exists, else the home folder.
+QString PicturesFolder();
+
+// The save dialog for a file of one kind. `extension` (".bmp") is added to a name typed
+// without one; a name that then points at an existing file is replaced only when the user
+// agrees (the dialog asked only about the name as typed). The dialog opens in the last folder
+// a file of this `kind` was saved in during the session, else in `firstFolder`. Empty when
+// cancelled.
+QString ChooseSaveFile(QWidget* parent, const QString& kind, const QString& caption,
+                       const QString& firstFolder, const QString& suggestedName,
+                       const QString& filter, const QString& extension);
+
+// Opens a document or web address; when nothing on the system can open it, says so in a
+// message that names it, offering to copy it. True when it was opened.
+bool OpenOrOffer(QWidget* parent, const QUrl& url);
 
 inline QDateTime Now() {
     return Services().now();
@@ -56,6 +83,13 @@ inline bool OpenUrl(const QUrl& url) {
 inline QString GetSaveFileName(QWidget* parent, const QString& caption, const QString& suggested,
                                const QString& filter) {
     return Services().saveFileName(parent, caption, suggested, filter);
+}
+inline bool Ask(QWidget* parent, const QString& text,
+                const QString& title = QStringLiteral("Cresselle")) {
+    return Services().ask(parent, title, text);
+}
+inline void Note(QWidget* parent, const QString& text) {
+    Services().note(parent, text);
 }
 inline std::unique_ptr<QPrinter> PrinterFor(QWidget* parent, const QString& suggestedPdfName) {
     return Services().printer(parent, suggestedPdfName);

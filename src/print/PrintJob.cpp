@@ -10,22 +10,51 @@
 #include <QSaveFile>
 #include <QTemporaryFile>
 
+#include <algorithm>
+#include <utility>
+
+namespace {
+// The printer of the print dialog while it asks for a drawing; jobs then print on it.
+QPrinter*& DialogPrinter() {
+    static QPrinter* printer = nullptr;
+    return printer;
+}
+// Where the last job drawn for the dialog went.
+QString& LastDestination() {
+    static QString destination;
+    return destination;
+}
+} // namespace
+
 PrintJob::PrintJob(QWidget* parent, const QString& suggestedPdfName, Orientation orientation)
-    : parent_(parent), printer_(platform::PrinterFor(parent, suggestedPdfName)) {
+    : parent_(parent) {
+    if (DialogPrinter()) {
+        printer_ = DialogPrinter();
+    } else {
+        owned_ = platform::PrinterFor(parent, suggestedPdfName);
+        printer_ = owned_.get();
+    }
     if (!printer_) return; // the user cancelled: nothing is printed
     // The job's title in the print queue, and the PDF's Title: "Cresselle Calendar March 2027".
     QString title = suggestedPdfName;
     if (title.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive)) title.chop(4);
     printer_->setDocName(title);
-    remembered_ = printer_->pageLayout().orientation();
-    if (orientation == Orientation::Landscape) printer_->setPageOrientation(QPageLayout::Landscape);
-    if (orientation == Orientation::Portrait) printer_->setPageOrientation(QPageLayout::Portrait);
+    remembered_ = printer_->pageLayout();
+    // The dialog's printer keeps the page the dialog set up (and the user may have changed).
+    if (!DialogPrinter()) {
+        printer_->setPageLayout(JobLayout(remembered_, orientation,
+                                          printer_->outputFormat() == QPrinter::NativeFormat));
+        // A printer that takes no page of its own size keeps its paper: the page is turned.
+        const QRectF page = printer_->pageLayout().fullRectPoints();
+        if (orientation == Orientation::Landscape && page.width() < page.height())
+            printer_->setPageOrientation(QPageLayout::Landscape);
+    }
     QString error;
     if (!DivertPdf(error)) {
         FailToSave(error);
         return;
     }
-    if (!canvas_.begin(printer_.get())) {
+    if (!canvas_.begin(printer_)) {
         Fail();
         return;
     }
@@ -62,7 +91,17 @@ bool PrintJob::Finish() {
         return false;
     }
     RestoreOrientation();
+    LastDestination() = Destination();
+    // A job drawn for the dialog is told about once the dialog has printed.
+    if (!DialogPrinter()) platform::Note(parent_, QStringLiteral("Sent to %1").arg(Destination()));
     return true;
+}
+
+QString PrintJob::Destination() const {
+    if (!printer_) return {};
+    const QString file = pdfTarget_.isEmpty() ? printer_->outputFileName() : pdfTarget_;
+    if (!file.isEmpty()) return QStringLiteral("PDF \"%1\"").arg(QDir::toNativeSeparators(file));
+    return QStringLiteral("the printer \"%1\"").arg(printer_->printerName());
 }
 
 // Opens the file the user named (so that a folder that cannot be written is known before
@@ -133,8 +172,49 @@ void PrintJob::Fail(const QString& message) {
 
 // The printer's orientation, and the file name it was given, as they were before the job.
 void PrintJob::RestoreOrientation() {
-    printer_->setPageOrientation(remembered_);
+    printer_->setPageLayout(remembered_);
     if (!pdfTarget_.isEmpty()) printer_->setOutputFileName(pdfTarget_);
+}
+
+QPageLayout JobLayout(const QPageLayout& current, PrintJob::Orientation orientation,
+                      bool systemQueue) {
+    QPageLayout layout = current;
+    if (orientation == PrintJob::Orientation::Current) return layout;
+    const bool landscape = orientation == PrintJob::Orientation::Landscape;
+    if (!landscape || !systemQueue) {
+        // A page of swapped size left by an earlier job is a landscape page already.
+        layout.setOrientation(landscape ? QPageLayout::Landscape : QPageLayout::Portrait);
+        return layout;
+    }
+    const QSizeF size = current.pageSize().size(QPageSize::Millimeter);
+    if (size.width() >= size.height() && current.orientation() == QPageLayout::Portrait)
+        return layout;
+    const QSizeF wide(std::max(size.width(), size.height()), std::min(size.width(), size.height()));
+    layout.setPageSize(
+        QPageSize(wide, QPageSize::Millimeter, current.pageSize().name(), QPageSize::ExactMatch));
+    layout.setOrientation(QPageLayout::Portrait);
+    return layout;
+}
+
+void PrintFromClick(QWidget* parent, Qt::KeyboardModifiers modifiers,
+                    PrintJob::Orientation orientation, const std::function<void()>& print) {
+    if (!modifiers.testFlag(Qt::ShiftModifier)) {
+        print();
+        return;
+    }
+    LastDestination().clear();
+    const auto setUp = [orientation](QPrinter* printer) {
+        printer->setPageLayout(JobLayout(printer->pageLayout(), orientation,
+                                         printer->outputFormat() == QPrinter::NativeFormat));
+    };
+    const auto paint = [&print](QPrinter* printer) {
+        QPrinter* before = std::exchange(DialogPrinter(), printer);
+        print();
+        DialogPrinter() = before;
+    };
+    const bool printed = platform::Services().printDialog(parent, setUp, paint);
+    if (printed && !LastDestination().isEmpty())
+        platform::Note(parent, QStringLiteral("Sent to %1").arg(LastDestination()));
 }
 
 QString SuggestedPdfName(const QString& subject, int month, int year) {

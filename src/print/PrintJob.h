@@ -20,6 +20,7 @@
 #include <QPainter>
 #include <QString>
 
+#include <functional>
 #include <memory>
 
 class QPrinter;
@@ -41,9 +42,11 @@ class PrintJob {
     bool Started() const { return started_; }
     // False only when the user cancelled the choice of the PDF file.
     bool HasPrinter() const { return printer_ != nullptr; }
+    // Where the printout went, for the user: "PDF \"…\"" or "the printer \"…\"".
+    QString Destination() const;
 
     QPainter& Canvas() { return canvas_; }
-    QPrinter* Printer() { return printer_.get(); }
+    QPrinter* Printer() { return printer_; }
     // The printable page in device pixels.
     int PageWidth() const;
     int PageHeight() const;
@@ -61,9 +64,10 @@ class PrintJob {
     bool DeliverPdf(QString& error);
 
     QWidget* parent_;
-    std::unique_ptr<QPrinter> printer_;
+    std::unique_ptr<QPrinter> owned_;
+    QPrinter* printer_ = nullptr;
     QPainter canvas_;
-    QPageLayout::Orientation remembered_ = QPageLayout::Portrait;
+    QPageLayout remembered_;
     bool started_ = false;
     // A PDF printout: the file the user named (written at the end, whole or not at all) and
     // the temporary file the printer draws into.
@@ -71,6 +75,19 @@ class PrintJob {
     std::unique_ptr<QSaveFile> pdfFile_;
     std::unique_ptr<QTemporaryFile> pdfDraft_;
 };
+
+// The page layout a job sets: the orientation asked for, or, on a printer of the system's
+// queue, a landscape page as a portrait page of swapped size (the queue would otherwise turn
+// the landscape page once more and deliver portrait pages read sideways).
+QPageLayout JobLayout(const QPageLayout& current, PrintJob::Orientation orientation,
+                      bool systemQueue);
+
+// A click on a print button: prints at once on the default printer; with Shift held, opens
+// the system's print dialog with its preview (printer, copies, pages), `print` drawing both
+// the preview and the printout. Either way the user is told where the printout went.
+// `orientation` is the one `print` asks its job for: the dialog's page starts in it.
+void PrintFromClick(QWidget* parent, Qt::KeyboardModifiers modifiers,
+                    PrintJob::Orientation orientation, const std::function<void()>& print);
 
 // "Cresselle <subject> <Month> <year>.pdf", the file name offered when printing goes to PDF.
 QString SuggestedPdfName(const QString& subject, int month, int year);

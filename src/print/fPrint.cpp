@@ -70,7 +70,7 @@ QString FooterLine() {
         .left(FooterCapacity);
 }
 
-void PrintPageHeader(QPainter& canvas, int month, int year) {
+void PrintPageHeader(QPainter& canvas, int month, int year, int sideClear) {
     const int pw = PageWidth(canvas);
     const int ph = PageHeight(canvas);
 
@@ -87,7 +87,7 @@ void PrintPageHeader(QPainter& canvas, int month, int year) {
     canvas::TextOut(canvas, (pw - canvas::TextWidth(canvas, title)) / 2, 40, title, Qt::black);
     HeaderBottom = ToUint16(3L * canvas::TextHeight(canvas, title));
 
-    PrintPlaceLine(canvas, pw, static_cast<int>(std::trunc(4.0 * HeaderBottom / 7.0)));
+    PrintPlaceLine(canvas, pw, static_cast<int>(std::trunc(4.0 * HeaderBottom / 7.0)), sideClear);
 }
 
 namespace {
@@ -109,15 +109,26 @@ bool FitFont(QPainter& canvas, const QStringList& lines, int width) {
 
 // The place line is never cut: it shrinks to fit the frame, and a line still too wide goes
 // on two lines, the place above its coordinates.
-void PrintPlaceLine(QPainter& canvas, int pw, int y) {
+void PrintPlaceLine(QPainter& canvas, int pw, int y, int sideClear) {
     const QString place = PlaceLine(ObserverSettings);
-    const int room = 7 * (pw / 7) - 2 * canvas::TextWidth(canvas, QStringLiteral("M"));
+    const int margin = std::max(canvas::TextWidth(canvas, QStringLiteral("M")), sideClear);
+    const int room = 7 * (pw / 7) - 2 * margin;
     QStringList lines{place};
     if (!FitFont(canvas, lines, room)) {
-        const qsizetype split = place.indexOf(QStringLiteral("Latitude:"));
+        const qsizetype split = std::max<qsizetype>(place.indexOf(QStringLiteral("Latitude:")), 0);
         lines = {place.left(split).trimmed(), place.mid(split)};
         if (lines.first().isEmpty()) lines.removeFirst();
-        FitFont(canvas, lines, room);
+        if (!FitFont(canvas, lines, room)) {
+            const qsizetype zone = lines.last().indexOf(QStringLiteral("Zone:"));
+            if (zone > 0) {
+                const QString coordinates = lines.last().left(zone).trimmed();
+                lines.last() = lines.last().mid(zone);
+                lines.insert(lines.size() - 1, coordinates.endsWith(QLatin1Char(','))
+                                                   ? coordinates.chopped(1)
+                                                   : coordinates);
+            }
+            FitFont(canvas, lines, room);
+        }
     }
     for (const QString& line : lines) {
         canvas::TextOut(canvas, (pw - canvas::TextWidth(canvas, line)) / 2, y, line, Qt::black);

@@ -31,9 +31,12 @@ QString FooterLine();
 
 // Draws the page frame, the title and the place line on the begun document's canvas and sets
 // FooterHeight and HeaderBottom. The page is the canvas device's printable area.
-void PrintPageHeader(QPainter& canvas, int month, int year);
-// Draws the place line centred at `y` on a page `pw` wide: 14 points bold, smaller when it
-// does not fit, on two lines when it fits at no size.
-void PrintPlaceLine(QPainter& canvas, int pw, int y);
+// `sideClear` device pixels at each side of the frame are kept free for what the page prints
+// beside its title (the calendar's phase legend).
+void PrintPageHeader(QPainter& canvas, int month, int year, int sideClear = 0);
+// Draws the place line centred at `y` on a page `pw` wide, clear of `sideClear` pixels at each
+// side: 14 points bold, smaller when it does not fit, on two lines (the place, then its
+// coordinates and zone) or three (the zone apart) when it fits at no size.
+void PrintPlaceLine(QPainter& canvas, int pw, int y, int sideClear = 0);
 // Draws the footer line centred at the bottom of the page.
 void PrintPageFooter(QPainter& canvas);

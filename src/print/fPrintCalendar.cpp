@@ -288,7 +288,8 @@ int PhaseGrey(int density) {
 void DrawCalendarPage(QPainter& canvas, const CalendarPage& page) {
     const TObserverSettings& s = ObserverSettings;
     const PageMeasures m = MeasuresOf(canvas);
-    PrintPageHeader(canvas, page.Month, page.Year);
+    // The place line keeps clear of the phase legend at the right (and as far from the left).
+    PrintPageHeader(canvas, page.Month, page.Year, s.PrintMajorPhases ? m.u(80.39) + m.u(6) : 0);
     PrintWeekdayRow(canvas, m, s.DayOrder % 7);
     PrintDayCells(canvas, m, page, s);
     if (s.PrintMajorPhases) {

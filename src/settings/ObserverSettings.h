@@ -31,6 +31,7 @@ struct TObserverSettings {
     bool PrintLunarTimes = true;
     bool PrintSunTimes = true;
     QString PrinterType; // capacity 15: "Laser", "BW Inkjet" or "Colour Inkjet"
+    bool NightMode = false; // every window in dim red (screen only)
 };
 
 // The one global instance.
@@ -66,6 +67,8 @@ void WriteVersion();
 bool SaveConfiguration(const TObserverSettings& s);
 // Saves the five print options.
 bool SavePrintOptions(const TObserverSettings& s);
+// Saves the night mode.
+bool SaveNightMode(const TObserverSettings& s);
 // A save that finds no store creates it with the whole record (removed while the program runs,
 // or never created). False when it could not be written; the store then keeps its old values.
 // What the windows tell the user when a save failed, naming the store and the reason (a folder

@@ -19,13 +19,16 @@
 #include <QSet>
 #include <QSettings>
 #include <QStandardPaths>
+#include <QStorageInfo>
 #include <QStringDecoder>
 #include <QStringList>
 #include <QTemporaryFile>
 
 #include <algorithm>
 #include <array>
+#include <cerrno>
 #include <cmath>
+#include <cstring>
 #include <filesystem>
 #include <memory>
 #include <utility>
@@ -175,16 +178,46 @@ QByteArray ReadableIni(const QByteArray& ini) {
     return LinesAsUtf8(WithoutBinaryValues(ini));
 }
 
+// The system's reason for a failed file operation: the device's own text, else errno's.
+QString Reason(const QFileDevice& file) {
+    if (file.error() != QFileDevice::NoError && !file.errorString().isEmpty() &&
+        file.errorString() != QLatin1String("Unknown error"))
+        return file.errorString();
+    return errno != 0 ? QString::fromLocal8Bit(std::strerror(errno))
+                      : QStringLiteral("the system gave no reason");
+}
+
+// Why QSettings, which gives no reason of its own, could not write in `folder`.
+QString WriteReason(const QString& folder) {
+    const QStorageInfo disk(folder);
+    if (disk.isValid() && disk.isReadOnly()) return QStringLiteral("the disk is read-only");
+    if (disk.isValid() && disk.bytesAvailable() < 4096) return QStringLiteral("the disk is full");
+    if (!QFileInfo(folder).isWritable()) return QStringLiteral("the folder may not be written");
+    return QStringLiteral("the system refused the write");
+}
+
 // Every key of an INI file and its text, read under a name the settings cache has never seen
 // (QSettings keeps what it last read or wrote of a path and may not read the file again).
-bool ReadFresh(const QString& iniPath, QMap<QString, QString>& values) {
+bool ReadFresh(const QString& iniPath, QMap<QString, QString>& values, QString* why = nullptr) {
     QTemporaryFile copy(QFileInfo(iniPath).absolutePath() + ScratchName("check"));
     QFile original(iniPath);
-    if (!copy.open() || !original.open(QIODevice::ReadOnly)) return false;
+    const auto fail = [why](const QString& text) {
+        if (why) *why = text;
+        return false;
+    };
+    errno = 0;
+    if (!original.open(QIODevice::ReadOnly))
+        return fail(QStringLiteral("the file cannot be read (%1)").arg(Reason(original)));
+    if (!copy.open())
+        return fail(
+            QStringLiteral("no check copy can be written beside it (%1)").arg(Reason(copy)));
     const QByteArray bytes = ReadableIni(original.readAll());
-    if (copy.write(bytes) != bytes.size() || !copy.flush()) return false;
+    if (copy.write(bytes) != bytes.size() || !copy.flush())
+        return fail(
+            QStringLiteral("no check copy can be written beside it (%1)").arg(Reason(copy)));
     const QSettings fresh(copy.fileName(), QSettings::IniFormat);
-    if (fresh.status() != QSettings::NoError) return false;
+    if (fresh.status() != QSettings::NoError)
+        return fail(QStringLiteral("the file cannot be read"));
     for (const QString& key : fresh.allKeys())
         values.insert(key, fresh.value(key).toString());
     return true;
@@ -195,16 +228,20 @@ QByteArray Bytes(const QString& path) {
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-// Replaces the file with exactly these bytes, or leaves it as it was.
-bool WriteWhole(const QString& path, const QByteArray& bytes) {
+// Replaces the file with exactly these bytes, or leaves it as it was; `why` gets the reason.
+bool WriteWhole(const QString& path, const QByteArray& bytes, QString* why = nullptr) {
     QSaveFile file(path);
+    errno = 0;
     // Unbuffered, so that a write cut short shows in its count.
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) return false;
-    if (file.write(bytes) != bytes.size() || file.size() != bytes.size()) {
+    bool written = file.open(QIODevice::WriteOnly | QIODevice::Unbuffered);
+    if (written && (file.write(bytes) != bytes.size() || file.size() != bytes.size())) {
+        if (why) *why = Reason(file);
         file.cancelWriting();
         return false;
     }
-    return file.commit();
+    written = written && file.commit();
+    if (!written && why) *why = Reason(file);
+    return written;
 }
 
 // True when the file already holds every value: it is then left untouched, so that a start
@@ -322,18 +359,26 @@ bool SaveIniValues(const QString& iniPath, const Values& values, QString& why) {
                   .arg(folder, rehearsal.errorString());
         return false;
     }
-    why = QStringLiteral("the file could not be written in full (the disk may be full)");
+    const QString rawFolder = QFileInfo(iniPath).absolutePath();
+    why = QStringLiteral("the file could not be written in full (%1)").arg(WriteReason(rawFolder));
     QMap<QString, QString> expected;
     if (QFileInfo(iniPath).isFile()) {
-        if (!ReadFresh(iniPath, expected)) {
-            why = QStringLiteral("the file cannot be read");
+        if (!ReadFresh(iniPath, expected, &why)) return false;
+        if (AlreadyStored(expected, values)) return true;
+        // A file the program may not replace is said so before anything is rehearsed.
+        if (!QFileInfo(iniPath).isWritable()) {
+            why = QStringLiteral("the file is read-only");
             return false;
         }
-        if (AlreadyStored(expected, values)) return true;
         QFile original(iniPath);
         if (!original.open(QIODevice::ReadOnly)) return false;
         const QByteArray bytes = ReadableIni(original.readAll());
-        if (rehearsal.write(bytes) != bytes.size() || !rehearsal.flush()) return false;
+        errno = 0;
+        if (rehearsal.write(bytes) != bytes.size() || !rehearsal.flush()) {
+            why =
+                QStringLiteral("the file could not be written in full (%1)").arg(Reason(rehearsal));
+            return false;
+        }
     }
     rehearsal.close();
     {
@@ -342,7 +387,11 @@ bool SaveIniValues(const QString& iniPath, const Values& values, QString& why) {
             copy.setValue(key, text);
             expected.insert(key, text);
         }
-        if (!Flush(copy)) return false;
+        if (!Flush(copy)) {
+            why = QStringLiteral("the file could not be written in full (%1)")
+                      .arg(WriteReason(rawFolder));
+            return false;
+        }
     }
     QMap<QString, QString> rehearsed;
     if (!ReadFresh(rehearsal.fileName(), rehearsed) || rehearsed != expected) return false;
@@ -363,8 +412,10 @@ bool SaveIniValues(const QString& iniPath, const Values& values, QString& why) {
         why = QStringLiteral("another program is saving the settings");
         return false;
     }
-    const bool written = WriteWhole(iniPath, whole);
+    QString reason;
+    const bool written = WriteWhole(iniPath, whole, &reason);
     lock.unlock();
+    if (!written) why = QStringLiteral("the file could not be written (%1)").arg(reason);
     return written;
 }
 
@@ -428,6 +479,12 @@ class Reader {
         if (!ok || !std::isfinite(hours) || hours < 0 || hours > 24)
             return std::trunc(Repair(name).toDouble() * 2);
         return std::trunc(hours * 2);
+    }
+
+    // A value that may be missing (written only once the user has changed it): false then.
+    bool OptionalBoolean(const char* name) const {
+        QString text;
+        return Raw(name, text) && text == QStringLiteral("True");
     }
 
     const QStringList& Repairs() const { return repairs_; }
@@ -663,10 +720,76 @@ void RepairPosition(Reader& read, QString* fields[3], const char* const names[3]
 
 namespace {
 
+// The stored text of each "key=value" line, as far as it can be read (control bytes shown as
+// "?"), for telling the user what was reset.
+QMap<QString, QString> StoredTexts(const QByteArray& ini) {
+    QMap<QString, QString> texts;
+    for (const QByteArray& raw : IniLines(ini)) {
+        const qsizetype equals = raw.indexOf('=');
+        if (equals <= 0) continue;
+        QString value = QString::fromUtf8(raw.mid(equals + 1)).trimmed();
+        for (QChar& c : value)
+            if (c.unicode() < 0x20) c = QLatin1Char('?');
+        texts.insert(QString::fromUtf8(raw.left(equals)).trimmed(), value.left(40));
+    }
+    return texts;
+}
+
+// Says once which stored values were unusable and what they became. A value that was simply
+// missing (a file from an older release) takes its default without a word.
+void NoteResets(const QStringList& repairs, const QMap<QString, QString>& stored,
+                const TObserverSettings& s) {
+    QStringList resets;
+    bool place = false;
+    for (const QString& name : repairs) {
+        if (name == QLatin1String("ZoneName") || !stored.contains(name)) continue;
+        const QString now = DefaultText(name.toLatin1().constData());
+        const QString line = QStringLiteral("%1 \"%2\" to \"%3\"").arg(name, stored[name], now);
+        if (resets.contains(line)) continue;
+        resets.append(line);
+        place = place || name.startsWith(QLatin1String("Lat")) ||
+                name.startsWith(QLatin1String("Long"));
+    }
+    if (resets.isEmpty()) return;
+    QString text = QStringLiteral("These stored settings could not be used and were reset: %1.")
+                       .arg(resets.join(QStringLiteral("; ")));
+    if (place && !s.Location.trimmed().isEmpty())
+        text += QStringLiteral(" The place is still named \"%1\": check its position in the "
+                               "configuration window.")
+                    .arg(s.Location);
+    if (!PendingNotice().isEmpty()) PendingNotice() += QLatin1Char('\n');
+    PendingNotice() += text;
+}
+
+// A save that was killed leaves its scratch files beside the store: QSaveFile's
+// "Cresselle.ini.XXXXXX", the rehearsal and check copies, and the lock files. Those older than
+// any save could take are removed; a lock is removed only when its holder is gone.
+void RemoveLeftovers(const QString& iniPath) {
+    const QFileInfo ini(iniPath);
+    const QDir folder = ini.dir();
+    if (!folder.exists()) return;
+    for (const QString& lock :
+         {iniPath + QStringLiteral(".lock.rmlock"), iniPath + QStringLiteral(".lock")}) {
+        if (!QFileInfo::exists(lock)) continue;
+        QLockFile stale(lock);
+        stale.setStaleLockTime(60 * 1000);
+        if (stale.tryLock(0)) stale.unlock();
+    }
+    const QStringList patterns{ini.fileName() + QStringLiteral(".??????"),
+                               QStringLiteral("rehearsal-*-??????.ini"),
+                               QStringLiteral("check-*-??????.ini")};
+    const QDateTime before = QDateTime::currentDateTimeUtc().addSecs(-120);
+    const QFileInfoList found =
+        folder.entryInfoList(patterns, QDir::Files | QDir::Hidden | QDir::NoSymLinks);
+    for (qsizetype i = 0; i < found.size() && i < 1000; ++i)
+        if (found[i].lastModified().toUTC() < before) QFile::remove(found[i].filePath());
+}
+
 // Reads the store into `s` with every repair in memory. With `write`, the store is created on
 // the first start and a damaged file or unusable value is repaired on disk as well; without,
 // nothing is written (cresselle-cli).
 void ReadStore(TObserverSettings& s, bool write) {
+    if (write && UsesIniFile()) RemoveLeftovers(IniPath());
     if (write && !Exists()) {
         // A store that cannot be created leaves the defaults in memory; the program runs on.
         QString why;
@@ -682,7 +805,9 @@ void ReadStore(TObserverSettings& s, bool write) {
     // read as such and the file is not rewritten.
     QTemporaryFile readable;
     std::unique_ptr<QSettings> store;
+    QMap<QString, QString> storedTexts;
     if (UsesIniFile()) {
+        if (write) storedTexts = StoredTexts(Bytes(IniPath()));
         if (write && Exists()) RepairDamagedFile(IniPath());
         QByteArray stored = Bytes(IniPath());
         if (!write && IsDamaged(stored)) stored = ReadableLines(stored);
@@ -721,6 +846,7 @@ void ReadStore(TObserverSettings& s, bool write) {
         s.PrinterType = DefaultText("PrinterType");
         read.RepairWith("PrinterType");
     }
+    s.NightMode = read.OptionalBoolean("NightMode");
     static const char* const latitudeNames[3] = {"LatDeg", "LatMin", "LatSec"};
     static const char* const longitudeNames[3] = {"LongDeg", "LongMin", "LongSec"};
     QString* latitude[3] = {&s.LatDeg, &s.LatMin, &s.LatSec};
@@ -729,6 +855,7 @@ void ReadStore(TObserverSettings& s, bool write) {
     RepairPosition(read, longitude, longitudeNames, 180);
 
     if (!write || read.Repairs().isEmpty() || !Exists()) return;
+    NoteResets(read.Repairs(), storedTexts, s);
     store.reset();
     Values repairs;
     for (const QString& name : read.Repairs())
@@ -794,12 +921,19 @@ Values PrintOptionValues(const TObserverSettings& s) {
     };
 }
 
+// Every value the program holds, the defaults' table first; a value without a default
+// (ZoneName) comes after them.
 Values RecordValues(const TObserverSettings& s) {
     Values values = DefaultValues();
     for (const Values& part : {ConfigurationValues(s), PrintOptionValues(s)})
-        for (const auto& [key, text] : part)
-            for (auto& value : values)
-                if (value.first == key) value.second = text;
+        for (const auto& [key, text] : part) {
+            const auto it = std::find_if(values.begin(), values.end(),
+                                         [&key](const auto& value) { return value.first == key; });
+            if (it != values.end())
+                it->second = text;
+            else
+                values.emplace_back(key, text);
+        }
     return values;
 }
 
@@ -811,6 +945,14 @@ bool SaveConfiguration(const TObserverSettings& s) {
 
 bool SavePrintOptions(const TObserverSettings& s) {
     return SaveRecord(s, PrintOptionValues(s));
+}
+
+bool SaveNightMode(const TObserverSettings& s) {
+    const Values value{{QStringLiteral("NightMode"), BoolText(s.NightMode)}};
+    // A store this save creates gets the whole record first, then the mode.
+    const bool existed = Exists();
+    if (!SaveRecord(s, value)) return false;
+    return existed || SaveRecord(s, value);
 }
 
 QString NotSavedMessage() {

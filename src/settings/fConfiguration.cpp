@@ -8,13 +8,16 @@
 #include "ui/frame/NumericKeyFilter.h"
 #include "ui/state/AppState.h"
 #include "ui/style/Style.h"
+#include "zone/Places.h"
 #include "zone/Zone.h"
 
+#include <QAbstractItemView>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QCompleter>
 #include <QFocusEvent>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
@@ -86,6 +89,14 @@ QString Comparable(const QString& text) {
     for (QChar c : text)
         if (!c.isSpace()) out += c.toUpper();
     return out;
+}
+
+// True when the list's text names one of its entries.
+bool NamesAnEntry(const QComboBox& list) {
+    const QString typed = Comparable(list.currentText());
+    for (int i = 0; i < list.count(); ++i)
+        if (Comparable(list.itemText(i)) == typed) return true;
+    return false;
 }
 
 // The entry the list's text names; a text that names none keeps the list's last choice.
@@ -227,26 +238,57 @@ void TConfiguration::CreateZoneRows() {
     txtPlace->setGeometry(70, 256, 194, 21);
     txtPlace->setPlaceholderText(QStringLiteral("type a city to search"));
     txtPlace->setStyleSheet(ValueBoxStyle("QLineEdit"));
+    txtPlace->installEventFilter(this);
+    lblPlaceNotFound = new QLabel(this);
+    lblPlaceNotFound->setGeometry(70, 278, 194, 13);
+    lblPlaceNotFound->setFont(ArialPoints(7));
+    lblPlaceNotFound->setStyleSheet(QStringLiteral("QLabel { color: rgb(255, 255, 176); }"));
+    lblPlaceNotFound->hide();
     auto* completer = new QCompleter(QStringList(), txtPlace);
     completer->setCaseSensitivity(Qt::CaseInsensitive);
     completer->setFilterMode(Qt::MatchContains);
+    completer->setMaxVisibleItems(10);
     txtPlace->setCompleter(completer);
     connect(completer, qOverload<const QString&>(&QCompleter::activated), this,
             [this](const QString& text) { ChoosePlace(text); });
-    connect(txtPlace, &QLineEdit::returnPressed, this, [this] { ChoosePlace(txtPlace->text()); });
+    connect(txtPlace, &QLineEdit::textEdited, this, [this](const QString& text) {
+        if (text.trimmed().size() >= 3 && txtPlace->completer()->completionCount() == 0)
+            ShowPlaceNotFound();
+        else
+            lblPlaceNotFound->hide();
+    });
 }
 
-// The zone ids and the places of the zone table fill their lists at the first showing, not at
-// the program's start (the window is created with the others at start-up).
+// The zone ids and the places fill their lists at the first showing, not at the program's
+// start (the window is created with the others at start-up).
 void TConfiguration::FillZoneLists() {
     if (cmbZoneName->count() > 2) return;
     for (const QByteArray& id : QTimeZone::availableTimeZoneIds())
         cmbZoneName->addItem(QString::fromLatin1(id));
-    QStringList places;
-    for (const TZonePlace& place : ZonePlaces())
-        places << QStringLiteral("%1, %2").arg(place.City, QString::fromLatin1(place.ZoneId));
-    places.sort(Qt::CaseInsensitive);
-    txtPlace->completer()->setModel(new QStringListModel(places, txtPlace->completer()));
+    QStringList labels;
+    labels.reserve(Places().size());
+    for (const TPlace& place : Places())
+        labels << place.Label();
+    txtPlace->completer()->setModel(new QStringListModel(labels, txtPlace->completer()));
+}
+
+// Says why nothing was found, under the box.
+void TConfiguration::ShowPlaceNotFound() {
+    const QString text = txtPlace->text().trimmed();
+    if (text.isEmpty()) return;
+    const QString where =
+        HasWorldPlaces()
+            ? tr("among the %L1 cities known here").arg(Places().size())
+            : tr("among the %L1 principal cities of the zone table (this copy was built "
+                 "without the world's cities)")
+                  .arg(Places().size());
+    // A short line under the box; the whole reason in its hint and for a screen reader.
+    lblPlaceNotFound->setText(tr("Not found: type the coordinates above"));
+    lblPlaceNotFound->setToolTip(tr("No place named \u201c%1\u201d %2. Type the latitude and "
+                                    "longitude above, and choose the zone.")
+                                     .arg(text, where));
+    lblPlaceNotFound->setAccessibleName(lblPlaceNotFound->toolTip());
+    lblPlaceNotFound->show();
 }
 
 QString TConfiguration::ChosenZoneName() const {
@@ -257,9 +299,19 @@ QString TConfiguration::ChosenZoneName() const {
 }
 
 bool TConfiguration::ChoosePlace(const QString& text) {
-    const QString id = text.section(QStringLiteral(", "), -1).trimmed();
-    const TZonePlace* place = ZonePlaceOf(id.toLatin1());
-    if (!place) return false;
+    TPlace chosen;
+    if (const TPlace* place = PlaceOfLabel(text)) {
+        chosen = *place;
+    } else {
+        // "City, Zone/Id" of the zone table.
+        const QString id = text.section(QStringLiteral(", "), -1).trimmed();
+        const TZonePlace* row = ZonePlaceOf(id.toLatin1());
+        if (!row) return false;
+        chosen.Name = row->City;
+        chosen.ZoneId = row->ZoneId;
+        chosen.Latitude = row->Latitude;
+        chosen.Longitude = row->Longitude;
+    }
     const auto fill = [](double degrees, int degreeDigits, QLineEdit* d, QLineEdit* m,
                          QLineEdit* sec) {
         const int seconds = static_cast<int>(std::lround(std::abs(degrees) * 3600));
@@ -267,13 +319,15 @@ bool TConfiguration::ChoosePlace(const QString& text) {
         m->setText(QStringLiteral("%1").arg(seconds / 60 % 60, 2, 10, QLatin1Char('0')));
         sec->setText(QStringLiteral("%1").arg(seconds % 60, 2, 10, QLatin1Char('0')));
     };
-    fill(place->Latitude, 2, txtLatDeg, txtLatMin, txtLatSec);
-    fill(place->Longitude, 3, txtLongDeg, txtLongMin, txtLongSec);
-    pNSDirection->setText(place->Latitude < 0 ? QStringLiteral("South") : QStringLiteral("North"));
-    pEWDirection->setText(place->Longitude < 0 ? QStringLiteral("West") : QStringLiteral("East"));
-    txtLocation->setText(place->City);
-    const int zoneIndex = cmbZoneName->findText(QString::fromLatin1(place->ZoneId));
+    fill(chosen.Latitude, 2, txtLatDeg, txtLatMin, txtLatSec);
+    fill(chosen.Longitude, 3, txtLongDeg, txtLongMin, txtLongSec);
+    pNSDirection->setText(chosen.Latitude < 0 ? QStringLiteral("South") : QStringLiteral("North"));
+    pEWDirection->setText(chosen.Longitude < 0 ? QStringLiteral("West") : QStringLiteral("East"));
+    txtLocation->setText(Cut(chosen.ShortName(), txtLocation->maxLength()));
+    txtLocation->setCursorPosition(0);
+    const int zoneIndex = cmbZoneName->findText(QString::fromLatin1(chosen.ZoneId));
     if (zoneIndex >= 0) cmbZoneName->setCurrentIndex(zoneIndex);
+    lblPlaceNotFound->hide();
     return true;
 }
 
@@ -315,6 +369,33 @@ void TConfiguration::SetTabOrder() {
                               txtPlace,    cmbTimeZone, chkDaylightSavings};
     for (std::size_t i = 1; i < std::size(order); ++i)
         setTabOrder(order[i - 1], order[i]);
+    // Names a screen reader gives the controls (the captions beside them are painted).
+    const std::pair<QWidget*, const char*> names[] = {
+        {txtLatDeg, "Latitude degrees"},
+        {txtLatMin, "Latitude minutes"},
+        {txtLatSec, "Latitude seconds"},
+        {NSSpinButton, "North or South"},
+        {pNSDirection, "Latitude direction"},
+        {txtLongDeg, "Longitude degrees"},
+        {txtLongMin, "Longitude minutes"},
+        {txtLongSec, "Longitude seconds"},
+        {EWSpinButton, "East or West"},
+        {pEWDirection, "Longitude direction"},
+        {txtLocation, "Location"},
+        {cmbDayOrder, "Day order"},
+        {cmbDateFormat, "Date format"},
+        {cmbZoneName, "Zone"},
+        {txtPlace, "Place: type a city to search"},
+        {cmbTimeZone, "Fixed offset from GMT"},
+        {chkDaylightSavings, "Daylight saving"},
+        {imgLaser, "Laser printer"},
+        {imgBWInkjet, "Black and white inkjet printer"},
+        {imgColourInkjet, "Colour inkjet printer"}};
+    for (const auto& [control, name] : names) {
+        control->setAccessibleName(QString::fromLatin1(name));
+        if (auto* list = qobject_cast<QComboBox*>(control); list && list->lineEdit())
+            list->lineEdit()->setAccessibleName(QString::fromLatin1(name));
+    }
 }
 
 QString TConfiguration::TimeZoneText(int index) {
@@ -350,6 +431,7 @@ void TConfiguration::FormActivate() {
     FillZoneLists();
     const TObserverSettings& s = ObserverSettings;
     txtLocation->setText(s.Location);
+    txtLocation->setCursorPosition(0);
     txtLatDeg->setText(s.LatDeg);
     txtLatMin->setText(s.LatMin);
     txtLatSec->setText(s.LatSec);
@@ -490,6 +572,24 @@ bool TConfiguration::txtLongSecExit() {
 // Leaving a number edit for another control of the window runs its exit handler; losing the
 // focus because another window came up (a message, another program) does not.
 bool TConfiguration::eventFilter(QObject* watched, QEvent* event) {
+    // In the Place box Escape closes its list only, and Enter takes the place typed: neither
+    // reaches the window (which would close, or save and close).
+    if (watched == txtPlace && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        QAbstractItemView* list = txtPlace->completer()->popup();
+        const bool listShown = list && list->isVisible();
+        if (key == Qt::Key_Escape && listShown) {
+            list->hide();
+            event->accept();
+            return true;
+        }
+        if ((key == Qt::Key_Return || key == Qt::Key_Enter) && !listShown &&
+            !txtPlace->text().trimmed().isEmpty()) {
+            if (!ChoosePlace(txtPlace->text())) ShowPlaceNotFound();
+            event->accept();
+            return true;
+        }
+    }
     if (event->type() == QEvent::FocusOut && !refusing_) {
         const auto reason = static_cast<QFocusEvent*>(event)->reason();
         const NumberField* field = FieldOf(watched);
@@ -544,6 +644,7 @@ void TConfiguration::lblExitClick() {
         RefusePosition(*beyond);
         return;
     }
+    if (!ListsNameTheirEntries()) return;
     SaveIntoSettings();
     // The values apply even when the store cannot be written; the user is told why.
     if (!settingsstore::SaveConfiguration(ObserverSettings))
@@ -551,6 +652,34 @@ void TConfiguration::lblExitClick() {
     if (const QString notice = settingsstore::TakeNotice(); !notice.isEmpty())
         platform::ShowMessage(this, notice);
     close();
+}
+
+// A typed text the list does not offer would be stored as it is (a date format) or dropped
+// (a zone): it is refused, as a number out of range is, and the list gets the focus back.
+bool TConfiguration::ListsNameTheirEntries() {
+    const struct {
+        QComboBox* list;
+        const char* what;
+    } lists[] = {{cmbDayOrder, "first day of the week"},
+                 {cmbDateFormat, "date format"},
+                 {cmbZoneName, "zone"},
+                 {cmbTimeZone, "offset from UT"}};
+    for (const auto& [list, what] : lists) {
+        if (NamesAnEntry(*list)) continue;
+        const QString typed = list->currentText().left(64);
+        platform::ShowMessage(
+            this, list == cmbZoneName
+                      ? QStringLiteral("The zone \"%1\" is not known to this system. Choose one "
+                                       "from the list (type part of its name to find it).")
+                            .arg(typed)
+                      : QStringLiteral("The %1 \"%2\" is not one the list offers. Choose one "
+                                       "from the list.")
+                            .arg(QLatin1String(what), typed));
+        list->setFocus(Qt::OtherFocusReason);
+        if (list->lineEdit()) list->lineEdit()->selectAll();
+        return false;
+    }
+    return true;
 }
 
 void TConfiguration::SaveIntoSettings() {

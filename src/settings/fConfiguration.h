@@ -40,9 +40,11 @@ class TConfiguration : public TFrame {
     // Zone by name: entry 0 the fixed offset above, 1 the system's zone, then the database's
     // zones; typing filters.
     QComboBox* cmbZoneName = nullptr;
-    // Place by name from the zone table ("London, Europe/London"); choosing one fills the
-    // position, the location and the zone.
+    // Place by name ("Boston, Massachusetts, United States"), searched as typed; choosing one
+    // fills the position, the location and the zone.
     QLineEdit* txtPlace = nullptr;
+    // Under the Place box: why a typed name found nothing.
+    QLabel* lblPlaceNotFound = nullptr;
     // Printer type radio pictures and their captions.
     TClickLabel* imgLaser = nullptr;
     TClickLabel* imgBWInkjet = nullptr;
@@ -61,7 +63,7 @@ class TConfiguration : public TFrame {
 
     // The ZoneName the zone list shows: "", "Automatic" or a zone's name.
     QString ChosenZoneName() const;
-    // Takes the place of the zone table row named `text` ("City, Zone/Id"); false when none.
+    // Takes the place labelled `text` (or the zone table row "City, Zone/Id"); false when none.
     bool ChoosePlace(const QString& text);
 
     // Fills the controls from ObserverSettings (once per showing, so that switching to another
@@ -124,11 +126,13 @@ class TConfiguration : public TFrame {
     void CreatePrinterRow();
     void CreateZoneRows();
     void FillZoneLists();
+    void ShowPlaceNotFound();
     void SetTabOrder();
 
     const NumberField* FieldOf(const QObject* edit) const;
     bool LeaveNumberEdit(const NumberField& field);
     void Refuse(const NumberField& field);
+    bool ListsNameTheirEntries();
     // The first number edit out of its range, or nullptr.
     const NumberField* FirstFieldOutOfRange() const;
     const NumberField* FirstPositionBeyondLimit() const;

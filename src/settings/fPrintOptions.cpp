@@ -2,6 +2,7 @@
 #include "settings/fPrintOptions.h"
 
 #include "platform/Platform.h"
+#include "print/PrintJob.h"
 #include "print/fPrintCalendar.h"
 #include "settings/ObserverSettings.h"
 #include "settings/TSpinButton.h"
@@ -18,6 +19,7 @@
 #include <QRegularExpressionValidator>
 
 #include <algorithm>
+#include <utility>
 
 using namespace mainstyle;
 
@@ -96,7 +98,10 @@ TPrintOptions::TPrintOptions(QWidget* parent) : TFrame(parent) {
 
     lblOK = new TClickLabel(this, QRect(62, 210, 99, 29));
     lblOK->setCursor(Qt::PointingHandCursor);
-    connect(lblOK, &TClickLabel::clicked, this, &TPrintOptions::lblOKClick);
+    connect(lblOK, &TClickLabel::clicked, this, [this] {
+        printModifiers_ = lblOK->clickModifiers();
+        lblOKClick();
+    });
 
     // A way out without printing: a close button painted in the corner.
     addExitLabel(QRect(198, 4, 18, 18), QStringLiteral("Close without printing (Escape)"));
@@ -174,14 +179,20 @@ void TPrintOptions::lblOKClick() {
         platform::ShowMessage(this, settingsstore::NotSavedMessage());
     if (const QString notice = settingsstore::TakeNotice(); !notice.isEmpty())
         platform::ShowMessage(this, notice);
-    if (const TAppState* state = SharedState()) {
-        PrintCalendar(state->SelectedDate.Month, state->SelectedDate.Year, state->observer(),
-                      ShadingFrameOf(state->ZoneOffset(), state->ClockOffset), this);
-    } else {
-        const QDate today = SharedNow().date();
-        const astro::Observer observer = ObserverOfSettings(ObserverSettings);
-        PrintCalendar(today.month(), today.year(), observer,
-                      ShadingFrameOf(observer.ZoneOffsetMinutes, 0), this);
-    }
+    // Shift (on the button, or with Enter) prints through the system's dialog.
+    PrintFromClick(this, std::exchange(printModifiers_, Qt::NoModifier),
+                   PrintJob::Orientation::Landscape, [this] {
+                       if (const TAppState* state = SharedState()) {
+                           PrintCalendar(state->SelectedDate.Month, state->SelectedDate.Year,
+                                         state->observer(),
+                                         ShadingFrameOf(state->ZoneOffset(), state->ClockOffset),
+                                         this);
+                       } else {
+                           const QDate today = SharedNow().date();
+                           const astro::Observer observer = ObserverOfSettings(ObserverSettings);
+                           PrintCalendar(today.month(), today.year(), observer,
+                                         ShadingFrameOf(observer.ZoneOffsetMinutes, 0), this);
+                       }
+                   });
     close();
 }

@@ -3,6 +3,8 @@
 // drawings print. OK stores the choices and prints the month the main calendar shows.
 #pragma once
 
+#include <QGuiApplication>
+
 #include "ui/frame/TFrame.h"
 
 class QCheckBox;
@@ -40,6 +42,7 @@ class TPrintOptions : public TFrame {
     void FormShow() override;
     // Enter prints like the OK button; Escape and the close button leave without printing.
     bool FormEnter() override {
+        printModifiers_ = QGuiApplication::keyboardModifiers();
         lblOKClick();
         return true;
     }
@@ -50,5 +53,6 @@ class TPrintOptions : public TFrame {
   private:
     void SetDensity(int density);
 
-    bool filled_ = false; // controls filled since the window was shown
+    bool filled_ = false;                  // controls filled since the window was shown
+    Qt::KeyboardModifiers printModifiers_; // the keys held with the OK click or Enter
 };

@@ -7,6 +7,7 @@
 #include "ui/main/fDateInfo.h"
 #include "ui/main/fMain.h"
 #include "ui/main/fMonthList.h"
+#include "ui/reports/fAltitudeGraph.h"
 #include "ui/reports/fEaster.h"
 #include "ui/reports/fEclipse.h"
 #include "ui/reports/fEclipseReport.h"
@@ -18,6 +19,7 @@
 #include "ui/reports/fReportMenu.h"
 #include "ui/reports/fTimesList.h"
 #include "ui/reports/fWebMenu.h"
+#include "ui/style/NightMode.h"
 
 #include <array>
 
@@ -69,9 +71,13 @@ void CreateWindows() {
     create(w.Easter);
     create(w.Features);
     create(w.FeaturesDB);
+    w.AltitudeGraph = new TAltitudeGraph(w.Main);
+    nightmode::Install();
 }
 
 void DestroyWindows() {
+    delete Windows().AltitudeGraph;
+    Windows().AltitudeGraph = nullptr;
     for (int i = createdCount - 1; i >= 0; --i)
         delete createdOrder[static_cast<std::size_t>(i)];
     createdOrder.fill(nullptr);

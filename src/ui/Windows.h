@@ -20,6 +20,7 @@ class TObservingAid;
 class TEaster;
 class TFeatures;
 class TFeaturesDB;
+class TAltitudeGraph;
 class QWidget;
 
 struct AppWindows {
@@ -40,6 +41,7 @@ struct AppWindows {
     TEaster* Easter = nullptr;
     TFeatures* Features = nullptr;
     TFeaturesDB* FeaturesDB = nullptr;
+    TAltitudeGraph* AltitudeGraph = nullptr; // made after the seventeen
 };
 
 // The global instances (null until CreateWindows has run).

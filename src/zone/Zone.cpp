@@ -356,6 +356,8 @@ astro::RiseSetTimes MergedAtChange(const astro::RiseSetTimes& early,
     t.Rise = MergedText(early.Rise, late.Rise, change);
     t.Transit = MergedText(early.Transit, late.Transit, change);
     t.Set = MergedText(early.Set, late.Set, change);
+    t.Rise2 = MergedText(early.Rise2, late.Rise2, change);
+    t.Set2 = MergedText(early.Set2, late.Set2, change);
     return t;
 }
 

@@ -127,7 +127,7 @@ TEST(TimeBase, CalendarHelpers) {
     EXPECT_EQ(october[21], 31);
     EXPECT_EQ(october[22], 0);
     EXPECT_EQ(DaysInMonth(12, 2001), 31);
-    EXPECT_NEAR(DeltaTSeconds(2002), 67.944, 1e-9);
+    EXPECT_NEAR(DeltaTSeconds(2002), 64.30, 1e-9);
     EXPECT_EQ(DateTimeText(date(2002, 12, 7, 9, 5, 3)), "09:05:03  07 December 2002");
     // 1 January 2003 00:30 local, GMT+1 with daylight saving: 31 December 2002 22:30 UT.
     EXPECT_NEAR(EngineInstant(date(2003, 1, 1, 0, 30), 120),
@@ -140,4 +140,24 @@ TEST(TimeBase, CutCountsCharactersNotBytes) {
                             3),
               "\u201312");
     EXPECT_EQ(CutToCapacity("abc", 5), "abc");
+}
+
+TEST(TimeBase, DeltaTFollowsTheObservedValues) {
+    // Delta T at the start of the year, seconds: the historical values of Espenak and Meeus's
+    // canon (before 1955) and the observed yearly values (IERS).
+    const struct {
+        double year, seconds, tolerance;
+    } known[] = {{500, 5710, 10},     {1000, 1570, 10},   {1500, 200, 5},     {1600, 120, 2},
+                 {1700, 9, 1},        {1750, 13, 1},      {1800, 14, 1},      {1850, 7, 1},
+                 {1900, -3, 1},       {1950, 29, 1},      {1960, 33.2, 1},    {1970, 40.2, 1},
+                 {1980, 50.5, 1},     {1990, 56.9, 1},    {2000, 63.83, 0.1}, {2010, 66.07, 0.05},
+                 {2020, 69.36, 0.05}, {2026, 69.11, 0.05}};
+    for (const auto& k : known)
+        EXPECT_NEAR(DeltaTSeconds(k.year), k.seconds, k.tolerance) << k.year;
+    // No jump where one expression hands over to the next.
+    for (double joint : {500.0, 1600.0, 1700.0, 1800.0, 1860.0, 1900.0, 1920.0, 1941.0, 1961.0,
+                         1986.0, 2000.0, 2026.0, 2050.0, 2150.0})
+        EXPECT_NEAR(DeltaTSeconds(joint - 1e-6), DeltaTSeconds(joint), 1) << joint;
+    // The instant form takes the decimal year of the instant.
+    EXPECT_NEAR(DeltaTDays(2461041.5) * 86400, DeltaTSeconds(2026), 0.01); // 1 January 2026
 }

@@ -21,7 +21,7 @@ using astrotest::At;
 
 TEST(MoonPosition, MeeusExample1992April12) {
     // The example's instant is 0h dynamical time; the routine takes UT.
-    const JulianDay ut = 2448724.5 - DeltaTSeconds(1992) / 86400;
+    const JulianDay ut = 2448724.5 - DeltaTDays(2448724.5);
     const MoonAndSun r = MoonPosition(ut, Observer{});
     const MoonRec& m = r.Moon;
     EXPECT_NEAR(RadToDeg(m.EclipticLongitude), 133.162655, 0.5e-6);

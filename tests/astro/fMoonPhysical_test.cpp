@@ -82,7 +82,7 @@ TEST(PhysicalEphemeris, GeocentricLibrationsMatchMeeusExample) {
     // Moon (hour angle 0, latitude = declination) sees the geocentric values of Meeus' example
     // 1992 April 12: l = -1.231, b = +4.200, P = 15.08, colongitude 22.11, b0 = 1.46.
     // The example is for 0h dynamical time; the routine takes UT.
-    const JulianDay jd = 2448724.5 - DeltaTSeconds(1992) / 86400;
+    const JulianDay jd = 2448724.5 - DeltaTDays(2448724.5);
     const MoonRec geo = MoonPosition(jd, Observer{}).Moon;
     const Observer under =
         At(geo.Equatorial.Declination, MeanSiderealTime(jd) - geo.Equatorial.RightAscension);

@@ -49,7 +49,7 @@ TEST(EclipticToEquatorial, RightAscensionWrapsIntoOneTurn) {
 
 TEST(SunPosition, MeeusExample1992October13) {
     // The example is for 0h dynamical time; the routine takes UT.
-    const SunRec sun = SunPosition(2448908.5 - DeltaTSeconds(1992) / 86400, Observer{});
+    const SunRec sun = SunPosition(2448908.5 - DeltaTDays(2448908.5), Observer{});
     EXPECT_NEAR(sun.Longitude, 199.906060, 0.5e-6);
     EXPECT_NEAR(sun.DistanceKm / 149597900, 0.99760775, 0.5e-8);
     EXPECT_NEAR(sun.DistanceKm, 149240025, 1.0);

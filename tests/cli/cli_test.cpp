@@ -68,10 +68,10 @@ TEST(Cli, PhasesAndEclipsesOfJanuary2000) {
     for (const QJsonValue& e : events) {
         if (e[QStringLiteral("kind")].toInt() == 0) {
             sawNewMoon = true;
-            // New moon k = 0: 2000 January 6, 18:14 UT (18:13:39; dynamical time 18:14:46).
+            // New moon k = 0: 2000 January 6, 18:14 UT (18:13:41; dynamical time 18:14:46).
             EXPECT_TRUE(e[QStringLiteral("text")].toString().startsWith(
                 QStringLiteral("18:14  06 January 2000")));
-            EXPECT_NEAR(e[QStringLiteral("jd_local")].toDouble(), 2451550.25948, 1e-5);
+            EXPECT_NEAR(e[QStringLiteral("jd_local")].toDouble(), 2451550.25951, 1e-5);
         }
     }
     EXPECT_TRUE(sawNewMoon);
@@ -134,7 +134,11 @@ TEST(Cli, BadInputIsOneLineAndStatusTwo) {
         {{"--lon", " 5", "easter", "2000"}, "invalid longitude ' 5': not a number"},
         {{"--zone", "+-60", "easter", "2000"}, "not a number"},
         // Options that the command would ignore.
-        {{"--csv", "eclipses", "2000", "2000"}, "--csv applies only to times"},
+        {{"--csv", "eclipses", "2000", "2000"}, "--csv applies only to times and altitude"},
+        {{"--step", "5", "riseset", "2026-03-01"}, "--step applies only to altitude"},
+        {{"altitude", "2026-03-01", "--step", "0"}, "must be a whole number of minutes, 1 to 240"},
+        {{"altitude", "2026-03-01", "--step", "241"}, "1 to 240"},
+        {{"altitude", "2026-03-01", "--step", "2.5"}, "1 to 240"},
         {{"-o", "x.ics", "easter", "2000"}, "-o applies only to ical and plan"},
         // A long argument is cut in the message.
         {{QString(500, QLatin1Char('x'))},
@@ -209,8 +213,8 @@ TEST(Cli, EveryJsonEventHasItsDateAndMarkersAreNull) {
         runJson(tarawa + QStringList{"phases", "2026-01"})[QStringLiteral("events")]
             .toArray()[0]
             .toObject();
-    EXPECT_EQ(phase[QStringLiteral("local")].toString(), QStringLiteral("2026-01-03T22:02:34"));
-    EXPECT_EQ(phase[QStringLiteral("ut")].toString(), QStringLiteral("2026-01-03T10:02:34"));
+    EXPECT_EQ(phase[QStringLiteral("local")].toString(), QStringLiteral("2026-01-03T22:02:55"));
+    EXPECT_EQ(phase[QStringLiteral("ut")].toString(), QStringLiteral("2026-01-03T10:02:55"));
     const QJsonObject apsides = runJson(greenwich + QStringList{"apsides", "2026-12-28T00:00:00"});
     EXPECT_TRUE(apsides[QStringLiteral("apogee")][QStringLiteral("local")].toString().startsWith(
         QStringLiteral("2027-01-07T08:1")));
@@ -362,6 +366,24 @@ TEST(Cli, StoredSettingsReadWithTheProgramsRepairsAndNothingWritten) {
     EXPECT_EQ(QDir(home.filePath(QStringLiteral("config/Cresselle"))).count(), 3u); // . .. ini
 }
 
+// Without --file, features reads the user's database in the working folder
+// ($XDG_DATA_HOME/Cresselle/data.dat), not a folder of another name.
+TEST(Cli, FeaturesReadTheUsersDatabaseInTheWorkingFolder) {
+    QTemporaryDir home;
+    ASSERT_TRUE(QDir().mkpath(home.filePath(QStringLiteral("data/Cresselle"))));
+    QFile shipped(qEnvironmentVariable("CRESSELLE_SOURCE_DIR") +
+                  QStringLiteral("/runtime/data.dat"));
+    ASSERT_TRUE(shipped.open(QIODevice::ReadOnly));
+    QFile own(home.filePath(QStringLiteral("data/Cresselle/data.dat")));
+    ASSERT_TRUE(own.open(QIODevice::WriteOnly));
+    own.write(shipped.read(103)); // one record
+    own.close();
+    const Result result = runWithHome(
+        home.path(), {"--json", "--lat", "0", "--lon", "0", "--zone", "0", "features", "2026-12"});
+    ASSERT_EQ(result.exitCode, 0) << result.err.toStdString();
+    EXPECT_EQ(QJsonDocument::fromJson(result.out).object()["features"].toArray().size(), 1);
+}
+
 // Zone offsets in use today, a day a zone skipped, features in a named zone from the shipped
 // database in a fresh home.
 TEST(Cli, ZonesAsTheyAre) {
@@ -377,12 +399,12 @@ TEST(Cli, ZonesAsTheyAre) {
     EXPECT_EQ(days[28].toObject()["date"].toString(), QStringLiteral("2011-12-29"));
     EXPECT_EQ(days[29].toObject()["date"].toString(), QStringLiteral("2011-12-31"));
 
-    // The phases' UT is UT in a named zone too: 19:28:38 UT is 15:28:38 in New York.
+    // The phases' UT is UT in a named zone too: 19:28:59 UT is 15:28:59 in New York.
     const QJsonArray phases = runJson({"--lat", "40", "--lon", "-74", "--tz", "America/New_York",
                                        "phases", "2026-07"})["events"]
                                   .toArray();
-    EXPECT_EQ(phases[0].toObject()["local"].toString(), QStringLiteral("2026-07-07T15:28:38"));
-    EXPECT_EQ(phases[0].toObject()["ut"].toString(), QStringLiteral("2026-07-07T19:28:38"));
+    EXPECT_EQ(phases[0].toObject()["local"].toString(), QStringLiteral("2026-07-07T15:28:59"));
+    EXPECT_EQ(phases[0].toObject()["ut"].toString(), QStringLiteral("2026-07-07T19:28:59"));
 
     // Features: the shipped database; each time in the offset in force at it.
     QTemporaryDir fresh;

@@ -80,6 +80,9 @@ def main():
     for key in ("VERSION", "PRODID"):
         if key not in calendar:
             failures.append("no " + key)
+    # The name a calendar program gives the imported calendar.
+    if str(calendar.get("X-WR-CALNAME")) != "Moon 2026 (Cresselle)":
+        failures.append("calendar name %r" % calendar.get("X-WR-CALNAME"))
     events = calendar.walk("VEVENT")
     uids = [str(e["UID"]) for e in events]
     if len(set(uids)) != len(uids):

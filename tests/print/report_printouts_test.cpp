@@ -8,6 +8,7 @@
 #include "support/ReportDates.h"
 #include "ui/reports/fObservingAid.h"
 #include "ui/reports/fTimesList.h"
+#include "zone/Zone.h"
 
 #include <QMap>
 #include <QRegularExpression>
@@ -108,6 +109,25 @@ TEST_F(ReportPrintoutTest, TimesTableReadsBackWithTheEnginesTimes) {
     // Landscape.
     const QImage page = pdftest::Page(pdf, 30, dir_.filePath(QStringLiteral("times")));
     EXPECT_GT(page.width(), page.height());
+}
+
+// Samoa's clocks jumped over 30 December 2011: its row says so on paper as in the window, and
+// the day after has its times.
+TEST_F(ReportPrintoutTest, TimesTableMarksADayTheZoneSkipped) {
+    SetCurrentZone(*TZone::Named("Pacific/Apia"));
+    const QString pdf = Pdf(QStringLiteral("apia"));
+    pdftest::PrintTo(pdf);
+    TTimesList list;
+    list.PrintTimes(Date(1, 12, 2011), {astro::DegToRad(-13.83), astro::DegToRad(171.76), 840});
+    SetCurrentZone(TZone::Fixed(0));
+    const QString text = pdftest::Text(pdf);
+    const QString sep = SystemDateSeparator();
+    auto row = [&](int day) {
+        return LineStarting(text, FormatListDate(Date(day, 12, 2011), QStringLiteral("dd/mm/yyyy"), sep));
+    };
+    EXPECT_TRUE(row(30).contains(QStringLiteral("No such day here"))) << text.toStdString();
+    EXPECT_FALSE(row(31).contains(QStringLiteral("No such day here")));
+    EXPECT_TRUE(row(31).contains(QLatin1Char(':')));
 }
 
 // Bands of the tint down the left edge of the rows: {top, bottom} in picture rows.

@@ -6,7 +6,11 @@
 #include "settings/TSpinButton.h"
 #include "settings/fConfiguration.h"
 #include "ui/main_window_fixture.h"
+#include "zone/Places.h"
 #include "zone/Zone.h"
+
+#include <QAbstractItemView>
+#include <QCompleter>
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -274,23 +278,25 @@ TEST_F(ConfigurationTest, TimeZonesStoreHalfHoursAndSetTheZoneMinutes) {
     EXPECT_EQ(main->ZoneMinutes, -720);
 }
 
-// A typed entry that names a list entry chooses it; one that names none keeps the last choice.
-// The date format takes a typed pattern as it is.
+// A typed entry that names a list entry chooses it, whatever its case and blanks; one that
+// names none is refused with a message and the window stays open.
 TEST_F(ConfigurationTest, TypedListEntries) {
-    cfg->cmbDayOrder->setCurrentIndex(2);
-    Choose(cfg->cmbDayOrder, QStringLiteral("Someday"));
+    Choose(cfg->cmbDayOrder, QStringLiteral("monday - sunday"));
     Choose(cfg->cmbTimeZone, QStringLiteral("gmt+05:30"));
-    Choose(cfg->cmbDateFormat, QStringLiteral("yyyy-mm-dd"));
+    Choose(cfg->cmbDateFormat, QStringLiteral("mm/dd/yyyy"));
     Exit();
-    EXPECT_EQ(ObserverSettings.DayOrder, 2);
+    EXPECT_EQ(ObserverSettings.DayOrder, 1);
     EXPECT_EQ(ObserverSettings.TimeZoneIndex, 35);
-    EXPECT_EQ(ObserverSettings.DateFormat, QStringLiteral("yyyy-mm-dd"));
-    EXPECT_EQ(ObserverSettings.DateLayoutIdx, 0);
+    EXPECT_EQ(ObserverSettings.DateLayoutIdx, 1);
 
     Open();
-    Choose(cfg->cmbDayOrder, QStringLiteral("monday - sunday"));
+    Choose(cfg->cmbDayOrder, QStringLiteral("Someday"));
+    cfg->lblExitClick();
+    EXPECT_TRUE(cfg->isVisible());
+    Choose(cfg->cmbDayOrder, QStringLiteral("Sunday - Saturday"));
     Choose(cfg->cmbTimeZone, QStringLiteral("GMT + 99:00"));
-    Exit();
+    cfg->lblExitClick();
+    EXPECT_TRUE(cfg->isVisible());
     EXPECT_EQ(ObserverSettings.DayOrder, 1);
     EXPECT_EQ(ObserverSettings.TimeZoneIndex, 35);
 }
@@ -306,7 +312,7 @@ TEST_F(ConfigurationTest, ZoneAndPlaceChosenByName) {
     EXPECT_EQ(CurrentZone().Id(), QByteArrayLiteral("Asia/Kathmandu"));
     EXPECT_EQ(main->State.ZoneOffset(), 345);
     main->Timer1Timer();
-    EXPECT_TRUE(main->lblZone->text().startsWith(QStringLiteral("Asia/Kathmandu, ")))
+    EXPECT_TRUE(main->lblZone->text().contains(QStringLiteral("Asia/Kathmandu, ")))
         << main->lblZone->text().toStdString();
 
     Open();
@@ -322,6 +328,48 @@ TEST_F(ConfigurationTest, ZoneAndPlaceChosenByName) {
               QStringLiteral("4357South"));
     EXPECT_EQ(ObserverSettings.LongDeg + ObserverSettings.LongMin + ObserverSettings.LongDir,
               QStringLiteral("17633West"));
+    SetCurrentZone(TZone::Fixed(0));
+}
+
+// The world's cities: a town of the zone table's country only (Boston, Munich) is found as
+// typed, the largest of a name first; choosing it fills the position, the location and the
+// zone. Escape closes the list, not the window; a name that matches nothing says so.
+TEST_F(ConfigurationTest, PlaceBoxFindsTheWorldsCities) {
+    if (!HasWorldPlaces()) GTEST_SKIP() << "built without libgeonames-dev: zone table only";
+    ASSERT_GT(Places().size(), 20000);
+    QAbstractItemView* list = cfg->txtPlace->completer()->popup();
+    cfg->txtPlace->setFocus();
+    QTest::keyClicks(cfg->txtPlace, QStringLiteral("bosto"));
+    ASSERT_TRUE(list->isVisible());
+    EXPECT_EQ(cfg->txtPlace->completer()->currentCompletion(),
+              QStringLiteral("Boston, Massachusetts, United States of America"));
+    QTest::keyClick(list, Qt::Key_Escape);
+    EXPECT_FALSE(list->isVisible());
+    EXPECT_TRUE(cfg->isVisible()) << "Escape in the list closed the window";
+    QTest::keyClick(cfg->txtPlace, Qt::Key_N);
+    ASSERT_TRUE(list->isVisible());
+    QTest::keyClick(list, Qt::Key_Down);
+    QTest::keyClick(list, Qt::Key_Return);
+    EXPECT_EQ(cfg->txtLocation->text(), QStringLiteral("Boston, United States of America"));
+    EXPECT_EQ(cfg->cmbZoneName->currentText(), QStringLiteral("America/New_York"));
+    Exit();
+    EXPECT_EQ(ObserverSettings.LatDeg + ObserverSettings.LatMin + ObserverSettings.LatDir,
+              QStringLiteral("4221North"));
+    EXPECT_EQ(ObserverSettings.LongDeg + ObserverSettings.LongMin + ObserverSettings.LongDir,
+              QStringLiteral("07103West"));
+
+    Open();
+    cfg->txtPlace->clear();
+    cfg->txtPlace->setFocus();
+    QTest::keyClicks(cfg->txtPlace, QStringLiteral("Munich, Bavaria"));
+    QTest::keyClick(cfg->txtPlace, Qt::Key_Escape);
+    EXPECT_TRUE(cfg->isVisible());
+    cfg->txtPlace->clear();
+    QTest::keyClicks(cfg->txtPlace, QStringLiteral("Qqxyzzy"));
+    EXPECT_TRUE(cfg->lblPlaceNotFound->isVisible());
+    EXPECT_TRUE(cfg->lblPlaceNotFound->toolTip().startsWith(QStringLiteral("No place named")))
+        << cfg->lblPlaceNotFound->toolTip().toStdString();
+    EXPECT_EQ(cfg->txtLocation->text(), QStringLiteral("Boston, United States of America"));
     SetCurrentZone(TZone::Fixed(0));
 }
 

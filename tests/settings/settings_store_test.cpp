@@ -392,10 +392,12 @@ TEST_F(SettingsStoreTest, SavingWithoutAStoreCreatesItWhole) {
     ASSERT_TRUE(QFile::remove(path_));
     s.Location = "kept";
     s.PhaseDensity = 30;
+    s.ZoneName = "Asia/Kathmandu";
     EXPECT_TRUE(settingsstore::SavePrintOptions(s));
     Values expected = Defaults;
     expected["Location"] = "kept";
     expected["PhaseDensity"] = "30";
+    expected["ZoneName"] = "Asia/Kathmandu"; // every value the program holds
     EXPECT_EQ(Stored(), expected);
 
     ASSERT_TRUE(QDir(QFileInfo(path_).absolutePath()).removeRecursively());

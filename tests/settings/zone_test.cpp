@@ -102,6 +102,21 @@ TEST(Zone, PhasesAtTheMonthsEdgeInOneMonthOnly) {
     // That of 31 October 2075, 23:26 GMT, is in October.
     EXPECT_EQ(count(phasesOf(2075, 10), 937.75), 1);
     EXPECT_EQ(count(phasesOf(2075, 11), 937.75), 0);
+
+    // Month after month every quarter comes once: none lost or doubled at an edge, also across
+    // the day Samoa skipped (30 December 2011).
+    for (const char* zone : {"Europe/London", "Pacific/Apia"}) {
+        SCOPED_TRACE(zone);
+        SetCurrentZone(Named(zone));
+        std::vector<double> all;
+        for (int month = 0; month < 36; ++month) {
+            const std::vector<double> ks = phasesOf(2010 + month / 12, month % 12 + 1);
+            all.insert(all.end(), ks.begin(), ks.end());
+        }
+        ASSERT_GT(all.size(), 100u);
+        for (std::size_t i = 1; i < all.size(); ++i)
+            EXPECT_DOUBLE_EQ(all[i] - all[i - 1], 0.25) << all[i];
+    }
     SetCurrentZone(TZone::Fixed(0));
 }
 

@@ -40,6 +40,12 @@ class ReportFixture : public ::testing::Test {
                 filters.append(filter);
                 return saveAnswer;
             };
+        platform::Services().ask = [this](QWidget*, const QString&, const QString& text) {
+            questions.append(text);
+            return askAnswer;
+        };
+        platform::Services().note = [this](QWidget*, const QString& text) { notes.append(text); };
+        platform::Services().copyText = [this](const QString& text) { copied.append(text); };
         CreateWindows();
         main = Windows().Main;
         ASSERT_TRUE(main);
@@ -83,6 +89,8 @@ class ReportFixture : public ::testing::Test {
     std::vector<QUrl> urls;
     QStringList suggestedNames, filters;
     QString saveAnswer; // empty: the dialog is cancelled
+    QStringList questions, notes, copied;
+    bool askAnswer = false; // the answer to every question
 
   private:
     QString oldCurrent_;

@@ -348,3 +348,30 @@ TEST_F(FeaturesDBTest, FailedSaveKeepsTheOldFileAndAllowsARetry) {
 }
 
 } // namespace
+
+// A deletion (or an addition) is undone by Ctrl+Z, in the list and in the file, until the
+// window closes; a box with its own typing to undo keeps Ctrl+Z for that.
+TEST_F(FeaturesDBTest, CtrlZUndoesTheLastChangeUntilTheWindowCloses) {
+    WriteFeatures({"Apollo", "Bessel"});
+    Open();
+    DoubleClickRow(1);
+    QTest::mouseClick(db_.lblDelete, Qt::LeftButton);
+    ASSERT_EQ(FileRows(), QStringList({"Apollo|010.0|10.0"}));
+    QTest::keyClick(db_.txtFeatureName, Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(FileRows(), QStringList({"Apollo|010.0|10.0", "Bessel|010.0|10.0"}));
+    EXPECT_EQ(db_.StringGrid1.RowCount(), 3);
+    EXPECT_FALSE(db_.CanUndo()) << "one change, one undo";
+
+    Enter("Cassini", "5", "5");
+    ClickAction();
+    ASSERT_EQ(FileRows().size(), 3);
+    QTest::keyClicks(db_.txtFeatureName, "Dav");
+    QTest::keyClick(db_.txtFeatureName, Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(FileRows().size(), 3) << "the box's own typing was undone, not the list";
+    db_.close();
+    EXPECT_FALSE(db_.CanUndo());
+    Open();
+    QTest::keyClick(&db_, Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(FileRows().size(), 3);
+    EXPECT_TRUE(messages_.isEmpty()) << messages_.join("; ").toStdString();
+}

@@ -14,8 +14,12 @@
 
 #include <QDir>
 #include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QLineEdit>
 #include <QPainter>
+#include <QProcess>
 #include <QRegularExpression>
 #include <QScrollBar>
 #include <QTemporaryDir>
@@ -61,6 +65,11 @@ double JulianOf(const QString& text) {
     d.Minute = static_cast<std::uint16_t>(hms[1].toInt());
     d.Second = static_cast<std::uint16_t>(hms[2].toInt());
     return astro::DateToJulian(d);
+}
+
+// "HH:MM  DD Month YYYY" of a cell's "HH:MM:SS  DD Month YYYY".
+QString WithoutSecondsOf(const QString& text) {
+    return text.left(5) + text.mid(8);
 }
 
 class FeaturesListTest : public ::testing::Test {
@@ -128,11 +137,9 @@ TEST_F(FeaturesListTest, RowsAreTimedMarkedOrLeftWithoutATime) {
     EXPECT_NEAR(equatorSet - equatorRise, kSynodicMonth / 2, 0.6);
     const double lead = std::fmod(equatorRise - eastRise + 2 * kSynodicMonth, kSynodicMonth);
     EXPECT_NEAR(lead, 30 / 12.19075, 0.3);
-    // The search starts on the 1st at the shown time of day: the lunar day in progress then.
-    const double start = astro::DateToJulian(Date(1, 3, 2025, 21));
-    EXPECT_LT(equatorRise, start + kSynodicMonth);
-    EXPECT_GT(equatorSet, start);
-    EXPECT_GT(equatorRise, start - kSynodicMonth / 2 - 1);
+    // March holds a sunrise and a sunset of every feature: the month's own.
+    for (const double shown : {eastRise, equatorRise, equatorSet})
+        EXPECT_EQ(astro::JulianToDate(shown).Month, 3);
 }
 
 TEST_F(FeaturesListTest, ListPictureShowsTimesWithoutSeconds) {
@@ -316,6 +323,58 @@ TEST_F(FeaturesListTest, LondonTimesTakeTheOffsetOfTheirInstant) {
 
 } // namespace
 
+// October 2026 is longer than a lunation: with a feature every 15 degrees (1.2 days of
+// sunrises apart) some see the Sun rise twice in it. Every shown time is dated in October, a
+// second one a lunation after the first, and cresselle-cli lists the same for the same month.
+TEST_F(FeaturesListTest, MonthShowsItsOwnSunrisesBothWhenTwoAndTheCliAgrees) {
+    std::vector<FeatureTexts> features;
+    for (int i = 0; i < 24; ++i)
+        features.push_back({QString("Crater %1").arg(i), QString("%1.5").arg(i * 15 - 180), "05.0"});
+    WriteFeatures(features);
+    SetCurrentZone(*TZone::Named("Europe/London"));
+    const astro::Observer greenwich{astro::DegToRad(51.5), 0, 60};
+    list_.DisplaySunRiseSetTimes(Date(17, 10, 2026, 21), greenwich);
+    list_.WaitForTimes();
+    SetCurrentZone(TZone::Fixed(0));
+
+    QProcess cli;
+    cli.start(qEnvironmentVariable("CRESSELLE_BUILD_DIR") + QStringLiteral("/cresselle-cli"),
+              {"--json", "--lat", "51.5", "--lon", "0", "--tz", "Europe/London", "features",
+               "2026-10", "--file", QDir(dir_.path()).filePath(FeatureFileName)});
+    ASSERT_TRUE(cli.waitForFinished(60000));
+    ASSERT_EQ(cli.exitCode(), 0) << cli.readAllStandardError().toStdString();
+    const QJsonArray listed = QJsonDocument::fromJson(cli.readAllStandardOutput())
+                                  .object()[QStringLiteral("features")]
+                                  .toArray();
+    ASSERT_EQ(listed.size(), 24);
+
+    int twice = 0;
+    for (int row = 0; row < 24; ++row) {
+        SCOPED_TRACE(row);
+        const QJsonObject o = listed[row].toObject();
+        auto same = [&](const QString& shown, const char* key) {
+            const QString iso = o[QLatin1String(key)].toString();
+            if (shown.isEmpty()) return EXPECT_TRUE(o[QLatin1String(key)].isNull()) << key;
+            const astro::DateTimeRec d = astro::JulianToDate(JulianOf(shown));
+            EXPECT_EQ(iso, QString::asprintf("%04d-%02d-%02dT%02d:%02d:%02d", d.Year, d.Month,
+                                             d.Day, d.Hour, d.Minute, d.Second))
+                << key;
+            EXPECT_EQ(d.Month, 10) << key;
+        };
+        same(list_.StringGrid1.Cell(3, row), "sunrise");
+        same(list_.StringGrid1.Cell(4, row), "sunset");
+        const QString second = list_.SecondInMonth(3, row);
+        same(second, "sunrise2");
+        same(list_.SecondInMonth(4, row), "sunset2");
+        if (second.isEmpty()) continue;
+        ++twice;
+        EXPECT_NEAR(JulianOf(second) - JulianOf(list_.StringGrid1.Cell(3, row)), kSynodicMonth, 0.7);
+        EXPECT_TRUE(list_.TimeCellText(3, row).endsWith(" +"));
+        EXPECT_TRUE(list_.TimeCellText(3, row, true).contains(WithoutSecondsOf(second)));
+    }
+    EXPECT_GT(twice, 0);
+}
+
 // The Sun column at the instant of a listed sunrise: the altitude changes sign there (within
 // two minutes), the filter keeps only the band, and the limb order only the limb features.
 TEST_F(FeaturesListTest, SunColumnCrossesZeroAtTheListedSunriseAndFilters) {
@@ -383,6 +442,8 @@ TEST_F(FeaturesListTest, GoodNightsOfTheSelectedFeature) {
     EXPECT_EQ(nights.RowTexts(0).size(), 6);
     const std::string calendar = nights.CalendarText();
     EXPECT_NE(calendar.find("SUMMARY:Plato in low sunlight"), std::string::npos);
+    EXPECT_NE(calendar.find("X-WR-CALNAME:Good nights for Plato (Cresselle)\r\n"),
+              std::string::npos);
     const QString pdf = dir_.filePath("nights.pdf");
     pdftest::PrintTo(pdf);
     ASSERT_TRUE(nights.PrintList());

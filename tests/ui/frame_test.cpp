@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The window frame: creation of the seventeen windows, title drag, placement rules, popups
 // closing when they lose activation, minimising.
+#include "platform/Platform.h"
 #include "settings/ObserverSettings.h"
 #include "ui/Windows.h"
 #include "ui/frame/TFrame.h"
@@ -12,6 +13,7 @@
 #include <QScreen>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <gtest/gtest.h>
 
 namespace {
@@ -213,3 +215,26 @@ TEST(Minimise, WindowOrWholeApplication) {
 }
 
 } // namespace
+
+// A message opens over the window it speaks for, not at the screen's corner: its place is set
+// by the program (so that a window manager keeps it), centred on its window.
+TEST(Messages, OpenCentredOnTheirWindow) {
+    platform::ResetServices();
+    QWidget owner(nullptr, Qt::FramelessWindowHint);
+    owner.setGeometry(300, 200, 640, 480);
+    owner.show();
+    QRect shown;
+    bool placed = false;
+    QTimer::singleShot(50, [&shown, &placed] {
+        if (QWidget* box = QApplication::activeModalWidget()) {
+            shown = box->frameGeometry();
+            placed = box->testAttribute(Qt::WA_Moved);
+            box->close();
+        }
+    });
+    platform::ShowMessage(&owner, QStringLiteral("Please type a year from 1 to 9999."));
+    ASSERT_TRUE(shown.isValid());
+    EXPECT_TRUE(placed);
+    EXPECT_LE((shown.center() - owner.frameGeometry().center()).manhattanLength(), 4)
+        << shown.x() << "," << shown.y();
+}

@@ -233,6 +233,35 @@ TEST_F(ClockTest, EditorClosesWithoutAStaleTime) {
     EXPECT_TRUE(main->Timer1->isActive());
 }
 
+// A field's text is selected on entry, so typing replaces it; Tab moves to the next field;
+// Enter takes only the typed fields, the others run on with the clock.
+TEST_F(ClockTest, TypingReplacesTheFieldAndEnterTakesOnlyWhatWasTyped) {
+    SetClock(2024, 3, 15, 16, 20, 10);
+    QTest::keyClick(main, Qt::Key_Home);
+    main->lblClockClick();
+    QTest::mouseClick(main->lblHour, Qt::LeftButton);
+    QTest::keyClicks(main, QStringLiteral("23"));
+    EXPECT_EQ(main->lblHour->text(), "23");
+    SetClock(2024, 3, 15, 16, 20, 13); // three seconds pass while typing
+    QTest::keyClick(main, Qt::Key_Return);
+    EXPECT_FALSE(main->timeEditorOpen());
+    EXPECT_TRUE(main->ClockText.startsWith("23:20:13  15 March 2024 - "))
+        << main->ClockText.toStdString();
+    EXPECT_NEAR(main->ClockOffset * 86400, 7 * 3600, 1e-6);
+
+    // Tab to the minutes, type 5; Shift+Tab wraps back round to the seconds.
+    main->lblClockClick();
+    QTest::keyClick(main, Qt::Key_Tab);
+    QTest::keyClicks(main, QStringLiteral("5"));
+    QTest::keyClick(main, Qt::Key_Backtab);
+    QTest::keyClick(main, Qt::Key_Backtab);
+    EXPECT_EQ(main->EditedField, 2);
+    SetClock(2024, 3, 15, 16, 20, 20);
+    QTest::keyClick(main, Qt::Key_Enter);
+    EXPECT_TRUE(main->ClockText.startsWith("23:05:20  15 March 2024 - "))
+        << main->ClockText.toStdString();
+}
+
 // The strip tells how far the shown time is from now, and nothing when it shows now.
 TEST_F(ClockTest, StripShowsTheOffsetFromNow) {
     SetClock(2024, 3, 15, 12, 0, 0);

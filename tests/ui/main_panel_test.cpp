@@ -50,6 +50,12 @@ TEST(MoonDrawing, NewMoonIsDarkAllOverAndFullMoonHasOnlyItsLimbArc) {
                     ASSERT_EQ(dark.pixel(x, y), Dark) << x << "," << y << " at " << p;
                 }
     }
+    // Waning, the dark right limb keeps no rim of the photograph (x 153 is inside its disc).
+    for (int q : {0, 30, 99}) {
+        const QImage waning = Shaded(q, 99);
+        for (int y = 72; y < 86; ++y)
+            ASSERT_EQ(waning.pixel(153, y), Dark) << "row " << y << " at " << q << "%";
+    }
     const QImage full = Shaded(100, 49);
     EXPECT_EQ(full.pixel(3, 78), Dark); // the arc e = 75 on the left before full
     for (int x : {10, 40, 78, 116, 146, 152})
@@ -286,6 +292,24 @@ TEST_F(PanelTest, NamedZoneIsNamedWithTheAbbreviationOfTheShownDay) {
     SetCurrentZone(TZone::Fixed(0));
     main->Timer1Timer();
     EXPECT_TRUE(main->lblZone->text().isEmpty());
+
+    // With a place, its name and the abbreviation (the zone in the hint); a long name is
+    // shortened, never the abbreviation, and the line keeps within the Sun and Moon box.
+    const QString saved = ObserverSettings.Location;
+    ObserverSettings.Location = QStringLiteral("Boston, United States of America");
+    main->Timer1Timer();
+    EXPECT_EQ(main->lblZone->text(), ObserverSettings.Location);
+    SetCurrentZone(*TZone::Named("America/New_York"));
+    main->Timer1Timer();
+    EXPECT_EQ(main->lblZone->text(), QStringLiteral("Boston, United States of America (EST)"));
+    EXPECT_EQ(main->lblZone->toolTip(),
+              QStringLiteral("Boston, United States of America \u00B7 America/New_York, EST"));
+    ObserverSettings.Location = QString(60, QLatin1Char('W'));
+    main->Timer1Timer();
+    EXPECT_TRUE(main->lblZone->text().endsWith(QStringLiteral(" (EST)")));
+    EXPECT_LE(main->lblZone->geometry().right(), 270);
+    ObserverSettings.Location = saved;
+    SetCurrentZone(TZone::Fixed(0));
 }
 
 } // namespace

@@ -14,6 +14,7 @@
 
 #include <QFile>
 #include <QRegularExpression>
+#include <QScreen>
 #include <set>
 
 namespace {
@@ -44,6 +45,22 @@ TEST_F(ReportPopups, EveryReportRowOpensItsWindow) {
     }
 }
 
+// With the main window near the screen's lower right corner, the menus open whole on the
+// screen rather than under their buttons, off it.
+TEST_F(ReportPopups, MenusOpenWholeOnTheScreen) {
+    const QRect screen = main->screen()->geometry();
+    const QPoint saved = main->pos();
+    main->move(screen.right() - 250, screen.bottom() - 120);
+    for (QWidget* menu :
+         {static_cast<QWidget*>(Windows().ReportMenu), static_cast<QWidget*>(Windows().WebMenu)}) {
+        menu->show();
+        EXPECT_TRUE(screen.contains(menu->geometry()))
+            << menu->geometry().x() << "," << menu->geometry().y();
+        menu->hide();
+    }
+    main->move(saved);
+}
+
 TEST_F(ReportPopups, CalendarRowSavesTheSelectedYearAsIcs) {
     SelectDay(15, 6, 2000);
     TReportMenu* menu = Windows().ReportMenu;
@@ -57,6 +74,7 @@ TEST_F(ReportPopups, CalendarRowSavesTheSelectedYearAsIcs) {
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     const QByteArray ics = file.readAll();
     EXPECT_TRUE(ics.startsWith("BEGIN:VCALENDAR\r\n"));
+    EXPECT_TRUE(ics.contains("\r\nX-WR-CALNAME:Moon 2000 (Cresselle)\r\n"));
     EXPECT_TRUE(ics.contains("DTSTART:20000121T04")); // the full moon of 21 January 2000, 04:40 UT
     EXPECT_TRUE(messages.isEmpty()) << messages.join(' ').toStdString();
 }
@@ -103,6 +121,14 @@ TEST_F(ReportPopups, LinksOpenTheirAddressesAndHeadingsNothing) {
     }
     EXPECT_EQ(addresses.size(), 16u);
     EXPECT_EQ(menu->imgApolloLunarSurfaceJournal->geometry(), QRect(0, 340, 265, 20));
+}
+
+TEST_F(ReportPopups, SeasonTimesRoundToTheNearestMinute) {
+    // 2024 June solstice: 20:50:5x UT, published as 20:51 (and so by the calendar export).
+    SelectDay(15, 6, 2024);
+    ObserverSettings.LatDir = QStringLiteral("North");
+    QTest::mouseClick(Windows().ReportMenu->imgEquinoxInfo, Qt::LeftButton);
+    EXPECT_EQ(Windows().Equinox->lblSummer->text(), QStringLiteral("20:51   20 Jun"));
 }
 
 TEST_F(ReportPopups, SouthernObserverSeesTheSeptemberEquinoxAsSpring) {

@@ -1,7 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The main window on a display scaled to 200 %: the clock strip is drawn at the display's
 // resolution, not drawn at 100 % and doubled.
+#include "ReportFixture.h"
+#include "data/FeatureFile.h"
 #include "main_window_fixture.h"
+#include "ui/reports/fEclipseReport.h"
+#include "ui/reports/fFeatures.h"
+#include "ui/reports/fMonthlyPhases.h"
+#include "ui/reports/fObservingAid.h"
+#include "ui/reports/fTimesList.h"
 
 #include <QImage>
 
@@ -17,12 +24,20 @@ using ScaledDisplay = MainWindowTest;
 
 // Pixels of the rows y0 .. y1 - 1 that differ from their left neighbour inside a 2 x 2 block;
 // a picture drawn at half the resolution and doubled has none.
-int SplitBlocks(const QImage& image, int y0, int y1) {
+int SplitBlocks(const QImage& image, int y0, int y1, int x0 = 0, int x1 = -1) {
+    if (x1 < 0) x1 = image.width();
     int count = 0;
     for (int y = y0; y < y1; ++y)
-        for (int x = 0; x + 1 < image.width(); x += 2)
+        for (int x = x0; x + 1 < x1; x += 2)
             if (image.pixel(x, y) != image.pixel(x + 1, y)) ++count;
     return count;
+}
+
+// The same for an area given in points of a window grabbed at scale 2.
+int SplitBlocksIn(QWidget& window, const QRect& points) {
+    const QImage image = window.grab().toImage().convertToFormat(QImage::Format_RGB32);
+    const QRect px(points.topLeft() * 2, points.size() * 2);
+    return SplitBlocks(image, px.top(), px.bottom(), px.left(), px.right());
 }
 
 TEST_F(ScaledDisplay, ClockStripIsSharp) {
@@ -37,6 +52,57 @@ TEST_F(ScaledDisplay, ClockStripIsSharp) {
     const QImage image = shot.toImage().convertToFormat(QImage::Format_RGB32);
     // The clock strip: 25 rows from y = 40, in device pixels.
     EXPECT_GT(SplitBlocks(image, 80, 130), 200);
+}
+
+TEST_F(ScaledDisplay, MoonDrawingIsSharp) {
+    main->show();
+    SelectDate(2024, 3, 15); // a waxing Moon: terminator across the disc
+    main->update();
+    QCoreApplication::processEvents();
+    EXPECT_DOUBLE_EQ(main->moonPicture().devicePixelRatio(), 2.0);
+    EXPECT_GT(SplitBlocksIn(*main, QRect(26, 80, 156, 156)), 1000);
+}
+
+using ScaledReports = ReportFixture;
+
+// Each list and chart is drawn at the display's resolution.
+TEST_F(ScaledReports, ListsChartsAndPagesAreSharp) {
+    SelectDay(15, 3, 2024);
+    auto shown = [](QWidget* w) {
+        w->show();
+        QCoreApplication::processEvents();
+        return w;
+    };
+    TTimesList* times = Windows().TimesList;
+    times->SetupDataBitmap(main->SelectedDate);
+    EXPECT_GT(SplitBlocksIn(*shown(times), QRect(20, 80, 600, 380)), 2000);
+
+    TObservingAid* aid = Windows().ObservingAid;
+    aid->doa();
+    EXPECT_GT(SplitBlocksIn(*shown(aid), QRect(20, 75, 500, 384)), 500);
+
+    TMonthlyPhases* phases = Windows().MonthlyPhases;
+    EXPECT_GT(SplitBlocksIn(*shown(phases), QRect(18, 55, 440, 400)), 1000);
+
+    TEclipseReport* report = Windows().EclipseReport;
+    EclipseEntry entry;
+    entry.Kind = 2;
+    entry.Text = QStringLiteral("18:44  28 August 2026");
+    entry.Visibility = QStringLiteral("Visible");
+    shown(report);
+    report->SetEntries({entry, entry, entry});
+    QCoreApplication::processEvents();
+    EXPECT_GT(SplitBlocksIn(*report, QRect(TEclipseReport::ListLeft, report->ScrollBar1->y(),
+                                           TEclipseReport::ListWidth, 48)),
+              300);
+
+    QString error;
+    ASSERT_TRUE(WriteFeatureFile(
+        {{QStringLiteral("Plato"), QStringLiteral("-009.3"), QStringLiteral("51.6")}}, error));
+    TFeatures* features = Windows().Features;
+    features->DisplaySunRiseSetTimes(main->SelectedDate, main->observer());
+    features->WaitForTimes();
+    EXPECT_GT(SplitBlocksIn(*shown(features), QRect(20, features->ScrollBar1->y(), 500, 16)), 200);
 }
 
 } // namespace

@@ -8,6 +8,7 @@
 #include "ui/Windows.h"
 #include "ui/main/fMain.h"
 #include "ui/reports/fTimesList.h"
+#include "zone/Zone.h"
 
 #include <QPainter>
 #include <QTemporaryDir>
@@ -115,6 +116,36 @@ TEST_F(TimesListTest, CellsShowTheEngineTextsInTheirColumns) {
                            {33, 14}));
 }
 
+TEST_F(TimesListTest, UpAndDownApartAndASecondEventMarked) {
+    // 78 N, December 2026: the Moon up all day on the 23rd, the Sun down all day; 26 May 2026
+    // has two moonsets.
+    astro::Observer north;
+    north.Latitude = astro::DegToRad(78);
+    north.Longitude = astro::DegToRad(-15.6);
+    north.ZoneOffsetMinutes = 60;
+    TTimesList list;
+    list.SetupDataBitmap(Date(1, 12, 2026), north);
+    const QColor aqua(0, 255, 255);
+    EXPECT_EQ(Cell(list.DataPicture(), 84, 23, {40, 14}),
+              ExpectedCell(QStringLiteral("Up"), aqua, 23, {40, 14}));
+    EXPECT_EQ(Cell(list.DataPicture(), 369, 23, {36, 14}),
+              ExpectedCell(QStringLiteral("Down"), QColor(255, 255, 0), 23, {36, 14}));
+
+    list.SetupDataBitmap(Date(1, 5, 2026), north);
+    const TimesOfDay t = ComputeTimesOfDay(Date(26, 5, 2026), north);
+    ASSERT_FALSE(t.Moon.Set2.empty());
+    EXPECT_EQ(
+        Cell(list.DataPicture(), 162, 26, {34, 14}),
+        ExpectedCell(QString::fromStdString(t.Moon.Set) + QLatin1Char('+'), aqua, 26, {34, 14}));
+    // The row's tooltip names the second one; rows without any have none.
+    list.lblScrollDownClick(); // row 26 is below the first band only when scrolled: pick it
+    const int y26 = TTimesList::BandTop + 25 * TTimesList::RowHeight - list.ScrollOffset() + 5;
+    EXPECT_TRUE(
+        list.NoteAt({200, y26})
+            .contains(QStringLiteral("Moon set %1").arg(QString::fromStdString(t.Moon.Set2))));
+    EXPECT_TRUE(list.NoteAt({200, TTimesList::BandTop - 5}).isEmpty());
+}
+
 TEST_F(TimesListTest, DateFollowsTheDateFormatSetting) {
     const astro::DateTimeRec d = Date(5, 7, 2026);
     EXPECT_EQ(FormatListDate(d, QStringLiteral("dd/mm/yyyy"), QStringLiteral("/")),
@@ -190,3 +221,22 @@ TEST_F(TimesListTest, FollowsTheMainWindowsMonthWhileVisible) {
 }
 
 } // namespace
+
+// Where the clocks go back, a time in the repeated hour carries its zone ("01:04 GMT", London,
+// 27 October 2024) and still keeps to its column: the three pixels before the next column
+// stay the row's stripe.
+TEST_F(TimesListTest, RepeatedHourLabelKeepsToItsColumn) {
+    SetCurrentZone(*TZone::Named("Europe/London"));
+    TTimesList list;
+    list.SetupDataBitmap(Date(1, 10, 2024), London());
+    const TimesOfDay t = ComputeTimesOfDay(Date(27, 10, 2024), London());
+    SetCurrentZone(TZone::Fixed(0));
+    ASSERT_TRUE(QString::fromStdString(t.Moon.Rise).endsWith(QStringLiteral(" GMT")))
+        << t.Moon.Rise;
+    const QImage row = list.DataPicture().copy(0, 14 * 26, 600, 14).toImage();
+    const QColor stripe = StripeOf(27);
+    for (int next : {124, 162, 245, 284, 323, 369, 409, 447, 491, 529, 567})
+        for (int x = next - 3; x < next; ++x)
+            for (int y = 0; y < 14; ++y)
+                ASSERT_EQ(row.pixelColor(x, y), stripe) << "before column " << next << ", y " << y;
+}

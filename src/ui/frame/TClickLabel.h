@@ -10,6 +10,13 @@ class TClickLabel : public QLabel {
     Q_OBJECT
   public:
     explicit TClickLabel(QWidget* parent, const QRect& geometry = {}, const QString& hint = {});
+    // The keys held (Shift, Ctrl) at the last click.
+    Qt::KeyboardModifiers clickModifiers() const { return clickModifiers_; }
+
+    // Makes the label a button of the keyboard too: reached by Tab, started by Enter or
+    // Space, framed while it has the focus. `arrows` (Qt::Horizontal or Qt::Vertical) move
+    // the focus to the neighbouring button of the same row or column.
+    void setKeyboardButton(Qt::Orientations arrows);
 
   signals:
     void clicked(); // left button released inside the label
@@ -18,10 +25,20 @@ class TClickLabel : public QLabel {
     void mouseDown(Qt::MouseButton button, QPoint pos);
     void mouseMove(Qt::MouseButtons buttons, QPoint pos);
     void mouseUp(Qt::MouseButton button, QPoint pos);
+    void focused(); // the keyboard reached the label
 
   protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
+
+  private:
+    Qt::KeyboardModifiers clickModifiers_;
+    Qt::Orientations arrows_;
+    bool keyboardButton_ = false;
 };

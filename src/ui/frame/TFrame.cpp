@@ -1,7 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/frame/TFrame.h"
 
+#include "ui/Windows.h"
+
 #include <QApplication>
+#include <QClipboard>
 #include <QEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -12,7 +15,17 @@
 
 #include <algorithm>
 
-TFrame::TFrame(QWidget* parent) : QWidget(parent, Qt::Window | Qt::FramelessWindowHint) {
+namespace {
+// A window with an owner is a dialog-type window of it: the window system keeps it above its
+// owner and gives it no taskbar entry of its own (WM_TRANSIENT_FOR on X11, a parent surface
+// on Wayland). Only the main window, which has no owner, is a plain window.
+Qt::WindowFlags FrameFlags(const QWidget* parent) {
+    return (parent ? Qt::Dialog : Qt::Window) | Qt::FramelessWindowHint;
+}
+} // namespace
+
+TFrame::TFrame(QWidget* parent) : QWidget(parent, FrameFlags(parent)) {
+    accessibility::Install();
     setAttribute(Qt::WA_OpaquePaintEvent);
     QPalette pal = palette();
     pal.setColor(QPalette::Window, Qt::black);
@@ -192,6 +205,10 @@ int TFrame::WheelNotches(const QWheelEvent& event, int& rest) {
     return notches;
 }
 
+void TFrame::CopyToClipboard(const QString& text) {
+    if (QClipboard* clipboard = QGuiApplication::clipboard()) clipboard->setText(text);
+}
+
 void TFrame::FormEscape() {
     if (lblExit)
         lblExitClick();
@@ -202,6 +219,11 @@ void TFrame::FormEscape() {
 void TFrame::keyPressEvent(QKeyEvent* event) {
     if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
         FormEscape();
+        return;
+    }
+    // F1 in any window opens the help, as the main window's help button does.
+    if (event->key() == Qt::Key_F1) {
+        if (QWidget* main = MainWidget()) QMetaObject::invokeMethod(main, "lblHelpClick");
         return;
     }
     const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;

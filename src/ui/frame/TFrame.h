@@ -4,8 +4,10 @@
 // transparent labels over the painted buttons, and placed relative to the main window.
 #pragma once
 
+#include "ui/frame/Accessibility.h"
 #include "ui/frame/TClickLabel.h"
 
+#include <QList>
 #include <QPixmap>
 #include <QPoint>
 #include <QWidget>
@@ -63,7 +65,13 @@ class TFrame : public QWidget {
     // Whole wheel notches, towards the user positive; smaller steps are carried in `rest`.
     static int WheelNotches(const QWheelEvent& event, int& rest);
 
+    // Puts `text` on the clipboard (Ctrl+C in the windows that copy).
+    static void CopyToClipboard(const QString& text);
+
     bool isDragging() const { return dragging_; }
+
+    // What the window paints itself, as text for a screen reader; nothing by default.
+    virtual QList<TSpokenItem> SpokenItems() const { return {}; }
 
   public slots:
     virtual void lblExitClick();

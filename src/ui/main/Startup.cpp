@@ -20,6 +20,11 @@
 #include <QVersionNumber>
 #include <QWidget>
 
+#include <cerrno>
+#include <cstring>
+#include <filesystem>
+#include <utility>
+
 namespace startup {
 namespace {
 
@@ -64,36 +69,92 @@ class QuitOnClose : public QObject {
     QWidget* main_;
 };
 
-// Copies through a temporary file, so that an interrupted copy never leaves a half file that
-// later starts would take for the user's own.
-bool CopyFile(const QString& from, const QString& to) {
-    QFile in(from);
-    if (!in.open(QIODevice::ReadOnly)) return false;
-    QSaveFile out(to);
-    if (!out.open(QIODevice::WriteOnly)) return false;
-    const qint64 chunk = 1 << 16;
-    const qint64 chunks = in.size() / chunk + 1;
-    for (qint64 i = 0; i <= chunks && !in.atEnd(); ++i)
-        if (out.write(in.read(chunk)) < 0) return false;
-    return in.atEnd() && out.commit();
+// The system's reason for the last failure of `file`.
+QString Reason(const QFileDevice& file) {
+    if (file.error() != QFileDevice::NoError && !file.errorString().isEmpty() &&
+        file.errorString() != QLatin1String("Unknown error"))
+        return file.errorString();
+    return errno != 0 ? QString::fromLocal8Bit(std::strerror(errno))
+                      : QStringLiteral("the system gave no reason");
 }
 
-void SeedFrom(const QString& runtimeFolder, const QDir& data) {
-    const QDir runtime(runtimeFolder);
-    QDirIterator files(runtimeFolder, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
-    while (files.hasNext()) {
-        const QString source = files.next();
-        const QString target = data.filePath(runtime.relativeFilePath(source));
-        const QFileInfo targetInfo(target);
-        if (targetInfo.exists() || targetInfo.isSymLink()) continue;
-        QDir().mkpath(targetInfo.absolutePath());
-        CopyFile(source, target);
+// Copies through a temporary file, so that an interrupted copy (a full disk) never leaves a
+// half file that later starts would take for the user's own. False with the reason.
+bool CopyFile(const QString& from, const QString& to, QString* why = nullptr) {
+    const auto fail = [why](const QString& reason) {
+        if (why) *why = reason;
+        return false;
+    };
+    errno = 0;
+    QFile in(from);
+    if (!in.open(QIODevice::ReadOnly)) return fail(Reason(in));
+    if (!QDir().mkpath(QFileInfo(to).absolutePath()))
+        return fail(QString::fromLocal8Bit(std::strerror(errno ? errno : EACCES)));
+    QSaveFile out(to);
+    if (!out.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) return fail(Reason(out));
+    const qint64 chunk = 1 << 16;
+    const qint64 chunks = in.size() / chunk + 1;
+    qint64 copied = 0;
+    for (qint64 i = 0; i <= chunks && !in.atEnd(); ++i) {
+        const QByteArray bytes = in.read(chunk);
+        if (out.write(bytes) != bytes.size()) {
+            const QString reason = Reason(out);
+            out.cancelWriting();
+            return fail(reason);
+        }
+        copied += bytes.size();
     }
+    if (!in.atEnd() || copied != in.size()) {
+        out.cancelWriting();
+        return fail(QStringLiteral("the shipped file could not be read whole"));
+    }
+    if (!out.commit()) return fail(Reason(out));
+    return true;
 }
 
 // The help pages carry a version stamp beside them; an older stamp (or none, from a release
 // before stamps) means the shipped pages are newer than the working folder's copies.
 const QString kHelpStamp = QStringLiteral("docs/help-version");
+
+// What the start could not copy, and why, told once over the main window.
+QString& StartNotice() {
+    static QString notice;
+    return notice;
+}
+
+// Copies the shipped files the working folder lacks: what the program needs first (the
+// features database and the icon), then the rest; the help stamp only once every help file is
+// there, so that a later start completes a copy cut short. Returns "name (reason)" of each file
+// that could not be copied.
+QStringList SeedFrom(const QString& runtimeFolder, const QDir& data) {
+    const QDir runtime(runtimeFolder);
+    QStringList order{QStringLiteral("data.dat"), QStringLiteral("Cresselle.ico")};
+    QDirIterator files(runtimeFolder, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
+    for (int i = 0; i < 100000 && files.hasNext(); ++i) {
+        const QString relative = runtime.relativeFilePath(files.next());
+        if (!order.contains(relative) && relative != kHelpStamp) order.append(relative);
+    }
+    QStringList failed;
+    bool docsComplete = true;
+    for (const QString& relative : order) {
+        const QString source = runtime.filePath(relative);
+        const QString target = data.filePath(relative);
+        const QFileInfo targetInfo(target);
+        if (targetInfo.exists() || targetInfo.isSymLink() || !QFileInfo::exists(source)) continue;
+        QString why;
+        if (CopyFile(source, target, &why)) continue;
+        failed.append(QStringLiteral("%1 (%2)").arg(relative, why));
+        if (relative.startsWith(QLatin1String("docs/"))) docsComplete = false;
+    }
+    const QString stamp = data.filePath(kHelpStamp);
+    if (docsComplete && QFileInfo::exists(runtime.filePath(kHelpStamp)) &&
+        !QFileInfo::exists(stamp)) {
+        QString why;
+        if (!CopyFile(runtime.filePath(kHelpStamp), stamp, &why))
+            failed.append(QStringLiteral("%1 (%2)").arg(kHelpStamp, why));
+    }
+    return failed;
+}
 
 QVersionNumber ReadStamp(const QString& path) {
     QFile file(path);
@@ -115,7 +176,6 @@ void RefreshHelpPages(const QString& runtimeFolder, const QDir& data) {
         const QString relative = runtime.relativeFilePath(source);
         if (relative == kHelpStamp) continue;
         const QString target = data.filePath(relative);
-        QDir().mkpath(QFileInfo(target).absolutePath());
         complete = CopyFile(source, target) && complete;
     }
     // The stamp goes last, so that a refresh cut short is tried again at the next start.
@@ -161,13 +221,43 @@ QString DataFolder() {
 }
 
 bool EnterWorkingFolder(const QString& dataFolder, const QString& runtimeFolder) {
-    if (dataFolder.isEmpty() || !QDir().mkpath(dataFolder)) return false;
+    folders::SetWorkingFolderProblem({});
+    const QString shown = QDir::toNativeSeparators(dataFolder);
+    const auto refuse = [&shown](const QString& reason) {
+        folders::SetWorkingFolderProblem(
+            QStringLiteral("The working folder \"%1\" cannot be used: %2. The lunar features "
+                           "database and the help page are not available, and nothing is saved "
+                           "in their place.")
+                .arg(shown, reason));
+        StartNotice() = folders::WorkingFolderProblem();
+        return false;
+    };
+    if (dataFolder.isEmpty()) return refuse(QStringLiteral("the system names no data folder"));
+    std::error_code error;
+    std::filesystem::create_directories(QFile::encodeName(dataFolder).toStdString(), error);
+    if (!QFileInfo(dataFolder).isDir())
+        return refuse(error ? QString::fromLocal8Bit(error.message().c_str())
+                            : QStringLiteral("it is not a folder"));
     const QDir data(dataFolder);
+    if (!QDir::setCurrent(data.absolutePath()))
+        return refuse(QStringLiteral("it cannot be entered"));
     if (!runtimeFolder.isEmpty() && QDir(runtimeFolder) != data) {
-        RefreshHelpPages(runtimeFolder, data);
-        SeedFrom(runtimeFolder, data);
+        // Help pages already there are refreshed when the shipped ones are newer; a folder
+        // without them is seeded, what the program needs first.
+        if (QFileInfo::exists(data.filePath(QStringLiteral("docs/cresselle.htm"))))
+            RefreshHelpPages(runtimeFolder, data);
+        const QStringList failed = SeedFrom(runtimeFolder, data);
+        if (!failed.isEmpty())
+            StartNotice() =
+                QStringLiteral("These shipped files could not be copied into the working folder "
+                               "\"%1\":\n%2\nThe next start tries again.")
+                    .arg(shown, failed.join(QLatin1Char('\n')));
     }
-    return QDir::setCurrent(data.absolutePath());
+    return true;
+}
+
+QString TakeStartNotice() {
+    return std::exchange(StartNotice(), QString());
 }
 
 void SetHintPause(int milliseconds) {

@@ -26,7 +26,11 @@ QString DataFolder();
 // under docs/ when the shipped docs/help-version stamp is newer than the working folder's (the
 // user's data.dat and icon are never replaced). False when the folder could not be made current
 // (the program then runs in the folder it was started in).
+// A folder that cannot be made or entered is noted (folders::WorkingFolderProblem), and so is
+// every file that could not be copied, each with the system's reason (TakeStartNotice).
 bool EnterWorkingFolder(const QString& dataFolder, const QString& runtimeFolder);
+// What the start could not do, for the user, emptied by the call.
+QString TakeStartNotice();
 
 // The hint pause of the application, in milliseconds (installed as a style hint).
 void SetHintPause(int milliseconds);

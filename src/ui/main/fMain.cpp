@@ -2,6 +2,7 @@
 // The main window's creation, toolbar, activation, keys and surface.
 #include "ui/main/fMain.h"
 
+#include "data/Folders.h"
 #include "platform/Platform.h"
 #include "settings/ObserverSettings.h"
 #include "settings/fConfiguration.h"
@@ -11,15 +12,18 @@
 #include "ui/main/Startup.h"
 #include "ui/main/fAbout.h"
 #include "ui/main/fCalendarLabels.h"
+#include "ui/reports/fAltitudeGraph.h"
 #include "ui/reports/fEclipse.h"
 #include "ui/reports/fReportMenu.h"
 #include "ui/reports/fTimesList.h"
 #include "ui/reports/fWebMenu.h"
+#include "ui/style/NightMode.h"
 #include "ui/style/Style.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QEventLoop>
+#include <QFileInfo>
 #include <QKeyEvent>
 #include <QPaintEvent>
 #include <QPainter>
@@ -115,7 +119,7 @@ TMain::TMain(QWidget* parent) : TFrame(parent) {
     SetSharedState(&State);
     connect(&State, &TAppState::settingsApplied, this, &TMain::SettingsApplied);
     connect(this, &TMain::selectedMonthChanged, &State, &TAppState::monthChanged);
-    connect(&State, &TAppState::phaseDateRequested, this, &TMain::SelectMajorPhaseDate);
+    connect(&State, &TAppState::localTimeRequested, this, &TMain::SelectLocalTime);
     connect(&State, &TAppState::eclipseRequested, this, &TMain::ShowMonthEclipse);
 
     // 12. Binoculars first.
@@ -124,6 +128,7 @@ TMain::TMain(QWidget* parent) : TFrame(parent) {
 
     // 13. The calendar's labels and weekday names.
     CreateCalendar();
+    CreateDateEntry();
 }
 
 TMain::~TMain() {
@@ -161,6 +166,21 @@ void TMain::CreateToolbar() {
             p.drawEllipse(QRect(7, 5, 15, 15));
         }));
     imgEclipse->hide();
+    imgAltitudes = control("imgAltitudes", 212, 24,
+                           QStringLiteral("Display tonight's Moon and Sun altitudes (G)"));
+    imgAltitudes->setPixmap(
+        LoadPicture(QStringLiteral("altitudes_button.png"), QSize(24, 25), [](QPainter& p, QSize) {
+            p.setRenderHint(QPainter::Antialiasing);
+            p.setPen(QPen(QColor(0, 255, 255), 1));
+            p.drawLine(2, 19, 22, 19);
+            p.setPen(QPen(QColor(255, 255, 176), 2));
+            p.drawArc(QRect(3, 6, 18, 24), 20 * 16, 140 * 16);
+        }));
+    imgNightMode =
+        control("imgNightMode", 238, 24, QStringLiteral("Switch night mode on or off (N)"));
+    imgNightMode->setPixmap(nightmode::TogglePicture());
+    connect(imgNightMode, &TClickLabel::clicked, this, [] { nightmode::Toggle(); });
+    connect(imgAltitudes, &TClickLabel::clicked, this, &TMain::imgAltitudesClick);
     Label1 = control("Label1", 446, 28,
                      QStringLiteral("Moon news and observing guides from NASA (moon.nasa.gov)"));
     lblConfig = control("lblConfig", 478, 28, QStringLiteral("Change configuration parameters"));
@@ -169,6 +189,11 @@ void TMain::CreateToolbar() {
     addMinimiseLabel(QRect(592, 14, 20, 20), MinimiseScope::Application,
                      QStringLiteral("Minimize Cresselle"));
     addExitLabel(QRect(614, 14, 20, 20), QStringLiteral("Exit Cresselle"));
+    // Tab and the arrows reach every toolbar picture, Enter or Space starts it.
+    for (TClickLabel* button :
+         {lblPrint, imgOptics, lblTimesList, lblLinks, lblClock, lblReports, imgEclipse, Label1,
+          lblConfig, lblHelp, lblAbout, lblMinimise, lblExit})
+        button->setKeyboardButton(Qt::Horizontal);
 
     connect(lblPrint, &TClickLabel::clicked, this, &TMain::lblPrintClick);
     connect(imgOptics, &TClickLabel::clicked, this, &TMain::imgOpticsClick);
@@ -208,8 +233,12 @@ void TMain::FormShow() {
     RefreshLatAndLong();
     Timer1->start();
     Timer1Timer();
-    // A settings file found damaged at the start was repaired: said once, over the window.
+    // The keys go to the calendar, not to the first toolbar picture.
+    setFocus(Qt::OtherFocusReason);
+    // What the start could not do or had to repair is said once, over the window.
     QTimer::singleShot(0, this, [this] {
+        if (const QString notice = startup::TakeStartNotice(); !notice.isEmpty())
+            platform::ShowMessage(this, notice);
         if (const QString notice = settingsstore::TakeNotice(); !notice.isEmpty())
             platform::ShowMessage(this, notice);
     });
@@ -260,7 +289,12 @@ bool TMain::NavigationKey(const QKeyEvent& event) {
 }
 
 void TMain::keyPressEvent(QKeyEvent* event) {
-    if (NavigationKey(*event)) return;
+    if (NavigationKey(*event) || CommandKey(*event)) return;
+    if (event->key() == Qt::Key_G && event->modifiers() == Qt::NoModifier && !yearEntryOpen() &&
+        !timeEditorOpen()) {
+        imgAltitudesClick();
+        return;
+    }
     int key = 0;
     switch (event->key()) {
     case Qt::Key_Escape:
@@ -340,8 +374,12 @@ void TMain::imgEclipseClick() {
     if (EclipseRecord.Kind != astro::NoEclipse) ShowAndActivate(Windows().Eclipse);
 }
 
+void TMain::imgAltitudesClick() {
+    OpenAltitudeGraph(SelectedDate);
+}
+
 void TMain::Label1Click() {
-    platform::OpenUrl(QUrl(ObservingSite));
+    platform::OpenOrOffer(this, QUrl(ObservingSite));
 }
 
 void TMain::lblConfigClick() {
@@ -350,8 +388,13 @@ void TMain::lblConfigClick() {
 }
 
 void TMain::lblHelpClick() {
-    platform::OpenUrl(QUrl::fromLocalFile(
-        QDir::current().absoluteFilePath(QStringLiteral("docs/cresselle.htm"))));
+    const QString page = QStringLiteral("docs/cresselle.htm");
+    QString path = QDir::current().absoluteFilePath(page);
+    // Without a working folder, the shipped page.
+    if (!folders::WorkingFolderProblem().isEmpty() && !QFileInfo::exists(path) &&
+        !startup::ShippedRuntimeFolder().isEmpty())
+        path = QDir(startup::ShippedRuntimeFolder()).absoluteFilePath(page);
+    platform::OpenOrOffer(this, QUrl::fromLocalFile(path));
 }
 
 void TMain::lblAboutClick() {

@@ -19,6 +19,7 @@
 #include <array>
 
 class QLabel;
+class QLineEdit;
 class QPainter;
 class QTimer;
 class TDayLabel;
@@ -48,6 +49,9 @@ class TMain : public TFrame {
     // Local date and time the clock shows (SelectedDate shifted by the clock offset).
     astro::DateTimeRec ShownDate() const;
 
+    // The painted panel as text for a screen reader (fMainSpoken.cpp).
+    QList<TSpokenItem> SpokenItems() const override;
+
     // Recomputes the observer from the settings (radians, west and north positive) and shows
     // the selected month again.
     void RefreshLatAndLong();
@@ -58,7 +62,9 @@ class TMain : public TFrame {
     // Month picker: sets the month (1..12), brings the day within it and shows it.
     void SelectMonth(int month);
     // Jumps to the phase minute of a phase text "HH:MM  DD Month YYYY" of the shown month.
-    void SelectMajorPhaseDate(const QString& phaseText);
+    // Shows the local date and time `local` (to the minute) through the clock offset; the
+    // seconds of the clock stay.
+    void SelectLocalTime(const astro::DateTimeRec& local);
     // Turns the five phase icons by 180 degrees (southern hemisphere); a second call turns
     // them back.
     void InvertPhaseIcons();
@@ -87,6 +93,17 @@ class TMain : public TFrame {
     void GoToToday();
     // Closes the year entry and the time editor without taking over what was typed.
     void CancelEntries();
+    // Moves the selected day by `days` (across months and years), the time of day kept.
+    void StepDays(int days);
+    // Steps the shown time by `hours`, the day following when it passes midnight.
+    void StepHours(int hours);
+    // The "go to date" entry (Ctrl+G): a typed date, year-month-day or day month-name year.
+    QLineEdit* txtGoToDate = nullptr;
+    void OpenDateEntry();
+    // Shows the typed date; false (entry left open, a beep) when it is not a date of 1..9999.
+    bool GoToTypedDate(const QString& text);
+    // The data panel as text, a "label value" line each (what Ctrl+C copies).
+    QString PanelAsText() const;
 
     // --- clock and time editor ---
     QTimer* Timer1 = nullptr;      // 1000 ms clock tick
@@ -137,6 +154,8 @@ class TMain : public TFrame {
     int& ShownEclipse = State.ShownEclipse; // index of EclipseRecord in MonthEclipseRecords
     // Makes the month's eclipse `index` the one the eclipse window shows.
     void ShowMonthEclipse(int index);
+    // Accessible names of the rise and set values and of the calendar's days.
+    void NameSpokenControls();
     astro::MoonAndSun LastPosition; // the Moon and the Sun as last shown
     QString PhaseName;              // as last shown on the clock line
     int OpticsView = 0;             // 0 binoculars, 1 telescope
@@ -151,6 +170,8 @@ class TMain : public TFrame {
     TClickLabel* lblClock = nullptr;
     TClickLabel* lblReports = nullptr;
     TClickLabel* imgEclipse = nullptr;
+    TClickLabel* imgAltitudes = nullptr; // tonight's altitude graph (key G)
+    TClickLabel* imgNightMode = nullptr; // night mode on and off (key N)
     TClickLabel* Label1 = nullptr;
     TClickLabel* lblConfig = nullptr;
     TClickLabel* lblHelp = nullptr;
@@ -187,6 +208,7 @@ class TMain : public TFrame {
     void lblLinksClick();
     void lblReportsClick();
     void imgEclipseClick();
+    void imgAltitudesClick();
     void Label1Click();
     void lblConfigClick();
     void lblHelpClick();
@@ -208,8 +230,12 @@ class TMain : public TFrame {
     void changeEvent(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void wheelEvent(QWheelEvent* event) override;
+    bool focusNextPrevChild(bool next) override;
 
   private:
+    // Keys (fMainKeys.cpp): arrows, time steps, copy, go to date; true when the key was taken.
+    bool CommandKey(const QKeyEvent& event);
+    void CreateDateEntry();
     // Creation (fMain.cpp, fMainPictures.cpp).
     void LoadPictures();
     void CreateToolbar();
@@ -237,6 +263,9 @@ class TMain : public TFrame {
     void ShowCursor(QLabel* label);
     void DisplayTimeEditor(bool visible);
     void ChooseField(int field, QLabel* label);
+    // Tab and Shift+Tab in the time editor: the next or previous field, its text selected.
+    void StepField(int step);
+    void MarkSelectedField();
     void CancelTimeEditor();
     void WatchClicksOutsideEditor(bool watch);
     QString OffsetText() const;
@@ -274,8 +303,9 @@ class TMain : public TFrame {
     QPixmap imgMoonParamsOrig, imgSunParamsOrig, imgMoonParams, imgSunParams;
     QPixmap imgTimeButtonPicture;
 
-    int wheelRest_ = 0;         // wheel steps smaller than one notch, carried over
-    bool timeTyped_ = false;    // a key changed the time editor since it opened
-    int drawnIlluminated_ = -1; // the shading in imgMoon: illuminated percent and side
+    int wheelRest_ = 0;          // wheel steps smaller than one notch, carried over
+    int typedFields_ = 0;        // time editor fields typed since it opened, bit 0 hour .. 2 second
+    bool fieldSelected_ = false; // the edited field's text is selected: a digit replaces it
+    int drawnIlluminated_ = -1;  // the shading in imgMoon: illuminated percent and side
     bool drawnWaxing_ = false;
 };

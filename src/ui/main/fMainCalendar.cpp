@@ -149,6 +149,9 @@ void TMain::CreateCalendar() {
     connect(lblSelectedmonth, &TClickLabel::clicked, this, &TMain::lblSelectedmonthClick);
     connect(lblSelectedYear, &TClickLabel::clicked, this, &TMain::lblSelectedYearClick);
     CreateMonthArrows();
+    // The heading by keyboard: Tab reaches the arrows, the month (its picker) and the year.
+    for (TClickLabel* button : {lblPrevMonth, lblSelectedmonth, lblSelectedYear, lblNextMonth})
+        button->setKeyboardButton(Qt::Horizontal);
 
     for (int i = 0; i < 7; ++i)
         DayLabels.append(new TDayLabel(this, i));
@@ -270,8 +273,10 @@ void TMain::DateSelect(TDateLabel* label) {
     RecomputeDayData();
     DisplayLunarRiseSetTimes(SelectedDate);
     DisplaySolarRiseSetTimes(SelectedDate);
+    NameSpokenControls();
     // With the clock running the panel follows the new day at once, not at the next tick.
     if (Timer1->isActive()) RefreshPanel();
+    emit State.dayChanged();
 }
 
 void TMain::DisplayDateInfo(TDateLabel* label, Qt::MouseButton button) {
@@ -289,6 +294,7 @@ bool TMain::yearEntryOpen() const {
 
 void TMain::lblSelectedYearClick() {
     EditedField = 3;
+    setFocus(Qt::OtherFocusReason); // the keys, Enter too, go to the entry
     lblCursor->setFont(ArialPoints(14, true));
     ShowCursor(lblSelectedYear);
     imgYearButton->move(lblSelectedYear->x() - 8, lblSelectedYear->y() - 3);

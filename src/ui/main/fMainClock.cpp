@@ -3,6 +3,7 @@
 #include "astro/fSidereal.h"
 #include "platform/Platform.h"
 #include "ui/LocalDateTime.h"
+#include "ui/main/fCalendarLabels.h"
 #include "ui/main/fMain.h"
 #include "ui/style/Style.h"
 
@@ -11,6 +12,7 @@
 #include <QPainter>
 #include <QTimer>
 
+#include <array>
 #include <cmath>
 
 using namespace mainstyle;
@@ -201,6 +203,37 @@ QString TMain::OffsetText() const {
     return sign + QString::number(size) + u's';
 }
 
+// --- stepping through time ---
+
+void TMain::StepDays(int days) {
+    CancelEntries();
+    const int month = SelectedDate.Month;
+    const int year = SelectedDate.Year;
+    MoveDate(SelectedDate, days);
+    SelectedDate.Julian = astro::DateToJulian(SelectedDate);
+    if (SelectedDate.Month != month || SelectedDate.Year != year) {
+        ShowSelectedMonth();
+        emit selectedMonthChanged();
+    } else {
+        for (TDateLabel* label : DateLabels)
+            if (label->dayNumber() == SelectedDate.Day) DateSelect(label);
+    }
+    RecomputeDayData();
+    RefreshPanel();
+}
+
+void TMain::StepHours(int hours) {
+    CancelEntries();
+    const int month = SelectedDate.Month;
+    const int year = SelectedDate.Year;
+    ClockOffset += hours * 3600.0 / SecondsPerDay;
+    // The tick's rule: past midnight of the shown time the date fields move on.
+    if (GetTime()) ShowSelectedMonth();
+    if (SelectedDate.Month != month || SelectedDate.Year != year) emit selectedMonthChanged();
+    RecomputeDayData();
+    RefreshPanel();
+}
+
 // --- time editor ---
 
 bool TMain::timeEditorOpen() const {
@@ -225,9 +258,13 @@ void TMain::lblClockClick() {
     lblColon1->move(at + QPoint(28, 2));
     lblColon2->move(at + QPoint(53, 2));
     if (EditedField == 3) EditedField = 0;
-    timeTyped_ = false;
+    typedFields_ = 0;
+    setFocus(Qt::OtherFocusReason); // the keys, Enter too, go to the editor
     DisplayTimeEditor(true);
     WatchClicksOutsideEditor(true);
+    // The hour is ready for typing: its text selected, so that typing replaces it.
+    const std::array<TClickLabel*, 3> fields{lblHour, lblMinute, lblSecond};
+    ChooseField(EditedField, fields[static_cast<std::size_t>(EditedField)]);
 }
 
 // Escape, a click elsewhere or Enter with nothing typed: the editor closes, the clock runs on
@@ -253,13 +290,37 @@ void TMain::DisplayTimeEditor(bool visible) {
     }
     CursorTimer->stop();
     lblCursor->hide();
-    if (!visible) WatchClicksOutsideEditor(false);
+    if (!visible) {
+        WatchClicksOutsideEditor(false);
+        fieldSelected_ = false;
+        MarkSelectedField();
+    }
 }
 
+// Entering a field selects its text, as an edit box does: the first digit typed replaces it.
 void TMain::ChooseField(int field, QLabel* label) {
     EditedField = field;
+    fieldSelected_ = true;
+    MarkSelectedField();
     lblCursor->setFont(ArialPoints(12, true));
     ShowCursor(label);
+}
+
+void TMain::StepField(int step) {
+    const std::array<TClickLabel*, 3> fields{lblHour, lblMinute, lblSecond};
+    const int field = ((EditedField + step) % 3 + 3) % 3;
+    ChooseField(field, fields[static_cast<std::size_t>(field)]);
+}
+
+// The selected field shows white digits on navy, the others black on the entry boxes.
+void TMain::MarkSelectedField() {
+    const std::array<TClickLabel*, 3> fields{lblHour, lblMinute, lblSecond};
+    for (int i = 0; i < 3; ++i) {
+        const bool selected = fieldSelected_ && i == EditedField;
+        fields[static_cast<std::size_t>(i)]->setStyleSheet(
+            selected ? QStringLiteral("QLabel { background: rgb(0, 0, 128); color: white; }")
+                     : TransparentLabelStyle(Qt::black));
+    }
 }
 
 void TMain::lblHourClick() {
@@ -302,20 +363,32 @@ void TMain::FormKeyPress(int key) {
         CancelTimeEditor();
         return;
     }
+    if (key == 9) {
+        StepField(1);
+        return;
+    }
     if (key != 13) {
-        EditLabel(fields[EditedField], key, 2);
-        timeTyped_ = true;
+        QLabel* field = fields[EditedField];
+        const bool edits = key == 8 || (key >= '0' && key <= '9');
+        if (edits && fieldSelected_) field->clear(); // typing replaces the selected text
+        EditLabel(field, key, 2);
+        if (edits) {
+            fieldSelected_ = false;
+            MarkSelectedField();
+            typedFields_ |= 1 << EditedField;
+        }
         return;
     }
     // Enter with nothing typed keeps the running clock: the fields hold the time the editor
     // opened at, which is stale by now.
-    if (!timeTyped_) {
+    if (typedFields_ == 0) {
         CancelTimeEditor();
         return;
     }
-    // Enter applies the time only when all three fields hold a time of day.
+    // Each typed field must hold a time of day; the others are not taken.
     const int limits[3] = {24, 60, 60};
     for (int i = 0; i < 3; ++i) {
+        if (!(typedFields_ & (1 << i))) continue;
         bool ok = false;
         const int value = fields[i]->text().toInt(&ok);
         if (!ok || value < 0 || value >= limits[i]) {
@@ -326,6 +399,8 @@ void TMain::FormKeyPress(int key) {
     ApplyTime();
 }
 
+// The typed fields replace those of the shown time at this moment; the fields not typed run
+// on with the clock. The offset is what the new shown time is ahead of the system time.
 void TMain::ApplyTime() {
     const QTime now = State.LocalNow().time();
     SelectedDate.Hour = static_cast<std::uint16_t>(now.hour());
@@ -333,8 +408,16 @@ void TMain::ApplyTime() {
     SelectedDate.Second = static_cast<std::uint16_t>(now.second());
     SelectedDate.Millisecond = static_cast<std::uint16_t>(now.msec());
     SelectedDate.Julian = astro::DateToJulian(SelectedDate);
-    const int typed =
-        lblHour->text().toInt() * 3600 + lblMinute->text().toInt() * 60 + lblSecond->text().toInt();
+    // The shown time of day at this moment (the clock stood still while the editor was open).
+    const long long running =
+        ((SecondsOfDay(SelectedDate) + std::llround(ClockOffset * SecondsPerDay)) % SecondsPerDay +
+         SecondsPerDay) %
+        SecondsPerDay;
+    const auto part = [this](int field, QLabel* label, long long value) {
+        return (typedFields_ & (1 << field)) ? label->text().toInt() : static_cast<int>(value);
+    };
+    const int typed = part(0, lblHour, running / 3600) * 3600 +
+                      part(1, lblMinute, running / 60 % 60) * 60 + part(2, lblSecond, running % 60);
     ClockOffset = static_cast<double>(typed - SecondsOfDay(SelectedDate)) / SecondsPerDay;
     Timer1->start();
     DisplayTimeEditor(false);

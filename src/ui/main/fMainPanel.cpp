@@ -3,17 +3,18 @@
 // times of the selected day, and the principal phases of the shown month.
 #include "astro/fRiseSet.h"
 #include "astro/fSidereal.h"
+#include "settings/ObserverSettings.h"
 #include "ui/Windows.h"
 #include "ui/main/fMain.h"
 #include "ui/reports/fEclipse.h"
 #include "ui/style/Style.h"
 #include "zone/Zone.h"
 
-#include <QGuiApplication>
 #include <QLabel>
 #include <QPainter>
 #include <QTimer>
 
+#include <array>
 #include <cmath>
 #include <cstdlib>
 #include <utility>
@@ -104,19 +105,6 @@ void SetLabelText(QLabel* label, const QString& text) {
     label->adjustSize();
 }
 
-// A copy of a skin picture at the display's pixel ratio, so that the texts drawn into it
-// stay sharp under display scaling.
-QPixmap SharpCopy(const QPixmap& picture) {
-    const qreal ratio = qGuiApp ? qGuiApp->devicePixelRatio() : 1.0;
-    if (ratio == 1.0) return picture.copy();
-    QPixmap copy(picture.size() * ratio);
-    copy.setDevicePixelRatio(ratio);
-    QPainter painter(&copy);
-    painter.setRenderHint(QPainter::SmoothPixmapTransform);
-    painter.drawPixmap(QRect(QPoint(0, 0), picture.size()), picture);
-    return copy;
-}
-
 } // namespace
 
 void TMain::CreatePanel() {
@@ -180,7 +168,10 @@ void TMain::CreatePanel() {
         for (TClickLabel* control : {imgPhase[i], lblPhase[i]}) {
             control->setCursor(Qt::PointingHandCursor);
             connect(control, &TClickLabel::clicked, this,
-                    [this, i] { SelectMajorPhaseDate(lblPhase[i]->text()); });
+                    [this, i] {
+                        if (i < PhaseCount)
+                            SelectLocalTime(astro::JulianToDateToMinute(Phases[i].Julian));
+                    });
         }
     }
 }
@@ -213,14 +204,29 @@ void TMain::RefreshPanel() {
     DrawClockStrip();
 }
 
-// A named zone with the abbreviation in force at the shown instant; nothing for a fixed offset.
+// A named zone with the abbreviation in force at the shown instant ("Europe/London, BST");
+// with a place, the place's name and the abbreviation ("Boston, United States of America
+// (EST)"), the place shortened to keep within the Sun and Moon box; the whole line in the hint.
 void TMain::ShowZoneName(astro::JulianDay instant) {
+    constexpr int Room = 270 - 32 - 4; // the box's right edge less the label's left
     const TZone& zone = CurrentZone();
-    const QString text = zone.IsNamed()
-                             ? QStringLiteral("%1, %2").arg(QString::fromLatin1(zone.Id()),
-                                                            zone.Abbreviation(instant))
-                             : QString();
+    const QString zoneText = zone.IsNamed()
+                                 ? QStringLiteral("%1, %2").arg(QString::fromLatin1(zone.Id()),
+                                                                zone.Abbreviation(instant))
+                                 : QString();
+    const QString place = ObserverSettings.Location.simplified();
+    QString text = zoneText;
+    QString hint;
+    if (!place.isEmpty()) {
+        const QString tail =
+            zone.IsNamed() ? QStringLiteral(" (%1)").arg(zone.Abbreviation(instant)) : QString();
+        const QFontMetrics metrics(lblZone->font());
+        const int left = std::max(Room - metrics.horizontalAdvance(tail), 40);
+        text = metrics.elidedText(place, Qt::ElideRight, left) + tail;
+        hint = zoneText.isEmpty() ? place : place + QStringLiteral(" \u00B7 ") + zoneText;
+    }
     if (text != lblZone->text()) SetLabelText(lblZone, text);
+    if (hint != lblZone->toolTip()) lblZone->setToolTip(hint);
 }
 
 void TMain::DrawPositionValues(QPainter& canvas, const astro::MoonRec& moon) {
@@ -237,7 +243,7 @@ void TMain::DrawPositionValues(QPainter& canvas, const astro::MoonRec& moon) {
 }
 
 void TMain::DrawSunTable(const astro::SunRec& sun) {
-    imgSunParams = SharpCopy(imgSunParamsOrig);
+    imgSunParams = DisplayCopy(imgSunParamsOrig);
     {
         QPainter table(&imgSunParams);
         table.setFont(ArialPoints(9));
@@ -253,7 +259,7 @@ void TMain::DrawSunTable(const astro::SunRec& sun) {
 }
 
 void TMain::DrawMoonTable(const astro::MoonRec& moon) {
-    imgMoonParams = SharpCopy(imgMoonParamsOrig);
+    imgMoonParams = DisplayCopy(imgMoonParamsOrig);
     {
         QPainter table(&imgMoonParams);
         table.setFont(ArialPoints(9));
@@ -272,17 +278,103 @@ void TMain::DrawMoonTable(const astro::MoonRec& moon) {
     RefreshArea(QRect(QPoint(315, 280), imgMoonParamsOrig.size()));
 }
 
-// Days, hours and minutes, each two digits with its unit.
-void TMain::DisplayMoonAge(QPainter& canvas, double age) {
+namespace {
+// Days, hours and minutes of an age, each two digits with its unit.
+std::array<QString, 3> AgeParts(double age) {
+    std::array<QString, 3> parts;
     double v = age;
     const char* units[3] = {"d", "h", "m"};
-    const int xs[3] = {249, 274, 299};
     const double scale[3] = {24, 60, 0};
-    for (int i = 0; i < 3; ++i) {
+    for (std::size_t i = 0; i < 3; ++i) {
         const int n = static_cast<int>(std::trunc(v));
-        TextOut(canvas, xs[i], 94, Q(astro::TwoDigits(n)) + QString::fromLatin1(units[i]), true);
+        parts[i] = Q(astro::TwoDigits(n)) + QString::fromLatin1(units[i]);
         v = (v - n) * scale[i];
     }
+    return parts;
+}
+
+// A value as the panel shows it, on one line: 12h 34m 56s, or –5° 06' 07".
+QString CoordText(CoordForm form, double value) {
+    const astro::DmsRec d = SplitForDisplay(form, value);
+    const QString sign = Q(d.Sign).trimmed();
+    if (form == HourForm)
+        return sign + Q(d.Whole) + QStringLiteral("h ") + Q(d.Minutes) + QStringLiteral("m ") +
+               Q(d.Seconds) + u's';
+    return sign + Q(d.Whole) + QStringLiteral("\u00B0 ") + Q(d.Minutes) + QStringLiteral("' ") +
+           Q(d.Seconds) + u'"';
+}
+} // namespace
+
+void TMain::DisplayMoonAge(QPainter& canvas, double age) {
+    const std::array<QString, 3> parts = AgeParts(age);
+    const int xs[3] = {249, 274, 299};
+    for (std::size_t i = 0; i < 3; ++i)
+        TextOut(canvas, xs[i], 94, parts[i], true);
+}
+
+// The panel as text, one "label value" line each, in the panel's order.
+QString TMain::PanelAsText() const {
+    const astro::MoonRec& moon = LastPosition.Moon;
+    const astro::SunRec& sun = LastPosition.Sun;
+    QStringList lines;
+    const auto line = [&lines](const QString& label, const QString& value) {
+        lines << label + u' ' + value.trimmed();
+    };
+    line(QStringLiteral("Time:"), QString::fromStdString(astro::DateTimeText(ShownDate())));
+    if (!lblZone->text().isEmpty()) line(QStringLiteral("Zone:"), lblZone->text());
+    line(QStringLiteral("Phase:"), PhaseName);
+    line(QStringLiteral("Visible:"), QString::number(moon.IlluminatedPercent) + u'%');
+    const std::array<QString, 3> age = AgeParts(astro::MoonAgeDays(EngineInstant(), Lunation));
+    line(QStringLiteral("Age:"), age[0] + u' ' + age[1] + u' ' + age[2]);
+    line(QStringLiteral("Distance:"),
+         QString::number(static_cast<long long>(std::trunc(moon.DistanceKm))) +
+             QStringLiteral(" km"));
+    line(QStringLiteral("R.A.:"), CoordText(HourForm, moon.Topocentric.RightAscension / 15.0));
+    line(QStringLiteral("Dec.:"), CoordText(DegreeForm, moon.Topocentric.Declination));
+    line(QStringLiteral("Parallax:"), CoordText(DegreeForm, moon.Parallax));
+    line(QStringLiteral("Diameter:"), CoordText(DegreeForm, 2 * moon.SemiDiameter));
+    line(QStringLiteral("Apogee:"), Q(Apsides.ApogeeTimeText) + QStringLiteral("  ") +
+                                        Q(Apsides.ApogeeDistanceText).trimmed());
+    line(QStringLiteral("Perigee:"), Q(Apsides.PerigeeTimeText) + QStringLiteral("  ") +
+                                         Q(Apsides.PerigeeDistanceText).trimmed());
+    const QLabel* moonTitles[3] = {lblMoonTitle1, lblMoonTitle2, lblMoontitle3};
+    const QLabel* moonValues[3] = {lblMoonValue1, lblMoonValue2, lblMoonValue3};
+    for (int i = 0; i < 3; ++i) {
+        QString label = moonTitles[i]->text();
+        if (!label.endsWith(u':')) label += u':'; // "Moonset" has none on the panel
+        line(label, moonValues[i]->text());
+    }
+    const double table[4] = {
+        MoonParamsMode ? moon.Azimuth : moon.Colongitude,
+        MoonParamsMode ? moon.Altitude : moon.LibrationLongitude,
+        MoonParamsMode ? moon.BrightLimbAngle : moon.LibrationLatitude,
+        MoonParamsMode ? moon.PhaseAngle : moon.AxisPositionAngle,
+    };
+    const QLabel* titles[4] = {lblLunarAz, lblLunarAlt, lblLunarPA, lblLunarPhA};
+    for (int i = 0; i < 4; ++i)
+        line(QStringLiteral("Moon ") + titles[i]->text(), CoordText(DegreeForm, table[i]));
+    line(QStringLiteral("Sunrise:"), lblSunRise->text());
+    line(QStringLiteral("Sun transit:"), lblSunTransit->text());
+    line(QStringLiteral("Sunset:"), lblSunSet->text());
+    line(QStringLiteral("Sun Az.:"), CoordText(DegreeForm, sun.Azimuth));
+    line(QStringLiteral("Sun Alt.:"), CoordText(DegreeForm, sun.Altitude));
+    line(QStringLiteral("Sun R.A.:"), CoordText(HourForm, sun.Equatorial.RightAscension / 15.0));
+    line(QStringLiteral("Sun Dec.:"), CoordText(DegreeForm, sun.Equatorial.Declination));
+    line(QStringLiteral("Civil twilight:"),
+         lblCivilStart->text() + QStringLiteral(" - ") + lblCivilEnd->text());
+    line(QStringLiteral("Nautical twilight:"),
+         lblNauticalStart->text() + QStringLiteral(" - ") + lblNauticalEnd->text());
+    line(QStringLiteral("Astronomical twilight:"),
+         lblAstroStart->text() + QStringLiteral(" - ") + lblAstroEnd->text());
+    // By PhaseKind: 0 new, 1 last quarter, 2 full, 3 first quarter.
+    static const char* const kinds[4] = {
+        "New Moon:", "Last Quarter:", "Full Moon:", "First Quarter:"};
+    for (int i = 0; i < PhaseCount && i < 5; ++i) {
+        const astro::PhaseEvent& event = Phases[i];
+        line(QString::fromLatin1(kinds[static_cast<int>(event.Kind) & 3]), Q(event.Text));
+    }
+    lines << LstText;
+    return lines.join(u'\n') + u'\n';
 }
 
 void TMain::DisplayPerigeeAndApogee(QPainter& canvas) {
@@ -362,6 +454,21 @@ void TMain::DisplaySolarRiseSetTimes(const astro::DateTimeRec& date) {
 
 namespace {
 
+// "Full Moon" ("Blue Moon" for a month's second), "New Moon", "First Quarter", "Last Quarter".
+QString PhaseKindName(astro::PhaseKind kind, bool second) {
+    switch (kind) {
+    case astro::PhaseKind::NewMoon:
+        return QStringLiteral("New Moon");
+    case astro::PhaseKind::FirstQuarter:
+        return QStringLiteral("First Quarter");
+    case astro::PhaseKind::FullMoon:
+        return second ? QStringLiteral("Blue Moon") : QStringLiteral("Full Moon");
+    case astro::PhaseKind::LastQuarter:
+        return QStringLiteral("Last Quarter");
+    }
+    return {};
+}
+
 // The month's eclipse whose local maximum falls nearest the selected day.
 int NearestEclipse(const astro::MonthEclipseList& list, int day) {
     int best = 0;
@@ -403,6 +510,10 @@ void TMain::DisplayPhaseTimes() {
         if (!shown || slot >= PhaseCount) continue; // hidden slots keep their old texts
         const astro::PhaseEvent& event = Phases[slot];
         SetLabelText(lblPhase[slot], Q(event.Text));
+        const QString phaseName = PhaseKindName(event.Kind, slot == 4);
+        imgPhase[slot]->setAccessibleName(phaseName);
+        lblPhase[slot]->setAccessibleName(phaseName + QStringLiteral(" ") +
+                                          Q(event.Text).simplified());
         const QPixmap* picture = &imgNewMoon;
         switch (event.Kind) {
         case astro::PhaseKind::NewMoon:
@@ -422,16 +533,15 @@ void TMain::DisplayPhaseTimes() {
     }
 }
 
-void TMain::SelectMajorPhaseDate(const QString& t) {
-    bool okHour = false, okMinute = false, okDay = false;
-    const int hour = t.mid(0, 2).toInt(&okHour);
-    const int minute = t.mid(3, 2).toInt(&okMinute);
-    const int day = t.mid(7, 2).toInt(&okDay);
-    if (!okHour || !okMinute || !okDay || hour > 23 || minute > 59 ||
-        !astro::DateExists(day, SelectedDate.Month, SelectedDate.Year))
+void TMain::SelectLocalTime(const astro::DateTimeRec& local) {
+    if (local.Year < 1 || local.Year > 9999 || local.Hour > 23 || local.Minute > 59 ||
+        !astro::DateExists(local.Day, local.Month, local.Year))
         return;
-    SelectedDate.Day = static_cast<std::uint16_t>(day);
-    ClockOffset = (hour * 60 + minute - SelectedDate.Hour * 60 - SelectedDate.Minute) / 1440.0;
+    SelectedDate.Day = local.Day;
+    SelectedDate.Month = local.Month;
+    SelectedDate.Year = local.Year;
+    ClockOffset = (local.Hour * 60 + local.Minute - SelectedDate.Hour * 60 - SelectedDate.Minute) /
+                  1440.0;
     SelectedDate.Julian = astro::DateToJulian(SelectedDate);
     ShowSelectedMonth();
 }

@@ -5,6 +5,7 @@
 #include "ui/main/fMain.h"
 #include "ui/style/Style.h"
 
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPainter>
 
@@ -75,6 +76,37 @@ void TMonthList::FormShow() {
     }
     imgMonthArrow->move(10, imgMonthArrow->y());
     imgMonthArrow->hide();
+}
+
+// Up and Down move the marker (from the shown month), Enter or Space picks its month.
+void TMonthList::keyPressEvent(QKeyEvent* event) {
+    const int key = event->key();
+    if (key == Qt::Key_Up || key == Qt::Key_Down || key == Qt::Key_Home || key == Qt::Key_End) {
+        int row = imgMonthArrow->y() / RowHeight;
+        if (!imgMonthArrow->isVisible()) {
+            const TMain* main = Windows().Main;
+            row = main ? main->SelectedDate.Month - 1 : 0;
+        } else if (key == Qt::Key_Up) {
+            row = (row + 11) % 12;
+        } else if (key == Qt::Key_Down) {
+            row = (row + 1) % 12;
+        }
+        if (key == Qt::Key_Home) row = 0;
+        if (key == Qt::Key_End) row = 11;
+        imgMonthsMouseMove(row * RowHeight);
+        return;
+    }
+    if (key == Qt::Key_Space && imgMonthArrow->isVisible()) {
+        imgMonthsClick();
+        return;
+    }
+    TFrame::keyPressEvent(event);
+}
+
+bool TMonthList::FormEnter() {
+    if (!imgMonthArrow->isVisible()) return false;
+    imgMonthsClick();
+    return true;
 }
 
 void TMonthList::imgMonthsMouseMove(int y) {

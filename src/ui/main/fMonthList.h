@@ -22,4 +22,6 @@ class TMonthList : public TFrame {
 
   protected:
     void FormShow() override;
+    bool FormEnter() override;
+    void keyPressEvent(QKeyEvent* event) override;
 };

@@ -5,6 +5,7 @@
 #include "ui/main/fMain.h"
 #include "ui/style/Style.h"
 
+#include <QImage>
 #include <QPainter>
 #include <QPainterPath>
 #include <QTransform>
@@ -63,6 +64,10 @@ void ShadeMoonPicture(QPixmap& picture, int q, double p) {
         for (int k = 0; k <= -b; ++k)
             HalfEllipse(painter, k, !waxing);
     }
+    // The arcs' right edges fall half a pixel inside the photograph's disc: a dark right limb
+    // (waning) takes one arc more, or a dotted rim of the photograph shows on the wrong side.
+    if (!waxing && b < 75)
+        painter.drawArc(QRectF(CentreX - 75, Top, 150.5, Bottom - Top + 0.5), 270 * 16, 180 * 16);
 }
 
 bool MoonTurned(bool south, bool telescope) {
@@ -73,7 +78,8 @@ void TMain::DrawMoonGraphic(int illuminatedPercent, double lunationPercent) {
     const bool waxing = lunationPercent < 50;
     // The shading changes only with the whole percent and the side; most ticks reuse it.
     if (illuminatedPercent != drawnIlluminated_ || waxing != drawnWaxing_) {
-        imgMoon = imgMoonOriginal.copy();
+        // At the display's pixel ratio: the terminator is drawn at the display's resolution.
+        imgMoon = mainstyle::DisplayCopy(imgMoonOriginal);
         ShadeMoonPicture(imgMoon, illuminatedPercent, lunationPercent);
         drawnIlluminated_ = illuminatedPercent;
         drawnWaxing_ = waxing;
@@ -87,7 +93,9 @@ void TMain::DrawMoon() {
     {
         QPainter canvas(&Canvas);
         if (MoonTurned(south, OpticsView == 1)) {
-            canvas.drawImage(target.topLeft(), imgMoon.toImage().mirrored(true, true));
+            QImage turned = imgMoon.toImage().mirrored(true, true);
+            turned.setDevicePixelRatio(imgMoon.devicePixelRatio());
+            canvas.drawImage(target.topLeft(), turned);
         } else {
             canvas.drawPixmap(target.topLeft(), imgMoon);
         }

@@ -19,6 +19,34 @@ constexpr int kMagnitudeRow = 210;
 constexpr int kLabelX = 33;
 constexpr int kTimeX = 185;
 
+// "21st", "22nd", "23rd", "24th", "11th".
+QString DayOrdinal(int day) {
+    const char* suffix = "th";
+    if (day % 100 < 11 || day % 100 > 13) {
+        if (day % 10 == 1) suffix = "st";
+        if (day % 10 == 2) suffix = "nd";
+        if (day % 10 == 3) suffix = "rd";
+    }
+    return QString::number(day) + QLatin1String(suffix);
+}
+
+// A contact on another local day than the maximum carries that day: "01:12 (21st)". Contacts
+// lie within hours of the maximum, so a clock time past the maximum's before it (or short of
+// it after it) is on the day before (after).
+QString ContactText(const astro::EclipseCircumstances& eclipse, const std::string& time,
+                    bool beforeMaximum) {
+    const QString text = QString::fromStdString(time);
+    const QString maximum = QString::fromStdString(eclipse.Maximum);
+    if (text.size() != 5 || maximum.size() != 5 || eclipse.LocalMaximum.Year == 0) return text;
+    int shift = 0;
+    if (beforeMaximum && text > maximum) shift = -1;
+    if (!beforeMaximum && text < maximum) shift = 1;
+    if (shift == 0) return text;
+    const astro::DateTimeRec day =
+        astro::JulianToDate(astro::DateToJulian(eclipse.LocalMaximum) + shift);
+    return QStringLiteral("%1 (%2)").arg(text, DayOrdinal(day.Day));
+}
+
 const QString& NoText() {
     static const QString empty;
     return empty;
@@ -136,8 +164,9 @@ void TEclipse::FormShow() {
 }
 
 void TEclipse::lblDateDblClick() {
-    if (TAppState* state = SharedState(); state && !lblMaximum->text().isEmpty())
-        emit state->phaseDateRequested(lblMaximum->text());
+    if (TAppState* state = SharedState();
+        state && !lblMaximum->text().isEmpty() && CurrentEclipse().Kind != astro::NoEclipse)
+        emit state->localTimeRequested(CurrentEclipse().LocalMaximum);
 }
 
 // The heading's font shrinks until the text fits the window with a margin each side
@@ -193,19 +222,21 @@ std::vector<EclipseLine> EclipseLines(const astro::EclipseCircumstances& eclipse
     const int k = eclipse.Kind;
     if (k < astro::PenumbralEclipse || k > astro::TotalEclipse) return lines;
     const int h = lineHeight;
-    auto add = [&](int top, const char* label, const std::string& value) {
-        lines.push_back({top, QString::fromLatin1(label), QString::fromStdString(value)});
+    auto add = [&](int top, const char* label, const QString& value) {
+        lines.push_back({top, QString::fromLatin1(label), value});
     };
-    add(kMaximumRow, "Eclipse Maximum:", eclipse.Maximum);
-    add(kMaximumRow - h * k, "Moon enters Penumbra:", eclipse.PenumbraEntered);
-    add(kMaximumRow + h * k, "Moon exits Penumbra:", eclipse.PenumbraLeft);
+    auto before = [&](const std::string& time) { return ContactText(eclipse, time, true); };
+    auto after = [&](const std::string& time) { return ContactText(eclipse, time, false); };
+    add(kMaximumRow, "Eclipse Maximum:", QString::fromStdString(eclipse.Maximum));
+    add(kMaximumRow - h * k, "Moon enters Penumbra:", before(eclipse.PenumbraEntered));
+    add(kMaximumRow + h * k, "Moon exits Penumbra:", after(eclipse.PenumbraLeft));
     if (k >= astro::PartialEclipse) {
-        add(kMaximumRow - h * (k - 1), "Moon enters Umbra:", eclipse.UmbraEntered);
-        add(kMaximumRow + h * (k - 1), "Moon exits Umbra:", eclipse.UmbraLeft);
+        add(kMaximumRow - h * (k - 1), "Moon enters Umbra:", before(eclipse.UmbraEntered));
+        add(kMaximumRow + h * (k - 1), "Moon exits Umbra:", after(eclipse.UmbraLeft));
     }
     if (k == astro::TotalEclipse) {
-        add(kMaximumRow - h * (k - 2), "Start of Totality:", eclipse.TotalityBegins);
-        add(kMaximumRow + h * (k - 2), "End of Totality:", eclipse.TotalityEnds);
+        add(kMaximumRow - h * (k - 2), "Start of Totality:", before(eclipse.TotalityBegins));
+        add(kMaximumRow + h * (k - 2), "End of Totality:", after(eclipse.TotalityEnds));
     }
     const double magnitude =
         k == astro::PenumbralEclipse ? eclipse.PenumbralMagnitude : eclipse.UmbralMagnitude;
@@ -219,6 +250,17 @@ void TEclipse::DrawContacts(QPainter& canvas, const astro::EclipseCircumstances&
         canvas.setPen(Aqua);
         TextOut(canvas, kLabelX, line.Top, line.Label);
         canvas.setPen(ValueTextColour);
-        TextOut(canvas, kTimeX, line.Top, line.Value);
+        // A contact with its day ("01:12 (21st)") is narrowed rather than cut at the edge.
+        const int room = width() - kTimeX - 4;
+        const int wide = TextWidth(canvas, line.Value);
+        if (wide <= room) {
+            TextOut(canvas, kTimeX, line.Top, line.Value);
+            continue;
+        }
+        canvas.save();
+        canvas.translate(kTimeX, line.Top);
+        canvas.scale(static_cast<double>(room) / wide, 1.0);
+        TextOut(canvas, 0, 0, line.Value);
+        canvas.restore();
     }
 }

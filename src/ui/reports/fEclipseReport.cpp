@@ -161,12 +161,17 @@ TEclipseReport::TEclipseReport(QWidget* parent) : TFrame(parent) {
     btnCancel->setGeometry(270, 158, 70, 24);
     btnCancel->hide();
     connect(btnCancel, &QPushButton::clicked, this, &TEclipseReport::CancelSearch);
+    // Under the list: what a cancelled search found.
+    lblSearchNote = new QLabel(this);
+    lblSearchNote->setGeometry(16, 268, 358, 15);
+    lblSearchNote->setFont(ArialPoints(7));
+    lblSearchNote->setStyleSheet(QStringLiteral("color: white; background: transparent;"));
+    lblSearchNote->hide();
     progressTimer_ = new QTimer(this);
     progressTimer_->setInterval(100);
     connect(progressTimer_, &QTimer::timeout, this, &TEclipseReport::ShowProgress);
 
-    imgData = QPixmap(335, VisibleRows * RowHeight);
-    imgData.fill(Qt::black);
+    imgData = DisplayPixmap(QSize(335, VisibleRows * RowHeight));
 }
 
 // Year boxes take the digits 0-9 and backspace; every other typed character is discarded.
@@ -182,6 +187,10 @@ bool TEclipseReport::eventFilter(QObject* watched, QEvent* event) {
 
 // The list scrolls with the arrows (a row), Page Up/Down (a page) and the wheel (three rows).
 void TEclipseReport::keyPressEvent(QKeyEvent* event) {
+    if (event->matches(QKeySequence::Copy)) {
+        CopyToClipboard(TableAsText());
+        return;
+    }
     if (const int rows = ScrollRowsForKey(*event, VisibleRows)) {
         ScrollBar1->setValue(ScrollBar1->value() + rows);
         return;
@@ -259,6 +268,8 @@ void TEclipseReport::CalculateEclipses(int fromYear, int toYear) {
     const QByteArray zoneId = CurrentZone().Id();
     cancel_ = false;
     yearReached_ = fromYear - 1;
+    searchFrom_ = fromYear;
+    lblSearchNote->hide();
     worker_ = QThread::create([this, fromYear, toYear, observer, zoneId] {
         found_ = SearchEclipses(
             fromYear, toYear, observer,
@@ -302,9 +313,27 @@ void TEclipseReport::SearchEnded() {
     btnCancel->hide();
     EclipseSearchResult result = std::move(found_);
     found_ = {};
-    if (cancel_ || result.Stopped) return; // cancelled: the list stays as it was
-
     searched_ = true;
+    if (cancel_ || result.Stopped) {
+        // Cancelled: the list shows what was found up to then, and says so.
+        const int reached = yearReached_;
+        const int count = static_cast<int>(result.Entries.size());
+        lblSearchNote->setText(
+            reached < searchFrom_
+                ? QStringLiteral("Search cancelled before %1: no eclipses searched.")
+                      .arg(searchFrom_)
+                : QStringLiteral("Search cancelled: %1 eclipse%2 found from %3 to %4 only.")
+                      .arg(count)
+                      .arg(count == 1 ? QString() : QStringLiteral("s"))
+                      .arg(searchFrom_)
+                      .arg(reached));
+        lblSearchNote->show();
+        entries_ = std::move(result.Entries);
+        ScrollBar1->setValue(0);
+        SetupDataBitmap();
+        DisplayDataBitmap();
+        return;
+    }
     entries_ = std::move(result.Entries);
     if (result.FullMoonFarFromNode)
         if (TEclipse* eclipse = Windows().Eclipse) eclipse->hide();
@@ -319,9 +348,31 @@ void TEclipseReport::SetEntries(std::vector<EclipseEntry> entries) {
     DisplayDataBitmap();
 }
 
+QString TEclipseReport::TableAsText() const {
+    QString text = QStringLiteral("Eclipse\tMaximum\tVisibility\n");
+    for (const EclipseEntry& entry : entries_)
+        text += KindName(entry.Kind) + u'\t' + entry.Text + u'\t' + entry.Visibility + u'\n';
+    return text;
+}
+
 void TEclipseReport::SetupDataBitmap() {
     const int count = static_cast<int>(entries_.size());
     ScrollBar1->setMaximum(count > VisibleRows ? count - VisibleRows : 0);
+}
+
+QList<TSpokenItem> TEclipseReport::SpokenItems() const {
+    QList<TSpokenItem> items;
+    const int rows = std::min(static_cast<int>(entries_.size()), VisibleRows);
+    for (int b = 0; b < rows; ++b) {
+        const std::size_t e = static_cast<std::size_t>(b + ScrollBar1->value());
+        if (e >= entries_.size()) break;
+        const EclipseEntry& entry = entries_[e];
+        items.append({QStringLiteral("%1, %2, %3")
+                          .arg(KindName(entry.Kind), entry.Text.simplified(), entry.Visibility),
+                      QRect(ListLeft, ScrollBar1->y() + RowHeight * b, imgData.width(), RowHeight),
+                      QAccessible::Row});
+    }
+    return items;
 }
 
 void TEclipseReport::DisplayDataBitmap() {
@@ -335,7 +386,7 @@ void TEclipseReport::DisplayDataBitmap() {
         if (e >= entries_.size()) break;
         const EclipseEntry& entry = entries_[e];
         const int top = RowHeight * b;
-        canvas.fillRect(0, top, imgData.width(), RowHeight, e % 2 ? kStripeGrey : Qt::black);
+        canvas.fillRect(0, top, ListWidth, RowHeight, e % 2 ? kStripeGrey : Qt::black);
         canvas.setPen(Qt::white);
         // Each cell ends a few pixels before the next column starts.
         const QFontMetrics metrics = canvas.fontMetrics();
@@ -343,7 +394,7 @@ void TEclipseReport::DisplayDataBitmap() {
         canvas.setPen(Aqua);
         TextOut(canvas, 100, top + 1, FitCell(metrics, entry.Text, 250 - 100 - 4));
         canvas.setPen(ValueTextColour);
-        TextOut(canvas, 250, top + 1, FitCell(metrics, entry.Visibility, imgData.width() - 250));
+        TextOut(canvas, 250, top + 1, FitCell(metrics, entry.Visibility, ListWidth - 250));
     }
     canvas.end();
     update();
@@ -370,7 +421,7 @@ void TEclipseReport::FormDblClick() {
     const int x = lastMouseDown_.x(), y = lastMouseDown_.y();
     const int top = ScrollBar1->y();
     const int rows = std::min(static_cast<int>(entries_.size()), VisibleRows);
-    if (!(ListLeft < x && x < imgData.width() + ListLeft - 1)) return;
+    if (!(ListLeft < x && x < ListWidth + ListLeft - 1)) return;
     if (!(top < y && y < top + RowHeight * rows)) return;
     const int row = (y - top) / RowHeight + ScrollBar1->value();
     const std::size_t index = static_cast<std::size_t>(row);
@@ -378,11 +429,7 @@ void TEclipseReport::FormDblClick() {
     const EclipseEntry& entry = entries_[index];
 
     lblSelectedDate->setText(entry.Text);
-    if (TAppState* state = SharedState()) {
-        state->SelectedDate.Month = entry.LocalMaximum.Month;
-        state->SelectedDate.Year = entry.LocalMaximum.Year;
-        emit state->phaseDateRequested(lblSelectedDate->text());
-    }
+    if (TAppState* state = SharedState()) emit state->localTimeRequested(entry.LocalMaximum);
     PlaceSideBySide();
 }
 

@@ -53,6 +53,7 @@ class TEclipseReport : public TFrame {
     static constexpr int VisibleRows = 12;
     static constexpr int RowHeight = 16;
     static constexpr int ListLeft = 20;
+    static constexpr int ListWidth = 335;
 
     QLabel* Label1 = nullptr; // "From:"
     QLabel* Label2 = nullptr; // "To:"
@@ -61,10 +62,16 @@ class TEclipseReport : public TFrame {
     TClickLabel* lblCalculate = nullptr;
     QScrollBar* ScrollBar1 = nullptr;
     QLabel* lblSelectedDate = nullptr; // invisible
+    QLabel* lblSearchNote = nullptr;   // "Search cancelled: ..." after a cancelled search
 
     const std::vector<EclipseEntry>& entries() const { return entries_; }
     bool searched() const { return searched_; }
     const QPixmap& dataPicture() const { return imgData; }
+    // The list as tab-separated text, a heading line first (what Ctrl+C copies).
+    QString TableAsText() const;
+    // The rows in view as text for a screen reader ("Total Eclipse, 04:44  21 January 2000,
+    // Visible").
+    QList<TSpokenItem> SpokenItems() const override;
 
     QProgressBar* SearchProgress = nullptr; // shown while a search runs
     QPushButton* btnCancel = nullptr;       // stops the search; the list stays as it was
@@ -116,6 +123,7 @@ class TEclipseReport : public TFrame {
     QThread* worker_ = nullptr;
     EclipseSearchResult found_;
     std::atomic<int> yearReached_{0};
+    int searchFrom_ = 0;
     std::atomic<bool> cancel_{false};
     QTimer* progressTimer_ = nullptr;
     int searchNumber_ = 0;

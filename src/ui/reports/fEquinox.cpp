@@ -74,12 +74,12 @@ void TEquinox::EquinoxesAndSolstices(int year) {
     const astro::Observer observer = reportcontext::MainObserver();
     const auto y = static_cast<std::uint16_t>(std::clamp(year, 1, 9999));
     astro::SeasonsRec seasons = astro::EquinoxesAndSolstices(y, observer);
-    // A named zone: each event in the offset in force at it.
-    for (std::size_t i = 0; i < seasons.Texts.size() && CurrentZone().IsNamed(); ++i) {
-        astro::Observer there = observer;
-        there.ZoneOffsetMinutes = CurrentZone().OffsetAt(seasons.Instants[i]);
-        if (there.ZoneOffsetMinutes != observer.ZoneOffsetMinutes)
-            seasons.Texts[i] = astro::EquinoxesAndSolstices(y, there).Texts[i];
+    // Each event rounded once to the minute from its instant, in the offset in force at it.
+    for (std::size_t i = 0; i < seasons.Texts.size(); ++i) {
+        const astro::JulianDay ut = seasons.Instants[i] - astro::DeltaTDays(seasons.Instants[i]);
+        const int offset =
+            CurrentZone().IsNamed() ? CurrentZone().OffsetAt(ut) : observer.ZoneOffsetMinutes;
+        seasons.Texts[i] = astro::DateTimeText(astro::JulianToDateToMinute(ut + offset / 1440.0));
     }
 
     // Events 0 March, 1 June, 2 September, 3 December; the south has them half a year apart.

@@ -17,6 +17,7 @@
 #include "ui/reports/fGoodNights.h"
 #include "ui/state/AppState.h"
 #include "ui/style/FeatureStyle.h"
+#include "zone/FeatureMonth.h"
 #include "zone/Zone.h"
 
 #include <QDir>
@@ -34,6 +35,7 @@
 #include <QScrollBar>
 #include <QThread>
 #include <QTimer>
+#include <QToolTip>
 
 #include <cmath>
 #include <limits>
@@ -111,6 +113,7 @@ TFeatures::TFeatures(QWidget* parent) : TFrame(parent) {
     lblDatabase = new TClickLabel(this, QRect(20, 14, 21, 19),
                                   QStringLiteral("Edit the lunar features database"));
     lblDatabase->setCursor(Qt::PointingHandCursor);
+    lblDatabase->setKeyboardButton(Qt::Horizontal);
     connect(lblDatabase, &TClickLabel::clicked, this, &TFeatures::lblDatabaseClick);
 
     Label2 = AquaCaption(this, QStringLiteral("Feature Name"), {31, 42});
@@ -188,7 +191,10 @@ TFeatures::TFeatures(QWidget* parent) : TFrame(parent) {
     connect(lblGoodNights, &TClickLabel::clicked, this, &TFeatures::OpenGoodNights);
     lblPrint = BandButton(this, QStringLiteral("Print"), QRect(495, 462, 40, 16),
                           QStringLiteral("Print the list"));
-    connect(lblPrint, &TClickLabel::clicked, this, &TFeatures::PrintList);
+    connect(lblPrint, &TClickLabel::clicked, this, [this] {
+        PrintFromClick(this, lblPrint->clickModifiers(), PrintJob::Orientation::Portrait,
+                       [this] { PrintList(); });
+    });
     lblExport = BandButton(this, QStringLiteral("Save CSV"), QRect(545, 462, 70, 16),
                            QStringLiteral("Save the list as a CSV file"));
     connect(lblExport, &TClickLabel::clicked, this, &TFeatures::ExportCsv);
@@ -197,7 +203,7 @@ TFeatures::TFeatures(QWidget* parent) : TFrame(parent) {
     instantTimer_ = new QTimer(this);
     instantTimer_->setInterval(1000);
     connect(instantTimer_, &QTimer::timeout, this, &TFeatures::FollowInstant);
-    goodNights_ = new TGoodNights();
+    goodNights_ = new TGoodNights(this); // a dialog of the features window
 
     progressTimer_ = new QTimer(this);
     progressTimer_->setInterval(100);
@@ -218,13 +224,12 @@ void TFeatures::ConnectToMain() {
 
 void TFeatures::FormCreate() {
     // The list fills the band between the side borders, less the scroll bar.
-    imgData = QPixmap(kWidth - kScrollWidth - 40, VisibleRows * kRowHeight);
-    imgData.fill(Qt::black);
+    imgData = mainstyle::DisplayPixmap(QSize(kWidth - kScrollWidth - 40, VisibleRows * kRowHeight));
     PlaceScrollBar();
 }
 
 void TFeatures::PlaceScrollBar() {
-    ScrollBar1->setGeometry(imgData.width() + 19, kListTop, kScrollWidth, 399);
+    ScrollBar1->setGeometry(ListSize().width() + 19, kListTop, kScrollWidth, 399);
 }
 
 void TFeatures::DisplaySunRiseSetTimes() {
@@ -292,13 +297,12 @@ QString TFeatures::ComputedForText(const astro::DateTimeRec& date,
         .arg(place);
 }
 
-// The month's columns start on the 1st at the shown time of day, taken without the zone
-// correction; the next sunrise is searched from the shown instant in UT.
+// The month's columns hold the sunrises and sunsets dated in the month; the next sunrise is
+// searched from the shown instant in UT.
 void TFeatures::StartComputing(const astro::DateTimeRec& selectedDate,
                                const astro::Observer& observer) {
     astro::DateTimeRec first = selectedDate;
     first.Day = 1;
-    const astro::JulianDay monthStart = astro::DateToJulian(first);
     const astro::JulianDay shown =
         astro::DateToJulian(selectedDate) - observer.ZoneOffsetMinutes / 1440.0;
 
@@ -313,9 +317,9 @@ void TFeatures::StartComputing(const astro::DateTimeRec& selectedDate,
     const bool withNext = order_ == Order::NextSunrise;
     withNext_ = withNext;
     // The worker reads its own copy of the zone (the zone caches its last transition).
-    worker_ = QThread::create([this, monthStart, shown, observer, withNext, zone = CurrentZone()] {
+    worker_ = QThread::create([this, first, shown, observer, withNext, zone = CurrentZone()] {
         for (std::size_t i = 0; i < input_.size() && !cancel_; ++i) {
-            result_[i] = ComputeRow(input_[i], monthStart, withNext, shown, observer, zone);
+            result_[i] = ComputeRow(input_[i], first, withNext, shown, observer, zone);
             rowsDone_ = static_cast<int>(i) + 1;
         }
     });
@@ -389,12 +393,28 @@ void Precision(bool found, const astro::DateTimeRec& local, double lon, double l
     minutes = astro::CrossingUncertaintyMinutes(astro::FeatureLightingAt(moon, lon, lat).Rate);
 }
 
+// The same for a crossing of the month's list, whose UT instant is known.
+void Precision(const TFeatureCrossing& crossing, double lon, double lat,
+               const astro::Observer& observer, double& ut, double& minutes) {
+    ut = std::numeric_limits<double>::quiet_NaN();
+    minutes = 0;
+    if (!crossing.Found) return;
+    ut = crossing.Ut;
+    const astro::MoonRec moon = astro::MoonPosition(ut, observer).Moon;
+    minutes = astro::CrossingUncertaintyMinutes(astro::FeatureLightingAt(moon, lon, lat).Rate);
+}
+
+QString CrossingText(const TFeatureCrossing& crossing, const QString& none) {
+    if (crossing.OutOfRange) return TFeatures::OutOfRangeText;
+    return crossing.Found ? QString::fromStdString(astro::DateTimeText(crossing.Local)) : none;
+}
+
 } // namespace
 
 // A row whose coordinates are not numbers (a file written elsewhere) is marked, not fatal.
 // The next sunrise is the first from half a day before the shown instant on.
-TFeatures::RowTimes TFeatures::ComputeRow(const FeatureTexts& feature, astro::JulianDay monthStart,
-                                          bool withNext, astro::JulianDay shownInstant,
+TFeatures::RowTimes TFeatures::ComputeRow(const FeatureTexts& feature,
+                                          const astro::DateTimeRec& monthOf, bool withNext, astro::JulianDay shownInstant,
                                           const astro::Observer& observer, const TZone& zone) {
     RowTimes row;
     row.NextSunriseJulian = std::numeric_limits<double>::infinity();
@@ -405,16 +425,15 @@ TFeatures::RowTimes TFeatures::ComputeRow(const FeatureTexts& feature, astro::Ju
         row.Sunrise = row.Sunset = row.NextSunrise = row.NextSunset = InvalidCoordinatesText;
         return row;
     }
-    const astro::FeatureSunTimes month =
-        astro::FeatureSunriseSunset(monthStart, longitude, latitude, observer);
-    row.Sunrise = TimeText(month.HasSunrise, month.SunriseOutOfRange,
-                           InOffsetOfItsInstant(month.Sunrise, observer, zone), NoSunriseText);
-    row.Sunset = TimeText(month.HasSunset, month.SunsetOutOfRange,
-                          InOffsetOfItsInstant(month.Sunset, observer, zone), NoSunsetText);
-    Precision(month.HasSunrise, month.Sunrise, longitude, latitude, observer, row.Ut[0],
-              row.Uncertainty[0]);
-    Precision(month.HasSunset, month.Sunset, longitude, latitude, observer, row.Ut[1],
-              row.Uncertainty[1]);
+    const TFeatureMonth month = FeatureSunTimesOfMonth(monthOf, longitude, latitude, observer, zone);
+    row.Sunrise = CrossingText(month.Sunrise, NoSunriseText);
+    row.Sunset = CrossingText(month.Sunset, NoSunsetText);
+    if (month.Sunrise2.Found) row.Sunrise2 = CrossingText(month.Sunrise2, NoSunriseText);
+    if (month.Sunset2.Found) row.Sunset2 = CrossingText(month.Sunset2, NoSunsetText);
+    row.Ut2[0] = month.Sunrise2.Found ? month.Sunrise2.Ut : std::numeric_limits<double>::quiet_NaN();
+    row.Ut2[1] = month.Sunset2.Found ? month.Sunset2.Ut : std::numeric_limits<double>::quiet_NaN();
+    Precision(month.Sunrise, longitude, latitude, observer, row.Ut[0], row.Uncertainty[0]);
+    Precision(month.Sunset, longitude, latitude, observer, row.Ut[1], row.Uncertainty[1]);
     if (!withNext) return row;
 
     const double zoneDays = observer.ZoneOffsetMinutes / 1440.0;
@@ -636,7 +655,7 @@ bool TFeatures::OpenGoodNights() {
 
 // The shown position of the row under a point of the window, -1 outside the rows.
 int TFeatures::ShownAt(QPoint pos) const {
-    const QRect list(20, ScrollBar1->y(), imgData.width(), imgData.height());
+    const QRect list(20, ScrollBar1->y(), ListSize().width(), ListSize().height());
     if (!list.contains(pos)) return -1;
     const int shown = (pos.y() - list.top()) / kRowHeight + ScrollBar1->value();
     return shown < static_cast<int>(shown_.size()) ? shown : -1;
@@ -679,14 +698,14 @@ void TFeatures::DisplayDataBitmap() {
     const int riseColumn = order_ == Order::NextSunrise ? 5 : 3;
     imgData.fill(Qt::black);
     QPainter painter(&imgData);
-    FillListStripes(painter, visible, first, imgData.width(), kRowHeight);
+    FillListStripes(painter, visible, first, ListSize().width(), kRowHeight);
     if (found_ >= first && found_ < first + visible) {
         painter.setPen(Aqua);
         painter.drawRect(
-            QRect(0, kRowHeight * (found_ - first), imgData.width() - 2, kRowHeight - 1));
+            QRect(0, kRowHeight * (found_ - first), ListSize().width() - 2, kRowHeight - 1));
     }
     painter.setFont(ScaledFont(QStringLiteral("Arial"), 8));
-    const int textWidth = imgData.width();
+    const int textWidth = ListSize().width();
     auto text = [&](int x, int y, const QColor& colour, const QString& s) {
         painter.setPen(colour);
         painter.drawText(QRect(x, y, textWidth - x, kRowHeight), Qt::AlignLeft | Qt::AlignTop, s);
@@ -710,6 +729,26 @@ void TFeatures::DisplayDataBitmap() {
     update();
 }
 
+QList<TSpokenItem> TFeatures::SpokenItems() const {
+    QList<TSpokenItem> items;
+    const int visible = std::min(StringGrid1.RowCount() - 1, VisibleRows);
+    const int first = ScrollBar1->value();
+    const int riseColumn = order_ == Order::NextSunrise ? 5 : 3;
+    const QString sunTitle =
+        order_ == Order::Libration ? tr("libration toward us") : tr("Sun over it now");
+    for (int k = 0; k < visible; ++k) {
+        const int shown = k + first;
+        if (shown >= static_cast<int>(shown_.size())) break;
+        const int row = shown_[static_cast<std::size_t>(shown)];
+        items.append({tr("%1: %2 %3, sunrise %4, sunset %5")
+                          .arg(StringGrid1.Cell(0, row), sunTitle, SunColumnText(row),
+                               TimeCellText(riseColumn, row), TimeCellText(riseColumn + 1, row)),
+                      QRect(20, ScrollBar1->y() + kRowHeight * k, imgData.width(), kRowHeight),
+                      QAccessible::Row});
+    }
+    return items;
+}
+
 // The Sun's altitude over the feature now with its side, or in the libration order this
 // month's best libration toward it.
 QString TFeatures::SunColumnText(int row) const {
@@ -725,11 +764,47 @@ QString TFeatures::SunColumnText(int row) const {
 }
 
 // A time cell without its seconds; a grazing time marked "\u2248" with how far it may be off.
-QString TFeatures::TimeCellText(int column, int row) const {
-    QString shown = WithoutSeconds(StringGrid1.Cell(column, row));
+// A month's second sunrise or sunset follows the first in full (`withSecond`, on paper) or as a
+// "+" whose tool tip gives it (on screen).
+QString TFeatures::TimeCellText(int column, int row, bool withSecond) const {
+    const QString shown = WithoutSeconds(StringGrid1.Cell(column, row));
     const double minutes = TimeUncertainty(column, row);
-    if (!(minutes > GrazingMinutes)) return shown;
-    return QStringLiteral("\u2248") + shown + QStringLiteral(" \u00B1") + UncertaintyText(minutes);
+    QString cell = minutes > GrazingMinutes ? QStringLiteral("\u2248") + shown +
+                                                  QStringLiteral(" \u00B1") + UncertaintyText(minutes)
+                                            : shown;
+    const QString second = SecondInMonth(column, row);
+    if (second.isEmpty()) return cell;
+    return cell + (withSecond ? QStringLiteral(" + ") + WithoutSeconds(second) : QStringLiteral(" +"));
+}
+
+// The month's second sunrise (column 3) or sunset (column 4) of a row, else empty.
+QString TFeatures::SecondInMonth(int column, int row) const {
+    if (row < 0 || row >= static_cast<int>(times_.size()) || (column != 3 && column != 4))
+        return {};
+    const RowTimes& t = times_[static_cast<std::size_t>(row)];
+    return column == 3 ? t.Sunrise2 : t.Sunset2;
+}
+
+// Over a time marked "+": the month's second sunrise or sunset in full.
+bool TFeatures::event(QEvent* event) {
+    if (event->type() != QEvent::ToolTip) return TFrame::event(event);
+    const QPoint at = static_cast<QHelpEvent*>(event)->pos();
+    const int shown = ShownAt(at);
+    const int x = at.x() - 20;
+    const int column = order_ == Order::NextSunrise ? -1 : x >= 430 ? 4 : x >= 250 ? 3 : -1;
+    const int row = shown >= 0 ? shown_[static_cast<std::size_t>(shown)] : -1;
+    const QString second = SecondInMonth(column, row);
+    if (second.isEmpty()) {
+        QToolTip::hideText();
+        event->ignore();
+        return true;
+    }
+    QToolTip::showText(static_cast<QHelpEvent*>(event)->globalPos(),
+                       (column == 3 ? tr("Second sunrise this month: %1")
+                                    : tr("Second sunset this month: %1"))
+                           .arg(WithoutSeconds(second)),
+                       this);
+    return true;
 }
 
 void TFeatures::lblDatabaseClick() {
@@ -760,7 +835,28 @@ void TFeatures::wheelEvent(QWheelEvent* event) {
 }
 
 void TFeatures::keyPressEvent(QKeyEvent* event) {
+    if (event->matches(QKeySequence::Copy)) {
+        CopyToClipboard(TableAsText());
+        return;
+    }
     if (!listscrolling::ScrollByKey(*ScrollBar1, event->key())) TFrame::keyPressEvent(event);
+}
+
+// The list in its shown order and columns, tab-separated, a heading line first.
+QString TFeatures::TableAsText() const {
+    const bool bySunrise = order_ == Order::NextSunrise;
+    const int riseColumn = bySunrise ? 5 : 3;
+    QString text = QStringLiteral("Feature\t%1\t%2\t%3\n")
+                       .arg(order_ == Order::Libration ? QStringLiteral("Libration")
+                                                       : QStringLiteral("Sun now"),
+                            bySunrise ? QStringLiteral("Next sunrise") : QStringLiteral("Sunrise"),
+                            bySunrise ? QStringLiteral("Next sunset") : QStringLiteral("Sunset"));
+    for (const int row : shown_) {
+        if (row < 0 || row >= StringGrid1.RowCount()) continue;
+        text += StringGrid1.Cell(0, row) + u'\t' + SunColumnText(row) + u'\t' +
+                TimeCellText(riseColumn, row) + u'\t' + TimeCellText(riseColumn + 1, row) + u'\n';
+    }
+    return text;
 }
 
 // The search box passes the row keys on to the list, so a match can be looked around.
@@ -786,13 +882,22 @@ QString TFeatures::CsvText() const {
     const QString set = bySunrise ? QStringLiteral("next_sunset") : QStringLiteral("sunset");
     QString csv =
         QStringLiteral("name,longitude_deg,latitude_deg,%1_local,%1_ut,%1_uncertainty_min,"
-                       "%2_local,%2_ut,%2_uncertainty_min,sun_now_deg,sun_now_side\n")
+                       "%2_local,%2_ut,%2_uncertainty_min,sun_now_deg,sun_now_side")
             .arg(rise, set);
+    // The month's second sunrise and sunset, where a month holds two.
+    if (!bySunrise) csv += QStringLiteral(",sunrise2_local,sunrise2_ut,sunset2_local,sunset2_ut");
+    csv += QLatin1Char('\n');
     auto number = [](const QString& text, CoordinateAxis axis) {
         double value = 0;
         return ParseCoordinate(text, axis, value)
                    ? QString::number(value, 'f', QLocale::FloatingPointShortest)
                    : QString();
+    };
+    auto instant = [&](double ut) {
+        if (!std::isfinite(ut)) return QStringList{QString(), QString()};
+        const int offset = OffsetAtEvent(CurrentZone(), ut, lastObserver_.ZoneOffsetMinutes);
+        return QStringList{QString::fromStdString(ics::IsoLocal(ut, offset)),
+                           QString::fromStdString(ics::IsoUtc(ut))};
     };
     auto time = [&](int column, int row) {
         const int slot = column - 3;
@@ -800,13 +905,9 @@ QString TFeatures::CsvText() const {
                            std::isfinite(times_[static_cast<std::size_t>(row)].Ut[slot]);
         if (!known) return QStringList{QString(), QString(), QString()};
         const RowTimes& t = times_[static_cast<std::size_t>(row)];
-        const double ut = t.Ut[slot];
-        const int offset = OffsetAtEvent(CurrentZone(), ut, lastObserver_.ZoneOffsetMinutes);
         const double minutes = t.Uncertainty[slot];
-        return QStringList{QString::fromStdString(ics::IsoLocal(ut, offset)),
-                           QString::fromStdString(ics::IsoUtc(ut)),
-                           minutes > GrazingMinutes ? QString::number(std::lround(minutes))
-                                                    : QString()};
+        return instant(t.Ut[slot])
+               << (minutes > GrazingMinutes ? QString::number(std::lround(minutes)) : QString());
     };
     for (const int row : shown_) {
         QStringList fields = {CsvField(StringGrid1.Cell(0, row)),
@@ -818,6 +919,12 @@ QString TFeatures::CsvText() const {
                << (std::isnan(sun)      ? QString()
                    : SunNowMorning(row) ? QStringLiteral("morning")
                                         : QStringLiteral("evening"));
+        if (!bySunrise) {
+            const bool known = row < static_cast<int>(times_.size());
+            const RowTimes* t = known ? &times_[static_cast<std::size_t>(row)] : nullptr;
+            const double none = std::numeric_limits<double>::quiet_NaN();
+            fields << instant(t ? t->Ut2[0] : none) << instant(t ? t->Ut2[1] : none);
+        }
         csv += fields.join(QLatin1Char(',')) + QLatin1Char('\n');
     }
     return csv;
@@ -825,15 +932,14 @@ QString TFeatures::CsvText() const {
 
 bool TFeatures::ExportCsv() {
     WaitForTimes();
-    const QString suggested =
-        QDir(platform::PdfFolder())
-            .filePath(QStringLiteral("Cresselle Lunar Features %1 %2.csv")
-                          .arg(QString::fromStdString(astro::LongMonthName(month_ ? month_ : 1)))
-                          .arg(year_));
-    QString path = platform::GetSaveFileName(this, QStringLiteral("Save the lunar features list"),
-                                             suggested, QStringLiteral("CSV files (*.csv)"));
+    const QString path = platform::ChooseSaveFile(
+        this, QStringLiteral("csv"), QStringLiteral("Save the lunar features list"),
+        platform::PdfFolder(),
+        QStringLiteral("Cresselle Lunar Features %1 %2.csv")
+            .arg(QString::fromStdString(astro::LongMonthName(month_ ? month_ : 1)))
+            .arg(year_),
+        QStringLiteral("CSV files (*.csv)"), QStringLiteral(".csv"));
     if (path.isEmpty()) return false;
-    if (QFileInfo(path).suffix().isEmpty()) path += QStringLiteral(".csv");
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly) || file.write(CsvText().toUtf8()) < 0 || !file.commit()) {
         platform::ShowMessage(this, QStringLiteral("The list could not be saved in \"%1\": %2")
@@ -864,7 +970,7 @@ bool TFeatures::PrintList() {
     const QString headings[] = {tr("Feature Name"), tr("Longitude"), tr("Latitude"),
                                 bySunrise ? tr("Next Sunrise") : tr("Sunrise"), tr("Sunset")};
     auto cell = [&](int c, int row) {
-        return c < 3 ? StringGrid1.Cell(c, row) : TimeCellText(riseColumn + c - 3, row);
+        return c < 3 ? StringGrid1.Cell(c, row) : TimeCellText(riseColumn + c - 3, row, true);
     };
     // Widest text of each column at 8 points, then the size that fits them all.
     QFont font(QStringLiteral("Arial"));
@@ -952,7 +1058,7 @@ void TFeatures::paintEvent(QPaintEvent*) {
 // Plain frame for when the window's picture is missing: bands, title and the three buttons.
 void TFeatures::DrawFallbackFrame(QPainter& painter) {
     painter.fillRect(rect(), QColor(40, 40, 60));
-    painter.fillRect(QRect(20, kListTop, imgData.width(), imgData.height()), Qt::black);
+    painter.fillRect(QRect(20, kListTop, ListSize().width(), ListSize().height()), Qt::black);
     painter.setPen(Aqua);
     painter.drawRect(rect().adjusted(0, 0, -1, -1));
     painter.setFont(ScaledFont(QStringLiteral("Arial"), 10, true));

@@ -10,6 +10,7 @@
 #include <QPixmap>
 
 #include <atomic>
+#include <limits>
 #include <vector>
 
 class QDoubleSpinBox;
@@ -33,8 +34,8 @@ class TFeatures : public TFrame {
     // only, how far this month's libration turns them toward us (best first).
     enum class Order { Name, NextSunrise, Libration };
 
-    // Reloads the database, shows the window and starts computing every feature's sunrise and
-    // sunset from the 1st of the month the main window shows (and the next ones from the shown
+    // Reloads the database, shows the window and starts computing every feature's sunrises and
+    // sunsets dated in the month the main window shows (and the next ones from the shown
     // instant) on a worker thread; the times appear when it ends.
     void DisplaySunRiseSetTimes();
     // The same for a given selected date and observer (the main window's when there is one).
@@ -72,6 +73,13 @@ class TFeatures : public TFrame {
     // Minutes a shown sunrise (column 3 or 5) or sunset (4 or 6) may be off because the Sun
     // grazes the horizon there; 0 when not known.
     double TimeUncertainty(int column, int row) const;
+    // The rows in view as text for a screen reader.
+    QList<TSpokenItem> SpokenItems() const override;
+    // A time column's text as the list shows it (without seconds, grazing times marked); a
+    // month's second sunrise or sunset as a trailing "+", or in full with `withSecond`.
+    QString TimeCellText(int column, int row, bool withSecond = false) const;
+    // The month's second sunrise (column 3) or sunset (4) of a grid row, else empty.
+    QString SecondInMonth(int column, int row) const;
     // The grid row of the selected (clicked or found) feature, -1 when none is.
     int SelectedRow() const;
     void SelectShown(int shownPosition);
@@ -84,6 +92,8 @@ class TFeatures : public TFrame {
 
     // Rows of 16 pixels the list shows at once.
     static constexpr int VisibleRows = 25;
+    // The list as tab-separated text, a heading line first (what Ctrl+C copies).
+    QString TableAsText() const;
     // Texts of the time columns for a feature the search could not time, or whose stored
     // coordinates are not numbers.
     static const QString NoSunriseText;
@@ -97,7 +107,7 @@ class TFeatures : public TFrame {
     QLabel* Label3 = nullptr; // "Sunset"
     QScrollBar* ScrollBar1 = nullptr;
     QPixmap imgData; // off-screen picture of the list
-    // name, longitude, latitude, sunrise, sunset from the 1st of the month, next sunrise and
+    // name, longitude, latitude, the month's first sunrise and sunset, next sunrise and
     // the sunset after it from the shown instant; blank last row.
     TStringGrid StringGrid1{7};
     QLineEdit* txtFind = nullptr;     // part of a name: the list jumps to it
@@ -122,20 +132,25 @@ class TFeatures : public TFrame {
     void wheelEvent(QWheelEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
+    bool event(QEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
 
   private:
+    QSize ListSize() const { return imgData.deviceIndependentSize().toSize(); }
     struct RowTimes {
         QString Sunrise, Sunset, NextSunrise, NextSunset;
+        QString Sunrise2, Sunset2; // a second sunrise or sunset within the month, else empty
         double NextSunriseJulian = 0; // local; +infinity when there is none
         // UT instants of the four times (NaN when none) and their uncertainty in minutes
         double Ut[4] = {0, 0, 0, 0};
         double Uncertainty[4] = {0, 0, 0, 0};
+        double Ut2[2] = {std::numeric_limits<double>::quiet_NaN(),
+                         std::numeric_limits<double>::quiet_NaN()}; // second sunrise, sunset (UT)
     };
     void FormCreate();
     void FormActivate();
-    static RowTimes ComputeRow(const FeatureTexts& feature, astro::JulianDay monthStart,
+    static RowTimes ComputeRow(const FeatureTexts& feature, const astro::DateTimeRec& monthOf,
                                bool withNext, astro::JulianDay shownInstant,
                                const astro::Observer& observer, const TZone& zone);
     void StartComputing(const astro::DateTimeRec& selectedDate, const astro::Observer& observer);
@@ -149,7 +164,6 @@ class TFeatures : public TFrame {
     void ComputeLibrations(const astro::DateTimeRec& month);
     int ShownAt(QPoint pos) const;
     QString SunColumnText(int row) const;
-    QString TimeCellText(int column, int row) const;
     void ShowComputedFor(const QString& text);
     QString ComputedForText(const astro::DateTimeRec& date, const astro::Observer& observer) const;
     void PlaceScrollBar();

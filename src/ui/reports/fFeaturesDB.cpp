@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/reports/fFeaturesDB.h"
 
+#include "data/Folders.h"
 #include "platform/Platform.h"
 #include "ui/Windows.h"
 #include "ui/frame/NumericKeyFilter.h"
@@ -12,6 +13,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QFocusEvent>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
@@ -87,6 +89,7 @@ TFeaturesDB::TFeaturesDB(QWidget* parent) : TFrame(parent) {
     txtFind->setPlaceholderText(QStringLiteral("part of a name"));
     connect(txtFind, &QLineEdit::textEdited, this, &TFeaturesDB::txtFindChange);
     txtFind->installEventFilter(this);
+    txtFeatureName->installEventFilter(this);
     setTabOrder(txtFeatureName, txtLongitude);
     setTabOrder(txtLongitude, txtLatitude);
     setTabOrder(txtLatitude, txtFind);
@@ -106,6 +109,7 @@ TFeaturesDB::TFeaturesDB(QWidget* parent) : TFrame(parent) {
     lblDelete = new TClickLabel(this, QRect(392, 344, 79, 23));
     lblDelete->setCursor(Qt::PointingHandCursor);
     connect(lblDelete, &TClickLabel::clicked, this, &TFeaturesDB::lblDeleteClick);
+    lblDelete->setToolTip(QStringLiteral("Delete the selected feature (Ctrl+Z puts it back)"));
 
     ScrollBar1 = new QScrollBar(Qt::Vertical, this);
     ScrollBar1->setRange(0, 0);
@@ -184,6 +188,7 @@ void TFeaturesDB::FormClose() {
 
 void TFeaturesDB::closeEvent(QCloseEvent* event) {
     pendingExit_ = nullptr;
+    undo_.reset();
     TFrame::closeEvent(event);
     FormClose();
 }
@@ -277,6 +282,7 @@ void TFeaturesDB::wheelEvent(QWheelEvent* event) {
 // List keys scroll the list unless an edit box is being typed in (the search box passes the
 // rows keys on, so a match can be looked around).
 void TFeaturesDB::keyPressEvent(QKeyEvent* event) {
+    if (event->matches(QKeySequence::Undo) && UndoLastChange()) return;
     if (!listscrolling::ScrollByKey(*ScrollBar1, event->key())) TFrame::keyPressEvent(event);
 }
 
@@ -309,6 +315,15 @@ void TFeaturesDB::FormDblClick() {
 // Leaving a coordinate box for another control of this window runs its exit check once the
 // focus has settled (a message box must not open inside the focus change).
 bool TFeaturesDB::eventFilter(QObject* watched, QEvent* event) {
+    // Ctrl+Z in a box with nothing of its own to undo undoes the last change to the list.
+    if (auto* box = qobject_cast<QLineEdit*>(watched);
+        box && (event->type() == QEvent::ShortcutOverride || event->type() == QEvent::KeyPress) &&
+        static_cast<QKeyEvent*>(event)->matches(QKeySequence::Undo) && !box->isUndoAvailable() &&
+        CanUndo()) {
+        event->accept();
+        if (event->type() == QEvent::KeyPress) UndoLastChange();
+        return true;
+    }
     if (watched == txtFind && event->type() == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent*>(event)->key();
         const bool rowKey = key == Qt::Key_Up || key == Qt::Key_Down || key == Qt::Key_PageUp ||
@@ -413,7 +428,7 @@ void TFeaturesDB::AddRowToGrid() {
     edit.After = FeatureTexts{FoldToWindows1252(txtFeatureName->text()), txtLongitude->text(),
                               txtLatitude->text()};
     // A failed save leaves the list as the file is, so a retry acts on the same feature.
-    UpdateDatabase(edit);
+    if (UpdateDatabase(edit)) undo_ = Inverse(edit);
     RefreshOrder();
     txtFeatureName->setFocus();
 }
@@ -422,9 +437,19 @@ FeatureTexts TFeaturesDB::RowTexts(int row) const {
     return {StringGrid1.Cell(0, row), StringGrid1.Cell(1, row), StringGrid1.Cell(2, row)};
 }
 
+// The edit that takes an edit back: an addition is deleted, a deletion added, a change reversed.
+FeatureEdit TFeaturesDB::Inverse(const FeatureEdit& edit) {
+    return {edit.After, edit.Before};
+}
+
 // The edit is merged into the file as it now stands: another copy of the program may have
 // saved since the list was loaded.
 bool TFeaturesDB::UpdateDatabase(const FeatureEdit& edit) {
+    // Outside the working folder there is no database of the user's to write.
+    if (const QString problem = folders::WorkingFolderProblem(); !problem.isEmpty()) {
+        ShowMessage(QStringLiteral("The lunar features cannot be saved. %1").arg(problem));
+        return false;
+    }
     const int rowsBefore = StringGrid1.RowCount();
     QString error;
     if (!MergeFeatureEdit(StringGrid1, edit, recordBuffer_, error)) {
@@ -450,10 +475,10 @@ void TFeaturesDB::lblCancelClick() {
     ClearData();
 }
 
+// setText, unlike clear, also forgets the boxes' own undo, so that Ctrl+Z reaches the list.
 void TFeaturesDB::ClearData() {
-    txtFeatureName->clear();
-    txtLongitude->clear();
-    txtLatitude->clear();
+    for (QLineEdit* box : {txtFeatureName, txtLongitude, txtLatitude})
+        box->setText(QString());
     SetMode(imgAdd);
 }
 
@@ -466,10 +491,26 @@ void TFeaturesDB::lblDeleteClick() {
     if (selectedRow_ < 0 || selectedRow_ >= StringGrid1.RowCount() - 1) return;
     FeatureEdit edit;
     edit.Before = RowTexts(selectedRow_);
-    UpdateDatabase(edit);
+    if (UpdateDatabase(edit)) undo_ = Inverse(edit);
     SetScrollMaximum();
     RefreshOrder();
     DisplayDataBitmap();
+}
+
+bool TFeaturesDB::UndoLastChange() {
+    if (!undo_) return false;
+    const bool wasUpdating = InUpdateMode();
+    SetMode(imgAdd); // no row stays selected
+    if (!UpdateDatabase(*undo_)) {
+        if (wasUpdating) SetMode(imgUpdate);
+        return true; // the failure has been told
+    }
+    undo_.reset();
+    selectedRow_ = -1;
+    SetScrollMaximum();
+    RefreshOrder();
+    DisplayDataBitmap();
+    return true;
 }
 
 void TFeaturesDB::ShowMessage(const QString& text) {

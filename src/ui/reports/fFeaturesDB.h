@@ -8,6 +8,8 @@
 
 #include <QPixmap>
 
+#include <optional>
+
 class QLabel;
 class QLineEdit;
 class QScrollBar;
@@ -58,6 +60,9 @@ class TFeaturesDB : public TFrame {
     void imgEditClick();
     void lblCancelClick();
     void lblDeleteClick();
+    // Puts the list back as it was before the last change (Ctrl+Z), until the window closes.
+    bool UndoLastChange();
+    bool CanUndo() const { return undo_.has_value(); }
     void DisplayDataBitmap();
 
   protected:
@@ -82,6 +87,7 @@ class TFeaturesDB : public TFrame {
     void AddRowToGrid();
     bool UpdateDatabase(const FeatureEdit& edit);
     FeatureTexts RowTexts(int row) const;
+    static FeatureEdit Inverse(const FeatureEdit& edit);
     void txtLongitudeExit();
     void txtLatitudeExit();
     bool CoordinateExit(QLineEdit* box);
@@ -102,4 +108,5 @@ class TFeaturesDB : public TFrame {
     QLineEdit* pendingExit_ = nullptr; // box whose exit check is due
     QLineEdit* checkedBox_ = nullptr;  // box whose exit check the action just ran
     bool checkedValid_ = false;
+    std::optional<FeatureEdit> undo_; // the edit that takes back the last one written
 };

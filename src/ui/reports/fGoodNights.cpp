@@ -6,6 +6,7 @@
 #include "print/PrintJob.h"
 #include "print/fPrint.h"
 #include "ui/reports/ListScrolling.h"
+#include "ui/state/AppState.h"
 #include "ui/style/FeatureStyle.h"
 #include "zone/Zone.h"
 
@@ -106,7 +107,10 @@ TGoodNights::TGoodNights(QWidget* parent) : TFrame(parent) {
     lblStatus = AquaCaption(this, QString(), {20, 372});
     lblStatus->setFixedSize(400, 16);
     lblPrint = BandButton(this, tr("Print"), QRect(460, 372, 40, 16), tr("Print the list"));
-    connect(lblPrint, &TClickLabel::clicked, this, &TGoodNights::PrintList);
+    connect(lblPrint, &TClickLabel::clicked, this, [this] {
+        PrintFromClick(this, lblPrint->clickModifiers(), PrintJob::Orientation::Portrait,
+                       [this] { PrintList(); });
+    });
     lblCalendar = BandButton(this, tr("Save iCalendar"), QRect(510, 372, 110, 16),
                              tr("Save the windows as calendar events"));
     connect(lblCalendar, &TClickLabel::clicked, this, &TGoodNights::SaveCalendar);
@@ -226,21 +230,19 @@ void TGoodNights::DisplayDataBitmap() {
 }
 
 std::string TGoodNights::CalendarText() const {
-    const double nowUt =
-        static_cast<double>(QDateTime::currentSecsSinceEpoch()) / 86400.0 + 2440587.5;
+    const double nowUt = TAppState::UtNow();
     return ics::CalendarText(ics::GoodNightEvents(feature_.Name.toStdString(), nights_.data(),
                                                   static_cast<int>(nights_.size()), Conditions()),
-                             nowUt,
-                             std::string(ProgramAndVersion).substr(sizeof "Cresselle V" - 1));
+                             nowUt, std::string(ProgramAndVersion).substr(sizeof "Cresselle V" - 1),
+                             tr("Good nights for %1 (Cresselle)").arg(feature_.Name).toStdString());
 }
 
 bool TGoodNights::SaveCalendar() {
-    const QString suggested =
-        QDir(platform::PdfFolder()).filePath(tr("Cresselle Good Nights %1.ics").arg(feature_.Name));
-    QString path = platform::GetSaveFileName(this, tr("Save the good nights as a calendar"),
-                                             suggested, tr("iCalendar files (*.ics)"));
+    const QString path = platform::ChooseSaveFile(
+        this, QStringLiteral("calendar"), tr("Save the good nights as a calendar"),
+        platform::PdfFolder(), tr("Cresselle Good Nights %1.ics").arg(feature_.Name),
+        tr("iCalendar files (*.ics)"), QStringLiteral(".ics"));
     if (path.isEmpty()) return false;
-    if (QFileInfo(path).suffix().isEmpty()) path += QStringLiteral(".ics");
     const std::string text = CalendarText();
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly) ||

@@ -3,6 +3,7 @@
 
 #include "ui/Windows.h"
 
+#include <QKeyEvent>
 #include <QLinearGradient>
 #include <QPainter>
 
@@ -37,7 +38,13 @@ TClickLabel* TMenuFrame::addRow(const QString& name, const QString& caption, con
     if (pixmap.isNull() || pixmap.size() != QSize(RowWidth, RowHeight))
         pixmap = PaintedMenuRow(caption, heading);
     row->setPixmap(pixmap);
-    if (!heading) row->setCursor(Qt::PointingHandCursor);
+    if (!heading) {
+        row->setCursor(Qt::PointingHandCursor);
+        // Tab or the arrows reach the row, Enter or Space opens it; the arrow marks it.
+        row->setKeyboardButton(Qt::Vertical);
+        connect(row, &TClickLabel::focused, this, [this, row] { rowMouseMove(row, false); });
+        rows_.push_back(row);
+    }
     connect(row, &TClickLabel::mouseMove, this,
             [this, row, heading](Qt::MouseButtons, QPoint) { rowMouseMove(row, heading); });
     nextTop_ += RowHeight;
@@ -54,9 +61,25 @@ void TMenuFrame::rowMouseMove(TClickLabel* row, bool heading) {
     imgArrow->show();
 }
 
+// Down or Up with no row chosen yet takes the first or the last row.
+void TMenuFrame::keyPressEvent(QKeyEvent* event) {
+    const bool down = event->key() == Qt::Key_Down;
+    if ((down || event->key() == Qt::Key_Up) && !rows_.empty()) {
+        (down ? rows_.front() : rows_.back())->setFocus(Qt::TabFocusReason);
+        return;
+    }
+    TFrame::keyPressEvent(event);
+}
+
 void TMenuFrame::FormShow() {
-    if (const QWidget* main = MainWidget()) move(BelowButton(*main, buttonLeft_));
+    // Under its button, but whole on the screen when the main window stands near an edge.
+    if (const QWidget* main = MainWidget()) {
+        const QPoint below = BelowButton(*main, buttonLeft_);
+        move(Clamp(below, size(), screenArea(below), ClampOrder::RightFirst));
+    }
     imgArrow->move(7, imgArrow->y());
+    // No row is chosen yet: Down takes the first, Up the last.
+    setFocus(Qt::OtherFocusReason);
 }
 
 QPixmap PaintedMenuRow(const QString& caption, bool heading) {

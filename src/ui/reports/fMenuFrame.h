@@ -26,8 +26,10 @@ class TMenuFrame : public TFrame {
     TClickLabel* addRow(const QString& name, const QString& caption, const QString& picture,
                         bool heading = false);
     void FormShow() override;
+    void keyPressEvent(QKeyEvent* event) override;
 
   private:
+    std::vector<TClickLabel*> rows_; // the rows that open something, top first
     void rowMouseMove(TClickLabel* row, bool heading);
 
     int buttonLeft_ = 0;

@@ -83,10 +83,10 @@ TMonthlyPhases::TMonthlyPhases(QWidget* parent) : TFrame(parent) {
     addExitLabel(QRect(461, 12, 13, 15));
     lblSave = new TClickLabel(this, QRect(20, 14, 13, 13), QStringLiteral("Save image to disk"));
     lblSave->setCursor(Qt::PointingHandCursor);
+    lblSave->setKeyboardButton(Qt::Horizontal);
     connect(lblSave, &TClickLabel::clicked, this, &TMonthlyPhases::lblSaveClick);
 
-    imgPhases = QPixmap(PageWidth, PageHeight);
-    imgPhases.fill(Qt::black);
+    imgPhases = DisplayPixmap(QSize(PageWidth, PageHeight));
     imgOriginal = LoadMoonPicture();
     imgMiniMoon = imgOriginal;
 
@@ -95,10 +95,6 @@ TMonthlyPhases::TMonthlyPhases(QWidget* parent) : TFrame(parent) {
 
 void TMonthlyPhases::FormShow() {
     PageTop = 32;
-    // The program's folder, or the user's pictures when the program may not write there.
-    saveFolder_ = QCoreApplication::applicationDirPath();
-    if (!QFileInfo(saveFolder_).isWritable())
-        saveFolder_ = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
     // The first showing opens over the main window below its toolbar; later ones keep where
     // the user left it.
     if (!placed_) {
@@ -123,6 +119,8 @@ void TMonthlyPhases::DrawMoonPhases() {
     const astro::DateTimeRec selected = reportcontext::SelectedDate();
 
     QPainter canvas(&imgPhases);
+    // The small photographs are enlarged smoothly on a scaled display.
+    canvas.setRenderHint(QPainter::SmoothPixmapTransform);
     DrawBevel(canvas);
     PrintTitle(canvas, selected);
     PrintDayNames(canvas, ObserverSettings.DayOrder % 7);
@@ -228,7 +226,7 @@ void TMonthlyPhases::paintEvent(QPaintEvent*) {
     else
         painter.drawPixmap(0, 0, background());
     // The page without its outer bevel pixels, at (18, 55).
-    painter.drawPixmap(18, 55, imgPhases, 3, 3, PageWidth - 5, PageHeight - 5);
+    DrawPicturePart(painter, QPoint(18, 55), imgPhases, QRect(3, 3, PageWidth - 5, PageHeight - 5));
 }
 
 // Frame drawn in code while the skin picture is missing.
@@ -248,15 +246,12 @@ void TMonthlyPhases::PaintFallbackFrame(QPainter& painter) {
 }
 
 void TMonthlyPhases::lblSaveClick() {
-    const QString suggested =
-        QDir(saveFolder_.isEmpty() ? QCoreApplication::applicationDirPath() : saveFolder_)
-            .filePath(QStringLiteral("MoonPhases.BMP"));
-    QString path = platform::GetSaveFileName(this, QStringLiteral("Save image to disk"), suggested,
-                                             QStringLiteral("*.BMP"));
-    if (path.isEmpty()) return;
     // A name typed without the extension still gives a file that opens as a bitmap.
-    if (!path.endsWith(QStringLiteral(".bmp"), Qt::CaseInsensitive)) path += QStringLiteral(".bmp");
-    saveFolder_ = QFileInfo(path).absolutePath();
+    const QString path = platform::ChooseSaveFile(
+        this, QStringLiteral("picture"), QStringLiteral("Save image to disk"),
+        platform::PicturesFolder(), QStringLiteral("MoonPhases.BMP"), QStringLiteral("*.BMP"),
+        QStringLiteral(".bmp"));
+    if (path.isEmpty()) return;
 
     // Written whole or not at all: the old file stays until the new one is complete.
     QSaveFile file(path);
@@ -265,7 +260,13 @@ void TMonthlyPhases::lblSaveClick() {
         error = file.errorString();
     } else {
         QImageWriter writer(&file, "BMP");
-        if (!writer.write(imgPhases.toImage().convertToFormat(QImage::Format_RGB32))) {
+        // The bitmap keeps the page's size in pixels, whatever the display's scaling.
+        QImage page = imgPhases.toImage().convertToFormat(QImage::Format_RGB32);
+        if (page.size() != QSize(PageWidth, PageHeight))
+            page =
+                page.scaled(PageWidth, PageHeight, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        page.setDevicePixelRatio(1);
+        if (!writer.write(page)) {
             error = writer.errorString();
             file.cancelWriting();
         } else if (!file.commit()) {

@@ -42,10 +42,9 @@ class TMonthlyPhases : public TFrame {
     void DrawBevel(QPainter& canvas);
     void PaintFallbackFrame(QPainter& painter);
 
-    QPixmap imgPhases;   // the page, 461 x 414
-    QImage imgOriginal;  // the full Moon, 50 x 49
-    QImage imgMiniMoon;  // working copy, turned for the southern hemisphere
-    QString saveFolder_; // the save dialog's initial folder
+    QPixmap imgPhases;  // the page, 461 x 414
+    QImage imgOriginal; // the full Moon, 50 x 49
+    QImage imgMiniMoon; // working copy, turned for the southern hemisphere
     int PageTop = 32;
     bool placed_ = false;
 };

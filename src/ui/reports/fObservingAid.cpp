@@ -9,10 +9,12 @@
 #include "settings/ObserverSettings.h"
 #include "ui/Windows.h"
 #include "ui/reports/ReportContext.h"
+#include "ui/reports/fAltitudeGraph.h"
 #include "ui/style/Style.h"
 #include "zone/Zone.h"
 
 #include <QEvent>
+#include <QMouseEvent>
 #include <QPainter>
 
 #include <algorithm>
@@ -277,8 +279,10 @@ TObservingAid::TObservingAid(QWidget* parent) : TFrame(parent) {
                                   QStringLiteral("Toggle between Daytime and Nighttime view"));
     imgLinesGrid =
         new TClickLabel(this, QRect(80, 14, 24, 22), QStringLiteral("Toggle grid on and off"));
-    for (TClickLabel* l : {lblPrint, imgDayNight, imgLinesGrid})
+    for (TClickLabel* l : {lblPrint, imgDayNight, imgLinesGrid}) {
         l->setCursor(Qt::PointingHandCursor);
+        l->setKeyboardButton(Qt::Horizontal);
+    }
 
     imgNight = Picture(QStringLiteral(":/obsaid_night.png"), "night");
     imgDay = Picture(QStringLiteral(":/obsaid_day.png"), "day");
@@ -286,12 +290,14 @@ TObservingAid::TObservingAid(QWidget* parent) : TFrame(parent) {
     imgLines = Picture(QStringLiteral(":/obsaid_lines.png"), "lines");
     ShowTogglePictures();
 
-    connect(lblPrint, &TClickLabel::clicked, this, &TObservingAid::lblPrintClick);
+    connect(lblPrint, &TClickLabel::clicked, this, [this] {
+        PrintFromClick(this, lblPrint->clickModifiers(), PrintJob::Orientation::Current,
+                       [this] { lblPrintClick(); });
+    });
     connect(imgDayNight, &TClickLabel::clicked, this, &TObservingAid::imgDayNightClick);
     connect(imgLinesGrid, &TClickLabel::clicked, this, &TObservingAid::imgLinesGridClick);
 
-    Image1 = QPixmap(ChartWidth, ChartHeight);
-    Image1.fill(Qt::black);
+    Image1 = mainstyle::DisplayPixmap(QSize(ChartWidth, ChartHeight));
     Image2 = Image1;
 
     reportcontext::FollowSharedState(this, [this] { doa(); });
@@ -345,6 +351,8 @@ void TObservingAid::doa() {
 
 void TObservingAid::doa(const astro::DateTimeRec& date, const astro::Observer& observer) {
     const ChartStyle style = ScreenChartStyle(RowHeight);
+    shownMonth_ = date;
+    caption_ = CaptionText(date, observer);
     {
         QPainter canvas(&Image1);
         DrawGraphic(ChartLeft, date, style, canvas, observer);
@@ -423,10 +431,58 @@ void TObservingAid::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
     canvas::FillRect(painter, 21, 60, 519, 75, Qt::black); // the hour-label strip
     painter.drawPixmap(ChartLeft, ChartTop, Image2);
-    if (grid) {
-        canvas::SetFont(painter, QStringLiteral("Arial"), canvas::ScreenPointSize(8));
-        DisplayHours(painter, ChartWidth, ValueTextColour, 61, 20, 20);
+    canvas::SetFont(painter, QStringLiteral("Arial"), canvas::ScreenPointSize(8));
+    DisplayHours(painter, ChartWidth, ValueTextColour, 61, 20, 20);
+    // The month, the place and the zone, right of the buttons.
+    canvas::SetFont(painter, QStringLiteral("Arial"), canvas::ScreenPointSize(8));
+    const int w = std::min(400, canvas::TextWidth(painter, caption_) + 8);
+    canvas::FillRect(painter, 520 - w, 41, 520, 57, Qt::black);
+    canvas::TextOutRight(painter, 516, 42, caption_, ValueTextColour);
+}
+
+QString TObservingAid::CaptionText(const astro::DateTimeRec& date,
+                                   const astro::Observer& observer) {
+    const astro::JulianDay mid =
+        astro::DateToJulian(DayOf(date, 15)) - observer.ZoneOffsetMinutes / 1440.0;
+    const QString zone = CurrentZone().IsNamed() ? CurrentZone().Description(mid)
+                                                 : OffsetText(observer.ZoneOffsetMinutes);
+    return QStringLiteral("%1 %2    %3    %4")
+        .arg(QString::fromStdString(astro::LongMonthName(date.Month)))
+        .arg(date.Year)
+        .arg(TAltitudeGraph::PlaceText(observer), zone);
+}
+
+astro::DateTimeRec TObservingAid::NightAt(QPoint pos) const {
+    astro::DateTimeRec none;
+    none.Day = 0;
+    const int x = pos.x() - ChartLeft;
+    const int y = pos.y() - ChartTop;
+    const ChartStyle s = ScreenChartStyle(RowHeight);
+    if (x < s.LeftMargin || x >= s.Width || y < 0 || s.RowHeight <= 0) return none;
+    const int row = y / s.RowHeight;
+    const astro::DateTimeRec month = shownMonth_;
+    const int days = astro::DaysInMonth(month.Month, month.Year);
+    if (row >= days + view) return none;
+    // The row's first instant: noon of day `row` in the nighttime view (row 0 is the afternoon
+    // before the 1st), midnight of day row + 1 in the daytime view; then the minutes across.
+    const double minutes = (x - s.LeftMargin) / s.PixelsPerMinute;
+    const double startJd =
+        static_cast<double>(astro::DateToJulian(DayOf(month, 1))) + row + (view == 1 ? -0.5 : 0.0);
+    // The night that holds the instant began on the evening of the day half a day earlier.
+    astro::DateTimeRec day = astro::JulianToDate(startJd + minutes / 1440.0 - 0.5);
+    day.Hour = day.Minute = day.Second = day.Millisecond = 0;
+    return day;
+}
+
+void TObservingAid::mousePressEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton) {
+        const astro::DateTimeRec day = NightAt(event->position().toPoint());
+        if (day.Day != 0) {
+            OpenAltitudeGraph(day);
+            return;
+        }
     }
+    TFrame::mousePressEvent(event);
 }
 
 void TObservingAid::lblPrintClick() {
@@ -448,6 +504,6 @@ void TObservingAid::PrintChart(const astro::DateTimeRec& date, const astro::Obse
                      style.BackgroundColour);
     DrawGraphic(style.LeftMargin, date, style, c, observer);
     canvas::SetFont(c, QStringLiteral("Arial"), 9);
-    if (grid) PrintHours(c, style);
+    PrintHours(c, style);
     job.Finish();
 }

@@ -74,6 +74,12 @@ class TObservingAid : public TFrame {
     int View() const { return view; } // 1 nighttime (noon to noon), 0 daytime
     bool GridOn() const { return grid; }
     const QPixmap& ChartPicture() const { return Image1; }
+    // The caption over the chart: month, place and zone.
+    const QString& Caption() const { return caption_; }
+    static QString CaptionText(const astro::DateTimeRec& date, const astro::Observer& observer);
+    // The night (its evening's date) under the window point `pos` of the chart; Day 0 when
+    // the point lies outside the rows.
+    astro::DateTimeRec NightAt(QPoint pos) const;
 
     static constexpr int ChartLeft = 20;
     static constexpr int ChartTop = 75;
@@ -94,6 +100,7 @@ class TObservingAid : public TFrame {
     void FormActivate();
     void paintEvent(QPaintEvent* event) override;
     void changeEvent(QEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
 
   private:
     bool placed_ = false; // the first showing opens beside the main window
@@ -102,6 +109,8 @@ class TObservingAid : public TFrame {
     int view = 1;
     bool grid = false;
     int RowHeight = 12;
+    astro::DateTimeRec shownMonth_;
+    QString caption_;
 
     // The chart picture (drawn into) and its visible copy at (20, 75). This Image1 is the
     // chart; the window's skin is the frame's background.

@@ -5,6 +5,7 @@
 #include "platform/Platform.h"
 #include "ui/Windows.h"
 #include "ui/reports/ReportContext.h"
+#include "ui/reports/fAltitudeGraph.h"
 #include "ui/reports/fEaster.h"
 #include "ui/reports/fEclipseReport.h"
 #include "ui/reports/fEquinox.h"
@@ -32,7 +33,7 @@ void BringUp(QWidget* window) {
 }
 } // namespace
 
-TReportMenu::TReportMenu(QWidget* parent) : TMenuFrame(265, 140, kReportsButtonLeft, parent) {
+TReportMenu::TReportMenu(QWidget* parent) : TMenuFrame(265, 160, kReportsButtonLeft, parent) {
     setWindowTitle(QStringLiteral("Reports"));
     imgLunarVisibility =
         addRow(QStringLiteral("imgLunarVisibility"), QStringLiteral("Lunar Visibility"),
@@ -51,6 +52,9 @@ TReportMenu::TReportMenu(QWidget* parent) : TMenuFrame(265, 140, kReportsButtonL
                QStringLiteral(":/report_equinox_info.png"));
     imgEaster = addRow(QStringLiteral("imgEaster"), QStringLiteral("Easter Sunday"),
                        QStringLiteral(":/report_easter.png"));
+    imgAltitudes =
+        addRow(QStringLiteral("imgAltitudes"), QStringLiteral("Tonight: Moon and Sun Altitudes"),
+               QStringLiteral(":/report_altitudes.png"));
     imgSaveCalendar = addRow(QStringLiteral("imgSaveCalendar"),
                              QStringLiteral("Save the Year's Events to a Calendar"),
                              QStringLiteral(":/report_save_calendar.png"));
@@ -61,6 +65,7 @@ TReportMenu::TReportMenu(QWidget* parent) : TMenuFrame(265, 140, kReportsButtonL
     connect(imgLunarFeatures, &TClickLabel::clicked, this, &TReportMenu::imgLunarFeaturesClick);
     connect(imgEquinoxInfo, &TClickLabel::clicked, this, &TReportMenu::imgEquinoxInfoClick);
     connect(imgEaster, &TClickLabel::clicked, this, &TReportMenu::imgEasterClick);
+    connect(imgAltitudes, &TClickLabel::clicked, this, &TReportMenu::imgAltitudesClick);
     connect(imgSaveCalendar, &TClickLabel::clicked, this, &TReportMenu::imgSaveCalendarClick);
 }
 
@@ -94,21 +99,23 @@ void TReportMenu::imgEasterClick() {
     BringUp(Windows().Easter);
 }
 
+void TReportMenu::imgAltitudesClick() {
+    OpenAltitudeGraph(reportcontext::SelectedDate());
+}
+
 void TReportMenu::imgSaveCalendarClick() {
     hide(); // the menu is a popup; the dialog takes the activation
     const int year = reportcontext::SelectedDate().Year;
     QWidget* owner = MainWidget();
-    const QString suggested =
-        QDir(platform::PdfFolder()).filePath(QStringLiteral("Moon %1.ics").arg(year));
-    QString path = platform::GetSaveFileName(owner, QStringLiteral("Save the year's events"),
-                                             suggested, QStringLiteral("iCalendar (*.ics)"));
+    const QString path = platform::ChooseSaveFile(
+        owner, QStringLiteral("calendar"), QStringLiteral("Save the year's events"),
+        platform::PdfFolder(), QStringLiteral("Moon %1.ics").arg(year),
+        QStringLiteral("iCalendar (*.ics)"), QStringLiteral(".ics"));
     if (path.isEmpty()) return;
-    if (!path.endsWith(QStringLiteral(".ics"), Qt::CaseInsensitive)) path += QStringLiteral(".ics");
-    const double nowUt =
-        static_cast<double>(QDateTime::currentSecsSinceEpoch()) / 86400.0 + 2440587.5;
-    const std::string text =
-        ics::CalendarText(ics::YearEvents(year, reportcontext::MainObserver()), nowUt,
-                          QCoreApplication::applicationVersion().toStdString());
+    const double nowUt = TAppState::UtNow();
+    const std::string text = ics::CalendarText(
+        ics::YearEvents(year, reportcontext::MainObserver()), nowUt,
+        QCoreApplication::applicationVersion().toStdString(), ics::YearCalendarName(year));
     // Written whole or not at all.
     QSaveFile file(path);
     const auto size = static_cast<qint64>(text.size());

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The reports popup: six rows, each opening one report window, and a row that saves the
+// The reports popup: seven rows, each opening one report window, and a row that saves the
 // selected year's events as an iCalendar file.
 #pragma once
 
@@ -16,6 +16,7 @@ class TReportMenu : public TMenuFrame {
     TClickLabel* imgLunarFeatures = nullptr;
     TClickLabel* imgEquinoxInfo = nullptr;
     TClickLabel* imgEaster = nullptr;
+    TClickLabel* imgAltitudes = nullptr;
     TClickLabel* imgSaveCalendar = nullptr;
 
   public slots:
@@ -25,5 +26,6 @@ class TReportMenu : public TMenuFrame {
     void imgLunarFeaturesClick();
     void imgEquinoxInfoClick();
     void imgEasterClick();
+    void imgAltitudesClick();
     void imgSaveCalendarClick();
 };

@@ -13,11 +13,14 @@
 #include "zone/Zone.h"
 
 #include <QEvent>
+#include <QHelpEvent>
 #include <QKeyEvent>
 #include <QLocale>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPrinter>
+#include <QStringList>
+#include <QToolTip>
 #include <QWheelEvent>
 
 #include <algorithm>
@@ -40,9 +43,77 @@ QString Text(const std::string& s) {
     return QString::fromStdString(s);
 }
 
+// A time drawn within `room` pixels: a longer text ("01:04 GMT" in the repeated hour) is
+// narrowed to fit rather than run into the next column.
+void TimeOut(QPainter& canvas, int x, int y, const QString& text, const QColor& colour, int room) {
+    const int width = canvas::TextWidth(canvas, text);
+    if (width <= room || room <= 0) {
+        canvas::TextOut(canvas, x, y, text, colour);
+        return;
+    }
+    canvas.save();
+    canvas.translate(x, y);
+    canvas.scale(static_cast<double>(room) / width, 1.0);
+    canvas::TextOut(canvas, 0, 0, text, colour);
+    canvas.restore();
+}
+
+// A rise or set cell: "Up" / "Down" for a body above or below its level all day, the time with
+// a "+" when a second event of the kind follows that day.
+QString Cell(const std::string& text, const std::string& second, astro::EventState state) {
+    if (state == astro::EventState::AlwaysUp) return QStringLiteral("Up");
+    if (state == astro::EventState::AlwaysDown) return QStringLiteral("Down");
+    return second.empty() ? Text(text) : Text(text) + QLatin1Char('+');
+}
+QString RiseCell(const astro::RiseSetTimes& t) {
+    return Cell(t.Rise, t.Rise2, t.RiseState);
+}
+QString SetCell(const astro::RiseSetTimes& t) {
+    return Cell(t.Set, t.Set2, t.SetState);
+}
+
+} // namespace
+
+// The day's second events, as "Moon rise 23:40, Sun set 00:10", empty when there are none.
+QString SecondEvents(const TimesOfDay& t) {
+    const struct {
+        const char* name;
+        const astro::RiseSetTimes& times;
+        const char* rise;
+        const char* set;
+    } bodies[] = {{"Moon", t.Moon, "rise", "set"},
+                  {"Sun", t.Sun, "rise", "set"},
+                  {"Civil twilight", t.Civil, "start", "end"},
+                  {"Nautical twilight", t.Nautical, "start", "end"},
+                  {"Astronomical twilight", t.Astronomical, "start", "end"}};
+    QStringList parts;
+    for (const auto& b : bodies) {
+        if (!b.times.Rise2.empty())
+            parts << QStringLiteral("%1 %2 %3")
+                         .arg(QLatin1String(b.name), QLatin1String(b.rise), Text(b.times.Rise2));
+        if (!b.times.Set2.empty())
+            parts << QStringLiteral("%1 %2 %3")
+                         .arg(QLatin1String(b.name), QLatin1String(b.set), Text(b.times.Set2));
+    }
+    return parts.join(QStringLiteral(", "));
+}
+
+namespace {
+
+// What the marks of the table stand for.
+const char* const Legend = "Up / Down: above / below the level all day   +: a second one that day";
+
 // The illuminated percentage as the table shows it: at most three digits.
 QString PercentDigits(std::int32_t percent) {
     return QString::number(percent).left(3);
+}
+
+// The columns as the copied table names them.
+QString TableHeadings() {
+    return QStringLiteral(
+        "Date\tMoonrise\tMoon transit\tMoonset\tIlluminated\t"
+        "Astronomical start\tNautical start\tCivil start\t"
+        "Sunrise\tSun transit\tSunset\tCivil end\tNautical end\tAstronomical end");
 }
 
 // Column headings over the table, in window coordinates (table x + 20).
@@ -150,26 +221,25 @@ void PrintHeadings(QPainter& c, const PrintColumns& col, int upper, int lower) {
 
 void PrintDayTexts(QPainter& c, const PrintColumns& col, int y, const QString& date,
                    const QString& lst, const TimesOfDay& t) {
-    auto put = [&](int x, const std::string& text) {
-        canvas::TextOut(c, x, y, Text(text), Qt::black);
-    };
+    const int room = col.p(46);
+    auto put = [&](int x, const QString& text) { TimeOut(c, x, y, text, Qt::black, room); };
     canvas::TextOut(c, col.p(30), y, date, Qt::black);
     canvas::TextOut(c, col.lst(), y, lst, Qt::black);
-    put(col.moon(128.62), t.Moon.Rise);
-    put(col.moon(176.85), t.Moon.Transit);
-    put(col.moon(225.08), t.Moon.Set);
+    put(col.moon(128.62), RiseCell(t.Moon));
+    put(col.moon(176.85), Text(t.Moon.Transit));
+    put(col.moon(225.08), SetCell(t.Moon));
     const QString digits = PercentDigits(t.Moon.IlluminatedPercent);
     canvas::TextOut(c, col.moon(305.47) - canvas::TextWidth(c, digits), y,
                     digits + QStringLiteral("%"), Qt::black);
-    put(col.dawn(0), t.Astronomical.Rise);
-    put(col.dawn(48.23), t.Nautical.Rise);
-    put(col.dawn(96.46), t.Civil.Rise);
-    put(col.sun(144.69), t.Sun.Rise);
-    put(col.sun(192.93), t.Sun.Transit);
-    put(col.sun(241.16), t.Sun.Set);
-    put(col.dusk(289.39), t.Civil.Set);
-    put(col.dusk(337.62), t.Nautical.Set);
-    put(col.dusk(385.85), t.Astronomical.Set);
+    put(col.dawn(0), RiseCell(t.Astronomical));
+    put(col.dawn(48.23), RiseCell(t.Nautical));
+    put(col.dawn(96.46), RiseCell(t.Civil));
+    put(col.sun(144.69), RiseCell(t.Sun));
+    put(col.sun(192.93), Text(t.Sun.Transit));
+    put(col.sun(241.16), SetCell(t.Sun));
+    put(col.dusk(289.39), SetCell(t.Civil));
+    put(col.dusk(337.62), SetCell(t.Nautical));
+    put(col.dusk(385.85), SetCell(t.Astronomical));
 }
 
 } // namespace
@@ -260,15 +330,19 @@ TTimesList::TTimesList(QWidget* parent) : TFrame(parent) {
     addMinimiseLabel(QRect(592, 14, 15, 15), MinimiseScope::Window,
                      QStringLiteral("Minimise this window"));
     addExitLabel(QRect(614, 14, 13, 15), QStringLiteral("Close this window"));
-    for (TClickLabel* l : {lblPrint, lblScrollUp, lblScrollDown})
+    for (TClickLabel* l : {lblPrint, lblScrollUp, lblScrollDown}) {
         l->setCursor(Qt::PointingHandCursor);
+        l->setKeyboardButton(Qt::Horizontal);
+    }
 
-    connect(lblPrint, &TClickLabel::clicked, this, &TTimesList::lblPrintClick);
+    connect(lblPrint, &TClickLabel::clicked, this, [this] {
+        PrintFromClick(this, lblPrint->clickModifiers(), PrintJob::Orientation::Landscape,
+                       [this] { lblPrintClick(); });
+    });
     connect(lblScrollUp, &TClickLabel::clicked, this, &TTimesList::lblScrollUpClick);
     connect(lblScrollDown, &TClickLabel::clicked, this, &TTimesList::lblScrollDownClick);
 
-    imgData = QPixmap(DataWidth, DataHeight);
-    imgData.fill(Qt::black);
+    imgData = mainstyle::DisplayPixmap(QSize(DataWidth, DataHeight));
 
     reportcontext::FollowSharedState(this, [this] { SetupDataBitmap(SelectedDate()); });
 }
@@ -281,20 +355,38 @@ void TTimesList::SetupDataBitmap(const astro::DateTimeRec& date, const astro::Ob
     Offset = 0;
     const std::vector<int> dayNumbers = DaysOfMonth(date);
     Days = static_cast<int>(dayNumbers.size());
+    rowNotes_.assign(dayNumbers.size(), QString());
 
-    imgData = QPixmap(DataWidth, DataHeight);
+    imgData = mainstyle::DisplayPixmap(QSize(DataWidth, DataHeight));
+    TableText = QStringList{TableHeadings()};
     QPainter canvas(&imgData);
     for (int i = 0; i < 32; ++i)
         canvas::FillRect(canvas, 0, RowHeight * i, DataWidth, RowHeight * i + RowHeight,
                          i % 2 == 0 ? QColor(Qt::black) : StripeGrey);
     canvas.setBrush(Qt::NoBrush);
     canvas::SetFont(canvas, QStringLiteral("Arial"), canvas::ScreenPointSize(8));
+    RowsSpoken.clear();
     for (int row = 0; row < Days; ++row) {
         const astro::DateTimeRec day = DayOf(date, dayNumbers[static_cast<std::size_t>(row)]);
-        if (CurrentZone().SkipsDay(day))
+        const QString dateText =
+            FormatListDate(day, QStringLiteral("dddd dd/mm/yyyy"), SystemDateSeparator());
+        if (CurrentZone().SkipsDay(day)) {
             DrawSkippedDayRow(canvas, day, RowHeight * row);
-        else
-            DrawDayRow(canvas, day, ComputeTimesOfDay(day, observer), RowHeight * row);
+            RowsSpoken << dateText + tr(": no such day here");
+            continue;
+        }
+        const TimesOfDay t = ComputeTimesOfDay(day, observer);
+        rowNotes_[static_cast<std::size_t>(row)] = SecondEvents(t);
+        DrawDayRow(canvas, day, t, RowHeight * row);
+        RowsSpoken << tr("%1: moonrise %2, Moon's transit %3, moonset %4, %5% lit; astronomical "
+                         "dawn %6, nautical dawn %7, civil dawn %8, sunrise %9, Sun's transit "
+                         "%10, sunset %11, civil dusk %12, nautical dusk %13, astronomical dusk "
+                         "%14")
+                          .arg(dateText, RiseCell(t.Moon), Text(t.Moon.Transit), SetCell(t.Moon),
+                               PercentDigits(t.Moon.IlluminatedPercent), RiseCell(t.Astronomical),
+                               RiseCell(t.Nautical), RiseCell(t.Civil), RiseCell(t.Sun))
+                          .arg(Text(t.Sun.Transit), SetCell(t.Sun), SetCell(t.Civil),
+                               SetCell(t.Nautical), SetCell(t.Astronomical));
     }
     canvas.end();
     DisplayDataBitmap();
@@ -306,34 +398,67 @@ void TTimesList::DrawDayRow(QPainter& canvas, const astro::DateTimeRec& date, co
                     FormatListDate(date, ObserverSettings.DateFormat, SystemDateSeparator()),
                     Qt::white);
 
-    canvas::TextOut(canvas, 84, y, Text(t.Moon.Rise), Aqua);
-    canvas::TextOut(canvas, 124, y, Text(t.Moon.Transit), Aqua);
-    canvas::TextOut(canvas, 162, y, Text(t.Moon.Set), Aqua);
+    // Each time keeps to its column: up to 3 pixels short of the next one.
     const QString digits = PercentDigits(t.Moon.IlluminatedPercent);
-    canvas::TextOut(canvas, 212 - canvas::TextWidth(canvas, digits), y,
-                    digits + QStringLiteral("%"), Aqua);
+    const int percentLeft = 212 - canvas::TextWidth(canvas, digits);
+    TimeOut(canvas, 84, y, RiseCell(t.Moon), Aqua, 124 - 84 - 3);
+    TimeOut(canvas, 124, y, Text(t.Moon.Transit), Aqua, 162 - 124 - 3);
+    TimeOut(canvas, 162, y, SetCell(t.Moon), Aqua, percentLeft - 162 - 3);
+    canvas::TextOut(canvas, percentLeft, y, digits + QStringLiteral("%"), Aqua);
 
-    canvas::TextOut(canvas, 369, y, Text(t.Sun.Rise), SunYellow);
-    canvas::TextOut(canvas, 409, y, Text(t.Sun.Transit), SunYellow);
-    canvas::TextOut(canvas, 447, y, Text(t.Sun.Set), SunYellow);
+    TimeOut(canvas, 369, y, RiseCell(t.Sun), SunYellow, 409 - 369 - 3);
+    TimeOut(canvas, 409, y, Text(t.Sun.Transit), SunYellow, 447 - 409 - 3);
+    TimeOut(canvas, 447, y, SetCell(t.Sun), SunYellow, 491 - 447 - 3);
 
-    canvas::TextOut(canvas, 323, y, Text(t.Civil.Rise), ValueTextColour);
-    canvas::TextOut(canvas, 491, y, Text(t.Civil.Set), ValueTextColour);
-    canvas::TextOut(canvas, 284, y, Text(t.Nautical.Rise), ValueTextColour);
-    canvas::TextOut(canvas, 529, y, Text(t.Nautical.Set), ValueTextColour);
-    canvas::TextOut(canvas, 245, y, Text(t.Astronomical.Rise), ValueTextColour);
-    canvas::TextOut(canvas, 567, y, Text(t.Astronomical.Set), ValueTextColour);
+    TimeOut(canvas, 245, y, RiseCell(t.Astronomical), ValueTextColour, 284 - 245 - 3);
+    TimeOut(canvas, 284, y, RiseCell(t.Nautical), ValueTextColour, 323 - 284 - 3);
+    TimeOut(canvas, 323, y, RiseCell(t.Civil), ValueTextColour, 369 - 323 - 3);
+    TimeOut(canvas, 491, y, SetCell(t.Civil), ValueTextColour, 529 - 491 - 3);
+    TimeOut(canvas, 529, y, SetCell(t.Nautical), ValueTextColour, 567 - 529 - 3);
+    TimeOut(canvas, 567, y, SetCell(t.Astronomical), ValueTextColour, DataWidth - 567 - 3);
+
+    // The same row as text, in the order of the columns.
+    TableText << QStringList{FormatListDate(date, ObserverSettings.DateFormat,
+                                            SystemDateSeparator()),
+                             RiseCell(t.Moon),
+                             Text(t.Moon.Transit),
+                             SetCell(t.Moon),
+                             PercentDigits(t.Moon.IlluminatedPercent) + u'%',
+                             RiseCell(t.Astronomical),
+                             RiseCell(t.Nautical),
+                             RiseCell(t.Civil),
+                             RiseCell(t.Sun),
+                             Text(t.Sun.Transit),
+                             SetCell(t.Sun),
+                             SetCell(t.Civil),
+                             SetCell(t.Nautical),
+                             SetCell(t.Astronomical)}
+                     .join(u'\t');
 }
 
 // A day the zone's clocks jumped over (Pacific/Apia, 30 December 2011) keeps its row, marked.
 void TTimesList::DrawSkippedDayRow(QPainter& canvas, const astro::DateTimeRec& date, int y) {
-    canvas::TextOut(canvas, 10, y,
-                    FormatListDate(date, ObserverSettings.DateFormat, SystemDateSeparator()),
-                    Qt::white);
-    canvas::TextOut(canvas, 84, y,
-                    tr("No such day here: the clocks of %1 skipped it")
-                        .arg(QString::fromLatin1(CurrentZone().Id())),
-                    Aqua);
+    const QString day = FormatListDate(date, ObserverSettings.DateFormat, SystemDateSeparator());
+    const QString note = SkippedDayText();
+    canvas::TextOut(canvas, 10, y, day, Qt::white);
+    canvas::TextOut(canvas, 84, y, note, Aqua);
+    TableText << day + u'\t' + note;
+}
+
+QString TTimesList::SkippedDayText() {
+    return tr("No such day here: the clocks of %1 skipped it")
+        .arg(QString::fromLatin1(CurrentZone().Id()));
+}
+
+QList<TSpokenItem> TTimesList::SpokenItems() const {
+    QList<TSpokenItem> items;
+    for (int row = 0; row < RowsSpoken.size(); ++row) {
+        // Rows scrolled out of the band have no place on the screen.
+        const QRect place(BandLeft, BandTop + RowHeight * row - Shown, DataWidth, RowHeight);
+        const bool inBand = place.top() >= BandTop && place.bottom() < BandTop + BandRows;
+        items.append({RowsSpoken[row], inBand ? place : QRect(), QAccessible::Row});
+    }
+    return items;
 }
 
 void TTimesList::DisplayDataBitmap() {
@@ -371,6 +496,10 @@ void TTimesList::ScrollRows(int rows) {
 }
 
 void TTimesList::keyPressEvent(QKeyEvent* event) {
+    if (event->matches(QKeySequence::Copy)) {
+        CopyToClipboard(TableAsText());
+        return;
+    }
     if (const int rows = ScrollRowsForKey(*event, BandRows / RowHeight - 1)) {
         ScrollRows(rows);
         return;
@@ -436,7 +565,32 @@ void TTimesList::changeEvent(QEvent* event) {
 void TTimesList::paintEvent(QPaintEvent* event) {
     TFrame::paintEvent(event);
     QPainter painter(this);
-    painter.drawPixmap(BandLeft, BandTop, imgData, 0, Shown, DataWidth, BandRows);
+    mainstyle::DrawPicturePart(painter, QPoint(BandLeft, BandTop), imgData,
+                               QRect(0, Shown, DataWidth, BandRows));
+    canvas::SetFont(painter, QStringLiteral("Arial"), canvas::ScreenPointSize(7));
+    painter.setPen(ValueTextColour);
+    painter.drawText(QRect(BandLeft, BandTop + BandRows, DataWidth, height() - BandTop - BandRows),
+                     Qt::AlignCenter, QLatin1String(Legend));
+}
+
+QString TTimesList::NoteAt(QPoint pos) const {
+    if (!InVisibleBand(pos)) return {};
+    const int row = (pos.y() - BandTop + Shown) / RowHeight;
+    if (row < 0 || row >= static_cast<int>(rowNotes_.size())) return {};
+    return rowNotes_[static_cast<std::size_t>(row)];
+}
+
+bool TTimesList::event(QEvent* e) {
+    if (e->type() == QEvent::ToolTip) {
+        const auto* help = static_cast<QHelpEvent*>(e);
+        const QString note = NoteAt(help->pos());
+        if (note.isEmpty())
+            QToolTip::hideText();
+        else
+            QToolTip::showText(help->globalPos(), tr("Also that day: %1").arg(note), this);
+        return true;
+    }
+    return TFrame::event(e);
 }
 
 void TTimesList::lblPrintClick() {
@@ -486,13 +640,35 @@ void TTimesList::PrintTimes(const astro::DateTimeRec& date, const astro::Observe
         c.setBrush(Qt::NoBrush);
 
         const astro::DateTimeRec day = DayOf(date, dayNumbers[row]);
+        const int textTop = rowTop + (rowHeight - canvas::TextHeight(c, QStringLiteral("8"))) / 2;
+        const QString dateText = FormatListDate(day, ObserverSettings.DateFormat, separator);
+        if (CurrentZone().SkipsDay(day)) {
+            canvas::TextOut(c, col.p(30), textTop, dateText, Qt::black);
+            canvas::TextOut(c, col.moon(128.62), textTop, SkippedDayText(), Qt::black);
+            continue;
+        }
         const QString lst =
             QString::fromStdString(astro::LocalSiderealTimeText(day, ObserverOnDay(observer, day)))
                 .left(10);
-        const int y = rowTop + (rowHeight - canvas::TextHeight(c, QStringLiteral("8"))) / 2;
-        PrintDayTexts(c, col, y, FormatListDate(day, ObserverSettings.DateFormat, separator), lst,
-                      ComputeTimesOfDay(day, observer));
+        PrintDayTexts(c, col, textTop, dateText, lst, ComputeTimesOfDay(day, observer));
     }
+
+    // The marks, and the month's second events by day, under the table.
+    QStringList seconds;
+    for (int d : dayNumbers) {
+        const astro::DateTimeRec day = DayOf(date, d);
+        if (CurrentZone().SkipsDay(day)) continue;
+        const QString note = SecondEvents(ComputeTimesOfDay(day, observer));
+        if (!note.isEmpty()) seconds << QStringLiteral("%1: %2").arg(d).arg(note);
+    }
+    canvas::SetFont(c, font, 7);
+    QString legend = QLatin1String(Legend);
+    if (!seconds.isEmpty())
+        legend += QStringLiteral(".   Second events: ") + seconds.join(QStringLiteral("; "));
+    const int legendTop = top + q + 31 * rowHeight + inset + canvas::Dots(c, 1);
+    c.setPen(Qt::black);
+    c.drawText(QRect(col.p(30), legendTop, w - 2 * col.p(30), h - legendTop),
+               Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, legend);
 
     PrintPageFooter(c);
     job.Finish();

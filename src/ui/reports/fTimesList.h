@@ -10,6 +10,9 @@
 
 #include <QPixmap>
 #include <QString>
+#include <QStringList>
+
+#include <vector>
 
 // The five rise/set computations of one day.
 struct TimesOfDay {
@@ -20,6 +23,8 @@ struct TimesOfDay {
     astro::RiseSetTimes Astronomical; // h0 = -18
 };
 TimesOfDay ComputeTimesOfDay(const astro::DateTimeRec& date, const astro::Observer& observer);
+// The day's second rises and sets ("Moon rise 23:40, Sun set 00:10"), empty when there are none.
+QString SecondEvents(const TimesOfDay& times);
 
 // A date in the "DateFormat" pattern: d/dd day, m/mm month, mmm/mmmm month name, yy/yyyy year,
 // ddd/dddd weekday name (letters in either case); "/" stands for `separator`; anything else is
@@ -50,6 +55,12 @@ class TTimesList : public TFrame {
     int MaxOffset() const;
     int DayCount() const { return Days; }
     const QPixmap& DataPicture() const { return imgData; }
+    // The table as tab-separated text, a heading line first (what Ctrl+C copies).
+    QString TableAsText() const { return TableText.join(u'\n') + u'\n'; }
+    // One text item a day for a screen reader ("Tuesday 17/03/2026: moonrise 05:10, ...").
+    QList<TSpokenItem> SpokenItems() const override;
+    // The second events of the row under a window point, empty elsewhere (the tooltip's text).
+    QString NoteAt(QPoint pos) const;
 
     // Picture geometry.
     static constexpr int RowHeight = 14;
@@ -82,6 +93,7 @@ class TTimesList : public TFrame {
     void changeEvent(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void wheelEvent(QWheelEvent* event) override;
+    bool event(QEvent* event) override;
 
   private:
     bool placed_ = false; // the first showing opens over the main window
@@ -90,12 +102,17 @@ class TTimesList : public TFrame {
     int ClampOffset(int offset) const;
     static bool InVisibleBand(QPoint pos);
     void DrawSkippedDayRow(QPainter& canvas, const astro::DateTimeRec& date, int y);
+    // The text in place of the times of a day the zone skipped.
+    static QString SkippedDayText();
     void DrawDayRow(QPainter& canvas, const astro::DateTimeRec& date, const TimesOfDay& times,
                     int y);
 
     QPixmap imgData;
+    QStringList TableText; // heading and one line per day, tab-separated
+    std::vector<QString> rowNotes_; // SecondEvents of each row
     int Offset = 0;
     int Shown = 0;
+    QStringList RowsSpoken; // the table's rows as text, one a day
     int Days = 31;
     bool Dragging = false;
     int DragY = 0;

@@ -73,7 +73,7 @@ TClickLabel* TWebMenu::addLink(const char* name, const char* caption, const char
     const QUrl url(QString::fromLatin1(address));
     row->setToolTip(url.toString());
     links_.push_back({row, url});
-    // The shell's answer is not examined: a missing browser reports itself.
-    connect(row, &TClickLabel::clicked, this, [url] { platform::OpenUrl(url); });
+    // With nothing to open it, the address is named and offered for copying.
+    connect(row, &TClickLabel::clicked, this, [this, url] { platform::OpenOrOffer(this, url); });
     return row;
 }

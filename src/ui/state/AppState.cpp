@@ -30,8 +30,19 @@ int TAppState::ZoneOffset() const {
     return zone.OffsetAtLocalJd(localJd);
 }
 
+namespace {
+// The one reading of the system clock.
+QDateTime SystemNow() {
+    return platform::Now();
+}
+} // namespace
+
+astro::JulianDay TAppState::UtNow() {
+    return static_cast<double>(SystemNow().toSecsSinceEpoch()) / 86400.0 + 2440587.5;
+}
+
 QDateTime TAppState::LocalNow() const {
-    const QDateTime now = platform::Now();
+    const QDateTime now = SystemNow();
     const TZone& zone = CurrentZone();
     const QDateTime there = zone.IsNamed()
                                 ? now.toTimeZone(zone.TimeZone())

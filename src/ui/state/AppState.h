@@ -40,6 +40,9 @@ class TAppState : public QObject {
     // and daylight-saving minutes. The only place that reads the system clock.
     QDateTime LocalNow() const;
     QDate Today() const { return LocalNow().date(); }
+    // The system clock's UT instant (Julian Day), without the clock offset: for the stamps of
+    // written files.
+    static astro::JulianDay UtNow();
 
     // Takes the observer's latitude and longitude from the settings record (no signal).
     void ReadPlace(const TObserverSettings& s);
@@ -54,9 +57,11 @@ class TAppState : public QObject {
     void settingsApplied();
     // The selected month (or the selected date within it) changed.
     void monthChanged();
-    // A window asks the calendar to select the day and time of a phase or eclipse text
-    // ("HH:MM  DD ..."), in the selected month.
-    void phaseDateRequested(const QString& phaseText);
+    // Another day of the shown month was selected.
+    void dayChanged();
+    // A window asks the calendar to select a local date and time (to the minute): a phase's or
+    // an eclipse's maximum.
+    void localTimeRequested(const astro::DateTimeRec& local);
     // A window asks the main window to show the month's eclipse `index`.
     void eclipseRequested(int index);
 };

@@ -4,6 +4,7 @@
 #include "print/Canvas.h"
 
 #include <QFontMetrics>
+#include <QGuiApplication>
 #include <QPainter>
 #include <QWidget>
 
@@ -53,6 +54,37 @@ void TextOut(QPainter& painter, int x, int y, const QString& text, bool opaque,
         painter.fillRect(QRect(x, y, metrics.horizontalAdvance(text), metrics.height()),
                          background);
     painter.drawText(x, y + metrics.ascent(), text);
+}
+
+qreal DisplayRatio() {
+    return qGuiApp ? qGuiApp->devicePixelRatio() : 1.0;
+}
+
+QPixmap DisplayPixmap(QSize size, const QColor& fill) {
+    const qreal ratio = DisplayRatio();
+    QPixmap picture((QSizeF(size) * ratio).toSize());
+    picture.setDevicePixelRatio(ratio);
+    picture.fill(fill);
+    return picture;
+}
+
+QPixmap DisplayCopy(const QPixmap& picture) {
+    const qreal ratio = DisplayRatio();
+    if (ratio == picture.devicePixelRatio()) return picture.copy();
+    const QSizeF size = picture.deviceIndependentSize();
+    QPixmap copy((size * ratio).toSize());
+    copy.setDevicePixelRatio(ratio);
+    copy.fill(Qt::transparent);
+    QPainter painter(&copy);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    painter.drawPixmap(QRectF(QPointF(0, 0), size), picture, QRectF(picture.rect()));
+    return copy;
+}
+
+void DrawPicturePart(QPainter& painter, QPoint at, const QPixmap& picture, const QRect& source) {
+    const qreal ratio = picture.devicePixelRatio();
+    const QRectF from(QPointF(source.topLeft()) * ratio, QSizeF(source.size()) * ratio);
+    painter.drawPixmap(QRectF(QPointF(at), QSizeF(source.size())), picture, from);
 }
 
 int TextWidth(const QPainter& painter, const QString& text) {

@@ -38,6 +38,18 @@ QFont ArialPixels(int pixels, bool bold = false);
 QPixmap LoadPicture(const QString& name, QSize fallbackSize,
                     const std::function<void(QPainter&, QSize)>& paintFallback);
 
+// The display's device pixel ratio (1 without scaling, 2 at 200 %).
+qreal DisplayRatio();
+// An off-screen picture of `size` points at the display's pixel ratio, filled with `fill`:
+// what is drawn into it stays sharp on a scaled display.
+QPixmap DisplayPixmap(QSize size, const QColor& fill = Qt::black);
+// A copy of `picture` at the display's pixel ratio (smoothly enlarged when the display is
+// scaled), so that what is drawn into it afterwards stays sharp.
+QPixmap DisplayCopy(const QPixmap& picture);
+// Copies the part `source` (in points) of `picture` to `at` (in points), whatever the
+// picture's pixel ratio.
+void DrawPicturePart(QPainter& painter, QPoint at, const QPixmap& picture, const QRect& source);
+
 // Draws `text` with its top-left corner at (x, y), as the window canvases do. When `opaque`,
 // the text's cell is first filled with `background` so that it overwrites an older text.
 void TextOut(QPainter& painter, int x, int y, const QString& text, bool opaque = false,

@@ -1,0 +1,102 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Tonight's altitude graph: the night computed and drawn (the window's redraw), the drawing
+// alone; and the main window's clock tick with its repaint, night mode off (0) and on (1).
+#include "bench_support.h"
+
+#include "platform/Platform.h"
+#include "settings/ObserverSettings.h"
+#include "ui/Windows.h"
+#include "ui/main/fMain.h"
+#include "ui/reports/fAltitudeGraph.h"
+#include "ui/style/NightMode.h"
+#include "zone/Night.h"
+#include "zone/Zone.h"
+
+#include <QPainter>
+#include <QPixmap>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <benchmark/benchmark.h>
+
+namespace {
+
+astro::DateTimeRec Day() {
+    astro::DateTimeRec d;
+    d.Day = 9;
+    d.Month = 12;
+    d.Year = 2026;
+    return d;
+}
+
+void BM_AltitudeNightAndDrawing(benchmark::State& state) {
+    SetCurrentZone(TZone::Fixed(0));
+    QPixmap picture(TAltitudeGraph::GraphWidth, TAltitudeGraph::GraphHeight);
+    const TAltitudeGraphStyle style = ScreenGraphStyle();
+    for (auto _ : state) {
+        const TNight night = NightOf(Day(), bench::London, 10);
+        QPainter c(&picture);
+        DrawAltitudeGraph(c, picture.rect(), night, bench::London, QStringLiteral("London"), style);
+    }
+}
+BENCHMARK(BM_AltitudeNightAndDrawing)->Unit(benchmark::kMillisecond);
+
+void BM_AltitudeDrawingOnly(benchmark::State& state) {
+    SetCurrentZone(TZone::Fixed(0));
+    QPixmap picture(TAltitudeGraph::GraphWidth, TAltitudeGraph::GraphHeight);
+    const TAltitudeGraphStyle style = ScreenGraphStyle();
+    const TNight night = NightOf(Day(), bench::London, 10);
+    for (auto _ : state) {
+        QPainter c(&picture);
+        DrawAltitudeGraph(c, picture.rect(), night, bench::London, QStringLiteral("London"), style);
+    }
+}
+BENCHMARK(BM_AltitudeDrawingOnly)->Unit(benchmark::kMillisecond);
+
+QDateTime Clock(QDate(2024, 3, 15), QTime(0, 0, 1));
+
+TMain* MainWindow() {
+    static TMain* main = [] {
+        platform::Services().now = [] { return Clock; };
+        auto* window = new TMain();
+        Windows().Main = window;
+        ObserverSettings.LatDeg = QStringLiteral("51");
+        window->RefreshLatAndLong();
+        nightmode::Install();
+        return window;
+    }();
+    return main;
+}
+
+// The tick with the window shown and repainted, as on screen.
+void BM_ClockTickNightMode(benchmark::State& state) {
+    TMain* main = MainWindow();
+    nightmode::Set(state.range(0) != 0, false);
+    main->show();
+    main->Timer1->stop();
+    QCoreApplication::processEvents();
+    for (auto _ : state) {
+        Clock = Clock.addSecs(1);
+        if (Clock.time() > QTime(23, 0)) Clock.setTime(QTime(0, 0, 1));
+        main->Timer1Timer();
+        QCoreApplication::processEvents();
+    }
+    main->hide();
+    nightmode::Set(false, false);
+}
+BENCHMARK(BM_ClockTickNightMode)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    Q_INIT_RESOURCE(resources);
+    QTemporaryDir folder;
+    settingsstore::SetLocationForTests(folder.filePath(QStringLiteral("cresselle.ini")));
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    delete Windows().Main;
+    Windows() = AppWindows{};
+    return 0;
+}
