@@ -23,6 +23,7 @@ file(GLOB CLI_CORE_SOURCES CONFIGURE_DEPENDS src/cli/*.cpp)
 list(FILTER CLI_CORE_SOURCES EXCLUDE REGEX "/main\\.cpp$")
 add_library(fuzz_cli_core STATIC ${CLI_CORE_SOURCES})
 target_compile_options(fuzz_cli_core PRIVATE -fsanitize=fuzzer-no-link ${FUZZ_SANITIZERS})
+target_compile_definitions(fuzz_cli_core PRIVATE CRESSELLE_VERSION="${PROJECT_VERSION}")
 target_link_libraries(fuzz_cli_core PUBLIC cresselle_ui)
 
 set(FUZZ_SECONDS 10 CACHE STRING "Seconds of each fuzz target's run in ctest")

@@ -9,6 +9,8 @@ packages=(build-essential cmake pkg-config qt6-base-dev qt6-base-dev-tools
   openbox x11-utils wmctrl)
 # The world's cities for the Place box; the accessibility bus and its reader for the AT-SPI test.
 packages+=(libgeonames-dev at-spi2-core dbus-daemon python3-pyatspi)
+# scripts/check: the fuzz build, its sanitizer runtime and the static checks.
+packages+=(clang libclang-rt-14-dev clang-tidy)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

@@ -51,9 +51,11 @@ std::vector<int> digitFields(const std::string& text, char sep, const std::vecto
     for (std::size_t f = 0; f < widths.size(); ++f) {
         const std::size_t next = f + 1 < widths.size() ? text.find(sep, pos) : text.size();
         if (next == std::string::npos)
+            // NOLINTNEXTLINE(performance-inefficient-string-concatenation): a message, once
             fail("invalid " + what + " " + Quoted(text) + ": expected " + shape);
         const std::string field = text.substr(pos, next - pos);
         if (!allDigits(field) || static_cast<int>(field.size()) != widths[f])
+            // NOLINTNEXTLINE(performance-inefficient-string-concatenation): a message, once
             fail("invalid " + what + " " + Quoted(text) + ": expected " + shape);
         out.push_back(std::atoi(field.c_str()));
         pos = next + 1;

@@ -561,7 +561,7 @@ void appendTable(QStringList& out, const QJsonArray& rows) {
     QVector<int> widths(keys.size());
     for (int c = 0; c < keys.size(); ++c)
         widths[c] = static_cast<int>(keys[c].size());
-    for (const QJsonValue& r : rows)
+    for (const QJsonValue r : rows)
         for (int c = 0; c < keys.size(); ++c)
             widths[c] =
                 std::max(widths[c], static_cast<int>(cellText(r.toObject(), keys[c]).size()));
@@ -572,7 +572,7 @@ void appendTable(QStringList& out, const QJsonArray& rows) {
         return cells.join(QStringLiteral("  ")).trimmed();
     };
     out << line([&](int c) { return keys[c]; });
-    for (const QJsonValue& r : rows)
+    for (const QJsonValue r : rows)
         out << line([&](int c) { return cellText(r.toObject(), keys[c]); });
 }
 
@@ -592,7 +592,7 @@ void appendObject(QStringList& out, const QJsonObject& o, const QString& indent)
                 appendTable(out, a);
             } else {
                 QStringList items;
-                for (const QJsonValue& item : a)
+                for (const QJsonValue item : a)
                     items << scalarText(item);
                 out << indent + (key + QLatin1Char(':')).leftJustified(width + 2) +
                            items.join(QStringLiteral("  "));
@@ -619,7 +619,7 @@ QString TimesCsv(const QJsonObject& times) {
     for (const char* c : columns)
         header << QLatin1String(c);
     lines << header.join(QLatin1Char(','));
-    for (const QJsonValue& day : times[QStringLiteral("days")].toArray()) {
+    for (const QJsonValue day : times[QStringLiteral("days")].toArray()) {
         QStringList cells;
         for (const char* c : columns)
             cells << cellText(day.toObject(), QLatin1String(c));

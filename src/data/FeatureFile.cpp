@@ -3,6 +3,7 @@
 
 #include <QFile>
 #include <QLocale>
+#include <QLockFile>
 #include <QRegularExpression>
 #include <QSaveFile>
 
@@ -232,6 +233,52 @@ bool WriteFeatureFile(const std::vector<FeatureTexts>& features, QString& error,
     FeatureRecord buffer;
     auto rowTexts = [&features](int row) { return features[static_cast<std::size_t>(row)]; };
     return WriteRecords(static_cast<int>(features.size()), rowTexts, buffer, error, fileName);
+}
+
+namespace {
+
+// The texts as the file gives them back (cut to their capacities, in the code page).
+FeatureTexts StoredForm(const FeatureTexts& texts) {
+    FeatureRecord record;
+    FillFeatureRecord(record, texts);
+    return ReadFeatureRecord(record);
+}
+
+} // namespace
+
+bool MergeFeatureEdit(TStringGrid& grid, const FeatureEdit& edit, FeatureRecord& buffer,
+                      QString& error, const QString& fileName) {
+    QLockFile lock(fileName + QStringLiteral(".lock"));
+    lock.setStaleLockTime(5000); // a copy killed while saving leaves its lock behind
+    // A folder that cannot hold the lock cannot hold the file either: the write tells why.
+    if (!lock.tryLock(10000) && lock.error() == QLockFile::LockFailedError) {
+        LoadFeatures(grid, fileName);
+        error = QStringLiteral("another copy of the program is saving the features");
+        return false;
+    }
+    LoadFeatures(grid, fileName);
+    int row = -1;
+    if (edit.Before) {
+        const FeatureTexts before = StoredForm(*edit.Before);
+        for (int r = 0; r < grid.RowCount() - 1 && row < 0; ++r)
+            if (grid.Cell(0, r) == before.Name && grid.Cell(1, r) == before.Longitude &&
+                grid.Cell(2, r) == before.Latitude)
+                row = r;
+        if (row < 0 && !edit.After) return true; // already deleted
+    }
+    if (edit.After) {
+        if (row < 0) {
+            row = grid.RowCount() - 1;
+            grid.AddRow();
+        }
+        grid.SetRow(row, {edit.After->Name, edit.After->Longitude, edit.After->Latitude});
+    } else {
+        grid.RemoveRow(row);
+    }
+    BubbleSort(grid);
+    if (WriteFeatureFile(grid, buffer, error, fileName)) return true;
+    LoadFeatures(grid, fileName);
+    return false;
 }
 
 // --- sorting -------------------------------------------------------------------------------

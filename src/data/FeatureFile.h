@@ -9,6 +9,7 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <vector>
 
 inline constexpr int FeatureRecordSize = 103;
@@ -88,6 +89,19 @@ bool WriteFeatureFile(const TStringGrid& grid, FeatureRecord& buffer, QString& e
                       const QString& fileName = FeatureFileName);
 bool WriteFeatureFile(const std::vector<FeatureTexts>& features, QString& error,
                       const QString& fileName = FeatureFileName);
+
+// One edit of the features file: a feature added (no Before), changed, or deleted (no After).
+struct FeatureEdit {
+    std::optional<FeatureTexts> Before;
+    std::optional<FeatureTexts> After;
+};
+// Applies the edit to the file as it now stands, so that what another copy of the program saved
+// since `grid` was loaded is kept: the grid is loaded again, the first feature stored as Before
+// is replaced by After or removed (After is added when Before is no longer there), the rows are
+// sorted and the file written. Two copies take turns through a lock file beside it. On failure
+// the file is left whole, the grid holds it as it stands and `error` says why.
+bool MergeFeatureEdit(TStringGrid& grid, const FeatureEdit& edit, FeatureRecord& buffer,
+                      QString& error, const QString& fileName = FeatureFileName);
 
 // Byte order of two names as they are stored (unsigned, case-sensitive, a prefix first).
 bool FeatureNameLess(const QString& a, const QString& b);

@@ -16,6 +16,7 @@
 #include <QLocale>
 #include <QLockFile>
 #include <QSaveFile>
+#include <QSet>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QStorageInfo>
@@ -563,15 +564,53 @@ QString& LastFailure() {
 Values RecordValues(const TObserverSettings& s);
 
 // Saves `values` into the existing store, or creates the store with the whole record `s`.
+// The values this copy of the program last read from the store or wrote to it. Another copy
+// may save in between: a save then writes only this copy's own changes (the values that differ
+// from the known ones), and values missing from the store, so that the other copy's changes
+// are kept.
+QMap<QString, QString>& KnownValues() {
+    static QMap<QString, QString> known;
+    return known;
+}
+
+QSet<QString> StoredNames() {
+    if (UsesIniFile()) {
+        QMap<QString, QString> stored;
+        ReadFresh(IniPath(), stored);
+        return {stored.keyBegin(), stored.keyEnd()};
+    }
+    const QStringList names = OpenStore()->allKeys();
+    return {names.begin(), names.end()};
+}
+
+Values OwnChanges(const Values& values) {
+    const QMap<QString, QString>& known = KnownValues();
+    if (known.isEmpty()) return values;
+    const QSet<QString> stored = StoredNames();
+    Values changed;
+    for (const auto& value : values) {
+        const auto it = known.find(value.first);
+        if (it == known.end() || *it != value.second || !stored.contains(value.first))
+            changed.push_back(value);
+    }
+    return changed;
+}
+
 bool SaveRecord(const TObserverSettings& s, const Values& values) {
     QString why;
     bool saved = false;
+    Values written;
     if (Exists()) {
         if (UsesIniFile()) RepairDamagedFile(IniPath());
-        saved = SaveValues(values, why);
+        written = OwnChanges(values);
+        saved = written.empty() || SaveValues(written, why);
     } else {
-        saved = PrepareStoreFolder(why) && SaveValues(RecordValues(s), why);
+        written = RecordValues(s);
+        saved = PrepareStoreFolder(why) && SaveValues(written, why);
     }
+    if (saved)
+        for (const auto& [key, text] : written)
+            KnownValues().insert(key, text);
     LastFailure() = saved ? QString() : why;
     return saved;
 }
@@ -597,6 +636,7 @@ bool Exists() {
 
 void SetLocationForTests(const QString& iniPath) {
     TestLocation() = iniPath;
+    KnownValues().clear();
 }
 
 QByteArray WithoutBinaryValues(const QByteArray& ini) {
@@ -647,7 +687,7 @@ Values FirstStartPlace() {
 QString ReadZoneName(const QSettings& store, Reader& read) {
     const QVariant value = store.value(QStringLiteral("ZoneName"));
     if (!value.isValid() || value.typeId() != QMetaType::QString) return {};
-    const QString name = value.toString().trimmed();
+    QString name = value.toString().trimmed();
     if (name.isEmpty() || name == QLatin1String(AutomaticZone)) return name;
     if (name.size() <= 64 && TZone::Named(name.toLatin1())) return name;
     read.RepairWith("ZoneName");
@@ -823,10 +863,17 @@ void ReadStore(TObserverSettings& s, bool write) {
     SaveValues(repairs);
 }
 
+Values ConfigurationValues(const TObserverSettings& s);
+Values PrintOptionValues(const TObserverSettings& s);
+
 } // namespace
 
 void Load(TObserverSettings& s) {
     ReadStore(s, true);
+    KnownValues().clear();
+    for (const Values& part : {ConfigurationValues(s), PrintOptionValues(s)})
+        for (const auto& [key, text] : part)
+            KnownValues().insert(key, text);
 }
 
 bool Peek(TObserverSettings& s) {

@@ -297,6 +297,8 @@ int MonthPhasesInZone(const astro::DateTimeRec& date, astro::Observer observer,
 
     int count = 0;
     for (const double edge : {jStart - 1, jStart + 1, jEnd - 1, jEnd + 1}) {
+        // A copy: the listFor below may reuse the slot it refers to.
+        // NOLINTNEXTLINE(performance-unnecessary-copy-initialization)
         const List candidates = listFor(zone.OffsetAt(edge));
         for (int i = 0; i < candidates.Count; ++i) {
             const astro::PhaseEvent& e = candidates.Events[static_cast<std::size_t>(i)];

@@ -4,10 +4,12 @@
 #include "data/FeatureFile.h"
 #include "ui/frame/NumericKeyFilter.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QLineEdit>
+#include <QProcess>
 #include <QRandomGenerator>
 #include <QSet>
 #include <QTemporaryDir>
@@ -338,3 +340,60 @@ TEST(FeatureFileFuzz, RandomFilesLoadSafely) {
 }
 
 } // namespace
+
+// Two copies of the program edit one file: each edit is merged into the file as it then stands,
+// so neither copy's features are lost.
+TEST_F(FeatureFileTest, TwoCopiesMergeTheirEdits) {
+    QString error;
+    ASSERT_TRUE(WriteFeatureFile(
+        {{"Copernicus", "-020.08", "09.62"}, {"Plato", "-009.38", "51.62"}}, error, Path()));
+    TStringGrid mine(3);
+    LoadFeatures(mine, Path());
+
+    // The other copy, a process of its own, adds Tycho and changes Plato's latitude.
+    QProcess other;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("CRESSELLE_OTHER_COPY_FEATURES"), Path());
+    other.setProcessEnvironment(env);
+    other.start(QCoreApplication::applicationFilePath(),
+                {QStringLiteral("--gtest_filter=FeaturesOtherCopy.SavesItsEdits")});
+    ASSERT_TRUE(other.waitForFinished(60000));
+    ASSERT_EQ(other.exitCode(), 0) << other.readAllStandardOutput().toStdString();
+
+    // This copy, still showing the file as it loaded it, adds Aristarchus and deletes Copernicus.
+    FeatureRecord buffer;
+    ASSERT_TRUE(MergeFeatureEdit(mine,
+                                 {std::nullopt, FeatureTexts{"Aristarchus", "-047.49", "23.73"}},
+                                 buffer, error, Path()));
+    ASSERT_TRUE(MergeFeatureEdit(mine,
+                                 {FeatureTexts{"Copernicus", "-020.08", "09.62"}, std::nullopt},
+                                 buffer, error, Path()));
+    // An update of a feature the other copy changed meanwhile keeps both versions.
+    ASSERT_TRUE(MergeFeatureEdit(
+        mine,
+        {FeatureTexts{"Plato", "-009.38", "51.62"}, FeatureTexts{"Plato", "-009.40", "51.62"}},
+        buffer, error, Path()));
+
+    TStringGrid stored(3);
+    LoadFeatures(stored, Path());
+    EXPECT_EQ(Names(stored), QStringList({"Aristarchus", "Plato", "Plato", "Tycho"}));
+    EXPECT_EQ(Names(mine), Names(stored));
+    EXPECT_EQ(stored.Cell(2, 1), "51.70");
+    EXPECT_EQ(stored.Cell(1, 2), "-009.40");
+}
+
+// The other copy of TwoCopiesMergeTheirEdits (run only as that test's child process).
+TEST(FeaturesOtherCopy, SavesItsEdits) {
+    const QString path = qEnvironmentVariable("CRESSELLE_OTHER_COPY_FEATURES");
+    if (path.isEmpty()) GTEST_SKIP() << "the other copy of a two-copy test";
+    TStringGrid grid(3);
+    LoadFeatures(grid, path);
+    FeatureRecord buffer;
+    QString error;
+    ASSERT_TRUE(MergeFeatureEdit(grid, {std::nullopt, FeatureTexts{"Tycho", "-011.36", "-43.31"}},
+                                 buffer, error, path));
+    ASSERT_TRUE(MergeFeatureEdit(
+        grid,
+        {FeatureTexts{"Plato", "-009.38", "51.62"}, FeatureTexts{"Plato", "-009.38", "51.70"}},
+        buffer, error, path));
+}

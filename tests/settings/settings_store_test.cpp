@@ -2,11 +2,13 @@
 // The settings store against a temporary INI file.
 #include "settings/ObserverSettings.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QMap>
+#include <QProcess>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -423,3 +425,54 @@ TEST_F(SettingsStoreTest, UnwritableStoreStillLoadsTheDefaults) {
 }
 
 } // namespace
+
+// Two copies of the program on one store: the second copy's save keeps what the first saved
+// after both had started, each writing only what it changed itself.
+TEST_F(SettingsStoreTest, TwoCopiesKeepEachOthersChanges) {
+    TObserverSettings mine = Start();
+
+    // The other copy, a process of its own, starts after this one and saves first.
+    QProcess other;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("CRESSELLE_OTHER_COPY_INI"), path_);
+    other.setProcessEnvironment(env);
+    other.start(QCoreApplication::applicationFilePath(),
+                {QStringLiteral("--gtest_filter=SettingsOtherCopy.SavesItsChanges")});
+    ASSERT_TRUE(other.waitForFinished(60000));
+    ASSERT_EQ(other.exitCode(), 0) << other.readAllStandardOutput().toStdString();
+    ASSERT_EQ(Stored()["Location"], "Other copy");
+
+    mine.LatDeg = "51";
+    mine.DayOrder = 1; // the other copy changed it too: the later save wins
+    ASSERT_TRUE(settingsstore::SaveConfiguration(mine));
+    mine.PhaseDensity = 40;
+    ASSERT_TRUE(settingsstore::SavePrintOptions(mine));
+
+    const Values stored = Stored();
+    EXPECT_EQ(stored["LatDeg"], "51");
+    EXPECT_EQ(stored["DayOrder"], "1");
+    EXPECT_EQ(stored["PhaseDensity"], "40");
+    EXPECT_EQ(stored["Location"], "Other copy");
+    EXPECT_EQ(stored["PrintSunTimes"], "False");
+    EXPECT_EQ(stored["PrinterType"], "BW Inkjet");
+    // A value this copy saved is its own from then on: changing it back is saved too.
+    mine.LatDeg = "00";
+    ASSERT_TRUE(settingsstore::SaveConfiguration(mine));
+    EXPECT_EQ(Stored()["LatDeg"], "00");
+    EXPECT_EQ(Stored()["Location"], "Other copy");
+}
+
+// The other copy of TwoCopiesKeepEachOthersChanges (run only as that test's child process).
+TEST(SettingsOtherCopy, SavesItsChanges) {
+    const QString path = qEnvironmentVariable("CRESSELLE_OTHER_COPY_INI");
+    if (path.isEmpty()) GTEST_SKIP() << "the other copy of a two-copy test";
+    settingsstore::SetLocationForTests(path);
+    TObserverSettings s;
+    settingsstore::Load(s);
+    s.Location = "Other copy";
+    s.DayOrder = 6;
+    s.PrinterType = "BW Inkjet";
+    ASSERT_TRUE(settingsstore::SaveConfiguration(s));
+    s.PrintSunTimes = false;
+    ASSERT_TRUE(settingsstore::SavePrintOptions(s));
+}

@@ -56,7 +56,9 @@ DateInformation ComputeDateInformation(const astro::DateTimeRec& date) {
         static_cast<int>(std::trunc(info.Julian - MidnightJulian(1, 1, date.Year))) + 1;
 
     // ISO 8601: the week belongs to the year of its Thursday.
-    const auto dayCount = static_cast<long long>(info.Julian + 0.5);
+    // The day count of a (positive) Julian Day: JD + 0.5 truncated, as intended.
+    const auto dayCount =
+        static_cast<long long>(info.Julian + 0.5); // NOLINT(bugprone-incorrect-roundings)
     info.Weekday = static_cast<int>(dayCount % 7) + 1;
     const astro::JulianDay thursday = info.Julian + (4 - info.Weekday);
     const astro::DateTimeRec t = astro::JulianToDate(thursday + 0.5); // noon, clear of rounding

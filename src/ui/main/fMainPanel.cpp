@@ -387,7 +387,7 @@ void TMain::DisplayPerigeeAndApogee(QPainter& canvas) {
 // The phase name for the clock line; draws the Moon on the way.
 QString TMain::DisplayMoonPhase(astro::JulianDay instant, int illuminatedPercent) {
     const double p = astro::LunationPercent(instant, Lunation);
-    const QString name = Q(std::string(astro::PhaseNameAt(instant, observer())));
+    QString name = Q(std::string(astro::PhaseNameAt(instant, observer())));
     DrawMoonGraphic(illuminatedPercent, p);
     return name;
 }

@@ -381,7 +381,8 @@ void TEclipseReport::DisplayDataBitmap() {
     QPainter canvas(&imgData);
     canvas.setFont(ArialPoints(8));
     for (int b = 0; b < rows; ++b) {
-        const std::size_t e = static_cast<std::size_t>(b + ScrollBar1->value());
+        const int row = b + ScrollBar1->value();
+        const std::size_t e = static_cast<std::size_t>(row);
         if (e >= entries_.size()) break;
         const EclipseEntry& entry = entries_[e];
         const int top = RowHeight * b;
@@ -422,7 +423,8 @@ void TEclipseReport::FormDblClick() {
     const int rows = std::min(static_cast<int>(entries_.size()), VisibleRows);
     if (!(ListLeft < x && x < ListWidth + ListLeft - 1)) return;
     if (!(top < y && y < top + RowHeight * rows)) return;
-    const std::size_t index = static_cast<std::size_t>((y - top) / RowHeight + ScrollBar1->value());
+    const int row = (y - top) / RowHeight + ScrollBar1->value();
+    const std::size_t index = static_cast<std::size_t>(row);
     if (index >= entries_.size()) return;
     const EclipseEntry& entry = entries_[index];
 

@@ -421,31 +421,38 @@ void TFeaturesDB::AddRowToGrid() {
         return;
     }
 
-    TStringGrid before = StringGrid1;
     const bool update =
         InUpdateMode() && selectedRow_ >= 0 && selectedRow_ < StringGrid1.RowCount() - 1;
-    const int target = update ? selectedRow_ : StringGrid1.RowCount() - 1;
-    StringGrid1.SetRow(target, {FoldToWindows1252(txtFeatureName->text()), txtLongitude->text(),
-                                txtLatitude->text()});
-    if (!update) StringGrid1.AddRow();
+    FeatureEdit edit;
+    if (update) edit.Before = RowTexts(selectedRow_);
+    edit.After = FeatureTexts{FoldToWindows1252(txtFeatureName->text()), txtLongitude->text(),
+                              txtLatitude->text()};
     // A failed save leaves the list as the file is, so a retry acts on the same feature.
-    if (!UpdateDatabase())
-        StringGrid1 = before;
-    else
-        undo_ = std::move(before);
+    if (UpdateDatabase(edit)) undo_ = Inverse(edit);
     RefreshOrder();
     txtFeatureName->setFocus();
 }
 
-bool TFeaturesDB::UpdateDatabase() {
+FeatureTexts TFeaturesDB::RowTexts(int row) const {
+    return {StringGrid1.Cell(0, row), StringGrid1.Cell(1, row), StringGrid1.Cell(2, row)};
+}
+
+// The edit that takes an edit back: an addition is deleted, a deletion added, a change reversed.
+FeatureEdit TFeaturesDB::Inverse(const FeatureEdit& edit) {
+    return {edit.After, edit.Before};
+}
+
+// The edit is merged into the file as it now stands: another copy of the program may have
+// saved since the list was loaded.
+bool TFeaturesDB::UpdateDatabase(const FeatureEdit& edit) {
     // Outside the working folder there is no database of the user's to write.
     if (const QString problem = folders::WorkingFolderProblem(); !problem.isEmpty()) {
         ShowMessage(QStringLiteral("The lunar features cannot be saved. %1").arg(problem));
         return false;
     }
-    BubbleSort(StringGrid1);
+    const int rowsBefore = StringGrid1.RowCount();
     QString error;
-    if (!WriteFeatureFile(StringGrid1, recordBuffer_, error)) {
+    if (!MergeFeatureEdit(StringGrid1, edit, recordBuffer_, error)) {
         ShowMessage(
             QStringLiteral("The lunar features could not be saved in \"%1\": %2")
                 .arg(QDir::toNativeSeparators(QFileInfo(FeatureFileName).absoluteFilePath()),
@@ -454,7 +461,10 @@ bool TFeaturesDB::UpdateDatabase() {
     }
     if (!InUpdateMode() && StringGrid1.RowCount() > VisibleRows) {
         // The list shows its end, where an added feature may be.
-        ScrollBar1->setMaximum(ScrollBar1->maximum() + 1);
+        if (StringGrid1.RowCount() == rowsBefore + 1)
+            ScrollBar1->setMaximum(ScrollBar1->maximum() + 1);
+        else
+            SetScrollMaximum(); // the other copy's features came in as well
         ScrollBar1->setValue(ScrollBar1->maximum());
     }
     ClearData();
@@ -479,27 +489,19 @@ void TFeaturesDB::lblDeleteClick() {
     }
     if (StringGrid1.RowCount() < 2) return;
     if (selectedRow_ < 0 || selectedRow_ >= StringGrid1.RowCount() - 1) return;
-    const TStringGrid before = StringGrid1;
-    StringGrid1.RemoveRow(selectedRow_);
+    FeatureEdit edit;
+    edit.Before = RowTexts(selectedRow_);
+    if (UpdateDatabase(edit)) undo_ = Inverse(edit);
     SetScrollMaximum();
-    if (!UpdateDatabase()) {
-        StringGrid1 = before;
-        SetScrollMaximum();
-    } else {
-        undo_ = before;
-    }
     RefreshOrder();
     DisplayDataBitmap();
 }
 
 bool TFeaturesDB::UndoLastChange() {
     if (!undo_) return false;
-    TStringGrid current = StringGrid1;
-    StringGrid1 = *undo_;
     const bool wasUpdating = InUpdateMode();
-    SetMode(imgAdd); // the file is written as a whole; no row stays selected
-    if (!UpdateDatabase()) {
-        StringGrid1 = std::move(current);
+    SetMode(imgAdd); // no row stays selected
+    if (!UpdateDatabase(*undo_)) {
         if (wasUpdating) SetMode(imgUpdate);
         return true; // the failure has been told
     }

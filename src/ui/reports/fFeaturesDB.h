@@ -85,7 +85,9 @@ class TFeaturesDB : public TFrame {
     void ClearData();
     void SetMode(const TPicture& face);
     void AddRowToGrid();
-    bool UpdateDatabase();
+    bool UpdateDatabase(const FeatureEdit& edit);
+    FeatureTexts RowTexts(int row) const;
+    static FeatureEdit Inverse(const FeatureEdit& edit);
     void txtLongitudeExit();
     void txtLatitudeExit();
     bool CoordinateExit(QLineEdit* box);
@@ -106,5 +108,5 @@ class TFeaturesDB : public TFrame {
     QLineEdit* pendingExit_ = nullptr; // box whose exit check is due
     QLineEdit* checkedBox_ = nullptr;  // box whose exit check the action just ran
     bool checkedValid_ = false;
-    std::optional<TStringGrid> undo_; // the list before the last change written to the file
+    std::optional<FeatureEdit> undo_; // the edit that takes back the last one written
 };

@@ -192,7 +192,7 @@ void TMonthlyPhases::PrintDayCells(QPainter& canvas, const astro::DateTimeRec& s
     frame.North = north;
 
     for (int n = 0; n < grid.size(); ++n) {
-        const QString label = grid[n];
+        const QString& label = grid[n];
         if (label.left(3) == QStringLiteral(" ")) continue;
         const int x = cw * (n % 7);
         const int y = PageTop + ch * (n / 7);

@@ -1,0 +1,113 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Principal phases, equinoxes and solstices, and lunar eclipse maxima over 1900-2100 against
+// instants computed independently (tools/make_reference_events.py); each quantity reports its
+// worst error and fails above its tolerance.
+#include "astro/fEclipse.h"
+#include "astro/fPhases.h"
+#include "astro/fSeasons.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstdint>
+#include <iterator>
+
+using namespace astro;
+
+namespace {
+
+struct PhaseRow {
+    double K;
+    double Jde;
+};
+struct SeasonRow {
+    int Year;
+    int Event;
+    double Jde;
+};
+struct EclipseRow {
+    double K;
+    double Jde;
+};
+
+// The reference rows, Julian Days of dynamical time.
+constexpr PhaseRow Phases[] = {
+#define REFERENCE_PHASES
+#include "reference_events.inc"
+#undef REFERENCE_PHASES
+};
+constexpr SeasonRow Seasons[] = {
+#define REFERENCE_SEASONS
+#include "reference_events.inc"
+#undef REFERENCE_SEASONS
+};
+constexpr EclipseRow Eclipses[] = {
+#define REFERENCE_ECLIPSES
+#include "reference_events.inc"
+#undef REFERENCE_ECLIPSES
+};
+
+// The worst error of a quantity, in seconds, and where it occurred.
+struct Worst {
+    double Seconds = 0;
+    double At = 0;
+    void Note(double seconds, double at) {
+        if (std::fabs(seconds) > std::fabs(Seconds)) {
+            Seconds = seconds;
+            At = at;
+        }
+    }
+};
+
+std::uint16_t YearOf(double jde) {
+    return static_cast<std::uint16_t>(2000 + std::floor((jde - 2451544.5) / 365.2425));
+}
+
+} // namespace
+
+// Tolerances: about two and a half times the worst error found when the rows were made (phases
+// 18 s, seasons 19 s, eclipse maxima 70 s), so that a lost term of a series shows.
+TEST(ReferenceEvents, PrincipalPhases) {
+    ASSERT_GT(std::size(Phases), 1000u);
+    Worst worst;
+    for (const PhaseRow& row : Phases)
+        worst.Note((PhaseInstant(row.K) - row.Jde) * 86400, row.K);
+    std::printf("%zu phases: worst %.1f s at k = %.2f\n", std::size(Phases), worst.Seconds,
+                worst.At);
+    EXPECT_LE(std::fabs(worst.Seconds), 45) << "k = " << worst.At;
+}
+
+TEST(ReferenceEvents, EquinoxesAndSolstices) {
+    ASSERT_GT(std::size(Seasons), 800u);
+    Worst worst;
+    Observer ut;
+    int year = 0;
+    SeasonsRec seasons;
+    for (const SeasonRow& row : Seasons) {
+        if (row.Year != year) {
+            year = row.Year;
+            seasons = EquinoxesAndSolstices(static_cast<std::uint16_t>(year), ut);
+        }
+        worst.Note((seasons.Instants[static_cast<std::size_t>(row.Event)] - row.Jde) * 86400,
+                   row.Year + row.Event / 4.0);
+    }
+    std::printf("%zu equinoxes and solstices: worst %.1f s in %.2f\n", std::size(Seasons),
+                worst.Seconds, worst.At);
+    EXPECT_LE(std::fabs(worst.Seconds), 45) << "in " << worst.At;
+}
+
+// Every reference eclipse is found as one (Meeus' eclipse series are shorter than the phase
+// series, hence the wider tolerance).
+TEST(ReferenceEvents, LunarEclipseMaxima) {
+    ASSERT_GT(std::size(Eclipses), 300u);
+    Worst worst;
+    for (const EclipseRow& row : Eclipses) {
+        const EclipseElements e = EclipseGeometry(row.K, YearOf(row.Jde));
+        ASSERT_TRUE(e.NearNode) << "k = " << row.K;
+        EXPECT_NE(e.Kind, NoEclipse) << "k = " << row.K;
+        worst.Note((e.MaximumJde - row.Jde) * 86400, row.K);
+    }
+    std::printf("%zu eclipse maxima: worst %.1f s at k = %.1f\n", std::size(Eclipses),
+                worst.Seconds, worst.At);
+    EXPECT_LE(std::fabs(worst.Seconds), 150) << "k = " << worst.At;
+}
