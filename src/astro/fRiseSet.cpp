@@ -434,7 +434,7 @@ DayCrossings FindCrossings(const DayTrack& k, double latitudeDeg) {
     for (int i = 1; i <= steps + 1; ++i) {
         const Node& before = samples[static_cast<std::size_t>(i - 1)];
         const Node& here = samples[static_cast<std::size_t>(i)];
-        const Node& after = samples[static_cast<std::size_t>(i + 1)];
+        const Node& after = samples[static_cast<std::size_t>(i) + 1];
         const double rise1 = here.f - before.f;
         const double rise2 = after.f - here.f;
         Node extremum{};
@@ -452,7 +452,7 @@ DayCrossings FindCrossings(const DayTrack& k, double latitudeDeg) {
         if (hasExtremum && extremum.t > here.t) nodes[count++] = extremum;
     }
     // The end of the day closes the last interval (a crossing there belongs to the next day).
-    nodes[count++] = samples[static_cast<std::size_t>(steps + 1)];
+    nodes[count++] = samples[static_cast<std::size_t>(steps) + 1];
     // Extrema of neighbouring samples can come out of order by a hair: sort (few nodes).
     for (std::size_t i = 1; i < count; ++i)
         for (std::size_t j = i; j > 0 && nodes[j].t < nodes[j - 1].t; --j)

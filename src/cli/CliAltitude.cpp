@@ -74,7 +74,7 @@ QString AltitudeCsv(const QJsonObject& altitude) {
     for (const char* c : Columns)
         head << QLatin1String(c);
     lines << head.join(QLatin1Char(','));
-    for (const QJsonValue& v : altitude.value(QStringLiteral("samples")).toArray()) {
+    for (const QJsonValue v : altitude.value(QStringLiteral("samples")).toArray()) {
         const QJsonObject row = v.toObject();
         QStringList cells;
         cells << row.value(QStringLiteral("local")).toString();
@@ -93,7 +93,7 @@ QString AltitudeText(const QJsonObject& altitude) {
                  .arg(altitude.value(QStringLiteral("illuminated_percent")).toInt())
                  .arg(altitude.value(QStringLiteral("phase")).toString());
     lines << QStringLiteral("local               moon alt  moon az   sun alt   sun az");
-    for (const QJsonValue& v : altitude.value(QStringLiteral("samples")).toArray()) {
+    for (const QJsonValue v : altitude.value(QStringLiteral("samples")).toArray()) {
         const QJsonObject row = v.toObject();
         QString line = row.value(QStringLiteral("local")).toString().leftJustified(18);
         for (int i = 1; i < 5; ++i)
@@ -102,7 +102,7 @@ QString AltitudeText(const QJsonObject& altitude) {
         lines << line;
     }
     lines << QString();
-    for (const QJsonValue& v : altitude.value(QStringLiteral("events")).toArray()) {
+    for (const QJsonValue v : altitude.value(QStringLiteral("events")).toArray()) {
         const QJsonObject e = v.toObject();
         QString line = e.value(QStringLiteral("event")).toString().leftJustified(19) +
                        e.value(QStringLiteral("time")).toString();

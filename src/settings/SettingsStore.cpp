@@ -926,7 +926,9 @@ Values PrintOptionValues(const TObserverSettings& s) {
 Values RecordValues(const TObserverSettings& s) {
     Values values = DefaultValues();
     for (const Values& part : {ConfigurationValues(s), PrintOptionValues(s)})
-        for (const auto& [key, text] : part) {
+        for (const auto& entry : part) {
+            const auto& key = entry.first;
+            const auto& text = entry.second;
             const auto it = std::find_if(values.begin(), values.end(),
                                          [&key](const auto& value) { return value.first == key; });
             if (it != values.end())

@@ -35,7 +35,7 @@ QString DayOrdinal(int day) {
 // it after it) is on the day before (after).
 QString ContactText(const astro::EclipseCircumstances& eclipse, const std::string& time,
                     bool beforeMaximum) {
-    const QString text = QString::fromStdString(time);
+    QString text = QString::fromStdString(time);
     const QString maximum = QString::fromStdString(eclipse.Maximum);
     if (text.size() != 5 || maximum.size() != 5 || eclipse.LocalMaximum.Year == 0) return text;
     int shift = 0;

@@ -364,7 +364,8 @@ QList<TSpokenItem> TEclipseReport::SpokenItems() const {
     QList<TSpokenItem> items;
     const int rows = std::min(static_cast<int>(entries_.size()), VisibleRows);
     for (int b = 0; b < rows; ++b) {
-        const std::size_t e = static_cast<std::size_t>(b + ScrollBar1->value());
+        const std::size_t e =
+            static_cast<std::size_t>(b) + static_cast<std::size_t>(ScrollBar1->value());
         if (e >= entries_.size()) break;
         const EclipseEntry& entry = entries_[e];
         items.append({QStringLiteral("%1, %2, %3")
