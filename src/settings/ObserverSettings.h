@@ -30,7 +30,7 @@ struct TObserverSettings {
     bool PrintMajorPhases = true;
     bool PrintLunarTimes = true;
     bool PrintSunTimes = true;
-    QString PrinterType; // capacity 15: "Laser", "BW Inkjet" or "Colour Inkjet"
+    QString PrinterType;    // capacity 15: "Laser", "BW Inkjet" or "Colour Inkjet"
     bool NightMode = false; // every window in dim red (screen only)
 };
 
@@ -51,6 +51,8 @@ class TZone;
 TZone ZoneOfSettings(const TObserverSettings& s);
 // The ZoneName meaning the system's own zone.
 inline const char* AutomaticZone = "Automatic";
+
+class QFileDevice;
 
 // The store (QSettings: the native HKEY_CURRENT_USER\HKEY_CRESSELLE key on Windows, an INI
 // file per user elsewhere).
@@ -77,6 +79,8 @@ QString NotSavedMessage();
 // A message about the store not yet shown to the user (a damaged file that was repaired and
 // kept as a dated backup beside it), emptied by the call.
 QString TakeNotice();
+// The system's reason for the last failure of `file`: the device's own text, else errno's.
+QString FileReason(const QFileDevice& file);
 // True when degrees at the limit (90 or 180) carry minutes or seconds: 90 30 00 lies beyond it.
 bool BeyondLimit(const QString& degrees, const QString& minutes, const QString& seconds, int limit);
 // Where the store lives: the INI file's path, or the registry key on Windows.

@@ -35,6 +35,15 @@
 #include <vector>
 
 namespace settingsstore {
+
+QString FileReason(const QFileDevice& file) {
+    if (file.error() != QFileDevice::NoError && !file.errorString().isEmpty() &&
+        file.errorString() != QLatin1String("Unknown error"))
+        return file.errorString();
+    return errno != 0 ? QString::fromLocal8Bit(std::strerror(errno))
+                      : QStringLiteral("the system gave no reason");
+}
+
 namespace {
 
 struct DefaultValue {
@@ -178,15 +187,6 @@ QByteArray ReadableIni(const QByteArray& ini) {
     return LinesAsUtf8(WithoutBinaryValues(ini));
 }
 
-// The system's reason for a failed file operation: the device's own text, else errno's.
-QString Reason(const QFileDevice& file) {
-    if (file.error() != QFileDevice::NoError && !file.errorString().isEmpty() &&
-        file.errorString() != QLatin1String("Unknown error"))
-        return file.errorString();
-    return errno != 0 ? QString::fromLocal8Bit(std::strerror(errno))
-                      : QStringLiteral("the system gave no reason");
-}
-
 // Why QSettings, which gives no reason of its own, could not write in `folder`.
 QString WriteReason(const QString& folder) {
     const QStorageInfo disk(folder);
@@ -207,14 +207,14 @@ bool ReadFresh(const QString& iniPath, QMap<QString, QString>& values, QString* 
     };
     errno = 0;
     if (!original.open(QIODevice::ReadOnly))
-        return fail(QStringLiteral("the file cannot be read (%1)").arg(Reason(original)));
+        return fail(QStringLiteral("the file cannot be read (%1)").arg(FileReason(original)));
     if (!copy.open())
         return fail(
-            QStringLiteral("no check copy can be written beside it (%1)").arg(Reason(copy)));
+            QStringLiteral("no check copy can be written beside it (%1)").arg(FileReason(copy)));
     const QByteArray bytes = ReadableIni(original.readAll());
     if (copy.write(bytes) != bytes.size() || !copy.flush())
         return fail(
-            QStringLiteral("no check copy can be written beside it (%1)").arg(Reason(copy)));
+            QStringLiteral("no check copy can be written beside it (%1)").arg(FileReason(copy)));
     const QSettings fresh(copy.fileName(), QSettings::IniFormat);
     if (fresh.status() != QSettings::NoError)
         return fail(QStringLiteral("the file cannot be read"));
@@ -235,12 +235,12 @@ bool WriteWhole(const QString& path, const QByteArray& bytes, QString* why = nul
     // Unbuffered, so that a write cut short shows in its count.
     bool written = file.open(QIODevice::WriteOnly | QIODevice::Unbuffered);
     if (written && (file.write(bytes) != bytes.size() || file.size() != bytes.size())) {
-        if (why) *why = Reason(file);
+        if (why) *why = FileReason(file);
         file.cancelWriting();
         return false;
     }
     written = written && file.commit();
-    if (!written && why) *why = Reason(file);
+    if (!written && why) *why = FileReason(file);
     return written;
 }
 
@@ -375,8 +375,8 @@ bool SaveIniValues(const QString& iniPath, const Values& values, QString& why) {
         const QByteArray bytes = ReadableIni(original.readAll());
         errno = 0;
         if (rehearsal.write(bytes) != bytes.size() || !rehearsal.flush()) {
-            why =
-                QStringLiteral("the file could not be written in full (%1)").arg(Reason(rehearsal));
+            why = QStringLiteral("the file could not be written in full (%1)")
+                      .arg(FileReason(rehearsal));
             return false;
         }
     }

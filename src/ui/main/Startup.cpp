@@ -3,6 +3,7 @@
 
 #include "astro/fGlobals.h"
 #include "data/Folders.h"
+#include "settings/ObserverSettings.h"
 
 #include <QApplication>
 #include <QDir>
@@ -69,15 +70,6 @@ class QuitOnClose : public QObject {
     QWidget* main_;
 };
 
-// The system's reason for the last failure of `file`.
-QString Reason(const QFileDevice& file) {
-    if (file.error() != QFileDevice::NoError && !file.errorString().isEmpty() &&
-        file.errorString() != QLatin1String("Unknown error"))
-        return file.errorString();
-    return errno != 0 ? QString::fromLocal8Bit(std::strerror(errno))
-                      : QStringLiteral("the system gave no reason");
-}
-
 // Copies through a temporary file, so that an interrupted copy (a full disk) never leaves a
 // half file that later starts would take for the user's own. False with the reason.
 bool CopyFile(const QString& from, const QString& to, QString* why = nullptr) {
@@ -87,18 +79,19 @@ bool CopyFile(const QString& from, const QString& to, QString* why = nullptr) {
     };
     errno = 0;
     QFile in(from);
-    if (!in.open(QIODevice::ReadOnly)) return fail(Reason(in));
+    if (!in.open(QIODevice::ReadOnly)) return fail(settingsstore::FileReason(in));
     if (!QDir().mkpath(QFileInfo(to).absolutePath()))
         return fail(QString::fromLocal8Bit(std::strerror(errno ? errno : EACCES)));
     QSaveFile out(to);
-    if (!out.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) return fail(Reason(out));
+    if (!out.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+        return fail(settingsstore::FileReason(out));
     const qint64 chunk = 1 << 16;
     const qint64 chunks = in.size() / chunk + 1;
     qint64 copied = 0;
     for (qint64 i = 0; i <= chunks && !in.atEnd(); ++i) {
         const QByteArray bytes = in.read(chunk);
         if (out.write(bytes) != bytes.size()) {
-            const QString reason = Reason(out);
+            const QString reason = settingsstore::FileReason(out);
             out.cancelWriting();
             return fail(reason);
         }
@@ -108,7 +101,7 @@ bool CopyFile(const QString& from, const QString& to, QString* why = nullptr) {
         out.cancelWriting();
         return fail(QStringLiteral("the shipped file could not be read whole"));
     }
-    if (!out.commit()) return fail(Reason(out));
+    if (!out.commit()) return fail(settingsstore::FileReason(out));
     return true;
 }
 
