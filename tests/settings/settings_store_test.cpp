@@ -367,7 +367,8 @@ TEST_F(SettingsStoreTest, ConfigurationSurvivesSaveAndLoad) {
     EXPECT_EQ(stored["DaylightSavings"], "True");
     EXPECT_EQ(stored["DayOrder"], "1");
     EXPECT_EQ(stored["PhasePrintout"], "3");
-    EXPECT_EQ(stored.size(), 23); // the defaults and ZoneName
+    EXPECT_EQ(stored["Language"], "System");
+    EXPECT_EQ(stored.size(), 24); // the defaults, ZoneName and Language
 }
 
 TEST_F(SettingsStoreTest, PrintOptionsWriteTheirFiveValues) {
@@ -398,6 +399,8 @@ TEST_F(SettingsStoreTest, SavingWithoutAStoreCreatesItWhole) {
     expected["Location"] = "kept";
     expected["PhaseDensity"] = "30";
     expected["ZoneName"] = "Asia/Kathmandu"; // every value the program holds
+    expected["Language"] = "System";
+
     EXPECT_EQ(Stored(), expected);
 
     ASSERT_TRUE(QDir(QFileInfo(path_).absolutePath()).removeRecursively());

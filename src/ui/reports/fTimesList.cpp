@@ -10,6 +10,7 @@
 #include "ui/Windows.h"
 #include "ui/reports/ReportContext.h"
 #include "ui/style/Style.h"
+#include "zone/EngineText.h"
 #include "zone/Zone.h"
 
 #include <QEvent>
@@ -39,9 +40,11 @@ using mainstyle::ValueTextColour;
 const QColor SunYellow = mainstyle::Yellow;
 const QColor SkinBand(28, 40, 78);
 
+// A time text as shown: "HH:MM", or the engine's "None" in the program's language.
 QString Text(const std::string& s) {
-    return QString::fromStdString(s);
+    return EngineText(s);
 }
+
 
 // A time drawn within `room` pixels: a longer text ("01:04 GMT" in the repeated hour) is
 // narrowed to fit rather than run into the next column.
