@@ -1150,11 +1150,11 @@ Le prochain démarrage réessaiera.</translation>
     </message>
     <message>
         <source>Save CSV</source>
-        <translation>Enregistrer CSV</translation>
+        <translation>Exporter CSV</translation>
     </message>
     <message>
         <source>Save the list as a CSV file</source>
-        <translation>Enregistrer la liste dans un fichier CSV</translation>
+        <translation>Exporter la liste dans un fichier CSV</translation>
     </message>
     <message>
         <source>N</source>
@@ -1190,7 +1190,7 @@ Le prochain démarrage réessaiera.</translation>
     </message>
     <message>
         <source>Sun now ✓</source>
-        <translation>Soleil actuel ✓</translation>
+        <translation>Soleil actuel✓</translation>
     </message>
     <message>
         <source>Select a feature first: click its row or find it.</source>
@@ -1683,7 +1683,7 @@ Le prochain démarrage réessaiera.</translation>
     </message>
     <message>
         <source>Alt.:</source>
-        <translation>Haut.:</translation>
+        <translation>Ht.:</translation>
     </message>
     <message>
         <source>Switch between the Moon&apos;s position and its librations</source>
@@ -1735,7 +1735,7 @@ Le prochain démarrage réessaiera.</translation>
     </message>
     <message>
         <source>Sun Alt.:</source>
-        <translation>Haut. Soleil:</translation>
+        <translation>Ht. Soleil:</translation>
     </message>
     <message>
         <source>Sun R.A.:</source>
@@ -2153,7 +2153,7 @@ Le prochain démarrage réessaiera.</translation>
     </message>
     <message>
         <source>Lunar Features Sunrise/Sunset Times</source>
-        <translation>Lever et coucher du Soleil sur les formations</translation>
+        <translation>Lever/coucher du Soleil sur les formations</translation>
     </message>
     <message>
         <source>Equinox and Solstice Information</source>
@@ -2169,7 +2169,7 @@ Le prochain démarrage réessaiera.</translation>
     </message>
     <message>
         <source>Save the Year&apos;s Events to a Calendar</source>
-        <translation>Enregistrer les événements de l’année dans un calendrier</translation>
+        <translation>Enregistrer l’année dans un calendrier</translation>
     </message>
     <message>
         <source>Save the year&apos;s events</source>
