@@ -528,7 +528,7 @@ Le prochain démarrage réessaiera.</translation>
     </message>
     <message>
         <source>, altitude </source>
-        <translation>, hauteur </translation>
+        <translation>, h </translation>
     </message>
     <message>
         <source>No rise, set or twilight this night</source>
@@ -667,7 +667,7 @@ Le prochain démarrage réessaiera.</translation>
     </message>
     <message>
         <source>DST:</source>
-        <translation>Heure d’été:</translation>
+        <translation>Été:</translation>
     </message>
     <message>
         <source>Latitude degrees</source>
@@ -703,7 +703,7 @@ Le prochain démarrage réessaiera.</translation>
     </message>
     <message>
         <source>type a city to search</source>
-        <translation>tapez une ville pour la chercher</translation>
+        <translation>tapez une ville à chercher</translation>
     </message>
     <message>
         <source>among the %L1 cities known here</source>
@@ -783,7 +783,7 @@ Le prochain démarrage réessaiera.</translation>
     </message>
     <message>
         <source>Place: type a city to search</source>
-        <translation>Ville: tapez une ville pour la chercher</translation>
+        <translation>Ville: tapez une ville à chercher</translation>
     </message>
     <message>
         <source>Fixed offset from GMT</source>
@@ -1299,7 +1299,7 @@ Le prochain démarrage réessaiera.</translation>
     </message>
     <message>
         <source>Feature Name</source>
-        <translation>Nom de la formation</translation>
+        <translation>Formation</translation>
     </message>
     <message>
         <source>Lunar Longitude</source>
@@ -1311,7 +1311,7 @@ Le prochain démarrage réessaiera.</translation>
     </message>
     <message>
         <source>Find</source>
-        <translation>Rechercher</translation>
+        <translation>Trouver</translation>
     </message>
     <message>
         <source>part of a name</source>
@@ -1389,7 +1389,7 @@ Le prochain démarrage réessaiera.</translation>
     </message>
     <message>
         <source>Sun over it</source>
-        <translation>Soleil au-dessus</translation>
+        <translation>Soleil</translation>
     </message>
     <message>
         <source>Least altitude of the Sun over the feature</source>
@@ -2032,27 +2032,27 @@ Le prochain démarrage réessaiera.</translation>
     </message>
     <message>
         <source>Civil dusk</source>
-        <translation>Fin du crépuscule civil</translation>
+        <translation>Crépuscule civil</translation>
     </message>
     <message>
         <source>Nautical dusk</source>
-        <translation>Fin du crépuscule nautique</translation>
+        <translation>Crépuscule nautique</translation>
     </message>
     <message>
         <source>Astronomical dusk</source>
-        <translation>Fin du crépuscule astronomique</translation>
+        <translation>Crépuscule astronomique</translation>
     </message>
     <message>
         <source>Astronomical dawn</source>
-        <translation>Début du crépuscule astronomique</translation>
+        <translation>Aube astronomique</translation>
     </message>
     <message>
         <source>Nautical dawn</source>
-        <translation>Début du crépuscule nautique</translation>
+        <translation>Aube nautique</translation>
     </message>
     <message>
         <source>Civil dawn</source>
-        <translation>Début du crépuscule civil</translation>
+        <translation>Aube civile</translation>
     </message>
     <message>
         <source>Sunrise</source>
@@ -2064,7 +2064,7 @@ Le prochain démarrage réessaiera.</translation>
     </message>
     <message>
         <source>Moon transit</source>
-        <translation>Passage de la Lune</translation>
+        <translation>Lune au méridien</translation>
     </message>
     <message>
         <source>Moonset</source>
@@ -2348,7 +2348,7 @@ Le prochain démarrage réessaiera.</translation>
     </message>
     <message>
         <source>%1: moonrise %2, Moon&apos;s transit %3, moonset %4, %5% lit; astronomical dawn %6, nautical dawn %7, civil dawn %8, sunrise %9, Sun&apos;s transit %10, sunset %11, civil dusk %12, nautical dusk %13, astronomical dusk %14</source>
-        <translation>%1: lever de la Lune %2, passage de la Lune %3, coucher de la Lune %4, éclairée à %5%; début du crépuscule astronomique %6, nautique %7, civil %8, lever du Soleil %9, passage du Soleil %10, coucher du Soleil %11, fin du crépuscule civil %12, nautique %13, astronomique %14</translation>
+        <translation>%1: lever de la Lune %2, passage de la Lune %3, coucher de la Lune %4, éclairée à %5%; aube astronomique %6, aube nautique %7, aube civile %8, lever du Soleil %9, passage du Soleil %10, coucher du Soleil %11, crépuscule civil %12, crépuscule nautique %13, crépuscule astronomique %14</translation>
     </message>
     <message>
         <source>No such day here: the clocks of %1 skipped it</source>
