@@ -501,7 +501,7 @@ Le prochain démarrage réessaiera.</translation>
     </message>
     <message>
         <source>Moon phases and lunar ephemeris</source>
-        <translation>Phases de la Lune et éphémérides lunaires</translation>
+        <translation>Phases et éphémérides de la Lune</translation>
     </message>
     <message>
         <source>Moon map: USGS Astrogeology and Clementine data</source>
