@@ -254,8 +254,8 @@ Conditions: Soleil de %4 à %5 au-dessus de la formation, Lune à au moins %6 de
     <message>
         <source>&quot;%1&quot; already exists.
 Do you want to replace it?</source>
-        <translation>« %1 » existe déjà.
-Voulez-vous le remplacer ?</translation>
+        <translation>«&#xa0;%1&#xa0;» existe déjà.
+Voulez-vous le remplacer&#xa0;?</translation>
     </message>
     <message>
         <source>the page</source>
@@ -275,7 +275,7 @@ Copy it to the clipboard, to open it yourself?</source>
 
 %2
 
-La copier dans le presse-papiers pour l’ouvrir vous-même ?</translation>
+La copier dans le presse-papiers pour l’ouvrir vous-même&#xa0;?</translation>
     </message>
 </context>
 <context>
@@ -348,11 +348,11 @@ La copier dans le presse-papiers pour l’ouvrir vous-même ?</translation>
     </message>
     <message>
         <source>PDF &quot;%1&quot;</source>
-        <translation>PDF « %1 »</translation>
+        <translation>PDF «&#xa0;%1&#xa0;»</translation>
     </message>
     <message>
         <source>the printer &quot;%1&quot;</source>
-        <translation>l’imprimante « %1 »</translation>
+        <translation>l’imprimante «&#xa0;%1&#xa0;»</translation>
     </message>
     <message>
         <source>the printout was not written completely</source>
@@ -368,7 +368,7 @@ Imprimante: %1</translation>
     </message>
     <message>
         <source>The printout could not be saved as &quot;%1&quot;: %2</source>
-        <translation>L’impression n’a pas pu être enregistrée sous « %1 »: %2</translation>
+        <translation>L’impression n’a pas pu être enregistrée sous «&#xa0;%1&#xa0;»: %2</translation>
     </message>
 </context>
 <context>
@@ -407,11 +407,11 @@ Imprimante: %1</translation>
     </message>
     <message>
         <source>The settings file &quot;%1&quot; was damaged. Its readable values were kept, the others were reset to their defaults; the damaged file was kept as &quot;%2&quot;.</source>
-        <translation>Le fichier des réglages « %1 » était endommagé. Ses valeurs lisibles ont été gardées, les autres remises à leurs valeurs par défaut; le fichier endommagé a été conservé sous « %2 ».</translation>
+        <translation>Le fichier des réglages «&#xa0;%1&#xa0;» était endommagé. Ses valeurs lisibles ont été gardées, les autres remises à leurs valeurs par défaut; le fichier endommagé a été conservé sous «&#xa0;%2&#xa0;».</translation>
     </message>
     <message>
         <source>the folder &quot;%1&quot; cannot be written (%2)</source>
-        <translation>le dossier « %1 » ne peut pas être écrit (%2)</translation>
+        <translation>le dossier «&#xa0;%1&#xa0;» ne peut pas être écrit (%2)</translation>
     </message>
     <message>
         <source>the file could not be written in full (%1)</source>
@@ -435,11 +435,11 @@ Imprimante: %1</translation>
     </message>
     <message>
         <source>the folder &quot;%1&quot; cannot be created (%2)</source>
-        <translation>le dossier « %1 » ne peut pas être créé (%2)</translation>
+        <translation>le dossier «&#xa0;%1&#xa0;» ne peut pas être créé (%2)</translation>
     </message>
     <message>
         <source>The zone &quot;%1&quot; in the settings is not known to this system; the fixed offset from UT is used instead.</source>
-        <translation>Le fuseau « %1 » des réglages est inconnu de ce système; le décalage fixe par rapport au TU est utilisé à la place.</translation>
+        <translation>Le fuseau «&#xa0;%1&#xa0;» des réglages est inconnu de ce système; le décalage fixe par rapport au TU est utilisé à la place.</translation>
     </message>
     <message>
         <source>These stored settings could not be used and were reset: %1.</source>
@@ -447,11 +447,11 @@ Imprimante: %1</translation>
     </message>
     <message>
         <source>The settings could not be saved in &quot;%1&quot;. The new values apply until the program ends.</source>
-        <translation>Les réglages n’ont pas pu être enregistrés dans « %1 ». Les nouvelles valeurs s’appliquent jusqu’à la fermeture du programme.</translation>
+        <translation>Les réglages n’ont pas pu être enregistrés dans «&#xa0;%1&#xa0;». Les nouvelles valeurs s’appliquent jusqu’à la fermeture du programme.</translation>
     </message>
     <message>
         <source>The settings could not be saved in &quot;%1&quot;: %2. The new values apply until the program ends.</source>
-        <translation>Les réglages n’ont pas pu être enregistrés dans « %1 »: %2. Les nouvelles valeurs s’appliquent jusqu’à la fermeture du programme.</translation>
+        <translation>Les réglages n’ont pas pu être enregistrés dans «&#xa0;%1&#xa0;»: %2. Les nouvelles valeurs s’appliquent jusqu’à la fermeture du programme.</translation>
     </message>
 </context>
 <context>
@@ -462,7 +462,7 @@ Imprimante: %1</translation>
     </message>
     <message>
         <source>The working folder &quot;%1&quot; cannot be used: %2. The lunar features database and the help page are not available, and nothing is saved in their place.</source>
-        <translation>Le dossier de travail « %1 » est inutilisable: %2. La base des formations lunaires et la page d’aide ne sont pas disponibles, et rien n’est enregistré à leur place.</translation>
+        <translation>Le dossier de travail «&#xa0;%1&#xa0;» est inutilisable: %2. La base des formations lunaires et la page d’aide ne sont pas disponibles, et rien n’est enregistré à leur place.</translation>
     </message>
     <message>
         <source>the system names no data folder</source>
@@ -480,7 +480,7 @@ Imprimante: %1</translation>
         <source>These shipped files could not be copied into the working folder &quot;%1&quot;:
 %2
 The next start tries again.</source>
-        <translation>Ces fichiers livrés n’ont pas pu être copiés dans le dossier de travail « %1 »:
+        <translation>Ces fichiers livrés n’ont pas pu être copiés dans le dossier de travail «&#xa0;%1&#xa0;»:
 %2
 Le prochain démarrage réessaiera.</translation>
     </message>
@@ -501,7 +501,7 @@ Le prochain démarrage réessaiera.</translation>
     </message>
     <message>
         <source>Moon phases and lunar ephemeris</source>
-        <translation>Phases de la Lune et éphémérides lunaires</translation>
+        <translation>Phases et éphémérides de la Lune</translation>
     </message>
     <message>
         <source>Moon map: USGS Astrogeology and Clementine data</source>
@@ -528,7 +528,7 @@ Le prochain démarrage réessaiera.</translation>
     </message>
     <message>
         <source>, altitude </source>
-        <translation>, hauteur </translation>
+        <translation>, h </translation>
     </message>
     <message>
         <source>No rise, set or twilight this night</source>
@@ -584,7 +584,7 @@ Le prochain démarrage réessaiera.</translation>
     </message>
     <message>
         <source>The picture could not be saved as &quot;%1&quot;: %2</source>
-        <translation>L’image n’a pas pu être enregistrée sous « %1 »: %2</translation>
+        <translation>L’image n’a pas pu être enregistrée sous «&#xa0;%1&#xa0;»: %2</translation>
     </message>
 </context>
 <context>
@@ -667,7 +667,7 @@ Le prochain démarrage réessaiera.</translation>
     </message>
     <message>
         <source>DST:</source>
-        <translation>Heure d’été:</translation>
+        <translation>Été:</translation>
     </message>
     <message>
         <source>Latitude degrees</source>
@@ -703,7 +703,7 @@ Le prochain démarrage réessaiera.</translation>
     </message>
     <message>
         <source>type a city to search</source>
-        <translation>tapez une ville pour la chercher</translation>
+        <translation>tapez une ville à chercher</translation>
     </message>
     <message>
         <source>among the %L1 cities known here</source>
@@ -719,7 +719,7 @@ Le prochain démarrage réessaiera.</translation>
     </message>
     <message>
         <source>No place named “%1” %2. Type the latitude and longitude above, and choose the zone.</source>
-        <translation>Aucun lieu nommé « %1 » %2. Tapez la latitude et la longitude ci-dessus, et choisissez le fuseau.</translation>
+        <translation>Aucun lieu nommé «&#xa0;%1&#xa0;» %2. Tapez la latitude et la longitude ci-dessus, et choisissez le fuseau.</translation>
     </message>
     <message>
         <source>South</source>
@@ -783,7 +783,7 @@ Le prochain démarrage réessaiera.</translation>
     </message>
     <message>
         <source>Place: type a city to search</source>
-        <translation>Ville: tapez une ville pour la chercher</translation>
+        <translation>Ville: tapez une ville à chercher</translation>
     </message>
     <message>
         <source>Fixed offset from GMT</source>
@@ -847,11 +847,11 @@ Le prochain démarrage réessaiera.</translation>
     </message>
     <message>
         <source>The zone &quot;%1&quot; is not known to this system. Choose one from the list (type part of its name to find it).</source>
-        <translation>Le fuseau « %1 » est inconnu de ce système. Choisissez-en un dans la liste (tapez une partie de son nom pour le trouver).</translation>
+        <translation>Le fuseau «&#xa0;%1&#xa0;» est inconnu de ce système. Choisissez-en un dans la liste (tapez une partie de son nom pour le trouver).</translation>
     </message>
     <message>
         <source>The %1 &quot;%2&quot; is not one the list offers. Choose one from the list.</source>
-        <translation>La valeur « %2 » (%1) ne fait pas partie de la liste. Choisissez-en une dans la liste.</translation>
+        <translation>La valeur «&#xa0;%2&#xa0;» (%1) ne fait pas partie de la liste. Choisissez-en une dans la liste.</translation>
     </message>
     <message>
         <source>System</source>
@@ -995,7 +995,7 @@ Le prochain démarrage réessaiera.</translation>
     </message>
     <message>
         <source>The &quot;From&quot; date must be less than the &quot;To&quot; date.</source>
-        <translation>L’année « De » doit précéder l’année « À ».</translation>
+        <translation>L’année «&#xa0;De&#xa0;» doit précéder l’année «&#xa0;À&#xa0;».</translation>
     </message>
     <message>
         <source>Search cancelled before %1: no eclipses searched.</source>
@@ -1150,11 +1150,11 @@ Le prochain démarrage réessaiera.</translation>
     </message>
     <message>
         <source>Save CSV</source>
-        <translation>Enregistrer CSV</translation>
+        <translation>Exporter CSV</translation>
     </message>
     <message>
         <source>Save the list as a CSV file</source>
-        <translation>Enregistrer la liste dans un fichier CSV</translation>
+        <translation>Exporter la liste dans un fichier CSV</translation>
     </message>
     <message>
         <source>N</source>
@@ -1190,7 +1190,7 @@ Le prochain démarrage réessaiera.</translation>
     </message>
     <message>
         <source>Sun now ✓</source>
-        <translation>Soleil actuel ✓</translation>
+        <translation>Soleil actuel✓</translation>
     </message>
     <message>
         <source>Select a feature first: click its row or find it.</source>
@@ -1244,7 +1244,7 @@ Le prochain démarrage réessaiera.</translation>
     </message>
     <message>
         <source>The list could not be saved in &quot;%1&quot;: %2</source>
-        <translation>La liste n’a pas pu être enregistrée dans « %1 »: %2</translation>
+        <translation>La liste n’a pas pu être enregistrée dans «&#xa0;%1&#xa0;»: %2</translation>
     </message>
     <message>
         <source>Lunar Features</source>
@@ -1299,7 +1299,7 @@ Le prochain démarrage réessaiera.</translation>
     </message>
     <message>
         <source>Feature Name</source>
-        <translation>Nom de la formation</translation>
+        <translation>Formation</translation>
     </message>
     <message>
         <source>Lunar Longitude</source>
@@ -1311,7 +1311,7 @@ Le prochain démarrage réessaiera.</translation>
     </message>
     <message>
         <source>Find</source>
-        <translation>Rechercher</translation>
+        <translation>Trouver</translation>
     </message>
     <message>
         <source>part of a name</source>
@@ -1351,7 +1351,7 @@ Le prochain démarrage réessaiera.</translation>
     </message>
     <message>
         <source>The lunar features could not be saved in &quot;%1&quot;: %2</source>
-        <translation>Les formations lunaires n’ont pas pu être enregistrées dans « %1 »: %2</translation>
+        <translation>Les formations lunaires n’ont pas pu être enregistrées dans «&#xa0;%1&#xa0;»: %2</translation>
     </message>
     <message>
         <source>No feature has been selected for deletion.</source>
@@ -1389,7 +1389,7 @@ Le prochain démarrage réessaiera.</translation>
     </message>
     <message>
         <source>Sun over it</source>
-        <translation>Soleil au-dessus</translation>
+        <translation>Soleil</translation>
     </message>
     <message>
         <source>Least altitude of the Sun over the feature</source>
@@ -1508,7 +1508,7 @@ Le prochain démarrage réessaiera.</translation>
     </message>
     <message>
         <source>The calendar could not be saved in &quot;%1&quot;: %2</source>
-        <translation>Le calendrier n’a pas pu être enregistré dans « %1 »: %2</translation>
+        <translation>Le calendrier n’a pas pu être enregistré dans «&#xa0;%1&#xa0;»: %2</translation>
     </message>
     <message>
         <source>Good Nights %1</source>
@@ -1683,7 +1683,7 @@ Le prochain démarrage réessaiera.</translation>
     </message>
     <message>
         <source>Alt.:</source>
-        <translation>Haut.:</translation>
+        <translation>Ht.:</translation>
     </message>
     <message>
         <source>Switch between the Moon&apos;s position and its librations</source>
@@ -1735,7 +1735,7 @@ Le prochain démarrage réessaiera.</translation>
     </message>
     <message>
         <source>Sun Alt.:</source>
-        <translation>Haut. Soleil:</translation>
+        <translation>Ht. Soleil:</translation>
     </message>
     <message>
         <source>Sun R.A.:</source>
@@ -2021,7 +2021,7 @@ Le prochain démarrage réessaiera.</translation>
     </message>
     <message>
         <source>The picture could not be saved as &quot;%1&quot;: %2</source>
-        <translation>L’image n’a pas pu être enregistrée sous « %1 »: %2</translation>
+        <translation>L’image n’a pas pu être enregistrée sous «&#xa0;%1&#xa0;»: %2</translation>
     </message>
 </context>
 <context>
@@ -2032,27 +2032,27 @@ Le prochain démarrage réessaiera.</translation>
     </message>
     <message>
         <source>Civil dusk</source>
-        <translation>Fin du crépuscule civil</translation>
+        <translation>Crépuscule civil</translation>
     </message>
     <message>
         <source>Nautical dusk</source>
-        <translation>Fin du crépuscule nautique</translation>
+        <translation>Crépuscule nautique</translation>
     </message>
     <message>
         <source>Astronomical dusk</source>
-        <translation>Fin du crépuscule astronomique</translation>
+        <translation>Crépuscule astronomique</translation>
     </message>
     <message>
         <source>Astronomical dawn</source>
-        <translation>Début du crépuscule astronomique</translation>
+        <translation>Aube astronomique</translation>
     </message>
     <message>
         <source>Nautical dawn</source>
-        <translation>Début du crépuscule nautique</translation>
+        <translation>Aube nautique</translation>
     </message>
     <message>
         <source>Civil dawn</source>
-        <translation>Début du crépuscule civil</translation>
+        <translation>Aube civile</translation>
     </message>
     <message>
         <source>Sunrise</source>
@@ -2064,7 +2064,7 @@ Le prochain démarrage réessaiera.</translation>
     </message>
     <message>
         <source>Moon transit</source>
-        <translation>Passage de la Lune</translation>
+        <translation>Lune au méridien</translation>
     </message>
     <message>
         <source>Moonset</source>
@@ -2153,7 +2153,7 @@ Le prochain démarrage réessaiera.</translation>
     </message>
     <message>
         <source>Lunar Features Sunrise/Sunset Times</source>
-        <translation>Lever et coucher du Soleil sur les formations</translation>
+        <translation>Lever/coucher du Soleil sur les formations</translation>
     </message>
     <message>
         <source>Equinox and Solstice Information</source>
@@ -2169,7 +2169,7 @@ Le prochain démarrage réessaiera.</translation>
     </message>
     <message>
         <source>Save the Year&apos;s Events to a Calendar</source>
-        <translation>Enregistrer les événements de l’année dans un calendrier</translation>
+        <translation>Enregistrer l’année dans un calendrier</translation>
     </message>
     <message>
         <source>Save the year&apos;s events</source>
@@ -2185,7 +2185,7 @@ Le prochain démarrage réessaiera.</translation>
     </message>
     <message>
         <source>The calendar could not be saved as &quot;%1&quot;: %2</source>
-        <translation>Le calendrier n’a pas pu être enregistré sous « %1 »: %2</translation>
+        <translation>Le calendrier n’a pas pu être enregistré sous «&#xa0;%1&#xa0;»: %2</translation>
     </message>
 </context>
 <context>
@@ -2348,7 +2348,7 @@ Le prochain démarrage réessaiera.</translation>
     </message>
     <message>
         <source>%1: moonrise %2, Moon&apos;s transit %3, moonset %4, %5% lit; astronomical dawn %6, nautical dawn %7, civil dawn %8, sunrise %9, Sun&apos;s transit %10, sunset %11, civil dusk %12, nautical dusk %13, astronomical dusk %14</source>
-        <translation>%1: lever de la Lune %2, passage de la Lune %3, coucher de la Lune %4, éclairée à %5%; début du crépuscule astronomique %6, nautique %7, civil %8, lever du Soleil %9, passage du Soleil %10, coucher du Soleil %11, fin du crépuscule civil %12, nautique %13, astronomique %14</translation>
+        <translation>%1: lever de la Lune %2, passage de la Lune %3, coucher de la Lune %4, éclairée à %5%; aube astronomique %6, aube nautique %7, aube civile %8, lever du Soleil %9, passage du Soleil %10, coucher du Soleil %11, crépuscule civil %12, crépuscule nautique %13, crépuscule astronomique %14</translation>
     </message>
     <message>
         <source>No such day here: the clocks of %1 skipped it</source>
