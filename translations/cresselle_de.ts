@@ -2256,7 +2256,7 @@ Der nächste Start versucht es erneut.</translation>
     </message>
     <message>
         <source>Rise</source>
-        <translation>Aufg</translation>
+        <translation>Aufg.</translation>
     </message>
     <message>
         <source>Trans</source>
@@ -2264,7 +2264,7 @@ Der nächste Start versucht es erneut.</translation>
     </message>
     <message>
         <source>Set</source>
-        <translation>Untg</translation>
+        <translation>Untg.</translation>
     </message>
     <message>
         <source>Illum</source>
@@ -2284,7 +2284,7 @@ Der nächste Start versucht es erneut.</translation>
     </message>
     <message>
         <source>Civil</source>
-        <translation>Bürg</translation>
+        <translation>Bürg.</translation>
     </message>
     <message>
         <source>Sun</source>
