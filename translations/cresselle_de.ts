@@ -528,7 +528,7 @@ Der nächste Start versucht es erneut.</translation>
     </message>
     <message>
         <source>, altitude </source>
-        <translation>, Höhe </translation>
+        <translation>, h = </translation>
     </message>
     <message>
         <source>No rise, set or twilight this night</source>
@@ -667,7 +667,7 @@ Der nächste Start versucht es erneut.</translation>
     </message>
     <message>
         <source>DST:</source>
-        <translation>Sommerzeit:</translation>
+        <translation>SZ:</translation>
     </message>
     <message>
         <source>Latitude degrees</source>
@@ -882,7 +882,7 @@ Der nächste Start versucht es erneut.</translation>
     </message>
     <message>
         <source>Days Till Xmas:</source>
-        <translation>Tage bis Weihnachten:</translation>
+        <translation>Bis Weihnachten:</translation>
     </message>
 </context>
 <context>
@@ -1016,7 +1016,7 @@ Der nächste Start versucht es erneut.</translation>
     </message>
     <message>
         <source>Lunar Eclipse Search</source>
-        <translation>Suche nach Mondfinsternissen</translation>
+        <translation>Mondfinsternisse suchen</translation>
     </message>
 </context>
 <context>
@@ -1027,7 +1027,7 @@ Der nächste Start versucht es erneut.</translation>
     </message>
     <message>
         <source>Equinoxes and Solstices</source>
-        <translation>Tagundnachtgleichen und Sonnenwenden</translation>
+        <translation>Beginn der Jahreszeiten</translation>
     </message>
     <message>
         <source>Spring Equinox:</source>
@@ -1299,7 +1299,7 @@ Der nächste Start versucht es erneut.</translation>
     </message>
     <message>
         <source>Feature Name</source>
-        <translation>Name der Formation</translation>
+        <translation>Name</translation>
     </message>
     <message>
         <source>Lunar Longitude</source>
@@ -1311,7 +1311,7 @@ Der nächste Start versucht es erneut.</translation>
     </message>
     <message>
         <source>Find</source>
-        <translation>Suchen</translation>
+        <translation>Suche</translation>
     </message>
     <message>
         <source>part of a name</source>
@@ -1413,15 +1413,15 @@ Der nächste Start versucht es erneut.</translation>
     </message>
     <message>
         <source>Civil dark (Sun -6°)</source>
-        <translation>Bürgerlich dunkel (Sonne -6°)</translation>
+        <translation>Bürgerlich (Sonne -6°)</translation>
     </message>
     <message>
         <source>Nautical dark (Sun -12°)</source>
-        <translation>Nautisch dunkel (Sonne -12°)</translation>
+        <translation>Nautisch (Sonne -12°)</translation>
     </message>
     <message>
         <source>Astronomical dark (Sun -18°)</source>
-        <translation>Astronomisch dunkel (Sonne -18°)</translation>
+        <translation>Astronom. (Sonne -18°)</translation>
     </message>
     <message>
         <source>How dark your sky must be</source>
@@ -2013,7 +2013,7 @@ Der nächste Start versucht es erneut.</translation>
     <name>TMonthlyPhases</name>
     <message>
         <source>Monthly Phases</source>
-        <translation>Mondphasen des Monats</translation>
+        <translation>Mondphasen</translation>
     </message>
     <message>
         <source>Save image to disk</source>
@@ -2032,27 +2032,27 @@ Der nächste Start versucht es erneut.</translation>
     </message>
     <message>
         <source>Civil dusk</source>
-        <translation>Bürgerliche Abenddämmerung</translation>
+        <translation>Ende bürgerl. Dämm.</translation>
     </message>
     <message>
         <source>Nautical dusk</source>
-        <translation>Nautische Abenddämmerung</translation>
+        <translation>Ende naut. Dämm.</translation>
     </message>
     <message>
         <source>Astronomical dusk</source>
-        <translation>Astronomische Abenddämmerung</translation>
+        <translation>Ende astron. Dämm.</translation>
     </message>
     <message>
         <source>Astronomical dawn</source>
-        <translation>Astronomische Morgendämmerung</translation>
+        <translation>Beginn astron. Dämm.</translation>
     </message>
     <message>
         <source>Nautical dawn</source>
-        <translation>Nautische Morgendämmerung</translation>
+        <translation>Beginn naut. Dämm.</translation>
     </message>
     <message>
         <source>Civil dawn</source>
-        <translation>Bürgerliche Morgendämmerung</translation>
+        <translation>Beginn bürgerl. Dämm.</translation>
     </message>
     <message>
         <source>Sunrise</source>
@@ -2064,7 +2064,7 @@ Der nächste Start versucht es erneut.</translation>
     </message>
     <message>
         <source>Moon transit</source>
-        <translation>Kulmination des Mondes</translation>
+        <translation>Mondkulmination</translation>
     </message>
     <message>
         <source>Moonset</source>
@@ -2118,11 +2118,11 @@ Der nächste Start versucht es erneut.</translation>
     </message>
     <message>
         <source>Moon&apos;s Rise/Transit/Set Times</source>
-        <translation>Mond: Auf-/Untergang, Kulmination</translation>
+        <translation>Mond: Auf-/Untergang, Kulm.</translation>
     </message>
     <message>
         <source>Sun&apos;s Rise/Transit/Set Times</source>
-        <translation>Sonne: Auf-/Untergang, Kulmination</translation>
+        <translation>Sonne: Auf-/Untergang, Kulm.</translation>
     </message>
     <message>
         <source>Daily Phase Density:</source>
@@ -2153,7 +2153,7 @@ Der nächste Start versucht es erneut.</translation>
     </message>
     <message>
         <source>Lunar Features Sunrise/Sunset Times</source>
-        <translation>Sonnenauf- und -untergang über Mondformationen</translation>
+        <translation>Mondformationen: Sonnenauf-/-untergang</translation>
     </message>
     <message>
         <source>Equinox and Solstice Information</source>
@@ -2169,7 +2169,7 @@ Der nächste Start versucht es erneut.</translation>
     </message>
     <message>
         <source>Save the Year&apos;s Events to a Calendar</source>
-        <translation>Ereignisse des Jahres als Kalender speichern</translation>
+        <translation>Jahresereignisse als Kalender speichern</translation>
     </message>
     <message>
         <source>Save the year&apos;s events</source>
@@ -2256,7 +2256,7 @@ Der nächste Start versucht es erneut.</translation>
     </message>
     <message>
         <source>Rise</source>
-        <translation>Aufg</translation>
+        <translation>Aufg.</translation>
     </message>
     <message>
         <source>Trans</source>
@@ -2264,7 +2264,7 @@ Der nächste Start versucht es erneut.</translation>
     </message>
     <message>
         <source>Set</source>
-        <translation>Untg</translation>
+        <translation>Untg.</translation>
     </message>
     <message>
         <source>Illum</source>
@@ -2284,7 +2284,7 @@ Der nächste Start versucht es erneut.</translation>
     </message>
     <message>
         <source>Civil</source>
-        <translation>Bürg</translation>
+        <translation>Bürg.</translation>
     </message>
     <message>
         <source>Sun</source>
