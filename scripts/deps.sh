@@ -11,6 +11,8 @@ packages=(build-essential cmake pkg-config qt6-base-dev qt6-base-dev-tools
 packages+=(libgeonames-dev at-spi2-core dbus-daemon python3-pyatspi)
 # scripts/check: the fuzz build, its sanitizer runtime and the static checks.
 packages+=(clang libclang-rt-14-dev clang-tidy)
+# Translations: lupdate and lrelease (under /usr/lib/qt6/bin), and Qt's own for the standard dialogs.
+packages+=(qt6-l10n-tools qt6-translations-l10n)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "data/FeatureFile.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QLocale>
 #include <QLockFile>
@@ -182,7 +183,8 @@ namespace {
 // The reason of a failed write; a short write leaves no error code behind.
 QString WriteError(const QFileDevice& file) {
     return file.error() == QFileDevice::NoError
-               ? QStringLiteral("the file could not be written completely")
+               ? QCoreApplication::translate("TFeaturesDB",
+                                             "the file could not be written completely")
                : file.errorString();
 }
 
@@ -253,7 +255,8 @@ bool MergeFeatureEdit(TStringGrid& grid, const FeatureEdit& edit, FeatureRecord&
     // A folder that cannot hold the lock cannot hold the file either: the write tells why.
     if (!lock.tryLock(10000) && lock.error() == QLockFile::LockFailedError) {
         LoadFeatures(grid, fileName);
-        error = QStringLiteral("another copy of the program is saving the features");
+        error = QCoreApplication::translate("TFeaturesDB",
+                                            "another copy of the program is saving the features");
         return false;
     }
     LoadFeatures(grid, fileName);
@@ -315,17 +318,20 @@ namespace {
 
 struct AxisRule {
     double limit;
-    QString word;
+    QString invalidMessage;
     int digits; // digits of the whole degrees
     QString rangeMessage;
 };
 
 AxisRule RuleOf(CoordinateAxis axis) {
     if (axis == CoordinateAxis::Longitude)
-        return {180, QStringLiteral("Longitude"), 3,
-                QStringLiteral("Longitude must be between -180 and 180. Please reenter.")};
-    return {90, QStringLiteral("Latitude"), 2,
-            QStringLiteral("Latitude must be between -90 and 90. Please reenter.")};
+        return {180, QCoreApplication::translate("TFeaturesDB", "Please enter a valid Longitude"),
+                3,
+                QCoreApplication::translate(
+                    "TFeaturesDB", "Longitude must be between -180 and 180. Please reenter.")};
+    return {90, QCoreApplication::translate("TFeaturesDB", "Please enter a valid Latitude"), 2,
+            QCoreApplication::translate("TFeaturesDB",
+                                        "Latitude must be between -90 and 90. Please reenter.")};
 }
 
 // Shortest decimal text of a non-negative number, without an exponent.
@@ -354,7 +360,8 @@ CoordinateCheck VerifyCoordinate(const QString& typed, CoordinateAxis axis) {
     check.Text = typed.trimmed();
     double v = 0;
     if (!ToFiniteNumber(check.Text, v)) {
-        check.Message = QStringLiteral("Please enter a valid ") + rule.word;
+        check.Message = rule.invalidMessage;
+
         return check;
     }
     const double a = std::fabs(v);

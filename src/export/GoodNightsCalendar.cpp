@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "export/GoodNightsCalendar.h"
 
+#include "export/CalendarTexts.h"
+
 #include <cstdio>
 
 namespace ics {
@@ -38,13 +40,17 @@ std::vector<CalendarEvent> GoodNightEvents(const std::string& featureName,
         const astro::GoodNight& g = nights[i];
         CalendarEvent e;
         e.Tag = "goodnight-" + NameTag(featureName);
-        e.Summary = featureName + " in low sunlight";
+        e.Summary =
+            Format(Text(QT_TRANSLATE_NOOP("Calendar", "%1 in low sunlight")), {featureName});
         e.Description =
-            "Sun " + Degrees(g.FeatureSunAltitudeMid) + " over " + featureName + " and the Moon " +
-            Degrees(g.MoonAltitudeMid) + " high at the middle of the window.\nConditions: Sun " +
-            Degrees(conditions.FeatureSunMin) + " to " + Degrees(conditions.FeatureSunMax) +
-            " over the feature, Moon at least " + Degrees(conditions.MoonMinAltitude) +
-            " high, Sun below " + Degrees(conditions.SunMaxAltitude) + " here.";
+            Format(Text(QT_TRANSLATE_NOOP(
+                       "Calendar", "Sun %1 over %2 and the Moon %3 high at the middle of the "
+                                   "window.\nConditions: Sun %4 to %5 over the feature, Moon at "
+                                   "least %6 high, Sun below %7 here.")),
+                   {Degrees(g.FeatureSunAltitudeMid), featureName, Degrees(g.MoonAltitudeMid),
+                    Degrees(conditions.FeatureSunMin), Degrees(conditions.FeatureSunMax),
+                    Degrees(conditions.MoonMinAltitude), Degrees(conditions.SunMaxAltitude)});
+
         e.Start = g.Start;
         e.End = g.End;
         e.Key = g.Start;

@@ -4,6 +4,7 @@
 #include "astro/fEclipse.h"
 #include "astro/fPhases.h"
 #include "astro/fSeasons.h"
+#include "export/CalendarTexts.h"
 
 #include <algorithm>
 #include <cmath>
@@ -74,15 +75,24 @@ std::string PhaseTag(astro::PhaseKind kind) {
 std::string PhaseTitle(astro::PhaseKind kind) {
     switch (kind) {
     case astro::PhaseKind::NewMoon:
-        return "New Moon";
+        return Text(QT_TRANSLATE_NOOP("Calendar", "New Moon"));
     case astro::PhaseKind::FirstQuarter:
-        return "First Quarter";
+        return Text(QT_TRANSLATE_NOOP("Calendar", "First Quarter"));
     case astro::PhaseKind::FullMoon:
-        return "Full Moon";
+        return Text(QT_TRANSLATE_NOOP("Calendar", "Full Moon"));
     case astro::PhaseKind::LastQuarter:
-        return "Last Quarter";
+        return Text(QT_TRANSLATE_NOOP("Calendar", "Last Quarter"));
     }
-    return "Moon Phase";
+    return Text(QT_TRANSLATE_NOOP("Calendar", "Moon Phase"));
+}
+
+// The visibility the engine gives an eclipse, in the installed language.
+std::string VisibilityText(const std::string& visibility) {
+    if (visibility == "Visible") return Text(QT_TRANSLATE_NOOP("Calendar", "Visible"));
+    if (visibility == "Partially Visible")
+        return Text(QT_TRANSLATE_NOOP("Calendar", "Partially Visible"));
+    if (visibility == "Not Visible") return Text(QT_TRANSLATE_NOOP("Calendar", "Not Visible"));
+    return visibility;
 }
 
 CalendarEvent Instant(std::string tag, std::string summary, std::string description,
@@ -105,24 +115,34 @@ void AddEclipse(const astro::PhaseEvent& phase, int year, const astro::Observer&
     astro::EclipseCircumstances local;
     astro::EclipseCalcs(phase, y, observer, local);
     static const char* const tags[] = {"", "penumbraleclipse", "partialeclipse", "totaleclipse"};
-    static const char* const titles[] = {"", "Penumbral Lunar Eclipse", "Partial Lunar Eclipse",
-                                         "Total Lunar Eclipse"};
+    static const char* const titles[] = {"",
+                                         QT_TRANSLATE_NOOP("Calendar", "Penumbral Lunar Eclipse"),
+                                         QT_TRANSLATE_NOOP("Calendar", "Partial Lunar Eclipse"),
+                                         QT_TRANSLATE_NOOP("Calendar", "Total Lunar Eclipse")};
     const double max = g.MaximumUT;
-    std::string text = "Maximum " + ClockText(max) + " UT\n";
-    text += "Penumbra " + ClockText(max - g.PenumbralSemiDuration) + " - " +
-            ClockText(max + g.PenumbralSemiDuration) + " UT\n";
+    const auto span = [&](const char* pattern, double semiDuration) {
+        return Format(Text(pattern),
+                      {ClockText(max - semiDuration), ClockText(max + semiDuration)}) +
+               "\n";
+    };
+    std::string text =
+        Format(Text(QT_TRANSLATE_NOOP("Calendar", "Maximum %1 UT")), {ClockText(max)}) + "\n";
+    text += span(QT_TRANSLATE_NOOP("Calendar", "Penumbra %1 - %2 UT"), g.PenumbralSemiDuration);
     if (g.Kind >= astro::PartialEclipse)
-        text += "Umbra " + ClockText(max - g.PartialSemiDuration) + " - " +
-                ClockText(max + g.PartialSemiDuration) + " UT\n";
+        text += span(QT_TRANSLATE_NOOP("Calendar", "Umbra %1 - %2 UT"), g.PartialSemiDuration);
     if (g.Kind == astro::TotalEclipse)
-        text += "Totality " + ClockText(max - g.TotalSemiDuration) + " - " +
-                ClockText(max + g.TotalSemiDuration) + " UT\n";
-    text += "Umbral magnitude " + MagnitudeText(g.UmbralMagnitude) + ", penumbral magnitude " +
-            MagnitudeText(g.PenumbralMagnitude) + "\n";
-    text += "From the observer's place: " + local.Visibility;
+        text += span(QT_TRANSLATE_NOOP("Calendar", "Totality %1 - %2 UT"), g.TotalSemiDuration);
+    text +=
+        Format(Text(QT_TRANSLATE_NOOP("Calendar", "Umbral magnitude %1, penumbral magnitude %2")),
+               {MagnitudeText(g.UmbralMagnitude), MagnitudeText(g.PenumbralMagnitude)}) +
+        "\n";
+    const std::string visibility = VisibilityText(local.Visibility);
+    text +=
+        Format(Text(QT_TRANSLATE_NOOP("Calendar", "From the observer's place: %1")), {visibility});
     CalendarEvent e;
     e.Tag = tags[g.Kind];
-    e.Summary = std::string(titles[g.Kind]) + " (" + local.Visibility + ")";
+    e.Summary =
+        Format(Text(QT_TRANSLATE_NOOP("Calendar", "%1 (%2)")), {Text(titles[g.Kind]), visibility});
     e.Description = text;
     e.Start = max - g.PenumbralSemiDuration;
     e.End = max + g.PenumbralSemiDuration;
@@ -143,7 +163,9 @@ void AddPhasesAndEclipses(int year, const astro::Observer& observer,
             const astro::PhaseEvent& p = events[static_cast<std::size_t>(i)];
             const double ut = p.Julian - zoneDays;
             out.push_back(Instant(PhaseTag(p.Kind), PhaseTitle(p.Kind),
-                                  PhaseTitle(p.Kind) + " at " + DayAndClockText(ut), ut));
+                                  Format(Text(QT_TRANSLATE_NOOP("Calendar", "%1 at %2")),
+                                         {PhaseTitle(p.Kind), DayAndClockText(ut)}),
+                                  ut));
             if (p.Kind == astro::PhaseKind::FullMoon) AddEclipse(p, year, observer, out);
         }
     }
@@ -165,11 +187,13 @@ void AddApsides(int year, const astro::Observer& observer, std::vector<CalendarE
         const astro::ApsisRec a = astro::ApsisInstant(k);
         const double local = a.Jde + zoneDays;
         if (local < start || local >= end) continue;
-        const std::string title = a.Perigee ? "Perigee" : "Apogee";
+        const std::string title = a.Perigee ? Text(QT_TRANSLATE_NOOP("Calendar", "Perigee"))
+                                            : Text(QT_TRANSLATE_NOOP("Calendar", "Apogee"));
         char distance[48];
         std::snprintf(distance, sizeof distance, "%.0f km", std::round(a.DistanceKm));
         out.push_back(Instant(a.Perigee ? "perigee" : "apogee", title,
-                              title + " at " + DayAndClockText(a.Jde) + ", distance " + distance,
+                              Format(Text(QT_TRANSLATE_NOOP("Calendar", "%1 at %2, distance %3")),
+                                     {title, DayAndClockText(a.Jde), distance}),
                               a.Jde));
     }
 }
@@ -177,14 +201,19 @@ void AddApsides(int year, const astro::Observer& observer, std::vector<CalendarE
 void AddSeasons(int year, const astro::Observer& observer, std::vector<CalendarEvent>& out) {
     static const char* const tags[] = {"marchequinox", "junesolstice", "septemberequinox",
                                        "decembersolstice"};
-    static const char* const titles[] = {"March Equinox", "June Solstice", "September Equinox",
-                                         "December Solstice"};
+    static const char* const titles[] = {QT_TRANSLATE_NOOP("Calendar", "March Equinox"),
+                                         QT_TRANSLATE_NOOP("Calendar", "June Solstice"),
+                                         QT_TRANSLATE_NOOP("Calendar", "September Equinox"),
+                                         QT_TRANSLATE_NOOP("Calendar", "December Solstice")};
     const auto y = static_cast<std::uint16_t>(year);
     const astro::SeasonsRec s = astro::EquinoxesAndSolstices(y, observer);
     for (std::size_t i = 0; i < 4; ++i) {
         const double ut = s.Instants[i] - astro::DeltaTDays(s.Instants[i]);
-        out.push_back(
-            Instant(tags[i], titles[i], std::string(titles[i]) + " at " + DayAndClockText(ut), ut));
+        const std::string title = Text(titles[i]);
+        out.push_back(Instant(
+            tags[i], title,
+            Format(Text(QT_TRANSLATE_NOOP("Calendar", "%1 at %2")), {title, DayAndClockText(ut)}),
+            ut));
     }
 }
 
@@ -222,7 +251,8 @@ std::vector<CalendarEvent> YearEvents(int year, const astro::Observer& observer)
 }
 
 std::string YearCalendarName(int year) {
-    return "Moon " + std::to_string(year) + " (Cresselle)";
+    return Format(Text(QT_TRANSLATE_NOOP("Calendar", "Moon %1 (Cresselle)")),
+                  {std::to_string(year)});
 }
 
 std::string CalendarText(const std::vector<CalendarEvent>& events, astro::JulianDay stampUt,

@@ -26,8 +26,10 @@ std::unique_ptr<QPrinter> defaultPrinter(QWidget* parent, const QString& suggest
     // No printer on the system: the page goes to a PDF file the user names.
     // A name typed without the extension still gives a file that opens as PDF.
     const QString path = ChooseSaveFile(
-        parent, QStringLiteral("pdf"), QStringLiteral("Save printout as PDF"), PdfFolder(),
-        suggestedPdfName, QStringLiteral("PDF files (*.pdf)"), QStringLiteral(".pdf"));
+        parent, QStringLiteral("pdf"),
+        QCoreApplication::translate("Platform", "Save printout as PDF"), PdfFolder(),
+        suggestedPdfName, QCoreApplication::translate("Platform", "PDF files (*.pdf)"),
+        QStringLiteral(".pdf"));
     if (path.isEmpty()) return nullptr;
     auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
     printer->setOutputFormat(QPrinter::PdfFormat);
@@ -126,7 +128,8 @@ QString ChooseSaveFile(QWidget* parent, const QString& kind, const QString& capt
             const QString question =
                 target.isDir()
                     ? QString()
-                    : QStringLiteral("\"%1\" already exists.\nDo you want to replace it?")
+                    : QCoreApplication::translate(
+                          "Platform", "\"%1\" already exists.\nDo you want to replace it?")
                           .arg(QDir::toNativeSeparators(path));
             if (question.isEmpty() || !Services().ask(parent, caption, question)) {
                 suggested = path;
@@ -143,11 +146,12 @@ bool OpenOrOffer(QWidget* parent, const QUrl& url) {
     if (Services().openUrl(url)) return true;
     const QString shown =
         url.isLocalFile() ? QDir::toNativeSeparators(url.toLocalFile()) : url.toString();
-    const QString what =
-        url.isLocalFile() ? QStringLiteral("the page") : QStringLiteral("the address");
+    const QString what = url.isLocalFile() ? QCoreApplication::translate("Platform", "the page")
+                                           : QCoreApplication::translate("Platform", "the address");
     if (Services().ask(parent, QStringLiteral("Cresselle"),
-                       QStringLiteral("Nothing on this system could open %1\n\n%2\n\n"
-                                      "Copy it to the clipboard, to open it yourself?")
+                       QCoreApplication::translate("Platform",
+                                                   "Nothing on this system could open %1\n\n%2\n\n"
+                                                   "Copy it to the clipboard, to open it yourself?")
                            .arg(what, shown)))
         Services().copyText(shown);
     return false;

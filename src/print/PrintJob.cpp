@@ -4,6 +4,7 @@
 #include "astro/fGlobals.h"
 #include "platform/Platform.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QPrinter>
@@ -93,15 +94,20 @@ bool PrintJob::Finish() {
     RestoreOrientation();
     LastDestination() = Destination();
     // A job drawn for the dialog is told about once the dialog has printed.
-    if (!DialogPrinter()) platform::Note(parent_, QStringLiteral("Sent to %1").arg(Destination()));
+    if (!DialogPrinter())
+        platform::Note(parent_,
+                       QCoreApplication::translate("PrintJob", "Sent to %1").arg(Destination()));
     return true;
 }
 
 QString PrintJob::Destination() const {
     if (!printer_) return {};
     const QString file = pdfTarget_.isEmpty() ? printer_->outputFileName() : pdfTarget_;
-    if (!file.isEmpty()) return QStringLiteral("PDF \"%1\"").arg(QDir::toNativeSeparators(file));
-    return QStringLiteral("the printer \"%1\"").arg(printer_->printerName());
+    if (!file.isEmpty())
+        return QCoreApplication::translate("PrintJob", "PDF \"%1\"")
+            .arg(QDir::toNativeSeparators(file));
+    return QCoreApplication::translate("PrintJob", "the printer \"%1\"")
+        .arg(printer_->printerName());
 }
 
 // Opens the file the user named (so that a folder that cannot be written is known before
@@ -137,7 +143,7 @@ bool PrintJob::DeliverPdf(QString& error) {
     }
     const QByteArray pdf = draft.readAll();
     if (!pdf.trimmed().endsWith("%%EOF")) {
-        error = QStringLiteral("the printout was not written completely");
+        error = QCoreApplication::translate("PrintJob", "the printout was not written completely");
         return false;
     }
     if (pdfFile_->write(pdf) != pdf.size() || !pdfFile_->commit()) {
@@ -152,13 +158,14 @@ void PrintJob::Fail() {
     QString where =
         printer_->outputFileName().isEmpty() ? printer_->printerName() : printer_->outputFileName();
     if (!pdfTarget_.isEmpty()) where = pdfTarget_;
-    Fail(QStringLiteral("The printer reported an error and the printout was abandoned.\n\n"
-                        "Printer: %1")
+    Fail(QCoreApplication::translate(
+             "PrintJob", "The printer reported an error and the printout was abandoned.\n\n"
+                         "Printer: %1")
              .arg(where));
 }
 
 void PrintJob::FailToSave(const QString& error) {
-    Fail(QStringLiteral("The printout could not be saved as \"%1\": %2")
+    Fail(QCoreApplication::translate("PrintJob", "The printout could not be saved as \"%1\": %2")
              .arg(QDir::toNativeSeparators(pdfTarget_), error));
 }
 
@@ -214,7 +221,8 @@ void PrintFromClick(QWidget* parent, Qt::KeyboardModifiers modifiers,
     };
     const bool printed = platform::Services().printDialog(parent, setUp, paint);
     if (printed && !LastDestination().isEmpty())
-        platform::Note(parent, QStringLiteral("Sent to %1").arg(LastDestination()));
+        platform::Note(
+            parent, QCoreApplication::translate("PrintJob", "Sent to %1").arg(LastDestination()));
 }
 
 QString SuggestedPdfName(const QString& subject, int month, int year) {

@@ -6,6 +6,7 @@
 #include "settings/ObserverSettings.h"
 #include "zone/Zone.h"
 
+#include <QCoreApplication>
 #include <QDate>
 #include <QPaintDevice>
 #include <QPainter>
@@ -40,33 +41,52 @@ std::uint16_t ToUint16(long v) {
     return static_cast<std::uint16_t>(v > 65535 ? 65535 : v);
 }
 
+QString LatitudeCaption() {
+    return QCoreApplication::translate("Print", "Latitude:");
+}
+
+QString ZoneCaption() {
+    return QCoreApplication::translate("Print", "Zone:");
+}
+
 } // namespace
 
 QString PageTitle(int month, int year) {
+
     const QString name = QString::fromStdString(astro::LongMonthName(month));
     return QStringLiteral("%1 %2").arg(name).arg(year).left(TitleCapacity);
 }
 
 QString PlaceLine(const TObserverSettings& s) {
     const QString degree(QChar(0x00B0));
-    const QString line = s.Location + QStringLiteral("     Latitude: ") + s.LatDeg + degree +
-                         QStringLiteral(" ") + s.LatMin + QStringLiteral("' ") + s.LatSec +
-                         QStringLiteral("\" ") + s.LatDir + QStringLiteral(",   Longitude: ") +
+    const QString latDir = s.LatDir == QLatin1String("South")
+                               ? QCoreApplication::translate("Print", "South")
+                               : QCoreApplication::translate("Print", "North");
+    const QString longDir = s.LongDir == QLatin1String("West")
+                                ? QCoreApplication::translate("Print", "West")
+                                : QCoreApplication::translate("Print", "East");
+    const QString line = s.Location + QStringLiteral("     ") + LatitudeCaption() +
+                         QStringLiteral(" ") + s.LatDeg + degree + QStringLiteral(" ") + s.LatMin +
+                         QStringLiteral("' ") + s.LatSec + QStringLiteral("\" ") + latDir +
+                         QStringLiteral(",   ") +
+                         QCoreApplication::translate("Print", "Longitude:") + QStringLiteral(" ") +
                          s.LongDeg + degree + QStringLiteral(" ") + s.LongMin +
-                         QStringLiteral("' ") + s.LongSec + QStringLiteral("\" ") + s.LongDir;
+                         QStringLiteral("' ") + s.LongSec + QStringLiteral("\" ") + longDir;
     // A named zone is named with its abbreviations: "Zone: Europe/London, GMT/BST".
     const TZone zone = ZoneOfSettings(s);
     if (zone.IsNamed()) {
         const QDate today = QDate::currentDate();
         const astro::JulianDay jd = static_cast<double>(today.toJulianDay()) - 0.5;
-        return (line + QStringLiteral(",   Zone: ") + zone.Description(jd)).trimmed();
+        return (line + QStringLiteral(",   ") + ZoneCaption() + QStringLiteral(" ") +
+                zone.Description(jd))
+            .trimmed();
     }
     return line.trimmed();
 }
 
 QString FooterLine() {
-    return (QStringLiteral("Printed by ") + QLatin1String(ProgramAndVersion) +
-            QStringLiteral(", lunar almanac"))
+    return QCoreApplication::translate("Print", "Printed by %1, lunar almanac")
+        .arg(QLatin1String(ProgramAndVersion))
         .left(FooterCapacity);
 }
 
@@ -115,11 +135,11 @@ void PrintPlaceLine(QPainter& canvas, int pw, int y, int sideClear) {
     const int room = 7 * (pw / 7) - 2 * margin;
     QStringList lines{place};
     if (!FitFont(canvas, lines, room)) {
-        const qsizetype split = std::max<qsizetype>(place.indexOf(QStringLiteral("Latitude:")), 0);
+        const qsizetype split = std::max<qsizetype>(place.indexOf(LatitudeCaption()), 0);
         lines = {place.left(split).trimmed(), place.mid(split)};
         if (lines.first().isEmpty()) lines.removeFirst();
         if (!FitFont(canvas, lines, room)) {
-            const qsizetype zone = lines.last().indexOf(QStringLiteral("Zone:"));
+            const qsizetype zone = lines.last().indexOf(ZoneCaption());
             if (zone > 0) {
                 const QString coordinates = lines.last().left(zone).trimmed();
                 lines.last() = lines.last().mid(zone);

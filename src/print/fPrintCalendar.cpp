@@ -6,8 +6,10 @@
 #include "print/PrintJob.h"
 #include "print/fPrint.h"
 #include "settings/ObserverSettings.h"
+#include "zone/EngineText.h"
 #include "zone/Zone.h"
 
+#include <QCoreApplication>
 #include <QLocale>
 #include <QPaintDevice>
 #include <QPainter>
@@ -54,7 +56,7 @@ int WeekdayOf(int day, int month, int year) {
 }
 
 QString LongWeekdayName(int weekday) {
-    return QLocale::system().dayName(weekday == 0 ? 7 : weekday, QLocale::LongFormat);
+    return QLocale().dayName(weekday == 0 ? 7 : weekday, QLocale::LongFormat);
 }
 
 astro::DateTimeRec DayOf(int day, int month, int year) {
@@ -199,10 +201,10 @@ void PrintPhaseLegend(QPainter& c, const PageMeasures& m, bool north) {
     const int v = m.u(6.43);
     const int textX = x0 + s + m.u(9.65);
     const std::pair<astro::PhaseKind, QString> entries[] = {
-        {astro::PhaseKind::NewMoon, QStringLiteral("New Moon")},
-        {astro::PhaseKind::FirstQuarter, QStringLiteral("First") + QStringLiteral(" Quarter")},
-        {astro::PhaseKind::FullMoon, QStringLiteral("Full Moon")},
-        {astro::PhaseKind::LastQuarter, QStringLiteral("Last") + QStringLiteral(" Quarter")},
+        {astro::PhaseKind::NewMoon, EngineText("New Moon")},
+        {astro::PhaseKind::FirstQuarter, EngineText("First Quarter")},
+        {astro::PhaseKind::FullMoon, EngineText("Full Moon")},
+        {astro::PhaseKind::LastQuarter, EngineText("Last Quarter")},
     };
     int y = m.u(24.12);
     for (const auto& [kind, text] : entries) {
@@ -257,9 +259,9 @@ CalendarPage CalendarPageFor(int month, int year, const astro::Observer& observe
 
 std::array<TimeLine, 3> MoonLines(const astro::RiseSetTimes& moon) {
     std::array<std::pair<const char*, std::string>, 3> slot{{
-        {"TR:", moon.Transit},
-        {"MR:", moon.Rise},
-        {"MS", moon.Set},
+        {QT_TRANSLATE_NOOP("PrintCalendar", "TR:"), moon.Transit},
+        {QT_TRANSLATE_NOOP("PrintCalendar", "MR:"), moon.Rise},
+        {QT_TRANSLATE_NOOP("PrintCalendar", "MS"), moon.Set},
     }};
     // Three exchanges put the three texts in order, compared byte by byte.
     if (slot[0].second > slot[2].second) std::swap(slot[0], slot[2]);
@@ -268,16 +270,16 @@ std::array<TimeLine, 3> MoonLines(const astro::RiseSetTimes& moon) {
     std::array<TimeLine, 3> lines;
     for (std::size_t j = 0; j < slot.size(); ++j) {
         const QString time = QString::fromStdString(slot[j].second);
-        lines[j] = {QString::fromLatin1(slot[j].first),
-                    time == QStringLiteral("*****") ? QStringLiteral("****") : time};
+        lines[j] = {QCoreApplication::translate("PrintCalendar", slot[j].first),
+                    time == QStringLiteral("*****") ? QStringLiteral("****") : EngineText(time)};
     }
     return lines;
 }
 
 std::array<TimeLine, 3> SunLines(const astro::RiseSetTimes& sun) {
-    return {{{QStringLiteral("SR:"), QString::fromStdString(sun.Rise)},
-             {QStringLiteral("TR:"), QString::fromStdString(sun.Transit)},
-             {QStringLiteral("SS:"), QString::fromStdString(sun.Set)}}};
+    return {{{QCoreApplication::translate("PrintCalendar", "SR:"), EngineText(sun.Rise)},
+             {QCoreApplication::translate("PrintCalendar", "TR:"), EngineText(sun.Transit)},
+             {QCoreApplication::translate("PrintCalendar", "SS:"), EngineText(sun.Set)}}};
 }
 
 int PhaseGrey(int density) {
@@ -305,8 +307,10 @@ void DrawCalendarPage(QPainter& canvas, const CalendarPage& page) {
 bool PrintCalendar(int month, int year, const astro::Observer& observer,
                    const PhaseShadingFrame& shading, QWidget* parent) {
     const CalendarPage page = CalendarPageFor(month, year, observer, shading);
-    PrintJob job(parent, SuggestedPdfName(QStringLiteral("Calendar"), month, year),
-                 PrintJob::Orientation::Landscape);
+    PrintJob job(
+        parent,
+        SuggestedPdfName(QCoreApplication::translate("PrintCalendar", "Calendar"), month, year),
+        PrintJob::Orientation::Landscape);
     if (!job.Started()) return false;
     DrawCalendarPage(job.Canvas(), page);
     return job.Finish();

@@ -32,7 +32,12 @@ struct TObserverSettings {
     bool PrintSunTimes = true;
     QString PrinterType;    // capacity 15: "Laser", "BW Inkjet" or "Colour Inkjet"
     bool NightMode = false; // every window in dim red (screen only)
+    QString Language =
+        QStringLiteral("System"); // "System" (the system's) or a ProgramLanguages code
 };
+
+// The languages the windows speak (codes of QLocale names); English is the source.
+inline constexpr const char* ProgramLanguages[] = {"en", "fr", "de", "es"};
 
 // The one global instance.
 extern TObserverSettings ObserverSettings;

@@ -41,7 +41,7 @@ QString FileReason(const QFileDevice& file) {
         file.errorString() != QLatin1String("Unknown error"))
         return file.errorString();
     return errno != 0 ? QString::fromLocal8Bit(std::strerror(errno))
-                      : QStringLiteral("the system gave no reason");
+                      : QCoreApplication::translate("SettingsStore", "the system gave no reason");
 }
 
 namespace {
@@ -79,8 +79,14 @@ constexpr std::array<DefaultValue, 22> Defaults{{
 
 const QString CurrentVersion = QStringLiteral("V2.50");
 
+// Values later than the first start's record: absent from an older store, and then their
+// default without a repair.
+constexpr DefaultValue LaterDefaults[] = {{"Language", "System"}};
+
 QString DefaultText(const char* name) {
     for (const DefaultValue& d : Defaults)
+        if (qstrcmp(d.name, name) == 0) return QString::fromLatin1(d.text);
+    for (const DefaultValue& d : LaterDefaults)
         if (qstrcmp(d.name, name) == 0) return QString::fromLatin1(d.text);
     return {};
 }
@@ -190,10 +196,13 @@ QByteArray ReadableIni(const QByteArray& ini) {
 // Why QSettings, which gives no reason of its own, could not write in `folder`.
 QString WriteReason(const QString& folder) {
     const QStorageInfo disk(folder);
-    if (disk.isValid() && disk.isReadOnly()) return QStringLiteral("the disk is read-only");
-    if (disk.isValid() && disk.bytesAvailable() < 4096) return QStringLiteral("the disk is full");
-    if (!QFileInfo(folder).isWritable()) return QStringLiteral("the folder may not be written");
-    return QStringLiteral("the system refused the write");
+    if (disk.isValid() && disk.isReadOnly())
+        return QCoreApplication::translate("SettingsStore", "the disk is read-only");
+    if (disk.isValid() && disk.bytesAvailable() < 4096)
+        return QCoreApplication::translate("SettingsStore", "the disk is full");
+    if (!QFileInfo(folder).isWritable())
+        return QCoreApplication::translate("SettingsStore", "the folder may not be written");
+    return QCoreApplication::translate("SettingsStore", "the system refused the write");
 }
 
 // Every key of an INI file and its text, read under a name the settings cache has never seen
@@ -207,17 +216,20 @@ bool ReadFresh(const QString& iniPath, QMap<QString, QString>& values, QString* 
     };
     errno = 0;
     if (!original.open(QIODevice::ReadOnly))
-        return fail(QStringLiteral("the file cannot be read (%1)").arg(FileReason(original)));
+        return fail(QCoreApplication::translate("SettingsStore", "the file cannot be read (%1)")
+                        .arg(FileReason(original)));
     if (!copy.open())
-        return fail(
-            QStringLiteral("no check copy can be written beside it (%1)").arg(FileReason(copy)));
+        return fail(QCoreApplication::translate("SettingsStore",
+                                                "no check copy can be written beside it (%1)")
+                        .arg(FileReason(copy)));
     const QByteArray bytes = ReadableIni(original.readAll());
     if (copy.write(bytes) != bytes.size() || !copy.flush())
-        return fail(
-            QStringLiteral("no check copy can be written beside it (%1)").arg(FileReason(copy)));
+        return fail(QCoreApplication::translate("SettingsStore",
+                                                "no check copy can be written beside it (%1)")
+                        .arg(FileReason(copy)));
     const QSettings fresh(copy.fileName(), QSettings::IniFormat);
     if (fresh.status() != QSettings::NoError)
-        return fail(QStringLiteral("the file cannot be read"));
+        return fail(QCoreApplication::translate("SettingsStore", "the file cannot be read"));
     for (const QString& key : fresh.allKeys())
         values.insert(key, fresh.value(key).toString());
     return true;
@@ -338,11 +350,12 @@ void RepairDamagedFile(const QString& iniPath) {
         QFile::remove(backup);
         return;
     }
-    PendingNotice() =
-        QStringLiteral("The settings file \"%1\" was damaged. Its readable values were kept, "
-                       "the others were reset to their defaults; the damaged file was kept as "
-                       "\"%2\".")
-            .arg(QDir::toNativeSeparators(iniPath), QDir::toNativeSeparators(backup));
+    PendingNotice() = QCoreApplication::translate(
+                          "SettingsStore",
+                          "The settings file \"%1\" was damaged. Its readable values were kept, "
+                          "the others were reset to their defaults; the damaged file was kept as "
+                          "\"%2\".")
+                          .arg(QDir::toNativeSeparators(iniPath), QDir::toNativeSeparators(backup));
 }
 
 // Saving to the INI file. QSettings replaces the file through a temporary one, so a save that
@@ -355,19 +368,21 @@ bool SaveIniValues(const QString& iniPath, const Values& values, QString& why) {
     const QString folder = QDir::toNativeSeparators(QFileInfo(iniPath).absolutePath());
     QTemporaryFile rehearsal(QFileInfo(iniPath).absolutePath() + ScratchName("rehearsal"));
     if (!rehearsal.open()) {
-        why = QStringLiteral("the folder \"%1\" cannot be written (%2)")
-                  .arg(folder, rehearsal.errorString());
+        why =
+            QCoreApplication::translate("SettingsStore", "the folder \"%1\" cannot be written (%2)")
+                .arg(folder, rehearsal.errorString());
         return false;
     }
     const QString rawFolder = QFileInfo(iniPath).absolutePath();
-    why = QStringLiteral("the file could not be written in full (%1)").arg(WriteReason(rawFolder));
+    why = QCoreApplication::translate("SettingsStore", "the file could not be written in full (%1)")
+              .arg(WriteReason(rawFolder));
     QMap<QString, QString> expected;
     if (QFileInfo(iniPath).isFile()) {
         if (!ReadFresh(iniPath, expected, &why)) return false;
         if (AlreadyStored(expected, values)) return true;
         // A file the program may not replace is said so before anything is rehearsed.
         if (!QFileInfo(iniPath).isWritable()) {
-            why = QStringLiteral("the file is read-only");
+            why = QCoreApplication::translate("SettingsStore", "the file is read-only");
             return false;
         }
         QFile original(iniPath);
@@ -375,7 +390,8 @@ bool SaveIniValues(const QString& iniPath, const Values& values, QString& why) {
         const QByteArray bytes = ReadableIni(original.readAll());
         errno = 0;
         if (rehearsal.write(bytes) != bytes.size() || !rehearsal.flush()) {
-            why = QStringLiteral("the file could not be written in full (%1)")
+            why = QCoreApplication::translate("SettingsStore",
+                                              "the file could not be written in full (%1)")
                       .arg(FileReason(rehearsal));
             return false;
         }
@@ -388,7 +404,8 @@ bool SaveIniValues(const QString& iniPath, const Values& values, QString& why) {
             expected.insert(key, text);
         }
         if (!Flush(copy)) {
-            why = QStringLiteral("the file could not be written in full (%1)")
+            why = QCoreApplication::translate("SettingsStore",
+                                              "the file could not be written in full (%1)")
                       .arg(WriteReason(rawFolder));
             return false;
         }
@@ -409,13 +426,16 @@ bool SaveIniValues(const QString& iniPath, const Values& values, QString& why) {
     QLockFile lock(iniPath + QStringLiteral(".lock"));
     lock.setStaleLockTime(1000);
     if (!lock.tryLock(2000)) {
-        why = QStringLiteral("another program is saving the settings");
+        why =
+            QCoreApplication::translate("SettingsStore", "another program is saving the settings");
         return false;
     }
     QString reason;
     const bool written = WriteWhole(iniPath, whole, &reason);
     lock.unlock();
-    if (!written) why = QStringLiteral("the file could not be written (%1)").arg(reason);
+    if (!written)
+        why = QCoreApplication::translate("SettingsStore", "the file could not be written (%1)")
+                  .arg(reason);
     return written;
 }
 
@@ -487,6 +507,17 @@ class Reader {
         return Raw(name, text) && text == QStringLiteral("True");
     }
 
+    // A later value: its default when absent; repaired to it when not one of `allowed`.
+    template <std::size_t N>
+    QString OptionalChoice(const char* name, const char* const (&allowed)[N]) {
+        QString text;
+        if (!Raw(name, text)) return DefaultText(name);
+        text = text.trimmed();
+        for (const char* a : allowed)
+            if (text == QLatin1String(a)) return text;
+        return Repair(name);
+    }
+
     const QStringList& Repairs() const { return repairs_; }
     void RepairWith(const char* name) { repairs_.append(QString::fromLatin1(name)); }
 
@@ -520,7 +551,7 @@ bool SaveValues(const Values& values, QString& why) {
     std::unique_ptr<QSettings> store = OpenStore();
     for (const auto& [key, text] : values)
         store->setValue(key, text);
-    why = QStringLiteral("the registry key could not be written");
+    why = QCoreApplication::translate("SettingsStore", "the registry key could not be written");
     return Flush(*store);
 }
 
@@ -549,7 +580,7 @@ bool PrepareStoreFolder(QString& why) {
     std::error_code error;
     std::filesystem::create_directories(QFile::encodeName(folder).toStdString(), error);
     if (QFileInfo(folder).isDir()) return true;
-    why = QStringLiteral("the folder \"%1\" cannot be created (%2)")
+    why = QCoreApplication::translate("SettingsStore", "the folder \"%1\" cannot be created (%2)")
               .arg(QDir::toNativeSeparators(folder), QString::fromStdString(error.message()));
     return false;
 }
@@ -692,8 +723,9 @@ QString ReadZoneName(const QSettings& store, Reader& read) {
     if (name.size() <= 64 && TZone::Named(name.toLatin1())) return name;
     read.RepairWith("ZoneName");
     if (!PendingNotice().isEmpty()) PendingNotice() += QLatin1Char('\n');
-    PendingNotice() += QStringLiteral("The zone \"%1\" in the settings is not known to this "
-                                      "system; the fixed offset from UT is used instead.")
+    PendingNotice() += QCoreApplication::translate(
+                           "SettingsStore", "The zone \"%1\" in the settings is not known to this "
+                                            "system; the fixed offset from UT is used instead.")
                            .arg(name.left(64));
     return {};
 }
@@ -751,8 +783,10 @@ void NoteResets(const QStringList& repairs, const QMap<QString, QString>& stored
                 name.startsWith(QLatin1String("Long"));
     }
     if (resets.isEmpty()) return;
-    QString text = QStringLiteral("These stored settings could not be used and were reset: %1.")
-                       .arg(resets.join(QStringLiteral("; ")));
+    QString text =
+        QCoreApplication::translate("SettingsStore",
+                                    "These stored settings could not be used and were reset: %1.")
+            .arg(resets.join(QStringLiteral("; ")));
     if (place && !s.Location.trimmed().isEmpty())
         text += QStringLiteral(" The place is still named \"%1\": check its position in the "
                                "configuration window.")
@@ -847,6 +881,9 @@ void ReadStore(TObserverSettings& s, bool write) {
         read.RepairWith("PrinterType");
     }
     s.NightMode = read.OptionalBoolean("NightMode");
+    static const char* const languages[] = {"System", ProgramLanguages[0], ProgramLanguages[1],
+                                            ProgramLanguages[2], ProgramLanguages[3]};
+    s.Language = read.OptionalChoice("Language", languages);
     static const char* const latitudeNames[3] = {"LatDeg", "LatMin", "LatSec"};
     static const char* const longitudeNames[3] = {"LongDeg", "LongMin", "LongSec"};
     QString* latitude[3] = {&s.LatDeg, &s.LatMin, &s.LatSec};
@@ -908,6 +945,7 @@ Values ConfigurationValues(const TObserverSettings& s) {
         {QStringLiteral("DaylightSavings"), BoolText(s.DaylightSavings)},
         {QStringLiteral("ZoneName"), CutToCapacity(s.ZoneName, 64)},
         {QStringLiteral("PrinterType"), CutToCapacity(s.PrinterType, 15)},
+        {QStringLiteral("Language"), CutToCapacity(s.Language, 6)},
     };
 }
 
@@ -960,11 +998,15 @@ bool SaveNightMode(const TObserverSettings& s) {
 QString NotSavedMessage() {
     const QString where = QDir::toNativeSeparators(Location());
     if (LastFailure().isEmpty())
-        return QStringLiteral("The settings could not be saved in \"%1\". The new values apply "
-                              "until the program ends.")
+        return QCoreApplication::translate(
+                   "SettingsStore",
+                   "The settings could not be saved in \"%1\". The new values apply "
+                   "until the program ends.")
             .arg(where);
-    return QStringLiteral("The settings could not be saved in \"%1\": %2. The new values apply "
-                          "until the program ends.")
+    return QCoreApplication::translate(
+               "SettingsStore",
+               "The settings could not be saved in \"%1\": %2. The new values apply "
+               "until the program ends.")
         .arg(where, LastFailure());
 }
 

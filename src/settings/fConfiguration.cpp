@@ -4,6 +4,7 @@
 #include "platform/Platform.h"
 #include "settings/ObserverSettings.h"
 #include "settings/TSpinButton.h"
+#include "ui/Language.h"
 #include "ui/Windows.h"
 #include "ui/frame/NumericKeyFilter.h"
 #include "ui/state/AppState.h"
@@ -37,9 +38,13 @@ const QString Laser = QStringLiteral("Laser");
 const QString BWInkjet = QStringLiteral("BW Inkjet");
 const QString ColourInkjet = QStringLiteral("Colour Inkjet");
 
-const char* const DayOrders[] = {"Sunday - Saturday",   "Monday - Sunday",      "Tuesday - Monday",
-                                 "Wednesday - Tuesday", "Thursday - Wednesday", "Friday - Thursday",
-                                 "Saturday - Friday"};
+const char* const DayOrders[] = {QT_TRANSLATE_NOOP("TConfiguration", "Sunday - Saturday"),
+                                 QT_TRANSLATE_NOOP("TConfiguration", "Monday - Sunday"),
+                                 QT_TRANSLATE_NOOP("TConfiguration", "Tuesday - Monday"),
+                                 QT_TRANSLATE_NOOP("TConfiguration", "Wednesday - Tuesday"),
+                                 QT_TRANSLATE_NOOP("TConfiguration", "Thursday - Wednesday"),
+                                 QT_TRANSLATE_NOOP("TConfiguration", "Friday - Thursday"),
+                                 QT_TRANSLATE_NOOP("TConfiguration", "Saturday - Friday")};
 
 QString ValueBoxStyle(const char* kind) {
     return QStringLiteral("%1 { background: rgb(255, 255, 176); color: black; }")
@@ -124,11 +129,24 @@ QString Cut(const QString& text, int capacity) {
     return text.left(capacity);
 }
 
+// The painted picture with a fifth group under the printer's for the language row: the
+// printer group's frame copied below it, then the window's bottom edge.
+QPixmap WithLanguageGroup(const QPixmap& picture) {
+    if (picture.size() != QSize(284, 400)) return picture;
+    QPixmap taller(284, 448);
+    taller.fill(Qt::black);
+    QPainter p(&taller);
+    p.drawPixmap(QPoint(0, 0), picture, QRect(0, 0, 284, 386));
+    p.drawPixmap(QPoint(0, 386), picture, QRect(0, 338, 284, 48));
+    p.drawPixmap(QPoint(0, 434), picture, QRect(0, 386, 284, 14));
+    return taller;
+}
+
 } // namespace
 
 TConfiguration::TConfiguration(QWidget* parent) : TFrame(parent) {
-    setWindowTitle(QStringLiteral("Configuration"));
-    setBackground(
+    setWindowTitle(tr("Configuration"));
+    setBackground(WithLanguageGroup(
         LoadPicture(QStringLiteral("config.jpg"), QSize(284, 400), [](QPainter& p, QSize size) {
             p.fillRect(QRect(QPoint(0, 0), size), QColor(20, 30, 90));
             for (const QRect& group :
@@ -136,10 +154,10 @@ TConfiguration::TConfiguration(QWidget* parent) : TFrame(parent) {
                   QRect(10, 292, 264, 38), QRect(10, 338, 264, 46)})
                 p.fillRect(group, Qt::black);
             p.setPen(QColor(220, 220, 255));
-            p.drawText(QRect(40, 10, 204, 23), Qt::AlignCenter, QStringLiteral("Configuration"));
+            p.drawText(QRect(40, 10, 204, 23), Qt::AlignCenter, tr("Configuration"));
             p.drawText(QRect(257, 14, 15, 15), Qt::AlignCenter, QStringLiteral("x"));
-        }));
-    setFixedSize(284, 400);
+        })));
+    setFixedSize(284, 448);
     addTitleLabel(QRect(40, 10, 204, 23));
     addExitLabel(QRect(258, 14, 13, 15));
 
@@ -151,19 +169,37 @@ TConfiguration::TConfiguration(QWidget* parent) : TFrame(parent) {
     CreateListRows();
     CreatePrinterRow();
     CreateZoneRows();
+    CreateLanguageRow();
     SetTabOrder();
 }
 
+void TConfiguration::CreateLanguageRow() {
+    StaticLabel(this, tr("Language:"), 20, 396);
+    QStringList names{language::ChoiceName(QStringLiteral("System"))};
+    for (const char* code : ProgramLanguages)
+        names << language::ChoiceName(QLatin1String(code));
+    cmbLanguage = ListBox(this, QRect(100, 392, 164, 21), names);
+    cmbLanguage->setEditable(false);
+    cmbLanguage->setStyleSheet(ValueBoxStyle("QComboBox"));
+    cmbLanguage->setToolTip(tr("The language of the windows, printouts, help page and saved "
+                               "calendars; System follows the system's language"));
+    lblLanguageNote = new QLabel(tr("A new language takes effect at the next start."), this);
+    lblLanguageNote->setFont(ArialPixels(10));
+    lblLanguageNote->setStyleSheet(TransparentLabelStyle(Yellow));
+    lblLanguageNote->setWordWrap(true);
+    lblLanguageNote->setGeometry(20, 414, 244, 16);
+}
+
 void TConfiguration::CreateStaticLabels() {
-    StaticLabel(this, QStringLiteral("Latitude:"), 20, 66);
-    StaticLabel(this, QStringLiteral("Longitude:"), 20, 94);
-    StaticLabel(this, QStringLiteral("Location:"), 20, 120);
-    StaticLabel(this, QStringLiteral("Day Order:"), 20, 168);
-    StaticLabel(this, QStringLiteral("Date Format:"), 20, 192);
-    StaticLabel(this, QStringLiteral("Zone:"), 20, 234);
-    StaticLabel(this, QStringLiteral("Place:"), 20, 260);
-    StaticLabel(this, QStringLiteral("Timezone:"), 20, 306);
-    StaticLabel(this, QStringLiteral("DST:"), 210, 306);
+    StaticLabel(this, tr("Latitude:"), 20, 66);
+    StaticLabel(this, tr("Longitude:"), 20, 94);
+    StaticLabel(this, tr("Location:"), 20, 120);
+    StaticLabel(this, tr("Day Order:"), 20, 168);
+    StaticLabel(this, tr("Date Format:"), 20, 192);
+    StaticLabel(this, tr("Zone:"), 20, 234);
+    StaticLabel(this, tr("Place:"), 20, 260);
+    StaticLabel(this, tr("Timezone:"), 20, 306);
+    StaticLabel(this, tr("DST:"), 210, 306);
 }
 
 void TConfiguration::CreatePositionRows() {
@@ -183,12 +219,12 @@ void TConfiguration::CreatePositionRows() {
     txtLocation->setGeometry(90, 117, 174, 20);
     txtLocation->setMaxLength(64); // as much as the store keeps
 
-    fields_[0] = {txtLatDeg, 2, 90, "Latitude degrees"};
-    fields_[1] = {txtLatMin, 2, 59, "Latitude minutes"};
-    fields_[2] = {txtLatSec, 2, 59, "Latitude seconds"};
-    fields_[3] = {txtLongDeg, 3, 180, "Longitude degrees"};
-    fields_[4] = {txtLongMin, 2, 59, "Longitude minutes"};
-    fields_[5] = {txtLongSec, 2, 59, "Longitude seconds"};
+    fields_[0] = {txtLatDeg, 2, 90, QT_TR_NOOP("Latitude degrees")};
+    fields_[1] = {txtLatMin, 2, 59, QT_TR_NOOP("Latitude minutes")};
+    fields_[2] = {txtLatSec, 2, 59, QT_TR_NOOP("Latitude seconds")};
+    fields_[3] = {txtLongDeg, 3, 180, QT_TR_NOOP("Longitude degrees")};
+    fields_[4] = {txtLongMin, 2, 59, QT_TR_NOOP("Longitude minutes")};
+    fields_[5] = {txtLongSec, 2, 59, QT_TR_NOOP("Longitude seconds")};
     for (const NumberField& f : fields_) {
         f.edit->setStyleSheet(ValueBoxStyle("QLineEdit"));
         f.edit->installEventFilter(this);
@@ -206,7 +242,7 @@ void TConfiguration::CreatePositionRows() {
 void TConfiguration::CreateListRows() {
     QStringList days;
     for (const char* d : DayOrders)
-        days << QString::fromLatin1(d);
+        days << tr(d);
     cmbDayOrder = ListBox(this, QRect(100, 164, 164, 21), days);
     cmbDateFormat = ListBox(this, QRect(100, 188, 164, 21),
                             {QStringLiteral("DD/MM/YYYY"), QStringLiteral("MM/DD/YYYY")});
@@ -222,9 +258,8 @@ void TConfiguration::CreateListRows() {
 }
 
 void TConfiguration::CreateZoneRows() {
-    QStringList names{
-        QStringLiteral("Fixed offset (below)"),
-        QStringLiteral("Automatic (%1)").arg(QString::fromLatin1(QTimeZone::systemTimeZoneId()))};
+    QStringList names{tr("Fixed offset (below)"),
+                      tr("Automatic (%1)").arg(QString::fromLatin1(QTimeZone::systemTimeZoneId()))};
     cmbZoneName = ListBox(this, QRect(70, 230, 194, 21), names);
     cmbZoneName->completer()->setFilterMode(Qt::MatchContains);
     cmbZoneName->completer()->setCompletionMode(QCompleter::PopupCompletion);
@@ -236,7 +271,7 @@ void TConfiguration::CreateZoneRows() {
 
     txtPlace = new QLineEdit(this);
     txtPlace->setGeometry(70, 256, 194, 21);
-    txtPlace->setPlaceholderText(QStringLiteral("type a city to search"));
+    txtPlace->setPlaceholderText(tr("type a city to search"));
     txtPlace->setStyleSheet(ValueBoxStyle("QLineEdit"));
     txtPlace->installEventFilter(this);
     lblPlaceNotFound = new QLabel(this);
@@ -321,8 +356,8 @@ bool TConfiguration::ChoosePlace(const QString& text) {
     };
     fill(chosen.Latitude, 2, txtLatDeg, txtLatMin, txtLatSec);
     fill(chosen.Longitude, 3, txtLongDeg, txtLongMin, txtLongSec);
-    pNSDirection->setText(chosen.Latitude < 0 ? QStringLiteral("South") : QStringLiteral("North"));
-    pEWDirection->setText(chosen.Longitude < 0 ? QStringLiteral("West") : QStringLiteral("East"));
+    pNSDirection->setText(chosen.Latitude < 0 ? tr("South") : tr("North"));
+    pEWDirection->setText(chosen.Longitude < 0 ? tr("West") : tr("East"));
     txtLocation->setText(Cut(chosen.ShortName(), txtLocation->maxLength()));
     txtLocation->setCursorPosition(0);
     const int zoneIndex = cmbZoneName->findText(QString::fromLatin1(chosen.ZoneId));
@@ -341,11 +376,11 @@ void TConfiguration::CreatePrinterRow() {
         void (TConfiguration::*captionClick)();
     };
     const Radio radios[] = {
-        {imgLaser, lblLaser, "Laser", 20, &TConfiguration::imgLaserClick,
+        {imgLaser, lblLaser, QT_TR_NOOP("Laser"), 20, &TConfiguration::imgLaserClick,
          &TConfiguration::lblLaserClick},
-        {imgBWInkjet, lblBWInkjet, "B/W Inkjet", 88, &TConfiguration::imgBWInkjetClick,
+        {imgBWInkjet, lblBWInkjet, QT_TR_NOOP("B/W Inkjet"), 88, &TConfiguration::imgBWInkjetClick,
          &TConfiguration::lblBWInkjetClick},
-        {imgColourInkjet, lblColourPrinter, "Colour Inkjet", 176,
+        {imgColourInkjet, lblColourPrinter, QT_TR_NOOP("Colour Inkjet"), 176,
          &TConfiguration::imgColourInkjetClick, &TConfiguration::lblColourPrinterClick},
     };
     for (const Radio& r : radios) {
@@ -353,7 +388,7 @@ void TConfiguration::CreatePrinterRow() {
         r.picture->setPixmap(imgRBUnset);
         r.picture->setCursor(Qt::PointingHandCursor);
         r.caption = new TClickLabel(this, QRect(r.x + 17, 350, 70, 15));
-        r.caption->setText(QString::fromLatin1(r.text));
+        r.caption->setText(tr(r.text));
         r.caption->setFont(ArialPixels(11));
         r.caption->setStyleSheet(TransparentLabelStyle(Aqua));
         r.caption->setCursor(Qt::PointingHandCursor);
@@ -363,46 +398,47 @@ void TConfiguration::CreatePrinterRow() {
 }
 
 void TConfiguration::SetTabOrder() {
-    QWidget* const order[] = {txtLatDeg,   txtLatMin,   txtLatSec,         NSSpinButton,
-                              txtLongDeg,  txtLongMin,  txtLongSec,        EWSpinButton,
-                              txtLocation, cmbDayOrder, cmbDateFormat,     cmbZoneName,
-                              txtPlace,    cmbTimeZone, chkDaylightSavings};
+    QWidget* const order[] = {txtLatDeg,   txtLatMin,   txtLatSec,          NSSpinButton,
+                              txtLongDeg,  txtLongMin,  txtLongSec,         EWSpinButton,
+                              txtLocation, cmbDayOrder, cmbDateFormat,      cmbZoneName,
+                              txtPlace,    cmbTimeZone, chkDaylightSavings, cmbLanguage};
     for (std::size_t i = 1; i < std::size(order); ++i)
         setTabOrder(order[i - 1], order[i]);
     // Names a screen reader gives the controls (the captions beside them are painted).
     const std::pair<QWidget*, const char*> names[] = {
-        {txtLatDeg, "Latitude degrees"},
-        {txtLatMin, "Latitude minutes"},
-        {txtLatSec, "Latitude seconds"},
-        {NSSpinButton, "North or South"},
-        {pNSDirection, "Latitude direction"},
-        {txtLongDeg, "Longitude degrees"},
-        {txtLongMin, "Longitude minutes"},
-        {txtLongSec, "Longitude seconds"},
-        {EWSpinButton, "East or West"},
-        {pEWDirection, "Longitude direction"},
-        {txtLocation, "Location"},
-        {cmbDayOrder, "Day order"},
-        {cmbDateFormat, "Date format"},
-        {cmbZoneName, "Zone"},
-        {txtPlace, "Place: type a city to search"},
-        {cmbTimeZone, "Fixed offset from GMT"},
-        {chkDaylightSavings, "Daylight saving"},
-        {imgLaser, "Laser printer"},
-        {imgBWInkjet, "Black and white inkjet printer"},
-        {imgColourInkjet, "Colour inkjet printer"}};
+        {txtLatDeg, QT_TR_NOOP("Latitude degrees")},
+        {txtLatMin, QT_TR_NOOP("Latitude minutes")},
+        {txtLatSec, QT_TR_NOOP("Latitude seconds")},
+        {NSSpinButton, QT_TR_NOOP("North or South")},
+        {pNSDirection, QT_TR_NOOP("Latitude direction")},
+        {txtLongDeg, QT_TR_NOOP("Longitude degrees")},
+        {txtLongMin, QT_TR_NOOP("Longitude minutes")},
+        {txtLongSec, QT_TR_NOOP("Longitude seconds")},
+        {EWSpinButton, QT_TR_NOOP("East or West")},
+        {pEWDirection, QT_TR_NOOP("Longitude direction")},
+        {txtLocation, QT_TR_NOOP("Location")},
+        {cmbDayOrder, QT_TR_NOOP("Day order")},
+        {cmbDateFormat, QT_TR_NOOP("Date format")},
+        {cmbZoneName, QT_TR_NOOP("Zone")},
+        {txtPlace, QT_TR_NOOP("Place: type a city to search")},
+        {cmbTimeZone, QT_TR_NOOP("Fixed offset from GMT")},
+        {chkDaylightSavings, QT_TR_NOOP("Daylight saving")},
+        {imgLaser, QT_TR_NOOP("Laser printer")},
+        {imgBWInkjet, QT_TR_NOOP("Black and white inkjet printer")},
+        {imgColourInkjet, QT_TR_NOOP("Colour inkjet printer")},
+        {cmbLanguage, QT_TR_NOOP("Language")}};
     for (const auto& [control, name] : names) {
-        control->setAccessibleName(QString::fromLatin1(name));
+        control->setAccessibleName(tr(name));
         if (auto* list = qobject_cast<QComboBox*>(control); list && list->lineEdit())
-            list->lineEdit()->setAccessibleName(QString::fromLatin1(name));
+            list->lineEdit()->setAccessibleName(tr(name));
     }
 }
 
 QString TConfiguration::TimeZoneText(int index) {
-    if (index == UtIndex) return QStringLiteral("GMT");
+    if (index == UtIndex) return tr("GMT");
     const int minutes = (index - UtIndex) * 30;
     const int size = std::abs(minutes);
-    return QStringLiteral("GMT %1 %2:%3")
+    return tr("GMT %1 %2:%3")
         .arg(minutes < 0 ? QLatin1Char('-') : QLatin1Char('+'))
         .arg(size / 60, 2, 10, QLatin1Char('0'))
         .arg(size % 60, 2, 10, QLatin1Char('0'));
@@ -438,8 +474,8 @@ void TConfiguration::FormActivate() {
     txtLongDeg->setText(s.LongDeg);
     txtLongMin->setText(s.LongMin);
     txtLongSec->setText(s.LongSec);
-    pNSDirection->setText(s.LatDir);
-    pEWDirection->setText(s.LongDir);
+    pNSDirection->setText(s.LatDir == QLatin1String("South") ? tr("South") : tr("North"));
+    pEWDirection->setText(s.LongDir == QLatin1String("West") ? tr("West") : tr("East"));
     cmbDayOrder->setCurrentIndex(std::clamp<int>(s.DayOrder, 0, cmbDayOrder->count() - 1));
     cmbDateFormat->setCurrentIndex(std::clamp<int>(s.DateLayoutIdx, 0, 1));
     chkDaylightSavings->setChecked(s.DaylightSavings);
@@ -453,6 +489,11 @@ void TConfiguration::FormActivate() {
     else
         cmbZoneName->setCurrentIndex(std::max(cmbZoneName->findText(s.ZoneName), 0));
     txtPlace->clear();
+    int languageIndex = 0;
+    for (std::size_t i = 0; i < std::size(ProgramLanguages); ++i)
+        if (s.Language == QLatin1String(ProgramLanguages[i]))
+            languageIndex = static_cast<int>(i) + 1;
+    cmbLanguage->setCurrentIndex(languageIndex);
 }
 
 void TConfiguration::changeEvent(QEvent* event) {
@@ -468,9 +509,7 @@ void TConfiguration::hideEvent(QHideEvent* event) {
 // --- position -----------------------------------------------------------------------------
 
 void TConfiguration::NSSpinButtonUpClick() {
-    pNSDirection->setText(pNSDirection->text() == QStringLiteral("North")
-                              ? QStringLiteral("South")
-                              : QStringLiteral("North"));
+    pNSDirection->setText(pNSDirection->text() == tr("North") ? tr("South") : tr("North"));
 }
 
 void TConfiguration::NSSpinButtonDownClick() {
@@ -478,8 +517,7 @@ void TConfiguration::NSSpinButtonDownClick() {
 }
 
 void TConfiguration::EWSpinButtonUpClick() {
-    pEWDirection->setText(pEWDirection->text() == QStringLiteral("East") ? QStringLiteral("West")
-                                                                         : QStringLiteral("East"));
+    pEWDirection->setText(pEWDirection->text() == tr("East") ? tr("West") : tr("East"));
 }
 
 void TConfiguration::EWSpinButtonDownClick() {
@@ -512,9 +550,8 @@ bool TConfiguration::LeaveNumberEdit(const NumberField& field) {
 // is told the field's range and the edit gets the focus back, keeping its text.
 void TConfiguration::Refuse(const NumberField& field) {
     refusing_ = true;
-    platform::ShowMessage(this, QStringLiteral("%1 must be a number from 0 to %2.")
-                                    .arg(QLatin1String(field.name))
-                                    .arg(field.highest));
+    platform::ShowMessage(
+        this, tr("%1 must be a number from 0 to %2.").arg(tr(field.name)).arg(field.highest));
     refusing_ = false;
     QLineEdit* edit = field.edit;
     // The focus may still be on its way to the next control; take it back once it has arrived.
@@ -543,9 +580,8 @@ const TConfiguration::NumberField* TConfiguration::FirstPositionBeyondLimit() co
 
 void TConfiguration::RefusePosition(const NumberField& minutes) {
     const bool latitude = &minutes == &fields_[1];
-    platform::ShowMessage(this, latitude
-                                    ? QStringLiteral("The latitude cannot exceed 90\u00B0.")
-                                    : QStringLiteral("The longitude cannot exceed 180\u00B0."));
+    platform::ShowMessage(this, latitude ? tr("The latitude cannot exceed 90\u00B0.")
+                                         : tr("The longitude cannot exceed 180\u00B0."));
     minutes.edit->setFocus(Qt::OtherFocusReason);
     minutes.edit->selectAll();
 }
@@ -660,21 +696,22 @@ bool TConfiguration::ListsNameTheirEntries() {
     const struct {
         QComboBox* list;
         const char* what;
-    } lists[] = {{cmbDayOrder, "first day of the week"},
-                 {cmbDateFormat, "date format"},
-                 {cmbZoneName, "zone"},
-                 {cmbTimeZone, "offset from UT"}};
+    } lists[] = {{cmbDayOrder, QT_TR_NOOP("first day of the week")},
+                 {cmbDateFormat, QT_TR_NOOP("date format")},
+                 {cmbZoneName, QT_TR_NOOP("zone")},
+                 {cmbTimeZone, QT_TR_NOOP("offset from UT")}};
     for (const auto& [list, what] : lists) {
         if (NamesAnEntry(*list)) continue;
         const QString typed = list->currentText().left(64);
-        platform::ShowMessage(
-            this, list == cmbZoneName
-                      ? QStringLiteral("The zone \"%1\" is not known to this system. Choose one "
+        platform::ShowMessage(this,
+                              list == cmbZoneName
+                                  ? tr("The zone \"%1\" is not known to this system. Choose one "
                                        "from the list (type part of its name to find it).")
-                            .arg(typed)
-                      : QStringLiteral("The %1 \"%2\" is not one the list offers. Choose one "
+                                        .arg(typed)
+                                  : tr("The %1 \"%2\" is not one the list offers. Choose one "
                                        "from the list.")
-                            .arg(QLatin1String(what), typed));
+                                        .arg(tr(what), typed));
+
         list->setFocus(Qt::OtherFocusReason);
         if (list->lineEdit()) list->lineEdit()->selectAll();
         return false;
@@ -687,11 +724,13 @@ void TConfiguration::SaveIntoSettings() {
     s.LatDeg = Cut(txtLatDeg->text(), 3);
     s.LatMin = Cut(txtLatMin->text(), 2);
     s.LatSec = Cut(txtLatSec->text(), 2);
-    s.LatDir = Cut(pNSDirection->text(), 5);
+    s.LatDir =
+        pNSDirection->text() == tr("South") ? QStringLiteral("South") : QStringLiteral("North");
     s.LongDeg = Cut(txtLongDeg->text(), 3);
     s.LongMin = Cut(txtLongMin->text(), 2);
     s.LongSec = Cut(txtLongSec->text(), 2);
-    s.LongDir = Cut(pEWDirection->text(), 5);
+    s.LongDir =
+        pEWDirection->text() == tr("West") ? QStringLiteral("West") : QStringLiteral("East");
     s.Location = Cut(txtLocation->text(), 64);
     s.DayOrder = static_cast<std::uint8_t>(ChosenIndex(*cmbDayOrder));
     s.DateLayoutIdx = static_cast<std::uint8_t>(ChosenIndex(*cmbDateFormat));
@@ -700,6 +739,11 @@ void TConfiguration::SaveIntoSettings() {
     s.DaylightSavings = chkDaylightSavings->isChecked();
     s.ZoneName = ChosenZoneName();
     s.PrinterType = PrinterType;
+    const int languageIndex = cmbLanguage->currentIndex();
+    s.Language =
+        languageIndex >= 1 && languageIndex <= static_cast<int>(std::size(ProgramLanguages))
+            ? QString::fromLatin1(ProgramLanguages[languageIndex - 1])
+            : QStringLiteral("System");
 }
 
 void TConfiguration::closeEvent(QCloseEvent* event) {

@@ -52,6 +52,10 @@ class TConfiguration : public TFrame {
     TClickLabel* lblLaser = nullptr;
     TClickLabel* lblBWInkjet = nullptr;
     TClickLabel* lblColourPrinter = nullptr;
+    // The program's language: entry 0 the system's, then English, French, German, Spanish
+    // (ProgramLanguages); the note under it says a new choice takes effect at the next start.
+    QComboBox* cmbLanguage = nullptr;
+    QLabel* lblLanguageNote = nullptr;
 
     // "GMT", or "GMT - 05:30" / "GMT + 12:00": the time zone list entry of index 0..48.
     static QString TimeZoneText(int index);
@@ -123,6 +127,7 @@ class TConfiguration : public TFrame {
     void CreateStaticLabels();
     void CreatePositionRows();
     void CreateListRows();
+    void CreateLanguageRow();
     void CreatePrinterRow();
     void CreateZoneRows();
     void FillZoneLists();

@@ -39,15 +39,19 @@ void PaintFallback(QPainter& p, QSize size) {
     p.fillRect(14, 160, 192, 40, Qt::black);
     p.fillRect(62, 210, 99, 29, QColor(40, 50, 120));
     p.setPen(QColor(220, 220, 255));
-    p.drawText(QRect(30, 12, 160, 26), Qt::AlignCenter, QStringLiteral("Print Options"));
-    p.drawText(QRect(62, 210, 99, 29), Qt::AlignCenter, QStringLiteral("OK"));
+    p.drawText(QRect(30, 12, 160, 26), Qt::AlignCenter, TPrintOptions::tr("Print Options"));
+    p.drawText(QRect(62, 210, 99, 29), Qt::AlignCenter, TPrintOptions::tr("OK"));
     p.setPen(Aqua);
-    const char* const captions[] = {"Daily Phases", "Major Phases", "Moon's Rise/Transit/Set Times",
-                                    "Sun's Rise/Transit/Set Times"};
+    const char* const captions[] = {
+        QT_TRANSLATE_NOOP("TPrintOptions", "Daily Phases"),
+        QT_TRANSLATE_NOOP("TPrintOptions", "Major Phases"),
+        QT_TRANSLATE_NOOP("TPrintOptions", "Moon's Rise/Transit/Set Times"),
+        QT_TRANSLATE_NOOP("TPrintOptions", "Sun's Rise/Transit/Set Times")};
     for (int i = 0; i < 4; ++i)
-        p.drawText(50, 81 + 20 * i, QString::fromLatin1(captions[i]));
+        p.drawText(50, 81 + 20 * i, TPrintOptions::tr(captions[i]));
+
     p.drawText(QRect(14, 170, 124, 21), Qt::AlignRight | Qt::AlignVCenter,
-               QStringLiteral("Daily Phase Density:"));
+               TPrintOptions::tr("Daily Phase Density:"));
 }
 
 QPixmap CloseButtonPicture() {
@@ -69,7 +73,7 @@ QPixmap CloseButtonPicture() {
 } // namespace
 
 TPrintOptions::TPrintOptions(QWidget* parent) : TFrame(parent) {
-    setWindowTitle(QStringLiteral("Print Options"));
+    setWindowTitle(tr("Print Options"));
     setBackground(LoadPicture(QStringLiteral("printoptions.jpg"), QSize(220, 260), PaintFallback));
     setFixedSize(220, 260);
 
@@ -104,7 +108,7 @@ TPrintOptions::TPrintOptions(QWidget* parent) : TFrame(parent) {
     });
 
     // A way out without printing: a close button painted in the corner.
-    addExitLabel(QRect(198, 4, 18, 18), QStringLiteral("Close without printing (Escape)"));
+    addExitLabel(QRect(198, 4, 18, 18), tr("Close without printing (Escape)"));
     lblExit->setPixmap(CloseButtonPicture());
 
     setTabOrder(chkDailyPhases, chkMajorPhases);

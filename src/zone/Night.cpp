@@ -6,6 +6,8 @@
 #include "astro/fRiseSet.h"
 #include "zone/Zone.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <cmath>
 
@@ -93,27 +95,27 @@ void AddDayEvents(QList<TNightEvent>& events, const astro::DateTimeRec& day, boo
 QString NightEventName(TNightEventKind kind) {
     switch (kind) {
     case TNightEventKind::Sunset:
-        return QStringLiteral("Sunset");
+        return QCoreApplication::translate("TNightEvent", "Sunset");
     case TNightEventKind::CivilDusk:
-        return QStringLiteral("Civil dusk");
+        return QCoreApplication::translate("TNightEvent", "Civil dusk");
     case TNightEventKind::NauticalDusk:
-        return QStringLiteral("Nautical dusk");
+        return QCoreApplication::translate("TNightEvent", "Nautical dusk");
     case TNightEventKind::AstronomicalDusk:
-        return QStringLiteral("Astronomical dusk");
+        return QCoreApplication::translate("TNightEvent", "Astronomical dusk");
     case TNightEventKind::AstronomicalDawn:
-        return QStringLiteral("Astronomical dawn");
+        return QCoreApplication::translate("TNightEvent", "Astronomical dawn");
     case TNightEventKind::NauticalDawn:
-        return QStringLiteral("Nautical dawn");
+        return QCoreApplication::translate("TNightEvent", "Nautical dawn");
     case TNightEventKind::CivilDawn:
-        return QStringLiteral("Civil dawn");
+        return QCoreApplication::translate("TNightEvent", "Civil dawn");
     case TNightEventKind::Sunrise:
-        return QStringLiteral("Sunrise");
+        return QCoreApplication::translate("TNightEvent", "Sunrise");
     case TNightEventKind::Moonrise:
-        return QStringLiteral("Moonrise");
+        return QCoreApplication::translate("TNightEvent", "Moonrise");
     case TNightEventKind::MoonTransit:
-        return QStringLiteral("Moon transit");
+        return QCoreApplication::translate("TNightEvent", "Moon transit");
     case TNightEventKind::Moonset:
-        return QStringLiteral("Moonset");
+        return QCoreApplication::translate("TNightEvent", "Moonset");
     }
     return {};
 }

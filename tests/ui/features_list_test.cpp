@@ -122,11 +122,11 @@ TEST_F(FeaturesListTest, RowsAreTimedMarkedOrLeftWithoutATime) {
     Compute();
     const TStringGrid& grid = list_.StringGrid1;
     ASSERT_EQ(grid.RowCount(), 6);
-    EXPECT_EQ(grid.Cell(3, 0), TFeatures::InvalidCoordinatesText);
-    EXPECT_EQ(grid.Cell(4, 0), TFeatures::InvalidCoordinatesText);
-    EXPECT_EQ(grid.Cell(3, 4), TFeatures::InvalidCoordinatesText);
-    EXPECT_EQ(grid.Cell(3, 3), TFeatures::NoSunriseText);
-    EXPECT_EQ(grid.Cell(4, 3), TFeatures::NoSunsetText);
+    EXPECT_EQ(grid.Cell(3, 0), TFeatures::InvalidCoordinatesText());
+    EXPECT_EQ(grid.Cell(4, 0), TFeatures::InvalidCoordinatesText());
+    EXPECT_EQ(grid.Cell(3, 4), TFeatures::InvalidCoordinatesText());
+    EXPECT_EQ(grid.Cell(3, 3), TFeatures::NoSunriseText());
+    EXPECT_EQ(grid.Cell(4, 3), TFeatures::NoSunsetText());
     EXPECT_TRUE(messages_.isEmpty());
 
     // The rows after a bad one are computed: a lunar day lasts half a synodic month, and the
@@ -329,7 +329,8 @@ TEST_F(FeaturesListTest, LondonTimesTakeTheOffsetOfTheirInstant) {
 TEST_F(FeaturesListTest, MonthShowsItsOwnSunrisesBothWhenTwoAndTheCliAgrees) {
     std::vector<FeatureTexts> features;
     for (int i = 0; i < 24; ++i)
-        features.push_back({QString("Crater %1").arg(i), QString("%1.5").arg(i * 15 - 172), "05.0"});
+        features.push_back(
+            {QString("Crater %1").arg(i), QString("%1.5").arg(i * 15 - 172), "05.0"});
     WriteFeatures(features);
     SetCurrentZone(*TZone::Named("Europe/London"));
     const astro::Observer greenwich{astro::DegToRad(51.5), 0, 60};
@@ -371,7 +372,8 @@ TEST_F(FeaturesListTest, MonthShowsItsOwnSunrisesBothWhenTwoAndTheCliAgrees) {
         same(list_.SecondInMonth(4, row), "sunset2");
         if (second.isEmpty()) continue;
         ++twice;
-        EXPECT_NEAR(JulianOf(second) - JulianOf(list_.StringGrid1.Cell(3, row)), kSynodicMonth, 0.7);
+        EXPECT_NEAR(JulianOf(second) - JulianOf(list_.StringGrid1.Cell(3, row)), kSynodicMonth,
+                    0.7);
         EXPECT_TRUE(list_.TimeCellText(3, row).endsWith(" +"));
         EXPECT_TRUE(list_.TimeCellText(3, row, true).contains(WithoutSecondsOf(second)));
     }

@@ -2,6 +2,7 @@
 #include "ui/frame/TFrame.h"
 
 #include "ui/Windows.h"
+#include "ui/style/PaintedTexts.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -34,6 +35,8 @@ TFrame::TFrame(QWidget* parent) : QWidget(parent, FrameFlags(parent)) {
 
 void TFrame::setBackground(const QPixmap& picture, bool sizeToPicture) {
     Image1 = picture;
+    paintedtexts::TranslatePicture(Image1, metaObject()->className());
+
     if (sizeToPicture && !picture.isNull()) setFixedSize(picture.size());
     update();
 }
@@ -46,7 +49,7 @@ TClickLabel* TFrame::addTitleLabel(const QRect& geometry) {
 }
 
 TClickLabel* TFrame::addExitLabel(const QRect& geometry, const QString& hint) {
-    lblExit = new TClickLabel(this, geometry, hint);
+    lblExit = new TClickLabel(this, geometry, hint.isEmpty() ? tr("Exit Cresselle") : hint);
     lblExit->setObjectName(QStringLiteral("lblExit"));
     lblExit->setCursor(Qt::PointingHandCursor);
     connect(lblExit, &TClickLabel::clicked, this, &TFrame::lblExitClick);

@@ -30,7 +30,7 @@ class TFrame : public QWidget {
     // Frame controls; created on demand by the window that has them.
     TClickLabel* addTitleLabel(const QRect& geometry);
     TClickLabel* addExitLabel(const QRect& geometry,
-                              const QString& hint = QStringLiteral("Exit Cresselle"));
+                              const QString& hint = {}); // empty: "Exit Cresselle"
     TClickLabel* addMinimiseLabel(const QRect& geometry, MinimiseScope scope, const QString& hint);
 
     TClickLabel* lblTitle = nullptr;

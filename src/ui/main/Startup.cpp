@@ -4,6 +4,7 @@
 #include "astro/fGlobals.h"
 #include "data/Folders.h"
 #include "settings/ObserverSettings.h"
+#include "ui/Language.h"
 
 #include <QApplication>
 #include <QDir>
@@ -99,7 +100,8 @@ bool CopyFile(const QString& from, const QString& to, QString* why = nullptr) {
     }
     if (!in.atEnd() || copied != in.size()) {
         out.cancelWriting();
-        return fail(QStringLiteral("the shipped file could not be read whole"));
+        return fail(
+            QCoreApplication::translate("Startup", "the shipped file could not be read whole"));
     }
     if (!out.commit()) return fail(settingsstore::FileReason(out));
     return true;
@@ -199,10 +201,13 @@ QPixmap DrawnIcon(int size) {
 void InitialiseApplication(QApplication& app) {
     app.setApplicationName(QStringLiteral("Cresselle"));
     app.setApplicationVersion(QStringLiteral("2.50"));
+    // The language comes first: every window and message is made in it.
+    TObserverSettings stored;
+    language::Install(app,
+                      settingsstore::Peek(stored) ? stored.Language : QStringLiteral("System"));
     EnterWorkingFolder(DataFolder(), ShippedRuntimeFolder());
     SetHintPause(2000);
     QApplication::setWindowIcon(ApplicationIcon());
-    InstallMonthNames(QLocale::system());
 }
 
 QString ShippedRuntimeFolder() {
@@ -218,22 +223,24 @@ bool EnterWorkingFolder(const QString& dataFolder, const QString& runtimeFolder)
     const QString shown = QDir::toNativeSeparators(dataFolder);
     const auto refuse = [&shown](const QString& reason) {
         folders::SetWorkingFolderProblem(
-            QStringLiteral("The working folder \"%1\" cannot be used: %2. The lunar features "
+            QCoreApplication::translate(
+                "Startup", "The working folder \"%1\" cannot be used: %2. The lunar features "
                            "database and the help page are not available, and nothing is saved "
                            "in their place.")
                 .arg(shown, reason));
         StartNotice() = folders::WorkingFolderProblem();
         return false;
     };
-    if (dataFolder.isEmpty()) return refuse(QStringLiteral("the system names no data folder"));
+    if (dataFolder.isEmpty())
+        return refuse(QCoreApplication::translate("Startup", "the system names no data folder"));
     std::error_code error;
     std::filesystem::create_directories(QFile::encodeName(dataFolder).toStdString(), error);
     if (!QFileInfo(dataFolder).isDir())
         return refuse(error ? QString::fromLocal8Bit(error.message().c_str())
-                            : QStringLiteral("it is not a folder"));
+                            : QCoreApplication::translate("Startup", "it is not a folder"));
     const QDir data(dataFolder);
     if (!QDir::setCurrent(data.absolutePath()))
-        return refuse(QStringLiteral("it cannot be entered"));
+        return refuse(QCoreApplication::translate("Startup", "it cannot be entered"));
     if (!runtimeFolder.isEmpty() && QDir(runtimeFolder) != data) {
         // Help pages already there are refreshed when the shipped ones are newer; a folder
         // without them is seeded, what the program needs first.
@@ -242,7 +249,8 @@ bool EnterWorkingFolder(const QString& dataFolder, const QString& runtimeFolder)
         const QStringList failed = SeedFrom(runtimeFolder, data);
         if (!failed.isEmpty())
             StartNotice() =
-                QStringLiteral("These shipped files could not be copied into the working folder "
+                QCoreApplication::translate(
+                    "Startup", "These shipped files could not be copied into the working folder "
                                "\"%1\":\n%2\nThe next start tries again.")
                     .arg(shown, failed.join(QLatin1Char('\n')));
     }

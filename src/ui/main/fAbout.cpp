@@ -20,7 +20,7 @@ QPixmap PlainAboutPicture() {
     painter.drawRect(picture.rect().adjusted(0, 0, -1, -1));
     painter.drawRect(273, 14, 15, 15);
     painter.drawText(QRect(273, 14, 15, 15), Qt::AlignCenter, QStringLiteral("x"));
-    painter.drawText(QRect(50, 10, 200, 23), Qt::AlignCenter, QStringLiteral("About Cresselle"));
+    painter.drawText(QRect(50, 10, 200, 23), Qt::AlignCenter, TAbout::tr("About Cresselle"));
     painter.setPen(QColor(255, 255, 176));
     painter.drawText(picture.rect(), Qt::AlignCenter, QStringLiteral("Cresselle V2.50"));
     return picture;
@@ -29,7 +29,7 @@ QPixmap PlainAboutPicture() {
 } // namespace
 
 TAbout::TAbout(QWidget* parent) : TFrame(parent) {
-    setWindowTitle(QStringLiteral("About Cresselle"));
+    setWindowTitle(tr("About Cresselle"));
     QPixmap picture(QStringLiteral(":/about.jpg"));
     if (picture.isNull()) picture = PlainAboutPicture();
     setBackground(picture);
@@ -39,7 +39,7 @@ TAbout::TAbout(QWidget* parent) : TFrame(parent) {
     lblVersion->move(110, 150);
     lblVersion->hide();
 
-    addExitLabel(QRect(274, 14, 13, 15), QStringLiteral("Close"));
+    addExitLabel(QRect(274, 14, 13, 15), tr("Close"));
 }
 
 void TAbout::FormShow() {

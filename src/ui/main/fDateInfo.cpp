@@ -31,7 +31,7 @@ void PaintPlainBackground(QPainter& p, QSize size) {
     p.fillRect(QRect(10, 37, size.width() - 20, 25), QColor(200, 200, 215));
     p.setFont(ArialPixels(12, true));
     p.drawText(QRect(0, 10, size.width(), 23), Qt::AlignHCenter | Qt::AlignTop,
-               QStringLiteral("Date Information"));
+               TDateInfo::tr("Date Information"));
     p.drawRect(QRect(size.width() - 27, 14, 14, 14));
     p.drawText(QRect(size.width() - 27, 14, 15, 15), Qt::AlignCenter, QStringLiteral("x"));
 }
@@ -75,21 +75,23 @@ DateInformation ComputeDateInformation(const astro::DateTimeRec& date) {
 }
 
 TDateInfo::TDateInfo(QWidget* parent) : TFrame(parent) {
-    setWindowTitle(QStringLiteral("Date Information"));
+    setWindowTitle(tr("Date Information"));
     setBackground(
         LoadPicture(QStringLiteral("dateinfo.jpg"), QSize(250, 165), PaintPlainBackground));
     setFixedSize(250, 165);
     addTitleLabel(QRect(40, 10, 170, 23));
-    addExitLabel(QRect(224, 14, 13, 15), QStringLiteral("Close"));
+    addExitLabel(QRect(224, 14, 13, 15), tr("Close"));
     setClosesOnDeactivate(true);
 
     lblSelectedDate = InfoLabel(this, {}, 0, 44, Navy, ArialPixels(16, true));
     lblSelectedDate->setObjectName(QStringLiteral("lblSelectedDate"));
     const QFont rowFont = ArialPixels(12);
-    const char* const titles[4] = {"Julian Day:", "Day Number:", "Week Number:", "Days Till Xmas:"};
+    const char* const titles[4] = {QT_TR_NOOP("Julian Day:"), QT_TR_NOOP("Day Number:"),
+                                   QT_TR_NOOP("Week Number:"), QT_TR_NOOP("Days Till Xmas:")};
     QLabel** values[4] = {&Label1, &Label2, &Label3, &Label4};
     for (int i = 0; i < 4; ++i) {
-        InfoLabel(this, QString::fromLatin1(titles[i]), 20, 78 + 18 * i, Yellow, rowFont);
+        InfoLabel(this, tr(titles[i]), 20, 78 + 18 * i, Yellow, rowFont);
+
         *values[i] = InfoLabel(this, {}, 130, 78 + 18 * i, Aqua, rowFont);
         (*values[i])->setObjectName(QStringLiteral("Label%1").arg(i + 1));
     }

@@ -7,6 +7,7 @@
 #include "settings/ObserverSettings.h"
 #include "settings/fConfiguration.h"
 #include "settings/fPrintOptions.h"
+#include "ui/Language.h"
 #include "ui/LocalDateTime.h"
 #include "ui/Windows.h"
 #include "ui/main/Startup.h"
@@ -143,21 +144,16 @@ void TMain::CreateToolbar() {
         label->setCursor(Qt::PointingHandCursor);
         return label;
     };
-    lblPrint = control("lblPrint", 18, 24, QStringLiteral("Print Calendar for Month"));
-    imgOptics =
-        control("imgOptics", 44, 28,
-                QStringLiteral("Switch between view as seen through Binoculars or a Telescope"));
-    lblTimesList =
-        control("lblTimesList", 76, 22,
-                QStringLiteral("Display Moon/Sun Rise/Set times and Twilight times for month"));
-    lblLinks =
-        control("lblLinks", 100, 24, QStringLiteral("Display links to Lunar Internet Sites"));
-    lblClock = control("lblClock", 128, 26, QStringLiteral("Change the time within Cresselle"));
-    lblReports =
-        control("lblReports", 158, 22, QStringLiteral("Display menu showing Report options"));
-    imgEclipse =
-        control("imgEclipse", 182, 28,
-                QStringLiteral("Display circumstances of Lunar Eclipse occurring this month"));
+    lblPrint = control("lblPrint", 18, 24, tr("Print Calendar for Month"));
+    imgOptics = control("imgOptics", 44, 28,
+                        tr("Switch between view as seen through Binoculars or a Telescope"));
+    lblTimesList = control("lblTimesList", 76, 22,
+                           tr("Display Moon/Sun Rise/Set times and Twilight times for month"));
+    lblLinks = control("lblLinks", 100, 24, tr("Display links to Lunar Internet Sites"));
+    lblClock = control("lblClock", 128, 26, tr("Change the time within Cresselle"));
+    lblReports = control("lblReports", 158, 22, tr("Display menu showing Report options"));
+    imgEclipse = control("imgEclipse", 182, 28,
+                         tr("Display circumstances of Lunar Eclipse occurring this month"));
     imgEclipse->setPixmap(
         LoadPicture(QStringLiteral("eclipse_button.png"), QSize(28, 25), [](QPainter& p, QSize) {
             p.setRenderHint(QPainter::Antialiasing);
@@ -166,8 +162,8 @@ void TMain::CreateToolbar() {
             p.drawEllipse(QRect(7, 5, 15, 15));
         }));
     imgEclipse->hide();
-    imgAltitudes = control("imgAltitudes", 212, 24,
-                           QStringLiteral("Display tonight's Moon and Sun altitudes (G)"));
+    imgAltitudes =
+        control("imgAltitudes", 212, 24, tr("Display tonight's Moon and Sun altitudes (G)"));
     imgAltitudes->setPixmap(
         LoadPicture(QStringLiteral("altitudes_button.png"), QSize(24, 25), [](QPainter& p, QSize) {
             p.setRenderHint(QPainter::Antialiasing);
@@ -176,19 +172,17 @@ void TMain::CreateToolbar() {
             p.setPen(QPen(QColor(255, 255, 176), 2));
             p.drawArc(QRect(3, 6, 18, 24), 20 * 16, 140 * 16);
         }));
-    imgNightMode =
-        control("imgNightMode", 238, 24, QStringLiteral("Switch night mode on or off (N)"));
+    imgNightMode = control("imgNightMode", 238, 24, tr("Switch night mode on or off (N)"));
     imgNightMode->setPixmap(nightmode::TogglePicture());
     connect(imgNightMode, &TClickLabel::clicked, this, [] { nightmode::Toggle(); });
     connect(imgAltitudes, &TClickLabel::clicked, this, &TMain::imgAltitudesClick);
-    Label1 = control("Label1", 446, 28,
-                     QStringLiteral("Moon news and observing guides from NASA (moon.nasa.gov)"));
-    lblConfig = control("lblConfig", 478, 28, QStringLiteral("Change configuration parameters"));
-    lblHelp = control("lblHelp", 510, 28, QStringLiteral("Display online help"));
-    lblAbout = control("lblAbout", 544, 28, QStringLiteral("Display version information"));
-    addMinimiseLabel(QRect(592, 14, 20, 20), MinimiseScope::Application,
-                     QStringLiteral("Minimize Cresselle"));
-    addExitLabel(QRect(614, 14, 20, 20), QStringLiteral("Exit Cresselle"));
+    Label1 =
+        control("Label1", 446, 28, tr("Moon news and observing guides from NASA (moon.nasa.gov)"));
+    lblConfig = control("lblConfig", 478, 28, tr("Change configuration parameters"));
+    lblHelp = control("lblHelp", 510, 28, tr("Display online help"));
+    lblAbout = control("lblAbout", 544, 28, tr("Display version information"));
+    addMinimiseLabel(QRect(592, 14, 20, 20), MinimiseScope::Application, tr("Minimize Cresselle"));
+    addExitLabel(QRect(614, 14, 20, 20), tr("Exit Cresselle"));
     // Tab and the arrows reach every toolbar picture, Enter or Space starts it.
     for (TClickLabel* button :
          {lblPrint, imgOptics, lblTimesList, lblLinks, lblClock, lblReports, imgEclipse, Label1,
@@ -388,12 +382,15 @@ void TMain::lblConfigClick() {
 }
 
 void TMain::lblHelpClick() {
-    const QString page = QStringLiteral("docs/cresselle.htm");
-    QString path = QDir::current().absoluteFilePath(page);
+    // The page in the program's language where there is one.
+    QString path = QDir::current().absoluteFilePath(language::HelpPage(QDir::currentPath()));
     // Without a working folder, the shipped page.
     if (!folders::WorkingFolderProblem().isEmpty() && !QFileInfo::exists(path) &&
-        !startup::ShippedRuntimeFolder().isEmpty())
-        path = QDir(startup::ShippedRuntimeFolder()).absoluteFilePath(page);
+        !startup::ShippedRuntimeFolder().isEmpty()) {
+        const QString shipped = startup::ShippedRuntimeFolder();
+        path = QDir(shipped).absoluteFilePath(language::HelpPage(shipped));
+    }
+
     platform::OpenOrOffer(this, QUrl::fromLocalFile(path));
 }
 

@@ -19,10 +19,12 @@ using namespace mainstyle;
 
 namespace {
 
-// Month names of the heading: the program's own table, whatever the locale.
-const char* const HeadingMonthNames[12] = {"January",   "February", "March",    "April",
-                                           "May",       "June",     "July",     "August",
-                                           "September", "October",  "November", "December"};
+// Month name of the heading in the program's language, with a capital ("Décembre").
+QString HeadingMonthName(int month) {
+    QString name = QLocale().standaloneMonthName(month, QLocale::LongFormat);
+    if (!name.isEmpty()) name[0] = name[0].toUpper();
+    return name;
+}
 
 // Weekday of a date, 0 Sunday .. 6 Saturday, in the calendar of the date.
 int WeekdayOf(int day, int month, int year) {
@@ -97,9 +99,9 @@ QPixmap TodayFramePicture() {
 
 void TMain::CreateMonthArrows() {
     lblPrevMonth = new TClickLabel(this, QRect(424, 257, 16, 20),
-                                   QStringLiteral("Previous month (Page Up; Ctrl+Page Up: year)"));
+                                   tr("Previous month (Page Up; Ctrl+Page Up: year)"));
     lblNextMonth = new TClickLabel(this, QRect(604, 257, 16, 20),
-                                   QStringLiteral("Next month (Page Down; Ctrl+Page Down: year)"));
+                                   tr("Next month (Page Down; Ctrl+Page Down: year)"));
     lblPrevMonth->setObjectName(QStringLiteral("lblPrevMonth"));
     lblNextMonth->setObjectName(QStringLiteral("lblNextMonth"));
     lblPrevMonth->setPixmap(MonthArrowPicture(true));
@@ -126,7 +128,7 @@ void TMain::CreateCalendar() {
     imgToday->setObjectName(QStringLiteral("imgToday"));
     imgToday->setPixmap(TodayFramePicture());
     imgToday->setAttribute(Qt::WA_TransparentForMouseEvents);
-    imgToday->setToolTip(QStringLiteral("Today"));
+    imgToday->setToolTip(tr("Today"));
     imgToday->adjustSize();
     imgToday->hide();
     imgYearButton = new QLabel(this);
@@ -173,7 +175,8 @@ void TMain::CreateCalendar() {
 }
 
 void TMain::SetDayTitles(int first) {
-    const QLocale locale = QLocale::system();
+    const QLocale locale;
+
     for (int i = 0; i < DayLabels.size(); ++i) {
         const int weekday = (first + i) % 7; // 0 Sunday
         DayLabels[i]->setText(locale.dayName(weekday == 0 ? 7 : weekday, QLocale::ShortFormat));
@@ -195,7 +198,7 @@ void TMain::ShowSelectedMonth() {
         if (day != 0 && day == SelectedDate.Day) selectedCell = i;
     }
     const QString yearText = QString::number(year);
-    const QString monthText = QString::fromLatin1(HeadingMonthNames[(month + 11) % 12]);
+    const QString monthText = HeadingMonthName((month + 11) % 12 + 1);
     // A year being typed keeps its text until it is accepted.
     if (!yearEntryOpen()) lblSelectedYear->setText(yearText);
     lblSelectedYearShadow->setText(yearText);
@@ -309,7 +312,7 @@ bool TMain::AcceptYear() {
         const int year = typed.toInt();
         if (year < 1 || year > 9999) {
             // The entry stays open with what was typed.
-            platform::ShowMessage(this, QStringLiteral("Please type a year from 1 to 9999."));
+            platform::ShowMessage(this, tr("Please type a year from 1 to 9999."));
             return false;
         }
         lblSelectedYearShadow->setText(typed);

@@ -23,7 +23,7 @@ int MonthOfName(const QString& name) {
                                             "september", "october",  "november", "december"};
     const QString typed = name.toLower();
     if (typed.size() < 3) return 0;
-    const QLocale system = QLocale::system();
+    const QLocale system;
     for (int m = 1; m <= 12; ++m) {
         const QString names[2] = {QString::fromLatin1(english[m - 1]),
                                   system.monthName(m, QLocale::LongFormat).toLower()};
@@ -84,9 +84,9 @@ void TMain::CreateDateEntry() {
     txtGoToDate->setObjectName(QStringLiteral("txtGoToDate"));
     txtGoToDate->setGeometry(430, 255, 180, 26); // over the heading
     txtGoToDate->setFont(ArialPixels(13));
-    txtGoToDate->setPlaceholderText(QStringLiteral("2024-03-15 or 15 March 2024"));
-    txtGoToDate->setToolTip(QStringLiteral("Go to date: type a date, then Enter (Escape closes)"));
-    txtGoToDate->setAccessibleName(QStringLiteral("Go to date"));
+    txtGoToDate->setPlaceholderText(tr("2024-03-15 or 15 March 2024"));
+    txtGoToDate->setToolTip(tr("Go to date: type a date, then Enter (Escape closes)"));
+    txtGoToDate->setAccessibleName(tr("Go to date"));
     txtGoToDate->hide();
     connect(txtGoToDate, &QLineEdit::returnPressed, this, [this] {
         if (GoToTypedDate(txtGoToDate->text())) {

@@ -8,6 +8,7 @@
 #include "ui/main/fMain.h"
 #include "ui/reports/fEclipse.h"
 #include "ui/style/Style.h"
+#include "zone/EngineText.h"
 #include "zone/Zone.h"
 
 #include <QLabel>
@@ -110,11 +111,13 @@ void SetLabelText(QLabel* label, const QString& text) {
 void TMain::CreatePanel() {
     // Static titles of the middle column.
     const std::pair<const char*, int> titles[] = {
-        {"Visible:", 80},   {"Age:", 94},     {"Distance:", 110},
-        {"R.A.:", 134},     {"Dec.:", 148},   {"Parallax:", 162},
-        {"Diameter:", 176}, {"Apogee:", 204}, {"Perigee:", 218}};
+        {QT_TR_NOOP("Visible:"), 80},   {QT_TR_NOOP("Age:"), 94},
+        {QT_TR_NOOP("Distance:"), 110}, {QT_TR_NOOP("R.A.:"), 134},
+        {QT_TR_NOOP("Dec.:"), 148},     {QT_TR_NOOP("Parallax:"), 162},
+        {QT_TR_NOOP("Diameter:"), 176}, {QT_TR_NOOP("Apogee:"), 204},
+        {QT_TR_NOOP("Perigee:"), 218}};
     for (const auto& [text, y] : titles)
-        PanelLabel(this, QString::fromLatin1(text), 188, y, Yellow);
+        PanelLabel(this, tr(text), 188, y, Yellow);
 
     // Rise, transit and set of the Moon and the Sun; twilight.
     lblMoonTitle1 = ClickPanelLabel(this, 150, 300, Aqua, "lblMoonTitle1");
@@ -123,18 +126,18 @@ void TMain::CreatePanel() {
     lblMoonValue1 = PanelLabel(this, {}, 212, 300, ValueTextColour, "lblMoonValue1");
     lblMoonValue2 = PanelLabel(this, {}, 212, 316, ValueTextColour, "lblMoonValue2");
     lblMoonValue3 = PanelLabel(this, {}, 212, 332, ValueTextColour, "lblMoonValue3");
-    PanelLabel(this, QStringLiteral("Sunrise:"), 32, 300, Aqua);
-    PanelLabel(this, QStringLiteral("Transit:"), 32, 316, Aqua);
-    PanelLabel(this, QStringLiteral("Sunset:"), 32, 332, Aqua);
+    PanelLabel(this, tr("Sunrise:"), 32, 300, Aqua);
+    PanelLabel(this, tr("Transit:"), 32, 316, Aqua);
+    PanelLabel(this, tr("Sunset:"), 32, 332, Aqua);
     lblSunRise = PanelLabel(this, {}, 94, 300, ValueTextColour, "lblSunRise");
     lblSunTransit = PanelLabel(this, {}, 94, 316, ValueTextColour, "lblSunTransit");
     lblSunSet = PanelLabel(this, {}, 94, 332, ValueTextColour, "lblSunSet");
     lblZone = PanelLabel(this, {}, 32, 258, Aqua, "lblZone");
-    PanelLabel(this, QStringLiteral("Start"), 130, 390, Aqua);
-    PanelLabel(this, QStringLiteral("End"), 212, 390, Aqua);
-    PanelLabel(this, QStringLiteral("Civil:"), 32, 404, Aqua);
-    PanelLabel(this, QStringLiteral("Nautical:"), 32, 420, Aqua);
-    PanelLabel(this, QStringLiteral("Astronomical:"), 32, 436, Aqua);
+    PanelLabel(this, tr("Start"), 130, 390, Aqua);
+    PanelLabel(this, tr("End"), 212, 390, Aqua);
+    PanelLabel(this, tr("Civil:"), 32, 404, Aqua);
+    PanelLabel(this, tr("Nautical:"), 32, 420, Aqua);
+    PanelLabel(this, tr("Astronomical:"), 32, 436, Aqua);
     lblCivilStart = PanelLabel(this, {}, 130, 404, ValueTextColour, "lblCivilStart");
     lblCivilEnd = PanelLabel(this, {}, 212, 404, ValueTextColour, "lblCivilEnd");
     lblNauticalStart = PanelLabel(this, {}, 130, 420, ValueTextColour, "lblNauticalStart");
@@ -147,13 +150,12 @@ void TMain::CreatePanel() {
     lblLunarAlt = PanelLabel(this, {}, 284, 300, Aqua, "lblLunarAlt");
     lblLunarPA = PanelLabel(this, {}, 284, 316, Aqua, "lblLunarPA");
     lblLunarPhA = PanelLabel(this, {}, 284, 332, Aqua, "lblLunarPhA");
-    PanelLabel(this, QStringLiteral("Az.:"), 284, 390, Aqua);
-    PanelLabel(this, QStringLiteral("Alt.:"), 284, 406, Aqua);
-    PanelLabel(this, QStringLiteral("R.A.:"), 284, 422, Aqua);
-    PanelLabel(this, QStringLiteral("Dec.:"), 284, 438, Aqua);
-    lblLibration =
-        new TClickLabel(this, QRect(380, 264, 13, 17),
-                        QStringLiteral("Switch between the Moon's position and its librations"));
+    PanelLabel(this, tr("Az.:"), 284, 390, Aqua);
+    PanelLabel(this, tr("Alt.:"), 284, 406, Aqua);
+    PanelLabel(this, tr("R.A.:"), 284, 422, Aqua);
+    PanelLabel(this, tr("Dec.:"), 284, 438, Aqua);
+    lblLibration = new TClickLabel(this, QRect(380, 264, 13, 17),
+                                   tr("Switch between the Moon's position and its librations"));
     lblLibration->setObjectName(QStringLiteral("lblLibration"));
     lblLibration->setCursor(Qt::PointingHandCursor);
     connect(lblLibration, &TClickLabel::clicked, this, &TMain::lblLibrationClick);
@@ -167,11 +169,9 @@ void TMain::CreatePanel() {
         lblPhase[i]->setObjectName(QStringLiteral("lblPhase%1").arg(i + 1));
         for (TClickLabel* control : {imgPhase[i], lblPhase[i]}) {
             control->setCursor(Qt::PointingHandCursor);
-            connect(control, &TClickLabel::clicked, this,
-                    [this, i] {
-                        if (i < PhaseCount)
-                            SelectLocalTime(astro::JulianToDateToMinute(Phases[i].Julian));
-                    });
+            connect(control, &TClickLabel::clicked, this, [this, i] {
+                if (i < PhaseCount) SelectLocalTime(astro::JulianToDateToMinute(Phases[i].Julian));
+            });
         }
     }
 }
@@ -200,7 +200,7 @@ void TMain::RefreshPanel() {
 
     PhaseName = DisplayMoonPhase(instant, moon.IlluminatedPercent);
     ClockText = (DisplayTime() + PhaseName).left(80);
-    LstText = QStringLiteral("LST: ") + Q(astro::LocalSiderealTimeText(ShownDate(), obs));
+    LstText = tr("LST: ") + Q(astro::LocalSiderealTimeText(ShownDate(), obs));
     DrawClockStrip();
 }
 
@@ -283,11 +283,12 @@ namespace {
 std::array<QString, 3> AgeParts(double age) {
     std::array<QString, 3> parts;
     double v = age;
-    const char* units[3] = {"d", "h", "m"};
+    const char* units[3] = {QT_TRANSLATE_NOOP("TMain", "d"), QT_TRANSLATE_NOOP("TMain", "h"),
+                            QT_TRANSLATE_NOOP("TMain", "m")};
     const double scale[3] = {24, 60, 0};
     for (std::size_t i = 0; i < 3; ++i) {
         const int n = static_cast<int>(std::trunc(v));
-        parts[i] = Q(astro::TwoDigits(n)) + QString::fromLatin1(units[i]);
+        parts[i] = Q(astro::TwoDigits(n)) + TMain::tr(units[i]);
         v = (v - n) * scale[i];
     }
     return parts;
@@ -320,23 +321,22 @@ QString TMain::PanelAsText() const {
     const auto line = [&lines](const QString& label, const QString& value) {
         lines << label + u' ' + value.trimmed();
     };
-    line(QStringLiteral("Time:"), QString::fromStdString(astro::DateTimeText(ShownDate())));
-    if (!lblZone->text().isEmpty()) line(QStringLiteral("Zone:"), lblZone->text());
-    line(QStringLiteral("Phase:"), PhaseName);
-    line(QStringLiteral("Visible:"), QString::number(moon.IlluminatedPercent) + u'%');
+    line(tr("Time:"), QString::fromStdString(astro::DateTimeText(ShownDate())));
+    if (!lblZone->text().isEmpty()) line(tr("Zone:"), lblZone->text());
+    line(tr("Phase:"), PhaseName);
+    line(tr("Visible:"), QString::number(moon.IlluminatedPercent) + u'%');
     const std::array<QString, 3> age = AgeParts(astro::MoonAgeDays(EngineInstant(), Lunation));
-    line(QStringLiteral("Age:"), age[0] + u' ' + age[1] + u' ' + age[2]);
-    line(QStringLiteral("Distance:"),
-         QString::number(static_cast<long long>(std::trunc(moon.DistanceKm))) +
-             QStringLiteral(" km"));
-    line(QStringLiteral("R.A.:"), CoordText(HourForm, moon.Topocentric.RightAscension / 15.0));
-    line(QStringLiteral("Dec.:"), CoordText(DegreeForm, moon.Topocentric.Declination));
-    line(QStringLiteral("Parallax:"), CoordText(DegreeForm, moon.Parallax));
-    line(QStringLiteral("Diameter:"), CoordText(DegreeForm, 2 * moon.SemiDiameter));
-    line(QStringLiteral("Apogee:"), Q(Apsides.ApogeeTimeText) + QStringLiteral("  ") +
-                                        Q(Apsides.ApogeeDistanceText).trimmed());
-    line(QStringLiteral("Perigee:"), Q(Apsides.PerigeeTimeText) + QStringLiteral("  ") +
-                                         Q(Apsides.PerigeeDistanceText).trimmed());
+    line(tr("Age:"), age[0] + u' ' + age[1] + u' ' + age[2]);
+    line(tr("Distance:"),
+         QString::number(static_cast<long long>(std::trunc(moon.DistanceKm))) + tr(" km"));
+    line(tr("R.A.:"), CoordText(HourForm, moon.Topocentric.RightAscension / 15.0));
+    line(tr("Dec.:"), CoordText(DegreeForm, moon.Topocentric.Declination));
+    line(tr("Parallax:"), CoordText(DegreeForm, moon.Parallax));
+    line(tr("Diameter:"), CoordText(DegreeForm, 2 * moon.SemiDiameter));
+    line(tr("Apogee:"), Q(Apsides.ApogeeTimeText) + QStringLiteral("  ") +
+                            Q(Apsides.ApogeeDistanceText).trimmed());
+    line(tr("Perigee:"), Q(Apsides.PerigeeTimeText) + QStringLiteral("  ") +
+                             Q(Apsides.PerigeeDistanceText).trimmed());
     const QLabel* moonTitles[3] = {lblMoonTitle1, lblMoonTitle2, lblMoontitle3};
     const QLabel* moonValues[3] = {lblMoonValue1, lblMoonValue2, lblMoonValue3};
     for (int i = 0; i < 3; ++i) {
@@ -352,26 +352,26 @@ QString TMain::PanelAsText() const {
     };
     const QLabel* titles[4] = {lblLunarAz, lblLunarAlt, lblLunarPA, lblLunarPhA};
     for (int i = 0; i < 4; ++i)
-        line(QStringLiteral("Moon ") + titles[i]->text(), CoordText(DegreeForm, table[i]));
-    line(QStringLiteral("Sunrise:"), lblSunRise->text());
-    line(QStringLiteral("Sun transit:"), lblSunTransit->text());
-    line(QStringLiteral("Sunset:"), lblSunSet->text());
-    line(QStringLiteral("Sun Az.:"), CoordText(DegreeForm, sun.Azimuth));
-    line(QStringLiteral("Sun Alt.:"), CoordText(DegreeForm, sun.Altitude));
-    line(QStringLiteral("Sun R.A.:"), CoordText(HourForm, sun.Equatorial.RightAscension / 15.0));
-    line(QStringLiteral("Sun Dec.:"), CoordText(DegreeForm, sun.Equatorial.Declination));
-    line(QStringLiteral("Civil twilight:"),
+        line(tr("Moon %1").arg(titles[i]->text()), CoordText(DegreeForm, table[i]));
+    line(tr("Sunrise:"), lblSunRise->text());
+    line(tr("Sun transit:"), lblSunTransit->text());
+    line(tr("Sunset:"), lblSunSet->text());
+    line(tr("Sun Az.:"), CoordText(DegreeForm, sun.Azimuth));
+    line(tr("Sun Alt.:"), CoordText(DegreeForm, sun.Altitude));
+    line(tr("Sun R.A.:"), CoordText(HourForm, sun.Equatorial.RightAscension / 15.0));
+    line(tr("Sun Dec.:"), CoordText(DegreeForm, sun.Equatorial.Declination));
+    line(tr("Civil twilight:"),
          lblCivilStart->text() + QStringLiteral(" - ") + lblCivilEnd->text());
-    line(QStringLiteral("Nautical twilight:"),
+    line(tr("Nautical twilight:"),
          lblNauticalStart->text() + QStringLiteral(" - ") + lblNauticalEnd->text());
-    line(QStringLiteral("Astronomical twilight:"),
+    line(tr("Astronomical twilight:"),
          lblAstroStart->text() + QStringLiteral(" - ") + lblAstroEnd->text());
     // By PhaseKind: 0 new, 1 last quarter, 2 full, 3 first quarter.
-    static const char* const kinds[4] = {
-        "New Moon:", "Last Quarter:", "Full Moon:", "First Quarter:"};
+    static const char* const kinds[4] = {QT_TR_NOOP("New Moon:"), QT_TR_NOOP("Last Quarter:"),
+                                         QT_TR_NOOP("Full Moon:"), QT_TR_NOOP("First Quarter:")};
     for (int i = 0; i < PhaseCount && i < 5; ++i) {
         const astro::PhaseEvent& event = Phases[i];
-        line(QString::fromLatin1(kinds[static_cast<int>(event.Kind) & 3]), Q(event.Text));
+        line(tr(kinds[static_cast<int>(event.Kind) & 3]), Q(event.Text));
     }
     lines << LstText;
     return lines.join(u'\n') + u'\n';
@@ -387,7 +387,7 @@ void TMain::DisplayPerigeeAndApogee(QPainter& canvas) {
 // The phase name for the clock line; draws the Moon on the way.
 QString TMain::DisplayMoonPhase(astro::JulianDay instant, int illuminatedPercent) {
     const double p = astro::LunationPercent(instant, Lunation);
-    QString name = Q(std::string(astro::PhaseNameAt(instant, observer())));
+    QString name = EngineText(astro::PhaseNameAt(instant, observer()));
     DrawMoonGraphic(illuminatedPercent, p);
     return name;
 }
@@ -413,9 +413,8 @@ void TMain::KeepLunationCurrent(astro::JulianDay instant) {
 void TMain::DisplayLunarRiseSetTimes(const astro::DateTimeRec& date) {
     const astro::RiseSetTimes t = RiseSetOnDay(
         date, observer(), [&](const astro::Observer& o) { return astro::MoonRiseSet(date, o); });
-    std::pair<QString, std::string> rows[3] = {{QStringLiteral("Transit:"), t.Transit},
-                                               {QStringLiteral("Moonrise:"), t.Rise},
-                                               {QStringLiteral("Moonset"), t.Set}};
+    std::pair<QString, std::string> rows[3] = {
+        {tr("Transit:"), t.Transit}, {tr("Moonrise:"), t.Rise}, {tr("Moonset"), t.Set}};
     // Three compare-and-swap steps on the texts, in character order.
     if (rows[0].second > rows[2].second) std::swap(rows[0], rows[2]);
     if (rows[0].second > rows[1].second) std::swap(rows[0], rows[1]);
@@ -424,7 +423,7 @@ void TMain::DisplayLunarRiseSetTimes(const astro::DateTimeRec& date) {
     QLabel* values[3] = {lblMoonValue1, lblMoonValue2, lblMoonValue3};
     for (int i = 0; i < 3; ++i) {
         SetLabelText(titles[i], rows[i].first);
-        SetLabelText(values[i], Q(rows[i].second));
+        SetLabelText(values[i], EngineText(rows[i].second));
     }
 }
 
@@ -436,18 +435,18 @@ void TMain::DisplaySolarRiseSetTimes(const astro::DateTimeRec& date) {
         });
     };
     const astro::RiseSetTimes sun = sunAt(astro::SunriseAltitude);
-    SetLabelText(lblSunRise, Q(sun.Rise));
-    SetLabelText(lblSunTransit, Q(sun.Transit));
-    SetLabelText(lblSunSet, Q(sun.Set));
+    SetLabelText(lblSunRise, EngineText(sun.Rise));
+    SetLabelText(lblSunTransit, EngineText(sun.Transit));
+    SetLabelText(lblSunSet, EngineText(sun.Set));
     const astro::RiseSetTimes civil = sunAt(astro::CivilTwilightAltitude);
-    SetLabelText(lblCivilStart, Q(civil.Rise));
-    SetLabelText(lblCivilEnd, Q(civil.Set));
+    SetLabelText(lblCivilStart, EngineText(civil.Rise));
+    SetLabelText(lblCivilEnd, EngineText(civil.Set));
     const astro::RiseSetTimes nautical = sunAt(astro::NauticalTwilightAltitude);
-    SetLabelText(lblNauticalStart, Q(nautical.Rise));
-    SetLabelText(lblNauticalEnd, Q(nautical.Set));
+    SetLabelText(lblNauticalStart, EngineText(nautical.Rise));
+    SetLabelText(lblNauticalEnd, EngineText(nautical.Set));
     const astro::RiseSetTimes astronomical = sunAt(astro::AstronomicalTwilightAltitude);
-    SetLabelText(lblAstroStart, Q(astronomical.Rise));
-    SetLabelText(lblAstroEnd, Q(astronomical.Set));
+    SetLabelText(lblAstroStart, EngineText(astronomical.Rise));
+    SetLabelText(lblAstroEnd, EngineText(astronomical.Set));
 }
 
 // --- per month ---
@@ -458,13 +457,13 @@ namespace {
 QString PhaseKindName(astro::PhaseKind kind, bool second) {
     switch (kind) {
     case astro::PhaseKind::NewMoon:
-        return QStringLiteral("New Moon");
+        return TMain::tr("New Moon");
     case astro::PhaseKind::FirstQuarter:
-        return QStringLiteral("First Quarter");
+        return TMain::tr("First Quarter");
     case astro::PhaseKind::FullMoon:
-        return second ? QStringLiteral("Blue Moon") : QStringLiteral("Full Moon");
+        return second ? TMain::tr("Blue Moon") : TMain::tr("Full Moon");
     case astro::PhaseKind::LastQuarter:
-        return QStringLiteral("Last Quarter");
+        return TMain::tr("Last Quarter");
     }
     return {};
 }
@@ -540,8 +539,8 @@ void TMain::SelectLocalTime(const astro::DateTimeRec& local) {
     SelectedDate.Day = local.Day;
     SelectedDate.Month = local.Month;
     SelectedDate.Year = local.Year;
-    ClockOffset = (local.Hour * 60 + local.Minute - SelectedDate.Hour * 60 - SelectedDate.Minute) /
-                  1440.0;
+    ClockOffset =
+        (local.Hour * 60 + local.Minute - SelectedDate.Hour * 60 - SelectedDate.Minute) / 1440.0;
     SelectedDate.Julian = astro::DateToJulian(SelectedDate);
     ShowSelectedMonth();
 }
@@ -568,13 +567,16 @@ void TMain::lblLibrationClick() {
 
 void TMain::SetMoonTableTitles() {
     QLabel* titles[4] = {lblLunarAz, lblLunarAlt, lblLunarPA, lblLunarPhA};
-    static const char* const position[4] = {"Az.:", "Alt.:", "P.A.:", "Ph.A:"};
-    static const char* const libration[4] = {"Co:", "lo:", "bo:", "PAA:"};
-    static const char* const hints[4] = {
-        "Selenographic CoLongitude of the Sun", "Moon's topocentric libration in longitude",
-        "Moon's topocentric libration in latitude", "Position angle of Moon's axis of rotation"};
+    static const char* const position[4] = {QT_TR_NOOP("Az.:"), QT_TR_NOOP("Alt.:"),
+                                            QT_TR_NOOP("P.A.:"), QT_TR_NOOP("Ph.A:")};
+    static const char* const libration[4] = {QT_TR_NOOP("Co:"), QT_TR_NOOP("lo:"),
+                                             QT_TR_NOOP("bo:"), QT_TR_NOOP("PAA:")};
+    static const char* const hints[4] = {QT_TR_NOOP("Selenographic CoLongitude of the Sun"),
+                                         QT_TR_NOOP("Moon's topocentric libration in longitude"),
+                                         QT_TR_NOOP("Moon's topocentric libration in latitude"),
+                                         QT_TR_NOOP("Position angle of Moon's axis of rotation")};
     for (int i = 0; i < 4; ++i) {
-        SetLabelText(titles[i], QString::fromLatin1(MoonParamsMode ? position[i] : libration[i]));
-        titles[i]->setToolTip(MoonParamsMode ? QString() : QString::fromLatin1(hints[i]));
+        SetLabelText(titles[i], tr(MoonParamsMode ? position[i] : libration[i]));
+        titles[i]->setToolTip(MoonParamsMode ? QString() : tr(hints[i]));
     }
 }

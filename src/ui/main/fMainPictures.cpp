@@ -2,6 +2,7 @@
 // The main window's skin pictures. Each loads by name from the embedded artwork; a plain
 // picture of the same size stands in while a file is missing.
 #include "ui/main/fMain.h"
+#include "ui/style/PaintedTexts.h"
 #include "ui/style/Style.h"
 
 #include <QGuiApplication>
@@ -55,7 +56,7 @@ void PaintPlainTimeEditor(QPainter& p, QSize size) {
     p.fillRect(QRect(87, 4, 40, 16), QColor(120, 120, 150));
     p.setPen(Qt::white);
     p.setFont(ArialPixels(10, true));
-    p.drawText(QRect(87, 4, 40, 16), Qt::AlignCenter, QStringLiteral("Reset"));
+    p.drawText(QRect(87, 4, 40, 16), Qt::AlignCenter, TMain::tr("Reset"));
 }
 
 void PaintPlainMoon(QPainter& p, QSize) {
@@ -114,6 +115,7 @@ QPixmap PlainTable(const QString& name) {
 void TMain::LoadPictures() {
     imgBgnd = LoadPicture(QStringLiteral("main.jpg"), QSize(640, 480), PaintPlainBackground);
     setBackground(imgBgnd, false);
+    imgBgnd = background(); // with its captions in the program's language
     // The surface and the clock strip are painted at the display's pixel ratio (sharp texts
     // and lines under display scaling); the skin pictures are scaled into them.
     const qreal ratio = qGuiApp ? qGuiApp->devicePixelRatio() : 1.0;
@@ -131,6 +133,19 @@ void TMain::LoadPictures() {
     imgClockBuf.fill(Qt::black);
     imgTimeButtonPicture =
         LoadPicture(QStringLiteral("time_editor.png"), QSize(146, 31), PaintPlainTimeEditor);
+    if (imgTimeButtonPicture.size() == QSize(146, 31) && tr("Reset") != QLatin1String("Reset")) {
+        const paintedtexts::PaintedText reset{"TMain",
+                                              "Reset",
+                                              QRect(90, 7, 34, 10),
+                                              90,
+                                              11,
+                                              true,
+                                              QColor(228, 236, 255),
+                                              QColor(0, 0, 0, 200),
+                                              Qt::AlignCenter};
+        paintedtexts::RepaintCaption(imgTimeButtonPicture, reset, tr("Reset"));
+    }
+
     imgMoonOriginal =
         LoadPicture(QStringLiteral("moon_full_156.jpg"), QSize(156, 156), PaintPlainMoon);
     imgMoon = imgMoonOriginal.copy();

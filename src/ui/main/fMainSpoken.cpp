@@ -18,7 +18,7 @@ QString Q(const std::string& s) {
 // "13h 05m 12s".
 QString SpokenHours(double hours) {
     const astro::DmsRec v = astro::HoursToDms(hours);
-    return QStringLiteral("%1h %2m %3s").arg(Q(v.Whole), Q(v.Minutes), Q(v.Seconds));
+    return TMain::tr("%1h %2m %3s").arg(Q(v.Whole), Q(v.Minutes), Q(v.Seconds));
 }
 
 // "–12° 34′ 56″".
@@ -34,7 +34,7 @@ QString SpokenAge(double days) {
     const double hours = (days - d) * 24;
     const int h = static_cast<int>(std::trunc(hours));
     const int m = static_cast<int>(std::trunc((hours - h) * 60));
-    return QStringLiteral("%1 days %2 hours %3 minutes").arg(d).arg(h).arg(m);
+    return TMain::tr("%1 days %2 hours %3 minutes").arg(d).arg(h).arg(m);
 }
 
 // A panel label and its value: "Moonrise 05:10".
@@ -57,49 +57,43 @@ QList<TSpokenItem> TMain::SpokenItems() const {
     add(LstText.trimmed(), QRect(420, 40, 200, 24));
     const astro::MoonRec& moon = LastPosition.Moon;
     const QString lit = QString::number(moon.IlluminatedPercent) + QLatin1Char('%');
-    add(QStringLiteral("Moon drawing: %1, %2 lit").arg(PhaseName.trimmed(), lit),
-        QRect(26, 80, 156, 156));
-    add(QStringLiteral("Visible ") + lit, QRect(188, 80, 230, 14));
-    add(QStringLiteral("Age ") + SpokenAge(astro::MoonAgeDays(EngineInstant(), Lunation)),
+    add(tr("Moon drawing: %1, %2 lit").arg(PhaseName.trimmed(), lit), QRect(26, 80, 156, 156));
+    add(tr("Visible ") + lit, QRect(188, 80, 230, 14));
+    add(tr("Age ") + SpokenAge(astro::MoonAgeDays(EngineInstant(), Lunation)),
         QRect(188, 94, 230, 14));
-    add(QStringLiteral("Distance %1 km").arg(static_cast<long long>(std::trunc(moon.DistanceKm))),
+    add(tr("Distance %1 km").arg(static_cast<long long>(std::trunc(moon.DistanceKm))),
         QRect(188, 110, 230, 14));
-    add(QStringLiteral("Right ascension ") + SpokenHours(moon.Topocentric.RightAscension / 15.0),
+    add(tr("Right ascension ") + SpokenHours(moon.Topocentric.RightAscension / 15.0),
         QRect(188, 134, 230, 14));
-    add(QStringLiteral("Declination ") + SpokenDegrees(moon.Topocentric.Declination),
-        QRect(188, 148, 230, 14));
-    add(QStringLiteral("Parallax ") + SpokenDegrees(moon.Parallax), QRect(188, 162, 230, 14));
-    add(QStringLiteral("Diameter ") + SpokenDegrees(2 * moon.SemiDiameter),
-        QRect(188, 176, 230, 14));
-    add(QStringLiteral("Apogee %1, %2")
-            .arg(Q(Apsides.ApogeeTimeText), Q(Apsides.ApogeeDistanceText)),
+    add(tr("Declination ") + SpokenDegrees(moon.Topocentric.Declination), QRect(188, 148, 230, 14));
+    add(tr("Parallax ") + SpokenDegrees(moon.Parallax), QRect(188, 162, 230, 14));
+    add(tr("Diameter ") + SpokenDegrees(2 * moon.SemiDiameter), QRect(188, 176, 230, 14));
+    add(tr("Apogee %1, %2").arg(Q(Apsides.ApogeeTimeText), Q(Apsides.ApogeeDistanceText)),
         QRect(188, 204, 230, 14));
-    add(QStringLiteral("Perigee %1, %2")
-            .arg(Q(Apsides.PerigeeTimeText), Q(Apsides.PerigeeDistanceText)),
+    add(tr("Perigee %1, %2").arg(Q(Apsides.PerigeeTimeText), Q(Apsides.PerigeeDistanceText)),
         QRect(188, 218, 230, 14));
 
     const std::pair<const char*, double> position[4] = {
-        {"Moon's azimuth", moon.Azimuth},
-        {"Moon's altitude", moon.Altitude},
-        {"Position angle of the bright limb", moon.BrightLimbAngle},
-        {"Phase angle", moon.PhaseAngle}};
+        {QT_TR_NOOP("Moon's azimuth"), moon.Azimuth},
+        {QT_TR_NOOP("Moon's altitude"), moon.Altitude},
+        {QT_TR_NOOP("Position angle of the bright limb"), moon.BrightLimbAngle},
+        {QT_TR_NOOP("Phase angle"), moon.PhaseAngle}};
     const std::pair<const char*, double> libration[4] = {
-        {"Sun's selenographic colongitude", moon.Colongitude},
-        {"Libration in longitude", moon.LibrationLongitude},
-        {"Libration in latitude", moon.LibrationLatitude},
-        {"Position angle of the Moon's axis", moon.AxisPositionAngle}};
+        {QT_TR_NOOP("Sun's selenographic colongitude"), moon.Colongitude},
+        {QT_TR_NOOP("Libration in longitude"), moon.LibrationLongitude},
+        {QT_TR_NOOP("Libration in latitude"), moon.LibrationLatitude},
+        {QT_TR_NOOP("Position angle of the Moon's axis"), moon.AxisPositionAngle}};
     for (int row = 0; row < 4; ++row) {
         const auto& [title, value] = MoonParamsMode ? position[row] : libration[row];
-        add(QString::fromLatin1(title) + QLatin1Char(' ') + SpokenDegrees(value),
+        add(tr(title) + QLatin1Char(' ') + SpokenDegrees(value),
             QRect(284, 284 + 16 * row, 110, 16));
     }
     const astro::SunRec& sun = LastPosition.Sun;
-    add(QStringLiteral("Sun's azimuth ") + SpokenDegrees(sun.Azimuth), QRect(284, 390, 110, 16));
-    add(QStringLiteral("Sun's altitude ") + SpokenDegrees(sun.Altitude), QRect(284, 406, 110, 16));
-    add(QStringLiteral("Sun's right ascension ") +
-            SpokenHours(sun.Equatorial.RightAscension / 15.0),
+    add(tr("Sun's azimuth ") + SpokenDegrees(sun.Azimuth), QRect(284, 390, 110, 16));
+    add(tr("Sun's altitude ") + SpokenDegrees(sun.Altitude), QRect(284, 406, 110, 16));
+    add(tr("Sun's right ascension ") + SpokenHours(sun.Equatorial.RightAscension / 15.0),
         QRect(284, 422, 110, 16));
-    add(QStringLiteral("Sun's declination ") + SpokenDegrees(sun.Equatorial.Declination),
+    add(tr("Sun's declination ") + SpokenDegrees(sun.Equatorial.Declination),
         QRect(284, 438, 110, 16));
     return items;
 }
@@ -112,19 +106,21 @@ void TMain::NameSpokenControls() {
                                                  {lblMoontitle3, lblMoonValue3}};
     for (const auto& [title, value] : moon)
         Name(value, TitledValue(title->text(), value->text()));
-    const std::pair<const char*, QLabel*> sun[9] = {{"Sunrise", lblSunRise},
-                                                    {"Sun's transit", lblSunTransit},
-                                                    {"Sunset", lblSunSet},
-                                                    {"Civil twilight starts", lblCivilStart},
-                                                    {"Civil twilight ends", lblCivilEnd},
-                                                    {"Nautical twilight starts", lblNauticalStart},
-                                                    {"Nautical twilight ends", lblNauticalEnd},
-                                                    {"Astronomical twilight starts", lblAstroStart},
-                                                    {"Astronomical twilight ends", lblAstroEnd}};
+    const std::pair<const char*, QLabel*> sun[9] = {
+        {QT_TR_NOOP("Sunrise"), lblSunRise},
+        {QT_TR_NOOP("Sun's transit"), lblSunTransit},
+        {QT_TR_NOOP("Sunset"), lblSunSet},
+        {QT_TR_NOOP("Civil twilight starts"), lblCivilStart},
+        {QT_TR_NOOP("Civil twilight ends"), lblCivilEnd},
+        {QT_TR_NOOP("Nautical twilight starts"), lblNauticalStart},
+        {QT_TR_NOOP("Nautical twilight ends"), lblNauticalEnd},
+        {QT_TR_NOOP("Astronomical twilight starts"), lblAstroStart},
+        {QT_TR_NOOP("Astronomical twilight ends"), lblAstroEnd}};
     for (const auto& [title, value] : sun)
-        Name(value, TitledValue(QString::fromLatin1(title), value->text()));
+        Name(value, TitledValue(tr(title), value->text()));
 
-    const QLocale locale = QLocale::system();
+    const QLocale locale;
+
     const QDate today = State.Today();
     for (TDateLabel* label : DateLabels) {
         const int day = label->dayNumber();
@@ -132,12 +128,11 @@ void TMain::NameSpokenControls() {
         if (day > 0) {
             const int weekday = astro::Weekday(day, SelectedDate.Month, SelectedDate.Year);
             name =
-                QStringLiteral("%1 %2 %3 %4")
+                tr("%1 %2 %3 %4")
                     .arg(locale.dayName(weekday == 0 ? 7 : weekday), QString::number(day),
                          locale.monthName(SelectedDate.Month), QString::number(SelectedDate.Year));
-            if (day == SelectedDate.Day) name += QStringLiteral(", selected");
-            if (today == QDate(SelectedDate.Year, SelectedDate.Month, day))
-                name += QStringLiteral(", today");
+            if (day == SelectedDate.Day) name += tr(", selected");
+            if (today == QDate(SelectedDate.Year, SelectedDate.Month, day)) name += tr(", today");
         }
         Name(label, name);
     }

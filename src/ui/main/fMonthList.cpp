@@ -3,10 +3,12 @@
 
 #include "ui/Windows.h"
 #include "ui/main/fMain.h"
+#include "ui/style/PaintedTexts.h"
 #include "ui/style/Style.h"
 
 #include <QKeyEvent>
 #include <QLabel>
+#include <QLocale>
 #include <QPainter>
 
 #include <algorithm>
@@ -16,16 +18,14 @@ using namespace mainstyle;
 namespace {
 
 void PaintPlainMonths(QPainter& p, QSize size) {
-    static const char* const names[12] = {"January",   "February", "March",    "April",
-                                          "May",       "June",     "July",     "August",
-                                          "September", "October",  "November", "December"};
     p.setFont(ArialPixels(13, true));
+    const QLocale locale;
     for (int row = 0; row < 12; ++row) {
         const QRect band(0, row * TMonthList::RowHeight, size.width(), TMonthList::RowHeight);
         p.fillRect(band, row % 2 == 0 ? QColor(0, 0, 0) : QColor(70, 70, 70));
         p.setPen(Aqua);
         p.drawText(band.adjusted(26, 0, 0, 0), Qt::AlignVCenter | Qt::AlignLeft,
-                   QString::fromLatin1(names[row]));
+                   locale.standaloneMonthName(row + 1, QLocale::LongFormat));
     }
 }
 
@@ -41,9 +41,29 @@ void PaintPlainArrow(QPainter& p, QSize size) {
 } // namespace
 
 TMonthList::TMonthList(QWidget* parent) : TFrame(parent) {
-    setWindowTitle(QStringLiteral("Months"));
-    const QPixmap months =
+    setWindowTitle(tr("Months"));
+    QPixmap months =
         LoadPicture(QStringLiteral("month_list.jpg"), QSize(100, 348), PaintPlainMonths);
+    const QLocale locale;
+    if (locale.language() != QLocale::English && months.size() == QSize(100, 348)) {
+        // The picture's month names are English: painted again in the program's language.
+        for (int row = 0; row < 12; ++row) {
+            QString name = locale.standaloneMonthName(row + 1, QLocale::LongFormat);
+            if (!name.isEmpty()) name[0] = name[0].toUpper();
+            const paintedtexts::PaintedText painted{
+                "TMonthList",
+                "",
+                QRect(24, RowHeight * row + 2, 74, RowHeight - 3),
+                20,
+                13,
+                true,
+                Aqua,
+                QColor(0, 0, 0),
+                Qt::AlignLeft | Qt::AlignVCenter};
+            paintedtexts::RepaintCaption(months, painted, name);
+        }
+    }
+
     setFixedSize(months.size());
     imgMonths = new TClickLabel(this, QRect(QPoint(0, 0), months.size()));
     imgMonths->setObjectName(QStringLiteral("imgMonths"));

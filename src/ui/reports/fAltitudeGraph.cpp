@@ -10,6 +10,7 @@
 #include "ui/reports/ReportContext.h"
 #include "ui/state/AppState.h"
 #include "ui/style/Style.h"
+#include "zone/EngineText.h"
 #include "zone/Zone.h"
 
 #include <QDir>
@@ -41,7 +42,7 @@ QPixmap PlainSkin() {
     canvas::SetFont(p, QStringLiteral("Arial"), canvas::ScreenPointSize(11), true);
     p.setPen(Qt::white);
     p.drawText(QRect(100, 8, 340, 23), Qt::AlignCenter,
-               QStringLiteral("Tonight: Moon and Sun Altitudes"));
+               TAltitudeGraph::tr("Tonight: Moon and Sun Altitudes"));
     p.setPen(QColor(0, 255, 255));
     p.drawRect(20, 10, 23, 21);
     p.drawText(QRect(20, 10, 24, 22), Qt::AlignCenter, QStringLiteral("P"));
@@ -216,13 +217,13 @@ void DrawAltitudeGraph(QPainter& c, const QRect& area, const TNight& night,
 
     // Caption: the night, the place and zone, the Moon.
     canvas::SetFont(c, QStringLiteral("Arial"), s.CaptionPoints, true);
-    const QString nights = QStringLiteral("Night of %1 \u2013 %2")
+    const QString nights = TAltitudeGraph::tr("Night of %1 \u2013 %2")
                                .arg(DateText(night.Day), DateText(NextDay(night.Day)));
     canvas::TextOut(c, area.left() + U(u, 4), area.top() + U(u, 2), nights, s.Text);
     canvas::SetFont(c, QStringLiteral("Arial"), s.TextPoints);
-    const QString moon = QStringLiteral("Moon %1% illuminated, %2")
+    const QString moon = TAltitudeGraph::tr("Moon %1% illuminated, %2")
                              .arg(night.IlluminatedPercent)
-                             .arg(night.PhaseName);
+                             .arg(EngineText(night.PhaseName));
     canvas::TextOutRight(c, area.right() - U(u, 4), area.top() + U(u, 4), moon, s.Text);
     canvas::TextOut(c, area.left() + U(u, 4), area.top() + U(u, 19),
                     QStringLiteral("%1    %2").arg(place, night.ZoneText), s.Text);
@@ -314,7 +315,7 @@ void DrawAltitudeGraph(QPainter& c, const QRect& area, const TNight& night,
         if (column > 2) break;
         QString text = QStringLiteral("%1  %2").arg(e.Time, NightEventName(e.Kind));
         if (e.Kind == TNightEventKind::MoonTransit)
-            text += QStringLiteral(", altitude ") + DegreesText(e.Altitude);
+            text += TAltitudeGraph::tr(", altitude ") + DegreesText(e.Altitude);
         canvas::TextOut(c, area.left() + U(u, 4) + column * columnWidth,
                         l.EventsTop + row * rowHeight, text,
                         IsMoonEvent(e.Kind) ? s.MoonCurve : s.Text);
@@ -322,23 +323,23 @@ void DrawAltitudeGraph(QPainter& c, const QRect& area, const TNight& night,
     }
     if (night.Events.isEmpty()) {
         canvas::TextOut(c, area.left() + U(u, 4), l.EventsTop,
-                        QStringLiteral("No rise, set or twilight this night"), s.Text);
+                        TAltitudeGraph::tr("No rise, set or twilight this night"), s.Text);
     }
     c.restore();
 }
 
 TAltitudeGraph::TAltitudeGraph(QWidget* parent) : TFrame(parent) {
-    setWindowTitle(QStringLiteral("Tonight: Moon and Sun Altitudes"));
+    setWindowTitle(TAltitudeGraph::tr("Tonight: Moon and Sun Altitudes"));
     setBackground(PlainSkin(), false);
     setFixedSize(540, 480);
     setFocusPolicy(Qt::StrongFocus);
     addTitleLabel(QRect(100, 8, 340, 23));
     addMinimiseLabel(QRect(492, 12, 15, 17), MinimiseScope::Window,
-                     QStringLiteral("Minimize Cresselle"));
-    addExitLabel(QRect(514, 12, 15, 17), QStringLiteral("Exit Cresselle"));
-    lblPrint = new TClickLabel(this, QRect(20, 10, 24, 22), QStringLiteral("Print this graph"));
+                     TAltitudeGraph::tr("Minimize Cresselle"));
+    addExitLabel(QRect(514, 12, 15, 17), TAltitudeGraph::tr("Exit Cresselle"));
+    lblPrint = new TClickLabel(this, QRect(20, 10, 24, 22), TAltitudeGraph::tr("Print this graph"));
     lblSave = new TClickLabel(this, QRect(50, 10, 24, 22),
-                              QStringLiteral("Save this graph as a PNG picture"));
+                              TAltitudeGraph::tr("Save this graph as a PNG picture"));
     for (TClickLabel* l : {lblPrint, lblSave})
         l->setCursor(Qt::PointingHandCursor);
     connect(lblPrint, &TClickLabel::clicked, this, &TAltitudeGraph::PrintGraph);
@@ -391,10 +392,11 @@ QString TAltitudeGraph::PlaceText(const astro::Observer& observer) {
     QString text = QStringLiteral("%1%2 %3, %4%5 %6")
                        .arg(std::fabs(lat), 0, 'f', 2)
                        .arg(QChar(0x00B0))
-                       .arg(lat < 0 ? QLatin1Char('S') : QLatin1Char('N'))
+                       .arg(lat < 0 ? tr("S") : tr("N"))
                        .arg(std::fabs(lonEast), 0, 'f', 2)
                        .arg(QChar(0x00B0))
-                       .arg(lonEast < 0 ? QLatin1Char('W') : QLatin1Char('E'));
+                       .arg(lonEast < 0 ? tr("W") : tr("E"));
+
     const QString location = ObserverSettings.Location.trimmed();
     return location.isEmpty() ? text : location + QStringLiteral(", ") + text;
 }
@@ -459,7 +461,7 @@ void TAltitudeGraph::wheelEvent(QWheelEvent* event) {
 
 bool TAltitudeGraph::PrintGraph() {
     const astro::DateTimeRec& d = night_.Day;
-    PrintJob job(this, SuggestedPdfName(QStringLiteral("Altitudes"), d.Month, d.Year),
+    PrintJob job(this, SuggestedPdfName(TAltitudeGraph::tr("Altitudes"), d.Month, d.Year),
                  PrintJob::Orientation::Landscape);
     if (!job.Started()) return false;
     QPainter& c = job.Canvas();
@@ -475,12 +477,12 @@ bool TAltitudeGraph::PrintGraph() {
 
 bool TAltitudeGraph::SavePicture() {
     const QString suggested = QDir(platform::PdfFolder())
-                                  .filePath(QStringLiteral("Altitudes %1-%2-%3.png")
+                                  .filePath(TAltitudeGraph::tr("Altitudes %1-%2-%3.png")
                                                 .arg(night_.Day.Year, 4, 10, QLatin1Char('0'))
                                                 .arg(night_.Day.Month, 2, 10, QLatin1Char('0'))
                                                 .arg(night_.Day.Day, 2, 10, QLatin1Char('0')));
-    QString path = platform::GetSaveFileName(this, QStringLiteral("Save the graph"), suggested,
-                                             QStringLiteral("PNG picture (*.png)"));
+    QString path = platform::GetSaveFileName(this, TAltitudeGraph::tr("Save the graph"), suggested,
+                                             TAltitudeGraph::tr("PNG picture (*.png)"));
     if (path.isEmpty()) return false;
     if (!path.endsWith(QStringLiteral(".png"), Qt::CaseInsensitive)) path += QStringLiteral(".png");
     // Written whole or not at all.
@@ -498,7 +500,7 @@ bool TAltitudeGraph::SavePicture() {
         }
     }
     if (error.isEmpty()) return true;
-    platform::ShowMessage(this, QStringLiteral("The picture could not be saved as \"%1\": %2")
+    platform::ShowMessage(this, TAltitudeGraph::tr("The picture could not be saved as \"%1\": %2")
                                     .arg(QDir::toNativeSeparators(path), error));
     return false;
 }

@@ -13,13 +13,13 @@
 using namespace mainstyle;
 
 TEaster::TEaster(QWidget* parent) : TFrame(parent) {
-    setWindowTitle(QStringLiteral("Easter Sunday"));
+    setWindowTitle(TEaster::tr("Easter Sunday"));
     setBackground(
         LoadPicture(QStringLiteral("easter.jpg"), QSize(200, 104), [](QPainter& p, QSize size) {
             p.fillRect(QRect(QPoint(0, 0), size), QColor(20, 30, 90));
             p.fillRect(14, 52, 172, 40, Qt::black);
             p.setPen(QColor(220, 220, 255));
-            p.drawText(QRect(30, 12, 136, 23), Qt::AlignCenter, QStringLiteral("Easter Sunday"));
+            p.drawText(QRect(30, 12, 136, 23), Qt::AlignCenter, TEaster::tr("Easter Sunday"));
             p.drawText(QRect(175, 14, 13, 15), Qt::AlignCenter, QStringLiteral("x"));
         }));
     setFixedSize(200, 104);

@@ -5,6 +5,7 @@
 #include "ui/reports/ReportContext.h"
 #include "ui/state/AppState.h"
 #include "ui/style/Style.h"
+#include "zone/EngineText.h"
 
 #include <QPainter>
 
@@ -21,13 +22,13 @@ constexpr int kTimeX = 185;
 
 // "21st", "22nd", "23rd", "24th", "11th".
 QString DayOrdinal(int day) {
-    const char* suffix = "th";
+    const char* form = QT_TRANSLATE_NOOP("TEclipse", "%1th");
     if (day % 100 < 11 || day % 100 > 13) {
-        if (day % 10 == 1) suffix = "st";
-        if (day % 10 == 2) suffix = "nd";
-        if (day % 10 == 3) suffix = "rd";
+        if (day % 10 == 1) form = QT_TRANSLATE_NOOP("TEclipse", "%1st");
+        if (day % 10 == 2) form = QT_TRANSLATE_NOOP("TEclipse", "%1nd");
+        if (day % 10 == 3) form = QT_TRANSLATE_NOOP("TEclipse", "%1rd");
     }
-    return QString::number(day) + QLatin1String(suffix);
+    return TEclipse::tr(form).arg(day);
 }
 
 // A contact on another local day than the maximum carries that day: "01:12 (21st)". Contacts
@@ -58,18 +59,18 @@ QString EclipseHeading(const astro::EclipseCircumstances& eclipse) {
     QString kind;
     switch (eclipse.Kind) {
     case astro::PenumbralEclipse:
-        kind = QStringLiteral("Penumbral Eclipse (");
+        kind = EngineText("Penumbral Eclipse");
         break;
     case astro::PartialEclipse:
-        kind = QStringLiteral("Partial Eclipse (");
+        kind = EngineText("Partial Eclipse");
         break;
     case astro::TotalEclipse:
-        kind = QStringLiteral("Total Eclipse (");
+        kind = EngineText("Total Eclipse");
         break;
     default:
         return NoText();
     }
-    return kind + QString::fromStdString(eclipse.Visibility) + QStringLiteral(")");
+    return kind + QStringLiteral(" (") + EngineText(eclipse.Visibility) + QStringLiteral(")");
 }
 
 QString MagnitudeText(double magnitude) {
@@ -78,14 +79,14 @@ QString MagnitudeText(double magnitude) {
 }
 
 TEclipse::TEclipse(QWidget* parent) : TFrame(parent) {
-    setWindowTitle(QStringLiteral("Lunar Eclipse"));
+    setWindowTitle(TEclipse::tr("Lunar Eclipse"));
     setBackground(
         LoadPicture(QStringLiteral("eclipse.jpg"), QSize(252, 252), [](QPainter& p, QSize size) {
             p.fillRect(QRect(QPoint(0, 0), size), QColor(20, 30, 90));
             p.fillRect(10, 40, 232, 28, QColor(200, 200, 220));
             p.fillRect(10, 72, 232, 170, Qt::black);
             p.setPen(QColor(220, 220, 255));
-            p.drawText(QRect(40, 10, 172, 23), Qt::AlignCenter, QStringLiteral("Lunar Eclipse"));
+            p.drawText(QRect(40, 10, 172, 23), Qt::AlignCenter, TEclipse::tr("Lunar Eclipse"));
             p.drawText(QRect(226, 14, 13, 15), Qt::AlignCenter, QStringLiteral("x"));
         }));
     setFixedSize(252, 252);
@@ -104,7 +105,7 @@ TEclipse::TEclipse(QWidget* parent) : TFrame(parent) {
     lblDate->setFont(dateFont);
     lblDate->setStyleSheet(TransparentLabelStyle(Aqua));
     lblDate->move(0, 75);
-    lblDate->setToolTip(QStringLiteral("Double-click to show the eclipse's maximum"));
+    lblDate->setToolTip(TEclipse::tr("Double-click to show the eclipse's maximum"));
     connect(lblDate, &TClickLabel::doubleClicked, this, &TEclipse::lblDateDblClick);
 
     lblMaximum = new QLabel(this);
@@ -114,7 +115,7 @@ TEclipse::TEclipse(QWidget* parent) : TFrame(parent) {
     lblOtherEclipse->setFont(ArialPixels(12, true));
     lblOtherEclipse->setStyleSheet(TransparentLabelStyle(Aqua));
     lblOtherEclipse->setCursor(Qt::PointingHandCursor);
-    lblOtherEclipse->setToolTip(QStringLiteral("This month holds two eclipses"));
+    lblOtherEclipse->setToolTip(TEclipse::tr("This month holds two eclipses"));
     lblOtherEclipse->move(0, 226);
     lblOtherEclipse->hide();
     connect(lblOtherEclipse, &TClickLabel::clicked, this, &TEclipse::lblOtherEclipseClick);
@@ -141,7 +142,7 @@ void TEclipse::UpdateOtherEclipse() {
     if (two) {
         const auto& other =
             state->MonthEclipses.Eclipses[static_cast<std::size_t>(1 - state->ShownEclipse)];
-        text = QStringLiteral("Also: ") + QString::fromStdString(other.Date);
+        text = TEclipse::tr("Also: ") + QString::fromStdString(other.Date);
     }
     if (lblOtherEclipse->text() != text) {
         lblOtherEclipse->setText(text);
@@ -223,25 +224,32 @@ std::vector<EclipseLine> EclipseLines(const astro::EclipseCircumstances& eclipse
     if (k < astro::PenumbralEclipse || k > astro::TotalEclipse) return lines;
     const int h = lineHeight;
     auto add = [&](int top, const char* label, const QString& value) {
-        lines.push_back({top, QString::fromLatin1(label), value});
+        lines.push_back({top, TEclipse::tr(label), value});
     };
     auto before = [&](const std::string& time) { return ContactText(eclipse, time, true); };
     auto after = [&](const std::string& time) { return ContactText(eclipse, time, false); };
-    add(kMaximumRow, "Eclipse Maximum:", QString::fromStdString(eclipse.Maximum));
-    add(kMaximumRow - h * k, "Moon enters Penumbra:", before(eclipse.PenumbraEntered));
-    add(kMaximumRow + h * k, "Moon exits Penumbra:", after(eclipse.PenumbraLeft));
+    add(kMaximumRow, QT_TRANSLATE_NOOP("TEclipse", "Eclipse Maximum:"),
+        QString::fromStdString(eclipse.Maximum));
+    add(kMaximumRow - h * k, QT_TRANSLATE_NOOP("TEclipse", "Moon enters Penumbra:"),
+        before(eclipse.PenumbraEntered));
+    add(kMaximumRow + h * k, QT_TRANSLATE_NOOP("TEclipse", "Moon exits Penumbra:"),
+        after(eclipse.PenumbraLeft));
     if (k >= astro::PartialEclipse) {
-        add(kMaximumRow - h * (k - 1), "Moon enters Umbra:", before(eclipse.UmbraEntered));
-        add(kMaximumRow + h * (k - 1), "Moon exits Umbra:", after(eclipse.UmbraLeft));
+        add(kMaximumRow - h * (k - 1), QT_TRANSLATE_NOOP("TEclipse", "Moon enters Umbra:"),
+            before(eclipse.UmbraEntered));
+        add(kMaximumRow + h * (k - 1), QT_TRANSLATE_NOOP("TEclipse", "Moon exits Umbra:"),
+            after(eclipse.UmbraLeft));
     }
     if (k == astro::TotalEclipse) {
-        add(kMaximumRow - h * (k - 2), "Start of Totality:", before(eclipse.TotalityBegins));
-        add(kMaximumRow + h * (k - 2), "End of Totality:", after(eclipse.TotalityEnds));
+        add(kMaximumRow - h * (k - 2), QT_TRANSLATE_NOOP("TEclipse", "Start of Totality:"),
+            before(eclipse.TotalityBegins));
+        add(kMaximumRow + h * (k - 2), QT_TRANSLATE_NOOP("TEclipse", "End of Totality:"),
+            after(eclipse.TotalityEnds));
     }
     const double magnitude =
         k == astro::PenumbralEclipse ? eclipse.PenumbralMagnitude : eclipse.UmbralMagnitude;
-    lines.push_back(
-        {kMagnitudeRow, QStringLiteral("Eclipse Magnitude:"), MagnitudeText(magnitude)});
+    lines.push_back({kMagnitudeRow, TEclipse::tr("Eclipse Magnitude:"), MagnitudeText(magnitude)});
+
     return lines;
 }
 

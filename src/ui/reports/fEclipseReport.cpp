@@ -9,6 +9,7 @@
 #include "ui/reports/fEclipse.h"
 #include "ui/state/AppState.h"
 #include "ui/style/Style.h"
+#include "zone/EngineText.h"
 #include "zone/Zone.h"
 
 #include <QApplication>
@@ -51,8 +52,7 @@ QLineEdit* MakeYearBox(QWidget* parent, const QRect& geometry) {
 }
 
 QString KindName(std::uint8_t kind) {
-    const std::string_view name = astro::EclipseKindName(kind);
-    return QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()));
+    return EngineText(astro::EclipseKindName(kind));
 }
 
 // A list cell's text within `room` pixels: the kind loses its " Eclipse" first (the column
@@ -98,7 +98,8 @@ EclipseSearchResult SearchEclipses(int fromYear, int toYear, const astro::Observ
                 entry.Text = (QString::fromStdString(eclipse.Maximum) + QStringLiteral("  ") +
                               QString::fromStdString(eclipse.Date))
                                  .left(27);
-                entry.Visibility = QString::fromStdString(eclipse.Visibility).left(18);
+                entry.Visibility = EngineText(eclipse.Visibility);
+
                 entry.LocalMaximum = eclipse.LocalMaximum;
                 result.Entries.push_back(std::move(entry));
             }
@@ -112,7 +113,7 @@ EclipseSearchResult SearchEclipses(int fromYear, int toYear, const astro::Observ
 }
 
 TEclipseReport::TEclipseReport(QWidget* parent) : TFrame(parent) {
-    setWindowTitle(QStringLiteral("Lunar Eclipses"));
+    setWindowTitle(TEclipseReport::tr("Lunar Eclipses"));
     setBackground(LoadPicture(
         QStringLiteral("eclipsereport.jpg"), QSize(390, 285), [](QPainter& p, QSize size) {
             p.fillRect(QRect(QPoint(0, 0), size), QColor(20, 30, 90));
@@ -120,16 +121,17 @@ TEclipseReport::TEclipseReport(QWidget* parent) : TFrame(parent) {
             p.fillRect(16, 72, 358, 195, Qt::black);
             p.fillRect(236, 42, 96, 24, QColor(120, 120, 160));
             p.setPen(QColor(220, 220, 255));
-            p.drawText(QRect(90, 10, 210, 23), Qt::AlignCenter, QStringLiteral("Lunar Eclipses"));
-            p.drawText(QRect(236, 42, 96, 24), Qt::AlignCenter, QStringLiteral("Calculate"));
+            p.drawText(QRect(90, 10, 210, 23), Qt::AlignCenter,
+                       TEclipseReport::tr("Lunar Eclipses"));
+            p.drawText(QRect(236, 42, 96, 24), Qt::AlignCenter, TEclipseReport::tr("Calculate"));
             p.drawText(QRect(364, 14, 13, 15), Qt::AlignCenter, QStringLiteral("x"));
         }));
     setFixedSize(390, 285);
     addTitleLabel(QRect(90, 10, 210, 23));
     addExitLabel(QRect(364, 14, 13, 15));
 
-    Label1 = MakeCaption(this, QStringLiteral("From:"), QPoint(20, 46));
-    Label2 = MakeCaption(this, QStringLiteral("To:"), QPoint(118, 46));
+    Label1 = MakeCaption(this, TEclipseReport::tr("From:"), QPoint(20, 46));
+    Label2 = MakeCaption(this, TEclipseReport::tr("To:"), QPoint(118, 46));
     txtFromYear = MakeYearBox(this, QRect(58, 43, 44, 22));
     txtToYear = MakeYearBox(this, QRect(144, 43, 44, 22));
     txtFromYear->setText(QStringLiteral("1999"));
@@ -138,8 +140,8 @@ TEclipseReport::TEclipseReport(QWidget* parent) : TFrame(parent) {
     txtToYear->installEventFilter(this);
 
     lblCalculate = new TClickLabel(this, QRect(236, 42, 96, 24),
-                                   QStringLiteral("Calculate dates of eclipses between the two "
-                                                  "selected years"));
+                                   TEclipseReport::tr("Calculate dates of eclipses between the two "
+                                                      "selected years"));
     lblCalculate->setCursor(Qt::PointingHandCursor);
     connect(lblCalculate, &TClickLabel::clicked, this, &TEclipseReport::lblCalculateClick);
 
@@ -157,7 +159,7 @@ TEclipseReport::TEclipseReport(QWidget* parent) : TFrame(parent) {
     SearchProgress->setGeometry(40, 160, 220, 20);
     SearchProgress->setFormat(QStringLiteral("%v"));
     SearchProgress->hide();
-    btnCancel = new QPushButton(QStringLiteral("Cancel"), this);
+    btnCancel = new QPushButton(TEclipseReport::tr("Cancel"), this);
     btnCancel->setGeometry(270, 158, 70, 24);
     btnCancel->hide();
     connect(btnCancel, &QPushButton::clicked, this, &TEclipseReport::CancelSearch);
@@ -234,12 +236,12 @@ bool TEclipseReport::ReadYear(QLineEdit* box, int& year) {
     bool ok = false;
     year = text.toInt(&ok);
     if (text.isEmpty() || !ok) {
-        platform::ShowMessage(this, QStringLiteral("Please enter a year"));
+        platform::ShowMessage(this, TEclipseReport::tr("Please enter a year"));
         box->setFocus();
         return false;
     }
     if (year < kMinYear || year > kMaxYear) {
-        platform::ShowMessage(this, QStringLiteral("Please enter a year from 1 to 9999"));
+        platform::ShowMessage(this, TEclipseReport::tr("Please enter a year from 1 to 9999"));
         box->setFocus();
         return false;
     }
@@ -256,7 +258,7 @@ void TEclipseReport::lblCalculateClick() {
     if (!ReadYear(txtFromYear, fromYear) || !ReadYear(txtToYear, toYear)) return;
     if (toYear < fromYear) {
         platform::ShowMessage(
-            this, QStringLiteral("The \"From\" date must be less than the \"To\" date."));
+            this, TEclipseReport::tr("The \"From\" date must be less than the \"To\" date."));
         return;
     }
     CalculateEclipses(fromYear, toYear);
@@ -320,11 +322,10 @@ void TEclipseReport::SearchEnded() {
         const int count = static_cast<int>(result.Entries.size());
         lblSearchNote->setText(
             reached < searchFrom_
-                ? QStringLiteral("Search cancelled before %1: no eclipses searched.")
+                ? TEclipseReport::tr("Search cancelled before %1: no eclipses searched.")
                       .arg(searchFrom_)
-                : QStringLiteral("Search cancelled: %1 eclipse%2 found from %3 to %4 only.")
-                      .arg(count)
-                      .arg(count == 1 ? QString() : QStringLiteral("s"))
+                : TEclipseReport::tr("Search cancelled: %n eclipse(s) found from %1 to %2 only.",
+                                     nullptr, count)
                       .arg(searchFrom_)
                       .arg(reached));
         lblSearchNote->show();
@@ -349,7 +350,7 @@ void TEclipseReport::SetEntries(std::vector<EclipseEntry> entries) {
 }
 
 QString TEclipseReport::TableAsText() const {
-    QString text = QStringLiteral("Eclipse\tMaximum\tVisibility\n");
+    QString text = TEclipseReport::tr("Eclipse\tMaximum\tVisibility\n");
     for (const EclipseEntry& entry : entries_)
         text += KindName(entry.Kind) + u'\t' + entry.Text + u'\t' + entry.Visibility + u'\n';
     return text;

@@ -33,18 +33,18 @@ QString ShortEventText(const std::string& eventText) {
 }
 
 QString SeasonLengthText(double days) {
-    return QString::number(days, 'g', 15) + QStringLiteral(" days");
+    return QString::number(days, 'g', 15) + TEquinox::tr(" days");
 }
 
 TEquinox::TEquinox(QWidget* parent) : TFrame(parent) {
-    setWindowTitle(QStringLiteral("Equinoxes and Solstices"));
+    setWindowTitle(TEquinox::tr("Equinoxes and Solstices"));
     setBackground(
         LoadPicture(QStringLiteral("equinox.jpg"), QSize(350, 155), [](QPainter& p, QSize size) {
             p.fillRect(QRect(QPoint(0, 0), size), QColor(20, 30, 90));
             p.fillRect(16, 56, 318, 84, Qt::black);
             p.setPen(QColor(220, 220, 255));
             p.drawText(QRect(62, 12, 226, 23), Qt::AlignCenter,
-                       QStringLiteral("Equinoxes and Solstices"));
+                       TEquinox::tr("Equinoxes and Solstices"));
             p.drawText(QRect(323, 13, 13, 15), Qt::AlignCenter, QStringLiteral("x"));
         }));
     setFixedSize(350, 155);
@@ -52,10 +52,10 @@ TEquinox::TEquinox(QWidget* parent) : TFrame(parent) {
     addTitleLabel(QRect(62, 12, 226, 23));
     addExitLabel(QRect(323, 13, 13, 15));
 
-    Label8 = MakeLabel(this, 31, 66, Yellow, QStringLiteral("Spring Equinox:"));
-    Label7 = MakeLabel(this, 31, 82, Yellow, QStringLiteral("Summer Solstice:"));
-    Label6 = MakeLabel(this, 31, 98, Yellow, QStringLiteral("Autumn Equinox:"));
-    Label5 = MakeLabel(this, 31, 114, Yellow, QStringLiteral("Winter Solstice:"));
+    Label8 = MakeLabel(this, 31, 66, Yellow, TEquinox::tr("Spring Equinox:"));
+    Label7 = MakeLabel(this, 31, 82, Yellow, TEquinox::tr("Summer Solstice:"));
+    Label6 = MakeLabel(this, 31, 98, Yellow, TEquinox::tr("Autumn Equinox:"));
+    Label5 = MakeLabel(this, 31, 114, Yellow, TEquinox::tr("Winter Solstice:"));
     lblSpring = MakeLabel(this, 150, 66, Aqua);
     lblSummer = MakeLabel(this, 150, 82, Aqua);
     lblAutumn = MakeLabel(this, 150, 98, Aqua);

@@ -42,10 +42,18 @@
 
 using namespace featurestyle;
 
-const QString TFeatures::NoSunriseText = QStringLiteral("No sunrise");
-const QString TFeatures::NoSunsetText = QStringLiteral("No sunset");
-const QString TFeatures::OutOfRangeText = QStringLiteral("Outside years 1-9999");
-const QString TFeatures::InvalidCoordinatesText = QStringLiteral("invalid coordinates");
+QString TFeatures::NoSunriseText() {
+    return tr("No sunrise");
+}
+QString TFeatures::NoSunsetText() {
+    return tr("No sunset");
+}
+QString TFeatures::OutOfRangeText() {
+    return tr("Outside years 1-9999");
+}
+QString TFeatures::InvalidCoordinatesText() {
+    return tr("invalid coordinates");
+}
 
 namespace {
 constexpr int kWidth = 640;
@@ -72,7 +80,7 @@ constexpr double kTerminatorLookbackDays = 0.5;
 constexpr double kHalfLunarDayAndMore = 18;
 
 QString TimeText(bool found, bool outOfRange, const astro::DateTimeRec& when, const QString& none) {
-    if (outOfRange) return TFeatures::OutOfRangeText;
+    if (outOfRange) return TFeatures::OutOfRangeText();
     return found ? QString::fromStdString(astro::DateTimeText(when)) : none;
 }
 
@@ -94,31 +102,31 @@ QString CsvField(const QString& text) {
     return QLatin1Char('"') + quoted + QLatin1Char('"');
 }
 
-QString Degrees(double radians, const char* positive, const char* negative) {
+QString Degrees(double radians, const QString& positive, const QString& negative) {
     const double degrees = radians * 180 / 3.14159265358979323846;
     return QStringLiteral("%1\u00B0 %2")
         .arg(std::fabs(degrees), 0, 'f', 2)
-        .arg(QLatin1String(degrees >= 0 ? positive : negative));
+        .arg(degrees >= 0 ? positive : negative);
 }
 } // namespace
 
 TFeatures::TFeatures(QWidget* parent) : TFrame(parent) {
-    setWindowTitle(QStringLiteral("Rise/Set of Lunar Features"));
+    setWindowTitle(TFeatures::tr("Rise/Set of Lunar Features"));
     setBackground(QPixmap(QStringLiteral(":/features.jpg")), false);
     setFixedSize(kWidth, kHeight);
     addTitleLabel(QRect(146, 10, 349, 23));
-    addExitLabel(QRect(614, 14, 13, 15), QStringLiteral("Exit Cresselle"));
+    addExitLabel(QRect(614, 14, 13, 15), TFeatures::tr("Exit Cresselle"));
     addMinimiseLabel(QRect(592, 12, 15, 15), MinimiseScope::Window,
-                     QStringLiteral("Minimise this window"));
+                     TFeatures::tr("Minimise this window"));
     lblDatabase = new TClickLabel(this, QRect(20, 14, 21, 19),
-                                  QStringLiteral("Edit the lunar features database"));
+                                  TFeatures::tr("Edit the lunar features database"));
     lblDatabase->setCursor(Qt::PointingHandCursor);
     lblDatabase->setKeyboardButton(Qt::Horizontal);
     connect(lblDatabase, &TClickLabel::clicked, this, &TFeatures::lblDatabaseClick);
 
-    Label2 = AquaCaption(this, QStringLiteral("Feature Name"), {31, 42});
-    Label1 = AquaCaption(this, QStringLiteral("Sunrise"), {294, 42});
-    Label3 = AquaCaption(this, QStringLiteral("Sunset"), {480, 42});
+    Label2 = AquaCaption(this, TFeatures::tr("Feature Name"), {31, 42});
+    Label1 = AquaCaption(this, TFeatures::tr("Sunrise"), {294, 42});
+    Label3 = AquaCaption(this, TFeatures::tr("Sunset"), {480, 42});
 
     ScrollBar1 = new QScrollBar(Qt::Vertical, this);
     ScrollBar1->setRange(0, 0);
@@ -129,8 +137,8 @@ TFeatures::TFeatures(QWidget* parent) : TFrame(parent) {
     txtFind = new QLineEdit(this);
     txtFind->setFont(ScaledFont(QStringLiteral("Arial"), 8));
     txtFind->setGeometry(48, 12, 92, 19);
-    txtFind->setPlaceholderText(QStringLiteral("Find"));
-    txtFind->setToolTip(QStringLiteral("Type part of a name: the list jumps to it"));
+    txtFind->setPlaceholderText(TFeatures::tr("Find"));
+    txtFind->setToolTip(TFeatures::tr("Type part of a name: the list jumps to it"));
     connect(txtFind, &QLineEdit::textEdited, this, &TFeatures::txtFindChange);
     txtFind->installEventFilter(this);
 
@@ -176,10 +184,10 @@ TFeatures::TFeatures(QWidget* parent) : TFrame(parent) {
     lblComputedFor->setFixedSize(250, 16);
     Progress = new QProgressBar(this);
     Progress->setGeometry(20, 463, 250, 14);
-    Progress->setFormat(QStringLiteral("Computing the times %p%"));
+    Progress->setFormat(TFeatures::tr("Computing the times %p%"));
     Progress->hide();
-    lblOrder = BandButton(this, QStringLiteral("Order: name"), QRect(360, 462, 125, 16),
-                          QStringLiteral("Order by name or by the next sunrise"));
+    lblOrder = BandButton(this, TFeatures::tr("Order: name"), QRect(360, 462, 125, 16),
+                          TFeatures::tr("Order by name or by the next sunrise"));
     connect(lblOrder, &TClickLabel::clicked, this, [this] {
         SetOrder(order_ == Order::Name          ? Order::NextSunrise
                  : order_ == Order::NextSunrise ? Order::Libration
@@ -189,14 +197,14 @@ TFeatures::TFeatures(QWidget* parent) : TFrame(parent) {
                                tr("The nights the selected feature is in low sunlight while the "
                                   "Moon is up in a dark sky here (double-click a row)"));
     connect(lblGoodNights, &TClickLabel::clicked, this, &TFeatures::OpenGoodNights);
-    lblPrint = BandButton(this, QStringLiteral("Print"), QRect(495, 462, 40, 16),
-                          QStringLiteral("Print the list"));
+    lblPrint = BandButton(this, TFeatures::tr("Print"), QRect(495, 462, 40, 16),
+                          TFeatures::tr("Print the list"));
     connect(lblPrint, &TClickLabel::clicked, this, [this] {
         PrintFromClick(this, lblPrint->clickModifiers(), PrintJob::Orientation::Portrait,
                        [this] { PrintList(); });
     });
-    lblExport = BandButton(this, QStringLiteral("Save CSV"), QRect(545, 462, 70, 16),
-                           QStringLiteral("Save the list as a CSV file"));
+    lblExport = BandButton(this, TFeatures::tr("Save CSV"), QRect(545, 462, 70, 16),
+                           TFeatures::tr("Save the list as a CSV file"));
     connect(lblExport, &TClickLabel::clicked, this, &TFeatures::ExportCsv);
 
     // The Sun column follows the main window's instant while the list is visible.
@@ -288,8 +296,9 @@ void TFeatures::ShowComputedFor(const QString& text) {
 QString TFeatures::ComputedForText(const astro::DateTimeRec& date,
                                    const astro::Observer& observer) const {
     QString place = ObserverSettings.Location.trimmed();
-    const QString coordinates = Degrees(observer.Latitude, "N", "S") + QStringLiteral(", ") +
-                                Degrees(-observer.Longitude, "E", "W");
+    const QString coordinates = Degrees(observer.Latitude, tr("N"), tr("S")) +
+                                QStringLiteral(", ") +
+                                Degrees(-observer.Longitude, tr("E"), tr("W"));
     place = place.isEmpty() ? coordinates : place + QStringLiteral(" (") + coordinates + ')';
     return QStringLiteral("%1 %2, %3")
         .arg(QString::fromStdString(astro::LongMonthName(date.Month)))
@@ -405,7 +414,7 @@ void Precision(const TFeatureCrossing& crossing, double lon, double lat,
 }
 
 QString CrossingText(const TFeatureCrossing& crossing, const QString& none) {
-    if (crossing.OutOfRange) return TFeatures::OutOfRangeText;
+    if (crossing.OutOfRange) return TFeatures::OutOfRangeText();
     return crossing.Found ? QString::fromStdString(astro::DateTimeText(crossing.Local)) : none;
 }
 
@@ -414,7 +423,8 @@ QString CrossingText(const TFeatureCrossing& crossing, const QString& none) {
 // A row whose coordinates are not numbers (a file written elsewhere) is marked, not fatal.
 // The next sunrise is the first from half a day before the shown instant on.
 TFeatures::RowTimes TFeatures::ComputeRow(const FeatureTexts& feature,
-                                          const astro::DateTimeRec& monthOf, bool withNext, astro::JulianDay shownInstant,
+                                          const astro::DateTimeRec& monthOf, bool withNext,
+                                          astro::JulianDay shownInstant,
                                           const astro::Observer& observer, const TZone& zone) {
     RowTimes row;
     row.NextSunriseJulian = std::numeric_limits<double>::infinity();
@@ -422,15 +432,17 @@ TFeatures::RowTimes TFeatures::ComputeRow(const FeatureTexts& feature,
     double latitude = 0;
     if (!ParseCoordinate(feature.Longitude, CoordinateAxis::Longitude, longitude) ||
         !ParseCoordinate(feature.Latitude, CoordinateAxis::Latitude, latitude)) {
-        row.Sunrise = row.Sunset = row.NextSunrise = row.NextSunset = InvalidCoordinatesText;
+        row.Sunrise = row.Sunset = row.NextSunrise = row.NextSunset = InvalidCoordinatesText();
         return row;
     }
-    const TFeatureMonth month = FeatureSunTimesOfMonth(monthOf, longitude, latitude, observer, zone);
-    row.Sunrise = CrossingText(month.Sunrise, NoSunriseText);
-    row.Sunset = CrossingText(month.Sunset, NoSunsetText);
-    if (month.Sunrise2.Found) row.Sunrise2 = CrossingText(month.Sunrise2, NoSunriseText);
-    if (month.Sunset2.Found) row.Sunset2 = CrossingText(month.Sunset2, NoSunsetText);
-    row.Ut2[0] = month.Sunrise2.Found ? month.Sunrise2.Ut : std::numeric_limits<double>::quiet_NaN();
+    const TFeatureMonth month =
+        FeatureSunTimesOfMonth(monthOf, longitude, latitude, observer, zone);
+    row.Sunrise = CrossingText(month.Sunrise, NoSunriseText());
+    row.Sunset = CrossingText(month.Sunset, NoSunsetText());
+    if (month.Sunrise2.Found) row.Sunrise2 = CrossingText(month.Sunrise2, NoSunriseText());
+    if (month.Sunset2.Found) row.Sunset2 = CrossingText(month.Sunset2, NoSunsetText());
+    row.Ut2[0] =
+        month.Sunrise2.Found ? month.Sunrise2.Ut : std::numeric_limits<double>::quiet_NaN();
     row.Ut2[1] = month.Sunset2.Found ? month.Sunset2.Ut : std::numeric_limits<double>::quiet_NaN();
     Precision(month.Sunrise, longitude, latitude, observer, row.Ut[0], row.Uncertainty[0]);
     Precision(month.Sunset, longitude, latitude, observer, row.Ut[1], row.Uncertainty[1]);
@@ -456,9 +468,9 @@ TFeatures::RowTimes TFeatures::ComputeRow(const FeatureTexts& feature,
         next.Sunset = day.Sunset;
     }
     row.NextSunrise = TimeText(next.HasSunrise, next.SunriseOutOfRange,
-                               InOffsetOfItsInstant(next.Sunrise, observer, zone), NoSunriseText);
+                               InOffsetOfItsInstant(next.Sunrise, observer, zone), NoSunriseText());
     row.NextSunset = TimeText(next.HasSunset, next.SunsetOutOfRange,
-                              InOffsetOfItsInstant(next.Sunset, observer, zone), NoSunsetText);
+                              InOffsetOfItsInstant(next.Sunset, observer, zone), NoSunsetText());
     if (next.HasSunrise) row.NextSunriseJulian = astro::DateToJulian(next.Sunrise);
     Precision(next.HasSunrise, next.Sunrise, longitude, latitude, observer, row.Ut[2],
               row.Uncertainty[2]);
@@ -769,12 +781,14 @@ QString TFeatures::SunColumnText(int row) const {
 QString TFeatures::TimeCellText(int column, int row, bool withSecond) const {
     const QString shown = WithoutSeconds(StringGrid1.Cell(column, row));
     const double minutes = TimeUncertainty(column, row);
-    QString cell = minutes > GrazingMinutes ? QStringLiteral("\u2248") + shown +
-                                                  QStringLiteral(" \u00B1") + UncertaintyText(minutes)
-                                            : shown;
+    QString cell = minutes > GrazingMinutes
+                       ? QStringLiteral("\u2248") + shown + QStringLiteral(" \u00B1") +
+                             UncertaintyText(minutes)
+                       : shown;
     const QString second = SecondInMonth(column, row);
     if (second.isEmpty()) return cell;
-    return cell + (withSecond ? QStringLiteral(" + ") + WithoutSeconds(second) : QStringLiteral(" +"));
+    return cell +
+           (withSecond ? QStringLiteral(" + ") + WithoutSeconds(second) : QStringLiteral(" +"));
 }
 
 // The month's second sunrise (column 3) or sunset (column 4) of a row, else empty.
@@ -799,11 +813,11 @@ bool TFeatures::event(QEvent* event) {
         event->ignore();
         return true;
     }
-    QToolTip::showText(static_cast<QHelpEvent*>(event)->globalPos(),
-                       (column == 3 ? tr("Second sunrise this month: %1")
-                                    : tr("Second sunset this month: %1"))
-                           .arg(WithoutSeconds(second)),
-                       this);
+    QToolTip::showText(
+        static_cast<QHelpEvent*>(event)->globalPos(),
+        (column == 3 ? tr("Second sunrise this month: %1") : tr("Second sunset this month: %1"))
+            .arg(WithoutSeconds(second)),
+        this);
     return true;
 }
 
@@ -846,11 +860,11 @@ void TFeatures::keyPressEvent(QKeyEvent* event) {
 QString TFeatures::TableAsText() const {
     const bool bySunrise = order_ == Order::NextSunrise;
     const int riseColumn = bySunrise ? 5 : 3;
-    QString text = QStringLiteral("Feature\t%1\t%2\t%3\n")
-                       .arg(order_ == Order::Libration ? QStringLiteral("Libration")
-                                                       : QStringLiteral("Sun now"),
-                            bySunrise ? QStringLiteral("Next sunrise") : QStringLiteral("Sunrise"),
-                            bySunrise ? QStringLiteral("Next sunset") : QStringLiteral("Sunset"));
+    QString text =
+        TFeatures::tr("Feature\t%1\t%2\t%3\n")
+            .arg(order_ == Order::Libration ? TFeatures::tr("Libration") : TFeatures::tr("Sun now"),
+                 bySunrise ? TFeatures::tr("Next sunrise") : TFeatures::tr("Sunrise"),
+                 bySunrise ? TFeatures::tr("Next sunset") : TFeatures::tr("Sunset"));
     for (const int row : shown_) {
         if (row < 0 || row >= StringGrid1.RowCount()) continue;
         text += StringGrid1.Cell(0, row) + u'\t' + SunColumnText(row) + u'\t' +
@@ -933,16 +947,16 @@ QString TFeatures::CsvText() const {
 bool TFeatures::ExportCsv() {
     WaitForTimes();
     const QString path = platform::ChooseSaveFile(
-        this, QStringLiteral("csv"), QStringLiteral("Save the lunar features list"),
+        this, QStringLiteral("csv"), TFeatures::tr("Save the lunar features list"),
         platform::PdfFolder(),
-        QStringLiteral("Cresselle Lunar Features %1 %2.csv")
+        TFeatures::tr("Cresselle Lunar Features %1 %2.csv")
             .arg(QString::fromStdString(astro::LongMonthName(month_ ? month_ : 1)))
             .arg(year_),
-        QStringLiteral("CSV files (*.csv)"), QStringLiteral(".csv"));
+        TFeatures::tr("CSV files (*.csv)"), QStringLiteral(".csv"));
     if (path.isEmpty()) return false;
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly) || file.write(CsvText().toUtf8()) < 0 || !file.commit()) {
-        platform::ShowMessage(this, QStringLiteral("The list could not be saved in \"%1\": %2")
+        platform::ShowMessage(this, TFeatures::tr("The list could not be saved in \"%1\": %2")
                                         .arg(QDir::toNativeSeparators(path), file.errorString()));
         return false;
     }
@@ -954,7 +968,7 @@ bool TFeatures::ExportCsv() {
 // and a gap, the font made smaller when they do not fit; "page n of m" beside the footer.
 bool TFeatures::PrintList() {
     WaitForTimes();
-    PrintJob job(this, SuggestedPdfName(QStringLiteral("Lunar Features"), month_, year_),
+    PrintJob job(this, SuggestedPdfName(TFeatures::tr("Lunar Features"), month_, year_),
                  PrintJob::Orientation::Portrait);
     if (!job.Started()) return false;
     QPainter& canvas = job.Canvas();

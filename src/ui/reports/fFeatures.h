@@ -96,10 +96,10 @@ class TFeatures : public TFrame {
     QString TableAsText() const;
     // Texts of the time columns for a feature the search could not time, or whose stored
     // coordinates are not numbers.
-    static const QString NoSunriseText;
-    static const QString NoSunsetText;
-    static const QString OutOfRangeText; // a date before the year 1 or after 9999
-    static const QString InvalidCoordinatesText;
+    static QString NoSunriseText();
+    static QString NoSunsetText();
+    static QString OutOfRangeText(); // a date before the year 1 or after 9999
+    static QString InvalidCoordinatesText();
 
     TClickLabel* lblDatabase = nullptr;
     QLabel* Label1 = nullptr; // "Sunrise"
@@ -140,7 +140,7 @@ class TFeatures : public TFrame {
     QSize ListSize() const { return imgData.deviceIndependentSize().toSize(); }
     struct RowTimes {
         QString Sunrise, Sunset, NextSunrise, NextSunset;
-        QString Sunrise2, Sunset2; // a second sunrise or sunset within the month, else empty
+        QString Sunrise2, Sunset2;    // a second sunrise or sunset within the month, else empty
         double NextSunriseJulian = 0; // local; +infinity when there is none
         // UT instants of the four times (NaN when none) and their uncertainty in minutes
         double Ut[4] = {0, 0, 0, 0};

@@ -60,21 +60,21 @@ QPixmap PictureOr(const QString& resource, const QString& caption) {
 } // namespace
 
 TFeaturesDB::TFeaturesDB(QWidget* parent) : TFrame(parent) {
-    setWindowTitle(QStringLiteral("Lunar Features Database Screen"));
+    setWindowTitle(TFeaturesDB::tr("Lunar Features Database Screen"));
     setFont(QFont(QStringLiteral("Arial")));
     resize(kCreatedWidth, kHeight);
     setBackground(QPixmap(QStringLiteral(":/featuresdb.jpg")), false);
     addTitleLabel(QRect(60, 10, 385, 23));
-    addExitLabel(QRect(kFrameWidth - 26, 14, 13, 15), QStringLiteral("Exit Cresselle"));
+    addExitLabel(QRect(kFrameWidth - 26, 14, 13, 15), TFeaturesDB::tr("Exit Cresselle"));
     connect(lblTitle, &TClickLabel::mouseDown, this,
             [this](Qt::MouseButton, QPoint pos) { FormMouseDown(lblTitle->mapTo(this, pos)); });
 
-    Label2 = AquaCaption(this, QStringLiteral("Feature Name"), {32, 42});
-    Label3 = AquaCaption(this, QStringLiteral("Lunar Longitude"), {244, 42});
-    Label7 = AquaCaption(this, QStringLiteral("Lunar Latitude"), {348, 42});
-    Label4 = AquaCaption(this, QStringLiteral("Feature Name"), {32, 299});
-    Label5 = AquaCaption(this, QStringLiteral("Lunar Longitude"), {32, 323});
-    Label9 = AquaCaption(this, QStringLiteral("Lunar Latitude"), {32, 346});
+    Label2 = AquaCaption(this, TFeaturesDB::tr("Feature Name"), {32, 42});
+    Label3 = AquaCaption(this, TFeaturesDB::tr("Lunar Longitude"), {244, 42});
+    Label7 = AquaCaption(this, TFeaturesDB::tr("Lunar Latitude"), {348, 42});
+    Label4 = AquaCaption(this, TFeaturesDB::tr("Feature Name"), {32, 299});
+    Label5 = AquaCaption(this, TFeaturesDB::tr("Lunar Longitude"), {32, 323});
+    Label9 = AquaCaption(this, TFeaturesDB::tr("Lunar Latitude"), {32, 346});
     Label1 = AquaCaption(this, QStringLiteral("\u00B0"), {194, 323});
     Label6 = AquaCaption(this, QStringLiteral("\u00B0"), {194, 347});
 
@@ -84,9 +84,9 @@ TFeaturesDB::TFeaturesDB(QWidget* parent) : TFrame(parent) {
     Edit1 = Box(this, QRect(518, 12, 40, kBoxHeight), 0);
     Edit1->setFocusPolicy(Qt::ClickFocus); // reached only from code, never by Tab
     // The search box sits in the edit panel, right of the latitude box.
-    lblFind = AquaCaption(this, QStringLiteral("Find"), {222, 347});
+    lblFind = AquaCaption(this, TFeaturesDB::tr("Find"), {222, 347});
     txtFind = Box(this, QRect(252, 344, 128, kBoxHeight), FeatureNameCapacity);
-    txtFind->setPlaceholderText(QStringLiteral("part of a name"));
+    txtFind->setPlaceholderText(TFeaturesDB::tr("part of a name"));
     connect(txtFind, &QLineEdit::textEdited, this, &TFeaturesDB::txtFindChange);
     txtFind->installEventFilter(this);
     txtFeatureName->installEventFilter(this);
@@ -109,7 +109,7 @@ TFeaturesDB::TFeaturesDB(QWidget* parent) : TFrame(parent) {
     lblDelete = new TClickLabel(this, QRect(392, 344, 79, 23));
     lblDelete->setCursor(Qt::PointingHandCursor);
     connect(lblDelete, &TClickLabel::clicked, this, &TFeaturesDB::lblDeleteClick);
-    lblDelete->setToolTip(QStringLiteral("Delete the selected feature (Ctrl+Z puts it back)"));
+    lblDelete->setToolTip(TFeaturesDB::tr("Delete the selected feature (Ctrl+Z puts it back)"));
 
     ScrollBar1 = new QScrollBar(Qt::Vertical, this);
     ScrollBar1->setRange(0, 0);
@@ -255,10 +255,10 @@ void TFeaturesDB::DrawFallbackFrame(QPainter& painter) {
     painter.setFont(ScaledFont(QStringLiteral("Arial"), 8, true));
     painter.fillRect(lblCancel->geometry(), QColor(60, 60, 90));
     painter.drawRect(lblCancel->geometry().adjusted(0, 0, -1, -1));
-    painter.drawText(lblCancel->geometry(), Qt::AlignCenter, QStringLiteral("Cancel"));
+    painter.drawText(lblCancel->geometry(), Qt::AlignCenter, TFeaturesDB::tr("Cancel"));
     painter.fillRect(lblDelete->geometry(), QColor(60, 60, 90));
     painter.drawRect(lblDelete->geometry().adjusted(0, 0, -1, -1));
-    painter.drawText(lblDelete->geometry(), Qt::AlignCenter, QStringLiteral("Delete"));
+    painter.drawText(lblDelete->geometry(), Qt::AlignCenter, TFeaturesDB::tr("Delete"));
 }
 
 // --- selection -----------------------------------------------------------------------------
@@ -397,12 +397,13 @@ void TFeaturesDB::AddRowToGrid() {
     const struct {
         QLineEdit* box;
         const char* message;
-    } required[] = {{txtFeatureName, "You must enter a feature name."},
-                    {txtLongitude, "You must enter a Lunar Longitude."},
-                    {txtLatitude, "You must enter a Lunar Latitude."}};
+    } required[] = {{txtFeatureName, QT_TR_NOOP("You must enter a feature name.")},
+                    {txtLongitude, QT_TR_NOOP("You must enter a Lunar Longitude.")},
+                    {txtLatitude, QT_TR_NOOP("You must enter a Lunar Latitude.")}};
     for (const auto& field : required) {
         if (field.box->text().trimmed().isEmpty()) {
-            ShowMessage(QString::fromLatin1(field.message));
+            ShowMessage(tr(field.message));
+
             txtFeatureName->setFocus();
             return;
         }
@@ -414,8 +415,8 @@ void TFeaturesDB::AddRowToGrid() {
     // refused rather than stored as "?".
     const QString outside = CharactersOutsideWindows1252(txtFeatureName->text());
     if (!outside.isEmpty()) {
-        ShowMessage(QStringLiteral("The feature name cannot hold %1: the features file stores "
-                                   "names in the Windows-1252 code page.")
+        ShowMessage(TFeaturesDB::tr("The feature name cannot hold %1: the features file stores "
+                                    "names in the Windows-1252 code page.")
                         .arg(outside));
         txtFeatureName->setFocus();
         return;
@@ -447,14 +448,14 @@ FeatureEdit TFeaturesDB::Inverse(const FeatureEdit& edit) {
 bool TFeaturesDB::UpdateDatabase(const FeatureEdit& edit) {
     // Outside the working folder there is no database of the user's to write.
     if (const QString problem = folders::WorkingFolderProblem(); !problem.isEmpty()) {
-        ShowMessage(QStringLiteral("The lunar features cannot be saved. %1").arg(problem));
+        ShowMessage(TFeaturesDB::tr("The lunar features cannot be saved. %1").arg(problem));
         return false;
     }
     const int rowsBefore = StringGrid1.RowCount();
     QString error;
     if (!MergeFeatureEdit(StringGrid1, edit, recordBuffer_, error)) {
         ShowMessage(
-            QStringLiteral("The lunar features could not be saved in \"%1\": %2")
+            TFeaturesDB::tr("The lunar features could not be saved in \"%1\": %2")
                 .arg(QDir::toNativeSeparators(QFileInfo(FeatureFileName).absoluteFilePath()),
                      error));
         return false;
@@ -484,7 +485,7 @@ void TFeaturesDB::ClearData() {
 
 void TFeaturesDB::lblDeleteClick() {
     if (!InUpdateMode()) {
-        ShowMessage(QStringLiteral("No feature has been selected for deletion."));
+        ShowMessage(TFeaturesDB::tr("No feature has been selected for deletion."));
         return;
     }
     if (StringGrid1.RowCount() < 2) return;

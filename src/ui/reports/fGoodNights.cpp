@@ -50,8 +50,8 @@ QDoubleSpinBox* DegreeBox(QWidget* parent, const QRect& geometry, double value, 
 
 QString LengthText(double days) {
     const long minutes = std::lround(days * 1440);
-    return minutes >= 60 ? QObject::tr("%1 h %2 min").arg(minutes / 60).arg(minutes % 60)
-                         : QObject::tr("%1 min").arg(minutes);
+    return minutes >= 60 ? TGoodNights::tr("%1 h %2 min").arg(minutes / 60).arg(minutes % 60)
+                         : TGoodNights::tr("%1 min").arg(minutes);
 }
 
 } // namespace

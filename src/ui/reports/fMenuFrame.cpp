@@ -2,9 +2,11 @@
 #include "ui/reports/fMenuFrame.h"
 
 #include "ui/Windows.h"
+#include "ui/style/PaintedTexts.h"
 
 #include <QKeyEvent>
 #include <QLinearGradient>
+#include <QLocale>
 #include <QPainter>
 
 TMenuFrame::TMenuFrame(int width, int height, int buttonLeft, QWidget* parent)
@@ -35,8 +37,24 @@ TClickLabel* TMenuFrame::addRow(const QString& name, const QString& caption, con
     row->setObjectName(name);
     row->setAccessibleName(caption);
     QPixmap pixmap(picture);
-    if (pixmap.isNull() || pixmap.size() != QSize(RowWidth, RowHeight))
+    if (pixmap.isNull() || pixmap.size() != QSize(RowWidth, RowHeight)) {
         pixmap = PaintedMenuRow(caption, heading);
+    } else if (QLocale().language() != QLocale::English) {
+        // The picture's caption is English: painted again in the program's language.
+        const paintedtexts::PaintedText painted{
+            metaObject()->className(),
+            "",
+            heading ? QRect(2, 1, RowWidth - 4, RowHeight - 4)
+                    : QRect(26, 1, RowWidth - 30, RowHeight - 3),
+            heading ? 2 : 22,
+            12,
+            heading,
+            heading ? QColor(255, 255, 176) : QColor(236, 240, 255),
+            heading ? QColor() : QColor(0, 0, 0),
+            heading ? int(Qt::AlignCenter) : int(Qt::AlignLeft | Qt::AlignVCenter)};
+        paintedtexts::RepaintCaption(pixmap, painted, caption);
+    }
+
     row->setPixmap(pixmap);
     if (!heading) {
         row->setCursor(Qt::PointingHandCursor);

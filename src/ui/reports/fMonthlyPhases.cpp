@@ -33,7 +33,7 @@ constexpr int kShadingRadius = 26;
 
 // The system's long name of weekday w (0 Sunday .. 6 Saturday).
 QString LongWeekdayName(int w) {
-    return QLocale::system().dayName(w == 0 ? 7 : w, QLocale::LongFormat);
+    return QLocale().dayName(w == 0 ? 7 : w, QLocale::LongFormat);
 }
 
 // The full Moon as designed; a plain grey disc when the picture is missing.
@@ -75,13 +75,14 @@ QStringList MonthGridTexts(int month, int year, int dayOrder) {
 }
 
 TMonthlyPhases::TMonthlyPhases(QWidget* parent) : TFrame(parent) {
-    setWindowTitle(QStringLiteral("Monthly Phases"));
+    setWindowTitle(TMonthlyPhases::tr("Monthly Phases"));
     const QPixmap skin(QStringLiteral(":/phases.jpg"));
     if (!skin.isNull() && skin.size() == QSize(490, 480)) setBackground(skin);
     setFixedSize(490, 480);
     addTitleLabel(QRect(164, 10, 165, 23));
     addExitLabel(QRect(461, 12, 13, 15));
-    lblSave = new TClickLabel(this, QRect(20, 14, 13, 13), QStringLiteral("Save image to disk"));
+    lblSave =
+        new TClickLabel(this, QRect(20, 14, 13, 13), TMonthlyPhases::tr("Save image to disk"));
     lblSave->setCursor(Qt::PointingHandCursor);
     lblSave->setKeyboardButton(Qt::Horizontal);
     connect(lblSave, &TClickLabel::clicked, this, &TMonthlyPhases::lblSaveClick);
@@ -248,7 +249,7 @@ void TMonthlyPhases::PaintFallbackFrame(QPainter& painter) {
 void TMonthlyPhases::lblSaveClick() {
     // A name typed without the extension still gives a file that opens as a bitmap.
     const QString path = platform::ChooseSaveFile(
-        this, QStringLiteral("picture"), QStringLiteral("Save image to disk"),
+        this, QStringLiteral("picture"), TMonthlyPhases::tr("Save image to disk"),
         platform::PicturesFolder(), QStringLiteral("MoonPhases.BMP"), QStringLiteral("*.BMP"),
         QStringLiteral(".bmp"));
     if (path.isEmpty()) return;
@@ -274,6 +275,7 @@ void TMonthlyPhases::lblSaveClick() {
         }
     }
     if (!error.isEmpty())
-        platform::ShowMessage(this, QStringLiteral("The picture could not be saved as \"%1\": %2")
-                                        .arg(QDir::toNativeSeparators(path), error));
+        platform::ShowMessage(this,
+                              TMonthlyPhases::tr("The picture could not be saved as \"%1\": %2")
+                                  .arg(QDir::toNativeSeparators(path), error));
 }

@@ -153,7 +153,7 @@ QPixmap PlainSkin() {
     p.fillRect(520, 60, 20, 399, SkinBand);
     canvas::SetFont(p, QStringLiteral("Arial"), canvas::ScreenPointSize(11), true);
     p.setPen(Qt::white);
-    p.drawText(QRect(150, 10, 240, 23), Qt::AlignCenter, QStringLiteral("Observing Aid"));
+    p.drawText(QRect(150, 10, 240, 23), Qt::AlignCenter, TObservingAid::tr("Observing Aid"));
     p.setPen(QColor(0, 255, 255));
     p.drawRect(20, 16, 23, 21);
     p.drawText(QRect(20, 16, 24, 22), Qt::AlignCenter, QStringLiteral("P"));
@@ -265,20 +265,21 @@ ChartStyle PrintedChartStyle(int pageWidth, int pageHeight, int headerBottom, in
 }
 
 TObservingAid::TObservingAid(QWidget* parent) : TFrame(parent) {
-    setWindowTitle(QStringLiteral("Observing Aid"));
+    setWindowTitle(TObservingAid::tr("Observing Aid"));
     const QPixmap skin(QStringLiteral(":/obsaid.jpg"));
     setBackground(skin.isNull() ? PlainSkin() : skin, false);
     setFixedSize(540, 480);
 
     addTitleLabel(QRect(152, 10, 236, 23));
     addMinimiseLabel(QRect(492, 14, 15, 15), MinimiseScope::Window,
-                     QStringLiteral("Minimize Cresselle"));
-    addExitLabel(QRect(514, 14, 13, 15), QStringLiteral("Exit Cresselle"));
-    lblPrint = new TClickLabel(this, QRect(20, 16, 24, 19), QStringLiteral("Print this diagram"));
+                     TObservingAid::tr("Minimize Cresselle"));
+    addExitLabel(QRect(514, 14, 13, 15), TObservingAid::tr("Exit Cresselle"));
+    lblPrint =
+        new TClickLabel(this, QRect(20, 16, 24, 19), TObservingAid::tr("Print this diagram"));
     imgDayNight = new TClickLabel(this, QRect(52, 14, 24, 22),
-                                  QStringLiteral("Toggle between Daytime and Nighttime view"));
+                                  TObservingAid::tr("Toggle between Daytime and Nighttime view"));
     imgLinesGrid =
-        new TClickLabel(this, QRect(80, 14, 24, 22), QStringLiteral("Toggle grid on and off"));
+        new TClickLabel(this, QRect(80, 14, 24, 22), TObservingAid::tr("Toggle grid on and off"));
     for (TClickLabel* l : {lblPrint, imgDayNight, imgLinesGrid}) {
         l->setCursor(Qt::PointingHandCursor);
         l->setKeyboardButton(Qt::Horizontal);
@@ -490,7 +491,7 @@ void TObservingAid::lblPrintClick() {
 }
 
 void TObservingAid::PrintChart(const astro::DateTimeRec& date, const astro::Observer& observer) {
-    PrintJob job(this, SuggestedPdfName(QStringLiteral("Observing Aid"), date.Month, date.Year),
+    PrintJob job(this, SuggestedPdfName(TObservingAid::tr("Observing Aid"), date.Month, date.Year),
                  PrintJob::Orientation::Current);
     if (!job.Started()) return;
     QPainter& c = job.Canvas();

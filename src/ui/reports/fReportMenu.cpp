@@ -34,29 +34,29 @@ void BringUp(QWidget* window) {
 } // namespace
 
 TReportMenu::TReportMenu(QWidget* parent) : TMenuFrame(265, 160, kReportsButtonLeft, parent) {
-    setWindowTitle(QStringLiteral("Reports"));
+    setWindowTitle(TReportMenu::tr("Reports"));
     imgLunarVisibility =
-        addRow(QStringLiteral("imgLunarVisibility"), QStringLiteral("Lunar Visibility"),
+        addRow(QStringLiteral("imgLunarVisibility"), TReportMenu::tr("Lunar Visibility"),
                QStringLiteral(":/report_lunar_visibility.png"));
     imgFindEclipses =
-        addRow(QStringLiteral("imgFindEclipses"), QStringLiteral("Find Lunar Eclipses"),
+        addRow(QStringLiteral("imgFindEclipses"), TReportMenu::tr("Find Lunar Eclipses"),
                QStringLiteral(":/report_find_eclipses.png"));
     imgDisplayPhases =
-        addRow(QStringLiteral("imgDisplayPhases"), QStringLiteral("Display Phases for Month"),
+        addRow(QStringLiteral("imgDisplayPhases"), TReportMenu::tr("Display Phases for Month"),
                QStringLiteral(":/report_display_phases.png"));
     imgLunarFeatures = addRow(QStringLiteral("imgLunarFeatures"),
-                              QStringLiteral("Lunar Features Sunrise/Sunset Times"),
+                              TReportMenu::tr("Lunar Features Sunrise/Sunset Times"),
                               QStringLiteral(":/report_lunar_features.png"));
-    imgEquinoxInfo =
-        addRow(QStringLiteral("imgEquinoxInfo"), QStringLiteral("Equinox and Solstice Information"),
-               QStringLiteral(":/report_equinox_info.png"));
-    imgEaster = addRow(QStringLiteral("imgEaster"), QStringLiteral("Easter Sunday"),
+    imgEquinoxInfo = addRow(QStringLiteral("imgEquinoxInfo"),
+                            TReportMenu::tr("Equinox and Solstice Information"),
+                            QStringLiteral(":/report_equinox_info.png"));
+    imgEaster = addRow(QStringLiteral("imgEaster"), TReportMenu::tr("Easter Sunday"),
                        QStringLiteral(":/report_easter.png"));
     imgAltitudes =
-        addRow(QStringLiteral("imgAltitudes"), QStringLiteral("Tonight: Moon and Sun Altitudes"),
+        addRow(QStringLiteral("imgAltitudes"), TReportMenu::tr("Tonight: Moon and Sun Altitudes"),
                QStringLiteral(":/report_altitudes.png"));
     imgSaveCalendar = addRow(QStringLiteral("imgSaveCalendar"),
-                             QStringLiteral("Save the Year's Events to a Calendar"),
+                             TReportMenu::tr("Save the Year's Events to a Calendar"),
                              QStringLiteral(":/report_save_calendar.png"));
 
     connect(imgLunarVisibility, &TClickLabel::clicked, this, &TReportMenu::imgLunarVisibilityClick);
@@ -108,9 +108,9 @@ void TReportMenu::imgSaveCalendarClick() {
     const int year = reportcontext::SelectedDate().Year;
     QWidget* owner = MainWidget();
     const QString path = platform::ChooseSaveFile(
-        owner, QStringLiteral("calendar"), QStringLiteral("Save the year's events"),
-        platform::PdfFolder(), QStringLiteral("Moon %1.ics").arg(year),
-        QStringLiteral("iCalendar (*.ics)"), QStringLiteral(".ics"));
+        owner, QStringLiteral("calendar"), TReportMenu::tr("Save the year's events"),
+        platform::PdfFolder(), TReportMenu::tr("Moon %1.ics").arg(year),
+        TReportMenu::tr("iCalendar (*.ics)"), QStringLiteral(".ics"));
     if (path.isEmpty()) return;
     const double nowUt = TAppState::UtNow();
     const std::string text = ics::CalendarText(
@@ -120,6 +120,7 @@ void TReportMenu::imgSaveCalendarClick() {
     QSaveFile file(path);
     const auto size = static_cast<qint64>(text.size());
     if (!file.open(QIODevice::WriteOnly) || file.write(text.data(), size) != size || !file.commit())
-        platform::ShowMessage(owner, QStringLiteral("The calendar could not be saved as \"%1\": %2")
-                                         .arg(QDir::toNativeSeparators(path), file.errorString()));
+        platform::ShowMessage(owner,
+                              TReportMenu::tr("The calendar could not be saved as \"%1\": %2")
+                                  .arg(QDir::toNativeSeparators(path), file.errorString()));
 }

@@ -61,8 +61,8 @@ void TimeOut(QPainter& canvas, int x, int y, const QString& text, const QColor& 
 // A rise or set cell: "Up" / "Down" for a body above or below its level all day, the time with
 // a "+" when a second event of the kind follows that day.
 QString Cell(const std::string& text, const std::string& second, astro::EventState state) {
-    if (state == astro::EventState::AlwaysUp) return QStringLiteral("Up");
-    if (state == astro::EventState::AlwaysDown) return QStringLiteral("Down");
+    if (state == astro::EventState::AlwaysUp) return TTimesList::tr("Up");
+    if (state == astro::EventState::AlwaysDown) return TTimesList::tr("Down");
     return second.empty() ? Text(text) : Text(text) + QLatin1Char('+');
 }
 QString RiseCell(const astro::RiseSetTimes& t) {
@@ -77,23 +77,24 @@ QString SetCell(const astro::RiseSetTimes& t) {
 // The day's second events, as "Moon rise 23:40, Sun set 00:10", empty when there are none.
 QString SecondEvents(const TimesOfDay& t) {
     const struct {
-        const char* name;
         const astro::RiseSetTimes& times;
         const char* rise;
         const char* set;
-    } bodies[] = {{"Moon", t.Moon, "rise", "set"},
-                  {"Sun", t.Sun, "rise", "set"},
-                  {"Civil twilight", t.Civil, "start", "end"},
-                  {"Nautical twilight", t.Nautical, "start", "end"},
-                  {"Astronomical twilight", t.Astronomical, "start", "end"}};
+    } bodies[] = {{t.Moon, QT_TRANSLATE_NOOP("TTimesList", "Moon rise %1"),
+                   QT_TRANSLATE_NOOP("TTimesList", "Moon set %1")},
+                  {t.Sun, QT_TRANSLATE_NOOP("TTimesList", "Sun rise %1"),
+                   QT_TRANSLATE_NOOP("TTimesList", "Sun set %1")},
+                  {t.Civil, QT_TRANSLATE_NOOP("TTimesList", "Civil twilight start %1"),
+                   QT_TRANSLATE_NOOP("TTimesList", "Civil twilight end %1")},
+                  {t.Nautical, QT_TRANSLATE_NOOP("TTimesList", "Nautical twilight start %1"),
+                   QT_TRANSLATE_NOOP("TTimesList", "Nautical twilight end %1")},
+                  {t.Astronomical,
+                   QT_TRANSLATE_NOOP("TTimesList", "Astronomical twilight start %1"),
+                   QT_TRANSLATE_NOOP("TTimesList", "Astronomical twilight end %1")}};
     QStringList parts;
     for (const auto& b : bodies) {
-        if (!b.times.Rise2.empty())
-            parts << QStringLiteral("%1 %2 %3")
-                         .arg(QLatin1String(b.name), QLatin1String(b.rise), Text(b.times.Rise2));
-        if (!b.times.Set2.empty())
-            parts << QStringLiteral("%1 %2 %3")
-                         .arg(QLatin1String(b.name), QLatin1String(b.set), Text(b.times.Set2));
+        if (!b.times.Rise2.empty()) parts << TTimesList::tr(b.rise).arg(Text(b.times.Rise2));
+        if (!b.times.Set2.empty()) parts << TTimesList::tr(b.set).arg(Text(b.times.Set2));
     }
     return parts.join(QStringLiteral(", "));
 }
@@ -101,7 +102,9 @@ QString SecondEvents(const TimesOfDay& t) {
 namespace {
 
 // What the marks of the table stand for.
-const char* const Legend = "Up / Down: above / below the level all day   +: a second one that day";
+const char* const Legend =
+    QT_TRANSLATE_NOOP("TTimesList", "Up / Down: above / below the level all day   +: a second "
+                                    "one that day");
 
 // The illuminated percentage as the table shows it: at most three digits.
 QString PercentDigits(std::int32_t percent) {
@@ -110,7 +113,7 @@ QString PercentDigits(std::int32_t percent) {
 
 // The columns as the copied table names them.
 QString TableHeadings() {
-    return QStringLiteral(
+    return TTimesList::tr(
         "Date\tMoonrise\tMoon transit\tMoonset\tIlluminated\t"
         "Astronomical start\tNautical start\tCivil start\t"
         "Sunrise\tSun transit\tSunset\tCivil end\tNautical end\tAstronomical end");
@@ -125,27 +128,27 @@ void DrawColumnHeadings(QPainter& p) {
         QColor colour;
     };
     const Heading headings[] = {
-        {30, 60, "Date", Qt::white},
-        {122, 46, "Moon", Aqua},
-        {104, 60, "Rise", Aqua},
-        {144, 60, "Trans", Aqua},
-        {182, 60, "Set", Aqua},
-        {212, 60, "Illum", Aqua},
-        {275, 46, "Twilight", ValueTextColour},
-        {265, 60, "Ast", ValueTextColour},
-        {304, 60, "Naut", ValueTextColour},
-        {343, 60, "Civil", ValueTextColour},
-        {420, 46, "Sun", SunYellow},
-        {389, 60, "Rise", SunYellow},
-        {429, 60, "Trans", SunYellow},
-        {467, 60, "Set", SunYellow},
-        {533, 46, "Twilight", ValueTextColour},
-        {511, 60, "Civil", ValueTextColour},
-        {549, 60, "Naut", ValueTextColour},
-        {587, 60, "Ast", ValueTextColour},
+        {30, 60, QT_TRANSLATE_NOOP("TTimesList", "Date"), Qt::white},
+        {122, 46, QT_TRANSLATE_NOOP("TTimesList", "Moon"), Aqua},
+        {104, 60, QT_TRANSLATE_NOOP("TTimesList", "Rise"), Aqua},
+        {144, 60, QT_TRANSLATE_NOOP("TTimesList", "Trans"), Aqua},
+        {182, 60, QT_TRANSLATE_NOOP("TTimesList", "Set"), Aqua},
+        {212, 60, QT_TRANSLATE_NOOP("TTimesList", "Illum"), Aqua},
+        {275, 46, QT_TRANSLATE_NOOP("TTimesList", "Twilight"), ValueTextColour},
+        {265, 60, QT_TRANSLATE_NOOP("TTimesList", "Ast"), ValueTextColour},
+        {304, 60, QT_TRANSLATE_NOOP("TTimesList", "Naut"), ValueTextColour},
+        {343, 60, QT_TRANSLATE_NOOP("TTimesList", "Civil"), ValueTextColour},
+        {420, 46, QT_TRANSLATE_NOOP("TTimesList", "Sun"), SunYellow},
+        {389, 60, QT_TRANSLATE_NOOP("TTimesList", "Rise"), SunYellow},
+        {429, 60, QT_TRANSLATE_NOOP("TTimesList", "Trans"), SunYellow},
+        {467, 60, QT_TRANSLATE_NOOP("TTimesList", "Set"), SunYellow},
+        {533, 46, QT_TRANSLATE_NOOP("TTimesList", "Twilight"), ValueTextColour},
+        {511, 60, QT_TRANSLATE_NOOP("TTimesList", "Civil"), ValueTextColour},
+        {549, 60, QT_TRANSLATE_NOOP("TTimesList", "Naut"), ValueTextColour},
+        {587, 60, QT_TRANSLATE_NOOP("TTimesList", "Ast"), ValueTextColour},
     };
     for (const Heading& h : headings)
-        canvas::TextOut(p, h.x, h.y, QString::fromLatin1(h.text), h.colour);
+        canvas::TextOut(p, h.x, h.y, TTimesList::tr(h.text), h.colour);
 }
 
 // A stand-in skin for when the painted picture is missing: title band with the column
@@ -160,7 +163,7 @@ QPixmap PlainSkin() {
     p.fillRect(620, 80, 20, 380, SkinBand);
     canvas::SetFont(p, QStringLiteral("Arial"), canvas::ScreenPointSize(11), true);
     p.setPen(Qt::white);
-    p.drawText(QRect(202, 10, 236, 23), Qt::AlignCenter, QStringLiteral("Rise / Set Times"));
+    p.drawText(QRect(202, 10, 236, 23), Qt::AlignCenter, TTimesList::tr("Rise / Set Times"));
     p.setPen(QPen(Aqua, 1));
     p.setBrush(Qt::NoBrush);
     for (int x : {20, 54, 74, 592, 614})
@@ -196,27 +199,27 @@ struct PrintColumns {
 
 void PrintHeadings(QPainter& c, const PrintColumns& col, int upper, int lower) {
     auto put = [&](int x, int y, const char* text) {
-        canvas::TextOut(c, x, y, QString::fromLatin1(text), Qt::black);
+        canvas::TextOut(c, x, y, TTimesList::tr(text), Qt::black);
     };
-    put(col.lst(), upper, "LST at");
-    put(col.lst(), lower, "Midnight");
-    put(col.moon(204.18), upper, "Moon");
-    put(col.moon(131.83), lower, "Rise");
-    put(col.moon(168.81), lower, "Transit");
-    put(col.moon(230.51), lower, "Set");
-    put(col.moon(278.13), lower, "illum");
-    put(col.dawn(38.58), upper, "Twilight");
-    put(col.dawn(2.57), lower, "Ast.");
-    put(col.dawn(48.23), lower, "Naut.");
-    put(col.dawn(96.46), lower, "Civil");
-    put(col.sun(197.75), upper, "Sun");
-    put(col.sun(147.91), lower, "Rise");
-    put(col.sun(186.6), lower, "Transit");
-    put(col.sun(244.37), lower, "Set");
-    put(col.dusk(327.97), upper, "Twilight");
-    put(col.dusk(289.39), lower, "Civil");
-    put(col.dusk(337.62), lower, "Naut.");
-    put(col.dusk(388.42), lower, "Ast.");
+    put(col.lst(), upper, QT_TRANSLATE_NOOP("TTimesList", "LST at"));
+    put(col.lst(), lower, QT_TRANSLATE_NOOP("TTimesList", "Midnight"));
+    put(col.moon(204.18), upper, QT_TRANSLATE_NOOP("TTimesList", "Moon"));
+    put(col.moon(131.83), lower, QT_TRANSLATE_NOOP("TTimesList", "Rise"));
+    put(col.moon(168.81), lower, QT_TRANSLATE_NOOP("TTimesList", "Transit"));
+    put(col.moon(230.51), lower, QT_TRANSLATE_NOOP("TTimesList", "Set"));
+    put(col.moon(278.13), lower, QT_TRANSLATE_NOOP("TTimesList", "illum"));
+    put(col.dawn(38.58), upper, QT_TRANSLATE_NOOP("TTimesList", "Twilight"));
+    put(col.dawn(2.57), lower, QT_TRANSLATE_NOOP("TTimesList", "Ast."));
+    put(col.dawn(48.23), lower, QT_TRANSLATE_NOOP("TTimesList", "Naut."));
+    put(col.dawn(96.46), lower, QT_TRANSLATE_NOOP("TTimesList", "Civil"));
+    put(col.sun(197.75), upper, QT_TRANSLATE_NOOP("TTimesList", "Sun"));
+    put(col.sun(147.91), lower, QT_TRANSLATE_NOOP("TTimesList", "Rise"));
+    put(col.sun(186.6), lower, QT_TRANSLATE_NOOP("TTimesList", "Transit"));
+    put(col.sun(244.37), lower, QT_TRANSLATE_NOOP("TTimesList", "Set"));
+    put(col.dusk(327.97), upper, QT_TRANSLATE_NOOP("TTimesList", "Twilight"));
+    put(col.dusk(289.39), lower, QT_TRANSLATE_NOOP("TTimesList", "Civil"));
+    put(col.dusk(337.62), lower, QT_TRANSLATE_NOOP("TTimesList", "Naut."));
+    put(col.dusk(388.42), lower, QT_TRANSLATE_NOOP("TTimesList", "Ast."));
 }
 
 void PrintDayTexts(QPainter& c, const PrintColumns& col, int y, const QString& date,
@@ -263,7 +266,7 @@ TimesOfDay ComputeTimesOfDay(const astro::DateTimeRec& date, const astro::Observ
 }
 
 QString SystemDateSeparator() {
-    const QString format = QLocale::system().dateFormat(QLocale::ShortFormat);
+    const QString format = QLocale().dateFormat(QLocale::ShortFormat);
     for (QChar ch : format)
         if (!ch.isLetter() && ch != QLatin1Char('\'') && !ch.isSpace()) return QString(ch);
     return QStringLiteral("/");
@@ -271,7 +274,7 @@ QString SystemDateSeparator() {
 
 QString FormatListDate(const astro::DateTimeRec& date, const QString& pattern,
                        const QString& separator) {
-    const QLocale locale = QLocale::system();
+    const QLocale locale = QLocale();
     // Qt numbers the weekdays 1 Monday .. 7 Sunday; the engine's weekday follows the calendar
     // of the date (Julian before the reform), which QDate does not.
     const int weekday = astro::Weekday(date.Day, date.Month, date.Year);
@@ -314,22 +317,20 @@ QString FormatListDate(const astro::DateTimeRec& date, const QString& pattern,
 }
 
 TTimesList::TTimesList(QWidget* parent) : TFrame(parent) {
-    setWindowTitle(QStringLiteral("Rise/Set Times"));
+    setWindowTitle(tr("Rise/Set Times"));
     const QPixmap skin(QStringLiteral(":/timeslist.jpg"));
     setBackground(skin.isNull() ? PlainSkin() : skin, false);
     setFixedSize(640, 481);
 
     addTitleLabel(QRect(202, 10, 236, 23));
-    lblPrint =
-        new TClickLabel(this, QRect(20, 16, 24, 19),
-                        QStringLiteral("Send the information on this screen to the printer"));
-    lblScrollUp = new TClickLabel(this, QRect(54, 14, 18, 22),
-                                  QStringLiteral("Scroll information up on screen"));
-    lblScrollDown = new TClickLabel(this, QRect(74, 14, 18, 22),
-                                    QStringLiteral("Scroll information down on screen"));
-    addMinimiseLabel(QRect(592, 14, 15, 15), MinimiseScope::Window,
-                     QStringLiteral("Minimise this window"));
-    addExitLabel(QRect(614, 14, 13, 15), QStringLiteral("Close this window"));
+    lblPrint = new TClickLabel(this, QRect(20, 16, 24, 19),
+                               tr("Send the information on this screen to the printer"));
+    lblScrollUp =
+        new TClickLabel(this, QRect(54, 14, 18, 22), tr("Scroll information up on screen"));
+    lblScrollDown =
+        new TClickLabel(this, QRect(74, 14, 18, 22), tr("Scroll information down on screen"));
+    addMinimiseLabel(QRect(592, 14, 15, 15), MinimiseScope::Window, tr("Minimise this window"));
+    addExitLabel(QRect(614, 14, 13, 15), tr("Close this window"));
     for (TClickLabel* l : {lblPrint, lblScrollUp, lblScrollDown}) {
         l->setCursor(Qt::PointingHandCursor);
         l->setKeyboardButton(Qt::Horizontal);
@@ -570,7 +571,7 @@ void TTimesList::paintEvent(QPaintEvent* event) {
     canvas::SetFont(painter, QStringLiteral("Arial"), canvas::ScreenPointSize(7));
     painter.setPen(ValueTextColour);
     painter.drawText(QRect(BandLeft, BandTop + BandRows, DataWidth, height() - BandTop - BandRows),
-                     Qt::AlignCenter, QLatin1String(Legend));
+                     Qt::AlignCenter, TTimesList::tr(Legend));
 }
 
 QString TTimesList::NoteAt(QPoint pos) const {
@@ -602,7 +603,7 @@ void TTimesList::PrintTimes(const astro::DateTimeRec& date) {
 }
 
 void TTimesList::PrintTimes(const astro::DateTimeRec& date, const astro::Observer& observer) {
-    PrintJob job(this, SuggestedPdfName(QStringLiteral("Times"), date.Month, date.Year),
+    PrintJob job(this, SuggestedPdfName(tr("Times"), date.Month, date.Year),
                  PrintJob::Orientation::Landscape);
     if (!job.Started()) return;
     QPainter& c = job.Canvas();
@@ -662,9 +663,10 @@ void TTimesList::PrintTimes(const astro::DateTimeRec& date, const astro::Observe
         if (!note.isEmpty()) seconds << QStringLiteral("%1: %2").arg(d).arg(note);
     }
     canvas::SetFont(c, font, 7);
-    QString legend = QLatin1String(Legend);
+    QString legend = TTimesList::tr(Legend);
     if (!seconds.isEmpty())
-        legend += QStringLiteral(".   Second events: ") + seconds.join(QStringLiteral("; "));
+        legend += TTimesList::tr(".   Second events: %1").arg(seconds.join(QStringLiteral("; ")));
+
     const int legendTop = top + q + 31 * rowHeight + inset + canvas::Dots(c, 1);
     c.setPen(Qt::black);
     c.drawText(QRect(col.p(30), legendTop, w - 2 * col.p(30), h - legendTop),

@@ -11,10 +11,9 @@ constexpr int kLinksButtonLeft = 100;
 } // namespace
 
 TWebMenu::TWebMenu(QWidget* parent) : TMenuFrame(265, 380, kLinksButtonLeft, parent) {
-    setWindowTitle(QStringLiteral("Lunar Links"));
-    imgLunarResources =
-        addRow(QStringLiteral("imgLunarResources"), QStringLiteral("Lunar Resources"),
-               QStringLiteral(":/web_lunar_resources.png"), true);
+    setWindowTitle(TWebMenu::tr("Lunar Links"));
+    imgLunarResources = addRow(QStringLiteral("imgLunarResources"), TWebMenu::tr("Lunar Resources"),
+                               QStringLiteral(":/web_lunar_resources.png"), true);
     imgMoonViews = addLink("imgMoonViews", "The Moon (Views of the Solar System)",
                            ":/web_moon_views.png", "https://solarviews.com/eng/moon.htm");
     imgMoonNSSDC = addLink("imgMoonNSSDC", "The Moon (NSSDC)", ":/web_moon_nssdc.png",
@@ -49,7 +48,7 @@ TWebMenu::TWebMenu(QWidget* parent) : TMenuFrame(265, 380, kLinksButtonLeft, par
     imgLunarEclipsePhotography =
         addLink("imgLunarEclipsePhotography", "Lunar Eclipse Photography",
                 ":/web_lunar_eclipse_photography.png", "https://www.mreclipse.com/");
-    Image1 = addRow(QStringLiteral("Image1"), QStringLiteral("Lunar Missions"),
+    Image1 = addRow(QStringLiteral("Image1"), TWebMenu::tr("Lunar Missions"),
                     QStringLiteral(":/web_lunar_missions.png"), true);
     imgAmericasGreatestAdventure = addLink(
         "imgAmericasGreatestAdventure", "America's Greatest Adventure",
