@@ -703,7 +703,7 @@ El próximo inicio lo intentará de nuevo.</translation>
     </message>
     <message>
         <source>type a city to search</source>
-        <translation>escriba una ciudad para buscarla</translation>
+        <translation>escriba una ciudad</translation>
     </message>
     <message>
         <source>among the %L1 cities known here</source>
@@ -743,11 +743,11 @@ El próximo inicio lo intentará de nuevo.</translation>
     </message>
     <message>
         <source>B/W Inkjet</source>
-        <translation>Inyección B/N</translation>
+        <translation>Tinta B/N</translation>
     </message>
     <message>
         <source>Colour Inkjet</source>
-        <translation>Inyección color</translation>
+        <translation>Tinta color</translation>
     </message>
     <message>
         <source>North or South</source>
@@ -2153,7 +2153,7 @@ El próximo inicio lo intentará de nuevo.</translation>
     </message>
     <message>
         <source>Lunar Features Sunrise/Sunset Times</source>
-        <translation>Salida y puesta del Sol en formaciones lunares</translation>
+        <translation>Salida/puesta del Sol en formaciones</translation>
     </message>
     <message>
         <source>Equinox and Solstice Information</source>
@@ -2169,7 +2169,7 @@ El próximo inicio lo intentará de nuevo.</translation>
     </message>
     <message>
         <source>Save the Year&apos;s Events to a Calendar</source>
-        <translation>Guardar los eventos del año en un calendario</translation>
+        <translation>Guardar el año en un calendario</translation>
     </message>
     <message>
         <source>Save the year&apos;s events</source>
