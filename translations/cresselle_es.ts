@@ -975,7 +975,7 @@ El próximo inicio lo intentará de nuevo.</translation>
     </message>
     <message>
         <source>To:</source>
-        <translation>Hasta:</translation>
+        <translation>Al:</translation>
     </message>
     <message>
         <source>Calculate dates of eclipses between the two selected years</source>
@@ -995,7 +995,7 @@ El próximo inicio lo intentará de nuevo.</translation>
     </message>
     <message>
         <source>The &quot;From&quot; date must be less than the &quot;To&quot; date.</source>
-        <translation>La fecha «Desde» debe ser anterior a la fecha «Hasta».</translation>
+        <translation>El año «Desde» no puede ser posterior al año «Al».</translation>
     </message>
     <message>
         <source>Search cancelled before %1: no eclipses searched.</source>
@@ -1031,19 +1031,19 @@ El próximo inicio lo intentará de nuevo.</translation>
     </message>
     <message>
         <source>Spring Equinox:</source>
-        <translation>Equinoccio de primavera:</translation>
+        <translation>Primavera:</translation>
     </message>
     <message>
         <source>Summer Solstice:</source>
-        <translation>Solsticio de verano:</translation>
+        <translation>Verano:</translation>
     </message>
     <message>
         <source>Autumn Equinox:</source>
-        <translation>Equinoccio de otoño:</translation>
+        <translation>Otoño:</translation>
     </message>
     <message>
         <source>Winter Solstice:</source>
-        <translation>Solsticio de invierno:</translation>
+        <translation>Invierno:</translation>
     </message>
 </context>
 <context>
@@ -2064,7 +2064,7 @@ El próximo inicio lo intentará de nuevo.</translation>
     </message>
     <message>
         <source>Moon transit</source>
-        <translation>Tránsito de la Luna</translation>
+        <translation>Tránsito lunar</translation>
     </message>
     <message>
         <source>Moonset</source>
@@ -2118,11 +2118,11 @@ El próximo inicio lo intentará de nuevo.</translation>
     </message>
     <message>
         <source>Moon&apos;s Rise/Transit/Set Times</source>
-        <translation>Salida/tránsito/puesta de la Luna</translation>
+        <translation>Salida/tránsito/puesta lunar</translation>
     </message>
     <message>
         <source>Sun&apos;s Rise/Transit/Set Times</source>
-        <translation>Salida/tránsito/puesta del Sol</translation>
+        <translation>Salida/tránsito/puesta solar</translation>
     </message>
     <message>
         <source>Daily Phase Density:</source>
