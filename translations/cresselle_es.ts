@@ -1299,7 +1299,7 @@ El próximo inicio lo intentará de nuevo.</translation>
     </message>
     <message>
         <source>Feature Name</source>
-        <translation>Nombre de la formación</translation>
+        <translation>Nombre</translation>
     </message>
     <message>
         <source>Lunar Longitude</source>
@@ -1311,7 +1311,7 @@ El próximo inicio lo intentará de nuevo.</translation>
     </message>
     <message>
         <source>Find</source>
-        <translation>Buscar</translation>
+        <translation>Ir a</translation>
     </message>
     <message>
         <source>part of a name</source>
@@ -1389,7 +1389,7 @@ El próximo inicio lo intentará de nuevo.</translation>
     </message>
     <message>
         <source>Sun over it</source>
-        <translation>Sol sobre ella</translation>
+        <translation>Sol</translation>
     </message>
     <message>
         <source>Least altitude of the Sun over the feature</source>
