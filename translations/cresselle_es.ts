@@ -234,7 +234,7 @@ Condiciones: Sol de %4 a %5 sobre la formación, Luna al menos a %6 de altura, S
     </message>
     <message>
         <source>None</source>
-        <translation>Ninguna</translation>
+        <translation>No hay</translation>
     </message>
     <message>
         <source>Outside years 1-9999</source>
