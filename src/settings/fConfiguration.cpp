@@ -130,15 +130,19 @@ QString Cut(const QString& text, int capacity) {
 }
 
 // The painted picture with a fifth group under the printer's for the language row: the
-// printer group's frame copied below it, then the window's bottom edge.
+// printer group's frame copied below it, 12 points taller (a row of its middle repeated),
+// then the window's bottom edge.
 QPixmap WithLanguageGroup(const QPixmap& picture) {
     if (picture.size() != QSize(284, 400)) return picture;
-    QPixmap taller(284, 448);
+    QPixmap taller(284, 460);
     taller.fill(Qt::black);
     QPainter p(&taller);
     p.drawPixmap(QPoint(0, 0), picture, QRect(0, 0, 284, 386));
-    p.drawPixmap(QPoint(0, 386), picture, QRect(0, 338, 284, 48));
-    p.drawPixmap(QPoint(0, 434), picture, QRect(0, 386, 284, 14));
+    p.drawPixmap(QPoint(0, 386), picture, QRect(0, 338, 284, 24));
+    for (int y = 410; y < 422; ++y)
+        p.drawPixmap(QPoint(0, y), picture, QRect(0, 361, 284, 1));
+    p.drawPixmap(QPoint(0, 422), picture, QRect(0, 362, 284, 24));
+    p.drawPixmap(QPoint(0, 446), picture, QRect(0, 386, 284, 14));
     return taller;
 }
 
@@ -157,7 +161,7 @@ TConfiguration::TConfiguration(QWidget* parent) : TFrame(parent) {
             p.drawText(QRect(40, 10, 204, 23), Qt::AlignCenter, tr("Configuration"));
             p.drawText(QRect(257, 14, 15, 15), Qt::AlignCenter, QStringLiteral("x"));
         })));
-    setFixedSize(284, 448);
+    setFixedSize(284, 460);
     addTitleLabel(QRect(40, 10, 204, 23));
     addExitLabel(QRect(258, 14, 13, 15));
 
@@ -187,7 +191,7 @@ void TConfiguration::CreateLanguageRow() {
     lblLanguageNote->setFont(ArialPixels(10));
     lblLanguageNote->setStyleSheet(TransparentLabelStyle(Yellow));
     lblLanguageNote->setWordWrap(true);
-    lblLanguageNote->setGeometry(20, 414, 244, 16);
+    lblLanguageNote->setGeometry(20, 416, 244, 26);
 }
 
 void TConfiguration::CreateStaticLabels() {
@@ -394,6 +398,39 @@ void TConfiguration::CreatePrinterRow() {
         r.caption->setCursor(Qt::PointingHandCursor);
         connect(r.picture, &TClickLabel::clicked, this, r.pictureClick);
         connect(r.caption, &TClickLabel::clicked, this, r.captionClick);
+    }
+    LayOutPrinterRow();
+}
+
+// Captions longer than the row's places (other languages) spread the three radios over the
+// group's width, in a smaller face where they still do not fit.
+void TConfiguration::LayOutPrinterRow() {
+    TClickLabel* const pictures[3] = {imgLaser, imgBWInkjet, imgColourInkjet};
+    TClickLabel* const captions[3] = {lblLaser, lblBWInkjet, lblColourPrinter};
+    const auto widest = [&](const QFont& font) {
+        int most = 0;
+        for (TClickLabel* c : captions)
+            most = std::max(most, QFontMetrics(font).horizontalAdvance(c->text()));
+        return most;
+    };
+    if (widest(ArialPixels(11)) <= 70) return; // the design's places
+    constexpr int left = 20, right = 266, gapLeast = 8;
+    for (int pixels = 11; pixels >= 8; --pixels) {
+        const QFont font = ArialPixels(pixels);
+        int total = 0;
+        for (TClickLabel* c : captions)
+            total += 17 + QFontMetrics(font).horizontalAdvance(c->text()) + 1;
+        if (total + 2 * gapLeast > right - left && pixels > 8) continue;
+        const int gap = std::max(2, (right - left - total) / 2);
+        int x = left;
+        for (int i = 0; i < 3; ++i) {
+            const int w = QFontMetrics(font).horizontalAdvance(captions[i]->text()) + 1;
+            pictures[i]->move(x, pictures[i]->y());
+            captions[i]->setFont(font);
+            captions[i]->setGeometry(x + 17, captions[i]->y(), w, captions[i]->height());
+            x += 17 + w + gap;
+        }
+        return;
     }
 }
 

@@ -128,6 +128,7 @@ class TConfiguration : public TFrame {
     void CreatePositionRows();
     void CreateListRows();
     void CreateLanguageRow();
+    void LayOutPrinterRow();
     void CreatePrinterRow();
     void CreateZoneRows();
     void FillZoneLists();

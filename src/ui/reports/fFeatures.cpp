@@ -485,12 +485,12 @@ TFeatures::RowTimes TFeatures::ComputeRow(const FeatureTexts& feature,
 void TFeatures::SetOrder(Order order) {
     order_ = order;
     const bool bySunrise = order_ == Order::NextSunrise;
-    lblOrder->setText(bySunrise                    ? tr("Order: next sunrise")
-                      : order_ == Order::Libration ? tr("Order: libration")
-                                                   : tr("Order: name"));
+    SetBandText(lblOrder, bySunrise                    ? tr("Order: next sunrise")
+                          : order_ == Order::Libration ? tr("Order: libration")
+                                                       : tr("Order: name"));
     Label1->setText(bySunrise ? tr("Next Sunrise") : tr("Sunrise"));
     Label1->adjustSize();
-    lblSunNow->setText(order_ == Order::Libration ? tr("Libration") : tr("Sun now"));
+    SetBandText(lblSunNow, order_ == Order::Libration ? tr("Libration") : tr("Sun now"));
     RefreshOrder();
     ScrollBar1->setValue(0);
     DisplayDataBitmap();
@@ -629,9 +629,9 @@ void TFeatures::SetNearTerminator(bool on) {
     nearTerminator_ = on;
     txtTerminatorMin->setVisible(on);
     txtTerminatorMax->setVisible(on);
-    lblSunNow->setText(order_ == Order::Libration ? tr("Libration")
-                       : on                       ? tr("Sun now \u2713")
-                                                  : tr("Sun now"));
+    SetBandText(lblSunNow, order_ == Order::Libration ? tr("Libration")
+                           : on                       ? tr("Sun now \u2713")
+                                                      : tr("Sun now"));
     RefreshOrder();
     ScrollBar1->setValue(0);
     DisplayDataBitmap();

@@ -8,6 +8,7 @@
 
 #include <QColor>
 #include <QFont>
+#include <QFontMetrics>
 #include <QLabel>
 #include <QPainter>
 #include <QPalette>
@@ -57,14 +58,29 @@ inline void FillListStripes(QPainter& painter, int rows, int first, int width, i
 }
 
 // A clickable aqua caption in a window's bottom band (print, save, order ...).
+// Sets `text` on a band button, its font shrunk from 8 points (to 5.5 at least) until the text
+// fits the button's width.
+inline void SetBandText(QLabel* label, const QString& text) {
+    double points = 8;
+    QFont font = ScaledFont(QStringLiteral("Arial"), points);
+    while (points > 5.5 && QFontMetrics(font).horizontalAdvance(text) > label->width()) {
+        points -= 0.5;
+        font = ScaledFont(QStringLiteral("Arial"), points);
+    }
+    label->setFont(font);
+    label->setText(text);
+}
+
 inline TClickLabel* BandButton(QWidget* parent, const QString& text, const QRect& geometry,
                                const QString& hint) {
+
     auto* label = new TClickLabel(parent, geometry, hint);
     label->setFont(ScaledFont(QStringLiteral("Arial"), 8));
     QPalette pal = label->palette();
     pal.setColor(QPalette::WindowText, Aqua);
     label->setPalette(pal);
-    label->setText(text);
+    SetBandText(label, text);
+
     label->setCursor(Qt::PointingHandCursor);
     return label;
 }

@@ -56,7 +56,9 @@ PaintedText Heading(const char* english, int x, int y, bool group, const QColor&
             Qt::AlignHCenter | Qt::AlignVCenter};
 }
 
-const PaintedText* Table(std::size_t& count) {
+} // namespace
+
+const PaintedText* AllPaintedTexts(std::size_t& count) {
     static const int cell = 27;
     static const PaintedText texts[] = {
         Caption(QT_TRANSLATE_NOOP("TMain", "Sun"), 32, 278, 112),
@@ -215,6 +217,8 @@ const PaintedText* Table(std::size_t& count) {
     return texts;
 }
 
+namespace {
+
 // The size each window's picture was painted at; another size is a stand-in picture.
 QSize PaintedSize(const char* context) {
     static const std::pair<const char*, QSize> sizes[] = {
@@ -263,7 +267,7 @@ void TranslatePicture(QPixmap& picture, const char* context) {
     if (picture.isNull() || picture.deviceIndependentSize().toSize() != PaintedSize(context))
         return;
     std::size_t count = 0;
-    const PaintedText* texts = Table(count);
+    const PaintedText* texts = AllPaintedTexts(count);
     for (std::size_t i = 0; i < count; ++i) {
         const PaintedText& t = texts[i];
         if (std::strcmp(t.Context, context) != 0) continue;

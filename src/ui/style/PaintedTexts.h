@@ -9,6 +9,8 @@
 #include <QRect>
 #include <QString>
 
+#include <cstddef>
+
 class QPixmap;
 
 namespace paintedtexts {
@@ -33,6 +35,9 @@ void TranslatePicture(QPixmap& picture, const char* context);
 
 // The same for one caption (menu rows, the time editor's button).
 void RepaintCaption(QPixmap& picture, const PaintedText& text, const QString& translated);
+
+// Every caption painted into a picture; `count` receives their number.
+const PaintedText* AllPaintedTexts(std::size_t& count);
 
 // The largest font of `pixels` or less (down to 7) in which `text` fits `width`.
 QFont FittingFont(const QString& text, int pixels, bool bold, int width);
