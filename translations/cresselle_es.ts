@@ -1486,8 +1486,8 @@ El próximo inicio lo intentará de nuevo.</translation>
     <message numerus="yes">
         <source>%n window(s)</source>
         <translation>
-            <numerusform>%n intervalo(s)</numerusform>
-            <numerusform>%n intervalo(s)</numerusform>
+            <numerusform>%n intervalo</numerusform>
+            <numerusform>%n intervalos</numerusform>
         </translation>
     </message>
     <message>
