@@ -174,7 +174,31 @@ TConfiguration::TConfiguration(QWidget* parent) : TFrame(parent) {
     CreatePrinterRow();
     CreateZoneRows();
     CreateLanguageRow();
+    LayOutOffsetRow();
     SetTabOrder();
+}
+
+// A daylight caption longer than its place ends just before its box, the offset list giving
+// way down to 96 points, and is set smaller where that is not enough.
+void TConfiguration::LayOutOffsetRow() {
+    if (lblDaylight->x() + lblDaylight->width() <= chkDaylightSavings->x() - 2) return;
+    // The box moves to the group's right edge; the list keeps room for "GMT + 12:00".
+    const int box = 250;
+    chkDaylightSavings->move(box, chkDaylightSavings->y());
+    const int listLeft = cmbTimeZone->x();
+    constexpr int listLeast = 106;
+    for (int pixels = 11; pixels >= 7; --pixels) {
+        lblDaylight->setFont(ArialPixels(pixels));
+        lblDaylight->adjustSize();
+        const int captionLeft = box - 3 - lblDaylight->width();
+        if (captionLeft - 4 - listLeft >= listLeast || pixels == 7) {
+            lblDaylight->move(captionLeft, lblDaylight->y());
+            cmbTimeZone->setGeometry(listLeft, cmbTimeZone->y(),
+                                     std::max(listLeast, captionLeft - 4 - listLeft),
+                                     cmbTimeZone->height());
+            return;
+        }
+    }
 }
 
 void TConfiguration::CreateLanguageRow() {
@@ -203,7 +227,7 @@ void TConfiguration::CreateStaticLabels() {
     StaticLabel(this, tr("Zone:"), 20, 234);
     StaticLabel(this, tr("Place:"), 20, 260);
     StaticLabel(this, tr("Timezone:"), 20, 306);
-    StaticLabel(this, tr("DST:"), 210, 306);
+    lblDaylight = StaticLabel(this, tr("DST:"), 210, 306);
 }
 
 void TConfiguration::CreatePositionRows() {
@@ -275,7 +299,7 @@ void TConfiguration::CreateZoneRows() {
 
     txtPlace = new QLineEdit(this);
     txtPlace->setGeometry(70, 256, 194, 21);
-    txtPlace->setPlaceholderText(tr("type a city to search"));
+    SetFittingPlaceholder(txtPlace, tr("type a city to search"));
     txtPlace->setStyleSheet(ValueBoxStyle("QLineEdit"));
     txtPlace->installEventFilter(this);
     lblPlaceNotFound = new QLabel(this);

@@ -55,6 +55,8 @@ class TConfiguration : public TFrame {
     // The program's language: entry 0 the system's, then English, French, German, Spanish
     // (ProgramLanguages); the note under it says a new choice takes effect at the next start.
     QComboBox* cmbLanguage = nullptr;
+    QLabel* lblDaylight = nullptr; // "DST:", before chkDaylightSavings
+
     QLabel* lblLanguageNote = nullptr;
 
     // "GMT", or "GMT - 05:30" / "GMT + 12:00": the time zone list entry of index 0..48.
@@ -129,6 +131,7 @@ class TConfiguration : public TFrame {
     void CreateListRows();
     void CreateLanguageRow();
     void LayOutPrinterRow();
+    void LayOutOffsetRow();
     void CreatePrinterRow();
     void CreateZoneRows();
     void FillZoneLists();

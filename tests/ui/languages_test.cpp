@@ -12,7 +12,9 @@
 #include "ui/reports/fAltitudeGraph.h"
 #include "ui/reports/fEclipseReport.h"
 #include "ui/style/PaintedTexts.h"
+#include "ui/style/Style.h"
 
+#include <QAbstractSpinBox>
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
@@ -102,13 +104,31 @@ QStringList Overflows(QWidget* window) {
     for (QLineEdit* e : window->findChildren<QLineEdit*>()) {
         if (!e->isVisibleTo(window) || e->placeholderText().isEmpty()) continue;
         if (qobject_cast<QComboBox*>(e->parentWidget())) continue;
-        const int room = e->contentsRect().width() - 4;
+        const int room = mainstyle::PlaceholderRoom(*e);
         const int need = QFontMetrics(e->font()).horizontalAdvance(e->placeholderText());
         if (need > room)
             found << QStringLiteral("%1 hint \"%2\": %3 wide, field %4")
                          .arg(Where(window, e), e->placeholderText())
                          .arg(need)
                          .arg(room);
+    }
+    // A caption beside a box or list ends before it.
+    for (QLabel* l : window->findChildren<QLabel*>()) {
+        if (!l->isVisibleTo(window) || l->text().isEmpty() || !l->pixmap().isNull()) continue;
+        const QRect text(l->mapTo(window, QPoint(0, 0)),
+                         QSize(QFontMetrics(l->font()).horizontalAdvance(l->text()), l->height()));
+        for (QWidget* box : window->findChildren<QWidget*>()) {
+            if (!box->isVisibleTo(window) || box == l || box->isAncestorOf(l) ||
+                l->isAncestorOf(box) || qobject_cast<QLabel*>(box) ||
+                !(qobject_cast<QAbstractButton*>(box) || qobject_cast<QComboBox*>(box) ||
+                  qobject_cast<QLineEdit*>(box) || qobject_cast<QAbstractSpinBox*>(box)))
+                continue;
+            if (qobject_cast<QComboBox*>(box->parentWidget())) continue;
+            const QRect area(box->mapTo(window, QPoint(0, 0)), box->size());
+            if (text.intersects(area.adjusted(1, 1, -1, -1)))
+                found << QStringLiteral("%1 \"%2\" runs into %3")
+                             .arg(Where(window, l), l->text(), Where(window, box));
+        }
     }
     for (QAbstractButton* b : window->findChildren<QAbstractButton*>()) {
         if (!b->isVisibleTo(window) || b->text().isEmpty()) continue;
@@ -357,6 +377,22 @@ TEST_P(InEveryLanguage, EveryWindowFitsItsTexts) {
         QCoreApplication::processEvents();
         found << Overflows(w);
         if (w != main) w->hide();
+    }
+    // The main window's titles end before the values drawn beside them.
+    for (QLabel* l : main->findChildren<QLabel*>()) {
+        if (!l->isVisibleTo(main) || l->text().isEmpty()) continue;
+        const int values = l->x() == 188                  ? 249
+                           : l->x() == 150                ? 212
+                           : l->x() == 284                ? 325
+                           : l->x() == 32 && l->y() < 380 ? 94
+                           : l->x() == 32                 ? 130
+                                                          : 0;
+        const int right = l->x() + QFontMetrics(l->font()).horizontalAdvance(l->text());
+        if (values > 0 && right >= values - 1)
+            found << QStringLiteral("TMain \"%1\" ends at %2, its value starts at %3")
+                         .arg(l->text())
+                         .arg(right)
+                         .arg(values);
     }
     std::size_t n = 0;
     const paintedtexts::PaintedText* painted = paintedtexts::AllPaintedTexts(n);

@@ -84,7 +84,7 @@ void TMain::CreateDateEntry() {
     txtGoToDate->setObjectName(QStringLiteral("txtGoToDate"));
     txtGoToDate->setGeometry(430, 255, 180, 26); // over the heading
     txtGoToDate->setFont(ArialPixels(13));
-    txtGoToDate->setPlaceholderText(tr("2024-03-15 or 15 March 2024"));
+    SetFittingPlaceholder(txtGoToDate, tr("2024-03-15 or 15 March 2024"));
     txtGoToDate->setToolTip(tr("Go to date: type a date, then Enter (Escape closes)"));
     txtGoToDate->setAccessibleName(tr("Go to date"));
     txtGoToDate->hide();

@@ -106,6 +106,32 @@ void SetLabelText(QLabel* label, const QString& text) {
     label->adjustSize();
 }
 
+// A title wider than `room` (up to the start of its value) is set in a smaller face, down to
+// 6.5 points.
+void FitToRoom(QLabel* label, int room) {
+    for (double points = 9; points >= 6.5; points -= 0.5) {
+        label->setFont(ArialPoints(points));
+        label->adjustSize();
+        if (label->width() <= room) return;
+    }
+}
+
+// Starts of the values beside the titles (window points), by the titles' left edge.
+int RoomOfTitle(int x) {
+    switch (x) {
+    case 188:
+        return 249 - 188 - 2; // the middle column
+    case 32:
+        return 94 - 32 - 2; // the Sun's times (the twilight rows have more)
+    case 150:
+        return 212 - 150 - 2; // the Moon's times
+    case 284:
+        return 315 + 10 - 284 - 2; // the small tables
+    default:
+        return 1000;
+    }
+}
+
 } // namespace
 
 void TMain::CreatePanel() {
@@ -117,7 +143,7 @@ void TMain::CreatePanel() {
         {QT_TR_NOOP("Diameter:"), 176}, {QT_TR_NOOP("Apogee:"), 204},
         {QT_TR_NOOP("Perigee:"), 218}};
     for (const auto& [text, y] : titles)
-        PanelLabel(this, tr(text), 188, y, Yellow);
+        FitToRoom(PanelLabel(this, tr(text), 188, y, Yellow), RoomOfTitle(188));
 
     // Rise, transit and set of the Moon and the Sun; twilight.
     lblMoonTitle1 = ClickPanelLabel(this, 150, 300, Aqua, "lblMoonTitle1");
@@ -126,18 +152,18 @@ void TMain::CreatePanel() {
     lblMoonValue1 = PanelLabel(this, {}, 212, 300, ValueTextColour, "lblMoonValue1");
     lblMoonValue2 = PanelLabel(this, {}, 212, 316, ValueTextColour, "lblMoonValue2");
     lblMoonValue3 = PanelLabel(this, {}, 212, 332, ValueTextColour, "lblMoonValue3");
-    PanelLabel(this, tr("Sunrise:"), 32, 300, Aqua);
-    PanelLabel(this, tr("Transit:"), 32, 316, Aqua);
-    PanelLabel(this, tr("Sunset:"), 32, 332, Aqua);
+    FitToRoom(PanelLabel(this, tr("Sunrise:"), 32, 300, Aqua), RoomOfTitle(32));
+    FitToRoom(PanelLabel(this, tr("Transit:"), 32, 316, Aqua), RoomOfTitle(32));
+    FitToRoom(PanelLabel(this, tr("Sunset:"), 32, 332, Aqua), RoomOfTitle(32));
     lblSunRise = PanelLabel(this, {}, 94, 300, ValueTextColour, "lblSunRise");
     lblSunTransit = PanelLabel(this, {}, 94, 316, ValueTextColour, "lblSunTransit");
     lblSunSet = PanelLabel(this, {}, 94, 332, ValueTextColour, "lblSunSet");
     lblZone = PanelLabel(this, {}, 32, 258, Aqua, "lblZone");
     PanelLabel(this, tr("Start"), 130, 390, Aqua);
     PanelLabel(this, tr("End"), 212, 390, Aqua);
-    PanelLabel(this, tr("Civil:"), 32, 404, Aqua);
-    PanelLabel(this, tr("Nautical:"), 32, 420, Aqua);
-    PanelLabel(this, tr("Astronomical:"), 32, 436, Aqua);
+    FitToRoom(PanelLabel(this, tr("Civil:"), 32, 404, Aqua), 130 - 32 - 2);
+    FitToRoom(PanelLabel(this, tr("Nautical:"), 32, 420, Aqua), 130 - 32 - 2);
+    FitToRoom(PanelLabel(this, tr("Astronomical:"), 32, 436, Aqua), 130 - 32 - 2);
     lblCivilStart = PanelLabel(this, {}, 130, 404, ValueTextColour, "lblCivilStart");
     lblCivilEnd = PanelLabel(this, {}, 212, 404, ValueTextColour, "lblCivilEnd");
     lblNauticalStart = PanelLabel(this, {}, 130, 420, ValueTextColour, "lblNauticalStart");
@@ -150,10 +176,10 @@ void TMain::CreatePanel() {
     lblLunarAlt = PanelLabel(this, {}, 284, 300, Aqua, "lblLunarAlt");
     lblLunarPA = PanelLabel(this, {}, 284, 316, Aqua, "lblLunarPA");
     lblLunarPhA = PanelLabel(this, {}, 284, 332, Aqua, "lblLunarPhA");
-    PanelLabel(this, tr("Az.:"), 284, 390, Aqua);
-    PanelLabel(this, tr("Alt.:"), 284, 406, Aqua);
-    PanelLabel(this, tr("R.A.:"), 284, 422, Aqua);
-    PanelLabel(this, tr("Dec.:"), 284, 438, Aqua);
+    FitToRoom(PanelLabel(this, tr("Az.:"), 284, 390, Aqua), RoomOfTitle(284));
+    FitToRoom(PanelLabel(this, tr("Alt.:"), 284, 406, Aqua), RoomOfTitle(284));
+    FitToRoom(PanelLabel(this, tr("R.A.:"), 284, 422, Aqua), RoomOfTitle(284));
+    FitToRoom(PanelLabel(this, tr("Dec.:"), 284, 438, Aqua), RoomOfTitle(284));
     lblLibration = new TClickLabel(this, QRect(380, 264, 13, 17),
                                    tr("Switch between the Moon's position and its librations"));
     lblLibration->setObjectName(QStringLiteral("lblLibration"));
@@ -423,6 +449,7 @@ void TMain::DisplayLunarRiseSetTimes(const astro::DateTimeRec& date) {
     QLabel* values[3] = {lblMoonValue1, lblMoonValue2, lblMoonValue3};
     for (int i = 0; i < 3; ++i) {
         SetLabelText(titles[i], rows[i].first);
+        FitToRoom(titles[i], RoomOfTitle(150));
         SetLabelText(values[i], EngineText(rows[i].second));
     }
 }
@@ -577,6 +604,7 @@ void TMain::SetMoonTableTitles() {
                                          QT_TR_NOOP("Position angle of Moon's axis of rotation")};
     for (int i = 0; i < 4; ++i) {
         SetLabelText(titles[i], tr(MoonParamsMode ? position[i] : libration[i]));
+        FitToRoom(titles[i], RoomOfTitle(284));
         titles[i]->setToolTip(MoonParamsMode ? QString() : tr(hints[i]));
     }
 }

@@ -137,7 +137,7 @@ TFeatures::TFeatures(QWidget* parent) : TFrame(parent) {
     txtFind = new QLineEdit(this);
     txtFind->setFont(ScaledFont(QStringLiteral("Arial"), 8));
     txtFind->setGeometry(48, 12, 92, 19);
-    txtFind->setPlaceholderText(TFeatures::tr("Find"));
+    mainstyle::SetFittingPlaceholder(txtFind, TFeatures::tr("Find"));
     txtFind->setToolTip(TFeatures::tr("Type part of a name: the list jumps to it"));
     connect(txtFind, &QLineEdit::textEdited, this, &TFeatures::txtFindChange);
     txtFind->installEventFilter(this);

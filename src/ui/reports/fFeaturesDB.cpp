@@ -75,7 +75,14 @@ TFeaturesDB::TFeaturesDB(QWidget* parent) : TFrame(parent) {
     Label4 = AquaCaption(this, TFeaturesDB::tr("Feature Name"), {32, 299});
     Label5 = AquaCaption(this, TFeaturesDB::tr("Lunar Longitude"), {32, 323});
     Label9 = AquaCaption(this, TFeaturesDB::tr("Lunar Latitude"), {32, 346});
+    // Each caption ends before its column or its box.
+    FitCaption(Label2, 244 - 32 - 4);
+    FitCaption(Label3, 348 - 244 - 4);
+    FitCaption(Label7, 487 - 348 - 4);
+    for (QLabel* caption : {Label4, Label5, Label9})
+        FitCaption(caption, 130 - 32 - 3);
     Label1 = AquaCaption(this, QStringLiteral("\u00B0"), {194, 323});
+
     Label6 = AquaCaption(this, QStringLiteral("\u00B0"), {194, 347});
 
     txtFeatureName = Box(this, QRect(130, 296, 157, kBoxHeight), 0);
@@ -86,7 +93,15 @@ TFeaturesDB::TFeaturesDB(QWidget* parent) : TFrame(parent) {
     // The search box sits in the edit panel, right of the latitude box.
     lblFind = AquaCaption(this, TFeaturesDB::tr("Find"), {222, 347});
     txtFind = Box(this, QRect(252, 344, 128, kBoxHeight), FeatureNameCapacity);
-    txtFind->setPlaceholderText(TFeaturesDB::tr("part of a name"));
+    if (lblFind->width() > txtFind->x() - lblFind->x() - 3) {
+        // A longer caption starts after the degree sign and the box gives way.
+        lblFind->move(204, lblFind->y());
+        const int left = lblFind->x() + lblFind->width() + 4;
+        txtFind->setGeometry(left, txtFind->y(), txtFind->x() + txtFind->width() - left,
+                             txtFind->height());
+    }
+    mainstyle::SetFittingPlaceholder(txtFind, TFeaturesDB::tr("part of a name"));
+
     connect(txtFind, &QLineEdit::textEdited, this, &TFeaturesDB::txtFindChange);
     txtFind->installEventFilter(this);
     txtFeatureName->installEventFilter(this);

@@ -57,7 +57,14 @@ inline void FillListStripes(QPainter& painter, int rows, int first, int width, i
     }
 }
 
-// A clickable aqua caption in a window's bottom band (print, save, order ...).
+// A caption wider than `room` is set smaller, from 8 points down to 6.
+inline void FitCaption(QLabel* label, int room) {
+    for (double points = 8; points >= 6 && label->width() > room; points -= 0.5) {
+        label->setFont(ScaledFont(QStringLiteral("Arial"), points));
+        label->adjustSize();
+    }
+}
+
 // Sets `text` on a band button, its font shrunk from 8 points (to 5.5 at least) until the text
 // fits the button's width.
 inline void SetBandText(QLabel* label, const QString& text) {
@@ -71,6 +78,7 @@ inline void SetBandText(QLabel* label, const QString& text) {
     label->setText(text);
 }
 
+// A clickable aqua caption in a window's bottom band (print, save, order ...).
 inline TClickLabel* BandButton(QWidget* parent, const QString& text, const QRect& geometry,
                                const QString& hint) {
 

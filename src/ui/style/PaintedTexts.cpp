@@ -45,10 +45,13 @@ PaintedText Caption(const char* english, int x, int y, int width) {
 
 // A heading of the times list centred on x (table coordinates + 20) at y.
 PaintedText Heading(const char* english, int x, int y, bool group, const QColor& ink) {
+    // A group's heading spans its columns; a column's stays within its 40 points, the ground
+    // column taken in the gap before it.
+    const int half = group ? 38 : 19;
     return {"TTimesList",
             english,
-            QRect(20 + x - 40 + 2, y, 76, 14),
-            20 + x - 40,
+            QRect(20 + x - half, y, 2 * half, 14),
+            20 + x - half - 1,
             group ? 11 : 10,
             group,
             ink,

@@ -5,6 +5,7 @@
 
 #include <QFontMetrics>
 #include <QGuiApplication>
+#include <QLineEdit>
 #include <QPainter>
 #include <QWidget>
 
@@ -100,6 +101,24 @@ QString TransparentLabelStyle(const QColor& colour) {
 
 void SetTransparentLabelStyle(QWidget* label, const QColor& colour) {
     label->setStyleSheet(TransparentLabelStyle(colour));
+}
+
+int PlaceholderRoom(const QLineEdit& edit) {
+    const QMargins m = edit.textMargins();
+    return edit.width() - m.left() - m.right() - 10;
+}
+
+void SetFittingPlaceholder(QLineEdit* edit, const QString& text) {
+    edit->setPlaceholderText(text);
+    QFont font = edit->font();
+    double points = font.pointSizeF();
+    for (int i = 0; i < 8 && points > 6.5 &&
+                    QFontMetrics(font).horizontalAdvance(text) > PlaceholderRoom(*edit);
+         ++i) {
+        points -= 0.5;
+        font.setPointSizeF(points);
+    }
+    edit->setFont(font);
 }
 
 } // namespace mainstyle

@@ -8,6 +8,8 @@
 #include <QPixmap>
 #include <QString>
 
+class QLineEdit;
+
 #include <functional>
 
 class QPainter;
@@ -61,5 +63,11 @@ int TextWidth(const QPainter& painter, const QString& text);
 // keeps dark text on a light ground.
 QString TransparentLabelStyle(const QColor& colour);
 void SetTransparentLabelStyle(QWidget* label, const QColor& colour);
+
+// The width a line edit gives its text and its hint, in points.
+int PlaceholderRoom(const QLineEdit& edit);
+// Sets the hint shown in an empty `edit`; a hint wider than the field sets the field's face
+// smaller (down to 6.5 points), so that it is read whole.
+void SetFittingPlaceholder(QLineEdit* edit, const QString& text);
 
 } // namespace mainstyle
