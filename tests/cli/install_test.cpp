@@ -91,7 +91,9 @@ TEST_F(Installed, ProgramsRuntimeFilesAndIconsAreInTheirPlaces) {
         EXPECT_TRUE(info.isFile() && info.isExecutable()) << program;
     }
     // The shipped runtime files are the repository's, byte for byte.
-    for (const char* name : {"data.dat", "Cresselle.ico", "docs/cresselle.htm"}) {
+    for (const char* name :
+         {"data.dat", "Cresselle.ico", "docs/cresselle.htm", "docs/cresselle_fr.htm",
+          "docs/cresselle_de.htm", "docs/cresselle_es.htm"}) {
         const QString shipped =
             SourceDir() + QStringLiteral("/runtime/") + QString::fromLatin1(name);
         EXPECT_EQ(FileHash(Runtime(QString::fromLatin1(name))), FileHash(shipped)) << name;
@@ -186,7 +188,9 @@ TEST_F(Installed, InstalledProgramShowsItsMainWindowAndSeedsTheWorkingFolder) {
     const QDir data(home.filePath(QStringLiteral("data/Cresselle")));
     EXPECT_TRUE(data.exists(QStringLiteral("installed-only.txt")))
         << "the working folder was not seeded from the installation";
-    for (const char* name : {"data.dat", "Cresselle.ico", "docs/cresselle.htm"})
+    for (const char* name :
+         {"data.dat", "Cresselle.ico", "docs/cresselle.htm", "docs/cresselle_fr.htm",
+          "docs/cresselle_de.htm", "docs/cresselle_es.htm"})
         EXPECT_EQ(FileHash(data.filePath(QString::fromLatin1(name))),
                   FileHash(Runtime(QString::fromLatin1(name))))
             << name;

@@ -126,7 +126,7 @@ int RoomOfTitle(int x) {
     case 150:
         return 212 - 150 - 2; // the Moon's times
     case 284:
-        return 315 + 10 - 284 - 2; // the small tables
+        return 315 - 284 - 1; // the small tables (their signs stand left of the digits)
     default:
         return 1000;
     }

@@ -44,10 +44,11 @@ PaintedText Caption(const char* english, int x, int y, int width) {
 }
 
 // A heading of the times list centred on x (table coordinates + 20) at y.
-PaintedText Heading(const char* english, int x, int y, bool group, const QColor& ink) {
-    // A group's heading spans its columns; a column's stays within its 40 points, the ground
-    // column taken in the gap before it.
-    const int half = group ? 38 : 19;
+PaintedText Heading(const char* english, int x, int y, bool group, const QColor& ink,
+                    int narrower = 0) {
+    // A group's heading spans its columns; a column's stays within its 40 points (less beside
+    // the Moon's percentage), the ground column taken in the gap before it.
+    const int half = (group ? 38 : 19) - narrower;
     return {"TTimesList",
             english,
             QRect(20 + x - half, y, 2 * half, 14),
@@ -84,11 +85,11 @@ const PaintedText* AllPaintedTexts(std::size_t& count) {
         Heading(QT_TRANSLATE_NOOP("TTimesList", "Moon"), (84 + 214) / 2, 44, true, AquaInk),
         Heading(QT_TRANSLATE_NOOP("TTimesList", "Rise"), 84 + cell / 2, 61, false, AquaInk),
         Heading(QT_TRANSLATE_NOOP("TTimesList", "Transit"), 124 + cell / 2, 61, false, AquaInk),
-        Heading(QT_TRANSLATE_NOOP("TTimesList", "Set"), 162 + cell / 2, 61, false, AquaInk),
+        Heading(QT_TRANSLATE_NOOP("TTimesList", "Set"), 162 + cell / 2, 61, false, AquaInk, 6),
         {"TTimesList",
          QT_TRANSLATE_NOOP("TTimesList", "Illum"),
-         QRect(20 + 178, 61, 36, 14),
-         20 + 176,
+         QRect(20 + 190, 61, 24, 14),
+         20 + 189,
          10,
          false,
          AquaInk,
