@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Principal phases, equinoxes and solstices, and lunar eclipse maxima over 1900-2100 against
+// Principal phases, equinoxes and solstices, lunar eclipse maxima and contacts over 1900-2100 against
 // instants computed independently (tools/make_reference_events.py); each quantity reports its
 // worst error and fails above its tolerance.
 #include "astro/fEclipse.h"
@@ -29,6 +29,11 @@ struct EclipseRow {
     double K;
     double Jde;
 };
+struct ContactRow {
+    double K;
+    int Kind;
+    double Jde[EclipseContactCount]; // 0: not reached
+};
 
 // The reference rows, Julian Days of dynamical time.
 constexpr PhaseRow Phases[] = {
@@ -45,6 +50,12 @@ constexpr EclipseRow Eclipses[] = {
 #define REFERENCE_ECLIPSES
 #include "reference_events.inc"
 #undef REFERENCE_ECLIPSES
+};
+
+constexpr ContactRow Contacts[] = {
+#define REFERENCE_CONTACTS
+#include "reference_events.inc"
+#undef REFERENCE_CONTACTS
 };
 
 // The worst error of a quantity, in seconds, and where it occurred.
@@ -110,4 +121,34 @@ TEST(ReferenceEvents, LunarEclipseMaxima) {
     std::printf("%zu eclipse maxima: worst %.1f s at k = %.1f\n", std::size(Eclipses),
                 worst.Seconds, worst.At);
     EXPECT_LE(std::fabs(worst.Seconds), 150) << "k = " << worst.At;
+}
+
+// Every contact of every eclipse 1900-2100 (Danjon's shadow in both computations): the kinds
+// agree, and each kind of contact reports its worst error against a minute.
+TEST(ReferenceEvents, LunarEclipseContacts) {
+    ASSERT_GT(std::size(Contacts), 400u);
+    static const char* const names[EclipseContactCount] = {
+        "first penumbral", "first umbral", "totality begins",
+        "totality ends",   "last umbral",  "last penumbral"};
+    Worst worst[EclipseContactCount];
+    int counted[EclipseContactCount] = {};
+    for (const ContactRow& row : Contacts) {
+        const EclipseElements e = EclipseGeometry(row.K, YearOf(row.Jde[0]));
+        ASSERT_TRUE(e.NearNode) << "k = " << row.K;
+        EXPECT_EQ(e.Kind, row.Kind) << "k = " << row.K << ", penumbral magnitude "
+                                    << e.PenumbralMagnitude << ", umbral " << e.UmbralMagnitude;
+        if (e.Kind != row.Kind) continue;
+        for (std::size_t c = 0; c < EclipseContactCount; ++c) {
+            EXPECT_EQ(e.ContactUT[c] != 0, row.Jde[c] != 0) << "k = " << row.K << ", " << c;
+            if (e.ContactUT[c] == 0 || row.Jde[c] == 0) continue;
+            const double jde = e.ContactUT[c] + DeltaTDays(e.ContactUT[c]);
+            worst[c].Note((jde - row.Jde[c]) * 86400, row.K);
+            ++counted[c];
+        }
+    }
+    for (std::size_t c = 0; c < EclipseContactCount; ++c) {
+        std::printf("%4d %-16s contacts: worst %5.1f s at k = %.1f\n", counted[c], names[c],
+                    worst[c].Seconds, worst[c].At);
+        EXPECT_LE(std::fabs(worst[c].Seconds), 60) << names[c] << ", k = " << worst[c].At;
+    }
 }
