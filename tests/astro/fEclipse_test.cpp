@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "TestObservers.h"
 #include "astro/fEclipse.h"
+#include "astro/fAltitudeCurve.h"
+#include "astro/fMoonPlace.h"
 #include "astro/fRiseSet.h"
 
 #include <gtest/gtest.h>
@@ -246,4 +248,88 @@ TEST(Eclipse, KindsOfTheCentury) {
                   30.0 / 1440)
             << k;
     }
+}
+
+namespace {
+
+// Visibility from the Moon's topocentric altitude sampled every two minutes through the
+// eclipse and at both penumbral contacts, against the level of moonrise (fAltitudeCurve).
+std::string_view SampledVisibility(const EclipseElements& e, const Observer& o) {
+    const JulianDay p1 = e.ContactUT[FirstPenumbralContact];
+    const JulianDay p4 = e.ContactUT[LastPenumbralContact];
+    int up = 0, samples = 0;
+    for (JulianDay t = p1;; t += 2.0 / 1440) {
+        const JulianDay at = t < p4 ? t : p4;
+        const AltitudeSample s = AltitudeAt(at, o);
+        const double parallax = MoonApparentPlace(at).Parallax;
+        up += s.MoonAltitude > MoonRiseAltitude(parallax) ? 1 : 0;
+        ++samples;
+        if (at == p4 || samples > 400) break;
+    }
+    if (up == samples) return "Visible";
+    return up > 0 ? "Partially Visible" : "Not Visible";
+}
+
+} // namespace
+
+// Eclipses that cross local midnight are judged from their instants: the total eclipses of
+// 27 July 2018, 25 June 2029 and 4 May 2004 stood above the horizon at maximum in these cities.
+TEST(Eclipse, VisibilityAcrossLocalMidnight) {
+    struct Case {
+        const char* Name;
+        double K;
+        double Lat, EastLon;
+        int Zone;
+    };
+    const Case cases[] = {
+        {"London", 229.5, 51.51, -0.13, 60},      {"Paris", 229.5, 48.86, 2.35, 120},
+        {"Rome", 229.5, 41.90, 12.50, 120},       {"Moscow", 229.5, 55.76, 37.62, 180},
+        {"Lagos", 229.5, 6.45, 3.40, 60},         {"Chicago", 364.5, 41.88, -87.63, -300},
+        {"Mexico City", 364.5, 19.43, -99.13, -300}, {"Paris", 53.5, 48.86, 2.35, 120},
+    };
+    for (const Case& c : cases) {
+        const Observer o = place(c.Lat, c.EastLon, c.Zone);
+        EclipseCircumstances r;
+        ASSERT_TRUE(EclipseCalcs(fullMoon(c.K), 2020, o, r)) << c.Name;
+        ASSERT_EQ(r.Kind, TotalEclipse) << c.Name << " " << c.K;
+        EXPECT_TRUE(MoonAboveHorizon(r.MaximumUT, o)) << c.Name << " " << c.K;
+        EXPECT_EQ(r.Visibility, SampledVisibility(EclipseGeometry(c.K, 2020), o))
+            << c.Name << " " << c.K;
+        EXPECT_NE(r.Visibility, "Not Visible") << c.Name << " " << c.K;
+        // The record's numbers are the instants its texts show.
+        EXPECT_EQ(r.PenumbraEntered,
+                  DateTimeText(JulianToDateToMinute(r.ContactUT[FirstPenumbralContact] +
+                                                    c.Zone / 1440.0))
+                      .substr(0, 5));
+    }
+}
+
+// Every eclipse of 2000-2030 from a dozen large cities: the shown visibility is the one the
+// Moon's altitude through the eclipse gives.
+TEST(Eclipse, VisibilitySweepOverLargeCities) {
+    struct City {
+        double Lat, EastLon;
+        int Zone;
+    };
+    const City cities[] = {{51.51, -0.13, 0},   {40.71, -74.01, -300}, {35.68, 139.69, 540},
+                           {-33.87, 151.21, 600}, {19.08, 72.88, 330},  {-23.55, -46.63, -180},
+                           {30.04, 31.24, 120},   {55.76, 37.62, 180},  {39.90, 116.40, 480},
+                           {34.05, -118.24, -480}, {-1.29, 36.82, 180},  {64.15, -21.94, 0}};
+    int eclipses = 0, judged = 0, partly = 0;
+    for (double k = -0.5; k < 385; k += 1) {
+        const EclipseElements e = EclipseGeometry(k, 2015);
+        if (!e.NearNode || e.Kind == NoEclipse) continue;
+        ++eclipses;
+        for (const City& c : cities) {
+            const Observer o = place(c.Lat, c.EastLon, c.Zone);
+            EclipseCircumstances r;
+            EclipseCalcs(fullMoon(k), 2015, o, r);
+            EXPECT_EQ(r.Visibility, SampledVisibility(e, o))
+                << "k = " << k << " at " << c.Lat << ", " << c.EastLon;
+            partly += r.Visibility == "Partially Visible" ? 1 : 0;
+            ++judged;
+        }
+    }
+    EXPECT_GE(eclipses, 70);
+    EXPECT_GT(partly, judged / 10);
 }
