@@ -8,6 +8,7 @@
 #include "astro/fTextParts.h"
 #include "astro/fVectorState.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace astro {
@@ -46,6 +47,44 @@ double Separation(double ra1, double dec1, double ra2, double dec2) {
     return RadToDeg(2 * std::asin(std::sqrt(std::fmin(1.0, std::fmax(0.0, h)))));
 }
 
+// The Sun through an eclipse: its place at one instant and its rates, for the few hours of an
+// eclipse (its motion in right ascension and declination is straight to far below an arcsecond).
+struct SunTrack {
+    JulianDay At = 0;
+    double Ra = 0, Dec = 0;         // apparent, degrees
+    double RaRate = 0, DecRate = 0; // degrees per day
+    double Parallax = 0, Radius = 0; // degrees
+};
+
+SunTrack SunTrackAt(JulianDay ut) {
+    const SunRec a = SunPosition(ut, Observer{});
+    const SunRec b = SunPosition(ut + 0.25, Observer{});
+    SunTrack t;
+    t.At = ut;
+    t.Ra = a.Equatorial.RightAscension;
+    t.Dec = a.Equatorial.Declination;
+    double dRa = b.Equatorial.RightAscension - t.Ra;
+    if (dRa < -180) dRa += 360;
+    if (dRa > 180) dRa -= 360;
+    t.RaRate = dRa / 0.25;
+    t.DecRate = (b.Equatorial.Declination - t.Dec) / 0.25;
+    t.Parallax = RadToDeg(std::asin(kEarthRadiusKm / a.DistanceKm));
+    t.Radius = 959.63 / 3600 / (a.DistanceKm / kAuKm);
+    return t;
+}
+
+ShadowState ShadowWith(JulianDay ut, const SunTrack& sun) {
+    const MoonPlace moon = MoonApparentPlace(ut);
+    const double dt = ut - sun.At;
+    ShadowState s;
+    s.Distance = Separation(moon.Equatorial.RightAscension, moon.Equatorial.Declination,
+                            sun.Ra + sun.RaRate * dt + 180, -(sun.Dec + sun.DecRate * dt));
+    s.Penumbra = kDanjonEnlargement * moon.Parallax + sun.Parallax + sun.Radius;
+    s.Umbra = kDanjonEnlargement * moon.Parallax + sun.Parallax - sun.Radius;
+    s.MoonRadius = RadToDeg(std::asin(kMoonRadiusRatio * std::sin(DegToRad(moon.Parallax))));
+    return s;
+}
+
 // The limit of the Moon's centre's distance from the axis at contact `c`, degrees.
 double ContactLimit(const ShadowState& s, int c) {
     switch (c) {
@@ -63,13 +102,13 @@ double ContactLimit(const ShadowState& s, int c) {
 // The instant of least distance near `t` (UT): the vertex of the parabola through the squared
 // distances at t - h, t, t + h, taken again from there. Hands back the squared distance's
 // curvature b (d^2 = d_min^2 + b (t - t_max)^2, degrees^2 per day^2).
-JulianDay LeastDistanceInstant(JulianDay t, double& curvature) {
+JulianDay LeastDistanceInstant(JulianDay t, const SunTrack& sun, double& curvature) {
     const JulianDay centre = t;
     double h = 0.02;
     curvature = 0;
     for (int round = 0; round < kMaximumRounds; ++round) {
-        const double before = ShadowAt(t - h).Distance, at = ShadowAt(t).Distance,
-                     after = ShadowAt(t + h).Distance;
+        const double before = ShadowWith(t - h, sun).Distance,
+                     at = ShadowWith(t, sun).Distance, after = ShadowWith(t + h, sun).Distance;
         const double fm = before * before, f0 = at * at, fp = after * after;
         const double second = fp - 2 * f0 + fm;
         if (!(second > 0)) break;
@@ -83,16 +122,17 @@ JulianDay LeastDistanceInstant(JulianDay t, double& curvature) {
     return t;
 }
 
-// The contact `c` on the side `side` (-1 before, +1 after) of the maximum `tmax` with least
-// distance `dmin` and curvature `b`: from the straight-line estimate, Newton's steps on
+// The contact `c` on the side `side` (-1 before, +1 after) of the maximum `tmax` with the
+// shadow `atMax` there and curvature `b`: from the straight-line estimate, Newton's steps on
 // distance - limit with the slope of the same model.
-JulianDay ContactInstant(JulianDay tmax, double dmin, double b, int c, int side) {
-    const ShadowState atMax = ShadowAt(tmax);
+JulianDay ContactInstant(JulianDay tmax, const ShadowState& atMax, const SunTrack& sun, double b,
+                         int c, int side) {
+    const double dmin = atMax.Distance;
     const double limit0 = ContactLimit(atMax, c);
     if (!(limit0 > dmin) || !(b > 0)) return 0;
     JulianDay t = tmax + side * std::sqrt((limit0 * limit0 - dmin * dmin) / b);
     for (int round = 0; round < kContactRounds; ++round) {
-        const ShadowState s = ShadowAt(t);
+        const ShadowState s = ShadowWith(t, sun);
         const double gap = s.Distance - ContactLimit(s, c);
         const double slope = b * (t - tmax) / std::fmax(s.Distance, 1e-9);
         if (std::fabs(slope) < 1e-9) break;
@@ -188,9 +228,10 @@ EclipseElements EclipseGeometry(double k, std::uint16_t /*year*/) {
     }
 
     double b = 0;
-    e.MaximumUT = LeastDistanceInstant(seriesUt, b);
+    const SunTrack sun = SunTrackAt(seriesUt);
+    e.MaximumUT = LeastDistanceInstant(seriesUt, sun, b);
     e.MaximumJde = e.MaximumUT + DeltaTDays(e.MaximumUT);
-    const ShadowState s = ShadowAt(e.MaximumUT);
+    const ShadowState s = ShadowWith(e.MaximumUT, sun);
     e.LeastDistance = s.Distance;
     const double diameter = 2 * s.MoonRadius;
     e.PenumbralMagnitude = (s.Penumbra + s.MoonRadius - s.Distance) / diameter;
@@ -206,9 +247,9 @@ EclipseElements EclipseGeometry(double k, std::uint16_t /*year*/) {
 
     auto both = [&](int first, int last) {
         e.ContactUT[static_cast<std::size_t>(first)] =
-            ContactInstant(e.MaximumUT, s.Distance, b, first, -1);
+            ContactInstant(e.MaximumUT, s, sun, b, first, -1);
         e.ContactUT[static_cast<std::size_t>(last)] =
-            ContactInstant(e.MaximumUT, s.Distance, b, last, +1);
+            ContactInstant(e.MaximumUT, s, sun, b, last, +1);
     };
     both(FirstPenumbralContact, LastPenumbralContact);
     if (e.Kind >= PartialEclipse) both(FirstUmbralContact, LastUmbralContact);
@@ -288,15 +329,35 @@ bool MoonAboveHorizon(JulianDay ut, const Observer& observer) {
 std::string_view CheckEclipseVisibility(JulianDay firstContactUt, JulianDay lastContactUt,
                                         const Observer& observer) {
     if (!std::isfinite(firstContactUt) || !std::isfinite(lastContactUt) ||
-        lastContactUt < firstContactUt)
+        lastContactUt < firstContactUt || lastContactUt - firstContactUt > 1)
         return "Not Visible";
+    // The Moon's place at both ends and the middle, interpolated between (Meeus 3.3): over the
+    // hours of an eclipse within a fraction of an arcsecond.
+    const JulianDay middle = (firstContactUt + lastContactUt) / 2;
+    const double half = (lastContactUt - firstContactUt) / 2;
+    const MoonPlace places[3] = {MoonApparentPlace(firstContactUt), MoonApparentPlace(middle),
+                                 MoonApparentPlace(lastContactUt)};
+    double ra[3];
+    for (int i = 0; i < 3; ++i) ra[i] = places[i].Equatorial.RightAscension;
+    for (int i = 0; i < 3; i += 2) {
+        if (ra[i] - ra[1] > 180) ra[i] -= 360;
+        if (ra[i] - ra[1] < -180) ra[i] += 360;
+    }
     constexpr double kStep = 10.0 / 1440;
-    const double span = lastContactUt - firstContactUt;
-    const int steps = static_cast<int>(std::ceil(std::fmin(span, 1.0) / kStep));
+    const int steps = std::max(1, static_cast<int>(std::ceil(2 * half / kStep)));
     int up = 0;
     for (int i = 0; i <= steps; ++i) {
         const JulianDay t = i == steps ? lastContactUt : firstContactUt + i * kStep;
-        if (MoonAboveHorizon(t, observer)) ++up;
+        const double n = half > 0 ? (t - middle) / half : 0;
+        const double raDeg = Interpolate3(n, ra[0], ra[1], ra[2]);
+        const double decDeg = Interpolate3(n, places[0].Equatorial.Declination,
+                                           places[1].Equatorial.Declination,
+                                           places[2].Equatorial.Declination);
+        const double parallax =
+            Interpolate3(n, places[0].Parallax, places[1].Parallax, places[2].Parallax);
+        const double hourAngle = HourAngle(MeanSiderealTime(t), raDeg, observer);
+        const HorizontalRec h = EquatorialToHorizontal(hourAngle, decDeg, observer);
+        if (h.Altitude > 0.7275 * parallax - 0.5667) ++up;
     }
     if (up == steps + 1) return "Visible";
     return up > 0 ? "Partially Visible" : "Not Visible";

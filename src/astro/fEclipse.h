@@ -121,7 +121,8 @@ bool MoonAboveHorizon(JulianDay ut, const Observer& observer);
 
 // Whether the eclipse from the first to the last penumbral contact (UT) is seen from the
 // observer: "Visible" when the Moon is up throughout, "Partially Visible" when it is up for part
-// of it, "Not Visible" otherwise. Judged at both contacts and at most 10 minutes apart between.
+// of it, "Not Visible" otherwise (also for a span that runs backwards or over a day). Judged at
+// both contacts and at most 10 minutes apart between, the Moon's place interpolated from three.
 std::string_view CheckEclipseVisibility(JulianDay firstContactUt, JulianDay lastContactUt,
                                         const Observer& observer);
 

@@ -145,10 +145,13 @@ TEST(Eclipse, VisibilityFromTheMoonsAltitude) {
     EXPECT_EQ(CheckEclipseVisibility(p1, p4, lagos), "Partially Visible");
     EXPECT_EQ(CheckEclipseVisibility(p1, p4, delhi), "Visible");
     EXPECT_EQ(CheckEclipseVisibility(p1, p4, chicago), "Not Visible");
-    // The Moon up only in the middle of a long span (Lagos over a whole day and a half) still
-    // counts as partly seen; bad spans are not seen.
-    EXPECT_EQ(CheckEclipseVisibility(p1 - 0.6, p4 + 0.6, lagos), "Partially Visible");
+    // Up at neither end but between (Lagos, 8 hours to either side): partly seen. Spans that
+    // run backwards or over a day are no eclipse's.
+    const JulianDay sevenAm = 2458327.5 + 6.0 / 24, nineAmNextDay = sevenAm + 26.0 / 24;
+    EXPECT_FALSE(MoonAboveHorizon(p1 - 8.0 / 24, lagos));
+    EXPECT_EQ(CheckEclipseVisibility(p1 - 8.0 / 24, p1 + 0.2, lagos), "Partially Visible");
     EXPECT_EQ(CheckEclipseVisibility(p4, p1, lagos), "Not Visible");
+    EXPECT_EQ(CheckEclipseVisibility(sevenAm, nineAmNextDay, lagos), "Not Visible");
     EXPECT_EQ(CheckEclipseVisibility(std::nan(""), p4, lagos), "Not Visible");
 }
 
