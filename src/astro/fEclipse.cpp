@@ -278,8 +278,11 @@ bool EclipseCalcs(const PhaseEvent& phase, std::uint16_t year, const Observer& o
     std::string* const texts[EclipseContactCount] = {
         &record.PenumbraEntered, &record.UmbraEntered, &record.TotalityBegins,
         &record.TotalityEnds,    &record.UmbraLeft,    &record.PenumbraLeft};
-    for (std::size_t c = 0; c < EclipseContactCount; ++c)
+    // A record used again for another full moon keeps no contact of the earlier one.
+    for (std::size_t c = 0; c < EclipseContactCount; ++c) {
+        texts[c]->clear();
         if (e.ContactUT[c] != 0) AssignContact(*texts[c], record.WorkText, e.ContactUT[c] + z);
+    }
     record.Visibility = CheckEclipseVisibility(e.ContactUT[FirstPenumbralContact],
                                                e.ContactUT[LastPenumbralContact], observer);
     return true;

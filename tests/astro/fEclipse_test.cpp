@@ -128,6 +128,12 @@ TEST(Eclipse, PartialPenumbralAndRejected) {
     EXPECT_TRUE(p.TotalityBegins.empty());
     EXPECT_TRUE(p.TotalityEnds.empty());
     EXPECT_EQ(p.WorkText.substr(0, 5), p.PenumbraLeft);
+    // The same record taken again for it after the partial eclipse keeps no umbral contact.
+    EclipseCircumstances reused = r;
+    ASSERT_TRUE(EclipseCalcs(fullMoon(-22.5), 1998, place(0, 0, 0), reused));
+    EXPECT_TRUE(reused.UmbraEntered.empty());
+    EXPECT_TRUE(reused.UmbraLeft.empty());
+    EXPECT_EQ(reused.ContactUT[FirstUmbralContact], 0);
 }
 
 // Visibility from the Moon's altitude through the eclipse: up at both contacts and between,
