@@ -261,13 +261,13 @@ TEST(Eclipse, KindsOfTheCentury) {
 
 namespace {
 
-// Visibility from the Moon's topocentric altitude sampled every two minutes through the
+// Visibility from the Moon's topocentric altitude sampled every three minutes through the
 // eclipse and at both penumbral contacts, against the level of moonrise (fAltitudeCurve).
 std::string_view SampledVisibility(const EclipseElements& e, const Observer& o) {
     const JulianDay p1 = e.ContactUT[FirstPenumbralContact];
     const JulianDay p4 = e.ContactUT[LastPenumbralContact];
     int up = 0, samples = 0;
-    for (JulianDay t = p1;; t += 2.0 / 1440) {
+    for (JulianDay t = p1;; t += 3.0 / 1440) {
         const JulianDay at = t < p4 ? t : p4;
         const AltitudeSample s = AltitudeAt(at, o);
         const double parallax = MoonApparentPlace(at).Parallax;
