@@ -51,8 +51,8 @@ double Separation(double ra1, double dec1, double ra2, double dec2) {
 // eclipse (its motion in right ascension and declination is straight to far below an arcsecond).
 struct SunTrack {
     JulianDay At = 0;
-    double Ra = 0, Dec = 0;         // apparent, degrees
-    double RaRate = 0, DecRate = 0; // degrees per day
+    double Ra = 0, Dec = 0;          // apparent, degrees
+    double RaRate = 0, DecRate = 0;  // degrees per day
     double Parallax = 0, Radius = 0; // degrees
 };
 
@@ -107,8 +107,8 @@ JulianDay LeastDistanceInstant(JulianDay t, const SunTrack& sun, double& curvatu
     double h = 0.02;
     curvature = 0;
     for (int round = 0; round < kMaximumRounds; ++round) {
-        const double before = ShadowWith(t - h, sun).Distance,
-                     at = ShadowWith(t, sun).Distance, after = ShadowWith(t + h, sun).Distance;
+        const double before = ShadowWith(t - h, sun).Distance, at = ShadowWith(t, sun).Distance,
+                     after = ShadowWith(t + h, sun).Distance;
         const double fm = before * before, f0 = at * at, fp = after * after;
         const double second = fp - 2 * f0 + fm;
         if (!(second > 0)) break;
@@ -156,9 +156,9 @@ ShadowState ShadowAt(JulianDay ut) {
     const MoonPlace moon = MoonApparentPlace(ut);
     const SunRec sun = SunPosition(ut, Observer{});
     ShadowState s;
-    s.Distance = Separation(moon.Equatorial.RightAscension, moon.Equatorial.Declination,
-                            ReduceDegrees(sun.Equatorial.RightAscension + 180),
-                            -sun.Equatorial.Declination);
+    s.Distance =
+        Separation(moon.Equatorial.RightAscension, moon.Equatorial.Declination,
+                   ReduceDegrees(sun.Equatorial.RightAscension + 180), -sun.Equatorial.Declination);
     const double sunParallax = RadToDeg(std::asin(kEarthRadiusKm / sun.DistanceKm));
     const double sunRadius = 959.63 / 3600 / (sun.DistanceKm / kAuKm);
     s.Penumbra = kDanjonEnlargement * moon.Parallax + sunParallax + sunRadius;
@@ -275,9 +275,9 @@ bool EclipseCalcs(const PhaseEvent& phase, std::uint16_t year, const Observer& o
     record.Maximum = text::SliceChars(maximumText, 0, 5);
     record.Date = text::SliceChars(maximumText, 10, 40);
 
-    std::string* const texts[EclipseContactCount] = {
-        &record.PenumbraEntered, &record.UmbraEntered, &record.TotalityBegins,
-        &record.TotalityEnds,    &record.UmbraLeft,    &record.PenumbraLeft};
+    std::string* const texts[EclipseContactCount] = {&record.PenumbraEntered, &record.UmbraEntered,
+                                                     &record.TotalityBegins,  &record.TotalityEnds,
+                                                     &record.UmbraLeft,       &record.PenumbraLeft};
     // A record used again for another full moon keeps no contact of the earlier one.
     for (std::size_t c = 0; c < EclipseContactCount; ++c) {
         texts[c]->clear();
@@ -325,7 +325,8 @@ bool MoonAboveHorizon(JulianDay ut, const Observer& observer) {
     const MoonPlace moon = MoonApparentPlace(ut);
     const double hourAngle =
         HourAngle(MeanSiderealTime(ut), moon.Equatorial.RightAscension, observer);
-    const HorizontalRec h = EquatorialToHorizontal(hourAngle, moon.Equatorial.Declination, observer);
+    const HorizontalRec h =
+        EquatorialToHorizontal(hourAngle, moon.Equatorial.Declination, observer);
     return h.Altitude > 0.7275 * moon.Parallax - 0.5667;
 }
 
@@ -341,7 +342,8 @@ std::string_view CheckEclipseVisibility(JulianDay firstContactUt, JulianDay last
     const MoonPlace places[3] = {MoonApparentPlace(firstContactUt), MoonApparentPlace(middle),
                                  MoonApparentPlace(lastContactUt)};
     double ra[3];
-    for (int i = 0; i < 3; ++i) ra[i] = places[i].Equatorial.RightAscension;
+    for (int i = 0; i < 3; ++i)
+        ra[i] = places[i].Equatorial.RightAscension;
     for (int i = 0; i < 3; i += 2) {
         if (ra[i] - ra[1] > 180) ra[i] -= 360;
         if (ra[i] - ra[1] < -180) ra[i] += 360;
@@ -353,9 +355,9 @@ std::string_view CheckEclipseVisibility(JulianDay firstContactUt, JulianDay last
         const JulianDay t = i == steps ? lastContactUt : firstContactUt + i * kStep;
         const double n = half > 0 ? (t - middle) / half : 0;
         const double raDeg = Interpolate3(n, ra[0], ra[1], ra[2]);
-        const double decDeg = Interpolate3(n, places[0].Equatorial.Declination,
-                                           places[1].Equatorial.Declination,
-                                           places[2].Equatorial.Declination);
+        const double decDeg =
+            Interpolate3(n, places[0].Equatorial.Declination, places[1].Equatorial.Declination,
+                         places[2].Equatorial.Declination);
         const double parallax =
             Interpolate3(n, places[0].Parallax, places[1].Parallax, places[2].Parallax);
         const double hourAngle = HourAngle(MeanSiderealTime(t), raDeg, observer);

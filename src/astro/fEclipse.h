@@ -47,10 +47,10 @@ struct EclipseCircumstances {
     std::string Date;            // local date of maximum, "DD Month YYYY"; at most 40
     double UmbralMagnitude = 0;
     double PenumbralMagnitude = 0;
-    std::uint8_t Kind = NoEclipse; // 0 none, 1 penumbral, 2 partial, 3 total
-    std::string Visibility;        // "Visible", "Partially Visible", "Not Visible"; at most 18
-    DateTimeRec LocalMaximum;      // local date and time of maximum, rounded to the minute
-    JulianDay MaximumUT = 0;       // greatest eclipse, Julian Day UT
+    std::uint8_t Kind = NoEclipse;   // 0 none, 1 penumbral, 2 partial, 3 total
+    std::string Visibility;          // "Visible", "Partially Visible", "Not Visible"; at most 18
+    DateTimeRec LocalMaximum;        // local date and time of maximum, rounded to the minute
+    JulianDay MaximumUT = 0;         // greatest eclipse, Julian Day UT
     EclipseContactTimes ContactUT{}; // Julian Days UT; 0 for a contact the kind has not
 };
 
@@ -61,13 +61,13 @@ struct EclipseCircumstances {
 // equatorial horizontal parallaxes, s_S the Sun's semidiameter; the factor 1.01 enlarges the
 // Earth for its atmosphere and reduces it for its flattening).
 struct EclipseElements {
-    bool NearNode = false;    // false: |sin F| > 0.36, no eclipse possible (nothing else set)
-    JulianDay MaximumJde = 0; // least distance of the Moon from the shadow axis, JDE
-    JulianDay MaximumUT = 0;  // the same in UT (MaximumJde - DeltaTDays)
-    double Gamma = 0;         // series estimate of the least distance of the shadow axis from
-                              // the Moon's centre, equatorial Earth radii (Meeus ch. 54)
-    double U = 0;             // series radius of the umbral cone in the fundamental plane
-    double LeastDistance = 0; // degrees, Moon's centre from the shadow axis at maximum
+    bool NearNode = false;         // false: |sin F| > 0.36, no eclipse possible (nothing else set)
+    JulianDay MaximumJde = 0;      // least distance of the Moon from the shadow axis, JDE
+    JulianDay MaximumUT = 0;       // the same in UT (MaximumJde - DeltaTDays)
+    double Gamma = 0;              // series estimate of the least distance of the shadow axis from
+                                   // the Moon's centre, equatorial Earth radii (Meeus ch. 54)
+    double U = 0;                  // series radius of the umbral cone in the fundamental plane
+    double LeastDistance = 0;      // degrees, Moon's centre from the shadow axis at maximum
     double PenumbralMagnitude = 0; // fraction of the Moon's diameter in the penumbra at maximum
     double UmbralMagnitude = 0;    // the same for the umbra (negative: outside it)
     std::uint8_t Kind = NoEclipse;

@@ -105,9 +105,10 @@ std::string_view FullMoonName(int month);
 inline constexpr double PrincipalPhaseWindowDays = 0.5;
 
 // Phase name at `instant` (UT): within PrincipalPhaseWindowDays of the listed instant
-// (PhaseInstantUT, as MonthPhases shows it) of a new moon, quarter or full moon that phase's name; between them "Waxing Crescent", "Waxing Gibbous", "Waning Gibbous",
-// "Waning Crescent" (the quadrant of the elongation). A full moon is named after the month of its
-// own local instant, "Full (Blue) Moon" when it is the second of that month.
+// (PhaseInstantUT, as MonthPhases shows it) of a new moon, quarter or full moon that phase's
+// name; between them "Waxing Crescent", "Waxing Gibbous", "Waning Gibbous", "Waning Crescent"
+// (the quadrant of the elongation). A full moon is named after the month of its own local
+// instant, "Full (Blue) Moon" when it is the second of that month.
 std::string_view PhaseNameAt(JulianDay instant, const Observer& observer);
 
 } // namespace astro

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "TestObservers.h"
-#include "astro/fEclipse.h"
 #include "astro/fAltitudeCurve.h"
+#include "astro/fEclipse.h"
 #include "astro/fMoonPlace.h"
 #include "astro/fRiseSet.h"
 
@@ -42,22 +42,21 @@ TEST(Eclipse, TotalEclipseOfJanuary2000) {
     EXPECT_NEAR(e.PenumbralMagnitude, 2.31, 0.01);
     EXPECT_NEAR(e.LeastDistance, 0.300, 0.002);
     EXPECT_EQ(e.Kind, TotalEclipse);
-    EXPECT_NEAR(e.MaximumUT, 2451564.6968, 3e-4); // 04:43:24 UT
+    EXPECT_NEAR(e.MaximumUT, 2451564.6968, 3e-4);                   // 04:43:24 UT
     EXPECT_NEAR((e.MaximumJde - e.MaximumUT) * 86400, 63.84, 0.01); // Delta T of 21 January 2000
     // Contacts in time order, totality 77 minutes.
     for (std::size_t c = 1; c < EclipseContactCount; ++c)
         EXPECT_LT(e.ContactUT[c - 1], e.ContactUT[c]) << c;
-    EXPECT_NEAR((e.ContactUT[TotalityEndsContact] - e.ContactUT[TotalityBeginsContact]) * 1440,
-                77, 1.5);
+    EXPECT_NEAR((e.ContactUT[TotalityEndsContact] - e.ContactUT[TotalityBeginsContact]) * 1440, 77,
+                1.5);
     // Each contact is where the Moon's limb meets the shadow's edge.
     for (std::size_t c = 0; c < EclipseContactCount; ++c) {
         const ShadowState s = ShadowAt(e.ContactUT[c]);
-        const double limb = c == TotalityBeginsContact || c == TotalityEndsContact
-                                ? s.Umbra - s.MoonRadius
-                                : (c == FirstPenumbralContact || c == LastPenumbralContact
-                                       ? s.Penumbra
-                                       : s.Umbra) +
-                                      s.MoonRadius;
+        const double limb =
+            c == TotalityBeginsContact || c == TotalityEndsContact
+                ? s.Umbra - s.MoonRadius
+                : (c == FirstPenumbralContact || c == LastPenumbralContact ? s.Penumbra : s.Umbra) +
+                      s.MoonRadius;
         EXPECT_NEAR(s.Distance, limb, 1.0 / 3600) << c;
     }
 
@@ -220,8 +219,7 @@ TEST(Eclipse, KindsOfTheCentury) {
     int kinds[4] = {};
     for (double k = 10.5; k < 1250; k += 1) {
         const EclipseElements e = EclipseGeometry(k, 2050);
-        if (!e.NearNode || e.Kind == NoEclipse || e.MaximumUT < from || e.MaximumUT >= to)
-            continue;
+        if (!e.NearNode || e.Kind == NoEclipse || e.MaximumUT < from || e.MaximumUT >= to) continue;
         ++kinds[e.Kind];
         // The contacts a kind has are set, in time order about the maximum; the others are 0.
         const bool has[EclipseContactCount] = {true,
@@ -243,10 +241,10 @@ TEST(Eclipse, KindsOfTheCentury) {
     const EclipseElements april2015 = EclipseGeometry(188.5, 2015);
     EXPECT_EQ(april2015.Kind, TotalEclipse);
     EXPECT_NEAR(april2015.UmbralMagnitude, 1.001, 0.003);
-    EXPECT_NEAR((april2015.ContactUT[TotalityEndsContact] -
-                 april2015.ContactUT[TotalityBeginsContact]) *
-                    1440,
-                4.6, 1.0);
+    EXPECT_NEAR(
+        (april2015.ContactUT[TotalityEndsContact] - april2015.ContactUT[TotalityBeginsContact]) *
+            1440,
+        4.6, 1.0);
     for (double k : {340.5, 1192.5}) {
         const EclipseElements grazing = EclipseGeometry(k, 2050);
         EXPECT_EQ(grazing.Kind, PenumbralEclipse) << k;
@@ -291,10 +289,14 @@ TEST(Eclipse, VisibilityAcrossLocalMidnight) {
         int Zone;
     };
     const Case cases[] = {
-        {"London", 229.5, 51.51, -0.13, 60},      {"Paris", 229.5, 48.86, 2.35, 120},
-        {"Rome", 229.5, 41.90, 12.50, 120},       {"Moscow", 229.5, 55.76, 37.62, 180},
-        {"Lagos", 229.5, 6.45, 3.40, 60},         {"Chicago", 364.5, 41.88, -87.63, -300},
-        {"Mexico City", 364.5, 19.43, -99.13, -300}, {"Paris", 53.5, 48.86, 2.35, 120},
+        {"London", 229.5, 51.51, -0.13, 60},
+        {"Paris", 229.5, 48.86, 2.35, 120},
+        {"Rome", 229.5, 41.90, 12.50, 120},
+        {"Moscow", 229.5, 55.76, 37.62, 180},
+        {"Lagos", 229.5, 6.45, 3.40, 60},
+        {"Chicago", 364.5, 41.88, -87.63, -300},
+        {"Mexico City", 364.5, 19.43, -99.13, -300},
+        {"Paris", 53.5, 48.86, 2.35, 120},
     };
     for (const Case& c : cases) {
         const Observer o = place(c.Lat, c.EastLon, c.Zone);
@@ -306,10 +308,10 @@ TEST(Eclipse, VisibilityAcrossLocalMidnight) {
             << c.Name << " " << c.K;
         EXPECT_NE(r.Visibility, "Not Visible") << c.Name << " " << c.K;
         // The record's numbers are the instants its texts show.
-        EXPECT_EQ(r.PenumbraEntered,
-                  DateTimeText(JulianToDateToMinute(r.ContactUT[FirstPenumbralContact] +
-                                                    c.Zone / 1440.0))
-                      .substr(0, 5));
+        EXPECT_EQ(
+            r.PenumbraEntered,
+            DateTimeText(JulianToDateToMinute(r.ContactUT[FirstPenumbralContact] + c.Zone / 1440.0))
+                .substr(0, 5));
     }
 }
 
@@ -320,10 +322,10 @@ TEST(Eclipse, VisibilitySweepOverLargeCities) {
         double Lat, EastLon;
         int Zone;
     };
-    const City cities[] = {{51.51, -0.13, 0},   {40.71, -74.01, -300}, {35.68, 139.69, 540},
-                           {-33.87, 151.21, 600}, {19.08, 72.88, 330},  {-23.55, -46.63, -180},
-                           {30.04, 31.24, 120},   {55.76, 37.62, 180},  {39.90, 116.40, 480},
-                           {34.05, -118.24, -480}, {-1.29, 36.82, 180},  {64.15, -21.94, 0}};
+    const City cities[] = {{51.51, -0.13, 0},      {40.71, -74.01, -300}, {35.68, 139.69, 540},
+                           {-33.87, 151.21, 600},  {19.08, 72.88, 330},   {-23.55, -46.63, -180},
+                           {30.04, 31.24, 120},    {55.76, 37.62, 180},   {39.90, 116.40, 480},
+                           {34.05, -118.24, -480}, {-1.29, 36.82, 180},   {64.15, -21.94, 0}};
     int eclipses = 0, judged = 0, partly = 0;
     for (double k = -0.5; k < 385; k += 1) {
         const EclipseElements e = EclipseGeometry(k, 2015);

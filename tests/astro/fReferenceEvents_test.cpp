@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Principal phases, equinoxes and solstices, lunar eclipse maxima and contacts over 1900-2100 against
-// instants computed independently (tools/make_reference_events.py); each quantity reports its
-// worst error and fails above its tolerance.
+// Principal phases, equinoxes and solstices, lunar eclipse maxima and contacts over 1900-2100
+// against instants computed independently (tools/make_reference_events.py); each quantity reports
+// its worst error and fails above its tolerance.
 #include "astro/fEclipse.h"
 #include "astro/fPhases.h"
 #include "astro/fSeasons.h"
@@ -10,11 +10,11 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
 #include <cstdio>
+#include <iterator>
 #include <string>
 #include <vector>
-#include <cstdint>
-#include <iterator>
 
 using namespace astro;
 
@@ -143,9 +143,9 @@ TEST(ReferenceEvents, LunarEclipseMaxima) {
 // agree, and each kind of contact reports its worst error against a minute.
 TEST(ReferenceEvents, LunarEclipseContacts) {
     ASSERT_GT(std::size(Contacts), 400u);
-    static const char* const names[EclipseContactCount] = {
-        "first penumbral", "first umbral", "totality begins",
-        "totality ends",   "last umbral",  "last penumbral"};
+    static const char* const names[EclipseContactCount] = {"first penumbral", "first umbral",
+                                                           "totality begins", "totality ends",
+                                                           "last umbral",     "last penumbral"};
     Worst worst[EclipseContactCount];
     Worst every;
     int counted[EclipseContactCount] = {};
@@ -165,8 +165,8 @@ TEST(ReferenceEvents, LunarEclipseContacts) {
         }
     }
     for (std::size_t c = 0; c < EclipseContactCount; ++c) {
-        std::printf("%4d %-16s contacts: %s, worst %5.1f s at k = %.1f\n", counted[c],
-                    names[c], worst[c].Spread().c_str(), worst[c].Seconds, worst[c].At);
+        std::printf("%4d %-16s contacts: %s, worst %5.1f s at k = %.1f\n", counted[c], names[c],
+                    worst[c].Spread().c_str(), worst[c].Seconds, worst[c].At);
         EXPECT_LE(std::fabs(worst[c].Seconds), 60) << names[c] << ", k = " << worst[c].At;
     }
     std::printf("every contact: %s, worst %.1f s\n", every.Spread().c_str(), every.Seconds);

@@ -168,11 +168,9 @@ void TMain::CreatePanel() {
         lblPhase[i]->setObjectName(QStringLiteral("lblPhase%1").arg(i + 1));
         for (TClickLabel* control : {imgPhase[i], lblPhase[i]}) {
             control->setCursor(Qt::PointingHandCursor);
-            connect(control, &TClickLabel::clicked, this,
-                    [this, i] {
-                        if (i < PhaseCount)
-                            SelectLocalTime(astro::JulianToDateToMinute(Phases[i].Julian));
-                    });
+            connect(control, &TClickLabel::clicked, this, [this, i] {
+                if (i < PhaseCount) SelectLocalTime(astro::JulianToDateToMinute(Phases[i].Julian));
+            });
         }
     }
 }
@@ -546,8 +544,8 @@ void TMain::SelectLocalTime(const astro::DateTimeRec& local) {
     SelectedDate.Day = local.Day;
     SelectedDate.Month = local.Month;
     SelectedDate.Year = local.Year;
-    ClockOffset = (local.Hour * 60 + local.Minute - SelectedDate.Hour * 60 - SelectedDate.Minute) /
-                  1440.0;
+    ClockOffset =
+        (local.Hour * 60 + local.Minute - SelectedDate.Hour * 60 - SelectedDate.Minute) / 1440.0;
     SelectedDate.Julian = astro::DateToJulian(SelectedDate);
     ShowSelectedMonth();
 }
