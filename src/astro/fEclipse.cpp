@@ -167,7 +167,9 @@ ShadowState ShadowAt(JulianDay ut) {
     return s;
 }
 
-EclipseElements EclipseGeometry(double k, std::uint16_t /*year*/) {
+namespace {
+
+EclipseElements ComputeEclipseGeometry(double k) {
     EclipseElements e;
     const double t = k / 1236.85;
     const double t2 = t * t, t3 = t2 * t, t4 = t3 * t;
@@ -255,6 +257,29 @@ EclipseElements EclipseGeometry(double k, std::uint16_t /*year*/) {
     if (e.Kind >= PartialEclipse) both(FirstUmbralContact, LastUmbralContact);
     if (e.Kind == TotalEclipse) both(TotalityBeginsContact, TotalityEndsContact);
     return e;
+}
+
+} // namespace
+
+// The callers ask for one full moon's geometry more than once (a test by the node, then the
+// record; a zone's second offset): the last few results of the thread are kept.
+EclipseElements EclipseGeometry(double k, std::uint16_t /*year*/) {
+    constexpr std::size_t kKept = 4;
+    struct Kept {
+        double K = 0;
+        bool Valid = false;
+        EclipseElements Elements;
+    };
+    thread_local std::array<Kept, kKept> kept;
+    thread_local std::size_t next = 0;
+    for (const Kept& entry : kept)
+        if (entry.Valid && entry.K == k) return entry.Elements;
+    Kept& slot = kept[next];
+    next = (next + 1) % kKept;
+    slot.K = k;
+    slot.Elements = ComputeEclipseGeometry(k);
+    slot.Valid = true;
+    return slot.Elements;
 }
 
 bool EclipseCalcs(const PhaseEvent& phase, std::uint16_t year, const Observer& observer,
