@@ -242,6 +242,17 @@ Bedingungen: Sonne %4 bis %5 über der Formation, Mond mindestens %6 hoch, Sonne
     </message>
 </context>
 <context>
+    <name>EventText</name>
+    <message>
+        <source>Up</source>
+        <translation>Oben</translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <translation>Unten</translation>
+    </message>
+</context>
+<context>
     <name>Platform</name>
     <message>
         <source>Save printout as PDF</source>

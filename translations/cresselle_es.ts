@@ -242,6 +242,17 @@ Condiciones: Sol de %4 a %5 sobre la formación, Luna al menos a %6 de altura, S
     </message>
 </context>
 <context>
+    <name>EventText</name>
+    <message>
+        <source>Up</source>
+        <translation>Arriba</translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <translation>Abajo</translation>
+    </message>
+</context>
+<context>
     <name>Platform</name>
     <message>
         <source>Save printout as PDF</source>

@@ -242,6 +242,17 @@ Conditions: Soleil de %4 à %5 au-dessus de la formation, Lune à au moins %6 de
     </message>
 </context>
 <context>
+    <name>EventText</name>
+    <message>
+        <source>Up</source>
+        <translation>Levé</translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <translation>Couché</translation>
+    </message>
+</context>
+<context>
     <name>Platform</name>
     <message>
         <source>Save printout as PDF</source>

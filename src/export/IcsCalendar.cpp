@@ -120,18 +120,20 @@ void AddEclipse(const astro::PhaseEvent& phase, int year, const astro::Observer&
                                          QT_TRANSLATE_NOOP("Calendar", "Partial Lunar Eclipse"),
                                          QT_TRANSLATE_NOOP("Calendar", "Total Lunar Eclipse")};
     const double max = g.MaximumUT;
-    const auto span = [&](const char* pattern, double semiDuration) {
-        return Format(Text(pattern),
-                      {ClockText(max - semiDuration), ClockText(max + semiDuration)}) +
-               "\n";
+    const auto& c = g.ContactUT;
+    const auto span = [&](const char* pattern, int first, int last) {
+        return Format(Text(pattern), {ClockText(c[first]), ClockText(c[last])}) + "\n";
     };
     std::string text =
         Format(Text(QT_TRANSLATE_NOOP("Calendar", "Maximum %1 UT")), {ClockText(max)}) + "\n";
-    text += span(QT_TRANSLATE_NOOP("Calendar", "Penumbra %1 - %2 UT"), g.PenumbralSemiDuration);
+    text += span(QT_TRANSLATE_NOOP("Calendar", "Penumbra %1 - %2 UT"), astro::FirstPenumbralContact,
+                 astro::LastPenumbralContact);
     if (g.Kind >= astro::PartialEclipse)
-        text += span(QT_TRANSLATE_NOOP("Calendar", "Umbra %1 - %2 UT"), g.PartialSemiDuration);
+        text += span(QT_TRANSLATE_NOOP("Calendar", "Umbra %1 - %2 UT"), astro::FirstUmbralContact,
+                     astro::LastUmbralContact);
     if (g.Kind == astro::TotalEclipse)
-        text += span(QT_TRANSLATE_NOOP("Calendar", "Totality %1 - %2 UT"), g.TotalSemiDuration);
+        text += span(QT_TRANSLATE_NOOP("Calendar", "Totality %1 - %2 UT"),
+                     astro::TotalityBeginsContact, astro::TotalityEndsContact);
     text +=
         Format(Text(QT_TRANSLATE_NOOP("Calendar", "Umbral magnitude %1, penumbral magnitude %2")),
                {MagnitudeText(g.UmbralMagnitude), MagnitudeText(g.PenumbralMagnitude)}) +
@@ -144,8 +146,8 @@ void AddEclipse(const astro::PhaseEvent& phase, int year, const astro::Observer&
     e.Summary =
         Format(Text(QT_TRANSLATE_NOOP("Calendar", "%1 (%2)")), {Text(titles[g.Kind]), visibility});
     e.Description = text;
-    e.Start = max - g.PenumbralSemiDuration;
-    e.End = max + g.PenumbralSemiDuration;
+    e.Start = c[astro::FirstPenumbralContact];
+    e.End = c[astro::LastPenumbralContact];
     e.Key = max;
     out.push_back(std::move(e));
 }

@@ -3,6 +3,7 @@
 
 #include "astro/fMoonCalcs.h"
 #include "print/Canvas.h"
+#include "print/EventText.h"
 #include "print/PrintJob.h"
 #include "print/fPrint.h"
 #include "settings/ObserverSettings.h"
@@ -258,28 +259,34 @@ CalendarPage CalendarPageFor(int month, int year, const astro::Observer& observe
 }
 
 std::array<TimeLine, 3> MoonLines(const astro::RiseSetTimes& moon) {
-    std::array<std::pair<const char*, std::string>, 3> slot{{
-        {QT_TRANSLATE_NOOP("PrintCalendar", "TR:"), moon.Transit},
-        {QT_TRANSLATE_NOOP("PrintCalendar", "MR:"), moon.Rise},
-        {QT_TRANSLATE_NOOP("PrintCalendar", "MS"), moon.Set},
+    struct Slot {
+        const char* Label;
+        std::string Text;
+        astro::EventState State;
+    };
+    std::array<Slot, 3> slot{{
+        {QT_TRANSLATE_NOOP("PrintCalendar", "TR:"), moon.Transit, astro::EventState::Time},
+        {QT_TRANSLATE_NOOP("PrintCalendar", "MR:"), moon.Rise, moon.RiseState},
+        {QT_TRANSLATE_NOOP("PrintCalendar", "MS"), moon.Set, moon.SetState},
     }};
     // Three exchanges put the three texts in order, compared byte by byte.
-    if (slot[0].second > slot[2].second) std::swap(slot[0], slot[2]);
-    if (slot[0].second > slot[1].second) std::swap(slot[0], slot[1]);
-    if (slot[1].second > slot[2].second) std::swap(slot[1], slot[2]);
+    if (slot[0].Text > slot[2].Text) std::swap(slot[0], slot[2]);
+    if (slot[0].Text > slot[1].Text) std::swap(slot[0], slot[1]);
+    if (slot[1].Text > slot[2].Text) std::swap(slot[1], slot[2]);
     std::array<TimeLine, 3> lines;
     for (std::size_t j = 0; j < slot.size(); ++j) {
-        const QString time = QString::fromStdString(slot[j].second);
-        lines[j] = {QCoreApplication::translate("PrintCalendar", slot[j].first),
-                    time == QStringLiteral("*****") ? QStringLiteral("****") : EngineText(time)};
+        const QString time = EventText(slot[j].Text, slot[j].State);
+        lines[j] = {QCoreApplication::translate("PrintCalendar", slot[j].Label),
+                    time == QStringLiteral("*****") ? QStringLiteral("****") : time};
     }
     return lines;
 }
 
 std::array<TimeLine, 3> SunLines(const astro::RiseSetTimes& sun) {
-    return {{{QCoreApplication::translate("PrintCalendar", "SR:"), EngineText(sun.Rise)},
-             {QCoreApplication::translate("PrintCalendar", "TR:"), EngineText(sun.Transit)},
-             {QCoreApplication::translate("PrintCalendar", "SS:"), EngineText(sun.Set)}}};
+    return {
+        {{QCoreApplication::translate("PrintCalendar", "SR:"), EventText(sun.Rise, sun.RiseState)},
+         {QCoreApplication::translate("PrintCalendar", "TR:"), EngineText(sun.Transit)},
+         {QCoreApplication::translate("PrintCalendar", "SS:"), EventText(sun.Set, sun.SetState)}}};
 }
 
 int PhaseGrey(int density) {
