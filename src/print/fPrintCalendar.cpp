@@ -15,6 +15,7 @@
 #include <QPaintDevice>
 #include <QPainter>
 
+#include <algorithm>
 #include <cmath>
 #include <string>
 #include <utility>
@@ -195,8 +196,6 @@ void PhasePicture(QPainter& c, int x, int y, int size, astro::PhaseKind kind, bo
 
 void PrintPhaseLegend(QPainter& c, const PageMeasures& m, bool north) {
     c.setPen(Qt::black);
-    canvas::SetFont(c, PageFont, 7);
-    const int th = canvas::TextHeight(c, QStringLiteral("N"));
     const int x0 = m.PW - m.u(80.39);
     const int s = m.u(9.65);
     const int v = m.u(6.43);
@@ -207,6 +206,17 @@ void PrintPhaseLegend(QPainter& c, const PageMeasures& m, bool north) {
         {astro::PhaseKind::FullMoon, EngineText("Full Moon")},
         {astro::PhaseKind::LastQuarter, EngineText("Last Quarter")},
     };
+    // Longer names (other languages) are set smaller, to stay within the page's right edge.
+    const int room = m.PW - textX - m.u(4);
+    for (int points = 7; points >= 5; --points) {
+        canvas::SetFont(c, PageFont, points);
+        int widest = 0;
+        for (const auto& entry : entries)
+            widest = std::max(widest, canvas::TextWidth(c, entry.second));
+        if (widest <= room) break;
+    }
+    const int th = canvas::TextHeight(c, QStringLiteral("N"));
+
     int y = m.u(24.12);
     for (const auto& [kind, text] : entries) {
         PhasePicture(c, x0, y, s, kind, north);
