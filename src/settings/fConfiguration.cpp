@@ -351,6 +351,7 @@ void TConfiguration::CreatePrinterRow() {
     for (const Radio& r : radios) {
         r.picture = new TClickLabel(this, QRect(r.x, 351, 13, 13));
         r.picture->setPixmap(imgRBUnset);
+        r.picture->setRadioChecked(false);
         r.picture->setCursor(Qt::PointingHandCursor);
         r.caption = new TClickLabel(this, QRect(r.x + 17, 350, 70, 15));
         r.caption->setText(QString::fromLatin1(r.text));
@@ -609,6 +610,9 @@ void TConfiguration::ChoosePrinterType(const QString& type) {
     imgLaser->setPixmap(!bw && !colour ? imgRBSet : imgRBUnset);
     imgBWInkjet->setPixmap(bw ? imgRBSet : imgRBUnset);
     imgColourInkjet->setPixmap(colour ? imgRBSet : imgRBUnset);
+    imgLaser->setRadioChecked(!bw && !colour);
+    imgBWInkjet->setRadioChecked(bw);
+    imgColourInkjet->setRadioChecked(colour);
 }
 
 void TConfiguration::imgLaserClick() {

@@ -2,6 +2,7 @@
 #include "ui/frame/TFrame.h"
 
 #include "ui/Windows.h"
+#include "ui/frame/TaskbarHint.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -34,7 +35,7 @@ TFrame::TFrame(QWidget* parent) : QWidget(parent, FrameFlags(parent)) {
 
 void TFrame::setBackground(const QPixmap& picture, bool sizeToPicture) {
     Image1 = picture;
-    if (sizeToPicture && !picture.isNull()) setFixedSize(picture.size());
+    if (sizeToPicture && !picture.isNull()) setFixedSize(picture.deviceIndependentSize().toSize());
     update();
 }
 
@@ -241,6 +242,8 @@ void TFrame::paintEvent(QPaintEvent*) {
 
 void TFrame::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
+    // Before the window is mapped: an owned window has no taskbar entry of its own.
+    if (parentWidget() && !event->spontaneous()) taskbar::KeepOff(this);
     if (!event->spontaneous()) FormShow();
 }
 

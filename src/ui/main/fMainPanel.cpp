@@ -167,11 +167,9 @@ void TMain::CreatePanel() {
         lblPhase[i]->setObjectName(QStringLiteral("lblPhase%1").arg(i + 1));
         for (TClickLabel* control : {imgPhase[i], lblPhase[i]}) {
             control->setCursor(Qt::PointingHandCursor);
-            connect(control, &TClickLabel::clicked, this,
-                    [this, i] {
-                        if (i < PhaseCount)
-                            SelectLocalTime(astro::JulianToDateToMinute(Phases[i].Julian));
-                    });
+            connect(control, &TClickLabel::clicked, this, [this, i] {
+                if (i < PhaseCount) SelectLocalTime(astro::JulianToDateToMinute(Phases[i].Julian));
+            });
         }
     }
 }
@@ -255,7 +253,7 @@ void TMain::DrawSunTable(const astro::SunRec& sun) {
     }
     QPainter canvas(&Canvas);
     canvas.drawPixmap(315, 387, imgSunParams);
-    RefreshArea(QRect(QPoint(315, 387), imgSunParamsOrig.size()));
+    RefreshArea(QRect(QPoint(315, 387), imgSunParamsOrig.deviceIndependentSize().toSize()));
 }
 
 void TMain::DrawMoonTable(const astro::MoonRec& moon) {
@@ -275,7 +273,7 @@ void TMain::DrawMoonTable(const astro::MoonRec& moon) {
     }
     QPainter canvas(&Canvas);
     canvas.drawPixmap(315, 280, imgMoonParams);
-    RefreshArea(QRect(QPoint(315, 280), imgMoonParamsOrig.size()));
+    RefreshArea(QRect(QPoint(315, 280), imgMoonParamsOrig.deviceIndependentSize().toSize()));
 }
 
 namespace {
@@ -540,8 +538,8 @@ void TMain::SelectLocalTime(const astro::DateTimeRec& local) {
     SelectedDate.Day = local.Day;
     SelectedDate.Month = local.Month;
     SelectedDate.Year = local.Year;
-    ClockOffset = (local.Hour * 60 + local.Minute - SelectedDate.Hour * 60 - SelectedDate.Minute) /
-                  1440.0;
+    ClockOffset =
+        (local.Hour * 60 + local.Minute - SelectedDate.Hour * 60 - SelectedDate.Minute) / 1440.0;
     SelectedDate.Julian = astro::DateToJulian(SelectedDate);
     ShowSelectedMonth();
 }
@@ -550,8 +548,11 @@ void TMain::InvertPhaseIcons() {
     QTransform halfTurn;
     halfTurn.rotate(180);
     for (QPixmap* icon :
-         {&imgFullMoon, &imgNewMoon, &imgFirstQuarter, &imgLastQuarter, &imgBlueMoon})
+         {&imgFullMoon, &imgNewMoon, &imgFirstQuarter, &imgLastQuarter, &imgBlueMoon}) {
+        const qreal ratio = icon->devicePixelRatio();
         *icon = icon->transformed(halfTurn);
+        icon->setDevicePixelRatio(ratio);
+    }
     PhaseIconsInverted = !PhaseIconsInverted;
     DisplayPhaseTimes();
 }
@@ -562,7 +563,7 @@ void TMain::lblLibrationClick() {
         QPainter canvas(&Canvas);
         canvas.drawPixmap(315, 280, imgMoonParamsOrig);
     }
-    RefreshArea(QRect(QPoint(315, 280), imgMoonParamsOrig.size()));
+    RefreshArea(QRect(QPoint(315, 280), imgMoonParamsOrig.deviceIndependentSize().toSize()));
     SetMoonTableTitles();
 }
 

@@ -44,8 +44,9 @@ TMonthList::TMonthList(QWidget* parent) : TFrame(parent) {
     setWindowTitle(QStringLiteral("Months"));
     const QPixmap months =
         LoadPicture(QStringLiteral("month_list.jpg"), QSize(100, 348), PaintPlainMonths);
-    setFixedSize(months.size());
-    imgMonths = new TClickLabel(this, QRect(QPoint(0, 0), months.size()));
+    const QSize points = months.deviceIndependentSize().toSize();
+    setFixedSize(points);
+    imgMonths = new TClickLabel(this, QRect(QPoint(0, 0), points));
     imgMonths->setObjectName(QStringLiteral("imgMonths"));
     imgMonths->setPixmap(months);
     imgMonths->setCursor(Qt::PointingHandCursor);
@@ -69,7 +70,7 @@ TMonthList::TMonthList(QWidget* parent) : TFrame(parent) {
 }
 
 void TMonthList::FormShow() {
-    setFixedWidth(imgMonths->pixmap().width());
+    setFixedWidth(qRound(imgMonths->pixmap().deviceIndependentSize().width()));
     if (const QWidget* main = Windows().Main) {
         const QPoint at = BesideCalendarHeading(*main);
         move(Clamp(at, size(), screenArea(at), ClampOrder::RightFirst));

@@ -104,7 +104,7 @@ QString Degrees(double radians, const char* positive, const char* negative) {
 
 TFeatures::TFeatures(QWidget* parent) : TFrame(parent) {
     setWindowTitle(QStringLiteral("Rise/Set of Lunar Features"));
-    setBackground(QPixmap(QStringLiteral(":/features.jpg")), false);
+    setBackground(mainstyle::SkinPicture(QStringLiteral("features.jpg")), false);
     setFixedSize(kWidth, kHeight);
     addTitleLabel(QRect(146, 10, 349, 23));
     addExitLabel(QRect(614, 14, 13, 15), QStringLiteral("Exit Cresselle"));
@@ -414,7 +414,8 @@ QString CrossingText(const TFeatureCrossing& crossing, const QString& none) {
 // A row whose coordinates are not numbers (a file written elsewhere) is marked, not fatal.
 // The next sunrise is the first from half a day before the shown instant on.
 TFeatures::RowTimes TFeatures::ComputeRow(const FeatureTexts& feature,
-                                          const astro::DateTimeRec& monthOf, bool withNext, astro::JulianDay shownInstant,
+                                          const astro::DateTimeRec& monthOf, bool withNext,
+                                          astro::JulianDay shownInstant,
                                           const astro::Observer& observer, const TZone& zone) {
     RowTimes row;
     row.NextSunriseJulian = std::numeric_limits<double>::infinity();
@@ -425,12 +426,14 @@ TFeatures::RowTimes TFeatures::ComputeRow(const FeatureTexts& feature,
         row.Sunrise = row.Sunset = row.NextSunrise = row.NextSunset = InvalidCoordinatesText;
         return row;
     }
-    const TFeatureMonth month = FeatureSunTimesOfMonth(monthOf, longitude, latitude, observer, zone);
+    const TFeatureMonth month =
+        FeatureSunTimesOfMonth(monthOf, longitude, latitude, observer, zone);
     row.Sunrise = CrossingText(month.Sunrise, NoSunriseText);
     row.Sunset = CrossingText(month.Sunset, NoSunsetText);
     if (month.Sunrise2.Found) row.Sunrise2 = CrossingText(month.Sunrise2, NoSunriseText);
     if (month.Sunset2.Found) row.Sunset2 = CrossingText(month.Sunset2, NoSunsetText);
-    row.Ut2[0] = month.Sunrise2.Found ? month.Sunrise2.Ut : std::numeric_limits<double>::quiet_NaN();
+    row.Ut2[0] =
+        month.Sunrise2.Found ? month.Sunrise2.Ut : std::numeric_limits<double>::quiet_NaN();
     row.Ut2[1] = month.Sunset2.Found ? month.Sunset2.Ut : std::numeric_limits<double>::quiet_NaN();
     Precision(month.Sunrise, longitude, latitude, observer, row.Ut[0], row.Uncertainty[0]);
     Precision(month.Sunset, longitude, latitude, observer, row.Ut[1], row.Uncertainty[1]);
@@ -743,7 +746,8 @@ QList<TSpokenItem> TFeatures::SpokenItems() const {
         items.append({tr("%1: %2 %3, sunrise %4, sunset %5")
                           .arg(StringGrid1.Cell(0, row), sunTitle, SunColumnText(row),
                                TimeCellText(riseColumn, row), TimeCellText(riseColumn + 1, row)),
-                      QRect(20, ScrollBar1->y() + kRowHeight * k, imgData.width(), kRowHeight),
+                      QRect(20, ScrollBar1->y() + kRowHeight * k,
+                            mainstyle::PointSize(imgData).width(), kRowHeight),
                       QAccessible::Row});
     }
     return items;
@@ -769,12 +773,14 @@ QString TFeatures::SunColumnText(int row) const {
 QString TFeatures::TimeCellText(int column, int row, bool withSecond) const {
     const QString shown = WithoutSeconds(StringGrid1.Cell(column, row));
     const double minutes = TimeUncertainty(column, row);
-    QString cell = minutes > GrazingMinutes ? QStringLiteral("\u2248") + shown +
-                                                  QStringLiteral(" \u00B1") + UncertaintyText(minutes)
-                                            : shown;
+    QString cell = minutes > GrazingMinutes
+                       ? QStringLiteral("\u2248") + shown + QStringLiteral(" \u00B1") +
+                             UncertaintyText(minutes)
+                       : shown;
     const QString second = SecondInMonth(column, row);
     if (second.isEmpty()) return cell;
-    return cell + (withSecond ? QStringLiteral(" + ") + WithoutSeconds(second) : QStringLiteral(" +"));
+    return cell +
+           (withSecond ? QStringLiteral(" + ") + WithoutSeconds(second) : QStringLiteral(" +"));
 }
 
 // The month's second sunrise (column 3) or sunset (column 4) of a row, else empty.
@@ -799,11 +805,11 @@ bool TFeatures::event(QEvent* event) {
         event->ignore();
         return true;
     }
-    QToolTip::showText(static_cast<QHelpEvent*>(event)->globalPos(),
-                       (column == 3 ? tr("Second sunrise this month: %1")
-                                    : tr("Second sunset this month: %1"))
-                           .arg(WithoutSeconds(second)),
-                       this);
+    QToolTip::showText(
+        static_cast<QHelpEvent*>(event)->globalPos(),
+        (column == 3 ? tr("Second sunrise this month: %1") : tr("Second sunset this month: %1"))
+            .arg(WithoutSeconds(second)),
+        this);
     return true;
 }
 
