@@ -12,6 +12,11 @@
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 
+// Outside any namespace: the macro declares the resources' initialiser where it stands.
+inline void InitBenchResources() {
+    Q_INIT_RESOURCE(resources);
+}
+
 namespace bench {
 
 // The clock the main window reads.
@@ -47,7 +52,7 @@ inline TMain* MainWindow() {
 inline int RunWithMainWindow(int& argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    Q_INIT_RESOURCE(resources);
+    InitBenchResources();
     QTemporaryDir folder;
     settingsstore::SetLocationForTests(folder.filePath(QStringLiteral("cresselle.ini")));
     benchmark::Initialize(&argc, argv);
