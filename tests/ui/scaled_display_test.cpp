@@ -138,6 +138,7 @@ TEST_F(ScaledReports, EveryWindowsSkinAndButtonPicturesArePaintedAtTwiceTheResol
     std::vector<QWidget*> windows(created, created + count);
     windows.push_back(Windows().AltitudeGraph);
     int compared = 0;
+    int skins = 0;
     for (QWidget* w : windows) {
         ASSERT_TRUE(w);
         const std::string name = w->metaObject()->className();
@@ -145,9 +146,12 @@ TEST_F(ScaledReports, EveryWindowsSkinAndButtonPicturesArePaintedAtTwiceTheResol
         QCoreApplication::processEvents();
         auto* frame = qobject_cast<TFrame*>(w);
         ASSERT_TRUE(frame) << name;
-        ASSERT_FALSE(frame->background().isNull()) << name;
-        EXPECT_DOUBLE_EQ(frame->background().devicePixelRatio(), 2.0) << name;
-        EXPECT_EQ(mainstyle::PointSize(frame->background()).width(), w->width()) << name;
+        // The menus are their rows' pictures alone.
+        if (!frame->background().isNull()) {
+            EXPECT_DOUBLE_EQ(frame->background().devicePixelRatio(), 2.0) << name;
+            EXPECT_EQ(mainstyle::PointSize(frame->background()).width(), w->width()) << name;
+            ++skins;
+        }
         for (const QLabel* label : w->findChildren<QLabel*>()) {
             const QPixmap picture = label->pixmap();
             if (picture.isNull()) continue;
@@ -167,6 +171,7 @@ TEST_F(ScaledReports, EveryWindowsSkinAndButtonPicturesArePaintedAtTwiceTheResol
         }
         w->hide();
     }
+    EXPECT_GE(skins, 15);
     EXPECT_GE(compared, 8);
 }
 
