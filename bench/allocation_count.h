@@ -11,6 +11,13 @@ namespace bench {
 inline std::atomic<long long> allocations{0};
 } // namespace bench
 
+// Inlined into a caller, GCC pairs the replaced operator delete's free() with the new-expression
+// and warns, though both sides of the pair are the ones below.
+#if defined(__GNUC__) && !defined(__clang__)
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Wmismatched-new-delete"
+#endif
+
 void* operator new(std::size_t size) {
     bench::allocations.fetch_add(1, std::memory_order_relaxed);
     if (void* p = std::malloc(size == 0 ? 1 : size)) return p;
@@ -31,3 +38,7 @@ void operator delete(void* p, std::size_t) noexcept {
 void operator delete[](void* p, std::size_t) noexcept {
     std::free(p);
 }
+
+#if defined(__GNUC__) && !defined(__clang__)
+#pragma GCC diagnostic pop
+#endif
