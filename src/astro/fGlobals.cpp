@@ -199,8 +199,11 @@ MonthGridDays MonthGrid(int month, int year, int firstWeekday) {
 
 namespace {
 
-// Observed Delta T (TT - UT1) at the start of each year 2000..2026, seconds (IERS / USNO yearly
-// values; the last two provisional).
+// Observed Delta T (TT - UT1) at the start of each year 2000..2026, seconds: 32.184 s +
+// (TAI - UTC) - (UT1 - UTC) on 1 January. 2000..2022 agree to 0.01 s with the IERS EOP 14 C04
+// series (eopc04_IAU2000.62-now as Debian's python3-astropy 5.2.1 ships it; compared by
+// tools/check_delta_t.py), 2000..2018 also with python3-ephem 4.1.4's table; 2023..2026 are
+// IERS Bulletin A values, not in that file.
 constexpr double kObservedDeltaT[] = {63.83, 64.09, 64.30, 64.47, 64.57, 64.69, 64.85,
                                       65.15, 65.46, 65.78, 66.07, 66.32, 66.60, 66.91,
                                       67.28, 67.64, 68.10, 68.59, 68.97, 69.22, 69.36,

@@ -547,13 +547,13 @@ std::string_view FullMoonName(int month) {
 namespace {
 
 // Quarter-step lunation number k of the principal phase at or before `instant` (UT), so that
-// PhaseInstant(k) <= instant < PhaseInstant(k + 0.25).
+// PhaseInstantUT(k) <= instant < PhaseInstantUT(k + 0.25): the instants the phase list shows.
 double PhaseAtOrBefore(JulianDay instant) {
     double k = std::floor(LunationEstimate(instant, JulianToDate(instant).Year) * 4) / 4;
     // The estimate is within a few quarters even far from 2000; the walks are bounded.
-    for (int i = 0; i < 64 && PhaseInstant(k) > instant; ++i)
+    for (int i = 0; i < 64 && PhaseInstantUT(k) > instant; ++i)
         k -= 0.25;
-    for (int i = 0; i < 64 && PhaseInstant(k + 0.25) <= instant; ++i)
+    for (int i = 0; i < 64 && PhaseInstantUT(k + 0.25) <= instant; ++i)
         k += 0.25;
     return k;
 }
@@ -568,8 +568,8 @@ int QuarterOf(double k) {
 // calendar month is the blue moon.
 std::string_view FullMoonNameOf(double k, const Observer& observer) {
     const double zone = observer.ZoneOffsetMinutes / 1440.0;
-    const DateTimeRec own = JulianToDate(PhaseInstant(k) + zone);
-    const DateTimeRec previous = JulianToDate(PhaseInstant(k - 1) + zone);
+    const DateTimeRec own = JulianToDate(PhaseInstantUT(k) + zone);
+    const DateTimeRec previous = JulianToDate(PhaseInstantUT(k - 1) + zone);
     if (previous.Month == own.Month && previous.Year == own.Year) return "Full (Blue) Moon";
     return FullMoonName(own.Month);
 }
@@ -584,9 +584,9 @@ std::string_view PrincipalPhaseName(double k, const Observer& observer) {
 
 std::string_view PhaseNameAt(JulianDay instant, const Observer& observer) {
     const double k = PhaseAtOrBefore(instant);
-    if (instant - PhaseInstant(k) <= PrincipalPhaseWindowDays)
+    if (instant - PhaseInstantUT(k) <= PrincipalPhaseWindowDays)
         return PrincipalPhaseName(k, observer);
-    if (PhaseInstant(k + 0.25) - instant <= PrincipalPhaseWindowDays)
+    if (PhaseInstantUT(k + 0.25) - instant <= PrincipalPhaseWindowDays)
         return PrincipalPhaseName(k + 0.25, observer);
     static constexpr std::string_view between[4] = {"Waxing Crescent", "Waxing Gibbous",
                                                     "Waning Gibbous", "Waning Crescent"};

@@ -104,10 +104,11 @@ std::string_view FullMoonName(int month);
 // Days on each side of a principal phase's instant in which the Moon carries that phase's name.
 inline constexpr double PrincipalPhaseWindowDays = 0.5;
 
-// Phase name at `instant` (UT): within PrincipalPhaseWindowDays of a new moon, quarter or full
-// moon that phase's name; between them "Waxing Crescent", "Waxing Gibbous", "Waning Gibbous",
-// "Waning Crescent" (the quadrant of the elongation). A full moon is named after the month of its
-// own local instant, "Full (Blue) Moon" when it is the second of that month.
+// Phase name at `instant` (UT): within PrincipalPhaseWindowDays of the listed instant
+// (PhaseInstantUT, as MonthPhases shows it) of a new moon, quarter or full moon that phase's
+// name; between them "Waxing Crescent", "Waxing Gibbous", "Waning Gibbous", "Waning Crescent"
+// (the quadrant of the elongation). A full moon is named after the month of its own local
+// instant, "Full (Blue) Moon" when it is the second of that month.
 std::string_view PhaseNameAt(JulianDay instant, const Observer& observer);
 
 } // namespace astro

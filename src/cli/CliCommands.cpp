@@ -145,14 +145,13 @@ QJsonObject riseSetObject(const astro::RiseSetTimes& t, const char* first, const
 
 // The contacts of an eclipse as local date-times; null where the kind has none.
 void putContacts(QJsonObject& o, const astro::EclipseElements& g, double zoneDays) {
-    const double max = g.MaximumUT + zoneDays;
-    auto put = [&](const char* before, const char* after, double half, bool has) {
-        o[QLatin1String(before)] = has ? QJsonValue(isoOfJulian(max - half)) : QJsonValue();
-        o[QLatin1String(after)] = has ? QJsonValue(isoOfJulian(max + half)) : QJsonValue();
-    };
-    put("penumbra_entered", "penumbra_left", g.PenumbralSemiDuration, true);
-    put("umbra_entered", "umbra_left", g.PartialSemiDuration, g.Kind >= astro::PartialEclipse);
-    put("totality_begins", "totality_ends", g.TotalSemiDuration, g.Kind == astro::TotalEclipse);
+    static const char* const keys[astro::EclipseContactCount] = {
+        "penumbra_entered", "umbra_entered", "totality_begins",
+        "totality_ends",    "umbra_left",    "penumbra_left"};
+    for (std::size_t c = 0; c < astro::EclipseContactCount; ++c) {
+        const double ut = g.ContactUT[c];
+        o[QLatin1String(keys[c])] = ut != 0 ? QJsonValue(isoOfJulian(ut + zoneDays)) : QJsonValue();
+    }
 }
 
 } // namespace

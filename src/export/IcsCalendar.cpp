@@ -108,15 +108,16 @@ void AddEclipse(const astro::PhaseEvent& phase, int year, const astro::Observer&
     static const char* const titles[] = {"", "Penumbral Lunar Eclipse", "Partial Lunar Eclipse",
                                          "Total Lunar Eclipse"};
     const double max = g.MaximumUT;
+    const auto& c = g.ContactUT;
     std::string text = "Maximum " + ClockText(max) + " UT\n";
-    text += "Penumbra " + ClockText(max - g.PenumbralSemiDuration) + " - " +
-            ClockText(max + g.PenumbralSemiDuration) + " UT\n";
+    text += "Penumbra " + ClockText(c[astro::FirstPenumbralContact]) + " - " +
+            ClockText(c[astro::LastPenumbralContact]) + " UT\n";
     if (g.Kind >= astro::PartialEclipse)
-        text += "Umbra " + ClockText(max - g.PartialSemiDuration) + " - " +
-                ClockText(max + g.PartialSemiDuration) + " UT\n";
+        text += "Umbra " + ClockText(c[astro::FirstUmbralContact]) + " - " +
+                ClockText(c[astro::LastUmbralContact]) + " UT\n";
     if (g.Kind == astro::TotalEclipse)
-        text += "Totality " + ClockText(max - g.TotalSemiDuration) + " - " +
-                ClockText(max + g.TotalSemiDuration) + " UT\n";
+        text += "Totality " + ClockText(c[astro::TotalityBeginsContact]) + " - " +
+                ClockText(c[astro::TotalityEndsContact]) + " UT\n";
     text += "Umbral magnitude " + MagnitudeText(g.UmbralMagnitude) + ", penumbral magnitude " +
             MagnitudeText(g.PenumbralMagnitude) + "\n";
     text += "From the observer's place: " + local.Visibility;
@@ -124,8 +125,8 @@ void AddEclipse(const astro::PhaseEvent& phase, int year, const astro::Observer&
     e.Tag = tags[g.Kind];
     e.Summary = std::string(titles[g.Kind]) + " (" + local.Visibility + ")";
     e.Description = text;
-    e.Start = max - g.PenumbralSemiDuration;
-    e.End = max + g.PenumbralSemiDuration;
+    e.Start = c[astro::FirstPenumbralContact];
+    e.End = c[astro::LastPenumbralContact];
     e.Key = max;
     out.push_back(std::move(e));
 }

@@ -3,6 +3,7 @@
 
 #include "astro/fMoonCalcs.h"
 #include "print/Canvas.h"
+#include "print/EventText.h"
 #include "print/PrintJob.h"
 #include "print/fPrint.h"
 #include "settings/ObserverSettings.h"
@@ -256,28 +257,33 @@ CalendarPage CalendarPageFor(int month, int year, const astro::Observer& observe
 }
 
 std::array<TimeLine, 3> MoonLines(const astro::RiseSetTimes& moon) {
-    std::array<std::pair<const char*, std::string>, 3> slot{{
-        {"TR:", moon.Transit},
-        {"MR:", moon.Rise},
-        {"MS", moon.Set},
+    struct Slot {
+        const char* Label;
+        std::string Text;
+        astro::EventState State;
+    };
+    std::array<Slot, 3> slot{{
+        {"TR:", moon.Transit, astro::EventState::Time},
+        {"MR:", moon.Rise, moon.RiseState},
+        {"MS", moon.Set, moon.SetState},
     }};
     // Three exchanges put the three texts in order, compared byte by byte.
-    if (slot[0].second > slot[2].second) std::swap(slot[0], slot[2]);
-    if (slot[0].second > slot[1].second) std::swap(slot[0], slot[1]);
-    if (slot[1].second > slot[2].second) std::swap(slot[1], slot[2]);
+    if (slot[0].Text > slot[2].Text) std::swap(slot[0], slot[2]);
+    if (slot[0].Text > slot[1].Text) std::swap(slot[0], slot[1]);
+    if (slot[1].Text > slot[2].Text) std::swap(slot[1], slot[2]);
     std::array<TimeLine, 3> lines;
     for (std::size_t j = 0; j < slot.size(); ++j) {
-        const QString time = QString::fromStdString(slot[j].second);
-        lines[j] = {QString::fromLatin1(slot[j].first),
+        const QString time = EventText(slot[j].Text, slot[j].State);
+        lines[j] = {QString::fromLatin1(slot[j].Label),
                     time == QStringLiteral("*****") ? QStringLiteral("****") : time};
     }
     return lines;
 }
 
 std::array<TimeLine, 3> SunLines(const astro::RiseSetTimes& sun) {
-    return {{{QStringLiteral("SR:"), QString::fromStdString(sun.Rise)},
+    return {{{QStringLiteral("SR:"), EventText(sun.Rise, sun.RiseState)},
              {QStringLiteral("TR:"), QString::fromStdString(sun.Transit)},
-             {QStringLiteral("SS:"), QString::fromStdString(sun.Set)}}};
+             {QStringLiteral("SS:"), EventText(sun.Set, sun.SetState)}}};
 }
 
 int PhaseGrey(int density) {

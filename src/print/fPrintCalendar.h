@@ -38,11 +38,12 @@ CalendarPage CalendarPageFor(int month, int year, const astro::Observer& observe
 // One line of a cell's Moon or Sun block.
 struct TimeLine {
     QString Label; // "TR:", "MR:", "MS", "SR:", "SS:"
-    QString Time;  // "HH:MM", "None" or "****"
+    QString Time;  // "HH:MM", "Up" / "Down" (above / below the level all day) or "****"
 };
 
 // The Moon lines of a day in the order in which the events happen: transit, rise and set sorted
-// by their texts byte by byte ("*****" first, "None" last), "*****" then printed as "****".
+// by their texts byte by byte ("*****" first, "None" last), "*****" then printed as "****" and
+// "None" as "Up" or "Down".
 std::array<TimeLine, 3> MoonLines(const astro::RiseSetTimes& moon);
 // The Sun lines in their fixed order: rise, transit, set, texts as they come.
 std::array<TimeLine, 3> SunLines(const astro::RiseSetTimes& sun);

@@ -101,13 +101,13 @@ TEST(Phases, BlueMoonMonthAndPhaseNames) {
               DateTimeText(JulianToDateToMinute(ev[4].Julian)).substr(0, 5));
 
     // One full moon, one name, fixed by its own instant (01:36 UT on the 31st).
-    const JulianDay full = PhaseInstant(ev[4].K);
+    const JulianDay full = PhaseInstantUT(ev[4].K);
     EXPECT_EQ(PhaseNameAt(full - 11.0 / 24, zone(0)), "Full (Blue) Moon");
     EXPECT_EQ(PhaseNameAt(full + 11.0 / 24, zone(0)), "Full (Blue) Moon");
     EXPECT_EQ(PhaseNameAt(full + 13.0 / 24, zone(0)), "Waning Gibbous");
     // Eight hours west of Greenwich it falls on the 30th, still August's second full moon.
     EXPECT_EQ(PhaseNameAt(full, zone(-480)), "Full (Blue) Moon");
-    EXPECT_EQ(PhaseNameAt(PhaseInstant(ev[0].K), zone(720)), "Full (Sturgeon) Moon");
+    EXPECT_EQ(PhaseNameAt(PhaseInstantUT(ev[0].K), zone(720)), "Full (Sturgeon) Moon");
 }
 
 // Every principal phase of 2026 carries its own name at its instant and until half a day on
@@ -120,7 +120,7 @@ TEST(Phases, PhaseNamesAgreeWithThePhaseList) {
         const int n = MonthPhases(monthOf(2026, month), zone(0), ev);
         for (int i = 0; i < n; ++i) {
             const int kind = static_cast<int>(ev[i].Kind);
-            const JulianDay at = PhaseInstant(ev[i].K);
+            const JulianDay at = PhaseInstantUT(ev[i].K);
             for (double offset : {-0.49, 0.0, 0.49}) {
                 const std::string_view name = PhaseNameAt(at + offset, zone(0));
                 if (kind == 2)
@@ -132,10 +132,34 @@ TEST(Phases, PhaseNamesAgreeWithThePhaseList) {
         }
     }
     EXPECT_EQ(quarters, 25);
-    const JulianDay firstQuarter = PhaseInstant(333.25); // 17 December 2026, 05:43
+    const JulianDay firstQuarter = PhaseInstantUT(333.25); // 17 December 2026, 05:43
     EXPECT_EQ(PhaseNameAt(firstQuarter, zone(0)), "First Quarter");
     EXPECT_EQ(PhaseNameAt(firstQuarter - 2, zone(0)), "Waxing Crescent");
     EXPECT_EQ(PhaseNameAt(firstQuarter + 2, zone(0)), "Waxing Gibbous");
+}
+
+// Far from 2000 Delta T grows to days (about 2.5 at 9999): every principal phase listed in the
+// years 8000..9999 still carries its own name at its listed instant, in the list's own zone.
+TEST(Phases, PhaseNamesFarFromTwoThousand) {
+    static const char* const names[4] = {"New Moon", "Last Quarter", "", "First Quarter"};
+    int checked = 0;
+    for (int year : {8000, 8765, 9500, 9999}) {
+        for (int month : {1, 6, 12}) {
+            MonthPhaseList ev;
+            const int n = MonthPhases(monthOf(year, month), zone(60), ev);
+            for (int i = 0; i < n; ++i) {
+                const JulianDay ut = ev[i].Julian - 60.0 / 1440; // the listed local instant
+                const std::string_view name = PhaseNameAt(ut, zone(60));
+                const int kind = static_cast<int>(ev[i].Kind);
+                if (kind == 2)
+                    EXPECT_EQ(name.substr(0, 6), "Full (") << ev[i].Text;
+                else
+                    EXPECT_EQ(name, names[kind]) << ev[i].Text;
+                ++checked;
+            }
+        }
+    }
+    EXPECT_GT(checked, 40);
 }
 
 TEST(Phases, MonthBoundaryAtLocalMidnight) {

@@ -185,12 +185,63 @@ TEST_F(PrintCalendarTest, PageReadsBackWithTheEnginesTimesAndPhases) {
 TEST_F(PrintCalendarTest, MoonLinesComeInTheOrderOfTheDay) {
     astro::RiseSetTimes moon;
     moon.Rise = "None";
+    moon.RiseState = astro::EventState::AlwaysDown;
     moon.Transit = "12:04";
     moon.Set = "*****";
+    moon.SetState = astro::EventState::OutsideDay;
     const auto lines = MoonLines(moon);
     EXPECT_EQ(lines[0].Label + lines[0].Time, QStringLiteral("MS****"));
     EXPECT_EQ(lines[1].Label + lines[1].Time, QStringLiteral("TR:12:04"));
-    EXPECT_EQ(lines[2].Label + lines[2].Time, QStringLiteral("MR:None"));
+    EXPECT_EQ(lines[2].Label + lines[2].Time, QStringLiteral("MR:Down"));
+    moon.RiseState = astro::EventState::AlwaysUp;
+    EXPECT_EQ(MoonLines(moon)[2].Time, QStringLiteral("Up"));
+}
+
+// 78 N, December 2026, read back from the PDF: the days the Moon stays up read "Up" for its rise
+// and set, the days it stays down "Down", and the Sun of the polar night "Down"; never "None".
+TEST_F(PrintCalendarTest, UpAllDayAndDownAllDayPrintedApart) {
+    TObserverSettings& s = ObserverSettings;
+    s.LatDeg = QStringLiteral("78");
+    s.LatMin = QStringLiteral("00");
+    s.LongDeg = QStringLiteral("015");
+    s.LongMin = QStringLiteral("36");
+    s.LongDir = QStringLiteral("East");
+    s.TimeZoneIndex = 26; // one hour ahead of UT
+    SetOptions(false, false, true, true);
+    const astro::Observer observer = ObserverOfSettings(ObserverSettings);
+    int up = 0, down = 0;
+    for (int d = 1; d <= 31; ++d) {
+        const astro::RiseSetTimes moon = astro::MoonRiseSet(Day(d, 12, 2026), observer);
+        if (!up && moon.RiseState == astro::EventState::AlwaysUp) up = d;
+        if (!down && moon.RiseState == astro::EventState::AlwaysDown) down = d;
+    }
+    ASSERT_GT(up, 0);
+    ASSERT_GT(down, 0);
+    const QStringList words = DrawnWords(Print(12, 2026, QStringLiteral("polar")));
+    EXPECT_FALSE(words.contains(QStringLiteral("None")));
+    for (int d : {up, down}) {
+        const astro::DateTimeRec date = Day(d, 12, 2026);
+        const QString moonWord = d == up ? QStringLiteral("Up") : QStringLiteral("Down");
+        const QString moonTransit =
+            QString::fromStdString(astro::MoonRiseSet(date, observer).Transit);
+        const QString sunTransit = QString::fromStdString(
+            astro::SunRiseSet(date, astro::SunriseAltitude, observer).Transit);
+        const QStringList cell{QString::number(d),
+                               QStringLiteral("TR:"),
+                               moonTransit,
+                               QStringLiteral("MR:"),
+                               moonWord,
+                               QStringLiteral("MS"),
+                               moonWord,
+                               QStringLiteral("SR:"),
+                               QStringLiteral("Down"),
+                               QStringLiteral("TR:"),
+                               sunTransit,
+                               QStringLiteral("SS:"),
+                               QStringLiteral("Down")};
+        EXPECT_GE(Find(words, cell), 0) << cell.join(' ').toStdString() << "\n"
+                                        << words.join(' ').toStdString();
+    }
 }
 
 // With every option off only the frame, the title, the place line, the weekday row and the day

@@ -313,3 +313,41 @@ TEST_F(PanelTest, NamedZoneIsNamedWithTheAbbreviationOfTheShownDay) {
 }
 
 } // namespace
+
+// 78 N in December 2026: the Moon stays down all day around the new moon and up all day around
+// the full moon, the Sun down all day throughout. The panel shows these apart, as the times list
+// does ("Up" / "Down"), never "None".
+TEST_F(PanelTest, UpAllDayAndDownAllDayShownApart) {
+    ObserverSettings.LatDeg = QStringLiteral("78");
+    ObserverSettings.LatMin = QStringLiteral("00");
+    ObserverSettings.LongDeg = QStringLiteral("015");
+    ObserverSettings.LongMin = QStringLiteral("36");
+    ObserverSettings.LongDir = QStringLiteral("East");
+    main->ZoneMinutes = 60;
+    main->RefreshLatAndLong();
+    int up = 0, down = 0;
+    for (int day = 1; day <= 31; ++day) {
+        SelectDate(2026, 12, day);
+        const astro::RiseSetTimes moon = astro::MoonRiseSet(main->SelectedDate, main->observer());
+        const QStringList values{main->lblMoonValue1->text(), main->lblMoonValue2->text(),
+                                 main->lblMoonValue3->text()};
+        EXPECT_FALSE(values.contains(QStringLiteral("None"))) << day;
+        if (moon.RiseState == astro::EventState::AlwaysUp) {
+            EXPECT_EQ(values.count(QStringLiteral("Up")), 2) << day;
+            ++up;
+        } else if (moon.RiseState == astro::EventState::AlwaysDown) {
+            EXPECT_EQ(values.count(QStringLiteral("Down")), 2) << day;
+            ++down;
+        }
+        // Polar night: the Sun and civil twilight down all day, both ends.
+        EXPECT_EQ(main->lblSunRise->text(), QStringLiteral("Down")) << day;
+        EXPECT_EQ(main->lblSunSet->text(), QStringLiteral("Down")) << day;
+        EXPECT_EQ(main->lblCivilStart->text(), QStringLiteral("Down")) << day;
+    }
+    EXPECT_GE(up, 5);
+    EXPECT_GE(down, 5);
+    SelectDate(2026, 12, 23);
+    EXPECT_EQ(main->lblMoonValue2->text(), QStringLiteral("Up"));
+    SelectDate(2026, 12, 9);
+    EXPECT_EQ(main->lblMoonValue3->text(), QStringLiteral("Down"));
+}

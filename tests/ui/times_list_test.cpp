@@ -130,6 +130,12 @@ TEST_F(TimesListTest, UpAndDownApartAndASecondEventMarked) {
               ExpectedCell(QStringLiteral("Up"), aqua, 23, {40, 14}));
     EXPECT_EQ(Cell(list.DataPicture(), 369, 23, {36, 14}),
               ExpectedCell(QStringLiteral("Down"), QColor(255, 255, 0), 23, {36, 14}));
+    // The 9th, near the new moon: the Moon down all day, as the panel and the printed calendar
+    // show it.
+    ASSERT_EQ(ComputeTimesOfDay(Date(9, 12, 2026), north).Moon.RiseState,
+              astro::EventState::AlwaysDown);
+    EXPECT_EQ(Cell(list.DataPicture(), 84, 9, {40, 14}),
+              ExpectedCell(QStringLiteral("Down"), aqua, 9, {40, 14}));
 
     list.SetupDataBitmap(Date(1, 5, 2026), north);
     const TimesOfDay t = ComputeTimesOfDay(Date(26, 5, 2026), north);

@@ -3,6 +3,7 @@
 // times of the selected day, and the principal phases of the shown month.
 #include "astro/fRiseSet.h"
 #include "astro/fSidereal.h"
+#include "print/EventText.h"
 #include "settings/ObserverSettings.h"
 #include "ui/Windows.h"
 #include "ui/main/fMain.h"
@@ -411,18 +412,23 @@ void TMain::KeepLunationCurrent(astro::JulianDay instant) {
 void TMain::DisplayLunarRiseSetTimes(const astro::DateTimeRec& date) {
     const astro::RiseSetTimes t = RiseSetOnDay(
         date, observer(), [&](const astro::Observer& o) { return astro::MoonRiseSet(date, o); });
-    std::pair<QString, std::string> rows[3] = {{QStringLiteral("Transit:"), t.Transit},
-                                               {QStringLiteral("Moonrise:"), t.Rise},
-                                               {QStringLiteral("Moonset"), t.Set}};
+    struct Row {
+        QString Title;
+        std::string Text;
+        astro::EventState State;
+    };
+    Row rows[3] = {{QStringLiteral("Transit:"), t.Transit, astro::EventState::Time},
+                   {QStringLiteral("Moonrise:"), t.Rise, t.RiseState},
+                   {QStringLiteral("Moonset"), t.Set, t.SetState}};
     // Three compare-and-swap steps on the texts, in character order.
-    if (rows[0].second > rows[2].second) std::swap(rows[0], rows[2]);
-    if (rows[0].second > rows[1].second) std::swap(rows[0], rows[1]);
-    if (rows[1].second > rows[2].second) std::swap(rows[1], rows[2]);
+    if (rows[0].Text > rows[2].Text) std::swap(rows[0], rows[2]);
+    if (rows[0].Text > rows[1].Text) std::swap(rows[0], rows[1]);
+    if (rows[1].Text > rows[2].Text) std::swap(rows[1], rows[2]);
     QLabel* titles[3] = {lblMoonTitle1, lblMoonTitle2, lblMoontitle3};
     QLabel* values[3] = {lblMoonValue1, lblMoonValue2, lblMoonValue3};
     for (int i = 0; i < 3; ++i) {
-        SetLabelText(titles[i], rows[i].first);
-        SetLabelText(values[i], Q(rows[i].second));
+        SetLabelText(titles[i], rows[i].Title);
+        SetLabelText(values[i], EventText(rows[i].Text, rows[i].State));
     }
 }
 
@@ -434,18 +440,18 @@ void TMain::DisplaySolarRiseSetTimes(const astro::DateTimeRec& date) {
         });
     };
     const astro::RiseSetTimes sun = sunAt(astro::SunriseAltitude);
-    SetLabelText(lblSunRise, Q(sun.Rise));
+    SetLabelText(lblSunRise, EventText(sun.Rise, sun.RiseState));
     SetLabelText(lblSunTransit, Q(sun.Transit));
-    SetLabelText(lblSunSet, Q(sun.Set));
+    SetLabelText(lblSunSet, EventText(sun.Set, sun.SetState));
     const astro::RiseSetTimes civil = sunAt(astro::CivilTwilightAltitude);
-    SetLabelText(lblCivilStart, Q(civil.Rise));
-    SetLabelText(lblCivilEnd, Q(civil.Set));
+    SetLabelText(lblCivilStart, EventText(civil.Rise, civil.RiseState));
+    SetLabelText(lblCivilEnd, EventText(civil.Set, civil.SetState));
     const astro::RiseSetTimes nautical = sunAt(astro::NauticalTwilightAltitude);
-    SetLabelText(lblNauticalStart, Q(nautical.Rise));
-    SetLabelText(lblNauticalEnd, Q(nautical.Set));
+    SetLabelText(lblNauticalStart, EventText(nautical.Rise, nautical.RiseState));
+    SetLabelText(lblNauticalEnd, EventText(nautical.Set, nautical.SetState));
     const astro::RiseSetTimes astronomical = sunAt(astro::AstronomicalTwilightAltitude);
-    SetLabelText(lblAstroStart, Q(astronomical.Rise));
-    SetLabelText(lblAstroEnd, Q(astronomical.Set));
+    SetLabelText(lblAstroStart, EventText(astronomical.Rise, astronomical.RiseState));
+    SetLabelText(lblAstroEnd, EventText(astronomical.Set, astronomical.SetState));
 }
 
 // --- per month ---
