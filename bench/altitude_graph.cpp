@@ -2,11 +2,8 @@
 // Tonight's altitude graph: the night computed and drawn (the window's redraw), the drawing
 // alone; and the main window's clock tick with its repaint, night mode off (0) and on (1).
 #include "bench_support.h"
+#include "main_window_support.h"
 
-#include "platform/Platform.h"
-#include "settings/ObserverSettings.h"
-#include "ui/Windows.h"
-#include "ui/main/fMain.h"
 #include "ui/reports/fAltitudeGraph.h"
 #include "ui/style/NightMode.h"
 #include "zone/Night.h"
@@ -14,7 +11,6 @@
 
 #include <QPainter>
 #include <QPixmap>
-#include <QTemporaryDir>
 #include <QTimer>
 #include <benchmark/benchmark.h>
 
@@ -52,31 +48,16 @@ void BM_AltitudeDrawingOnly(benchmark::State& state) {
 }
 BENCHMARK(BM_AltitudeDrawingOnly)->Unit(benchmark::kMillisecond);
 
-QDateTime Clock(QDate(2024, 3, 15), QTime(0, 0, 1));
-
-TMain* MainWindow() {
-    static TMain* main = [] {
-        platform::Services().now = [] { return Clock; };
-        auto* window = new TMain();
-        Windows().Main = window;
-        ObserverSettings.LatDeg = QStringLiteral("51");
-        window->RefreshLatAndLong();
-        nightmode::Install();
-        return window;
-    }();
-    return main;
-}
-
 // The tick with the window shown and repainted, as on screen.
 void BM_ClockTickNightMode(benchmark::State& state) {
-    TMain* main = MainWindow();
+    TMain* main = bench::MainWindow();
+    nightmode::Install();
     nightmode::Set(state.range(0) != 0, false);
     main->show();
     main->Timer1->stop();
     QCoreApplication::processEvents();
     for (auto _ : state) {
-        Clock = Clock.addSecs(1);
-        if (Clock.time() > QTime(23, 0)) Clock.setTime(QTime(0, 0, 1));
+        bench::AdvanceClock();
         main->Timer1Timer();
         QCoreApplication::processEvents();
     }
@@ -88,15 +69,5 @@ BENCHMARK(BM_ClockTickNightMode)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
 } // namespace
 
 int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    Q_INIT_RESOURCE(resources);
-    QTemporaryDir folder;
-    settingsstore::SetLocationForTests(folder.filePath(QStringLiteral("cresselle.ini")));
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    delete Windows().Main;
-    Windows() = AppWindows{};
-    return 0;
+    return bench::RunWithMainWindow(argc, argv);
 }

@@ -1,41 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Cost of the main window's clock tick and of a day selection (offscreen, settings in a
-// temporary folder, a test clock that moves on one second per tick).
-#include "platform/Platform.h"
-#include "settings/ObserverSettings.h"
-#include "ui/Windows.h"
+// Cost of the main window's clock tick and of a day selection.
+#include "main_window_support.h"
 #include "ui/main/fCalendarLabels.h"
-#include "ui/main/fMain.h"
 #include "ui/main/fMoonDrawing.h"
 
-#include <QApplication>
-#include <QTemporaryDir>
 #include <QTimer>
 #include <benchmark/benchmark.h>
 
 namespace {
 
-QDateTime Clock(QDate(2024, 3, 15), QTime(0, 0, 1));
-
-TMain* MainWindow() {
-    static TMain* main = [] {
-        platform::Services().now = [] { return Clock; };
-        auto* window = new TMain();
-        Windows().Main = window;
-        ObserverSettings.LatDeg = QStringLiteral("51");
-        ObserverSettings.LatMin = QStringLiteral("30");
-        ObserverSettings.LongMin = QStringLiteral("07");
-        window->RefreshLatAndLong();
-        return window;
-    }();
-    return main;
-}
-
-// One second later, within the same day.
-void AdvanceClock() {
-    Clock = Clock.addSecs(1);
-    if (Clock.time() > QTime(23, 0)) Clock.setTime(QTime(0, 0, 1));
-}
+using bench::AdvanceClock;
+using bench::MainWindow;
 
 void BM_ClockTick(benchmark::State& state) {
     TMain* main = MainWindow();
@@ -102,15 +77,5 @@ BENCHMARK(BM_MonthDisplay)->Unit(benchmark::kMicrosecond);
 } // namespace
 
 int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    Q_INIT_RESOURCE(resources);
-    QTemporaryDir folder;
-    settingsstore::SetLocationForTests(folder.filePath(QStringLiteral("cresselle.ini")));
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    delete Windows().Main;
-    Windows() = AppWindows{};
-    return 0;
+    return bench::RunWithMainWindow(argc, argv);
 }

@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(build-essential cmake pkg-config qt6-base-dev qt6-base-dev-tools
   libgl1-mesa-dev libgtest-dev libgmock-dev libbenchmark-dev poppler-utils fonts-liberation xvfb xauth
   appstream desktop-file-utils python3-icalendar tzdata ccache
-  openbox x11-utils wmctrl)
+  openbox x11-utils wmctrl libxcb1-dev)
 # The world's cities for the Place box; the accessibility bus and its reader for the AT-SPI test.
 packages+=(libgeonames-dev at-spi2-core dbus-daemon python3-pyatspi)
 # scripts/check: the fuzz build, its sanitizer runtime and the static checks.

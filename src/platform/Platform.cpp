@@ -11,6 +11,7 @@
 #include <QHash>
 #include <QLabel>
 #include <QMessageBox>
+#include <QPointer>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QPrinterInfo>
@@ -37,19 +38,30 @@ std::unique_ptr<QPrinter> defaultPrinter(QWidget* parent, const QString& suggest
     return printer;
 }
 
+// Runs a message box centred on the window it speaks for (a frameless window gives the window
+// manager nothing to centre it on). The box takes its final size only once it is shown, so it
+// is centred again then.
+int ExecOver(QMessageBox& box, QWidget* parent) {
+    if (parent) {
+        const auto centre = [&box, owner = QPointer<QWidget>(parent->window())] {
+            if (!owner) return;
+            const QRect over = owner->frameGeometry();
+            const QSize size = box.frameGeometry().size();
+            box.move(over.center() - QPoint(size.width() / 2, size.height() / 2));
+        };
+        box.adjustSize();
+        centre();
+        QTimer::singleShot(0, &box, centre);
+    }
+    return box.exec();
+}
+
 ServiceTable qtServices() {
     ServiceTable s;
     s.now = [] { return QDateTime::currentDateTime(); };
     s.message = [](QWidget* parent, const QString& title, const QString& text) {
         QMessageBox box(QMessageBox::Information, title, text, QMessageBox::Ok, parent);
-        // Centred on the window it speaks for (a frameless window gives the window manager
-        // nothing to centre it on).
-        if (parent) {
-            box.adjustSize();
-            const QRect over = parent->window()->frameGeometry();
-            box.move(over.center() - QPoint(box.width() / 2, box.height() / 2));
-        }
-        box.exec();
+        ExecOver(box, parent);
     };
     s.beep = [] { QApplication::beep(); };
     s.openUrl = [](const QUrl& url) { return QDesktopServices::openUrl(url); };
@@ -59,8 +71,10 @@ ServiceTable qtServices() {
     };
     s.printer = defaultPrinter;
     s.ask = [](QWidget* parent, const QString& title, const QString& text) {
-        return QMessageBox::question(parent, title, text, QMessageBox::Yes | QMessageBox::No,
-                                     QMessageBox::No) == QMessageBox::Yes;
+        QMessageBox box(QMessageBox::Question, title, text, QMessageBox::Yes | QMessageBox::No,
+                        parent);
+        box.setDefaultButton(QMessageBox::No);
+        return ExecOver(box, parent) == QMessageBox::Yes;
     };
     s.note = [](QWidget*, const QString& text) {
         // A hint beside the pointer for a few seconds: it takes no focus, and stays when the

@@ -133,16 +133,23 @@ QString Cut(const QString& text, int capacity) {
 // printer group's frame copied below it, 12 points taller (a row of its middle repeated),
 // then the window's bottom edge.
 QPixmap WithLanguageGroup(const QPixmap& picture) {
-    if (picture.size() != QSize(284, 400)) return picture;
-    QPixmap taller(284, 460);
+    if (picture.deviceIndependentSize().toSize() != QSize(284, 400)) return picture;
+    const qreal ratio = picture.devicePixelRatio();
+    QPixmap taller(QSize(284, 460) * ratio);
+    taller.setDevicePixelRatio(ratio);
     taller.fill(Qt::black);
     QPainter p(&taller);
-    p.drawPixmap(QPoint(0, 0), picture, QRect(0, 0, 284, 386));
-    p.drawPixmap(QPoint(0, 386), picture, QRect(0, 338, 284, 24));
+    // Rows [from, from + height) of the picture to `to`, in points.
+    const auto rows = [&](int to, int from, int height) {
+        p.drawPixmap(QRectF(0, to, 284, height), picture,
+                     QRectF(0, from * ratio, 284 * ratio, height * ratio));
+    };
+    rows(0, 0, 386);
+    rows(386, 338, 24);
     for (int y = 410; y < 422; ++y)
-        p.drawPixmap(QPoint(0, y), picture, QRect(0, 361, 284, 1));
-    p.drawPixmap(QPoint(0, 422), picture, QRect(0, 362, 284, 24));
-    p.drawPixmap(QPoint(0, 446), picture, QRect(0, 386, 284, 14));
+        rows(y, 361, 1);
+    rows(422, 362, 24);
+    rows(446, 386, 14);
     return taller;
 }
 
@@ -414,6 +421,7 @@ void TConfiguration::CreatePrinterRow() {
     for (const Radio& r : radios) {
         r.picture = new TClickLabel(this, QRect(r.x, 351, 13, 13));
         r.picture->setPixmap(imgRBUnset);
+        r.picture->setRadioChecked(false);
         r.picture->setCursor(Qt::PointingHandCursor);
         r.caption = new TClickLabel(this, QRect(r.x + 17, 350, 70, 15));
         r.caption->setText(tr(r.text));
@@ -706,6 +714,9 @@ void TConfiguration::ChoosePrinterType(const QString& type) {
     imgLaser->setPixmap(!bw && !colour ? imgRBSet : imgRBUnset);
     imgBWInkjet->setPixmap(bw ? imgRBSet : imgRBUnset);
     imgColourInkjet->setPixmap(colour ? imgRBSet : imgRBUnset);
+    imgLaser->setRadioChecked(!bw && !colour);
+    imgBWInkjet->setRadioChecked(bw);
+    imgColourInkjet->setRadioChecked(colour);
 }
 
 void TConfiguration::imgLaserClick() {

@@ -3,7 +3,8 @@
 """Reads the running program through AT-SPI as a screen reader does: the main window's rise
 and set values with their titles ("Moonrise 05:10"), the painted panel values, the selected
 day of the calendar by its date, a name on every button; then presses the reports button
-through its accessible action and finds the menu's rows."""
+through its accessible action and finds the menu's rows, and opens the configuration window:
+its boxes named, its printer pictures radio buttons with the chosen one checked."""
 import re
 import sys
 import time
@@ -110,6 +111,16 @@ def main():
         unnamed = [n[0] for n in boxes if not n[1].strip()]
         if unnamed:
             failures.append("configuration boxes without a name: %s" % unnamed)
+        # The printer pictures: radio buttons, the chosen one (Laser at the first start) checked.
+        radios = [n for n in walk(app) if n[0] == "radio button" and n[2].contains(showing)]
+        named = sorted(n[1] for n in radios)
+        if named != ["Black and white inkjet printer", "Colour inkjet printer", "Laser printer"]:
+            failures.append("the printer pictures are not read as three radio buttons: %s"
+                            % named)
+        else:
+            checked = [n[1] for n in radios if n[2].contains(pyatspi.STATE_CHECKED)]
+            if checked != ["Laser printer"]:
+                failures.append("checked printer radio buttons: %s" % checked)
 
     for f in failures:
         print("FAIL:", f)

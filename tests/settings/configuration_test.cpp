@@ -10,6 +10,7 @@
 #include "zone/Zone.h"
 
 #include <QAbstractItemView>
+#include <QAccessible>
 #include <QCompleter>
 
 #include <QCheckBox>
@@ -390,6 +391,36 @@ TEST_F(ConfigurationTest, PrinterTypeRadioPictures) {
     Open();
     EXPECT_TRUE(cfg->IsMarked(cfg->imgColourInkjet));
     EXPECT_FALSE(cfg->IsMarked(cfg->imgLaser));
+}
+
+// A screen reader reads the printer pictures as one group of radio buttons, the chosen one
+// checked, following a click.
+TEST_F(ConfigurationTest, PrinterTypePicturesAreCheckedRadioButtonsForAScreenReader) {
+    ObserverSettings.PrinterType = QStringLiteral("BW Inkjet");
+    cfg->hide();
+    Open();
+    auto checked = [](TClickLabel* radio) {
+        QAccessibleInterface* a = QAccessible::queryAccessibleInterface(radio);
+        EXPECT_NE(a, nullptr);
+        if (!a) return false;
+        EXPECT_EQ(a->role(), QAccessible::RadioButton) << a->text(QAccessible::Name).toStdString();
+        EXPECT_TRUE(a->state().checkable);
+        EXPECT_FALSE(a->text(QAccessible::Name).isEmpty());
+        return bool(a->state().checked);
+    };
+    EXPECT_FALSE(checked(cfg->imgLaser));
+    EXPECT_TRUE(checked(cfg->imgBWInkjet));
+    EXPECT_FALSE(checked(cfg->imgColourInkjet));
+    Click(cfg->imgColourInkjet);
+    EXPECT_FALSE(checked(cfg->imgBWInkjet));
+    EXPECT_TRUE(checked(cfg->imgColourInkjet));
+    // The reader presses a radio button as it presses a button.
+    QAccessibleInterface* laser = QAccessible::queryAccessibleInterface(cfg->imgLaser);
+    ASSERT_NE(laser->actionInterface(), nullptr);
+    laser->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(checked(cfg->imgLaser));
+    EXPECT_EQ(cfg->ChosenPrinterType(), QStringLiteral("Laser"));
 }
 
 // Switching to another program and back keeps the edits in progress.

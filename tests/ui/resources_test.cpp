@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The pictures of the resource list load through the resource system at their sizes, and the
 // ones whose geometry the windows rely on have it.
+#include "ui/style/Style.h"
+
 #include <QFile>
 #include <QImage>
 #include <QImageReader>
@@ -161,9 +163,19 @@ TEST(Resources, EveryListedPictureLoadsAtItsSize) {
         SCOPED_TRACE(file.toStdString());
         const QImage image(":/" + file);
         ASSERT_FALSE(image.isNull());
-        const auto expected = kExpectedSizes.find(file);
+        // "<name>@2x.<ext>": the picture at twice the resolution, read with a ratio of 2.
+        QString plain = file;
+        const bool doubled = plain.contains(QLatin1String("@2x."));
+        plain.replace(QLatin1String("@2x."), QLatin1String("."));
+        const auto expected = kExpectedSizes.find(plain);
         ASSERT_NE(expected, kExpectedSizes.end()) << "picture without an expected size";
-        EXPECT_EQ(image.size(), expected->second);
+        EXPECT_EQ(image.size(), doubled ? expected->second * 2 : expected->second);
+        EXPECT_DOUBLE_EQ(image.devicePixelRatio(), doubled ? 2.0 : 1.0);
+        // Every window picture comes at twice the resolution too; the icons only as they are.
+        if (!doubled && !plain.startsWith(QLatin1String("icons/"))) {
+            EXPECT_TRUE(files.contains(mainstyle::DoubleResolutionName(plain)))
+                << "no picture at twice the resolution";
+        }
     }
     const std::set<QString> listed(files.begin(), files.end());
     EXPECT_EQ(listed.size(), size_t(files.size())) << "a file is listed twice";

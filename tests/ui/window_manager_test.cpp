@@ -1,11 +1,19 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The windows under a real X server and window manager (Xvfb and openbox, started here): the
-// report windows and popups belong to the main window, stay above it when it is clicked, and
-// have no taskbar entry of their own. Skipped, with a message, where either is not installed.
+// report windows and popups belong to the main window, stay above it when it is clicked, have
+// no taskbar entry of their own, and messages and menus open over or beside their owner, on the
+// screen. Skipped, with a message, where either is not installed.
 #include "ReportFixture.h"
 #include "ui/reports/fObservingAid.h"
 #include "ui/reports/fReportMenu.h"
 #include "ui/reports/fTimesList.h"
+#include "ui/reports/fWebMenu.h"
+
+#include "platform/Platform.h"
+
+#include <QApplication>
+#include <QMessageBox>
+#include <QTimer>
 
 #include <QProcess>
 #include <QRegularExpression>
@@ -29,7 +37,7 @@ struct XSession {
     QString missing; // empty when the session runs
 
     XSession() {
-        for (const char* program : {"Xvfb", "openbox", "xprop", "wmctrl"})
+        for (const char* program : {"Xvfb", "openbox", "xprop", "wmctrl", "xwininfo"})
             if (!Installed(program)) missing += QString::fromLatin1(program) + u' ';
         if (!missing.isEmpty()) return;
         int fds[2];
@@ -96,7 +104,7 @@ class WindowManager : public ReportFixture {
   protected:
     void SetUp() override {
         if (!session.missing.isEmpty())
-            GTEST_SKIP() << "needs Xvfb, openbox, xprop and wmctrl; missing: "
+            GTEST_SKIP() << "needs Xvfb, openbox, xprop, wmctrl and xwininfo; missing: "
                          << session.missing.toStdString();
         ReportFixture::SetUp();
     }
@@ -125,7 +133,47 @@ class WindowManager : public ReportFixture {
         ASSERT_TRUE(QTest::qWaitForWindowExposed(main));
         Settle();
     }
+    // Where the X server has the window, in screen coordinates.
+    static QRect Placed(const QWidget* w) {
+        const QString info = XSession::Run({"xwininfo", "-id", Hex(w)});
+        auto number = [&info](const char* label) {
+            static const QRegularExpression digits(QStringLiteral("(-?\\d+)"));
+            const int at = info.indexOf(QLatin1String(label));
+            return at < 0 ? -100000 : digits.match(info, at).captured(1).toInt();
+        };
+        return {number("Absolute upper-left X:"), number("Absolute upper-left Y:"),
+                number("Width:"), number("Height:")};
+    }
+    // The main window moved by the manager to `at` (and read back from the server).
+    void MoveMain(QPoint at) {
+        main->move(at);
+        for (int i = 0; i < 50 && Placed(main).topLeft() != at; ++i)
+            QTest::qWait(100);
+        ASSERT_EQ(Placed(main).topLeft(), at);
+    }
+    // Runs `open` (which shows a modal message box and waits for it) and returns where the
+    // box stood on the screen; the box is then closed.
+    static QRect MessageBoxPlacement(const std::function<void()>& open) {
+        QRect placed;
+        QTimer::singleShot(0, [&placed] {
+            QWidget* box = nullptr;
+            for (int i = 0; i < 100 && !(box = QApplication::activeModalWidget()); ++i)
+                QTest::qWait(50);
+            if (!box) return;
+            if (QTest::qWaitForWindowExposed(box)) {
+                Settle();
+                placed = Placed(box);
+            }
+            box->close();
+        });
+        open();
+        return placed;
+    }
 };
+
+const QRect ScreenArea(0, 0, 1280, 1024);
+// How far a box's centre may lie from its owner's: the manager's title bar above the box.
+constexpr int Centring = 40;
 
 TEST_F(WindowManager, SecondaryWindowsBelongToTheMainWindowAndStayAboveIt) {
     ShowMain();
@@ -152,6 +200,89 @@ TEST_F(WindowManager, SecondaryWindowsBelongToTheMainWindowAndStayAboveIt) {
     const QStringList order = Stacking();
     ASSERT_TRUE(order.contains(Hex(main)) && order.contains(Hex(aid)));
     EXPECT_GT(order.indexOf(Hex(aid)), order.indexOf(Hex(main)));
+}
+
+// An owned window carries the skip-taskbar state, also when shown again; the main window keeps
+// its entry.
+TEST_F(WindowManager, OwnedWindowsHaveNoTaskbarEntryOfTheirOwn) {
+    ShowMain();
+    EXPECT_FALSE(Property(main, "_NET_WM_STATE").contains("SKIP_TASKBAR"));
+    for (QWidget* w : std::initializer_list<QWidget*>{Windows().TimesList, Windows().ReportMenu,
+                                                      Windows().ObservingAid}) {
+        for (int showing = 0; showing < 2; ++showing) {
+            w->show();
+            ASSERT_TRUE(QTest::qWaitForWindowExposed(w));
+            Settle();
+            const QString state = Property(w, "_NET_WM_STATE");
+            EXPECT_TRUE(state.contains("_NET_WM_STATE_SKIP_TASKBAR"))
+                << w->metaObject()->className() << " showing " << showing << ": "
+                << state.toStdString();
+            EXPECT_TRUE(state.contains("_NET_WM_STATE_SKIP_PAGER")) << state.toStdString();
+            w->hide();
+            Settle();
+        }
+    }
+}
+
+// Notices, errors and confirmations open centred over the window they speak for (the
+// manager's title bar aside), on the screen, wherever that window stands.
+TEST_F(WindowManager, MessagesOpenOverTheirOwnerOnTheScreen) {
+    platform::ResetServices(); // the real message boxes
+    ShowMain();
+    for (const QPoint at : {QPoint(600, 520), QPoint(20, 30)}) {
+        MoveMain(at);
+        const QRect owner = Placed(main);
+        const QRect notice = MessageBoxPlacement([this] {
+            platform::ShowMessage(main, QStringLiteral("Please type a year from 1 to 9999."));
+        });
+        ASSERT_FALSE(notice.isEmpty()) << "no notice appeared";
+        EXPECT_TRUE(ScreenArea.contains(notice)) << notice.x() << "," << notice.y();
+        EXPECT_LE((notice.center() - owner.center()).manhattanLength(), Centring)
+            << "notice at " << notice.x() << "," << notice.y() << ", main at " << at.x() << ","
+            << at.y();
+        const QRect question = MessageBoxPlacement(
+            [this] { platform::Ask(main, QStringLiteral("Replace the file?")); });
+        ASSERT_FALSE(question.isEmpty()) << "no question appeared";
+        EXPECT_TRUE(ScreenArea.contains(question));
+        EXPECT_LE((question.center() - owner.center()).manhattanLength(), Centring)
+            << "question at " << question.x() << "," << question.y();
+    }
+    // An error of a report window opens over that window, not over the main window.
+    QWidget* report = Windows().TimesList;
+    report->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(report));
+    report->move(500, 400);
+    for (int i = 0; i < 50 && Placed(report).topLeft() != QPoint(500, 400); ++i)
+        QTest::qWait(100);
+    const QRect error = MessageBoxPlacement([report] {
+        platform::ShowMessage(report, QStringLiteral("The list could not be saved."));
+    });
+    ASSERT_FALSE(error.isEmpty());
+    EXPECT_TRUE(ScreenArea.contains(error));
+    EXPECT_LE((error.center() - Placed(report).center()).manhattanLength(), Centring);
+}
+
+// The reports and links menus open under their toolbar button, whole on the screen when the
+// main window stands partly off its right edge.
+TEST_F(WindowManager, MenusOpenUnderTheirButtonOnTheScreen) {
+    ShowMain();
+    for (const QPoint at : {QPoint(100, 80), QPoint(ScreenArea.width() - 200, 500)}) {
+        MoveMain(at);
+        for (const auto& [menu, button] : {std::pair<QWidget*, int>{Windows().ReportMenu, 158},
+                                           std::pair<QWidget*, int>{Windows().WebMenu, 100}}) {
+            menu->show();
+            ASSERT_TRUE(QTest::qWaitForWindowExposed(menu));
+            Settle();
+            const QRect placed = Placed(menu);
+            EXPECT_TRUE(ScreenArea.contains(placed))
+                << menu->metaObject()->className() << " at " << placed.x() << "," << placed.y();
+            // Just below the toolbar, and under the button where the screen leaves room.
+            EXPECT_EQ(placed.y(), std::min(at.y() + 40, ScreenArea.height() - placed.height()));
+            EXPECT_EQ(placed.x(), std::min(at.x() + button, ScreenArea.width() - placed.width()));
+            menu->hide();
+            Settle();
+        }
+    }
 }
 
 } // namespace

@@ -16,6 +16,7 @@
 #include <QRadialGradient>
 #include <QRandomGenerator>
 #include <QSaveFile>
+#include <QStringList>
 #include <QTextStream>
 
 #include <algorithm>
@@ -41,6 +42,17 @@ inline const QColor kCellTile(16, 20, 42);
 
 inline constexpr double kPi = 3.14159265358979323846;
 
+// ---- the pixel ratio -------------------------------------------------------------------------
+
+// Pictures are drawn in window pixels (points); the ratio gives the device pixels per point of
+// the pictures being painted: 1 for the plain set, 2 for the "@2x" set of scaled displays.
+int pixelRatio();
+void setPixelRatio(int ratio);
+// The size in points of a picture painted at any ratio.
+QSize pointSize(const QImage& image);
+// The part `points` (in points) of a picture, at the picture's ratio.
+QImage part(const QImage& image, const QRect& points);
+
 // ---- the resource record ---------------------------------------------------------------------
 
 struct Entry {
@@ -55,10 +67,19 @@ class Catalogue {
   public:
     explicit Catalogue(QString resourceDir) : dir_(std::move(resourceDir)) {}
 
-    // Writes one picture; JPEG for the backgrounds and photographs, PNG for the rest.
+    // "main.jpg" of a picture at ratio 2 -> "main@2x.jpg"; the name itself at ratio 1.
+    static QString fileAtRatio(const QString& file, int ratio) {
+        if (ratio == 1) return file;
+        const int dot = file.lastIndexOf('.');
+        return file.left(dot) + QString("@%1x").arg(ratio) + file.mid(dot);
+    }
+
+    // Writes one picture; JPEG for the backgrounds and photographs, PNG for the rest. A
+    // picture painted at ratio 2 goes to its "@2x" name; the list keeps the plain name.
     void save(const QImage& image, const QString& file, const QString& window,
               const QString& control, const QString& notes = QString()) {
-        const QString path = dir_ + "/" + file;
+        const int ratio = static_cast<int>(std::lround(image.devicePixelRatio()));
+        const QString path = dir_ + "/" + fileAtRatio(file, ratio);
         QDir().mkpath(QFileInfo(path).absolutePath());
         QImageWriter writer(path);
         if (file.endsWith(".jpg")) {
@@ -76,10 +97,15 @@ class Catalogue {
                          qPrintable(writer.errorString()));
             failed_ = true;
         }
-        entries_.push_back({file, image.size(), window, control, notes});
+        if (ratio == 1)
+            entries_.push_back({file, image.size(), window, control, notes});
+        else
+            scaled_.push_back(fileAtRatio(file, ratio));
     }
 
     const std::vector<Entry>& entries() const { return entries_; }
+    // The files of the pictures at ratios above 1.
+    const QStringList& scaledFiles() const { return scaled_; }
     const QString& dir() const { return dir_; }
     bool failed() const { return failed_; }
     void fail() { failed_ = true; }
@@ -87,6 +113,7 @@ class Catalogue {
   private:
     QString dir_;
     std::vector<Entry> entries_;
+    QStringList scaled_;
     bool failed_ = false;
 };
 
@@ -191,7 +218,7 @@ bool writeIco(const QString& path, const std::vector<QImage>& images);
 
 // ---- resource list and README ---------------------------------------------------------------
 bool writeText(const QString& path, const QString& text);
-QString qrcText(const std::vector<Entry>& entries);
+QString qrcText(const std::vector<Entry>& entries, const QStringList& scaledFiles);
 QString readmeText(const std::vector<Entry>& entries);
 
 // ---- the windows ------------------------------------------------------------------------------

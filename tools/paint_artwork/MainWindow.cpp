@@ -46,7 +46,7 @@ void Painter::clockStrip(QPainter& p, int top) {
 QImage Painter::mainBackground() {
     QImage image = newImage(640, 480);
     QPainter p(&image);
-    chrome(p, image.rect(), 11);
+    chrome(p, QRect(0, 0, 640, 480), 11);
     // toolbar ridge
     p.setPen(QColor(96, 110, 168));
     p.drawLine(4, 38, 635, 38);
@@ -96,12 +96,12 @@ QImage Painter::mainBackground() {
     titlePlate(p, kMainTitle, "Cresselle");
     minimiseButton(p, kMainMinimise);
     closeButton(p, kMainExit);
-    windowEdge(p, image.size());
+    windowEdge(p, pointSize(image));
     return image;
 }
 
 QImage Painter::toolbarPicture(const QImage& background, const QRect& place, const Glyph& glyph) {
-    QImage image = background.copy(place);
+    QImage image = part(background, place);
     QPainter p(&image);
     iconButton(p, QRect(0, 1, place.width(), place.height() - 2), glyph);
     return image;
@@ -170,7 +170,7 @@ void Painter::mainSmallPictures() {
     QImage marker = newImage(25, 23);
     {
         QPainter p(&marker);
-        p.fillRect(marker.rect(), kCellTile);
+        p.fillRect(QRect(0, 0, 25, 23), kCellTile);
         p.setRenderHint(QPainter::Antialiasing, true);
         QLinearGradient g(0, 0, 0, 23);
         g.setColorAt(0, QColor(40, 80, 160));
@@ -185,7 +185,7 @@ void Painter::mainSmallPictures() {
     QImage entry = newImage(64, 28);
     {
         QPainter p(&entry);
-        p.fillRect(entry.rect(), QColor(200, 208, 228));
+        p.fillRect(QRect(0, 0, 64, 28), QColor(200, 208, 228));
         QRect box(1, 1, 62, 26);
         p.fillRect(box, QColor(255, 255, 255));
         bevel(p, box, QColor(60, 66, 100), QColor(250, 252, 255));

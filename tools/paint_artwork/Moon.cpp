@@ -5,7 +5,8 @@
 namespace artwork {
 
 QImage onBlack(const QImage& picture) {
-    QImage image = newImage(picture.width(), picture.height());
+    const QSize size = pointSize(picture);
+    QImage image = newImage(size.width(), size.height());
     QPainter p(&image);
     p.drawImage(0, 0, picture);
     return image;
@@ -17,22 +18,23 @@ double smoothStep(double e0, double e1, double x) {
 }
 
 // Orthographic view of the near side (longitude 0, latitude 0 in the middle), north up, on a
-// transparent ground. `centre` and `radius` are in pixel-edge coordinates (pixel i spans i .. i +
-// 1).
+// transparent ground. `size`, `centre` and `radius` are in points, in pixel-edge coordinates
+// (point i spans i .. i + 1); the picture has the current pixel ratio.
 QImage renderMoon(const MoonMap& map, QSize size, QPointF centre, double radius,
                   const MoonLook& look) {
     QImage image = newImage(size.width(), size.height(), true);
+    const double perPixel = 1.0 / pixelRatio(); // points per device pixel
     const int n = look.samples;
     const double sunLen =
         std::sqrt(look.sunX * look.sunX + look.sunY * look.sunY + look.sunZ * look.sunZ);
-    for (int py = 0; py < size.height(); ++py) {
-        for (int px = 0; px < size.width(); ++px) {
+    for (int py = 0; py < image.height(); ++py) {
+        for (int px = 0; px < image.width(); ++px) {
             double r = 0, g = 0, b = 0;
             int covered = 0;
             for (int sy = 0; sy < n; ++sy) {
                 for (int sx = 0; sx < n; ++sx) {
-                    const double dx = (px + (sx + 0.5) / n - centre.x()) / radius;
-                    const double dy = (centre.y() - (py + (sy + 0.5) / n)) / radius;
+                    const double dx = ((px + (sx + 0.5) / n) * perPixel - centre.x()) / radius;
+                    const double dy = (centre.y() - (py + (sy + 0.5) / n) * perPixel) / radius;
                     const double rr = dx * dx + dy * dy;
                     if (rr > 1.0) continue;
                     ++covered;

@@ -31,7 +31,7 @@ void Painter::saveWithPieces(const QImage& whole, const QString& stem, const QSt
     out_.save(whole, stem + ".jpg", window, "whole window", notes);
     for (const auto& [control, rect] : pieces) {
         const QString suffix = control.section(':', 1).trimmed();
-        out_.save(whole.copy(rect), stem + "_" + suffix + ".jpg", window,
+        out_.save(part(whole, rect), stem + "_" + suffix + ".jpg", window,
                   control.section(':', 0, 0), "at " + rectText(rect));
     }
 }
@@ -49,7 +49,7 @@ void Painter::caption(QPainter& p, int x, int y, const QString& text) {
 QImage Painter::frame(const Frame& f) {
     QImage image = newImage(f.size.width(), f.size.height());
     QPainter p(&image);
-    chrome(p, image.rect(), f.seed);
+    chrome(p, QRect(QPoint(0, 0), f.size), f.seed);
     if (!f.titleRect.isEmpty()) titlePlate(p, f.titleRect, f.title);
     if (!f.exit.isEmpty()) closeButton(p, f.exit);
     if (!f.minimise.isEmpty()) minimiseButton(p, f.minimise);
@@ -68,6 +68,7 @@ QString Painter::frameNotes(const Frame& f, const QString& titleControl) {
 
 QImage Painter::menuRow(const QString& caption, bool heading) {
     QImage image = newImage(265, 20);
+    const QRect all(0, 0, 265, 20);
     QPainter p(&image);
     QLinearGradient g(0, 0, 0, 20);
     if (heading) {
@@ -78,14 +79,14 @@ QImage Painter::menuRow(const QString& caption, bool heading) {
         g.setColorAt(0.5, QColor(40, 49, 92));
         g.setColorAt(1, QColor(20, 25, 52));
     }
-    p.fillRect(image.rect(), g);
-    bevel(p, image.rect(), heading ? QColor(40, 48, 84) : QColor(120, 136, 196), QColor(4, 5, 14));
+    p.fillRect(all, g);
+    bevel(p, all, heading ? QColor(40, 48, 84) : QColor(120, 136, 196), QColor(4, 5, 14));
     if (heading) {
-        drawText(p, image.rect(), Qt::AlignCenter, caption, arial(12, true), kValue);
+        drawText(p, all, Qt::AlignCenter, caption, arial(12, true), kValue);
         p.setPen(QColor(0, 140, 160));
         p.drawLine(20, 18, 244, 18);
     } else {
-        drawText(p, image.rect().adjusted(26, 0, -4, 0), Qt::AlignLeft | Qt::AlignVCenter, caption,
+        drawText(p, all.adjusted(26, 0, -4, 0), Qt::AlignLeft | Qt::AlignVCenter, caption,
                  fittingFont(caption, 12, false, 233), QColor(236, 240, 255), QColor(0, 0, 0));
     }
     return image;

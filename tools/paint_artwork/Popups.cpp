@@ -21,7 +21,7 @@ void Painter::monthList() {
         drawText(p, row.adjusted(26, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter, months[i],
                  arial(13, true), kAqua, QColor(0, 0, 0));
     }
-    bevel(p, image.rect(), QColor(132, 148, 205), QColor(0, 0, 0));
+    bevel(p, QRect(0, 0, 100, 348), QColor(132, 148, 205), QColor(0, 0, 0));
     p.end();
     out_.save(image, "month_list.jpg", "TMonthList", "imgMonths",
               "row i (January = 0) at y 29 i, 29 high; names from x 26");

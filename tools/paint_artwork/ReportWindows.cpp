@@ -157,7 +157,7 @@ void Painter::observingAid() {
     const QRect dayNight(52, 14, 24, 22), linesGrid(80, 14, 24, 22);
     auto toggle = [&](const QRect& place, const Glyph& glyph, const QString& file,
                       const QString& control, const QString& what) {
-        QImage pic = image.copy(place);
+        QImage pic = part(image, place);
         QPainter q(&pic);
         iconButton(q, QRect(0, 0, place.width(), place.height()), glyph);
         q.end();
@@ -215,9 +215,9 @@ void Painter::featuresDatabase() {
     for (auto [file, control, caption] :
          {std::tuple{"feature_add.png", "imgAdd", "Add"},
           std::tuple{"feature_update.png", "imgUpdate", "Update"}}) {
-        QImage button = image.copy(390, 295, 80, 23);
+        QImage button = part(image, QRect(390, 295, 80, 23));
         QPainter q(&button);
-        textButton(q, button.rect(), caption, 12);
+        textButton(q, QRect(0, 0, 80, 23), caption, 12);
         q.end();
         out_.save(button, file, "TFeaturesDB", control, "face of imgEdit at (390, 295)");
     }

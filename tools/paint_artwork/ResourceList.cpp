@@ -13,10 +13,12 @@ bool writeText(const QString& path, const QString& text) {
     return file.commit();
 }
 
-QString qrcText(const std::vector<Entry>& entries) {
+QString qrcText(const std::vector<Entry>& entries, const QStringList& scaledFiles) {
     QString s = "<!DOCTYPE RCC>\n<RCC version=\"1.0\">\n<qresource prefix=\"/\">\n";
     for (const Entry& e : entries)
         s += "    <file>" + e.file + "</file>\n";
+    for (const QString& file : scaledFiles)
+        s += "    <file>" + file + "</file>\n";
     s += "</qresource>\n</RCC>\n";
     return s;
 }
@@ -40,6 +42,11 @@ QString readmeText(const std::vector<Entry>& entries) {
       << "Where a control has no position in the design, the rectangle given here is the one to\n"
       << "use. Windows that the design builds from pieces (`Image1` … `Image6`) get both the\n"
       << "pieces and the whole window (`<name>.jpg`); the pieces are cut from the whole.\n\n"
+      << "Every window picture also comes at twice the resolution, `<name>@2x.<ext>` (the icons\n"
+      << "excepted): the same drawing painted at two device pixels per window pixel, not an\n"
+      << "enlarged copy. On a display scaled above 100 % the program loads these, with their\n"
+      << "device pixel ratio set to 2 (`mainstyle::SkinPicture`); the tables below give sizes\n"
+      << "in window pixels.\n\n"
       << "Look: midnight-blue frame with a faint star field, black panels, silver plates for\n"
       << "titles and headings in dark text (navy title texts, the calendar heading, the clock\n"
       << "strip), midnight-blue button faces with light symbols; aqua labels, RGB(255, 255, 176)\n"

@@ -4,6 +4,30 @@
 
 namespace artwork {
 
+namespace {
+int ratio_ = 1;
+} // namespace
+
+int pixelRatio() {
+    return ratio_;
+}
+
+void setPixelRatio(int ratio) {
+    ratio_ = std::max(1, ratio);
+}
+
+QSize pointSize(const QImage& image) {
+    return image.deviceIndependentSize().toSize();
+}
+
+QImage part(const QImage& image, const QRect& points) {
+    const qreal r = image.devicePixelRatio();
+    QImage piece = image.copy(
+        QRect((QPointF(points.topLeft()) * r).toPoint(), (QSizeF(points.size()) * r).toSize()));
+    piece.setDevicePixelRatio(r);
+    return piece;
+}
+
 QString rectText(const QRect& r) {
     return QString("(%1, %2, %3, %4)").arg(r.x()).arg(r.y()).arg(r.width()).arg(r.height());
 }
@@ -41,7 +65,8 @@ void drawText(QPainter& p, const QRect& r, int flags, const QString& text, const
 // ---- surfaces --------------------------------------------------------------------------------
 
 QImage newImage(int w, int h, bool transparent) {
-    QImage image(w, h, QImage::Format_ARGB32_Premultiplied);
+    QImage image(w * ratio_, h * ratio_, QImage::Format_ARGB32_Premultiplied);
+    image.setDevicePixelRatio(ratio_);
     image.fill(transparent ? Qt::transparent : Qt::black);
     return image;
 }

@@ -43,8 +43,16 @@ int main(int argc, char** argv) {
         if (size != 128) iconSizes.push_back(icon);
     }
     if (!writeIco(runtime + "/Cresselle.ico", iconSizes)) out.fail();
-    if (!writeText(resources + "/resources.qrc", qrcText(out.entries()))) out.fail();
+
+    // The same pictures for displays scaled to 200 % (and more): "<name>@2x.<ext>".
+    setPixelRatio(2);
+    Painter(out, map).all();
+    setPixelRatio(1);
+
+    if (!writeText(resources + "/resources.qrc", qrcText(out.entries(), out.scaledFiles())))
+        out.fail();
     if (!writeText(resources + "/README.md", readmeText(out.entries()))) out.fail();
-    std::printf("%zu pictures written to %s\n", out.entries().size(), qPrintable(resources));
+    std::printf("%zu pictures and %lld at 2x written to %s\n", out.entries().size(),
+                static_cast<long long>(out.scaledFiles().size()), qPrintable(resources));
     return out.failed() ? 1 : 0;
 }

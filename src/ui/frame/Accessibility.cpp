@@ -32,20 +32,29 @@ class TClickLabelAccessible : public QAccessibleWidget {
             return widget()->toolTip();
         return QAccessibleWidget::text(t);
     }
+    // A radio picture is read as a radio button of its group.
+    QAccessible::Role role() const override {
+        const auto* label = static_cast<const TClickLabel*>(widget());
+        if (label->isRadioButton()) return QAccessible::RadioButton;
+        return QAccessibleWidget::role();
+    }
     // A label that shows nothing and says nothing (a blank day of the calendar) is not
     // offered to the reader.
     QAccessible::State state() const override {
         QAccessible::State s = QAccessibleWidget::state();
-        if (role() == QAccessible::Button && accessibility::ClickLabelName(*widget()).isEmpty())
-            s.invisible = true;
+        if (const auto* label = static_cast<const TClickLabel*>(widget()); label->isRadioButton()) {
+            s.checkable = true;
+            s.checked = label->isRadioChecked();
+        }
+        if (pressable() && accessibility::ClickLabelName(*widget()).isEmpty()) s.invisible = true;
         return s;
     }
     QStringList actionNames() const override {
-        if (role() != QAccessible::Button) return {};
+        if (!pressable()) return {};
         return {pressAction()};
     }
     void doAction(const QString& action) override {
-        if (action != pressAction() || role() != QAccessible::Button) return;
+        if (action != pressAction() || !pressable()) return;
         // The same events a mouse click sends, so the window reacts as to a click. Posted, not
         // sent: the reader gets its answer before a window the click opens runs modally.
         QWidget* w = widget();
@@ -56,6 +65,11 @@ class TClickLabelAccessible : public QAccessibleWidget {
         QCoreApplication::postEvent(w, new QMouseEvent(QEvent::MouseButtonRelease, centre,
                                                        w->mapToGlobal(centre), Qt::LeftButton,
                                                        Qt::NoButton, Qt::NoModifier));
+    }
+
+  private:
+    bool pressable() const {
+        return role() == QAccessible::Button || role() == QAccessible::RadioButton;
     }
 };
 

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/frame/TClickLabel.h"
 
+#include <QAccessible>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -107,4 +108,16 @@ void TClickLabel::focusInEvent(QFocusEvent* event) {
 void TClickLabel::focusOutEvent(QFocusEvent* event) {
     QLabel::focusOutEvent(event);
     update();
+}
+
+void TClickLabel::setRadioChecked(bool checked) {
+    const bool changed = !radio_ || checked != radioChecked_;
+    radio_ = true;
+    radioChecked_ = checked;
+    if (changed && QAccessible::isActive()) {
+        QAccessible::State state;
+        state.checked = true;
+        QAccessibleStateChangeEvent event(this, state);
+        QAccessible::updateAccessibility(&event);
+    }
 }

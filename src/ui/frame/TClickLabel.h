@@ -18,6 +18,12 @@ class TClickLabel : public QLabel {
     // the focus to the neighbouring button of the same row or column.
     void setKeyboardButton(Qt::Orientations arrows);
 
+    // Makes the label one of a group of radio buttons, chosen or not: a screen reader reads
+    // its role and its checked state.
+    void setRadioChecked(bool checked);
+    bool isRadioButton() const { return radio_; }
+    bool isRadioChecked() const { return radioChecked_; }
+
   signals:
     void clicked(); // left button released inside the label
     void doubleClicked(QPoint pos);
@@ -41,4 +47,6 @@ class TClickLabel : public QLabel {
     Qt::KeyboardModifiers clickModifiers_;
     Qt::Orientations arrows_;
     bool keyboardButton_ = false;
+    bool radio_ = false;
+    bool radioChecked_ = false;
 };

@@ -2,6 +2,7 @@
 #include "ui/frame/TFrame.h"
 
 #include "ui/Windows.h"
+#include "ui/frame/TaskbarHint.h"
 #include "ui/style/PaintedTexts.h"
 
 #include <QApplication>
@@ -37,7 +38,7 @@ void TFrame::setBackground(const QPixmap& picture, bool sizeToPicture) {
     Image1 = picture;
     paintedtexts::TranslatePicture(Image1, metaObject()->className());
 
-    if (sizeToPicture && !picture.isNull()) setFixedSize(picture.size());
+    if (sizeToPicture && !picture.isNull()) setFixedSize(picture.deviceIndependentSize().toSize());
     update();
 }
 
@@ -244,6 +245,8 @@ void TFrame::paintEvent(QPaintEvent*) {
 
 void TFrame::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
+    // Before the window is mapped: an owned window has no taskbar entry of its own.
+    if (parentWidget() && !event->spontaneous()) taskbar::KeepOff(this);
     if (!event->spontaneous()) FormShow();
 }
 

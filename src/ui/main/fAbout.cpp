@@ -3,6 +3,7 @@
 
 #include "ui/Windows.h"
 #include "ui/main/fMain.h"
+#include "ui/style/Style.h"
 
 #include <QLabel>
 #include <QPainter>
@@ -30,7 +31,7 @@ QPixmap PlainAboutPicture() {
 
 TAbout::TAbout(QWidget* parent) : TFrame(parent) {
     setWindowTitle(tr("About Cresselle"));
-    QPixmap picture(QStringLiteral(":/about.jpg"));
+    QPixmap picture = mainstyle::SkinPicture(QStringLiteral("about.jpg"));
     if (picture.isNull()) picture = PlainAboutPicture();
     setBackground(picture);
 

@@ -282,7 +282,7 @@ void TMain::DrawSunTable(const astro::SunRec& sun) {
     }
     QPainter canvas(&Canvas);
     canvas.drawPixmap(315, 387, imgSunParams);
-    RefreshArea(QRect(QPoint(315, 387), imgSunParamsOrig.size()));
+    RefreshArea(QRect(QPoint(315, 387), imgSunParamsOrig.deviceIndependentSize().toSize()));
 }
 
 void TMain::DrawMoonTable(const astro::MoonRec& moon) {
@@ -302,7 +302,7 @@ void TMain::DrawMoonTable(const astro::MoonRec& moon) {
     }
     QPainter canvas(&Canvas);
     canvas.drawPixmap(315, 280, imgMoonParams);
-    RefreshArea(QRect(QPoint(315, 280), imgMoonParamsOrig.size()));
+    RefreshArea(QRect(QPoint(315, 280), imgMoonParamsOrig.deviceIndependentSize().toSize()));
 }
 
 namespace {
@@ -583,8 +583,11 @@ void TMain::InvertPhaseIcons() {
     QTransform halfTurn;
     halfTurn.rotate(180);
     for (QPixmap* icon :
-         {&imgFullMoon, &imgNewMoon, &imgFirstQuarter, &imgLastQuarter, &imgBlueMoon})
+         {&imgFullMoon, &imgNewMoon, &imgFirstQuarter, &imgLastQuarter, &imgBlueMoon}) {
+        const qreal ratio = icon->devicePixelRatio();
         *icon = icon->transformed(halfTurn);
+        icon->setDevicePixelRatio(ratio);
+    }
     PhaseIconsInverted = !PhaseIconsInverted;
     DisplayPhaseTimes();
 }
@@ -595,7 +598,7 @@ void TMain::lblLibrationClick() {
         QPainter canvas(&Canvas);
         canvas.drawPixmap(315, 280, imgMoonParamsOrig);
     }
-    RefreshArea(QRect(QPoint(315, 280), imgMoonParamsOrig.size()));
+    RefreshArea(QRect(QPoint(315, 280), imgMoonParamsOrig.deviceIndependentSize().toSize()));
     SetMoonTableTitles();
 }
 

@@ -133,7 +133,8 @@ void TMain::LoadPictures() {
     imgClockBuf.fill(Qt::black);
     imgTimeButtonPicture =
         LoadPicture(QStringLiteral("time_editor.png"), QSize(146, 31), PaintPlainTimeEditor);
-    if (imgTimeButtonPicture.size() == QSize(146, 31) && tr("Reset") != QLatin1String("Reset")) {
+    if (imgTimeButtonPicture.deviceIndependentSize().toSize() == QSize(146, 31) &&
+        tr("Reset") != QLatin1String("Reset")) {
         const paintedtexts::PaintedText reset{"TMain",
                                               "Reset",
                                               QRect(90, 7, 34, 10),

@@ -45,7 +45,8 @@ TMonthList::TMonthList(QWidget* parent) : TFrame(parent) {
     QPixmap months =
         LoadPicture(QStringLiteral("month_list.jpg"), QSize(100, 348), PaintPlainMonths);
     const QLocale locale;
-    if (locale.language() != QLocale::English && months.size() == QSize(100, 348)) {
+    if (locale.language() != QLocale::English &&
+        months.deviceIndependentSize() == QSizeF(100, 348)) {
         // The picture's month names are English: painted again in the program's language.
         for (int row = 0; row < 12; ++row) {
             QString name = locale.standaloneMonthName(row + 1, QLocale::LongFormat);
@@ -64,8 +65,9 @@ TMonthList::TMonthList(QWidget* parent) : TFrame(parent) {
         }
     }
 
-    setFixedSize(months.size());
-    imgMonths = new TClickLabel(this, QRect(QPoint(0, 0), months.size()));
+    const QSize points = months.deviceIndependentSize().toSize();
+    setFixedSize(points);
+    imgMonths = new TClickLabel(this, QRect(QPoint(0, 0), points));
     imgMonths->setObjectName(QStringLiteral("imgMonths"));
     imgMonths->setPixmap(months);
     imgMonths->setCursor(Qt::PointingHandCursor);
@@ -89,7 +91,7 @@ TMonthList::TMonthList(QWidget* parent) : TFrame(parent) {
 }
 
 void TMonthList::FormShow() {
-    setFixedWidth(imgMonths->pixmap().width());
+    setFixedWidth(qRound(imgMonths->pixmap().deviceIndependentSize().width()));
     if (const QWidget* main = Windows().Main) {
         const QPoint at = BesideCalendarHeading(*main);
         move(Clamp(at, size(), screenArea(at), ClampOrder::RightFirst));

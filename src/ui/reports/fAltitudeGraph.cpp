@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/reports/fAltitudeGraph.h"
+#include "ui/reports/PlainSkin.h"
 
 #include "platform/Platform.h"
 #include "print/Canvas.h"
@@ -28,31 +29,15 @@
 
 namespace {
 
-const QColor SkinBand(28, 40, 78);
 using mainstyle::ValueTextColour;
 
 QPixmap PlainSkin() {
-    QPixmap skin(540, 480);
-    skin.fill(Qt::black);
-    QPainter p(&skin);
-    p.fillRect(0, 0, 540, 38, SkinBand);
-    p.fillRect(0, 459, 540, 21, SkinBand);
-    p.fillRect(0, 38, 20, 421, SkinBand);
-    p.fillRect(520, 38, 20, 421, SkinBand);
-    canvas::SetFont(p, QStringLiteral("Arial"), canvas::ScreenPointSize(11), true);
-    p.setPen(Qt::white);
-    p.drawText(QRect(100, 8, 340, 23), Qt::AlignCenter,
-               TAltitudeGraph::tr("Tonight: Moon and Sun Altitudes"));
-    p.setPen(QColor(0, 255, 255));
-    p.drawRect(20, 10, 23, 21);
-    p.drawText(QRect(20, 10, 24, 22), Qt::AlignCenter, QStringLiteral("P"));
-    p.drawRect(50, 10, 23, 21);
-    p.drawText(QRect(50, 10, 24, 22), Qt::AlignCenter, QStringLiteral("S"));
-    p.drawRect(492, 12, 14, 16);
-    p.drawText(QRect(492, 12, 15, 17), Qt::AlignCenter, QStringLiteral("_"));
-    p.drawRect(514, 12, 14, 16);
-    p.drawText(QRect(514, 12, 15, 17), Qt::AlignCenter, QStringLiteral("x"));
-    return skin;
+    return PlainReportSkin({540, 480}, 38, TAltitudeGraph::tr("Tonight: Moon and Sun Altitudes"),
+                           {100, 8, 340, 23},
+                           {{{20, 10, 24, 22}, QStringLiteral("P")},
+                            {{50, 10, 24, 22}, QStringLiteral("S")},
+                            {{492, 12, 15, 17}, QStringLiteral("_")},
+                            {{514, 12, 15, 17}, QStringLiteral("x")}});
 }
 
 int U(double unit, double pixels) {
@@ -345,8 +330,7 @@ TAltitudeGraph::TAltitudeGraph(QWidget* parent) : TFrame(parent) {
     connect(lblPrint, &TClickLabel::clicked, this, &TAltitudeGraph::PrintGraph);
     connect(lblSave, &TClickLabel::clicked, this, &TAltitudeGraph::SavePicture);
 
-    imgGraph = QPixmap(GraphWidth, GraphHeight);
-    imgGraph.fill(Qt::black);
+    imgGraph = mainstyle::DisplayPixmap(QSize(GraphWidth, GraphHeight));
     night_.Day = reportcontext::SelectedDate();
 
     // The clock's mark moves on while the window is open.
@@ -411,7 +395,13 @@ void TAltitudeGraph::Redraw() {
 }
 
 QImage TAltitudeGraph::Picture() const {
-    return imgGraph.toImage();
+    // The saved picture has the window's size in pixels, whatever the display's scaling.
+    QImage picture(GraphWidth, GraphHeight, QImage::Format_RGB32);
+    picture.fill(Qt::black);
+    QPainter c(&picture);
+    DrawAltitudeGraph(c, QRect(0, 0, GraphWidth, GraphHeight), night_, observer_,
+                      PlaceText(observer_), ScreenGraphStyle());
+    return picture;
 }
 
 void TAltitudeGraph::paintEvent(QPaintEvent* event) {

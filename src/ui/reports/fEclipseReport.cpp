@@ -371,7 +371,7 @@ QList<TSpokenItem> TEclipseReport::SpokenItems() const {
         const EclipseEntry& entry = entries_[e];
         items.append({QStringLiteral("%1, %2, %3")
                           .arg(KindName(entry.Kind), entry.Text.simplified(), entry.Visibility),
-                      QRect(ListLeft, ScrollBar1->y() + RowHeight * b, imgData.width(), RowHeight),
+                      QRect(ListLeft, ScrollBar1->y() + RowHeight * b, ListWidth, RowHeight),
                       QAccessible::Row});
     }
     return items;

@@ -112,7 +112,7 @@ QString Degrees(double radians, const QString& positive, const QString& negative
 
 TFeatures::TFeatures(QWidget* parent) : TFrame(parent) {
     setWindowTitle(TFeatures::tr("Rise/Set of Lunar Features"));
-    setBackground(QPixmap(QStringLiteral(":/features.jpg")), false);
+    setBackground(mainstyle::SkinPicture(QStringLiteral("features.jpg")), false);
     setFixedSize(kWidth, kHeight);
     addTitleLabel(QRect(146, 10, 349, 23));
     addExitLabel(QRect(614, 14, 13, 15), TFeatures::tr("Exit Cresselle"));
@@ -755,7 +755,8 @@ QList<TSpokenItem> TFeatures::SpokenItems() const {
         items.append({tr("%1: %2 %3, sunrise %4, sunset %5")
                           .arg(StringGrid1.Cell(0, row), sunTitle, SunColumnText(row),
                                TimeCellText(riseColumn, row), TimeCellText(riseColumn + 1, row)),
-                      QRect(20, ScrollBar1->y() + kRowHeight * k, imgData.width(), kRowHeight),
+                      QRect(20, ScrollBar1->y() + kRowHeight * k,
+                            mainstyle::PointSize(imgData).width(), kRowHeight),
                       QAccessible::Row});
     }
     return items;

@@ -54,7 +54,7 @@ QPixmap ButtonFace(const QString& caption) {
 }
 
 QPixmap PictureOr(const QString& resource, const QString& caption) {
-    const QPixmap picture(resource);
+    const QPixmap picture = mainstyle::SkinPicture(resource);
     return picture.isNull() ? ButtonFace(caption) : picture;
 }
 } // namespace
@@ -63,7 +63,7 @@ TFeaturesDB::TFeaturesDB(QWidget* parent) : TFrame(parent) {
     setWindowTitle(TFeaturesDB::tr("Lunar Features Database Screen"));
     setFont(QFont(QStringLiteral("Arial")));
     resize(kCreatedWidth, kHeight);
-    setBackground(QPixmap(QStringLiteral(":/featuresdb.jpg")), false);
+    setBackground(mainstyle::SkinPicture(QStringLiteral("featuresdb.jpg")), false);
     addTitleLabel(QRect(60, 10, 385, 23));
     addExitLabel(QRect(kFrameWidth - 26, 14, 13, 15), TFeaturesDB::tr("Exit Cresselle"));
     connect(lblTitle, &TClickLabel::mouseDown, this,
@@ -135,8 +135,10 @@ TFeaturesDB::TFeaturesDB(QWidget* parent) : TFrame(parent) {
 }
 
 void TFeaturesDB::FormCreate() {
-    setFixedSize(background().isNull() ? kFrameWidth : background().width(), kHeight);
-    imgData = QPixmap(449, VisibleRows * kRowHeight);
+    setFixedSize(background().isNull() ? kFrameWidth
+                                       : qRound(background().deviceIndependentSize().width()),
+                 kHeight);
+    imgData = mainstyle::DisplayPixmap(QSize(449, VisibleRows * kRowHeight));
     imgData.fill(Qt::black);
     SetMode(imgAdd);
 }
@@ -164,7 +166,7 @@ void TFeaturesDB::FormActivate() {
     LoadFeatures(StringGrid1);
     RefreshOrder();
     SetScrollMaximum();
-    ScrollBar1->setGeometry(imgData.width() + 19, kListTop, 16, 207);
+    ScrollBar1->setGeometry(mainstyle::PointSize(imgData).width() + 19, kListTop, 16, 207);
     DisplayDataBitmap();
 }
 
@@ -216,17 +218,17 @@ void TFeaturesDB::DisplayDataBitmap() {
     if (static_cast<int>(order_.size()) != StringGrid1.RowCount() - 1) RefreshOrder();
     imgData.fill(Qt::black);
     QPainter painter(&imgData);
-    FillListStripes(painter, visible, first, imgData.width(), kRowHeight);
+    FillListStripes(painter, visible, first, mainstyle::PointSize(imgData).width(), kRowHeight);
     if (found_ >= first && found_ < first + visible) {
         painter.setPen(Aqua);
-        painter.drawRect(
-            QRect(0, kRowHeight * (found_ - first), imgData.width() - 2, kRowHeight - 1));
+        painter.drawRect(QRect(0, kRowHeight * (found_ - first),
+                               mainstyle::PointSize(imgData).width() - 2, kRowHeight - 1));
     }
     painter.setFont(ScaledFont(QStringLiteral("Arial"), 8));
     auto text = [&](int x, int y, const QColor& colour, const QString& s) {
         painter.setPen(colour);
-        painter.drawText(QRect(x, y, imgData.width() - x, kRowHeight), Qt::AlignLeft | Qt::AlignTop,
-                         s);
+        painter.drawText(QRect(x, y, mainstyle::PointSize(imgData).width() - x, kRowHeight),
+                         Qt::AlignLeft | Qt::AlignTop, s);
     };
     // A leading minus stands just left of the digits so that the columns line up.
     auto coordinate = [&](int x, int y, const QColor& colour, const QString& s) {
@@ -310,7 +312,8 @@ void TFeaturesDB::FormDblClick() {
     const int top = ScrollBar1->y();
     const int x = lastMouseDown_.x();
     const int y = lastMouseDown_.y();
-    if (!(kListLeft < x && x < imgData.width() + 19 && top < y && y < top + kRowHeight * visible))
+    if (!(kListLeft < x && x < mainstyle::PointSize(imgData).width() + 19 && top < y &&
+          y < top + kRowHeight * visible))
         return;
     const int shown = (y - top) / kRowHeight + ScrollBar1->value();
     // The blank last row (shown when the list is scrolled to its end) is no feature.

@@ -96,10 +96,11 @@ TGoodNights::TGoodNights(QWidget* parent) : TFrame(parent) {
     for (int c = 0; c < 6; ++c)
         AquaCaption(this, headings[c], {20 + kColumns[c], 86});
 
-    imgData = QPixmap(kWidth - kScrollWidth - 40, VisibleRows * kRowHeight);
+    imgData = mainstyle::DisplayPixmap(QSize(kWidth - kScrollWidth - 40, VisibleRows * kRowHeight));
     imgData.fill(Qt::black);
     ScrollBar1 = new QScrollBar(Qt::Vertical, this);
-    ScrollBar1->setGeometry(imgData.width() + 19, kListTop, kScrollWidth, imgData.height());
+    ScrollBar1->setGeometry(mainstyle::PointSize(imgData).width() + 19, kListTop, kScrollWidth,
+                            mainstyle::PointSize(imgData).height());
     ScrollBar1->setRange(0, 0);
     ScrollBar1->setPageStep(VisibleRows);
     connect(ScrollBar1, &QScrollBar::valueChanged, this, &TGoodNights::DisplayDataBitmap);
@@ -213,7 +214,8 @@ void TGoodNights::DisplayDataBitmap() {
     const int visible = std::min(VisibleRows, count - first);
     imgData.fill(Qt::black);
     QPainter painter(&imgData);
-    FillListStripes(painter, std::max(0, visible), first, imgData.width(), kRowHeight);
+    FillListStripes(painter, std::max(0, visible), first, mainstyle::PointSize(imgData).width(),
+                    kRowHeight);
     painter.setFont(ScaledFont(QStringLiteral("Arial"), 8));
     for (int k = 0; k < visible; ++k) {
         const QStringList cells = RowTexts(first + k);

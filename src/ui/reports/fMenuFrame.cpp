@@ -3,6 +3,7 @@
 
 #include "ui/Windows.h"
 #include "ui/style/PaintedTexts.h"
+#include "ui/style/Style.h"
 
 #include <QKeyEvent>
 #include <QLinearGradient>
@@ -16,7 +17,7 @@ TMenuFrame::TMenuFrame(int width, int height, int buttonLeft, QWidget* parent)
     imgArrow = new QLabel(this);
     imgArrow->setGeometry(7, 0, 15, 20);
     imgArrow->setAttribute(Qt::WA_TransparentForMouseEvents);
-    QPixmap arrow(QStringLiteral(":/menu_arrow.png"));
+    QPixmap arrow = mainstyle::SkinPicture(QStringLiteral("menu_arrow.png"));
     if (arrow.isNull()) {
         arrow = QPixmap(15, 20);
         arrow.fill(Qt::transparent);
@@ -36,8 +37,8 @@ TClickLabel* TMenuFrame::addRow(const QString& name, const QString& caption, con
     auto* row = new TClickLabel(this, QRect(0, nextTop_, RowWidth, RowHeight));
     row->setObjectName(name);
     row->setAccessibleName(caption);
-    QPixmap pixmap(picture);
-    if (pixmap.isNull() || pixmap.size() != QSize(RowWidth, RowHeight)) {
+    QPixmap pixmap = mainstyle::SkinPicture(picture);
+    if (pixmap.isNull() || pixmap.deviceIndependentSize() != QSizeF(RowWidth, RowHeight)) {
         pixmap = PaintedMenuRow(caption, heading);
     } else if (QLocale().language() != QLocale::English) {
         // The picture's caption is English: painted again in the program's language.
@@ -101,7 +102,8 @@ void TMenuFrame::FormShow() {
 }
 
 QPixmap PaintedMenuRow(const QString& caption, bool heading) {
-    QPixmap row(TMenuFrame::RowWidth, TMenuFrame::RowHeight);
+    QPixmap row = mainstyle::DisplayPixmap(QSize(TMenuFrame::RowWidth, TMenuFrame::RowHeight));
+    const QRect all(0, 0, TMenuFrame::RowWidth, TMenuFrame::RowHeight);
     QPainter p(&row);
     QLinearGradient bar(0, 0, 0, TMenuFrame::RowHeight);
     if (heading) {
@@ -111,7 +113,7 @@ QPixmap PaintedMenuRow(const QString& caption, bool heading) {
         bar.setColorAt(0, QColor(55, 55, 65));
         bar.setColorAt(1, QColor(15, 15, 20));
     }
-    p.fillRect(row.rect(), bar);
+    p.fillRect(all, bar);
     p.setPen(QColor(90, 90, 110));
     p.drawLine(0, TMenuFrame::RowHeight - 1, TMenuFrame::RowWidth, TMenuFrame::RowHeight - 1);
     QFont font(QStringLiteral("Arial"));
@@ -119,7 +121,7 @@ QPixmap PaintedMenuRow(const QString& caption, bool heading) {
     font.setBold(heading);
     p.setFont(font);
     p.setPen(heading ? QColor(255, 255, 176) : QColor(225, 225, 235));
-    const QRect text = heading ? row.rect() : row.rect().adjusted(26, 0, 0, 0);
+    const QRect text = heading ? all : all.adjusted(26, 0, 0, 0);
     p.drawText(text, (heading ? Qt::AlignHCenter : Qt::AlignLeft) | Qt::AlignVCenter, caption);
     return row;
 }

@@ -38,14 +38,15 @@ QString LongWeekdayName(int w) {
 
 // The full Moon as designed; a plain grey disc when the picture is missing.
 QImage LoadMoonPicture() {
-    QImage moon(QStringLiteral(":/moon_full_50x49.jpg"));
+    // At the display's pixel ratio where the artwork has it (twice the pixels, the same size).
+    QImage moon = SkinPicture(QStringLiteral("moon_full_50x49.jpg")).toImage();
     if (moon.isNull()) {
         const QImage big(QStringLiteral(":/moon_full_156.jpg"));
         if (!big.isNull())
             moon = big.scaled(kMoonWidth, kMoonHeight, Qt::IgnoreAspectRatio,
                               Qt::SmoothTransformation);
     }
-    if (moon.isNull() || moon.size() != QSize(kMoonWidth, kMoonHeight)) {
+    if (moon.isNull() || moon.deviceIndependentSize() != QSizeF(kMoonWidth, kMoonHeight)) {
         moon = QImage(kMoonWidth, kMoonHeight, QImage::Format_RGB32);
         moon.fill(Qt::black);
         QPainter p(&moon);
@@ -61,7 +62,9 @@ QImage LoadMoonPicture() {
         p.drawEllipse(QRectF(27, 14, 10, 12));
         p.drawEllipse(QRectF(20, 27, 9, 7));
     }
-    return moon.convertToFormat(QImage::Format_RGB32);
+    QImage plain = moon.convertToFormat(QImage::Format_RGB32);
+    plain.setDevicePixelRatio(moon.devicePixelRatio());
+    return plain;
 }
 
 } // namespace
@@ -76,8 +79,8 @@ QStringList MonthGridTexts(int month, int year, int dayOrder) {
 
 TMonthlyPhases::TMonthlyPhases(QWidget* parent) : TFrame(parent) {
     setWindowTitle(TMonthlyPhases::tr("Monthly Phases"));
-    const QPixmap skin(QStringLiteral(":/phases.jpg"));
-    if (!skin.isNull() && skin.size() == QSize(490, 480)) setBackground(skin);
+    const QPixmap skin = SkinPicture(QStringLiteral("phases.jpg"));
+    if (!skin.isNull() && skin.deviceIndependentSize() == QSizeF(490, 480)) setBackground(skin);
     setFixedSize(490, 480);
     addTitleLabel(QRect(164, 10, 165, 23));
     addExitLabel(QRect(461, 12, 13, 15));
@@ -115,6 +118,7 @@ void TMonthlyPhases::changeEvent(QEvent* event) {
 void TMonthlyPhases::DrawMoonPhases() {
     const bool north = ObserverSettings.LatDir == QStringLiteral("North");
     imgMiniMoon = north ? imgOriginal : imgOriginal.mirrored(true, true);
+    imgMiniMoon.setDevicePixelRatio(imgOriginal.devicePixelRatio());
     PageTop = 32;
 
     const astro::DateTimeRec selected = reportcontext::SelectedDate();

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/reports/fObservingAid.h"
+#include "ui/reports/PlainSkin.h"
 
 #include "astro/fRiseSet.h"
 #include "platform/Platform.h"
@@ -31,7 +32,6 @@ using reportcontext::SelectedDate;
 constexpr int Noon = 720; // minutes after midnight
 constexpr int MinutesPerDay = 1440;
 using mainstyle::ValueTextColour;
-const QColor SkinBand(28, 40, 78);
 
 bool IsNone(const std::string& text) {
     return text == "None";
@@ -144,24 +144,10 @@ QString HourLabel(int i, int view) {
 }
 
 QPixmap PlainSkin() {
-    QPixmap skin(540, 480);
-    skin.fill(Qt::black);
-    QPainter p(&skin);
-    p.fillRect(0, 0, 540, 60, SkinBand);
-    p.fillRect(0, 459, 540, 21, SkinBand);
-    p.fillRect(0, 60, 20, 399, SkinBand);
-    p.fillRect(520, 60, 20, 399, SkinBand);
-    canvas::SetFont(p, QStringLiteral("Arial"), canvas::ScreenPointSize(11), true);
-    p.setPen(Qt::white);
-    p.drawText(QRect(150, 10, 240, 23), Qt::AlignCenter, TObservingAid::tr("Observing Aid"));
-    p.setPen(QColor(0, 255, 255));
-    p.drawRect(20, 16, 23, 21);
-    p.drawText(QRect(20, 16, 24, 22), Qt::AlignCenter, QStringLiteral("P"));
-    p.drawRect(492, 14, 14, 16);
-    p.drawText(QRect(492, 14, 15, 17), Qt::AlignCenter, QStringLiteral("_"));
-    p.drawRect(514, 14, 14, 16);
-    p.drawText(QRect(514, 14, 15, 17), Qt::AlignCenter, QStringLiteral("x"));
-    return skin;
+    return PlainReportSkin({540, 480}, 60, TObservingAid::tr("Observing Aid"), {150, 10, 240, 23},
+                           {{{20, 16, 24, 22}, QStringLiteral("P")},
+                            {{492, 14, 15, 17}, QStringLiteral("_")},
+                            {{514, 14, 15, 17}, QStringLiteral("x")}});
 }
 
 // Toggle pictures drawn when the painted ones are missing.
@@ -194,7 +180,7 @@ QPixmap PlainToggle(const char* kind) {
 }
 
 QPixmap Picture(const QString& name, const char* fallbackKind) {
-    const QPixmap pic(name);
+    const QPixmap pic = mainstyle::SkinPicture(name);
     return pic.isNull() ? PlainToggle(fallbackKind) : pic;
 }
 
@@ -266,7 +252,7 @@ ChartStyle PrintedChartStyle(int pageWidth, int pageHeight, int headerBottom, in
 
 TObservingAid::TObservingAid(QWidget* parent) : TFrame(parent) {
     setWindowTitle(TObservingAid::tr("Observing Aid"));
-    const QPixmap skin(QStringLiteral(":/obsaid.jpg"));
+    const QPixmap skin = mainstyle::SkinPicture(QStringLiteral("obsaid.jpg"));
     setBackground(skin.isNull() ? PlainSkin() : skin, false);
     setFixedSize(540, 480);
 

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/reports/fTimesList.h"
+#include "ui/reports/PlainSkin.h"
 
 #include "astro/fSidereal.h"
 #include "platform/Platform.h"
@@ -38,13 +39,11 @@ using mainstyle::Aqua;
 using mainstyle::StripeGrey;
 using mainstyle::ValueTextColour;
 const QColor SunYellow = mainstyle::Yellow;
-const QColor SkinBand(28, 40, 78);
 
 // A time text as shown: "HH:MM", or the engine's "None" in the program's language.
 QString Text(const std::string& s) {
     return EngineText(s);
 }
-
 
 // A time drawn within `room` pixels: a longer text ("01:04 GMT" in the repeated hour) is
 // narrowed to fit rather than run into the next column.
@@ -157,25 +156,14 @@ void DrawColumnHeadings(QPainter& p) {
 // A stand-in skin for when the painted picture is missing: title band with the column
 // headings and the button glyphs, plain edges.
 QPixmap PlainSkin() {
-    QPixmap skin(640, 481);
-    skin.fill(Qt::black);
+    QPixmap skin =
+        PlainReportSkin({640, 481}, 80, TTimesList::tr("Rise / Set Times"), {202, 10, 236, 23},
+                        {{{20, 14, 25, 18}, QStringLiteral("P")},
+                         {{54, 14, 16, 18}, QStringLiteral("\u25B2")},
+                         {{74, 14, 16, 18}, QStringLiteral("\u25BC")},
+                         {{592, 14, 16, 18}, QStringLiteral("_")},
+                         {{614, 14, 16, 18}, QStringLiteral("x")}});
     QPainter p(&skin);
-    p.fillRect(0, 0, 640, 80, SkinBand);
-    p.fillRect(0, 460, 640, 21, SkinBand);
-    p.fillRect(0, 80, 20, 380, SkinBand);
-    p.fillRect(620, 80, 20, 380, SkinBand);
-    canvas::SetFont(p, QStringLiteral("Arial"), canvas::ScreenPointSize(11), true);
-    p.setPen(Qt::white);
-    p.drawText(QRect(202, 10, 236, 23), Qt::AlignCenter, TTimesList::tr("Rise / Set Times"));
-    p.setPen(QPen(Aqua, 1));
-    p.setBrush(Qt::NoBrush);
-    for (int x : {20, 54, 74, 592, 614})
-        p.drawRect(x, 14, x == 20 ? 24 : 15, 17);
-    p.drawText(QRect(20, 14, 25, 18), Qt::AlignCenter, QStringLiteral("P"));
-    p.drawText(QRect(54, 14, 16, 18), Qt::AlignCenter, QStringLiteral("\u25B2"));
-    p.drawText(QRect(74, 14, 16, 18), Qt::AlignCenter, QStringLiteral("\u25BC"));
-    p.drawText(QRect(592, 14, 16, 18), Qt::AlignCenter, QStringLiteral("_"));
-    p.drawText(QRect(614, 14, 16, 18), Qt::AlignCenter, QStringLiteral("x"));
     DrawColumnHeadings(p);
     return skin;
 }
@@ -321,7 +309,7 @@ QString FormatListDate(const astro::DateTimeRec& date, const QString& pattern,
 
 TTimesList::TTimesList(QWidget* parent) : TFrame(parent) {
     setWindowTitle(tr("Rise/Set Times"));
-    const QPixmap skin(QStringLiteral(":/timeslist.jpg"));
+    const QPixmap skin = mainstyle::SkinPicture(QStringLiteral("timeslist.jpg"));
     setBackground(skin.isNull() ? PlainSkin() : skin, false);
     setFixedSize(640, 481);
 

@@ -2,6 +2,7 @@
 #include "ui/style/NightMode.h"
 
 #include "settings/ObserverSettings.h"
+#include "ui/style/Style.h"
 
 #include <QAbstractSpinBox>
 #include <QApplication>
@@ -268,8 +269,7 @@ void Tint(QImage& image) {
 }
 
 QPixmap TogglePicture() {
-    QPixmap pic(24, 25);
-    pic.fill(Qt::transparent);
+    QPixmap pic = mainstyle::DisplayPixmap(QSize(24, 25), Qt::transparent);
     QPainter p(&pic);
     p.setRenderHint(QPainter::Antialiasing);
     p.setPen(Qt::NoPen);

@@ -35,12 +35,30 @@ QFont ArialPixels(int pixels, bool bold) {
     return font;
 }
 
+QString DoubleResolutionName(const QString& name) {
+    const int dot = name.lastIndexOf(u'.');
+    return dot < 0 ? name + QStringLiteral("@2x")
+                   : name.left(dot) + QStringLiteral("@2x") + name.mid(dot);
+}
+
+QPixmap SkinPicture(const QString& name) {
+    QString plain = name;
+    if (plain.startsWith(QStringLiteral(":/"))) plain.remove(0, 2);
+    if (DisplayRatio() > 1.0) {
+        QPixmap sharp(QStringLiteral(":/") + DoubleResolutionName(plain));
+        if (!sharp.isNull()) {
+            sharp.setDevicePixelRatio(2.0);
+            return sharp;
+        }
+    }
+    return QPixmap(QStringLiteral(":/") + plain);
+}
+
 QPixmap LoadPicture(const QString& name, QSize fallbackSize,
                     const std::function<void(QPainter&, QSize)>& paintFallback) {
-    QPixmap picture(QStringLiteral(":/") + name);
+    QPixmap picture = SkinPicture(name);
     if (!picture.isNull()) return picture;
-    QPixmap fallback(fallbackSize);
-    fallback.fill(Qt::black);
+    QPixmap fallback = DisplayPixmap(fallbackSize);
     if (paintFallback) {
         QPainter painter(&fallback);
         paintFallback(painter, fallbackSize);
@@ -80,6 +98,10 @@ QPixmap DisplayCopy(const QPixmap& picture) {
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
     painter.drawPixmap(QRectF(QPointF(0, 0), size), picture, QRectF(picture.rect()));
     return copy;
+}
+
+QSize PointSize(const QPixmap& picture) {
+    return picture.deviceIndependentSize().toSize();
 }
 
 void DrawPicturePart(QPainter& painter, QPoint at, const QPixmap& picture, const QRect& source) {

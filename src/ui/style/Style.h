@@ -35,7 +35,14 @@ QFont ArialPoints(double nominalPoints, bool bold = false);
 // Arial at a size in pixels (not scaled: the pictures are in pixels too).
 QFont ArialPixels(int pixels, bool bold = false);
 
-// The embedded picture ":/<name>"; when it is missing, a picture of `fallbackSize` painted by
+// The embedded picture ":/<name>" ("main.jpg"). On a scaled display it is the picture drawn at
+// twice the resolution (":/main@2x.jpg") with its device pixel ratio set to 2, where the
+// artwork has one; sizes in points are then `deviceIndependentSize()`. Null when missing.
+QPixmap SkinPicture(const QString& name);
+// The name of the picture at twice the resolution: "main.jpg" -> "main@2x.jpg".
+QString DoubleResolutionName(const QString& name);
+
+// SkinPicture(name); when it is missing, a picture of `fallbackSize` painted by
 // `paintFallback` (so the window still looks complete before the artwork lands).
 QPixmap LoadPicture(const QString& name, QSize fallbackSize,
                     const std::function<void(QPainter&, QSize)>& paintFallback);
@@ -48,6 +55,8 @@ QPixmap DisplayPixmap(QSize size, const QColor& fill = Qt::black);
 // A copy of `picture` at the display's pixel ratio (smoothly enlarged when the display is
 // scaled), so that what is drawn into it afterwards stays sharp.
 QPixmap DisplayCopy(const QPixmap& picture);
+// The size of a picture in points, whatever its pixel ratio.
+QSize PointSize(const QPixmap& picture);
 // Copies the part `source` (in points) of `picture` to `at` (in points), whatever the
 // picture's pixel ratio.
 void DrawPicturePart(QPainter& painter, QPoint at, const QPixmap& picture, const QRect& source);
