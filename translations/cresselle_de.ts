@@ -1372,6 +1372,14 @@ Der nächste Start versucht es erneut.</translation>
         <source>Lunar Features Database</source>
         <translation>Datenbank der Mondformationen</translation>
     </message>
+    <message>
+        <source>Add</source>
+        <translation>Hinzufügen</translation>
+    </message>
+    <message>
+        <source>Update</source>
+        <translation>Aktualisieren</translation>
+    </message>
 </context>
 <context>
     <name>TFrame</name>

@@ -1372,6 +1372,14 @@ El próximo inicio lo intentará de nuevo.</translation>
         <source>Lunar Features Database</source>
         <translation>Base de datos de formaciones lunares</translation>
     </message>
+    <message>
+        <source>Add</source>
+        <translation>Añadir</translation>
+    </message>
+    <message>
+        <source>Update</source>
+        <translation>Actualizar</translation>
+    </message>
 </context>
 <context>
     <name>TFrame</name>

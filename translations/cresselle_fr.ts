@@ -1372,6 +1372,14 @@ Le prochain démarrage réessaiera.</translation>
         <source>Lunar Features Database</source>
         <translation>Base des formations lunaires</translation>
     </message>
+    <message>
+        <source>Add</source>
+        <translation>Ajouter</translation>
+    </message>
+    <message>
+        <source>Update</source>
+        <translation>Mettre à jour</translation>
+    </message>
 </context>
 <context>
     <name>TFrame</name>

@@ -8,6 +8,7 @@
 #include "ui/reports/ListScrolling.h"
 #include "ui/reports/fFeatures.h"
 #include "ui/style/FeatureStyle.h"
+#include "ui/style/PaintedTexts.h"
 
 #include <QCloseEvent>
 #include <QDir>
@@ -56,6 +57,26 @@ QPixmap ButtonFace(const QString& caption) {
 QPixmap PictureOr(const QString& resource, const QString& caption) {
     const QPixmap picture = mainstyle::SkinPicture(resource);
     return picture.isNull() ? ButtonFace(caption) : picture;
+}
+
+// The face of imgEdit (Add or Update), its painted caption in the shown language.
+QPixmap EditFace(const QString& resource, const char* english) {
+    const QString shown = TFeaturesDB::tr(english);
+    QPixmap picture = PictureOr(resource, shown);
+    if (shown != QLatin1String(english) &&
+        picture.deviceIndependentSize().toSize() == QSize(80, 23)) {
+        const paintedtexts::PaintedText face{"TFeaturesDB",
+                                             english,
+                                             QRect(3, 3, 74, 17),
+                                             3,
+                                             12,
+                                             true,
+                                             QColor(228, 236, 255),
+                                             QColor(0, 0, 0, 200),
+                                             Qt::AlignCenter};
+        paintedtexts::RepaintCaption(picture, face, shown);
+    }
+    return picture;
 }
 } // namespace
 
@@ -113,8 +134,8 @@ TFeaturesDB::TFeaturesDB(QWidget* parent) : TFrame(parent) {
         box->installEventFilter(this);
     }
 
-    imgAdd = {PictureOr(QStringLiteral(":/feature_add.png"), QStringLiteral("Add")), 100};
-    imgUpdate = {PictureOr(QStringLiteral(":/feature_update.png"), QStringLiteral("Update")), 101};
+    imgAdd = {EditFace(QStringLiteral(":/feature_add.png"), QT_TR_NOOP("Add")), 100};
+    imgUpdate = {EditFace(QStringLiteral(":/feature_update.png"), QT_TR_NOOP("Update")), 101};
     imgEdit = new TClickLabel(this, QRect(390, 295, 80, 23));
     imgEdit->setCursor(Qt::PointingHandCursor);
     connect(imgEdit, &TClickLabel::clicked, this, &TFeaturesDB::imgEditClick);
