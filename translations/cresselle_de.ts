@@ -2020,6 +2020,10 @@ Der nächste Start versucht es erneut.</translation>
         <source>Twilight</source>
         <translation>Dämmerung</translation>
     </message>
+    <message>
+        <source>s</source>
+        <translation>s</translation>
+    </message>
 </context>
 <context>
     <name>TMonthList</name>

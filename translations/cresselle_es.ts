@@ -2020,6 +2020,10 @@ El próximo inicio lo intentará de nuevo.</translation>
         <source>Twilight</source>
         <translation>Crepúsculo</translation>
     </message>
+    <message>
+        <source>s</source>
+        <translation>s</translation>
+    </message>
 </context>
 <context>
     <name>TMonthList</name>

@@ -2020,6 +2020,10 @@ Le prochain démarrage réessaiera.</translation>
         <source>Twilight</source>
         <translation>Crépuscule</translation>
     </message>
+    <message>
+        <source>s</source>
+        <translation>s</translation>
+    </message>
 </context>
 <context>
     <name>TMonthList</name>

@@ -197,10 +197,11 @@ QString TMain::OffsetText() const {
     if (seconds == 0) return {};
     const long long size = seconds < 0 ? -seconds : seconds;
     const QString sign = seconds < 0 ? QStringLiteral("\u2212") : QStringLiteral("+");
-    if (size >= SecondsPerDay) return sign + QString::number(size / SecondsPerDay) + u'd';
-    if (size >= 3600) return sign + QString::number(size / 3600) + u'h';
-    if (size >= 60) return sign + QString::number(size / 60) + u'm';
-    return sign + QString::number(size) + u's';
+    // The units are those of the Moon's age on the panel.
+    if (size >= SecondsPerDay) return sign + QString::number(size / SecondsPerDay) + tr("d");
+    if (size >= 3600) return sign + QString::number(size / 3600) + tr("h");
+    if (size >= 60) return sign + QString::number(size / 60) + tr("m");
+    return sign + QString::number(size) + tr("s");
 }
 
 // --- stepping through time ---
