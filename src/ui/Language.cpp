@@ -97,7 +97,7 @@ QString Current() {
 }
 
 QString HelpPage(const QString& folder) {
-    const QString translated = QStringLiteral("docs/cresselle_%1.htm").arg(Current());
+    QString translated = QStringLiteral("docs/cresselle_%1.htm").arg(Current());
     if (Current() != QLatin1String("en") && QFileInfo::exists(QDir(folder).filePath(translated)))
         return translated;
     return QStringLiteral("docs/cresselle.htm");
