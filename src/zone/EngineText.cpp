@@ -58,8 +58,13 @@ QString ShownNumber(double value, char format, int precision) {
     return locale.toString(value, format, precision);
 }
 
+// Grouped in the shown language's way; in English as the program has always written them
+// ("405234 km"), which the layout of every window was drawn for.
 QString ShownKilometres(long long km) {
-    return QLocale().toString(km) + QCoreApplication::translate("EngineText", " km");
+    QLocale locale;
+    if (locale.language() == QLocale::English || locale.language() == QLocale::C)
+        locale.setNumberOptions(locale.numberOptions() | QLocale::OmitGroupSeparator);
+    return locale.toString(km) + QCoreApplication::translate("EngineText", " km");
 }
 
 QString ShownDistanceText(const QString& englishDistance) {

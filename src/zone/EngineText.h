@@ -27,8 +27,8 @@ inline QString EngineText(const QString& english) {
 // and printouts: the CLI writes its numbers as QString::number does.
 QString ShownNumber(double value, char format = 'f', int precision = 6);
 
-// A whole number of kilometres with the locale's grouping ("384 400 km", "384.400 km"); the
-// unit as the window's texts have it.
+// A whole number of kilometres with the locale's grouping ("384 400 km", "384.400 km"), none
+// in English ("384400 km"); the unit as the window's texts have it.
 QString ShownKilometres(long long km);
 
 // `englishDistance` ("405123 km  ", as the engine writes an apsis) with its number grouped as
