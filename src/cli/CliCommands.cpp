@@ -13,6 +13,7 @@
 #include "cli/CliPlanner.h"
 #include "export/IcsCalendar.h"
 #include "settings/ObserverSettings.h"
+#include "zone/LocalTime.h"
 #include "zone/Zone.h"
 
 #include <QDateTime>
@@ -143,14 +144,16 @@ QJsonObject riseSetObject(const astro::RiseSetTimes& t, const char* first, const
     return o;
 }
 
-// The contacts of an eclipse as local date-times; null where the kind has none.
-void putContacts(QJsonObject& o, const astro::EclipseElements& g, double zoneDays) {
+// The contacts of an eclipse as local date-times, each in the offset in force at it; null where
+// the kind has none.
+void putContacts(QJsonObject& o, const astro::EclipseElements& g, const TZone& zone) {
     static const char* const keys[astro::EclipseContactCount] = {
         "penumbra_entered", "umbra_entered", "totality_begins",
         "totality_ends",    "umbra_left",    "penumbra_left"};
     for (std::size_t c = 0; c < astro::EclipseContactCount; ++c) {
         const double ut = g.ContactUT[c];
-        o[QLatin1String(keys[c])] = ut != 0 ? QJsonValue(isoOfJulian(ut + zoneDays)) : QJsonValue();
+        o[QLatin1String(keys[c])] =
+            ut != 0 ? QJsonValue(isoOfJulian(LocalInstant(ut, zone).LocalJd)) : QJsonValue();
     }
 }
 
@@ -185,7 +188,7 @@ namespace {
 // `observer` with the offset of a named zone in force at the UT instant `ut`; a fixed zone's
 // observer as it is.
 astro::Observer ObserverAt(astro::Observer observer, astro::JulianDay ut) {
-    observer.ZoneOffsetMinutes = OffsetAtEvent(CurrentZone(), ut, observer.ZoneOffsetMinutes);
+    observer.ZoneOffsetMinutes = TObserverClock(observer).Zone().OffsetAt(ut);
     return observer;
 }
 
@@ -418,8 +421,10 @@ QJsonObject EclipsesCommand(int fromYear, int toYear, const astro::Observer& obs
                 const double zoneDays = at.ZoneOffsetMinutes / 1440.0;
                 astro::EclipseCircumstances e;
                 astro::EclipseCalcs(p, first.Year, at, e);
+                const TObserverClock clock(at);
+                SetEclipseTexts(e, clock.Zone());
                 QJsonObject o;
-                putContacts(o, g, zoneDays);
+                putContacts(o, g, clock.Zone());
                 o[QStringLiteral("kind")] = e.Kind;
                 o[QStringLiteral("kind_name")] = qs(astro::EclipseKindName(e.Kind));
                 o[QStringLiteral("max_local")] = isoOfJulian(g.MaximumUT + zoneDays);
@@ -674,10 +679,12 @@ void refuseSkippedDay(const astro::DateTimeRec& day, const std::string& text) {
 
 } // namespace
 
+astro::JulianDay NowUt() {
+    return static_cast<double>(QDateTime::currentSecsSinceEpoch()) / 86400.0 + 2440587.5;
+}
+
 std::string IcalText(int year, const astro::Observer& observer) {
-    const double nowUt =
-        static_cast<double>(QDateTime::currentSecsSinceEpoch()) / 86400.0 + 2440587.5;
-    return ics::CalendarText(ics::YearEvents(year, observer), nowUt, CRESSELLE_VERSION,
+    return ics::CalendarText(ics::YearEvents(year, observer), NowUt(), CRESSELLE_VERSION,
                              ics::YearCalendarName(year));
 }
 

@@ -12,6 +12,7 @@
 #include "ui/reports/ReportContext.h"
 #include "ui/style/Style.h"
 #include "zone/EngineText.h"
+#include "zone/LocalTime.h"
 #include "zone/Zone.h"
 
 #include <QEvent>
