@@ -684,7 +684,10 @@ astro::JulianDay NowUt() {
 }
 
 std::string IcalText(int year, const astro::Observer& observer) {
-    return ics::CalendarText(ics::YearEvents(year, observer), NowUt(), CRESSELLE_VERSION,
+    // Each event in the year of its local time in the offset in force at it.
+    const TObserverClock clock(observer);
+    const auto offsetAt = [&](astro::JulianDay ut) { return clock.Zone().OffsetAt(ut); };
+    return ics::CalendarText(ics::YearEvents(year, observer, offsetAt), NowUt(), CRESSELLE_VERSION,
                              ics::YearCalendarName(year));
 }
 
