@@ -29,7 +29,8 @@ void CheckOptions(const cli::Options& o) {
     if (o.latitudeDeg) Require(std::isfinite(*o.latitudeDeg) && std::fabs(*o.latitudeDeg) <= 90);
     if (o.longitudeDeg)
         Require(std::isfinite(*o.longitudeDeg) && std::fabs(*o.longitudeDeg) <= 180);
-    if (o.zoneMinutes) Require(*o.zoneMinutes % 30 == 0 && std::abs(*o.zoneMinutes) <= 720);
+    if (o.zoneMinutes)
+        Require(*o.zoneMinutes % 15 == 0 && *o.zoneMinutes >= -720 && *o.zoneMinutes <= 840);
 }
 
 template <typename Parse> void TryDate(Parse parse, const std::string& text) {

@@ -2214,14 +2214,6 @@ Der nächste Start versucht es erneut.</translation>
 <context>
     <name>TTimesList</name>
     <message>
-        <source>Up</source>
-        <translation>Oben</translation>
-    </message>
-    <message>
-        <source>Down</source>
-        <translation>Unten</translation>
-    </message>
-    <message>
         <source>Moon rise %1</source>
         <translation>Mondaufgang %1</translation>
     </message>

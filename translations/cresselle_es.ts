@@ -2214,14 +2214,6 @@ El próximo inicio lo intentará de nuevo.</translation>
 <context>
     <name>TTimesList</name>
     <message>
-        <source>Up</source>
-        <translation>Arriba</translation>
-    </message>
-    <message>
-        <source>Down</source>
-        <translation>Abajo</translation>
-    </message>
-    <message>
         <source>Moon rise %1</source>
         <translation>Salida de la Luna %1</translation>
     </message>

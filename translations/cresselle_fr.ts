@@ -2214,14 +2214,6 @@ Le prochain démarrage réessaiera.</translation>
 <context>
     <name>TTimesList</name>
     <message>
-        <source>Up</source>
-        <translation>Levé</translation>
-    </message>
-    <message>
-        <source>Down</source>
-        <translation>Couché</translation>
-    </message>
-    <message>
         <source>Moon rise %1</source>
         <translation>Lever de la Lune %1</translation>
     </message>

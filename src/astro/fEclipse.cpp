@@ -47,6 +47,15 @@ double Separation(double ra1, double dec1, double ra2, double dec2) {
     return RadToDeg(2 * std::asin(std::sqrt(std::fmin(1.0, std::fmax(0.0, h)))));
 }
 
+// The Sun's horizontal parallax and semidiameter (degrees) at `distanceKm`.
+double SunParallaxDeg(double distanceKm) {
+    return RadToDeg(std::asin(kEarthRadiusKm / distanceKm));
+}
+
+double SunRadiusDeg(double distanceKm) {
+    return 959.63 / 3600 / (distanceKm / kAuKm);
+}
+
 // The Sun through an eclipse: its place at one instant and its rates, for the few hours of an
 // eclipse (its motion in right ascension and declination is straight to far below an arcsecond).
 struct SunTrack {
@@ -68,21 +77,29 @@ SunTrack SunTrackAt(JulianDay ut) {
     if (dRa > 180) dRa -= 360;
     t.RaRate = dRa / 0.25;
     t.DecRate = (b.Equatorial.Declination - t.Dec) / 0.25;
-    t.Parallax = RadToDeg(std::asin(kEarthRadiusKm / a.DistanceKm));
-    t.Radius = 959.63 / 3600 / (a.DistanceKm / kAuKm);
+    t.Parallax = SunParallaxDeg(a.DistanceKm);
+    t.Radius = SunRadiusDeg(a.DistanceKm);
     return t;
 }
 
-ShadowState ShadowWith(JulianDay ut, const SunTrack& sun) {
-    const MoonPlace moon = MoonApparentPlace(ut);
-    const double dt = ut - sun.At;
+// The shadow at the Moon's place `moon`, the shadow's axis at right ascension `axisRa` and
+// declination `axisDec` (degrees, opposite the Sun), with the Sun's parallax and radius
+// (degrees): the cone radii by Danjon's enlargement.
+ShadowState ShadowOf(const MoonPlace& moon, double axisRa, double axisDec, double sunParallax,
+                     double sunRadius) {
     ShadowState s;
-    s.Distance = Separation(moon.Equatorial.RightAscension, moon.Equatorial.Declination,
-                            sun.Ra + sun.RaRate * dt + 180, -(sun.Dec + sun.DecRate * dt));
-    s.Penumbra = kDanjonEnlargement * moon.Parallax + sun.Parallax + sun.Radius;
-    s.Umbra = kDanjonEnlargement * moon.Parallax + sun.Parallax - sun.Radius;
+    s.Distance =
+        Separation(moon.Equatorial.RightAscension, moon.Equatorial.Declination, axisRa, axisDec);
+    s.Penumbra = kDanjonEnlargement * moon.Parallax + sunParallax + sunRadius;
+    s.Umbra = kDanjonEnlargement * moon.Parallax + sunParallax - sunRadius;
     s.MoonRadius = RadToDeg(std::asin(kMoonRadiusRatio * std::sin(DegToRad(moon.Parallax))));
     return s;
+}
+
+ShadowState ShadowWith(JulianDay ut, const SunTrack& sun) {
+    const double dt = ut - sun.At;
+    return ShadowOf(MoonApparentPlace(ut), sun.Ra + sun.RaRate * dt + 180,
+                    -(sun.Dec + sun.DecRate * dt), sun.Parallax, sun.Radius);
 }
 
 // The limit of the Moon's centre's distance from the axis at contact `c`, degrees.
@@ -153,18 +170,10 @@ bool IsFullMoon(double k) {
 } // namespace
 
 ShadowState ShadowAt(JulianDay ut) {
-    const MoonPlace moon = MoonApparentPlace(ut);
     const SunRec sun = SunPosition(ut, Observer{});
-    ShadowState s;
-    s.Distance =
-        Separation(moon.Equatorial.RightAscension, moon.Equatorial.Declination,
-                   ReduceDegrees(sun.Equatorial.RightAscension + 180), -sun.Equatorial.Declination);
-    const double sunParallax = RadToDeg(std::asin(kEarthRadiusKm / sun.DistanceKm));
-    const double sunRadius = 959.63 / 3600 / (sun.DistanceKm / kAuKm);
-    s.Penumbra = kDanjonEnlargement * moon.Parallax + sunParallax + sunRadius;
-    s.Umbra = kDanjonEnlargement * moon.Parallax + sunParallax - sunRadius;
-    s.MoonRadius = RadToDeg(std::asin(kMoonRadiusRatio * std::sin(DegToRad(moon.Parallax))));
-    return s;
+    return ShadowOf(MoonApparentPlace(ut), ReduceDegrees(sun.Equatorial.RightAscension + 180),
+                    -sun.Equatorial.Declination, SunParallaxDeg(sun.DistanceKm),
+                    SunRadiusDeg(sun.DistanceKm));
 }
 
 namespace {

@@ -5,6 +5,7 @@
 #include "astro/fSidereal.h"
 #include "platform/Platform.h"
 #include "print/Canvas.h"
+#include "print/EventText.h"
 #include "print/PrintJob.h"
 #include "print/fPrint.h"
 #include "settings/ObserverSettings.h"
@@ -64,9 +65,8 @@ void TimeOut(QPainter& canvas, int x, int y, const QString& text, const QColor& 
 // A rise or set cell: "Up" / "Down" for a body above or below its level all day, the time with
 // a "+" when a second event of the kind follows that day.
 QString Cell(const std::string& text, const std::string& second, astro::EventState state) {
-    if (state == astro::EventState::AlwaysUp) return TTimesList::tr("Up");
-    if (state == astro::EventState::AlwaysDown) return TTimesList::tr("Down");
-    return second.empty() ? Text(text) : Text(text) + QLatin1Char('+');
+    const QString shown = EventText(text, state);
+    return second.empty() || state != astro::EventState::Time ? shown : shown + QLatin1Char('+');
 }
 QString RiseCell(const astro::RiseSetTimes& t) {
     return Cell(t.Rise, t.Rise2, t.RiseState);
