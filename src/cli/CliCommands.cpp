@@ -445,19 +445,17 @@ QJsonObject SeasonsCommand(int year, const astro::Observer& observer) {
                                    "december_solstice"};
     const auto y = static_cast<std::uint16_t>(year);
     const astro::SeasonsRec s = astro::EquinoxesAndSolstices(y, observer);
+    const TObserverClock clock(observer); // each event in the offset in force at it
     QJsonArray events;
     QJsonArray lengths;
     for (std::size_t i = 0; i < 4; ++i) {
         QJsonObject o;
         o[QStringLiteral("name")] = QLatin1String(names[i]);
         const double ut = s.Instants[i] - astro::DeltaTDays(s.Instants[i]);
-        const astro::Observer at = ObserverAt(observer, ut);
-        const std::string text = at.ZoneOffsetMinutes == observer.ZoneOffsetMinutes
-                                     ? s.Texts[i]
-                                     : astro::EquinoxesAndSolstices(y, at).Texts[i];
-        o[QStringLiteral("local")] = isoOfJulian(ut + at.ZoneOffsetMinutes / 1440.0);
+        const double local = LocalInstant(ut, clock.Zone()).LocalJd;
+        o[QStringLiteral("local")] = isoOfJulian(local);
         o[QStringLiteral("ut")] = isoOfJulian(ut);
-        o[QStringLiteral("text")] = qs(text);
+        o[QStringLiteral("text")] = qs(astro::DateTimeText(astro::JulianToDate(local)));
         events.append(o);
         lengths.append(s.Lengths[i]);
     }
