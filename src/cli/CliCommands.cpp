@@ -271,41 +271,16 @@ QJsonObject PhasesCommand(const astro::DateTimeRec& month, const astro::Observer
     return {{QStringLiteral("events"), list}};
 }
 
-namespace {
-
-// The first apsis of each kind at or after the UT instant `from`, as the panel finds them
-// (Jde holds the UT instant).
-std::array<astro::ApsisRec, 2> nextApsisInstants(astro::JulianDay from) {
-    std::array<astro::ApsisRec, 2> found{}; // perigee, apogee
-    std::array<bool, 2> have{};
-    // Mean apsides 13.78 days apart: start two steps early, eight steps reach both.
-    double k = std::floor((from - 2451534.6698) / 27.55454988 * 2) / 2 - 1;
-    for (int step = 0; step < 8 && !(have[0] && have[1]); ++step, k += 0.5) {
-        astro::ApsisRec a = astro::ApsisInstant(k);
-        a.Jde -= astro::DeltaTDays(a.Jde); // dynamical time to UT, as the panel shows it
-        const std::size_t i = a.Perigee ? 0 : 1;
-        if (a.Jde >= from && !have[i]) {
-            found[i] = a;
-            have[i] = true;
-        }
-    }
-    return found;
-}
-
-} // namespace
-
 QJsonObject ApsidesCommand(const astro::DateTimeRec& local, const astro::Observer& observer) {
     const astro::Observer atStart = ObserverAtLocal(observer, local);
     const astro::JulianDay startUt =
         astro::DateToJulian(local) - atStart.ZoneOffsetMinutes / 1440.0;
-    const auto instants = nextApsisInstants(startUt);
-    // Each apsis's texts in the offset in force at it, from the same UT start.
-    auto texts = [&](const astro::Observer& at) { return astro::NextApsides(startUt, at); };
-    auto apsis = [&](bool perigee, const astro::ApsisRec& a) {
-        const astro::Observer at = ObserverAt(observer, a.Jde);
-        const astro::ApsisTexts t = texts(at);
+    // Each apsis in the offset in force at it.
+    const TObserverClock clock(observer);
+    const astro::ApsisTexts t = NextApsidesInZone(startUt, observer, clock.Zone());
+    auto apsis = [&](bool perigee) {
         const std::string& time = perigee ? t.PerigeeTimeText : t.ApogeeTimeText;
-        const std::string& distance = perigee ? t.PerigeeDistanceText : t.ApogeeDistanceText;
+        const astro::JulianDay ut = perigee ? t.PerigeeUT : t.ApogeeUT;
         QJsonObject o;
         if (qs(time) == QLatin1String("Outside years 1-9999")) {
             // The next apsis falls after 31 December 9999: no date to give.
@@ -314,15 +289,16 @@ QJsonObject ApsidesCommand(const astro::DateTimeRec& local, const astro::Observe
             putMaybe(o, QStringLiteral("time_text"), qs(time));
             return o;
         }
-        o[QStringLiteral("local")] = isoOfJulian(a.Jde + at.ZoneOffsetMinutes / 1440.0);
-        o[QStringLiteral("ut")] = isoOfJulian(a.Jde);
+        o[QStringLiteral("local")] = isoOfJulian(LocalInstant(ut, clock.Zone()).LocalJd);
+        o[QStringLiteral("ut")] = isoOfJulian(ut);
         o[QStringLiteral("time_text")] = qs(time).trimmed();
-        o[QStringLiteral("distance_km")] = qs(distance).section(QLatin1Char(' '), 0, 0).toInt();
+        o[QStringLiteral("distance_km")] =
+            static_cast<qint64>(std::lround(perigee ? t.PerigeeDistanceKm : t.ApogeeDistanceKm));
         return o;
     };
     QJsonObject out;
-    out[QStringLiteral("perigee")] = apsis(true, instants[0]);
-    out[QStringLiteral("apogee")] = apsis(false, instants[1]);
+    out[QStringLiteral("perigee")] = apsis(true);
+    out[QStringLiteral("apogee")] = apsis(false);
     return out;
 }
 

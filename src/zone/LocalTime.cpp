@@ -283,3 +283,21 @@ astro::MonthEclipseList MonthEclipsesInZone(const astro::MonthPhaseList& events,
         SetEclipseTexts(found.Eclipses[static_cast<std::size_t>(i)], clock.Zone());
     return found;
 }
+
+astro::ApsisTexts NextApsidesInZone(astro::JulianDay instant, const astro::Observer& observer,
+                                    const TZone& zone) {
+    astro::ApsisTexts t = astro::NextApsides(instant, observer);
+    const TObserverClock clock(observer, zone);
+    // "HH:MM  DD Mon  ", as the engine writes it; past the year 9999 its text stays.
+    const auto text = [&](std::string& out, astro::JulianDay ut) {
+        if (ut == 0) return;
+        const TLocalInstant local = LocalInstant(ut, clock.Zone());
+        const astro::DateTimeRec d = astro::JulianToDateToMinute(local.LocalJd);
+        if (d.Year < 1 || d.Year > 9999) return;
+        const std::string full = astro::DateTimeText(d);
+        out = (ClockOf(d.Hour, d.Minute, local) + full.substr(8, 8) + "  ").substr(0, 25);
+    };
+    text(t.PerigeeTimeText, t.PerigeeUT);
+    text(t.ApogeeTimeText, t.ApogeeUT);
+    return t;
+}

@@ -76,5 +76,9 @@ int MonthPhasesInZone(const astro::DateTimeRec& date, const astro::Observer& obs
 astro::MonthEclipseList MonthEclipsesInZone(const astro::MonthPhaseList& events, int count,
                                             std::uint16_t year, const astro::Observer& observer,
                                             const TZone& zone);
+// The next perigee and apogee at or after the UT instant `instant` (astro::NextApsides), each
+// time text from its instant on `zone`'s clock (the observer's own offset for a fixed zone).
+astro::ApsisTexts NextApsidesInZone(astro::JulianDay instant, const astro::Observer& observer,
+                                    const TZone& zone);
 // The texts of one eclipse record from its UT instants on `zone`'s clock.
 void SetEclipseTexts(astro::EclipseCircumstances& eclipse, const TZone& zone);

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // One day, one zone, four paths: the panel's labels, the times list's row, the printed
 // calendar's cell and cresselle-cli (reading the same stored settings) must show the same
-// times, for a fixed offset, the system's zone, zones ahead of and behind it and one across the
-// date line, on an ordinary day and on the days their clocks change. The test runs under
-// TZ=Europe/Berlin (see CMakeLists.txt).
+// times (and the panel and cresselle-cli the same phases and apsides), for a fixed offset, the
+// system's zone, zones ahead of and behind it and one across the date line, on an ordinary day and
+// on the days their clocks change. The test runs under TZ=Europe/Berlin (see CMakeLists.txt).
 #include "ReportFixture.h"
 #include "data/FeatureFile.h"
 #include "print/PdfHelpers.h"
@@ -180,6 +180,21 @@ TEST_F(ZoneSeamTest, PanelTimesListPrintoutAndCliAgreeInEveryZoneOnEveryKindOfDa
                 cliPhases << e.toObject()[QStringLiteral("text")].toString();
             EXPECT_GE(panelPhases.size(), 3) << where;
             EXPECT_EQ(cliPhases, panelPhases) << where;
+            // The next perigee and apogee, each in the offset in force at it (after the change).
+            const QJsonObject apsides =
+                CliJson({QStringLiteral("apsides"),
+                         QString::asprintf("%04d-%02d-%02dT00:00:00", d.year, d.month, d.day)});
+            const auto cliApsis = [&](const char* kind) {
+                return apsides[QLatin1String(kind)][QStringLiteral("time_text")]
+                    .toString()
+                    .toStdString();
+            };
+            EXPECT_EQ(cliApsis("perigee"),
+                      QString::fromStdString(main->Apsides.PerigeeTimeText).trimmed().toStdString())
+                << where;
+            EXPECT_EQ(cliApsis("apogee"),
+                      QString::fromStdString(main->Apsides.ApogeeTimeText).trimmed().toStdString())
+                << where;
         }
     }
     SetCurrentZone(TZone::Fixed(0));

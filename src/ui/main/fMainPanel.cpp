@@ -427,7 +427,7 @@ QString TMain::DisplayMoonPhase(astro::JulianDay instant, int illuminatedPercent
 void TMain::RecomputeDayData() {
     const astro::JulianDay instant = EngineInstant();
     Lunation = astro::NewMoonsAround(instant);
-    Apsides = astro::NextApsides(instant, observer());
+    Apsides = NextApsidesInZone(instant, observer(), CurrentZone());
 }
 
 // A clock that runs past a new moon takes the next lunation, so the age never runs beyond it.
