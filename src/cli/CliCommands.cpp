@@ -185,14 +185,8 @@ astro::Observer ObserverFor(const Options& options) {
 
 namespace {
 
-// `observer` with the offset of a named zone in force at the UT instant `ut`; a fixed zone's
-// observer as it is.
-astro::Observer ObserverAt(astro::Observer observer, astro::JulianDay ut) {
-    observer.ZoneOffsetMinutes = TObserverClock(observer).Zone().OffsetAt(ut);
-    return observer;
-}
-
-// The same at the local time `local`.
+// `observer` with the offset of a named zone in force at the local time `local`; a fixed
+// zone's observer as it is.
 astro::Observer ObserverAtLocal(astro::Observer observer, const astro::DateTimeRec& local) {
     if (CurrentZone().IsNamed()) observer.ZoneOffsetMinutes = CurrentZone().OffsetAtLocal(local);
     return observer;
@@ -393,17 +387,17 @@ QJsonObject EclipsesCommand(int fromYear, int toYear, const astro::Observer& obs
                 if (p.Kind != astro::PhaseKind::FullMoon) continue;
                 const astro::EclipseElements g = astro::EclipseGeometry(p.K, first.Year);
                 if (!g.NearNode || g.Kind == astro::NoEclipse) continue;
-                const astro::Observer at = ObserverAt(observer, g.MaximumUT);
-                const double zoneDays = at.ZoneOffsetMinutes / 1440.0;
+                // The place decides the visibility; each time is in the offset in force at it.
                 astro::EclipseCircumstances e;
-                astro::EclipseCalcs(p, first.Year, at, e);
-                const TObserverClock clock(at);
+                astro::EclipseCalcs(p, first.Year, observer, e);
+                const TObserverClock clock(observer);
                 SetEclipseTexts(e, clock.Zone());
                 QJsonObject o;
                 putContacts(o, g, clock.Zone());
                 o[QStringLiteral("kind")] = e.Kind;
                 o[QStringLiteral("kind_name")] = qs(astro::EclipseKindName(e.Kind));
-                o[QStringLiteral("max_local")] = isoOfJulian(g.MaximumUT + zoneDays);
+                o[QStringLiteral("max_local")] =
+                    isoOfJulian(LocalInstant(g.MaximumUT, clock.Zone()).LocalJd);
                 o[QStringLiteral("max_ut")] = isoOfJulian(g.MaximumUT);
                 o[QStringLiteral("date")] = qs(e.Date);
                 o[QStringLiteral("visibility")] = qs(e.Visibility);
