@@ -240,6 +240,10 @@ Bedingungen: Sonne %4 bis %5 über der Formation, Mond mindestens %6 hoch, Sonne
         <source>Outside years 1-9999</source>
         <translation>Außerhalb der Jahre 1-9999</translation>
     </message>
+    <message>
+        <source> km</source>
+        <translation> km</translation>
+    </message>
 </context>
 <context>
     <name>EventText</name>
@@ -597,6 +601,18 @@ Der nächste Start versucht es erneut.</translation>
         <source>The picture could not be saved as &quot;%1&quot;: %2</source>
         <translation>Das Bild konnte nicht als „%1“ gespeichert werden: %2</translation>
     </message>
+    <message>
+        <source>P</source>
+        <comment>Print button</comment>
+        <extracomment>the Print button&apos;s letter; one letter, the word&apos;s first</extracomment>
+        <translation>D</translation>
+    </message>
+    <message>
+        <source>S</source>
+        <comment>Save button</comment>
+        <extracomment>the Save button&apos;s letter; one letter, the word&apos;s first</extracomment>
+        <translation>S</translation>
+    </message>
 </context>
 <context>
     <name>TConfiguration</name>
@@ -867,6 +883,16 @@ Der nächste Start versucht es erneut.</translation>
     <message>
         <source>System</source>
         <translation>System</translation>
+    </message>
+    <message>
+        <source>DD/MM/YYYY</source>
+        <extracomment>day, month and year as a date layout shows them, in the language&apos;s letters</extracomment>
+        <translation>TT/MM/JJJJ</translation>
+    </message>
+    <message>
+        <source>MM/DD/YYYY</source>
+        <extracomment>month, day and year as a date layout shows them, in the language&apos;s letters</extracomment>
+        <translation>MM/TT/JJJJ</translation>
     </message>
 </context>
 <context>
@@ -1737,10 +1763,6 @@ Der nächste Start versucht es erneut.</translation>
         <translation>Phase:</translation>
     </message>
     <message>
-        <source> km</source>
-        <translation> km</translation>
-    </message>
-    <message>
         <source>Moon %1</source>
         <translation>Mond %1</translation>
     </message>
@@ -2024,6 +2046,11 @@ Der nächste Start versucht es erneut.</translation>
         <source>s</source>
         <translation>s</translation>
     </message>
+    <message>
+        <source>%1%</source>
+        <extracomment>the Moon&apos;s illuminated part; %1 a whole number</extracomment>
+        <translation>%1&#xa0;%</translation>
+    </message>
 </context>
 <context>
     <name>TMonthList</name>
@@ -2274,10 +2301,6 @@ Der nächste Start versucht es erneut.</translation>
         <translation>Aufg.</translation>
     </message>
     <message>
-        <source>Trans</source>
-        <translation>Kulm</translation>
-    </message>
-    <message>
         <source>Set</source>
         <translation>Untg.</translation>
     </message>
@@ -2288,14 +2311,6 @@ Der nächste Start versucht es erneut.</translation>
     <message>
         <source>Twilight</source>
         <translation>Dämmerung</translation>
-    </message>
-    <message>
-        <source>Ast</source>
-        <translation>Astr</translation>
-    </message>
-    <message>
-        <source>Naut</source>
-        <translation>Naut</translation>
     </message>
     <message>
         <source>Civil</source>
@@ -2395,6 +2410,14 @@ Der nächste Start versucht es erneut.</translation>
     <message>
         <source>Lunar Missions</source>
         <translation>Mondmissionen</translation>
+    </message>
+</context>
+<context>
+    <name>Zone</name>
+    <message>
+        <source>UT</source>
+        <extracomment>Universal Time as a zone&apos;s caption begins with it (&quot;UT+01:00&quot;)</extracomment>
+        <translation>UT</translation>
     </message>
 </context>
 </TS>

@@ -240,6 +240,10 @@ Condiciones: Sol de %4 a %5 sobre la formación, Luna al menos a %6 de altura, S
         <source>Outside years 1-9999</source>
         <translation>Fuera de los años 1-9999</translation>
     </message>
+    <message>
+        <source> km</source>
+        <translation> km</translation>
+    </message>
 </context>
 <context>
     <name>EventText</name>
@@ -597,6 +601,18 @@ El próximo inicio lo intentará de nuevo.</translation>
         <source>The picture could not be saved as &quot;%1&quot;: %2</source>
         <translation>No se pudo guardar la imagen como «%1»: %2</translation>
     </message>
+    <message>
+        <source>P</source>
+        <comment>Print button</comment>
+        <extracomment>the Print button&apos;s letter; one letter, the word&apos;s first</extracomment>
+        <translation>I</translation>
+    </message>
+    <message>
+        <source>S</source>
+        <comment>Save button</comment>
+        <extracomment>the Save button&apos;s letter; one letter, the word&apos;s first</extracomment>
+        <translation>G</translation>
+    </message>
 </context>
 <context>
     <name>TConfiguration</name>
@@ -867,6 +883,16 @@ El próximo inicio lo intentará de nuevo.</translation>
     <message>
         <source>System</source>
         <translation>Sistema</translation>
+    </message>
+    <message>
+        <source>DD/MM/YYYY</source>
+        <extracomment>day, month and year as a date layout shows them, in the language&apos;s letters</extracomment>
+        <translation>DD/MM/AAAA</translation>
+    </message>
+    <message>
+        <source>MM/DD/YYYY</source>
+        <extracomment>month, day and year as a date layout shows them, in the language&apos;s letters</extracomment>
+        <translation>MM/DD/AAAA</translation>
     </message>
 </context>
 <context>
@@ -1737,10 +1763,6 @@ El próximo inicio lo intentará de nuevo.</translation>
         <translation>Fase:</translation>
     </message>
     <message>
-        <source> km</source>
-        <translation> km</translation>
-    </message>
-    <message>
         <source>Moon %1</source>
         <translation>Luna %1</translation>
     </message>
@@ -2024,6 +2046,11 @@ El próximo inicio lo intentará de nuevo.</translation>
         <source>s</source>
         <translation>s</translation>
     </message>
+    <message>
+        <source>%1%</source>
+        <extracomment>the Moon&apos;s illuminated part; %1 a whole number</extracomment>
+        <translation>%1&#xa0;%</translation>
+    </message>
 </context>
 <context>
     <name>TMonthList</name>
@@ -2274,10 +2301,6 @@ El próximo inicio lo intentará de nuevo.</translation>
         <translation>Salida</translation>
     </message>
     <message>
-        <source>Trans</source>
-        <translation>Tráns</translation>
-    </message>
-    <message>
         <source>Set</source>
         <translation>Puesta</translation>
     </message>
@@ -2288,14 +2311,6 @@ El próximo inicio lo intentará de nuevo.</translation>
     <message>
         <source>Twilight</source>
         <translation>Crepúsculo</translation>
-    </message>
-    <message>
-        <source>Ast</source>
-        <translation>Astr</translation>
-    </message>
-    <message>
-        <source>Naut</source>
-        <translation>Náut</translation>
     </message>
     <message>
         <source>Civil</source>
@@ -2395,6 +2410,14 @@ El próximo inicio lo intentará de nuevo.</translation>
     <message>
         <source>Lunar Missions</source>
         <translation>Misiones lunares</translation>
+    </message>
+</context>
+<context>
+    <name>Zone</name>
+    <message>
+        <source>UT</source>
+        <extracomment>Universal Time as a zone&apos;s caption begins with it (&quot;UT+01:00&quot;)</extracomment>
+        <translation>TU</translation>
     </message>
 </context>
 </TS>

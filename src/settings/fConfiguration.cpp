@@ -46,6 +46,13 @@ const char* const DayOrders[] = {QT_TRANSLATE_NOOP("TConfiguration", "Sunday - S
                                  QT_TRANSLATE_NOOP("TConfiguration", "Friday - Thursday"),
                                  QT_TRANSLATE_NOOP("TConfiguration", "Saturday - Friday")};
 
+// The date layouts as the settings keep them; the list shows them in the language's letters.
+const char* const DateLayouts[] = {
+    //: day, month and year as a date layout shows them, in the language's letters
+    QT_TRANSLATE_NOOP("TConfiguration", "DD/MM/YYYY"),
+    //: month, day and year as a date layout shows them, in the language's letters
+    QT_TRANSLATE_NOOP("TConfiguration", "MM/DD/YYYY")};
+
 QString ValueBoxStyle(const char* kind) {
     return QStringLiteral("%1 { background: rgb(255, 255, 176); color: black; }")
         .arg(QLatin1String(kind));
@@ -279,8 +286,10 @@ void TConfiguration::CreateListRows() {
     for (const char* d : DayOrders)
         days << tr(d);
     cmbDayOrder = ListBox(this, QRect(100, 164, 164, 21), days);
-    cmbDateFormat = ListBox(this, QRect(100, 188, 164, 21),
-                            {QStringLiteral("DD/MM/YYYY"), QStringLiteral("MM/DD/YYYY")});
+    QStringList layouts;
+    for (const char* l : DateLayouts)
+        layouts << tr(l);
+    cmbDateFormat = ListBox(this, QRect(100, 188, 164, 21), layouts);
     QStringList zones;
     for (int i = 0; i < TimeZoneCount; ++i)
         zones << TimeZoneText(i);
@@ -806,7 +815,7 @@ void TConfiguration::SaveIntoSettings() {
     s.Location = Cut(txtLocation->text(), 64);
     s.DayOrder = static_cast<std::uint8_t>(ChosenIndex(*cmbDayOrder));
     s.DateLayoutIdx = static_cast<std::uint8_t>(ChosenIndex(*cmbDateFormat));
-    s.DateFormat = Cut(cmbDateFormat->currentText(), 12);
+    s.DateFormat = QLatin1String(DateLayouts[std::clamp(ChosenIndex(*cmbDateFormat), 0, 1)]);
     s.TimeZoneIndex = ChosenIndex(*cmbTimeZone);
     s.DaylightSavings = chkDaylightSavings->isChecked();
     s.ZoneName = ChosenZoneName();

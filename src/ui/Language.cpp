@@ -59,8 +59,14 @@ QString Effective(const QString& setting, const QLocale& system) {
 
 QLocale LocaleOf(const QString& setting, const QLocale& system) {
     const QLocale chosen(Effective(setting, system));
-    if (setting == QLatin1String("System") || !Speaks(setting)) return system;
-    return system.language() == chosen.language() ? system : chosen;
+    if (system.language() == chosen.language()) return system;
+    // No locale at all speaks plain English.
+    if (system.language() == QLocale::C && chosen.language() == QLocale::English) return system;
+    // The language in the system's country when there is such a locale ("en_IE"), else its own.
+    const QLocale local(chosen.language(), system.territory());
+    return local.language() == chosen.language() && local.territory() == system.territory()
+               ? local
+               : chosen;
 }
 
 void Install(QCoreApplication& app, const QString& setting) {

@@ -16,7 +16,9 @@ namespace language {
 QString Effective(const QString& setting, const QLocale& system = QLocale::system());
 
 // The locale for month and weekday names, numbers and dates: the system's whole when it speaks
-// the effective language (its country's formats), else that language's own.
+// the effective language (its country's formats), else that language's in the system's
+// country where there is such a locale, else the language's own (an Italian system gets
+// English names with the English windows).
 QLocale LocaleOf(const QString& setting, const QLocale& system = QLocale::system());
 
 // Makes `setting` the program's language: the default locale, the program's translation and

@@ -2,6 +2,8 @@
 #include "zone/EngineText.h"
 
 #include <QCoreApplication>
+#include <QLocale>
+#include <QRegularExpression>
 
 #include <algorithm>
 #include <iterator>
@@ -48,4 +50,21 @@ QString EngineText(std::string_view english) {
                                     [&](const char* t) { return english == t; });
     if (known == std::end(Texts)) return QString::fromUtf8(english.data(), std::ssize(english));
     return QCoreApplication::translate("EngineText", *known);
+}
+
+QString ShownNumber(double value, char format, int precision) {
+    QLocale locale;
+    locale.setNumberOptions(locale.numberOptions() | QLocale::OmitGroupSeparator);
+    return locale.toString(value, format, precision);
+}
+
+QString ShownKilometres(long long km) {
+    return QLocale().toString(km) + QCoreApplication::translate("EngineText", " km");
+}
+
+QString ShownDistanceText(const QString& englishDistance) {
+    static const QRegularExpression form(QStringLiteral("^(\\d{1,9}) km( *)$"));
+    const QRegularExpressionMatch m = form.match(englishDistance);
+    if (!m.hasMatch()) return englishDistance;
+    return ShownKilometres(m.captured(1).toLongLong()) + m.captured(2);
 }

@@ -21,3 +21,16 @@ inline QString EngineText(const QString& english) {
     const std::string utf8 = english.toStdString();
     return EngineText(std::string_view(utf8));
 }
+
+// `value` as QString::number(value, format, precision) writes it, in the format of the shown
+// language's locale ("92,73" in French and German), its digits not grouped. For the windows
+// and printouts: the CLI writes its numbers as QString::number does.
+QString ShownNumber(double value, char format = 'f', int precision = 6);
+
+// A whole number of kilometres with the locale's grouping ("384 400 km", "384.400 km"); the
+// unit as the window's texts have it.
+QString ShownKilometres(long long km);
+
+// `englishDistance` ("405123 km  ", as the engine writes an apsis) with its number grouped as
+// ShownKilometres has it and its trailing spaces kept; any other text unchanged.
+QString ShownDistanceText(const QString& englishDistance);

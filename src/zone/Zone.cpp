@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "zone/Zone.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QFile>
 
@@ -167,8 +168,10 @@ QString TZone::Description(astro::JulianDay ut) const {
 }
 
 QString OffsetText(int minutes) {
-    if (minutes == 0) return QStringLiteral("UT");
-    return QStringLiteral("UT") + SignedHoursMinutes(minutes);
+    //: Universal Time as a zone's caption begins with it ("UT+01:00")
+    const QString ut = QCoreApplication::translate("Zone", "UT");
+    if (minutes == 0) return ut;
+    return ut + SignedHoursMinutes(minutes);
 }
 
 const TZone& CurrentZone() {

@@ -56,7 +56,8 @@ class TZone {
     mutable int cachedOffset_ = 0;
 };
 
-// "UT+05:45", "UT-03:30", "UT".
+// "UT+05:45", "UT-03:30", "UT"; in the shown language in the windows ("TU+01:00" in French),
+// English where no translation is installed, as in the CLI.
 QString OffsetText(int minutes);
 
 // The zone the program computes with (the settings' zone, or the command line's).

@@ -46,6 +46,17 @@ TEST(CliLanguage, OutputIsEnglishUnderAnyLocale) {
                      local.contains("diciembre"))
             << local.toStdString();
     }
+    // Decimals, distances and the zone's caption, which the windows write in the language.
+    const QStringList numbers[] = {Greenwich + QStringList{"seasons", "2026"},
+                                   Greenwich + QStringList{"moon", "2026-12-17T12:00:00"},
+                                   Greenwich + QStringList{"altitude", "2026-12-17", "--json"}};
+    for (const QStringList& args : numbers) {
+        const QByteArray plain = RunCli(args, QStringLiteral("C"));
+        EXPECT_TRUE(plain.contains('.')) << plain.toStdString();
+        for (const QString& lang : {QStringLiteral("fr_FR.UTF-8"), QStringLiteral("de_DE.UTF-8")})
+            EXPECT_EQ(RunCli(args, lang), plain) << args.join(' ').toStdString();
+    }
+    EXPECT_TRUE(RunCli(numbers[2], QStringLiteral("fr_FR.UTF-8")).contains("\"UT\""));
     QTemporaryDir out;
     const QString ics = out.filePath(QStringLiteral("moon.ics"));
     RunCli(Greenwich + QStringList{"ical", "2026", "--output", ics}, QStringLiteral("fr_FR.UTF-8"));

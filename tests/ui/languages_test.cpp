@@ -7,12 +7,19 @@
 
 #include "export/CalendarTexts.h"
 #include "export/IcsCalendar.h"
+#include "print/Canvas.h"
 #include "print/fPrintCalendar.h"
 #include "ui/Language.h"
+#include "ui/frame/TClickLabel.h"
+#include "ui/main/fDateInfo.h"
 #include "ui/reports/fAltitudeGraph.h"
 #include "ui/reports/fEclipseReport.h"
+#include "ui/reports/fEquinox.h"
+#include "ui/reports/fFeatures.h"
 #include "ui/style/PaintedTexts.h"
 #include "ui/style/Style.h"
+#include "zone/EngineText.h"
+#include "zone/Zone.h"
 
 #include <QAbstractSpinBox>
 #include <QApplication>
@@ -28,6 +35,7 @@
 #include <QStyleOptionComboBox>
 #include <QTextDocument>
 
+#include <cstring>
 #include <vector>
 
 namespace {
@@ -245,7 +253,8 @@ class InEveryLanguage : public ReportFixture, public ::testing::WithParamInterfa
 } // namespace
 
 // The language the windows speak: the chosen one, the system's when the program speaks it,
-// else English; the locale keeps the system's country where it speaks that language.
+// else English; the locale keeps the system's country where it speaks that language, and
+// names the months in the shown language where it does not.
 TEST(Language, ChoiceAndLocale) {
     const QLocale german(QLocale::German, QLocale::Austria);
     const QLocale japanese(QLocale::Japanese, QLocale::Japan);
@@ -255,7 +264,13 @@ TEST(Language, ChoiceAndLocale) {
     EXPECT_EQ(language::Effective(QStringLiteral("xx"), german), QStringLiteral("de"));
     EXPECT_EQ(language::LocaleOf(QStringLiteral("de"), german), german);
     EXPECT_EQ(language::LocaleOf(QStringLiteral("es"), german).language(), QLocale::Spanish);
-    EXPECT_EQ(language::LocaleOf(QStringLiteral("System"), japanese), japanese);
+    EXPECT_EQ(language::LocaleOf(QStringLiteral("System"), japanese).language(), QLocale::English);
+    const QLocale italian(QLocale::Italian, QLocale::Italy);
+    EXPECT_EQ(language::LocaleOf(QStringLiteral("System"), italian).monthName(12),
+              QStringLiteral("December"));
+    const QLocale irish(QLocale::Irish, QLocale::Ireland);
+    EXPECT_EQ(language::LocaleOf(QStringLiteral("System"), irish),
+              QLocale(QLocale::English, QLocale::Ireland));
 }
 
 // "Language" is kept as chosen; anything else is put back to "System", and the user is told.
@@ -406,6 +421,20 @@ TEST_P(InEveryLanguage, EveryWindowFitsItsTexts) {
                          .arg(QLatin1String(t.Context), text)
                          .arg(need)
                          .arg(t.Place.width());
+        // The captions of one picture keep apart as they are drawn ("Couch." and "\u00C9cl.").
+        const QRect drawn = QFontMetrics(font).boundingRect(t.Place, t.Align, text);
+        for (std::size_t j = 0; j < i; ++j) {
+            const paintedtexts::PaintedText& u = painted[j];
+            if (std::strcmp(u.Context, t.Context) != 0) continue;
+            const QString other = QCoreApplication::translate(u.Context, u.English);
+            const QFont otherFont =
+                paintedtexts::FittingFont(other, u.Pixels, u.Bold, u.Place.width());
+            const QRect both =
+                drawn.intersected(QFontMetrics(otherFont).boundingRect(u.Place, u.Align, other));
+            if (both.width() > 1 && both.height() > 2)
+                found << QStringLiteral("%1 painted \"%2\" overlaps \"%3\"")
+                             .arg(QLatin1String(t.Context), text, other);
+        }
     }
     EXPECT_TRUE(found.isEmpty()) << GetParam() << ":\n  "
                                  << found.join(QStringLiteral("\n  ")).toStdString();
@@ -434,6 +463,74 @@ TEST_P(InEveryLanguage, PrintedCalendarFitsItsTexts) {
         EXPECT_TRUE(found.isEmpty()) << GetParam() << " month " << month << ":\n  "
                                      << found.mid(0, 20).join(QStringLiteral("\n  ")).toStdString();
     }
+}
+
+// The features list's rows keep within the list and apart in a month of long names, with the
+// grazing times' "\u00B1" marks; its band buttons keep the band's size.
+TEST_P(InEveryLanguage, FeaturesListFitsItsRows) {
+    TFeatures* list = Windows().Features;
+    ObserverSettings.Location = QStringLiteral("Greenwich");
+    astro::DateTimeRec day;
+    day.Day = 17;
+    day.Month = 9;
+    day.Year = 2026;
+    day.Hour = 21;
+    list->DisplaySunRiseSetTimes(day, astro::Observer{0.8984, 0, 0});
+    list->WaitForTimes();
+    QStringList found;
+    const QSize size(640 - 16 - 40, TFeatures::VisibleRows * 16);
+    const int dpi = QPixmap(1, 1).logicalDpiX();
+    bool grazing = false;
+    for (int first = 0; first <= list->ScrollBar1->maximum(); first += TFeatures::VisibleRows) {
+        list->ScrollBar1->setValue(first);
+        TextRecorder page(size.width(), size.height(), dpi);
+        {
+            QPainter painter(&page);
+            list->PaintList(painter);
+        }
+        for (const auto& t : page.texts())
+            grazing = grazing || t.String.contains(QChar(0x00B1));
+        found << PageOverflows(page, QRectF(QPointF(0, 0), QSizeF(size)));
+    }
+    EXPECT_TRUE(grazing) << list->StringGrid1.RowCount() << " rows, "
+                         << list->ScrollBar1->maximum();
+    // The band's buttons at the band's size in each of the three orders, the filter on.
+    list->lblSunNow->clicked();
+    for (int order = 0; order < 3; ++order) {
+        for (TClickLabel* b : list->findChildren<TClickLabel*>())
+            if (b->isVisibleTo(list) && !b->text().isEmpty() &&
+                b->font().pointSize() < canvas::ScreenPointSize(8))
+                found << QStringLiteral("\"%1\" at %2 points, the band's are %3")
+                             .arg(b->text())
+                             .arg(b->font().pointSize())
+                             .arg(canvas::ScreenPointSize(8));
+        list->lblOrder->clicked();
+    }
+    EXPECT_TRUE(found.isEmpty()) << GetParam() << ":\n  "
+                                 << found.mid(0, 20).join(QStringLiteral("\n  ")).toStdString();
+}
+
+// Decimals and the zone's caption in the language of the windows.
+TEST_P(InEveryLanguage, NumbersAndZoneCaptionInTheLanguage) {
+    const QString code = QLatin1String(GetParam());
+    const bool comma = code != QLatin1String("en");
+    Windows().Equinox->EquinoxesAndSolstices(2026);
+    const QString length = Windows().Equinox->lblSpringDur->text();
+    EXPECT_TRUE(length.startsWith(comma ? QStringLiteral("92,") : QStringLiteral("92.")))
+        << length.toStdString();
+    astro::DateTimeRec day;
+    day.Day = 17;
+    day.Month = 12;
+    day.Year = 2026;
+    Windows().DateInfo->ShowDateInfo(day);
+    EXPECT_EQ(Windows().DateInfo->Label1->text(),
+              comma ? QStringLiteral("2461391,5") : QStringLiteral("2461391.5"));
+    if (code == QLatin1String("de")) {
+        // The engine's apsis distance, grouped as German writes it.
+        EXPECT_EQ(ShownDistanceText(QStringLiteral("405123 km  ")), QStringLiteral("405.123 km  "));
+    }
+    const bool tu = code == QLatin1String("fr") || code == QLatin1String("es");
+    EXPECT_EQ(OffsetText(-210), tu ? QStringLiteral("TU-03:30") : QStringLiteral("UT-03:30"));
 }
 
 INSTANTIATE_TEST_SUITE_P(Languages, InEveryLanguage, ::testing::Values("en", "fr", "de", "es"),

@@ -6,6 +6,7 @@
 #include "main_window_fixture.h"
 #include "ui/main/fMoonDrawing.h"
 #include "ui/style/Style.h"
+#include "zone/EngineText.h"
 #include "zone/Zone.h"
 
 #include <QPainter>
@@ -122,7 +123,7 @@ TEST_F(PanelTest, DrawnValuesAreTheEnginesForTheShownInstant) {
     const astro::MoonAndSun ms = astro::MoonPosition(main->EngineInstant(), main->observer());
     const astro::MoonRec& moon = ms.Moon;
     ExpectDrawn(main, 249, 80, QString::number(moon.IlluminatedPercent) + "%     ");
-    ExpectDrawn(main, 249, 110, QString::number(static_cast<long long>(moon.DistanceKm)) + " km  ");
+    ExpectDrawn(main, 249, 110, ShownKilometres(static_cast<long long>(moon.DistanceKm)) + "  ");
     const astro::DmsRec ra = astro::DecimalToDms(moon.Topocentric.RightAscension / 15);
     ExpectDrawn(main, 249, 134, S(ra.Whole) + "h");
     ExpectDrawn(main, 273, 134, S(ra.Minutes) + "m");
@@ -143,7 +144,7 @@ TEST_F(PanelTest, DrawnValuesAreTheEnginesForTheShownInstant) {
     ExpectDrawn(main, 249, 94, S(astro::TwoDigits(static_cast<int>(age))) + "d");
 
     ExpectDrawn(main, 249, 204, S(main->Apsides.ApogeeTimeText));
-    ExpectDrawn(main, 332, 218, S(main->Apsides.PerigeeDistanceText));
+    ExpectDrawn(main, 332, 218, ShownDistanceText(S(main->Apsides.PerigeeDistanceText)));
 }
 
 TEST_F(PanelTest, RiseAndSetRowsAreTheEnginesInCharacterOrder) {

@@ -176,7 +176,7 @@ TEST_F(ZoneSeamTest, PanelTimesListPrintoutAndCliAgreeInEveryZoneOnEveryKindOfDa
                 if (!label->isHidden()) panelPhases << label->text();
             const QJsonObject phases = CliJson(
                 {QStringLiteral("phases"), QString::asprintf("%04d-%02d", d.year, d.month)});
-            for (const QJsonValue& e : phases[QStringLiteral("events")].toArray())
+            for (const auto& e : phases[QStringLiteral("events")].toArray())
                 cliPhases << e.toObject()[QStringLiteral("text")].toString();
             EXPECT_GE(panelPhases.size(), 3) << where;
             EXPECT_EQ(cliPhases, panelPhases) << where;

@@ -4,6 +4,7 @@
 #include "ui/Windows.h"
 #include "ui/main/fMain.h"
 #include "ui/style/Style.h"
+#include "zone/EngineText.h"
 
 #include <QLabel>
 #include <QLocale>
@@ -104,7 +105,7 @@ void TDateInfo::ShowDateInfo(const astro::DateTimeRec& date) {
     lblSelectedDate->setText(text);
     lblSelectedDate->adjustSize();
     lblSelectedDate->move((width() - lblSelectedDate->width()) / 2, lblSelectedDate->y());
-    Label1->setText(QString::number(info.Julian, 'f', QLocale::FloatingPointShortest));
+    Label1->setText(ShownNumber(info.Julian, 'f', QLocale::FloatingPointShortest));
     Label2->setText(QString::number(info.DayNumber));
     Label3->setText(QStringLiteral("%1  (%2-W%3-%4)")
                         .arg(info.Week)

@@ -257,12 +257,19 @@ void TMain::ShowZoneName(astro::JulianDay instant) {
     if (hint != lblZone->toolTip()) lblZone->setToolTip(hint);
 }
 
+namespace {
+// The illuminated part as the language writes a percentage ("45 %" in French).
+QString PercentText(int percent) {
+    //: the Moon's illuminated part; %1 a whole number
+    return TMain::tr("%1%").arg(percent);
+}
+} // namespace
+
 void TMain::DrawPositionValues(QPainter& canvas, const astro::MoonRec& moon) {
-    TextOut(canvas, 249, 80, QString::number(moon.IlluminatedPercent) + QStringLiteral("%     "),
-            true);
+    TextOut(canvas, 249, 80, PercentText(moon.IlluminatedPercent) + QStringLiteral("     "), true);
     TextOut(canvas, 249, 110,
-            QString::number(static_cast<long long>(std::trunc(moon.DistanceKm))) +
-                QStringLiteral(" km  "),
+            ShownKilometres(static_cast<long long>(std::trunc(moon.DistanceKm))) +
+                QStringLiteral("  "),
             true);
     DisplayCanvasCoord(canvas, HourForm, moon.Topocentric.RightAscension / 15.0, 134);
     DisplayCanvasCoord(canvas, DegreeForm, moon.Topocentric.Declination, 148);
@@ -352,19 +359,18 @@ QString TMain::PanelAsText() const {
     line(tr("Time:"), QString::fromStdString(astro::DateTimeText(ShownDate())));
     if (!lblZone->text().isEmpty()) line(tr("Zone:"), lblZone->text());
     line(tr("Phase:"), PhaseName);
-    line(tr("Visible:"), QString::number(moon.IlluminatedPercent) + u'%');
+    line(tr("Visible:"), PercentText(moon.IlluminatedPercent));
     const std::array<QString, 3> age = AgeParts(astro::MoonAgeDays(EngineInstant(), Lunation));
     line(tr("Age:"), age[0] + u' ' + age[1] + u' ' + age[2]);
-    line(tr("Distance:"),
-         QString::number(static_cast<long long>(std::trunc(moon.DistanceKm))) + tr(" km"));
+    line(tr("Distance:"), ShownKilometres(static_cast<long long>(std::trunc(moon.DistanceKm))));
     line(tr("R.A.:"), CoordText(HourForm, moon.Topocentric.RightAscension / 15.0));
     line(tr("Dec.:"), CoordText(DegreeForm, moon.Topocentric.Declination));
     line(tr("Parallax:"), CoordText(DegreeForm, moon.Parallax));
     line(tr("Diameter:"), CoordText(DegreeForm, 2 * moon.SemiDiameter));
     line(tr("Apogee:"), Q(Apsides.ApogeeTimeText) + QStringLiteral("  ") +
-                            Q(Apsides.ApogeeDistanceText).trimmed());
+                            ShownDistanceText(Q(Apsides.ApogeeDistanceText)).trimmed());
     line(tr("Perigee:"), Q(Apsides.PerigeeTimeText) + QStringLiteral("  ") +
-                             Q(Apsides.PerigeeDistanceText).trimmed());
+                             ShownDistanceText(Q(Apsides.PerigeeDistanceText)).trimmed());
     const QLabel* moonTitles[3] = {lblMoonTitle1, lblMoonTitle2, lblMoontitle3};
     const QLabel* moonValues[3] = {lblMoonValue1, lblMoonValue2, lblMoonValue3};
     for (int i = 0; i < 3; ++i) {
@@ -407,9 +413,9 @@ QString TMain::PanelAsText() const {
 
 void TMain::DisplayPerigeeAndApogee(QPainter& canvas) {
     TextOut(canvas, 249, 204, Q(Apsides.ApogeeTimeText), true);
-    TextOut(canvas, 332, 204, Q(Apsides.ApogeeDistanceText), true);
+    TextOut(canvas, 332, 204, ShownDistanceText(Q(Apsides.ApogeeDistanceText)), true);
     TextOut(canvas, 249, 218, Q(Apsides.PerigeeTimeText), true);
-    TextOut(canvas, 332, 218, Q(Apsides.PerigeeDistanceText), true);
+    TextOut(canvas, 332, 218, ShownDistanceText(Q(Apsides.PerigeeDistanceText)), true);
 }
 
 // The phase name for the clock line; draws the Moon on the way.

@@ -35,8 +35,12 @@ using mainstyle::ValueTextColour;
 QPixmap PlainSkin() {
     return PlainReportSkin({540, 480}, 38, TAltitudeGraph::tr("Tonight: Moon and Sun Altitudes"),
                            {100, 8, 340, 23},
-                           {{{20, 10, 24, 22}, QStringLiteral("P")},
-                            {{50, 10, 24, 22}, QStringLiteral("S")},
+                           {{{20, 10, 24, 22},
+                             //: the Print button's letter; one letter, the word's first
+                             TAltitudeGraph::tr("P", "Print button")},
+                            {{50, 10, 24, 22},
+                             //: the Save button's letter; one letter, the word's first
+                             TAltitudeGraph::tr("S", "Save button")},
                             {{492, 12, 15, 17}, QStringLiteral("_")},
                             {{514, 12, 15, 17}, QStringLiteral("x")}});
 }
@@ -374,13 +378,10 @@ void TAltitudeGraph::StepDays(int days) {
 QString TAltitudeGraph::PlaceText(const astro::Observer& observer) {
     const double lat = astro::RadToDeg(observer.Latitude);
     const double lonEast = -astro::RadToDeg(observer.Longitude);
-    QString text = QStringLiteral("%1%2 %3, %4%5 %6")
-                       .arg(std::fabs(lat), 0, 'f', 2)
-                       .arg(QChar(0x00B0))
-                       .arg(lat < 0 ? tr("S") : tr("N"))
-                       .arg(std::fabs(lonEast), 0, 'f', 2)
-                       .arg(QChar(0x00B0))
-                       .arg(lonEast < 0 ? tr("W") : tr("E"));
+    QString text =
+        QStringLiteral("%1\u00B0 %2, %3\u00B0 %4")
+            .arg(ShownNumber(std::fabs(lat), 'f', 2), lat < 0 ? tr("S") : tr("N"),
+                 ShownNumber(std::fabs(lonEast), 'f', 2), lonEast < 0 ? tr("W") : tr("E"));
 
     const QString location = ObserverSettings.Location.trimmed();
     return location.isEmpty() ? text : location + QStringLiteral(", ") + text;

@@ -75,7 +75,7 @@ QString EclipseHeading(const astro::EclipseCircumstances& eclipse) {
 
 QString MagnitudeText(double magnitude) {
     const double rounded = std::round(magnitude * 1000.0) / 1000.0;
-    return QString::number(rounded == 0 ? 0.0 : rounded, 'g', 15);
+    return ShownNumber(rounded == 0 ? 0.0 : rounded, 'g', 15);
 }
 
 TEclipse::TEclipse(QWidget* parent) : TFrame(parent) {

@@ -5,6 +5,7 @@
 #include "ui/Windows.h"
 #include "ui/reports/ReportContext.h"
 #include "ui/style/Style.h"
+#include "zone/EngineText.h"
 #include "zone/LocalTime.h"
 #include "zone/Zone.h"
 
@@ -34,7 +35,7 @@ QString ShortEventText(const std::string& eventText) {
 }
 
 QString SeasonLengthText(double days) {
-    return QString::number(days, 'g', 15) + TEquinox::tr(" days");
+    return ShownNumber(days, 'g', 15) + TEquinox::tr(" days");
 }
 
 TEquinox::TEquinox(QWidget* parent) : TFrame(parent) {

@@ -16,6 +16,7 @@
 #include "ui/reports/fGoodNights.h"
 #include "ui/state/AppState.h"
 #include "ui/style/FeatureStyle.h"
+#include "zone/EngineText.h"
 #include "zone/FeatureMonth.h"
 #include "zone/LocalTime.h"
 #include "zone/Zone.h"
@@ -89,7 +90,7 @@ constexpr int kSunColumn = 192; // x of the Sun column in the list
 // "26m", "4.7h", "3d": short, so that a marked time keeps within its column.
 QString UncertaintyText(double minutes) {
     if (minutes < 90) return QStringLiteral("%1m").arg(std::lround(minutes));
-    if (minutes < 2 * 1440) return QStringLiteral("%1h").arg(minutes / 60, 0, 'f', 1);
+    if (minutes < 2 * 1440) return ShownNumber(minutes / 60, 'f', 1) + u'h';
     return QStringLiteral("%1d").arg(std::lround(minutes / 1440));
 }
 
@@ -105,8 +106,7 @@ QString CsvField(const QString& text) {
 QString Degrees(double radians, const QString& positive, const QString& negative) {
     const double degrees = radians * 180 / 3.14159265358979323846;
     return QStringLiteral("%1\u00B0 %2")
-        .arg(std::fabs(degrees), 0, 'f', 2)
-        .arg(degrees >= 0 ? positive : negative);
+        .arg(ShownNumber(std::fabs(degrees), 'f', 2), degrees >= 0 ? positive : negative);
 }
 } // namespace
 
@@ -206,6 +206,7 @@ TFeatures::TFeatures(QWidget* parent) : TFrame(parent) {
     lblExport = BandButton(this, TFeatures::tr("Save CSV"), QRect(545, 462, 70, 16),
                            TFeatures::tr("Save the list as a CSV file"));
     connect(lblExport, &TClickLabel::clicked, this, &TFeatures::ExportCsv);
+    LayOutBottomBand();
 
     // The Sun column follows the main window's instant while the list is visible.
     instantTimer_ = new QTimer(this);
@@ -276,6 +277,42 @@ void TFeatures::DisplaySunRiseSetTimes(const astro::DateTimeRec& selectedDate,
     first.Day = 1;
     StartComputing(selectedDate, ObserverOnDay(observer, first));
     DisplayDataBitmap();
+}
+
+// The bottom band's buttons from its right end leftwards, each as wide as its longest text at
+// the band's 8 points, the month and place line in what is left; where that would leave the
+// line too little, the buttons keep their shares and their texts shrink.
+void TFeatures::LayOutBottomBand() {
+    constexpr int Left = 20, Right = 615, Gap = 8, Top = 462, Height = 16, LeastLine = 180;
+    const QFontMetrics band(ScaledFont(QStringLiteral("Arial"), 8));
+    const auto need = [&band](std::initializer_list<QString> texts) {
+        int width = 0;
+        for (const QString& t : texts)
+            width = std::max(width, band.horizontalAdvance(t) + 2);
+        return width;
+    };
+    const std::pair<TClickLabel*, int> buttons[] = {
+        {lblExport, need({tr("Save CSV")})},
+        {lblPrint, need({tr("Print")})},
+        {lblOrder, need({tr("Order: name"), tr("Order: next sunrise"), tr("Order: libration")})},
+        {lblGoodNights, need({tr("Good nights")})}};
+    int total = 0;
+    for (const auto& button : buttons)
+        total += button.second + Gap;
+    // Fixed widths for texts too long to give the line its room.
+    const int shares[] = {70, 40, 125, 75};
+    const bool fits = Right - total - Left >= LeastLine;
+    int x = Right;
+    for (std::size_t i = 0; i < std::size(buttons); ++i) {
+        const int width = fits ? buttons[i].second : shares[i];
+        x -= width;
+        buttons[i].first->setGeometry(x, Top, width, Height);
+        SetBandText(buttons[i].first, buttons[i].first->text());
+        x -= Gap;
+    }
+    const int line = std::max(x - Gap - Left, LeastLine / 2);
+    lblComputedFor->setFixedSize(line, Height);
+    Progress->setGeometry(Left, Top + 1, line, Height - 2);
 }
 
 // The month and place line in the bottom band: a smaller font down to 6 points when it is
@@ -710,23 +747,40 @@ void TFeatures::txtFindChange() {
 }
 
 void TFeatures::DisplayDataBitmap() {
-    const int visible = std::min(StringGrid1.RowCount() - 1, VisibleRows);
-    const int first = ScrollBar1->value();
     if (static_cast<int>(shown_.size()) != StringGrid1.RowCount() - 1) RefreshOrder();
-    const int riseColumn = order_ == Order::NextSunrise ? 5 : 3;
     imgData.fill(Qt::black);
     QPainter painter(&imgData);
+    PaintList(painter);
+    painter.end();
+    update();
+}
+
+void TFeatures::PaintList(QPainter& painter) const {
+    const int visible = std::min(StringGrid1.RowCount() - 1, VisibleRows);
+    const int first = ScrollBar1->value();
+    const int riseColumn = order_ == Order::NextSunrise ? 5 : 3;
     FillListStripes(painter, visible, first, ListSize().width(), kRowHeight);
     if (found_ >= first && found_ < first + visible) {
         painter.setPen(Aqua);
         painter.drawRect(
             QRect(0, kRowHeight * (found_ - first), ListSize().width() - 2, kRowHeight - 1));
     }
-    painter.setFont(ScaledFont(QStringLiteral("Arial"), 8));
+    const QFont listFont = ScaledFont(QStringLiteral("Arial"), 8);
+    painter.setFont(listFont);
     const int textWidth = ListSize().width();
     auto text = [&](int x, int y, const QColor& colour, const QString& s) {
         painter.setPen(colour);
         painter.drawText(QRect(x, y, textWidth - x, kRowHeight), Qt::AlignLeft | Qt::AlignTop, s);
+    };
+    // A time cell that would pass the list's edge (a long month, "± 4.7h" and "+") in a
+    // smaller font, down to 6 points.
+    auto timeCell = [&](int x, int y, const QColor& colour, const QString& s) {
+        const int room = textWidth - x - 2;
+        for (int points = 7; points >= 6 && painter.fontMetrics().horizontalAdvance(s) > room;
+             --points)
+            painter.setFont(ScaledFont(QStringLiteral("Arial"), points));
+        text(x, y, colour, s);
+        painter.setFont(listFont);
     };
     const QFontMetrics metrics = painter.fontMetrics();
     for (int k = 0; k < visible; ++k) {
@@ -740,11 +794,9 @@ void TFeatures::DisplayDataBitmap() {
         text(kSunColumn, y,
              order_ == Order::Libration || !(sun < 0) ? QColor(255, 255, 0) : QColor(150, 150, 150),
              SunColumnText(row));
-        text(250, y, Aqua, TimeCellText(riseColumn, row));
-        text(430, y, Qt::white, TimeCellText(riseColumn + 1, row));
+        timeCell(250, y, Aqua, TimeCellText(riseColumn, row));
+        timeCell(430, y, Qt::white, TimeCellText(riseColumn + 1, row));
     }
-    painter.end();
-    update();
 }
 
 QList<TSpokenItem> TFeatures::SpokenItems() const {
@@ -773,13 +825,13 @@ QList<TSpokenItem> TFeatures::SpokenItems() const {
 QString TFeatures::SunColumnText(int row) const {
     if (order_ == Order::Libration) {
         const double lib = LibrationToward(row);
-        return std::isnan(lib) ? QString() : QStringLiteral("%1\u00B0").arg(lib, 0, 'f', 1);
+        return std::isnan(lib) ? QString() : ShownNumber(lib, 'f', 1) + QChar(0x00B0);
     }
     const double sun = SunNow(row);
     if (std::isnan(sun)) return QString();
     return QStringLiteral("%1\u00B0 %2")
-        .arg(sun, 0, 'f', 1)
-        .arg(SunNowMorning(row) ? QStringLiteral("\u2191") : QStringLiteral("\u2193"));
+        .arg(ShownNumber(sun, 'f', 1),
+             SunNowMorning(row) ? QStringLiteral("\u2191") : QStringLiteral("\u2193"));
 }
 
 // A time cell without its seconds; a grazing time marked "\u2248" with how far it may be off.

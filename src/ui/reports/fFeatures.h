@@ -16,6 +16,7 @@
 class QDoubleSpinBox;
 class QLabel;
 class QLineEdit;
+class QPainter;
 class QProgressBar;
 class QScrollBar;
 class QThread;
@@ -56,6 +57,8 @@ class TFeatures : public TFrame {
     bool ExportCsv();
     // Draws the visible rows into the list picture and repaints.
     void DisplayDataBitmap();
+    // The list's visible rows painted on `painter` at the list's size.
+    void PaintList(QPainter& painter) const;
 
     // The Sun column: the Sun's altitude over each feature at the UT instant (the main window's
     // instant, followed while the list is visible).
@@ -165,6 +168,7 @@ class TFeatures : public TFrame {
     int ShownAt(QPoint pos) const;
     QString SunColumnText(int row) const;
     void ShowComputedFor(const QString& text);
+    void LayOutBottomBand();
     QString ComputedForText(const astro::DateTimeRec& date, const astro::Observer& observer) const;
     void PlaceScrollBar();
     void DrawFallbackFrame(QPainter& painter);

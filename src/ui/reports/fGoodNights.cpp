@@ -8,6 +8,7 @@
 #include "ui/reports/ListScrolling.h"
 #include "ui/state/AppState.h"
 #include "ui/style/FeatureStyle.h"
+#include "zone/EngineText.h"
 #include "zone/LocalTime.h"
 #include "zone/Zone.h"
 
@@ -204,8 +205,8 @@ QStringList TGoodNights::RowTexts(int index) const {
             LocalText(g.Start, "%02d:%02d"),
             LocalText(g.End, "%02d:%02d"),
             LengthText(g.End - g.Start),
-            QStringLiteral("%1\u00B0").arg(g.FeatureSunAltitudeMid, 0, 'f', 1),
-            QStringLiteral("%1\u00B0").arg(g.MoonAltitudeMid, 0, 'f', 0)};
+            ShownNumber(g.FeatureSunAltitudeMid, 'f', 1) + QChar(0x00B0),
+            ShownNumber(g.MoonAltitudeMid, 'f', 0) + QChar(0x00B0)};
 }
 
 void TGoodNights::DisplayDataBitmap() {
@@ -287,10 +288,10 @@ bool TGoodNights::PrintList() {
         canvas.drawText(left, y,
                         tr("Sun %1\u00B0 to %2\u00B0 over the feature, Moon at least %3\u00B0 "
                            "high, Sun below %4\u00B0 here")
-                            .arg(c.FeatureSunMin)
-                            .arg(c.FeatureSunMax)
-                            .arg(c.MoonMinAltitude)
-                            .arg(c.SunMaxAltitude));
+                            .arg(ShownNumber(c.FeatureSunMin, 'g', 6),
+                                 ShownNumber(c.FeatureSunMax, 'g', 6),
+                                 ShownNumber(c.MoonMinAltitude, 'g', 6),
+                                 ShownNumber(c.SunMaxAltitude, 'g', 6)));
         y += 2 * line;
         font.setBold(true);
         canvas.setFont(font);

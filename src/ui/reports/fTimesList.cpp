@@ -11,11 +11,13 @@
 #include "settings/ObserverSettings.h"
 #include "ui/Windows.h"
 #include "ui/reports/ReportContext.h"
+#include "ui/style/PaintedTexts.h"
 #include "ui/style/Style.h"
 #include "zone/EngineText.h"
 #include "zone/LocalTime.h"
 #include "zone/Zone.h"
 
+#include <QCoreApplication>
 #include <QEvent>
 #include <QHelpEvent>
 #include <QKeyEvent>
@@ -29,6 +31,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstring>
 
 namespace {
 
@@ -124,34 +127,18 @@ QString TableHeadings() {
 
 // Column headings over the table, in window coordinates (table x + 20).
 void DrawColumnHeadings(QPainter& p) {
-    canvas::SetFont(p, QStringLiteral("Arial"), canvas::ScreenPointSize(8), true);
-    struct Heading {
-        int x, y;
-        const char* text;
-        QColor colour;
-    };
-    const Heading headings[] = {
-        {30, 60, QT_TRANSLATE_NOOP("TTimesList", "Date"), Qt::white},
-        {122, 46, QT_TRANSLATE_NOOP("TTimesList", "Moon"), Aqua},
-        {104, 60, QT_TRANSLATE_NOOP("TTimesList", "Rise"), Aqua},
-        {144, 60, QT_TRANSLATE_NOOP("TTimesList", "Trans"), Aqua},
-        {182, 60, QT_TRANSLATE_NOOP("TTimesList", "Set"), Aqua},
-        {212, 60, QT_TRANSLATE_NOOP("TTimesList", "Illum"), Aqua},
-        {275, 46, QT_TRANSLATE_NOOP("TTimesList", "Twilight"), ValueTextColour},
-        {265, 60, QT_TRANSLATE_NOOP("TTimesList", "Ast"), ValueTextColour},
-        {304, 60, QT_TRANSLATE_NOOP("TTimesList", "Naut"), ValueTextColour},
-        {343, 60, QT_TRANSLATE_NOOP("TTimesList", "Civil"), ValueTextColour},
-        {420, 46, QT_TRANSLATE_NOOP("TTimesList", "Sun"), SunYellow},
-        {389, 60, QT_TRANSLATE_NOOP("TTimesList", "Rise"), SunYellow},
-        {429, 60, QT_TRANSLATE_NOOP("TTimesList", "Trans"), SunYellow},
-        {467, 60, QT_TRANSLATE_NOOP("TTimesList", "Set"), SunYellow},
-        {533, 46, QT_TRANSLATE_NOOP("TTimesList", "Twilight"), ValueTextColour},
-        {511, 60, QT_TRANSLATE_NOOP("TTimesList", "Civil"), ValueTextColour},
-        {549, 60, QT_TRANSLATE_NOOP("TTimesList", "Naut"), ValueTextColour},
-        {587, 60, QT_TRANSLATE_NOOP("TTimesList", "Ast"), ValueTextColour},
-    };
-    for (const Heading& h : headings)
-        canvas::TextOut(p, h.x, h.y, TTimesList::tr(h.text), h.colour);
+    // The headings where the painted picture has them, each shrunk to its place.
+    std::size_t count = 0;
+    const paintedtexts::PaintedText* texts = paintedtexts::AllPaintedTexts(count);
+    for (std::size_t i = 0; i < count; ++i) {
+        const paintedtexts::PaintedText& t = texts[i];
+        // The title plate is the stand-in skin's own.
+        if (std::strcmp(t.Context, "TTimesList") != 0 || t.Place.top() < 40) continue;
+        const QString text = QCoreApplication::translate(t.Context, t.English);
+        p.setFont(paintedtexts::FittingFont(text, t.Pixels, t.Bold, t.Place.width()));
+        p.setPen(t.Ink);
+        p.drawText(t.Place, t.Align, text);
+    }
 }
 
 // A stand-in skin for when the painted picture is missing: title band with the column

@@ -44,11 +44,10 @@ PaintedText Caption(const char* english, int x, int y, int width) {
 }
 
 // A heading of the times list centred on x (table coordinates + 20) at y.
-PaintedText Heading(const char* english, int x, int y, bool group, const QColor& ink,
-                    int narrower = 0) {
-    // A group's heading spans its columns; a column's stays within its 40 points (less beside
-    // the Moon's percentage), the ground column taken in the gap before it.
-    const int half = (group ? 38 : 19) - narrower;
+PaintedText Heading(const char* english, int x, int y, bool group, const QColor& ink) {
+    // A group's heading spans its columns; a column's stays within its 40 points, the ground
+    // column taken in the gap before it.
+    const int half = group ? 38 : 19;
     return {"TTimesList",
             english,
             QRect(20 + x - half, y, 2 * half, 14),
@@ -85,7 +84,16 @@ const PaintedText* AllPaintedTexts(std::size_t& count) {
         Heading(QT_TRANSLATE_NOOP("TTimesList", "Moon"), (84 + 214) / 2, 44, true, AquaInk),
         Heading(QT_TRANSLATE_NOOP("TTimesList", "Rise"), 84 + cell / 2, 61, false, AquaInk),
         Heading(QT_TRANSLATE_NOOP("TTimesList", "Transit"), 124 + cell / 2, 61, false, AquaInk),
-        Heading(QT_TRANSLATE_NOOP("TTimesList", "Set"), 162 + cell / 2, 61, false, AquaInk, 6),
+        // The Moon's set: from its column's left to the percentages' box.
+        {"TTimesList",
+         QT_TRANSLATE_NOOP("TTimesList", "Set"),
+         QRect(20 + 160, 61, 31, 14),
+         20 + 161,
+         10,
+         false,
+         AquaInk,
+         {},
+         Qt::AlignHCenter | Qt::AlignVCenter},
         {"TTimesList",
          QT_TRANSLATE_NOOP("TTimesList", "Illum"),
          QRect(20 + 190, 61, 24, 14),
