@@ -517,9 +517,13 @@ ApsisTexts NextApsides(JulianDay instant, const Observer& observer) {
         if (a.Perigee) {
             out.PerigeeTimeText = text::SliceChars(when, 0, 25);
             out.PerigeeDistanceText = text::SliceChars(distance, 0, 25);
+            out.PerigeeUT = ut;
+            out.PerigeeDistanceKm = a.DistanceKm;
         } else {
             out.ApogeeTimeText = text::SliceChars(when, 0, 25);
             out.ApogeeDistanceText = text::SliceChars(distance, 0, 25);
+            out.ApogeeUT = ut;
+            out.ApogeeDistanceKm = a.DistanceKm;
         }
         ++produced;
     }

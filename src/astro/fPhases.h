@@ -50,6 +50,10 @@ struct ApsisTexts {
                                      // "Outside years 1-9999" past 31 December 9999
     std::string ApogeeDistanceText;
     std::string ApogeeTimeText;
+    JulianDay PerigeeUT = 0; // the instants, UT
+    JulianDay ApogeeUT = 0;
+    double PerigeeDistanceKm = 0;
+    double ApogeeDistanceKm = 0;
 };
 
 // One apsis of the Moon (Meeus 1st ed. ch. 48).

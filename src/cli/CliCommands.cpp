@@ -13,6 +13,7 @@
 #include "cli/CliPlanner.h"
 #include "export/IcsCalendar.h"
 #include "settings/ObserverSettings.h"
+#include "zone/LocalTime.h"
 #include "zone/Zone.h"
 
 #include <QDateTime>
@@ -143,14 +144,16 @@ QJsonObject riseSetObject(const astro::RiseSetTimes& t, const char* first, const
     return o;
 }
 
-// The contacts of an eclipse as local date-times; null where the kind has none.
-void putContacts(QJsonObject& o, const astro::EclipseElements& g, double zoneDays) {
+// The contacts of an eclipse as local date-times, each in the offset in force at it; null where
+// the kind has none.
+void putContacts(QJsonObject& o, const astro::EclipseElements& g, const TZone& zone) {
     static const char* const keys[astro::EclipseContactCount] = {
         "penumbra_entered", "umbra_entered", "totality_begins",
         "totality_ends",    "umbra_left",    "penumbra_left"};
     for (std::size_t c = 0; c < astro::EclipseContactCount; ++c) {
         const double ut = g.ContactUT[c];
-        o[QLatin1String(keys[c])] = ut != 0 ? QJsonValue(isoOfJulian(ut + zoneDays)) : QJsonValue();
+        o[QLatin1String(keys[c])] =
+            ut != 0 ? QJsonValue(isoOfJulian(LocalInstant(ut, zone).LocalJd)) : QJsonValue();
     }
 }
 
@@ -182,14 +185,8 @@ astro::Observer ObserverFor(const Options& options) {
 
 namespace {
 
-// `observer` with the offset of a named zone in force at the UT instant `ut`; a fixed zone's
-// observer as it is.
-astro::Observer ObserverAt(astro::Observer observer, astro::JulianDay ut) {
-    observer.ZoneOffsetMinutes = OffsetAtEvent(CurrentZone(), ut, observer.ZoneOffsetMinutes);
-    return observer;
-}
-
-// The same at the local time `local`.
+// `observer` with the offset of a named zone in force at the local time `local`; a fixed
+// zone's observer as it is.
 astro::Observer ObserverAtLocal(astro::Observer observer, const astro::DateTimeRec& local) {
     if (CurrentZone().IsNamed()) observer.ZoneOffsetMinutes = CurrentZone().OffsetAtLocal(local);
     return observer;
@@ -268,41 +265,16 @@ QJsonObject PhasesCommand(const astro::DateTimeRec& month, const astro::Observer
     return {{QStringLiteral("events"), list}};
 }
 
-namespace {
-
-// The first apsis of each kind at or after the UT instant `from`, as the panel finds them
-// (Jde holds the UT instant).
-std::array<astro::ApsisRec, 2> nextApsisInstants(astro::JulianDay from) {
-    std::array<astro::ApsisRec, 2> found{}; // perigee, apogee
-    std::array<bool, 2> have{};
-    // Mean apsides 13.78 days apart: start two steps early, eight steps reach both.
-    double k = std::floor((from - 2451534.6698) / 27.55454988 * 2) / 2 - 1;
-    for (int step = 0; step < 8 && !(have[0] && have[1]); ++step, k += 0.5) {
-        astro::ApsisRec a = astro::ApsisInstant(k);
-        a.Jde -= astro::DeltaTDays(a.Jde); // dynamical time to UT, as the panel shows it
-        const std::size_t i = a.Perigee ? 0 : 1;
-        if (a.Jde >= from && !have[i]) {
-            found[i] = a;
-            have[i] = true;
-        }
-    }
-    return found;
-}
-
-} // namespace
-
 QJsonObject ApsidesCommand(const astro::DateTimeRec& local, const astro::Observer& observer) {
     const astro::Observer atStart = ObserverAtLocal(observer, local);
     const astro::JulianDay startUt =
         astro::DateToJulian(local) - atStart.ZoneOffsetMinutes / 1440.0;
-    const auto instants = nextApsisInstants(startUt);
-    // Each apsis's texts in the offset in force at it, from the same UT start.
-    auto texts = [&](const astro::Observer& at) { return astro::NextApsides(startUt, at); };
-    auto apsis = [&](bool perigee, const astro::ApsisRec& a) {
-        const astro::Observer at = ObserverAt(observer, a.Jde);
-        const astro::ApsisTexts t = texts(at);
+    // Each apsis in the offset in force at it.
+    const TObserverClock clock(observer);
+    const astro::ApsisTexts t = NextApsidesInZone(startUt, observer, clock.Zone());
+    auto apsis = [&](bool perigee) {
         const std::string& time = perigee ? t.PerigeeTimeText : t.ApogeeTimeText;
-        const std::string& distance = perigee ? t.PerigeeDistanceText : t.ApogeeDistanceText;
+        const astro::JulianDay ut = perigee ? t.PerigeeUT : t.ApogeeUT;
         QJsonObject o;
         if (qs(time) == QLatin1String("Outside years 1-9999")) {
             // The next apsis falls after 31 December 9999: no date to give.
@@ -311,15 +283,16 @@ QJsonObject ApsidesCommand(const astro::DateTimeRec& local, const astro::Observe
             putMaybe(o, QStringLiteral("time_text"), qs(time));
             return o;
         }
-        o[QStringLiteral("local")] = isoOfJulian(a.Jde + at.ZoneOffsetMinutes / 1440.0);
-        o[QStringLiteral("ut")] = isoOfJulian(a.Jde);
+        o[QStringLiteral("local")] = isoOfJulian(LocalInstant(ut, clock.Zone()).LocalJd);
+        o[QStringLiteral("ut")] = isoOfJulian(ut);
         o[QStringLiteral("time_text")] = qs(time).trimmed();
-        o[QStringLiteral("distance_km")] = qs(distance).section(QLatin1Char(' '), 0, 0).toInt();
+        o[QStringLiteral("distance_km")] =
+            static_cast<qint64>(std::lround(perigee ? t.PerigeeDistanceKm : t.ApogeeDistanceKm));
         return o;
     };
     QJsonObject out;
-    out[QStringLiteral("perigee")] = apsis(true, instants[0]);
-    out[QStringLiteral("apogee")] = apsis(false, instants[1]);
+    out[QStringLiteral("perigee")] = apsis(true);
+    out[QStringLiteral("apogee")] = apsis(false);
     return out;
 }
 
@@ -414,15 +387,17 @@ QJsonObject EclipsesCommand(int fromYear, int toYear, const astro::Observer& obs
                 if (p.Kind != astro::PhaseKind::FullMoon) continue;
                 const astro::EclipseElements g = astro::EclipseGeometry(p.K, first.Year);
                 if (!g.NearNode || g.Kind == astro::NoEclipse) continue;
-                const astro::Observer at = ObserverAt(observer, g.MaximumUT);
-                const double zoneDays = at.ZoneOffsetMinutes / 1440.0;
+                // The place decides the visibility; each time is in the offset in force at it.
                 astro::EclipseCircumstances e;
-                astro::EclipseCalcs(p, first.Year, at, e);
+                astro::EclipseCalcs(p, first.Year, observer, e);
+                const TObserverClock clock(observer);
+                SetEclipseTexts(e, clock.Zone());
                 QJsonObject o;
-                putContacts(o, g, zoneDays);
+                putContacts(o, g, clock.Zone());
                 o[QStringLiteral("kind")] = e.Kind;
                 o[QStringLiteral("kind_name")] = qs(astro::EclipseKindName(e.Kind));
-                o[QStringLiteral("max_local")] = isoOfJulian(g.MaximumUT + zoneDays);
+                o[QStringLiteral("max_local")] =
+                    isoOfJulian(LocalInstant(g.MaximumUT, clock.Zone()).LocalJd);
                 o[QStringLiteral("max_ut")] = isoOfJulian(g.MaximumUT);
                 o[QStringLiteral("date")] = qs(e.Date);
                 o[QStringLiteral("visibility")] = qs(e.Visibility);
@@ -440,19 +415,17 @@ QJsonObject SeasonsCommand(int year, const astro::Observer& observer) {
                                    "december_solstice"};
     const auto y = static_cast<std::uint16_t>(year);
     const astro::SeasonsRec s = astro::EquinoxesAndSolstices(y, observer);
+    const TObserverClock clock(observer); // each event in the offset in force at it
     QJsonArray events;
     QJsonArray lengths;
     for (std::size_t i = 0; i < 4; ++i) {
         QJsonObject o;
         o[QStringLiteral("name")] = QLatin1String(names[i]);
         const double ut = s.Instants[i] - astro::DeltaTDays(s.Instants[i]);
-        const astro::Observer at = ObserverAt(observer, ut);
-        const std::string text = at.ZoneOffsetMinutes == observer.ZoneOffsetMinutes
-                                     ? s.Texts[i]
-                                     : astro::EquinoxesAndSolstices(y, at).Texts[i];
-        o[QStringLiteral("local")] = isoOfJulian(ut + at.ZoneOffsetMinutes / 1440.0);
+        const double local = LocalInstant(ut, clock.Zone()).LocalJd;
+        o[QStringLiteral("local")] = isoOfJulian(local);
         o[QStringLiteral("ut")] = isoOfJulian(ut);
-        o[QStringLiteral("text")] = qs(text);
+        o[QStringLiteral("text")] = qs(astro::DateTimeText(astro::JulianToDate(local)));
         events.append(o);
         lengths.append(s.Lengths[i]);
     }
@@ -674,10 +647,15 @@ void refuseSkippedDay(const astro::DateTimeRec& day, const std::string& text) {
 
 } // namespace
 
+astro::JulianDay NowUt() {
+    return static_cast<double>(QDateTime::currentSecsSinceEpoch()) / 86400.0 + 2440587.5;
+}
+
 std::string IcalText(int year, const astro::Observer& observer) {
-    const double nowUt =
-        static_cast<double>(QDateTime::currentSecsSinceEpoch()) / 86400.0 + 2440587.5;
-    return ics::CalendarText(ics::YearEvents(year, observer), nowUt, CRESSELLE_VERSION,
+    // Each event in the year of its local time in the offset in force at it.
+    const TObserverClock clock(observer);
+    const auto offsetAt = [&](astro::JulianDay ut) { return clock.Zone().OffsetAt(ut); };
+    return ics::CalendarText(ics::YearEvents(year, observer, offsetAt), NowUt(), CRESSELLE_VERSION,
                              ics::YearCalendarName(year));
 }
 

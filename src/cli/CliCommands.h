@@ -24,6 +24,9 @@ QJsonObject EclipsesCommand(int fromYear, int toYear, const astro::Observer& obs
 QJsonObject SeasonsCommand(int year, const astro::Observer& observer);
 QJsonObject EasterCommand(int year);
 
+// The system clock's "now" as a UT Julian Day, to the second: the CLI's one reading of it.
+astro::JulianDay NowUt();
+
 // The iCalendar file of the year's events for the observer (CRLF line ends).
 std::string IcalText(int year, const astro::Observer& observer);
 // Writes `text` to `path` (atomically) or to stdout when it is empty; returns the exit status.

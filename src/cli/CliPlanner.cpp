@@ -2,13 +2,13 @@
 #include "cli/CliPlanner.h"
 
 #include "astro/fLunarPlanner.h"
+#include "cli/CliCommands.h"
 #include "cli/CliFeatures.h"
 #include "data/FeatureNames.h"
 #include "export/GoodNightsCalendar.h"
-#include "export/IsoTime.h"
+#include "zone/LocalTime.h"
 #include "zone/Zone.h"
 
-#include <QDateTime>
 #include <QJsonArray>
 
 #include <algorithm>
@@ -24,10 +24,6 @@ constexpr int kDefaultPlanMonths = 3;
 double rounded(double value, int decimals) {
     const double scale = std::pow(10.0, decimals);
     return std::round(value * scale) / scale;
-}
-
-QString isoWithOffset(astro::JulianDay ut, int offsetMinutes, bool utc) {
-    return QString::fromStdString(utc ? ics::IsoUtc(ut) : ics::IsoLocal(ut, offsetMinutes));
 }
 
 void checkBand(double low, double high) {
@@ -122,7 +118,7 @@ QJsonObject TerminatorCommand(const astro::DateTimeRec& local, const astro::Obse
     for (const Row& r : rows)
         list.append(r.Json);
     QJsonObject out;
-    out[QStringLiteral("instant_ut")] = isoWithOffset(ut, 0, true);
+    out[QStringLiteral("instant_ut")] = QString::fromStdString(UtIsoText(ut));
     out[QStringLiteral("colongitude_deg")] = rounded(moon.Colongitude, 3);
     out[QStringLiteral("sun_latitude_deg")] =
         rounded(astro::RadToDeg(moon.SunSelenographicLatitude), 3);
@@ -153,14 +149,13 @@ PlanResult PlanCommand(const Options& options, const astro::Observer& observer) 
     QJsonArray list;
     for (int i = 0; i < count; ++i) {
         const astro::GoodNight& g = nights[static_cast<std::size_t>(i)];
-        auto offset = [&](astro::JulianDay ut) {
-            return OffsetAtEvent(CurrentZone(), ut, observer.ZoneOffsetMinutes);
-        };
+        const TObserverClock clock(observer);
         QJsonObject o;
-        o[QStringLiteral("start_local")] = isoWithOffset(g.Start, offset(g.Start), false);
-        o[QStringLiteral("end_local")] = isoWithOffset(g.End, offset(g.End), false);
-        o[QStringLiteral("start_ut")] = isoWithOffset(g.Start, 0, true);
-        o[QStringLiteral("end_ut")] = isoWithOffset(g.End, 0, true);
+        o[QStringLiteral("start_local")] =
+            QString::fromStdString(LocalIsoText(g.Start, clock.Zone()));
+        o[QStringLiteral("end_local")] = QString::fromStdString(LocalIsoText(g.End, clock.Zone()));
+        o[QStringLiteral("start_ut")] = QString::fromStdString(UtIsoText(g.Start));
+        o[QStringLiteral("end_ut")] = QString::fromStdString(UtIsoText(g.End));
         o[QStringLiteral("length_minutes")] =
             static_cast<qint64>(std::lround((g.End - g.Start) * 1440));
         o[QStringLiteral("sun_altitude_mid_deg")] = rounded(g.FeatureSunAltitudeMid, 2);
@@ -180,10 +175,8 @@ PlanResult PlanCommand(const Options& options, const astro::Observer& observer) 
     out.Json[QStringLiteral("feature")] = feature;
     out.Json[QStringLiteral("conditions")] = conditions;
     out.Json[QStringLiteral("nights")] = list;
-    const double nowUt =
-        static_cast<double>(QDateTime::currentSecsSinceEpoch()) / 86400.0 + 2440587.5;
     out.Calendar = ics::CalendarText(
-        ics::GoodNightEvents(f.Feature.Name.toStdString(), nights.data(), count, c), nowUt,
+        ics::GoodNightEvents(f.Feature.Name.toStdString(), nights.data(), count, c), NowUt(),
         CRESSELLE_VERSION, "Good nights for " + f.Feature.Name.toStdString() + " (Cresselle)");
     return out;
 }

@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <utility>
 
 namespace ics {
 namespace {
@@ -152,18 +153,38 @@ void AddEclipse(const astro::PhaseEvent& phase, int year, const astro::Observer&
     out.push_back(std::move(e));
 }
 
-void AddPhasesAndEclipses(int year, const astro::Observer& observer,
+// Local midnight of 1 January of `year` and of the year after, Julian Days of the local clock.
+std::pair<astro::JulianDay, astro::JulianDay> YearSpan(int year) {
+    astro::DateTimeRec jan1;
+    jan1.Year = static_cast<std::uint16_t>(year);
+    const astro::JulianDay start = astro::DateToJulian(jan1);
+    astro::DateTimeRec nextJan1 = jan1;
+    nextJan1.Year = static_cast<std::uint16_t>(year + 1);
+    return {start, year < 9999 ? astro::DateToJulian(nextJan1) : start + 365}; // a common year
+}
+
+void AddPhasesAndEclipses(int year, const astro::Observer& observer, const OffsetAt& offsetAt,
                           std::vector<CalendarEvent>& out) {
-    const double zoneDays = observer.ZoneOffsetMinutes / 1440.0;
-    for (int month = 1; month <= 12; ++month) {
+    const auto [start, end] = YearSpan(year);
+    std::vector<double> seen; // lunation numbers taken
+    // The year's months and the months either side: a phase near New Year belongs to the year
+    // of its local time in the offset in force at it.
+    for (int m = 0; m <= 13; ++m) {
+        const int y = year + (m == 0 ? -1 : m == 13 ? 1 : 0);
+        if (y < 1 || y > 9999) continue;
         astro::DateTimeRec first;
-        first.Year = static_cast<std::uint16_t>(year);
-        first.Month = static_cast<std::uint16_t>(month);
+        first.Year = static_cast<std::uint16_t>(y);
+        first.Month = static_cast<std::uint16_t>(m == 0 ? 12 : m == 13 ? 1 : m);
         astro::MonthPhaseList events;
         const int count = astro::MonthPhases(first, observer, events);
         for (int i = 0; i < count; ++i) {
             const astro::PhaseEvent& p = events[static_cast<std::size_t>(i)];
-            const double ut = p.Julian - zoneDays;
+            const double ut = p.UT;
+            const double local = std::round((ut + offsetAt(ut) / 1440.0) * 1440) / 1440;
+            if (local < start || local >= end ||
+                std::find(seen.begin(), seen.end(), p.K) != seen.end())
+                continue;
+            seen.push_back(p.K);
             out.push_back(Instant(PhaseTag(p.Kind), PhaseTitle(p.Kind),
                                   Format(Text(QT_TRANSLATE_NOOP("Calendar", "%1 at %2")),
                                          {PhaseTitle(p.Kind), DayAndClockText(ut)}),
@@ -173,21 +194,14 @@ void AddPhasesAndEclipses(int year, const astro::Observer& observer,
     }
 }
 
-void AddApsides(int year, const astro::Observer& observer, std::vector<CalendarEvent>& out) {
-    astro::DateTimeRec jan1;
-    jan1.Year = static_cast<std::uint16_t>(year);
-    const astro::JulianDay start = astro::DateToJulian(jan1); // local midnight
-    astro::DateTimeRec nextJan1 = jan1;
-    nextJan1.Year = static_cast<std::uint16_t>(year + 1);
-    const astro::JulianDay end =
-        year < 9999 ? astro::DateToJulian(nextJan1) : start + 365; // 9999 is a common year
-    const double zoneDays = observer.ZoneOffsetMinutes / 1440.0;
+void AddApsides(int year, const OffsetAt& offsetAt, std::vector<CalendarEvent>& out) {
+    const auto [start, end] = YearSpan(year);
     // Half a month before the year in perigee-apogee steps of half an anomalistic month; a
     // year holds at most 28 apsides, so 34 steps cover it.
     double k = std::floor((year - 2000 - 0.05) * 13.2555 * 2) / 2;
     for (int step = 0; step < 34; ++step, k += 0.5) {
         const astro::ApsisRec a = astro::ApsisInstant(k);
-        const double local = a.Jde + zoneDays;
+        const double local = a.Jde + offsetAt(a.Jde) / 1440.0;
         if (local < start || local >= end) continue;
         const std::string title = a.Perigee ? Text(QT_TRANSLATE_NOOP("Calendar", "Perigee"))
                                             : Text(QT_TRANSLATE_NOOP("Calendar", "Apogee"));
@@ -240,11 +254,14 @@ std::string EventText(const CalendarEvent& e, const std::string& stamp) {
 
 } // namespace
 
-std::vector<CalendarEvent> YearEvents(int year, const astro::Observer& observer) {
+std::vector<CalendarEvent> YearEvents(int year, const astro::Observer& observer,
+                                      const OffsetAt& offsetAt) {
     std::vector<CalendarEvent> out;
     if (year < 1 || year > 9999) return out;
-    AddPhasesAndEclipses(year, observer, out);
-    AddApsides(year, observer, out);
+    const OffsetAt offset =
+        offsetAt ? offsetAt : [&](astro::JulianDay) { return observer.ZoneOffsetMinutes; };
+    AddPhasesAndEclipses(year, observer, offset, out);
+    AddApsides(year, offset, out);
     AddSeasons(year, observer, out);
     std::stable_sort(out.begin(), out.end(), [](const CalendarEvent& a, const CalendarEvent& b) {
         return a.Start < b.Start;

@@ -6,6 +6,7 @@
 
 #include "astro/fGlobals.h"
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -21,8 +22,13 @@ struct CalendarEvent {
     astro::JulianDay Key = 0;   // UT instant named by the UID (the maximum of an eclipse)
 };
 
-// Every event whose local time (observer's zone offset) falls in `year` (1..9999), in time order.
-std::vector<CalendarEvent> YearEvents(int year, const astro::Observer& observer);
+// Minutes the local clock is ahead of UT at a UT instant: the offset in force then.
+using OffsetAt = std::function<int(astro::JulianDay ut)>;
+
+// Every event whose local time falls in `year` (1..9999), in time order: each event's local time
+// in the offset `offsetAt` gives for its instant (the observer's fixed offset when empty).
+std::vector<CalendarEvent> YearEvents(int year, const astro::Observer& observer,
+                                      const OffsetAt& offsetAt = {});
 
 // The calendar file: CRLF line ends, lines folded at 75 octets, times in UTC rounded to the
 // minute. `stampUt` (UT) goes into every DTSTAMP; `version` into PRODID; `name` into

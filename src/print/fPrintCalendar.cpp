@@ -8,6 +8,7 @@
 #include "print/fPrint.h"
 #include "settings/ObserverSettings.h"
 #include "zone/EngineText.h"
+#include "zone/LocalTime.h"
 #include "zone/Zone.h"
 
 #include <QCoreApplication>

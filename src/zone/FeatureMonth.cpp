@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "zone/FeatureMonth.h"
 
+#include "zone/LocalTime.h"
+
 #include <cmath>
 #include <limits>
 
@@ -31,8 +33,8 @@ TFeatureCrossing Shown(const UtCrossing& c, const astro::Observer& observer, con
     out.OutOfRange = c.OutOfRange;
     if (!c.Found) return out;
     out.Ut = c.Ut;
-    const int offset = OffsetAtEvent(zone, c.Ut, observer.ZoneOffsetMinutes);
-    out.Local = astro::JulianToDate(c.Ut + offset / 1440.0);
+    out.Local =
+        astro::JulianToDate(LocalInstant(c.Ut, TObserverClock(observer, zone).Zone()).LocalJd);
     return out;
 }
 

@@ -4,6 +4,7 @@
 #include "astro/fMoonCalcs.h"
 #include "astro/fPhases.h"
 #include "astro/fRiseSet.h"
+#include "zone/LocalTime.h"
 #include "zone/Zone.h"
 
 #include <QCoreApplication>
@@ -27,18 +28,6 @@ astro::DateTimeRec NextDay(const astro::DateTimeRec& day) {
     return Midnight(next);
 }
 
-// Minutes after midnight of a clock text "HH:MM" (with or without a zone abbreviation), or -1
-// for "None", "*****" or anything else.
-int MinutesOf(const std::string& text) {
-    if (text.size() < 5 || text[2] != ':') return -1;
-    const auto digit = [&text](int i) { return text[i] >= '0' && text[i] <= '9'; };
-    if (!digit(0) || !digit(1) || !digit(3) || !digit(4)) return -1;
-    const int h = (text[0] - '0') * 10 + (text[1] - '0');
-    const int m = (text[3] - '0') * 10 + (text[4] - '0');
-    if (h > 23 || m > 59) return -1;
-    return h * 60 + m;
-}
-
 // UT of the local clock minute `minutes` of `day`.
 astro::JulianDay UtOfLocal(const astro::DateTimeRec& day, int minutes,
                            const astro::Observer& observer) {
@@ -48,15 +37,20 @@ astro::JulianDay UtOfLocal(const astro::DateTimeRec& day, int minutes,
     return localJd - offset / 1440.0;
 }
 
-// Adds the event of `text` when its local minute lies in [from, to) of `day`.
-void AddEvent(QList<TNightEvent>& events, TNightEventKind kind, const std::string& text,
-              const astro::DateTimeRec& day, int from, int to, const astro::Observer& observer) {
-    const int minutes = MinutesOf(text);
+// Adds the event at the UT instant `ut` (NaN: none) when its local minute lies in [from, to)
+// of its day.
+void AddEvent(QList<TNightEvent>& events, TNightEventKind kind, double ut, int from, int to,
+              const astro::Observer& observer) {
+    if (!std::isfinite(ut)) return;
+    const TObserverClock clock(observer);
+    const TLocalInstant local = LocalInstant(ut, clock.Zone());
+    const int minutes = LocalMinuteOfDay(local);
     if (minutes < from || minutes >= to) return;
     TNightEvent e;
     e.Kind = kind;
-    e.Instant = UtOfLocal(day, minutes, observer);
-    e.Time = QString::fromStdString(text.substr(0, 5));
+    // To the minute of its clock text.
+    e.Instant = ut + (std::floor(local.LocalJd + 0.5) - 0.5 + minutes / 1440.0 - local.LocalJd);
+    e.Time = QString::fromStdString(DayClockText(ut, clock.Zone()).substr(0, 5));
     events.append(e);
 }
 
@@ -80,14 +74,14 @@ void AddDayEvents(QList<TNightEvent>& events, const astro::DateTimeRec& day, boo
         const astro::RiseSetTimes t = RiseSetOnDay(day, observer, [&](const astro::Observer& o) {
             return astro::SunRiseSet(day, b.h0, o);
         });
-        AddEvent(events, b.dawn, t.Rise, day, from, to, observer);
-        AddEvent(events, b.dusk, t.Set, day, from, to, observer);
+        AddEvent(events, b.dawn, t.Instants.Rise, from, to, observer);
+        AddEvent(events, b.dusk, t.Instants.Set, from, to, observer);
     }
     const astro::RiseSetTimes moon = RiseSetOnDay(
         day, observer, [&](const astro::Observer& o) { return astro::MoonRiseSet(day, o); });
-    AddEvent(events, K::Moonrise, moon.Rise, day, from, to, observer);
-    AddEvent(events, K::MoonTransit, moon.Transit, day, from, to, observer);
-    AddEvent(events, K::Moonset, moon.Set, day, from, to, observer);
+    AddEvent(events, K::Moonrise, moon.Instants.Rise, from, to, observer);
+    AddEvent(events, K::MoonTransit, moon.Instants.Transit, from, to, observer);
+    AddEvent(events, K::Moonset, moon.Instants.Set, from, to, observer);
 }
 
 } // namespace
@@ -121,18 +115,15 @@ QString NightEventName(TNightEventKind kind) {
 }
 
 int NightOffsetAt(astro::JulianDay ut, const astro::Observer& observer) {
-    return OffsetAtEvent(CurrentZone(), ut, observer.ZoneOffsetMinutes);
+    return TObserverClock(observer).Zone().OffsetAt(ut);
 }
 
 double NightLocalJd(astro::JulianDay ut, const astro::Observer& observer) {
-    return static_cast<double>(ut) + NightOffsetAt(ut, observer) / 1440.0;
+    return LocalInstant(ut, TObserverClock(observer).Zone()).LocalJd;
 }
 
 QString NightClockText(astro::JulianDay ut, const astro::Observer& observer) {
-    const astro::DateTimeRec local = astro::JulianToDateToMinute(NightLocalJd(ut, observer));
-    return QStringLiteral("%1:%2")
-        .arg(local.Hour, 2, 10, QLatin1Char('0'))
-        .arg(local.Minute, 2, 10, QLatin1Char('0'));
+    return QString::fromStdString(LocalClockText(ut, TObserverClock(observer).Zone()).substr(0, 5));
 }
 
 TNight NightOf(const astro::DateTimeRec& day, const astro::Observer& observer, double stepMinutes) {

@@ -6,9 +6,7 @@
 #include <QFile>
 
 #include <algorithm>
-#include <array>
 #include <cmath>
-#include <string>
 
 namespace {
 
@@ -46,35 +44,6 @@ bool IsoCoordinate(const QByteArray& text, int degreeDigits, double& degrees) {
     degrees = d + m / 60.0 + s / 3600.0;
     if (text[0] == '-') degrees = -degrees;
     return true;
-}
-
-// Minutes of the day of an "HH:MM" text; -1 for "None", "*****" and the like.
-int MinutesOf(const std::string& text) {
-    if (text.size() != 5 || text[2] != ':') return -1;
-    const QString q = QString::fromStdString(text);
-    bool okH = false, okM = false;
-    const int h = q.left(2).toInt(&okH), m = q.mid(3, 2).toInt(&okM);
-    return okH && okM ? h * 60 + m : -1;
-}
-
-// One event of a day the clocks change: as computed with the offset before the change when it
-// comes before the change, else as computed with the offset after it. A time of the repeated
-// hour carries its zone abbreviation ("01:30 BST", "01:30 GMT").
-std::string MergedText(const std::string& early, const std::string& late, const TDayChange& c) {
-    const int changeOnNewClock = c.MinuteOfDay + c.After - c.Before;
-    const int repeatedEnd = c.MinuteOfDay; // on either clock, the hour before it repeats
-    const int e = MinutesOf(early), l = MinutesOf(late);
-    const bool repeats = c.After < c.Before;
-    if (e >= 0 && e < c.MinuteOfDay) {
-        if (repeats && e >= changeOnNewClock)
-            return early + " " + c.AbbreviationBefore.toStdString();
-        return early;
-    }
-    if (l >= 0 && l >= changeOnNewClock) {
-        if (repeats && l < repeatedEnd) return late + " " + c.AbbreviationAfter.toStdString();
-        return late;
-    }
-    return e >= 0 ? late : early;
 }
 
 TZone& Current() {
@@ -165,6 +134,21 @@ int TZone::OffsetOnDay(const astro::DateTimeRec& local) const {
     return OffsetAtLocal(noon);
 }
 
+bool TZone::RepeatsAt(astro::JulianDay ut) const {
+    if (!named_) return false;
+    const double t = static_cast<double>(ut);
+    const int offset = OffsetAt(ut);
+    // No change within a day of the instant: its clock time comes once.
+    if (t - cachedFrom_ > 1 && cachedTo_ - t > 1) return false;
+    const double local = t + offset / 1440.0;
+    // Another offset near the instant that reads the same clock time at another instant.
+    for (const double near : {t - 1, t + 1}) {
+        const int other = OffsetAt(near);
+        if (other != offset && OffsetAt(local - other / 1440.0) == other) return true;
+    }
+    return false;
+}
+
 QString TZone::Abbreviation(astro::JulianDay ut) const {
     if (!named_) return OffsetText(fixedMinutes_);
     const QString name = zone_.abbreviation(UtcOf(ut));
@@ -238,139 +222,4 @@ const TZonePlace* ZonePlaceOf(const QByteArray& id) {
     for (const TZonePlace& place : ZonePlaces())
         if (place.ZoneId == id) return &place;
     return nullptr;
-}
-
-TDayChange ChangeOnDay(const TZone& zone, const astro::DateTimeRec& day) {
-    TDayChange change;
-    if (!zone.IsNamed()) return change;
-    astro::DateTimeRec midnight = day;
-    midnight.Hour = midnight.Minute = midnight.Second = midnight.Millisecond = 0;
-    const double localStart = static_cast<double>(astro::DateToJulian(midnight));
-    const int before = zone.OffsetAtLocalJd(localStart);
-    const double utStart = localStart - before / 1440.0;
-    const QTimeZone::OffsetData next = zone.TimeZone().nextTransition(UtcOf(utStart));
-    if (!next.atUtc.isValid()) return change;
-    const double utChange = JdOf(next.atUtc.toMSecsSinceEpoch());
-    const int minute = static_cast<int>(std::lround((utChange - utStart) * 1440.0));
-    if (minute < 0 || minute >= 1440) return change;
-    change.Changes = true;
-    change.Before = before;
-    change.After = next.offsetFromUtc / 60;
-    change.MinuteOfDay = minute;
-    change.AbbreviationBefore = zone.Abbreviation(utChange - 1.0 / 1440);
-    change.AbbreviationAfter = zone.Abbreviation(utChange + 1.0 / 1440);
-    return change;
-}
-
-// A phase belongs to the month in which its local time, in the offset in force at it, falls.
-// The candidates are the month's phases in each offset in force near the month's edges; each
-// is then taken from the list made with its own offset, or dropped when that list lacks it.
-int MonthPhasesInZone(const astro::DateTimeRec& date, astro::Observer observer,
-                      astro::MonthPhaseList& events) {
-    const TZone& zone = CurrentZone();
-    if (!zone.IsNamed()) return astro::MonthPhases(date, observer, events);
-    astro::DateTimeRec first = date;
-    first.Day = 1;
-    first.Hour = first.Minute = first.Second = first.Millisecond = 0;
-    const double jStart = astro::DateToJulian(first);
-    astro::DateTimeRec next = first;
-    next.Month = static_cast<std::uint16_t>(date.Month % 12 + 1);
-    next.Year = static_cast<std::uint16_t>(date.Year + (date.Month == 12 ? 1 : 0));
-    const double jEnd = astro::DateToJulian(next);
-
-    // The lists already made, one per offset (a month sees at most a few offsets).
-    struct List {
-        int Offset = 0;
-        int Count = 0;
-        astro::MonthPhaseList Events{};
-    };
-    std::array<List, 8> lists{};
-    int made = 0;
-    auto listFor = [&](int offset) -> const List& {
-        for (int i = 0; i < made; ++i)
-            if (lists[static_cast<std::size_t>(i)].Offset == offset)
-                return lists[static_cast<std::size_t>(i)];
-        List& list = lists[static_cast<std::size_t>(std::min(made, 7))];
-        made = std::min(made + 1, 8);
-        list.Offset = offset;
-        observer.ZoneOffsetMinutes = offset;
-        list.Count = astro::MonthPhases(date, observer, list.Events);
-        return list;
-    };
-
-    int count = 0;
-    for (const double edge : {jStart - 1, jStart + 1, jEnd - 1, jEnd + 1}) {
-        // A copy: the listFor below may reuse the slot it refers to.
-        // NOLINTNEXTLINE(performance-unnecessary-copy-initialization)
-        const List candidates = listFor(zone.OffsetAt(edge));
-        for (int i = 0; i < candidates.Count; ++i) {
-            const astro::PhaseEvent& e = candidates.Events[static_cast<std::size_t>(i)];
-            bool known = false;
-            for (int j = 0; j < count; ++j)
-                known = known || events[static_cast<std::size_t>(j)].K == e.K;
-            if (known || count >= astro::MaxMonthPhases) continue;
-            const List& own = listFor(zone.OffsetAt(e.UT));
-            for (int j = 0; j < own.Count; ++j)
-                if (own.Events[static_cast<std::size_t>(j)].K == e.K)
-                    events[static_cast<std::size_t>(count++)] =
-                        own.Events[static_cast<std::size_t>(j)];
-        }
-    }
-    std::sort(events.begin(), events.begin() + count,
-              [](const astro::PhaseEvent& a, const astro::PhaseEvent& b) { return a.K < b.K; });
-    return count;
-}
-
-astro::MonthEclipseList MonthEclipsesInZone(const astro::MonthPhaseList& events, int count,
-                                            std::uint16_t year, astro::Observer observer,
-                                            const TZone& zone) {
-    astro::MonthEclipseList found = astro::MonthEclipses(events, count, year, observer);
-    if (!zone.IsNamed()) return found;
-    const int firstOffset = observer.ZoneOffsetMinutes;
-    for (int i = 0; i < found.Count; ++i) {
-        astro::EclipseCircumstances& eclipse = found.Eclipses[static_cast<std::size_t>(i)];
-        const astro::JulianDay ut =
-            astro::DateToJulian(eclipse.LocalMaximum) - firstOffset / 1440.0;
-        const int offset = zone.OffsetAt(ut);
-        if (offset == firstOffset) continue;
-        observer.ZoneOffsetMinutes = offset;
-        const astro::MonthEclipseList again = astro::MonthEclipses(events, count, year, observer);
-        if (i < again.Count) eclipse = again.Eclipses[static_cast<std::size_t>(i)];
-    }
-    return found;
-}
-
-astro::DateTimeRec InOffsetOfItsInstant(const astro::DateTimeRec& date,
-                                        const astro::Observer& observer, const TZone& zone) {
-    if (!zone.IsNamed()) return date;
-    const double local = astro::DateToJulian(date);
-    const int offset = zone.OffsetAt(local - observer.ZoneOffsetMinutes / 1440.0);
-    if (offset == observer.ZoneOffsetMinutes) return date;
-    return astro::JulianToDate(local + (offset - observer.ZoneOffsetMinutes) / 1440.0);
-}
-
-int OffsetAtEvent(const TZone& zone, astro::JulianDay ut, int fixedMinutes) {
-    return zone.IsNamed() ? zone.OffsetAt(ut) : fixedMinutes;
-}
-
-astro::RiseSetTimes MergedAtChange(const astro::RiseSetTimes& early,
-                                   const astro::RiseSetTimes& late, const TDayChange& change) {
-    astro::RiseSetTimes t = early;
-    t.Rise = MergedText(early.Rise, late.Rise, change);
-    t.Transit = MergedText(early.Transit, late.Transit, change);
-    t.Set = MergedText(early.Set, late.Set, change);
-    t.Rise2 = MergedText(early.Rise2, late.Rise2, change);
-    t.Set2 = MergedText(early.Set2, late.Set2, change);
-    return t;
-}
-
-astro::RiseSetTimes
-RiseSetOnDay(const astro::DateTimeRec& day, const astro::Observer& observer,
-             const std::function<astro::RiseSetTimes(const astro::Observer&)>& compute) {
-    const TDayChange change = ChangeOnDay(CurrentZone(), day);
-    if (!change.Changes) return compute(ObserverOnDay(observer, day));
-    astro::Observer before = observer, after = observer;
-    before.ZoneOffsetMinutes = change.Before;
-    after.ZoneOffsetMinutes = change.After;
-    return MergedAtChange(compute(before), compute(after), change);
 }

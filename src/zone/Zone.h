@@ -3,17 +3,13 @@
 // saving at each instant), or a fixed offset from UT. Also the places of the zone table.
 #pragma once
 
-#include "astro/fEclipse.h"
 #include "astro/fGlobals.h"
-#include "astro/fPhases.h"
-#include "astro/fRiseSet.h"
 
 #include <QByteArray>
 #include <QList>
 #include <QString>
 #include <QTimeZone>
 
-#include <functional>
 #include <optional>
 
 class TZone {
@@ -42,6 +38,9 @@ class TZone {
     bool SkipsDay(const astro::DateTimeRec& day) const;
     // Offset in force at local noon of the day of `local`.
     int OffsetOnDay(const astro::DateTimeRec& local) const;
+    // True when the local clock time of `ut` comes twice, as in the hour repeated when the
+    // clocks go back; never for a fixed offset.
+    bool RepeatsAt(astro::JulianDay ut) const;
     // The zone's abbreviation at `ut` ("GMT", "BST"); "UT+05:30" for a fixed offset.
     QString Abbreviation(astro::JulianDay ut) const;
     // "Europe/London, GMT/BST" (standard and daylight abbreviations of the year of `ut`), or
@@ -57,27 +56,6 @@ class TZone {
     mutable int cachedOffset_ = 0;
 };
 
-// A change of a named zone's offset within one local day.
-struct TDayChange {
-    bool Changes = false;
-    int Before = 0;      // minutes ahead of UT before the change
-    int After = 0;       // and after it
-    int MinuteOfDay = 0; // the change's minute of the day on the clock before it (0..1439)
-    QString AbbreviationBefore, AbbreviationAfter; // "BST", "GMT"
-};
-// The first change of `zone`'s offset within the local day of `day`, if any.
-TDayChange ChangeOnDay(const TZone& zone, const astro::DateTimeRec& day);
-
-// One day's rise, transit and set on a day the clocks change: each event as computed with the
-// offset before the change when it comes before it, else as computed with the offset after it.
-// A time in the repeated hour carries its zone abbreviation ("01:30 BST", "01:30 GMT").
-astro::RiseSetTimes MergedAtChange(const astro::RiseSetTimes& early,
-                                   const astro::RiseSetTimes& late, const TDayChange& change);
-// `compute` for the local day `day` in the current zone (twice on a day the clocks change).
-astro::RiseSetTimes
-RiseSetOnDay(const astro::DateTimeRec& day, const astro::Observer& observer,
-             const std::function<astro::RiseSetTimes(const astro::Observer&)>& compute);
-
 // "UT+05:45", "UT-03:30", "UT"; in the shown language in the windows ("TU+01:00" in French),
 // English where no translation is installed, as in the CLI.
 QString OffsetText(int minutes);
@@ -89,26 +67,6 @@ void SetCurrentZone(const TZone& zone);
 // An observer with the offset in force at local noon of `localDay` (a named zone's change
 // shows from the day it happens).
 astro::Observer ObserverOnDay(astro::Observer observer, const astro::DateTimeRec& localDay);
-
-// The month's principal phases (astro::MonthPhases) with each phase's local time in the offset
-// of the current zone in force at that phase.
-int MonthPhasesInZone(const astro::DateTimeRec& date, astro::Observer observer,
-                      astro::MonthPhaseList& events);
-
-// The month's eclipses (astro::MonthEclipses), each with its times in the offset of `zone` in
-// force at its maximum (`observer`'s own offset for a fixed zone).
-astro::MonthEclipseList MonthEclipsesInZone(const astro::MonthPhaseList& events, int count,
-                                            std::uint16_t year, astro::Observer observer,
-                                            const TZone& zone);
-
-// `date`, local in `observer`'s offset, in the offset of a named zone in force at that instant
-// (as it is for a fixed zone).
-astro::DateTimeRec InOffsetOfItsInstant(const astro::DateTimeRec& date,
-                                        const astro::Observer& observer, const TZone& zone);
-
-// Minutes local ahead of UT at the UT instant `ut`: `zone`'s offset then for a named zone,
-// else `fixedMinutes`.
-int OffsetAtEvent(const TZone& zone, astro::JulianDay ut, int fixedMinutes);
 
 // One row of the system's zone table (zone1970.tab).
 struct TZonePlace {

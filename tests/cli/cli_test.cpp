@@ -298,6 +298,17 @@ TEST(Cli, EventsInEveryZone) {
               QStringLiteral("always_down"));
 }
 
+// A year's calendar holds the events of that year on the zone's clock: the last quarter of
+// 1 January 2054, 01:10:40 UT, falls on 31 December 2053 in New York.
+TEST(Cli, CalendarYearOnTheZonesClock) {
+    const QStringList newYork = {QStringLiteral("--lat"), QStringLiteral("40.71"),
+                                 QStringLiteral("--lon"), QStringLiteral("-74.01"),
+                                 QStringLiteral("--tz"),  QStringLiteral("America/New_York")};
+    const QByteArray start = "DTSTART:20540101T011100Z";
+    EXPECT_TRUE(runCli(newYork + QStringList{"ical", "2053"}).out.contains(start));
+    EXPECT_FALSE(runCli(newYork + QStringList{"ical", "2054"}).out.contains(start));
+}
+
 // With a named zone each event is in the offset of its own instant, not of the first one.
 TEST(Cli, LondonEventsEachInTheOffsetOfTheirInstant) {
     auto hoursAhead = [](const QJsonObject& o, const char* local, const char* ut) {

@@ -2,6 +2,7 @@
 // Named zones: offsets of odd zones, the repeated hour, skipped days, phases at a month's edge,
 // a damaged zone name and the first start's place.
 #include "settings/ObserverSettings.h"
+#include "zone/LocalTime.h"
 #include "zone/Zone.h"
 
 #include <QTemporaryDir>
@@ -55,23 +56,40 @@ TEST(Zone, OffsetsOfWholeMinuteAndHalfHourDaylightZones) {
 
 // The panel, times list, printout and CLI on change days: ui_zone_seam_test.
 TEST(Zone, RepeatedHourNamesItsZoneAndSkippedDaysAreKnown) {
-    SetCurrentZone(Named("Europe/London"));
-    // On the change day, events before the change keep the old offset and events after it take
-    // the new one; a time of the repeated hour names its zone, so none is shown twice alike.
-    TDayChange autumn = ChangeOnDay(CurrentZone(), Local(2026, 10, 25));
-    ASSERT_TRUE(autumn.Changes);
-    EXPECT_EQ(autumn.MinuteOfDay, 120);
-    astro::RiseSetTimes early, late;
-    early.Rise = "01:30"; // 00:30 UT, first pass of 01:30
-    late.Rise = "00:30";
-    early.Set = "02:30"; // 01:30 UT, second pass of 01:30
-    late.Set = "01:30";
-    early.Transit = "12:00"; // 11:00 UT
-    late.Transit = "11:00";
-    const astro::RiseSetTimes merged = MergedAtChange(early, late, autumn);
-    EXPECT_EQ(merged.Rise, "01:30 BST");
-    EXPECT_EQ(merged.Set, "01:30 GMT");
-    EXPECT_EQ(merged.Transit, "11:00");
+    const TZone london = Named("Europe/London");
+    const auto ut = [](int mo, int d, int h, int mi) {
+        return astro::DateToJulian(Local(2026, mo, d, h, mi));
+    };
+    // 25 October 2026: 01:00-02:00 comes twice (BST, then GMT); 29 March: 01:00-02:00 is skipped.
+    EXPECT_EQ(LocalClockText(ut(10, 25, 0, 30), london), "01:30 BST");
+    EXPECT_EQ(LocalClockText(ut(10, 25, 1, 30), london), "01:30 GMT");
+    EXPECT_EQ(LocalClockText(ut(10, 25, 2, 30), london), "02:30");
+    EXPECT_EQ(LocalClockText(ut(10, 24, 23, 30), london), "00:30");
+    EXPECT_EQ(LocalClockText(ut(3, 29, 0, 59), london), "00:59");
+    EXPECT_EQ(LocalClockText(ut(3, 29, 1, 0), london), "02:00");
+    EXPECT_EQ(LocalIsoText(ut(10, 25, 0, 30), london), "2026-10-25T01:30:00+01:00");
+    EXPECT_EQ(LocalIsoText(ut(10, 25, 1, 30), london), "2026-10-25T01:30:00+00:00");
+    EXPECT_EQ(LocalDateTimeText(ut(10, 25, 1, 30), london), "01:30 GMT  25 October 2026");
+
+    // The 25 hours of the autumn day, searched in both offsets: each event once, in its own
+    // offset, the day's last hour (23:30 GMT, outside the search in BST) included.
+    SetCurrentZone(london);
+    const auto search = [&](const astro::Observer& o) {
+        astro::RiseSetTimes t;
+        const double shift = o.ZoneOffsetMinutes == 60 ? 0 : 20.0 / 86400; // searches differ
+        t.Instants.Rise = ut(10, 25, 0, 30) + shift;
+        t.Instants.Set = ut(10, 25, 1, 30) + shift;
+        t.Instants.Transit = ut(10, 25, 12, 0) + shift;
+        if (o.ZoneOffsetMinutes == 0) t.Instants.Rise2 = ut(10, 25, 23, 30);
+        return t;
+    };
+    const astro::RiseSetTimes day = RiseSetOnDay(Local(2026, 10, 25), astro::Observer{}, search);
+    EXPECT_EQ(day.Rise, "01:30 BST");
+    EXPECT_EQ(day.Set, "01:30 GMT");
+    EXPECT_EQ(day.Transit, "12:00");
+    EXPECT_EQ(day.Rise2, "23:30");
+    EXPECT_EQ(day.Set2, "");
+    EXPECT_EQ(day.RiseState, astro::EventState::Time);
     SetCurrentZone(TZone::Fixed(0));
 
     // Samoa went from 29 to 31 December 2011.

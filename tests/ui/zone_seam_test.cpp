@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // One day, one zone, four paths: the panel's labels, the times list's row, the printed
 // calendar's cell and cresselle-cli (reading the same stored settings) must show the same
-// times, for a fixed offset, the system's zone, zones ahead of and behind it and one across the
-// date line, on an ordinary day and on the days their clocks change. The test runs under
-// TZ=Europe/Berlin (see CMakeLists.txt).
+// times (and the panel and cresselle-cli the same phases and apsides), for a fixed offset, the
+// system's zone, zones ahead of and behind it and one across the date line, on an ordinary day and
+// on the days their clocks change. The test runs under TZ=Europe/Berlin (see CMakeLists.txt).
 #include "ReportFixture.h"
 #include "data/FeatureFile.h"
 #include "print/PdfHelpers.h"
@@ -19,6 +19,7 @@
 #include <QComboBox>
 #include <QLineEdit>
 
+#include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
@@ -112,19 +113,24 @@ class ZoneSeamTest : public ReportFixture {
         return {nth(QStringLiteral("SR:")), nth(QStringLiteral("SS:")), nth(QStringLiteral("MR:"))};
     }
 
-    // cresselle-cli with no observer options: it reads the settings the program saved.
-    Times Cli(const astro::DateTimeRec& day) const {
+    // cresselle-cli --json with no observer options: it reads the settings the program saved.
+    QJsonObject CliJson(const QStringList& args) const {
         QProcess p;
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert(QStringLiteral("XDG_CONFIG_HOME"), dir_.filePath(QStringLiteral("config")));
         env.insert(QStringLiteral("XDG_DATA_HOME"), dir_.filePath(QStringLiteral("data")));
         p.setProcessEnvironment(env);
         p.start(qEnvironmentVariable("CRESSELLE_BUILD_DIR") + QStringLiteral("/cresselle-cli"),
-                {QStringLiteral("--json"), QStringLiteral("riseset"),
-                 QString::asprintf("%04d-%02d-%02d", day.Year, day.Month, day.Day)});
+                QStringList{QStringLiteral("--json")} + args);
         p.waitForFinished(60000);
         EXPECT_EQ(p.exitCode(), 0) << p.readAllStandardError().toStdString();
-        const QJsonObject o = QJsonDocument::fromJson(p.readAllStandardOutput()).object();
+        return QJsonDocument::fromJson(p.readAllStandardOutput()).object();
+    }
+
+    Times Cli(const astro::DateTimeRec& day) const {
+        const QJsonObject o =
+            CliJson({QStringLiteral("riseset"),
+                     QString::asprintf("%04d-%02d-%02d", day.Year, day.Month, day.Day)});
         const QJsonObject sun = o[QStringLiteral("sun")].toObject();
         const QJsonObject moon = o[QStringLiteral("moon")].toObject();
         // A marker is null with its reason beside it.
@@ -164,6 +170,31 @@ TEST_F(ZoneSeamTest, PanelTimesListPrintoutAndCliAgreeInEveryZoneOnEveryKindOfDa
                 EXPECT_EQ(Clock(other.moonRise), Clock(panel.moonRise))
                     << where << " " << other.moonRise.toStdString();
             }
+            // The month's phases: the panel's and cresselle-cli's, each from its UT instant.
+            QStringList panelPhases, cliPhases;
+            for (const TClickLabel* label : main->lblPhase)
+                if (!label->isHidden()) panelPhases << label->text();
+            const QJsonObject phases = CliJson(
+                {QStringLiteral("phases"), QString::asprintf("%04d-%02d", d.year, d.month)});
+            for (const auto& e : phases[QStringLiteral("events")].toArray())
+                cliPhases << e.toObject()[QStringLiteral("text")].toString();
+            EXPECT_GE(panelPhases.size(), 3) << where;
+            EXPECT_EQ(cliPhases, panelPhases) << where;
+            // The next perigee and apogee, each in the offset in force at it (after the change).
+            const QJsonObject apsides =
+                CliJson({QStringLiteral("apsides"),
+                         QString::asprintf("%04d-%02d-%02dT00:00:00", d.year, d.month, d.day)});
+            const auto cliApsis = [&](const char* kind) {
+                return apsides[QLatin1String(kind)][QStringLiteral("time_text")]
+                    .toString()
+                    .toStdString();
+            };
+            EXPECT_EQ(cliApsis("perigee"),
+                      QString::fromStdString(main->Apsides.PerigeeTimeText).trimmed().toStdString())
+                << where;
+            EXPECT_EQ(cliApsis("apogee"),
+                      QString::fromStdString(main->Apsides.ApogeeTimeText).trimmed().toStdString())
+                << where;
         }
     }
     SetCurrentZone(TZone::Fixed(0));

@@ -10,6 +10,7 @@
 #include "ui/reports/fEclipse.h"
 #include "ui/style/Style.h"
 #include "zone/EngineText.h"
+#include "zone/LocalTime.h"
 #include "zone/Zone.h"
 
 #include <QLabel>
@@ -432,7 +433,7 @@ QString TMain::DisplayMoonPhase(astro::JulianDay instant, int illuminatedPercent
 void TMain::RecomputeDayData() {
     const astro::JulianDay instant = EngineInstant();
     Lunation = astro::NewMoonsAround(instant);
-    Apsides = astro::NextApsides(instant, observer());
+    Apsides = NextApsidesInZone(instant, observer(), CurrentZone());
 }
 
 // A clock that runs past a new moon takes the next lunation, so the age never runs beyond it.

@@ -2,6 +2,7 @@
 #include "ui/reports/fAltitudeGraph.h"
 #include "ui/reports/PlainSkin.h"
 
+#include "astro/fRiseSet.h"
 #include "platform/Platform.h"
 #include "print/Canvas.h"
 #include "print/PrintJob.h"

@@ -10,6 +10,7 @@
 #include "ui/state/AppState.h"
 #include "ui/style/Style.h"
 #include "zone/EngineText.h"
+#include "zone/LocalTime.h"
 #include "zone/Zone.h"
 
 #include <QApplication>

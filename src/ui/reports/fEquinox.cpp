@@ -6,6 +6,7 @@
 #include "ui/reports/ReportContext.h"
 #include "ui/style/Style.h"
 #include "zone/EngineText.h"
+#include "zone/LocalTime.h"
 #include "zone/Zone.h"
 
 #include <QPainter>
@@ -78,9 +79,7 @@ void TEquinox::EquinoxesAndSolstices(int year) {
     // Each event rounded once to the minute from its instant, in the offset in force at it.
     for (std::size_t i = 0; i < seasons.Texts.size(); ++i) {
         const astro::JulianDay ut = seasons.Instants[i] - astro::DeltaTDays(seasons.Instants[i]);
-        const int offset =
-            CurrentZone().IsNamed() ? CurrentZone().OffsetAt(ut) : observer.ZoneOffsetMinutes;
-        seasons.Texts[i] = astro::DateTimeText(astro::JulianToDateToMinute(ut + offset / 1440.0));
+        seasons.Texts[i] = astro::DateTimeText(LocalDateTime(ut, TObserverClock(observer).Zone()));
     }
 
     // Events 0 March, 1 June, 2 September, 3 December; the south has them half a year apart.

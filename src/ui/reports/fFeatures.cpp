@@ -4,7 +4,6 @@
 #include "astro/fLunarPlanner.h"
 #include "astro/fMoonCalcs.h"
 #include "data/FeatureNames.h"
-#include "export/IsoTime.h"
 #include "platform/Platform.h"
 #include "print/PrintJob.h"
 #include "print/fPrint.h"
@@ -19,6 +18,7 @@
 #include "ui/style/FeatureStyle.h"
 #include "zone/EngineText.h"
 #include "zone/FeatureMonth.h"
+#include "zone/LocalTime.h"
 #include "zone/Zone.h"
 
 #include <QDir>
@@ -504,10 +504,16 @@ TFeatures::RowTimes TFeatures::ComputeRow(const FeatureTexts& feature,
         next.HasSunset = day.HasSunset && astro::DateToJulian(day.Sunset) - zoneDays > rise;
         next.Sunset = day.Sunset;
     }
-    row.NextSunrise = TimeText(next.HasSunrise, next.SunriseOutOfRange,
-                               InOffsetOfItsInstant(next.Sunrise, observer, zone), NoSunriseText());
-    row.NextSunset = TimeText(next.HasSunset, next.SunsetOutOfRange,
-                              InOffsetOfItsInstant(next.Sunset, observer, zone), NoSunsetText());
+    // Each in the offset in force at its instant.
+    const TObserverClock clock(observer, zone);
+    const auto shown = [&](const astro::DateTimeRec& local) {
+        const astro::JulianDay ut = astro::DateToJulian(local) - zoneDays;
+        return astro::JulianToDate(LocalInstant(ut, clock.Zone()).LocalJd);
+    };
+    row.NextSunrise =
+        TimeText(next.HasSunrise, next.SunriseOutOfRange, shown(next.Sunrise), NoSunriseText());
+    row.NextSunset =
+        TimeText(next.HasSunset, next.SunsetOutOfRange, shown(next.Sunset), NoSunsetText());
     if (next.HasSunrise) row.NextSunriseJulian = astro::DateToJulian(next.Sunrise);
     Precision(next.HasSunrise, next.Sunrise, longitude, latitude, observer, row.Ut[2],
               row.Uncertainty[2]);
@@ -962,9 +968,9 @@ QString TFeatures::CsvText() const {
     };
     auto instant = [&](double ut) {
         if (!std::isfinite(ut)) return QStringList{QString(), QString()};
-        const int offset = OffsetAtEvent(CurrentZone(), ut, lastObserver_.ZoneOffsetMinutes);
-        return QStringList{QString::fromStdString(ics::IsoLocal(ut, offset)),
-                           QString::fromStdString(ics::IsoUtc(ut))};
+        const TObserverClock clock(lastObserver_);
+        return QStringList{QString::fromStdString(LocalIsoText(ut, clock.Zone())),
+                           QString::fromStdString(UtIsoText(ut))};
     };
     auto time = [&](int column, int row) {
         const int slot = column - 3;

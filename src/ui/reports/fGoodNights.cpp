@@ -9,6 +9,7 @@
 #include "ui/state/AppState.h"
 #include "ui/style/FeatureStyle.h"
 #include "zone/EngineText.h"
+#include "zone/LocalTime.h"
 #include "zone/Zone.h"
 
 #include <QComboBox>
@@ -187,8 +188,7 @@ void TGoodNights::Recompute() {
 }
 
 QString TGoodNights::LocalText(astro::JulianDay ut, const char* format) const {
-    const int offset = OffsetAtEvent(CurrentZone(), ut, observer_.ZoneOffsetMinutes);
-    const astro::DateTimeRec d = astro::JulianToDateToMinute(ut + offset / 1440.0);
+    const astro::DateTimeRec d = LocalDateTime(ut, TObserverClock(observer_).Zone());
     return QString::asprintf(format, d.Hour, d.Minute, d.Day,
                              astro::ShortMonthName(d.Month).c_str(), d.Year);
 }
@@ -196,8 +196,8 @@ QString TGoodNights::LocalText(astro::JulianDay ut, const char* format) const {
 QStringList TGoodNights::RowTexts(int index) const {
     const astro::GoodNight& g = nights_[static_cast<std::size_t>(index)];
     // The night is named by the local date of its evening (noon before the start).
-    const int offset = OffsetAtEvent(CurrentZone(), g.Start, observer_.ZoneOffsetMinutes);
-    const astro::DateTimeRec evening = astro::JulianToDate(g.Start + offset / 1440.0 - 0.5);
+    const double local = LocalInstant(g.Start, TObserverClock(observer_).Zone()).LocalJd;
+    const astro::DateTimeRec evening = astro::JulianToDate(local - 0.5);
     return {QStringLiteral("%1 %2 %3")
                 .arg(evening.Day, 2, 10, QLatin1Char('0'))
                 .arg(QString::fromStdString(astro::ShortMonthName(evening.Month)))

@@ -13,6 +13,7 @@
 #include "ui/reports/fMonthlyPhases.h"
 #include "ui/reports/fObservingAid.h"
 #include "ui/state/AppState.h"
+#include "zone/LocalTime.h"
 
 #include <QCoreApplication>
 #include <QDateTime>
@@ -113,9 +114,12 @@ void TReportMenu::imgSaveCalendarClick() {
         TReportMenu::tr("iCalendar (*.ics)"), QStringLiteral(".ics"));
     if (path.isEmpty()) return;
     const double nowUt = TAppState::UtNow();
-    const std::string text = ics::CalendarText(
-        ics::YearEvents(year, reportcontext::MainObserver()), nowUt,
-        QCoreApplication::applicationVersion().toStdString(), ics::YearCalendarName(year));
+    const astro::Observer observer = reportcontext::MainObserver();
+    const TObserverClock clock(observer);
+    const auto offsetAt = [&](astro::JulianDay ut) { return clock.Zone().OffsetAt(ut); };
+    const std::string text = ics::CalendarText(ics::YearEvents(year, observer, offsetAt), nowUt,
+                                               QCoreApplication::applicationVersion().toStdString(),
+                                               ics::YearCalendarName(year));
     // Written whole or not at all.
     QSaveFile file(path);
     const auto size = static_cast<qint64>(text.size());

@@ -14,6 +14,7 @@
 #include "ui/style/PaintedTexts.h"
 #include "ui/style/Style.h"
 #include "zone/EngineText.h"
+#include "zone/LocalTime.h"
 #include "zone/Zone.h"
 
 #include <QCoreApplication>
