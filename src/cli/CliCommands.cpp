@@ -328,7 +328,7 @@ QJsonObject TimesCommand(const astro::DateTimeRec& month, const astro::Observer&
         day.Day = static_cast<std::uint16_t>(d);
         day.Hour = day.Minute = day.Second = 0;
         if (CurrentZone().SkipsDay(day)) continue; // the zone's clocks jumped over it
-        const astro::Observer observer = ObserverOnDay(observerAnyDay, day);
+        const astro::Observer midnight = ObserverAtLocalTime(observerAnyDay, day);
         auto sunAt = [&](double h0) {
             return RiseSetOnDay(day, observerAnyDay, [&](const astro::Observer& o) {
                 return astro::SunRiseSet(day, h0, o);
@@ -343,7 +343,7 @@ QJsonObject TimesCommand(const astro::DateTimeRec& month, const astro::Observer&
         const astro::RiseSetTimes astronomical = sunAt(astro::AstronomicalTwilightAltitude);
         QJsonObject o;
         o[QStringLiteral("date")] = dayText(day);
-        o[QStringLiteral("lst")] = qs(astro::LocalSiderealTimeText(day, observer));
+        o[QStringLiteral("lst")] = qs(astro::LocalSiderealTimeText(day, midnight));
         putEvent(o, QStringLiteral("moon_rise"), moon.Rise, moon.RiseState);
         putSecond(o, QStringLiteral("moon_rise"), moon.Rise2);
         putMaybe(o, QStringLiteral("moon_transit"), qs(moon.Transit));

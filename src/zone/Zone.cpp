@@ -187,6 +187,11 @@ astro::Observer ObserverOnDay(astro::Observer observer, const astro::DateTimeRec
     return observer;
 }
 
+astro::Observer ObserverAtLocalTime(astro::Observer observer, const astro::DateTimeRec& local) {
+    if (CurrentZone().IsNamed()) observer.ZoneOffsetMinutes = CurrentZone().OffsetAtLocal(local);
+    return observer;
+}
+
 QList<TZonePlace> ParseZoneTable(const QByteArray& text) {
     QList<TZonePlace> places;
     for (const QByteArray& line : text.split('\n')) {

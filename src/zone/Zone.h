@@ -67,6 +67,9 @@ void SetCurrentZone(const TZone& zone);
 // An observer with the offset in force at local noon of `localDay` (a named zone's change
 // shows from the day it happens).
 astro::Observer ObserverOnDay(astro::Observer observer, const astro::DateTimeRec& localDay);
+// An observer with the offset in force at the local time `local` (first six fields): the
+// sidereal time at 0h of a clock-change day is that of its own midnight.
+astro::Observer ObserverAtLocalTime(astro::Observer observer, const astro::DateTimeRec& local);
 
 // One row of the system's zone table (zone1970.tab).
 struct TZonePlace {

@@ -10,6 +10,8 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 namespace {
 
 struct Result {
@@ -334,6 +336,28 @@ TEST(Cli, LondonEventsEachInTheOffsetOfTheirInstant) {
         EXPECT_TRUE(e[QStringLiteral("text")].toString().startsWith(
             e[QStringLiteral("local")].toString().mid(11, 5)))
             << e[QStringLiteral("text")].toString().toStdString();
+    }
+
+    // The sidereal time at each local midnight gains 3m56s a day; the first midnight after a
+    // change comes an hour sooner or later (the change day's own midnight keeps the old offset).
+    const struct {
+        const char* month;
+        int firstDayMoved;
+        int shift; // seconds
+    } changes[] = {{"2026-03", 30, -3600}, {"2026-10", 26, 3600}};
+    for (const auto& c : changes) {
+        const QJsonArray days = runJson(london + QStringList{"times", c.month})["days"].toArray();
+        const auto seconds = [&](qsizetype i) {
+            return QTime::fromString(days[i].toObject()["lst"].toString(), "HH:mm:ss")
+                       .msecsSinceStartOfDay() /
+                   1000;
+        };
+        for (qsizetype d = 1; d < days.size(); ++d) {
+            const int solar = 86400 + (d + 1 == c.firstDayMoved ? c.shift : 0);
+            const int expected = static_cast<int>(std::lround(solar * 1.00273791)) - 86400;
+            const int gain = ((seconds(d) - seconds(d - 1) - expected) % 86400 + 86400) % 86400;
+            EXPECT_TRUE(gain <= 1 || gain >= 86399) << c.month << " day " << d + 1;
+        }
     }
 }
 

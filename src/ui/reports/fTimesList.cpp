@@ -627,9 +627,9 @@ void TTimesList::PrintTimes(const astro::DateTimeRec& date, const astro::Observe
             canvas::TextOut(c, col.moon(128.62), textTop, SkippedDayText(), Qt::black);
             continue;
         }
-        const QString lst =
-            QString::fromStdString(astro::LocalSiderealTimeText(day, ObserverOnDay(observer, day)))
-                .left(10);
+        const QString lst = QString::fromStdString(astro::LocalSiderealTimeText(
+                                                       day, ObserverAtLocalTime(observer, day)))
+                                .left(10);
         PrintDayTexts(c, col, textTop, dateText, lst, ComputeTimesOfDay(day, observer));
     }
 
