@@ -169,7 +169,7 @@ QString TZone::Description(astro::JulianDay ut) const {
 
 QString OffsetText(int minutes) {
     //: Universal Time as a zone's caption begins with it ("UT+01:00")
-    const QString ut = QCoreApplication::translate("Zone", "UT");
+    QString ut = QCoreApplication::translate("Zone", "UT");
     if (minutes == 0) return ut;
     return ut + SignedHoursMinutes(minutes);
 }
