@@ -37,6 +37,16 @@ QByteArray FileHash(const QString& path) {
     return QCryptographicHash::hash(file.readAll(), QCryptographicHash::Sha256);
 }
 
+// The runtime files a package ships: the features database, the icon, and every help page and
+// picture of the source tree's docs folder.
+QStringList ShippedFiles() {
+    QStringList files{QStringLiteral("data.dat"), QStringLiteral("Cresselle.ico")};
+    const QDir docs(SourceDir() + QStringLiteral("/runtime/docs"));
+    for (const QString& name : docs.entryList(QDir::Files, QDir::Name))
+        files << QStringLiteral("docs/") + name;
+    return files;
+}
+
 // One installation shared by the tests of this file.
 class Installed : public ::testing::Test {
   protected:
@@ -91,13 +101,12 @@ TEST_F(Installed, ProgramsRuntimeFilesAndIconsAreInTheirPlaces) {
         EXPECT_TRUE(info.isFile() && info.isExecutable()) << program;
     }
     // The shipped runtime files are the repository's, byte for byte.
-    for (const char* name :
-         {"data.dat", "Cresselle.ico", "docs/cresselle.htm", "docs/cresselle_fr.htm",
-          "docs/cresselle_de.htm", "docs/cresselle_es.htm"}) {
-        const QString shipped =
-            SourceDir() + QStringLiteral("/runtime/") + QString::fromLatin1(name);
-        EXPECT_EQ(FileHash(Runtime(QString::fromLatin1(name))), FileHash(shipped)) << name;
-    }
+    const QStringList shipped = ShippedFiles();
+    EXPECT_TRUE(shipped.contains(QStringLiteral("docs/cresselle-main_fr.png")));
+    for (const QString& name : shipped)
+        EXPECT_EQ(FileHash(Runtime(name)),
+                  FileHash(SourceDir() + QStringLiteral("/runtime/") + name))
+            << name.toStdString();
 #ifdef Q_OS_LINUX
     // Each theme icon is the picture of its size, not another size copied three times.
     for (int size : {48, 128, 256}) {
@@ -188,12 +197,8 @@ TEST_F(Installed, InstalledProgramShowsItsMainWindowAndSeedsTheWorkingFolder) {
     const QDir data(home.filePath(QStringLiteral("data/Cresselle")));
     EXPECT_TRUE(data.exists(QStringLiteral("installed-only.txt")))
         << "the working folder was not seeded from the installation";
-    for (const char* name :
-         {"data.dat", "Cresselle.ico", "docs/cresselle.htm", "docs/cresselle_fr.htm",
-          "docs/cresselle_de.htm", "docs/cresselle_es.htm"})
-        EXPECT_EQ(FileHash(data.filePath(QString::fromLatin1(name))),
-                  FileHash(Runtime(QString::fromLatin1(name))))
-            << name;
+    for (const QString& name : ShippedFiles())
+        EXPECT_EQ(FileHash(data.filePath(name)), FileHash(Runtime(name))) << name.toStdString();
     EXPECT_TRUE(QFileInfo::exists(home.filePath(QStringLiteral("config/Cresselle/Cresselle.ini"))))
         << "the settings were not written at the first start";
 }
