@@ -109,9 +109,10 @@ TEST(HelpPage, PicturesAreBesideThePageAndReadable) {
         const QString own = QStringLiteral("_%1.png").arg(QLatin1String(language));
         for (const QString& src : pictures) {
             ASSERT_FALSE(IsRemote(src)) << "picture from the network: " << src.toStdString();
-            if (*language)
+            if (*language) {
                 EXPECT_TRUE(src.endsWith(own))
                     << "not in the page's language: " << src.toStdString();
+            }
             const QString path =
                 QDir(DocsFolder()).filePath(QUrl::fromPercentEncoding(src.toUtf8()));
             QImageReader reader(path);

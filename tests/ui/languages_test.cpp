@@ -11,6 +11,7 @@
 #include "print/fPrintCalendar.h"
 #include "ui/Language.h"
 #include "ui/frame/TClickLabel.h"
+#include "ui/frame/TFrame.h"
 #include "ui/main/fDateInfo.h"
 #include "ui/reports/fAltitudeGraph.h"
 #include "ui/reports/fEclipseReport.h"
@@ -35,6 +36,7 @@
 #include <QStyleOptionComboBox>
 #include <QTextDocument>
 
+#include <algorithm>
 #include <cstring>
 #include <vector>
 
@@ -387,10 +389,21 @@ TEST_P(InEveryLanguage, EveryWindowFitsItsTexts) {
     QWidget* const* windows = CreatedWindowsInOrder(count);
     std::vector<QWidget*> all(windows, windows + count);
     all.push_back(Windows().AltitudeGraph);
+    std::size_t captionCount = 0;
+    const paintedtexts::PaintedText* captions = paintedtexts::AllPaintedTexts(captionCount);
     for (QWidget* w : all) {
         w->show();
         QCoreApplication::processEvents();
         found << Overflows(w);
+        // A window whose picture has painted captions keeps them where they can be repainted.
+        const char* name = w->metaObject()->className();
+        const auto* frame = qobject_cast<const TFrame*>(w);
+        const bool painted = std::any_of(captions, captions + captionCount, [&](const auto& t) {
+            return std::strcmp(t.Context, name) == 0;
+        });
+        if (frame && painted && !paintedtexts::HasPaintedCaptions(frame->background(), name))
+            found << QStringLiteral("%1: its captions cannot be repainted in its picture")
+                         .arg(QLatin1String(name));
         if (w != main) w->hide();
     }
     // The main window's titles end before the values drawn beside them.

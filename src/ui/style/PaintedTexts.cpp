@@ -255,13 +255,18 @@ QFont FittingFont(const QString& text, int pixels, bool bold, int width) {
     return font;
 }
 
-void RepaintCaption(QPixmap& picture, const PaintedText& text, const QString& translated) {
+namespace {
+
+// RepaintCaption with the ground column taken from `unpainted`, the picture before any caption
+// was painted again (a caption repainted earlier may reach into another's ground column).
+void RepaintCaptionOver(QPixmap& picture, const QPixmap& unpainted, const PaintedText& text,
+                        const QString& translated) {
     const QRect place =
         text.Place.intersected(QRect(QPoint(0, 0), picture.deviceIndependentSize().toSize()));
     if (place.isEmpty()) return;
     const qreal ratio = picture.devicePixelRatio();
     // The ground column, in device pixels, stretched over the caption's place.
-    const QPixmap ground = picture.copy(
+    const QPixmap ground = unpainted.copy(
         QRectF(text.GroundX * ratio, place.top() * ratio, ratio, place.height() * ratio).toRect());
     QPainter p(&picture);
     p.drawPixmap(QRectF(place), ground, QRectF(ground.rect()));
@@ -275,16 +280,31 @@ void RepaintCaption(QPixmap& picture, const PaintedText& text, const QString& tr
     p.drawText(place, text.Align, translated);
 }
 
+} // namespace
+
+void RepaintCaption(QPixmap& picture, const PaintedText& text, const QString& translated) {
+    // The ground is copied out before anything is painted.
+    RepaintCaptionOver(picture, picture, text, translated);
+}
+
+bool HasPaintedCaptions(const QPixmap& picture, const char* context) {
+    const QSize painted = PaintedSize(context);
+    const QSize size = picture.deviceIndependentSize().toSize();
+    return !picture.isNull() && painted.isValid() && size.width() == painted.width() &&
+           size.height() >= painted.height();
+}
+
 void TranslatePicture(QPixmap& picture, const char* context) {
-    if (picture.isNull() || picture.deviceIndependentSize().toSize() != PaintedSize(context))
-        return;
+    if (!HasPaintedCaptions(picture, context)) return;
+    const QPixmap unpainted = picture.copy();
     std::size_t count = 0;
     const PaintedText* texts = AllPaintedTexts(count);
     for (std::size_t i = 0; i < count; ++i) {
         const PaintedText& t = texts[i];
         if (std::strcmp(t.Context, context) != 0) continue;
         const QString translated = QCoreApplication::translate(t.Context, t.English);
-        if (translated != QLatin1String(t.English)) RepaintCaption(picture, t, translated);
+        if (translated != QLatin1String(t.English))
+            RepaintCaptionOver(picture, unpainted, t, translated);
     }
 }
 

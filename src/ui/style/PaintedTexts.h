@@ -29,8 +29,12 @@ struct PaintedText {
     int Align;     // Qt::Alignment flags
 };
 
+// Whether `picture` holds the captions of window class `context` where they were painted: the
+// painted picture's size, or its width and taller (a window that adds rows below them).
+bool HasPaintedCaptions(const QPixmap& picture, const char* context);
+
 // Covers and repaints in `picture` every caption of window class `context` whose translation
-// differs from its English. A picture of another size than the painted one is left alone.
+// differs from its English. A picture without them (HasPaintedCaptions) is left alone.
 void TranslatePicture(QPixmap& picture, const char* context);
 
 // The same for one caption (menu rows, the time editor's button).
