@@ -39,26 +39,12 @@ QString qs(std::string_view s) {
     return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
 }
 
-QString isoText(const astro::DateTimeRec& d) {
-    return QString::asprintf("%04d-%02d-%02dT%02d:%02d:%02d", d.Year, d.Month, d.Day, d.Hour,
-                             d.Minute, d.Second);
-}
-
 QString dayText(const astro::DateTimeRec& d) {
     return QString::asprintf("%04d-%02d-%02d", d.Year, d.Month, d.Day);
 }
 
-// ISO date-time of an instant (local or UT, as given), rounded to the second; the date in the
-// program's calendar.
 QString isoOfJulian(astro::JulianDay jd) {
-    const double seconds = std::round((jd + 0.5) * 86400.0);
-    const double day = std::floor(seconds / 86400.0);
-    const auto ofDay = static_cast<int>(seconds - day * 86400.0);
-    astro::DateTimeRec d = astro::JulianToDate(day - 0.5 + 1.0 / 48); // 00:30 of that date
-    d.Hour = static_cast<std::uint16_t>(ofDay / 3600);
-    d.Minute = static_cast<std::uint16_t>(ofDay / 60 % 60);
-    d.Second = static_cast<std::uint16_t>(ofDay % 60);
-    return isoText(d);
+    return QString::fromStdString(IsoText(jd));
 }
 
 // A shown text that is a marker rather than a value becomes null in JSON, with the reason

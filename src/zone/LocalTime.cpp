@@ -18,15 +18,6 @@ std::string ClockOf(int hour, int minute, const TLocalInstant& t) {
     return text;
 }
 
-// "2026-09-03T21:14:05" of a Julian Day of some clock, to the second.
-std::string IsoOf(double jd) {
-    const astro::DateTimeRec d = astro::JulianToDate(jd);
-    char buffer[40];
-    std::snprintf(buffer, sizeof buffer, "%04d-%02d-%02dT%02d:%02d:%02d", d.Year, d.Month, d.Day,
-                  d.Hour, d.Minute, d.Second);
-    return buffer;
-}
-
 // A local day as UT instants [From, To): 24 hours, or 23 or 25 on a day the clocks change.
 struct TLocalDay {
     double From = 0, To = 0;
@@ -171,10 +162,16 @@ astro::DateTimeRec LocalDateTime(astro::JulianDay ut, const TZone& zone) {
 std::string LocalDateTimeText(astro::JulianDay ut, const TZone& zone) {
     const TLocalInstant t = LocalInstant(ut, zone);
     const astro::DateTimeRec d = astro::JulianToDateToMinute(t.LocalJd);
-    char date[120];
-    std::snprintf(date, sizeof date, "  %02d %.100s %d", static_cast<int>(d.Day),
-                  astro::LongMonthName(d.Month).c_str(), static_cast<int>(d.Year));
-    return (ClockOf(d.Hour, d.Minute, t) + date).substr(0, 60);
+    // DateTimeText's date after the clock: "  DD Month YYYY".
+    return (ClockOf(d.Hour, d.Minute, t) + astro::DateTimeText(d).substr(8)).substr(0, 60);
+}
+
+std::string IsoText(double jd) {
+    const astro::DateTimeRec d = astro::JulianToDate(jd);
+    char buffer[40];
+    std::snprintf(buffer, sizeof buffer, "%04d-%02d-%02dT%02d:%02d:%02d", d.Year, d.Month, d.Day,
+                  d.Hour, d.Minute, d.Second);
+    return buffer;
 }
 
 std::string LocalIsoText(astro::JulianDay ut, const TZone& zone) {
@@ -183,11 +180,11 @@ std::string LocalIsoText(astro::JulianDay ut, const TZone& zone) {
     char suffix[16];
     std::snprintf(suffix, sizeof suffix, "%c%02d:%02d", offset < 0 ? '-' : '+', a / 60 % 100,
                   a % 60);
-    return IsoOf(static_cast<double>(ut) + offset / 1440.0) + suffix;
+    return IsoText(static_cast<double>(ut) + offset / 1440.0) + suffix;
 }
 
 std::string UtIsoText(astro::JulianDay ut) {
-    return IsoOf(ut) + "Z";
+    return IsoText(ut) + "Z";
 }
 
 astro::RiseSetTimes

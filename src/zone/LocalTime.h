@@ -50,6 +50,9 @@ std::string DayClockText(astro::JulianDay ut, const TZone& zone);
 astro::DateTimeRec LocalDateTime(astro::JulianDay ut, const TZone& zone);
 // "HH:MM  DD Month YYYY" of LocalDateTime, the abbreviation after the clock in the repeated hour.
 std::string LocalDateTimeText(astro::JulianDay ut, const TZone& zone);
+// "2026-09-03T21:14:05" of a Julian Day of any clock (local or UT, as given), rounded to the
+// second, the date in the program's calendar.
+std::string IsoText(double jd);
 // "2026-09-03T21:14:05+01:00": to the second, with the offset in force at `ut`.
 std::string LocalIsoText(astro::JulianDay ut, const TZone& zone);
 // "2026-09-03T20:14:05Z".

@@ -966,9 +966,9 @@ QString TFeatures::CsvText() const {
                    ? QString::number(value, 'f', QLocale::FloatingPointShortest)
                    : QString();
     };
+    const TObserverClock clock(lastObserver_);
     auto instant = [&](double ut) {
         if (!std::isfinite(ut)) return QStringList{QString(), QString()};
-        const TObserverClock clock(lastObserver_);
         return QStringList{QString::fromStdString(LocalIsoText(ut, clock.Zone())),
                            QString::fromStdString(UtIsoText(ut))};
     };
