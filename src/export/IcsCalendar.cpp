@@ -201,7 +201,8 @@ void AddApsides(int year, const OffsetAt& offsetAt, std::vector<CalendarEvent>& 
     double k = std::floor((year - 2000 - 0.05) * 13.2555 * 2) / 2;
     for (int step = 0; step < 34; ++step, k += 0.5) {
         const astro::ApsisRec a = astro::ApsisInstant(k);
-        const double local = a.Jde + offsetAt(a.Jde) / 1440.0;
+        const astro::JulianDay ut = a.Jde - astro::DeltaTDays(a.Jde);
+        const double local = ut + offsetAt(ut) / 1440.0;
         if (local < start || local >= end) continue;
         const std::string title = a.Perigee ? Text(QT_TRANSLATE_NOOP("Calendar", "Perigee"))
                                             : Text(QT_TRANSLATE_NOOP("Calendar", "Apogee"));
@@ -209,8 +210,8 @@ void AddApsides(int year, const OffsetAt& offsetAt, std::vector<CalendarEvent>& 
         std::snprintf(distance, sizeof distance, "%.0f km", std::round(a.DistanceKm));
         out.push_back(Instant(a.Perigee ? "perigee" : "apogee", title,
                               Format(Text(QT_TRANSLATE_NOOP("Calendar", "%1 at %2, distance %3")),
-                                     {title, DayAndClockText(a.Jde), distance}),
-                              a.Jde));
+                                     {title, DayAndClockText(ut), distance}),
+                              ut));
     }
 }
 

@@ -6,6 +6,7 @@
 // on the days their clocks change. The test runs under TZ=Europe/Berlin (see CMakeLists.txt).
 #include "ReportFixture.h"
 #include "data/FeatureFile.h"
+#include "export/IcsCalendar.h"
 #include "print/PdfHelpers.h"
 #include "print/fPrintCalendar.h"
 #include "settings/fConfiguration.h"
@@ -24,6 +25,9 @@
 #include <QJsonObject>
 #include <QProcess>
 #include <QRegularExpression>
+
+#include <algorithm>
+#include <cmath>
 
 namespace {
 
@@ -195,6 +199,15 @@ TEST_F(ZoneSeamTest, PanelTimesListPrintoutAndCliAgreeInEveryZoneOnEveryKindOfDa
             EXPECT_EQ(cliApsis("apogee"),
                       QString::fromStdString(main->Apsides.ApogeeTimeText).trimmed().toStdString())
                 << where;
+            // The calendar file holds the panel's perigee at its instant.
+            const auto year = ics::YearEvents(d.year, main->observer(), [](astro::JulianDay ut) {
+                return CurrentZone().OffsetAt(ut);
+            });
+            double nearest = 1e9;
+            for (const ics::CalendarEvent& e : year)
+                if (e.Tag == "perigee")
+                    nearest = std::min(nearest, std::fabs(e.Start - main->Apsides.PerigeeUT));
+            EXPECT_LT(nearest * 86400, 1) << where;
         }
     }
     SetCurrentZone(TZone::Fixed(0));
