@@ -3,7 +3,6 @@
 
 #include <QCoreApplication>
 #include <QLocale>
-#include <QRegularExpression>
 
 #include <algorithm>
 #include <iterator>
@@ -65,11 +64,4 @@ QString ShownKilometres(long long km) {
     if (locale.language() == QLocale::English || locale.language() == QLocale::C)
         locale.setNumberOptions(locale.numberOptions() | QLocale::OmitGroupSeparator);
     return locale.toString(km) + QCoreApplication::translate("EngineText", " km");
-}
-
-QString ShownDistanceText(const QString& englishDistance) {
-    static const QRegularExpression form(QStringLiteral("^(\\d{1,9}) km( *)$"));
-    const QRegularExpressionMatch m = form.match(englishDistance);
-    if (!m.hasMatch()) return englishDistance;
-    return ShownKilometres(m.captured(1).toLongLong()) + m.captured(2);
 }

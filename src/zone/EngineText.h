@@ -30,7 +30,3 @@ QString ShownNumber(double value, char format = 'f', int precision = 6);
 // A whole number of kilometres with the locale's grouping ("384 400 km", "384.400 km"), none
 // in English ("384400 km"); the unit as the window's texts have it.
 QString ShownKilometres(long long km);
-
-// `englishDistance` ("405123 km  ", as the engine writes an apsis) with its number grouped as
-// ShownKilometres has it and its trailing spaces kept; any other text unchanged.
-QString ShownDistanceText(const QString& englishDistance);

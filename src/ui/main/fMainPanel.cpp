@@ -265,6 +265,15 @@ QString PercentText(int percent) {
 }
 } // namespace
 
+namespace {
+// An apsis distance in the shown language from its kilometres, with the engine text's two
+// trailing blanks; nothing where the engine found no apsis.
+QString ApsisDistance(const std::string& engineText, double km) {
+    if (engineText.empty()) return {};
+    return ShownKilometres(std::lround(km)) + QStringLiteral("  ");
+}
+} // namespace
+
 void TMain::DrawPositionValues(QPainter& canvas, const astro::MoonRec& moon) {
     TextOut(canvas, 249, 80, PercentText(moon.IlluminatedPercent) + QStringLiteral("     "), true);
     TextOut(canvas, 249, 110,
@@ -367,10 +376,12 @@ QString TMain::PanelAsText() const {
     line(tr("Dec.:"), CoordText(DegreeForm, moon.Topocentric.Declination));
     line(tr("Parallax:"), CoordText(DegreeForm, moon.Parallax));
     line(tr("Diameter:"), CoordText(DegreeForm, 2 * moon.SemiDiameter));
-    line(tr("Apogee:"), Q(Apsides.ApogeeTimeText) + QStringLiteral("  ") +
-                            ShownDistanceText(Q(Apsides.ApogeeDistanceText)).trimmed());
-    line(tr("Perigee:"), Q(Apsides.PerigeeTimeText) + QStringLiteral("  ") +
-                             ShownDistanceText(Q(Apsides.PerigeeDistanceText)).trimmed());
+    line(tr("Apogee:"),
+         Q(Apsides.ApogeeTimeText) + QStringLiteral("  ") +
+             ApsisDistance(Apsides.ApogeeDistanceText, Apsides.ApogeeDistanceKm).trimmed());
+    line(tr("Perigee:"),
+         Q(Apsides.PerigeeTimeText) + QStringLiteral("  ") +
+             ApsisDistance(Apsides.PerigeeDistanceText, Apsides.PerigeeDistanceKm).trimmed());
     const QLabel* moonTitles[3] = {lblMoonTitle1, lblMoonTitle2, lblMoontitle3};
     const QLabel* moonValues[3] = {lblMoonValue1, lblMoonValue2, lblMoonValue3};
     for (int i = 0; i < 3; ++i) {
@@ -413,9 +424,11 @@ QString TMain::PanelAsText() const {
 
 void TMain::DisplayPerigeeAndApogee(QPainter& canvas) {
     TextOut(canvas, 249, 204, Q(Apsides.ApogeeTimeText), true);
-    TextOut(canvas, 332, 204, ShownDistanceText(Q(Apsides.ApogeeDistanceText)), true);
+    TextOut(canvas, 332, 204, ApsisDistance(Apsides.ApogeeDistanceText, Apsides.ApogeeDistanceKm),
+            true);
     TextOut(canvas, 249, 218, Q(Apsides.PerigeeTimeText), true);
-    TextOut(canvas, 332, 218, ShownDistanceText(Q(Apsides.PerigeeDistanceText)), true);
+    TextOut(canvas, 332, 218, ApsisDistance(Apsides.PerigeeDistanceText, Apsides.PerigeeDistanceKm),
+            true);
 }
 
 // The phase name for the clock line; draws the Moon on the way.
